@@ -1,0 +1,274 @@
+#include "Baglanti.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+namespace {
+
+QAtomicInt sayac;
+
+const QStringList bilinenAnahtarlar = {
+    QStringLiteral("provider"),
+    QStringLiteral("persist security info"),
+    QStringLiteral("user id"),
+    QStringLiteral("password"),
+    QStringLiteral("initial catalog"),
+    QStringLiteral("data source"),
+    QStringLiteral("use procedure for prepare"),
+    QStringLiteral("auto translate"),
+    QStringLiteral("packet size"),
+    QStringLiteral("workstation id"),
+    QStringLiteral("use encryption for data"),
+    QStringLiteral("tag with column collation when possible"),
+};
+
+struct Parca {
+    QString anahtar; // lower case
+    QString deger;
+    qsizetype degerBasi = 0;
+    qsizetype degerSonu = 0;
+};
+
+// Splits "Key=Value;..." into pieces. A piece that does not start with a known
+// key belongs to the value before it, so a password may hold ";".
+QList<Parca> parcala(const QString &metin)
+{
+    QList<Parca> parcalar;
+    qsizetype i = 0;
+    while (i <= metin.size()) {
+        qsizetype son = metin.indexOf(u';', i);
+        if (son < 0)
+            son = metin.size();
+        const QString parca = metin.mid(i, son - i);
+        const qsizetype esit = parca.indexOf(u'=');
+        const QString anahtar = esit < 0 ? QString() : parca.left(esit).trimmed().toLower();
+        if (esit >= 0 && bilinenAnahtarlar.contains(anahtar)) {
+            parcalar.append({anahtar, parca.mid(esit + 1), i + esit + 1, son});
+        } else if (!parcalar.isEmpty() && !parca.isEmpty()) {
+            Parca &onceki = parcalar.last();
+            onceki.degerSonu = son;
+            onceki.deger = metin.mid(onceki.degerBasi, son - onceki.degerBasi);
+        }
+        i = son + 1;
+    }
+    return parcalar;
+}
+
+} // namespace
+
+Baglanti::Baglanti() : ad_(QStringLiteral("varnel-%1").arg(sayac.fetchAndAddRelaxed(1))) {}
+
+Baglanti::~Baglanti()
+{
+    Close();
+    QSqlDatabase::removeDatabase(ad_);
+}
+
+QSqlDatabase Baglanti::Veritabani() const { return QSqlDatabase::database(ad_, false); }
+
+bool Baglanti::Acik() const { return Veritabani().isOpen(); }
+
+void Baglanti::Close()
+{
+    if (QSqlDatabase::contains(ad_)) {
+        QSqlDatabase db = QSqlDatabase::database(ad_, false);
+        db.close();
+    }
+}
+
+Baglanti::Parametreler Baglanti::Coz(const QString &connectionString)
+{
+    Parametreler p;
+    for (const Parca &parca : parcala(connectionString)) {
+        if (parca.anahtar == u"user id")
+            p.kullanici = parca.deger;
+        else if (parca.anahtar == u"password")
+            p.sifre = parca.deger;
+        else if (parca.anahtar == u"initial catalog")
+            p.veritabani = parca.deger;
+        else if (parca.anahtar == u"data source")
+            p.sunucu = parca.deger;
+    }
+    const QString &s = p.sunucu;
+    if (s.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
+        p.motor = Motor::SQLite;
+        QString klasor = s.mid(7);
+        if (klasor.isEmpty())
+            klasor = QStringLiteral(".");
+        p.sqlite_dosyasi = klasor + u'/' + p.veritabani + QStringLiteral(".db");
+    } else if (s.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)) {
+        p.motor = Motor::PostgreSQL;
+        QString adres = s.mid(13);
+        if (adres.endsWith(u'/'))
+            adres.chop(1);
+        static const QRegularExpression ipv6(QStringLiteral("^\\[([^\\]]*)\\](?::(\\d+))?$"));
+        static const QRegularExpression duz(QStringLiteral("^([^:]*)(?::(\\d+))?$"));
+        QRegularExpressionMatch m = ipv6.match(adres);
+        if (!m.hasMatch())
+            m = duz.match(adres);
+        if (m.hasMatch()) {
+            p.ana_bilgisayar = m.captured(1);
+            if (!m.captured(2).isEmpty())
+                p.port = m.captured(2).toInt();
+        } else {
+            p.ana_bilgisayar = adres;
+        }
+    } else {
+        p.motor = Motor::SQLServer;
+        const qsizetype virgul = s.lastIndexOf(u',');
+        if (virgul >= 0) {
+            p.ana_bilgisayar = s.left(virgul).trimmed();
+            bool ok = false;
+            const int port = s.mid(virgul + 1).trimmed().toInt(&ok);
+            p.port = ok ? port : -1;
+        } else {
+            p.ana_bilgisayar = s.trimmed();
+        }
+    }
+    return p;
+}
+
+QString Baglanti::Sifre_Maskele(const QString &connectionString)
+{
+    QString sonuc = connectionString;
+    const QList<Parca> parcalar = parcala(connectionString);
+    for (auto it = parcalar.crbegin(); it != parcalar.crend(); ++it)
+        if (it->anahtar == u"password")
+            sonuc.replace(it->degerBasi, it->degerSonu - it->degerBasi, QStringLiteral("***"));
+    return sonuc;
+}
+
+QString Baglanti::Odbc_Metni(const Parametreler &p)
+{
+    // ODBC values in braces may hold ";"; a "}" inside is doubled.
+    const auto kume = [](const QString &v) {
+        QString k = v;
+        k.replace(u'}', QStringLiteral("}}"));
+        return u'{' + k + u'}';
+    };
+    QString m = QStringLiteral("DRIVER={FreeTDS};SERVER=") + kume(p.ana_bilgisayar) + u';';
+    if (p.port > 0)
+        m += QStringLiteral("PORT=%1;").arg(p.port);
+    m += QStringLiteral("DATABASE=") + kume(p.veritabani) + u';';
+    m += QStringLiteral("UID=") + kume(p.kullanici) + u';';
+    m += QStringLiteral("PWD=") + kume(p.sifre) + u';';
+    m += QStringLiteral("TDS_Version=7.4;ClientCharset=UTF-8;");
+    return m;
+}
+
+bool Baglanti::Open(const QString &connectionString)
+{
+    Close();
+    metin_ = connectionString;
+    ayar_ = Coz(connectionString);
+    hata_.clear();
+
+    QString surucu;
+    switch (ayar_.motor) {
+    case Motor::SQLite:
+        surucu = QStringLiteral("QSQLITE");
+        break;
+    case Motor::PostgreSQL:
+        surucu = QStringLiteral("QPSQL");
+        break;
+    case Motor::SQLServer:
+        surucu = QStringLiteral("QODBC");
+        break;
+    }
+    if (!QSqlDatabase::isDriverAvailable(surucu)) {
+        hata_ = QStringLiteral("Veritabanı sürücüsü bulunamadı: ") + surucu;
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::contains(ad_) ? QSqlDatabase::database(ad_, false)
+                                                   : QSqlDatabase::addDatabase(surucu, ad_);
+    if (db.driverName() != surucu) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(ad_);
+        db = QSqlDatabase::addDatabase(surucu, ad_);
+    }
+
+    switch (ayar_.motor) {
+    case Motor::SQLite: {
+        // Opening must never create a missing database.
+        const QFileInfo dosya(ayar_.sqlite_dosyasi);
+        if (!dosya.isFile()) {
+            hata_ = QStringLiteral("Veritabanı dosyası yok: ") + ayar_.sqlite_dosyasi;
+            return false;
+        }
+        db.setDatabaseName(dosya.absoluteFilePath());
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
+                                 .arg(Baglanti_Zaman_Asimi * 1000));
+        break;
+    }
+    case Motor::PostgreSQL:
+        db.setHostName(ayar_.ana_bilgisayar);
+        if (ayar_.port > 0)
+            db.setPort(ayar_.port);
+        db.setDatabaseName(ayar_.veritabani);
+        db.setUserName(ayar_.kullanici);
+        db.setPassword(ayar_.sifre);
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(Baglanti_Zaman_Asimi));
+        break;
+    case Motor::SQLServer:
+        db.setDatabaseName(Odbc_Metni(ayar_));
+        db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
+                                 .arg(Baglanti_Zaman_Asimi));
+        break;
+    }
+    if (!db.open()) {
+        hata_ = Gizle(db.lastError().text());
+        return false;
+    }
+    if (ayar_.motor == Motor::SQLite) {
+        // A file that is not a database opens fine and fails on first use.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            hata_ = Gizle(q.lastError().text());
+            db.close();
+            return false;
+        }
+    }
+    return true;
+}
+
+QString Baglanti::Tanim() const
+{
+    switch (ayar_.motor) {
+    case Motor::SQLite:
+        return QStringLiteral("SQLite, dosya %1").arg(QFileInfo(ayar_.sqlite_dosyasi).absoluteFilePath());
+    case Motor::PostgreSQL:
+        return QStringLiteral("PostgreSQL, sunucu %1%2, veritabanı %3, kullanıcı %4")
+            .arg(ayar_.ana_bilgisayar.isEmpty() ? QStringLiteral("(yerel)") : ayar_.ana_bilgisayar,
+                 ayar_.port > 0 ? QStringLiteral(":%1").arg(ayar_.port) : QString(),
+                 ayar_.veritabani, ayar_.kullanici);
+    case Motor::SQLServer:
+        return QStringLiteral("SQL Server, sunucu %1, veritabanı %2, kullanıcı %3")
+            .arg(ayar_.sunucu, ayar_.veritabani, ayar_.kullanici);
+    }
+    return QString();
+}
+
+QString Baglanti::Lehce(const QString &sql) const
+{
+    if (ayar_.motor != Motor::SQLite)
+        return sql;
+    // SQLite reads ISNULL as a keyword; IFNULL is the same function there.
+    static const QRegularExpression isnull(QStringLiteral("\\bISNULL\\s*\\("),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QString s = sql;
+    s.replace(isnull, QStringLiteral("IFNULL("));
+    return s;
+}
+
+QString Baglanti::Gizle(const QString &metin) const
+{
+    // Very short passwords would turn every message to stars; drivers do not
+    // echo passwords anyway, this is only a second guard.
+    if (ayar_.sifre.size() < 3)
+        return metin;
+    QString s = metin;
+    s.replace(ayar_.sifre, QStringLiteral("***"));
+    return s;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+// Stands in for the database access layer: one connection opened with an
+// ADO-style connection text whose "Data Source" picks the engine.
+class Baglanti {
+public:
+    enum class Motor { SQLite, PostgreSQL, SQLServer };
+
+    // What the connection text says, split into the engine's own terms.
+    struct Parametreler {
+        Motor motor = Motor::SQLServer;
+        QString sunucu;     // Data Source as written
+        QString veritabani; // Initial Catalog
+        QString kullanici;  // User ID
+        QString sifre;      // Password
+        QString ana_bilgisayar;
+        int port = -1;
+        QString sqlite_dosyasi;
+    };
+
+    static constexpr int Baglanti_Zaman_Asimi = 5; // seconds
+
+    Baglanti();
+    ~Baglanti();
+    Baglanti(const Baglanti &) = delete;
+    Baglanti &operator=(const Baglanti &) = delete;
+
+    // Opens with the connection text; false on any failure (see Hata()).
+    bool Open(const QString &connectionString);
+    bool Acik() const;
+    void Close();
+
+    const QString &ConnectionString() const { return metin_; }
+    // The connection text with the password replaced by "***".
+    QString Maskeli_Metin() const { return Sifre_Maskele(metin_); }
+    const Parametreler &Ayarlar() const { return ayar_; }
+    Motor Motoru() const { return ayar_.motor; }
+    QString Hata() const { return hata_; }
+    QSqlDatabase Veritabani() const;
+    // A text safe to show: engine, server and database, never the password.
+    QString Tanim() const;
+
+    // The one place for engine dialects: makes the statement mean on this
+    // engine what it means on SQL Server.
+    QString Lehce(const QString &sql) const;
+
+    // Removes the password from any text about this connection.
+    QString Gizle(const QString &metin) const;
+
+    static Parametreler Coz(const QString &connectionString);
+    static QString Sifre_Maskele(const QString &connectionString);
+    static QString Odbc_Metni(const Parametreler &p);
+
+private:
+    QString ad_;
+    QString metin_;
+    Parametreler ayar_;
+    QString hata_;
+};

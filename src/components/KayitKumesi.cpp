@@ -1,0 +1,79 @@
+#include "KayitKumesi.h"
+
+#include "Baglanti.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
+
+void KayitKumesi::Close()
+{
+    sorgu_.reset();
+    kayit_ = QSqlRecord();
+    durum_ = Durum::Kapali;
+    sonda_ = true;
+}
+
+bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit)
+{
+    Close();
+    kaynak_ = source;
+    kilit_ = kilit;
+    hata_ = QSqlError();
+    etkilenen_ = 0;
+    const QString sql = baglanti.Lehce(source);
+    qCDebug(varnelSql).noquote() << sql;
+
+    auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
+    q->setForwardOnly(true); // rows are read once, in order; keeps memory flat
+    if (!q->exec(sql)) {
+        hata_ = q->lastError();
+        return false;
+    }
+    if (!q->isSelect()) {
+        etkilenen_ = q->numRowsAffected();
+        return true;
+    }
+    kayit_ = q->record();
+    sorgu_ = std::move(q);
+    durum_ = Durum::Acik;
+    sonda_ = !sorgu_->next();
+    return true;
+}
+
+void KayitKumesi::MoveNext()
+{
+    if (!sorgu_ || sonda_)
+        return;
+    sonda_ = !sorgu_->next();
+}
+
+int KayitKumesi::FieldCount() const { return kayit_.count(); }
+
+QString KayitKumesi::FieldName(int i) const { return kayit_.fieldName(i); }
+
+int KayitKumesi::FieldIndex(const QString &ad) const
+{
+    const int tam = kayit_.indexOf(ad);
+    if (tam >= 0 && kayit_.fieldName(tam).compare(ad, Qt::CaseInsensitive) == 0)
+        return tam;
+    for (int i = 0; i < kayit_.count(); ++i)
+        if (kayit_.fieldName(i).compare(ad, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant KayitKumesi::Value(int i) const
+{
+    if (!sorgu_ || sonda_ || i < 0)
+        return QVariant();
+    return sorgu_->value(i);
+}
+
+QVariant KayitKumesi::Value(const QString &ad) const { return Value(FieldIndex(ad)); }
+
+QString KayitKumesi::Text(const QString &ad) const { return Value(ad).toString(); }
+
+double KayitKumesi::Number(const QString &ad) const { return Value(ad).toDouble(); }
+
+QDateTime KayitKumesi::Date(const QString &ad) const { return Value(ad).toDateTime(); }

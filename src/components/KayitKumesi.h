@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+class Baglanti;
+
+// A forward-only record set over one connection, with the operations the
+// program uses: state, close, open with a source, end of rows, next row and
+// fields by name (case-insensitive, as SQL Server compares column names).
+class KayitKumesi {
+public:
+    enum class Durum { Kapali, Acik };
+    enum class Kilit { SaltOkunur, Iyimser };
+
+    KayitKumesi() = default;
+
+    Durum State() const { return durum_; }
+    void Close();
+
+    // Runs `source` (after the engine's dialect change). A statement that
+    // returns rows leaves the set open on its first row; an action statement
+    // leaves it closed. Returns false on failure (see LastError()).
+    bool Open(Baglanti &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
+
+    const QString &Source() const { return kaynak_; }
+    Kilit LockType() const { return kilit_; }
+    bool EOF_() const { return sonda_; }
+    void MoveNext();
+
+    int FieldCount() const;
+    QString FieldName(int i) const;
+    // Index of a field by name, ignoring case; -1 when there is none.
+    int FieldIndex(const QString &ad) const;
+    QVariant Value(const QString &ad) const;
+    QVariant Value(int i) const;
+    QString Text(const QString &ad) const;
+    double Number(const QString &ad) const;
+    QDateTime Date(const QString &ad) const;
+
+    const QSqlError &LastError() const { return hata_; }
+    qint64 RowsAffected() const { return etkilenen_; }
+
+private:
+    std::unique_ptr<QSqlQuery> sorgu_;
+    QSqlRecord kayit_;
+    Durum durum_ = Durum::Kapali;
+    Kilit kilit_ = Kilit::SaltOkunur;
+    QString kaynak_;
+    QSqlError hata_;
+    bool sonda_ = true;
+    qint64 etkilenen_ = 0;
+};

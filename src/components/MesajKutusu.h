@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every question and message of the program goes through this interface, so the
+// same start-up and printing logic runs with windows, in batch mode and in tests.
+class MesajKutusu {
+public:
+    enum class Simge { Yok, Kritik, Soru, Unlem, Bilgi };
+    enum class Dugmeler { Tamam, TamamIptal, EvetHayir, EvetHayirIptal };
+    enum class Cevap { Tamam, Iptal, Evet, Hayir };
+
+    virtual ~MesajKutusu() = default;
+
+    virtual Cevap MsgBox(const QString &metin, Dugmeler dugmeler = Dugmeler::Tamam,
+                         Simge simge = Simge::Yok, const QString &baslik = QString()) = 0;
+
+    // Returns nothing when the user cancels.
+    virtual std::optional<QString> InputBox(const QString &istem, const QString &baslik,
+                                            const QString &varsayilan = QString()) = 0;
+};

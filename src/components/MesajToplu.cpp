@@ -1,0 +1,36 @@
+#include "MesajToplu.h"
+
+MesajKutusu::Cevap MesajToplu::MsgBox(const QString &metin, Dugmeler dugmeler, Simge,
+                                      const QString &)
+{
+    // Boxes join their lines with CR; on a terminal one message is one line.
+    QString satir = metin;
+    satir.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    satir.replace(u'\r', u' ');
+    satir.replace(u'\n', u' ');
+    std::fputs(satir.toUtf8().constData(), cikis_);
+    std::fputc('\n', cikis_);
+    std::fflush(cikis_);
+    switch (dugmeler) {
+    case Dugmeler::Tamam:
+        return Cevap::Tamam;
+    case Dugmeler::TamamIptal:
+        return soruCevabi_ == Cevap::Evet || soruCevabi_ == Cevap::Tamam ? Cevap::Tamam
+                                                                        : Cevap::Iptal;
+    case Dugmeler::EvetHayir:
+    case Dugmeler::EvetHayirIptal:
+        return soruCevabi_ == Cevap::Evet || soruCevabi_ == Cevap::Tamam ? Cevap::Evet
+                                                                        : Cevap::Hayir;
+    }
+    return Cevap::Tamam;
+}
+
+std::optional<QString> MesajToplu::InputBox(const QString &istem, const QString &,
+                                            const QString &)
+{
+    const auto it = girdiler_.constFind(istem);
+    if (it != girdiler_.constEnd())
+        return it.value();
+    cevapsiz_.append(istem);
+    return std::nullopt;
+}

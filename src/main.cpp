@@ -1,0 +1,104 @@
+#include "components/Baglanti.h"
+#include "components/MesajPencere.h"
+#include "components/MesajToplu.h"
+#include "mainwindow/BaslangicPenceresi.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+#include "startup/Komutlar.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+void yaz(FILE *f, const QString &metin)
+{
+    std::fputs(metin.toUtf8().constData(), f);
+    if (!metin.endsWith(u'\n'))
+        std::fputc('\n', f);
+}
+
+bool ekranVar()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+void tasarimKlasoruBelirle(const Komut &k)
+{
+    Degiskenler::Tasarim_Klasoru =
+        k.tasarim_klasoru.isEmpty()
+            ? QCoreApplication::applicationDirPath() + QStringLiteral("/Barkod")
+            : QDir(k.tasarim_klasoru).absolutePath();
+}
+
+int denetle(const Komut &k)
+{
+    MesajToplu kutu;
+    const Baslangic_Sonucu s = Main(kutu, k.satir);
+    if (!s.devam)
+        return s.cikis_kodu;
+    yaz(stdout, QStringLiteral("Bağlantı kuruldu: ") + Degiskenler::Baglanti_->Tanim());
+    yaz(stdout, QStringLiteral("Firma: ") + Degiskenler::Firma_Unvani);
+    yaz(stdout, QStringLiteral("Stok şartı: ") + Degiskenler::Stok_Sarti);
+    Baglanti_Kapat();
+    return 0;
+}
+
+int pencereler(int argc, char **argv, const Komut &k)
+{
+    if (!ekranVar()) {
+        yaz(stderr, QStringLiteral("Ekran bulunamadı; pencereler açılamıyor. Etiketleri pencere "
+                                   "açmadan basmak için: varnel print (varnel --help)"));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    tasarimKlasoruBelirle(k);
+    MesajPencere kutu;
+    const Baslangic_Sonucu s = Main(kutu, k.satir);
+    if (!s.devam)
+        return s.cikis_kodu;
+    BaslangicPenceresi pencere;
+    pencere.show();
+    const int kod = app.exec();
+    Baglanti_Kapat();
+    return kod;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList argumanlar;
+    for (int i = 1; i < argc; ++i)
+        argumanlar.append(QString::fromLocal8Bit(argv[i]));
+    const Komut_Sonucu c = Komut_Coz(argumanlar);
+    if (!c.tamam) {
+        yaz(stderr, c.hata);
+        yaz(stderr, QStringLiteral("Kullanım için: varnel --help"));
+        return 2;
+    }
+    const Komut &k = c.komut;
+    switch (k.tur) {
+    case Komut::Tur::Yardim:
+        yaz(stdout, Kullanim_Metni());
+        return 0;
+    case Komut::Tur::Surum:
+        yaz(stdout, QStringLiteral("Varnel ") + QStringLiteral(VARNEL_SURUM));
+        return 0;
+    case Komut::Tur::Denetle: {
+        QCoreApplication app(argc, argv);
+        return denetle(k);
+    }
+    case Komut::Tur::Yazdir:
+    case Komut::Tur::Incele:
+        yaz(stderr, QStringLiteral("Bu komut bu sürümde henüz yok."));
+        return 2;
+    case Komut::Tur::Pencere:
+        return pencereler(argc, argv, k);
+    }
+    return 2;
+}

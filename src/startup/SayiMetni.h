@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Number texts with the regional separators Ondalik_Ayirac and Basamak_Ayirac.
+// A decimals value of -1 means "default" and is replaced by 2 in the caller's variable.
+
+// Groups the whole part and cuts (never rounds, never pads) the fraction.
+QString Sayi_Bicimle(const QString &deger, qint16 &ondalik);
+
+// Rounds to exactly `ondalik` decimals, no grouping.
+QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik);
+
+// Adds one unit in the last kept place of s; p is the 1-based position of the
+// decimal separator in s. A carry out of a negative number goes after the sign.
+QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik);
+
+// Keeps digits, a leading "-" and the first decimal separator; drops the rest.
+QString Sayi_Temizle(const QString &deger);
+
+// Strict test of numeric text in the regional form (sign, grouped whole part,
+// decimal separator, exponent). A leading grouping separator is not a number.
+bool Sayi_Mi(const QString &deger);
+
+// Digit groups of three with Basamak_Ayirac; an optional leading "-" is kept.
+QString Basamak_Grupla(const QString &tamKisim);

@@ -1,0 +1,77 @@
+#include "Sorgu.h"
+
+#include "Degiskenler.h"
+#include "components/Baglanti.h"
+#include "components/KayitKumesi.h"
+#include "components/MesajKutusu.h"
+
+#include <QSqlError>
+
+namespace {
+
+enum class Tur { Ac, Oku };
+
+// The error number shown to the user: the driver's own code when it has one,
+// else the provider's generic "errors in command" code.
+QString hataNumarasi(const QSqlError &hata)
+{
+    const QString kod = hata.nativeErrorCode();
+    return kod.isEmpty() ? QStringLiteral("-2147217900") : kod;
+}
+
+void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur)
+{
+    rs.Close();
+    Baglanti *b = Degiskenler::Baglanti_;
+    using D = MesajKutusu::Dugmeler;
+    using S = MesajKutusu::Simge;
+    if (b && rs.Open(*b, sql,
+                     tur == Tur::Ac ? KayitKumesi::Kilit::Iyimser : KayitKumesi::Kilit::SaltOkunur))
+        return;
+
+    const QSqlError hata = b ? rs.LastError() : QSqlError();
+    if (!b || !b->Acik() || Baglanti_Hatasi_Mi(hata)) {
+        if (tur == Tur::Oku)
+            kutu.MsgBox(QStringLiteral("SQL Server Bağlantı Hatası Tekrar Denenecektir.Lütfen "
+                                       "Programı Kapatmayınız."),
+                        D::Tamam, S::Yok);
+        return;
+    }
+    QString aciklama = hata.databaseText();
+    if (aciklama.isEmpty())
+        aciklama = hata.text();
+    kutu.MsgBox(b->Gizle(aciklama), D::Tamam, S::Kritik);
+    kutu.MsgBox(hataNumarasi(hata), D::Tamam, S::Yok);
+    kutu.MsgBox(sql, D::Tamam, S::Kritik);
+    kutu.MsgBox(b->Maskeli_Metin(), D::Tamam, S::Yok);
+}
+
+} // namespace
+
+bool Baglanti_Hatasi_Mi(const QSqlError &hata)
+{
+    if (hata.type() == QSqlError::ConnectionError)
+        return true;
+    const QString kod = hata.nativeErrorCode();
+    // SQLSTATE class 08 (connection exception), operator shutdown, ODBC time-outs.
+    if (kod.startsWith(QLatin1String("08")) || kod.startsWith(QLatin1String("57P0")) ||
+        kod == u"HYT00" || kod == u"HYT01")
+        return true;
+    const QString metin = hata.text();
+    for (const char *parca : {"server closed the connection", "no connection to the server",
+                              "terminating connection", "could not connect", "connection refused",
+                              "timeout expired"})
+        if (metin.contains(QLatin1String(parca), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+void Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql)
+{
+    calistir(kutu, rs, sql, Tur::Ac);
+}
+
+void Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql)
+{
+    calistir(kutu, rs, sql, Tur::Oku);
+}

@@ -1,0 +1,143 @@
+#include "common/SahteMesaj.h"
+#include "startup/BolgeAyar.h"
+#include "startup/Degiskenler.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString soru = QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor."
+                                    "\rEğer Onaylarsanız Bu ayarlar Yapılacaktır."
+                                    "\rOnaylıyormusunuz ?");
+
+} // namespace
+
+class TstBolgeAyar : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> klasor_;
+
+    QString iniYolu() const { return klasor_->path() + QStringLiteral("/varnel/International.ini"); }
+
+    // Writes the store directly, as another program would.
+    void depola(const QMap<QString, QVariant> &degerler)
+    {
+        QSettings s(iniYolu(), QSettings::IniFormat);
+        s.beginGroup(QStringLiteral("International"));
+        for (auto it = degerler.cbegin(); it != degerler.cend(); ++it)
+            s.setValue(it.key(), it.value());
+        s.sync();
+    }
+    QString oku(const char *ad)
+    {
+        return Kayit_Deger_Oku(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari,
+                               QString::fromLatin1(ad));
+    }
+
+private slots:
+    void init()
+    {
+        klasor_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", klasor_->path().toUtf8());
+        Degiskenler::Ondalik_Ayirac = QStringLiteral("?");
+        Degiskenler::Basamak_Ayirac = QStringLiteral("?");
+    }
+
+    void kontrol_data()
+    {
+        QTest::addColumn<QStringList>("baslangic"); // sDecimal, sThousand, sDate, sShortDate
+        QTest::addColumn<bool>("sorulur");
+        QTest::newRow("01 already Turkish") << QStringList{",", ".", ".", "dd.MM.yyyy"} << false;
+        QTest::newRow("02 only short date") << QStringList{",", ".", ".", "d.M.yyyy"} << true;
+        QTest::newRow("03 decimal point") << QStringList{".", ",", "/", "MM/dd/yyyy"} << true;
+        QTest::newRow("04 missing date sep") << QStringList{",", ".", "<yok>", "dd.MM.yyyy"} << true;
+        QTest::newRow("05 empty store") << QStringList{"<yok>", "<yok>", "<yok>", "<yok>"} << true;
+        QTest::newRow("06 case matters") << QStringList{",", ".", ".", "DD.MM.YYYY"} << true;
+        QTest::newRow("07 thousands blank") << QStringList{",", " ", ".", "dd.MM.yyyy"} << true;
+    }
+    void kontrol()
+    {
+        QFETCH(QStringList, baslangic);
+        QFETCH(bool, sorulur);
+        const char *adlar[] = {"sDecimal", "sThousand", "sDate", "sShortDate"};
+        QMap<QString, QVariant> degerler;
+        for (int i = 0; i < 4; ++i)
+            if (baslangic[i] != u"<yok>")
+                degerler[QString::fromLatin1(adlar[i])] = baslangic[i];
+        depola(degerler);
+
+        SahteMesaj kutu;
+        QVERIFY(Bolge_Ayar_Kontrol(kutu));
+        QCOMPARE(kutu.kutular.size(), sorulur ? 1 : 0);
+        if (sorulur) {
+            QCOMPARE(kutu.kutular[0].metin, soru);
+            QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::EvetHayir);
+            QCOMPARE(kutu.kutular[0].simge, MesajKutusu::Simge::Soru);
+            QCOMPARE(kutu.kutular[0].baslik, QStringLiteral("Varnel 1.0"));
+        }
+        // All four are in force afterwards, whichever one differed.
+        QCOMPARE(oku("sDecimal"), QStringLiteral(","));
+        QCOMPARE(oku("sThousand"), QStringLiteral("."));
+        QCOMPARE(oku("sDate"), QStringLiteral("."));
+        QCOMPARE(oku("sShortDate"), QStringLiteral("dd.MM.yyyy"));
+        QCOMPARE(Degiskenler::Ondalik_Ayirac, QStringLiteral(","));
+        QCOMPARE(Degiskenler::Basamak_Ayirac, QStringLiteral("."));
+    }
+
+    void hayir_hicbir_sey_yazmaz()
+    {
+        depola({{QStringLiteral("sDecimal"), QStringLiteral(".")},
+                {QStringLiteral("sThousand"), QStringLiteral(",")}});
+        SahteMesaj kutu;
+        kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
+        QVERIFY(!Bolge_Ayar_Kontrol(kutu));
+        QCOMPARE(kutu.kutular.size(), 1);
+        QCOMPARE(oku("sDecimal"), QStringLiteral("."));
+        QCOMPARE(oku("sDate"), QString());
+        // The separators in force are still recorded before the question.
+        QCOMPARE(Degiskenler::Ondalik_Ayirac, QStringLiteral("."));
+        QCOMPARE(Degiskenler::Basamak_Ayirac, QStringLiteral(","));
+    }
+
+    void ayarlar_dogruysa_dosyaya_dokunmaz()
+    {
+        depola({{QStringLiteral("sDecimal"), QStringLiteral(",")},
+                {QStringLiteral("sThousand"), QStringLiteral(".")},
+                {QStringLiteral("sDate"), QStringLiteral(".")},
+                {QStringLiteral("sShortDate"), QStringLiteral("dd.MM.yyyy")}});
+        const QDateTime once = QFileInfo(iniYolu()).lastModified();
+        QTest::qWait(20);
+        SahteMesaj kutu;
+        QVERIFY(Bolge_Ayar_Kontrol(kutu));
+        QCOMPARE(QFileInfo(iniYolu()).lastModified(), once);
+    }
+
+    void sorgula_turleri()
+    {
+        QByteArray ikili(2, 0);
+        ikili[0] = char(0x39);
+        ikili[1] = char(0x30); // 0x3039 = 12345, little-endian as the registry stores it
+        depola({{QStringLiteral("Ikili"), ikili},
+                {QStringLiteral("Nul"), QString(QStringLiteral("ab")) + QChar(0) + QStringLiteral("cd")},
+                {QStringLiteral("Liste"), QStringList{QStringLiteral("a"), QStringLiteral("b")}},
+                {QStringLiteral("Bos"), QString()}});
+        QCOMPARE(oku("Ikili"), QStringLiteral("12345"));
+        QCOMPARE(oku("Nul"), QStringLiteral("ab"));
+        QCOMPARE(oku("Liste"), QString());
+        QCOMPARE(oku("Bos"), QString());
+        QCOMPARE(oku("Yok"), QString());
+    }
+
+    void yaz_anahtari_olusturur()
+    {
+        QVERIFY(!QFileInfo::exists(iniYolu()));
+        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDate"),
+                        QStringLiteral("."));
+        QVERIFY(QFileInfo::exists(iniYolu()));
+        QCOMPARE(oku("sDate"), QStringLiteral("."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBolgeAyar)
+#include "tst_bolgeayar.moc"
