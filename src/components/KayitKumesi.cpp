@@ -1,6 +1,9 @@
 #include "KayitKumesi.h"
 
 #include "Baglanti.h"
+#include "startup/Degiskenler.h"
+
+#include <cmath>
 
 #include <QLoggingCategory>
 
@@ -26,6 +29,7 @@ bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit)
 
     auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
     q->setForwardOnly(true); // rows are read once, in order; keeps memory flat
+    q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q->exec(sql)) {
         hata_ = q->lastError();
         return false;
@@ -72,7 +76,33 @@ QVariant KayitKumesi::Value(int i) const
 
 QVariant KayitKumesi::Value(const QString &ad) const { return Value(FieldIndex(ad)); }
 
-QString KayitKumesi::Text(const QString &ad) const { return Value(ad).toString(); }
+QString Deger_Metni(const QVariant &v)
+{
+    if (v.isNull())
+        return QString();
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = v.toDouble();
+        if (std::fabs(d) < 1e15 && d == std::trunc(d))
+            return QString::number(static_cast<qint64>(d));
+        QString s = QString::number(d, 'g', 15);
+        s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+        return s;
+    }
+    case QMetaType::QDate:
+        return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    case QMetaType::QDateTime: {
+        const QDateTime an = v.toDateTime();
+        return an.time() == QTime(0, 0) ? an.toString(QStringLiteral("dd.MM.yyyy"))
+                                        : an.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    }
+    default:
+        return v.toString();
+    }
+}
+
+QString KayitKumesi::Text(const QString &ad) const { return Deger_Metni(Value(ad)); }
 
 double KayitKumesi::Number(const QString &ad) const { return Value(ad).toDouble(); }
 

@@ -10,6 +10,10 @@
 
 class Baglanti;
 
+// A field value as the program writes it: numbers with the regional decimal
+// separator and no grouping, dates as dd.MM.yyyy, NULL as empty text.
+QString Deger_Metni(const QVariant &v);
+
 // A forward-only record set over one connection, with the operations the
 // program uses: state, close, open with a source, end of rows, next row and
 // fields by name (case-insensitive, as SQL Server compares column names).
@@ -39,7 +43,7 @@ public:
     int FieldIndex(const QString &ad) const;
     QVariant Value(const QString &ad) const;
     QVariant Value(int i) const;
-    QString Text(const QString &ad) const;
+    QString Text(const QString &ad) const; // see Deger_Metni
     double Number(const QString &ad) const;
     QDateTime Date(const QString &ad) const;
 

@@ -1,0 +1,27 @@
+-- Stock database tables (Microsoft SQL Server), for installers.
+CREATE TABLE STOKKART (
+    Stok_ID INT NOT NULL PRIMARY KEY,
+    Stok_Kodu NVARCHAR(30) NOT NULL,
+    Stok_Adi NVARCHAR(100) NOT NULL,
+    Birim NVARCHAR(10) NULL,
+    Ana_Birim_Barkod NVARCHAR(40) NULL,
+    Ana_Birim_Barkod_Tipi SMALLINT NOT NULL DEFAULT 0,
+    Grup NVARCHAR(40) NULL,
+    Marka NVARCHAR(40) NULL,
+    Raf NVARCHAR(20) NULL,
+    KDV_Orani SMALLINT NULL
+);
+GO
+CREATE TABLE STOKFIYAT (
+    Stok_ID INT NOT NULL REFERENCES STOKKART (Stok_ID),
+    Fiyat_Sira_No SMALLINT NOT NULL CHECK (Fiyat_Sira_No BETWEEN 1 AND 10),
+    Ana_Birim_Fiyat FLOAT NOT NULL DEFAULT 0,
+    PRIMARY KEY (Stok_ID, Fiyat_Sira_No)
+);
+GO
+CREATE TABLE BARKODID (
+    ID INT NOT NULL
+);
+GO
+CREATE INDEX BARKODID_ID ON BARKODID (ID);
+GO

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+
+// Real test databases: an SQLite file, or a fresh database on the PostgreSQL
+// server that ./test starts (VARNEL_PG_* in the environment).
+struct TestVeritabani {
+    QString sunucu;     // the start line's server field
+    QString veritabani; // its database field
+    QString kullanici;
+    QString sifre;
+    QString hata;
+
+    QString Satir(const QString &kosul, int adet = 1, const QString &firma = QStringLiteral("Test Ticaret")) const
+    {
+        return sunucu + u'|' + firma + u'|' + veritabani + u'|' + kosul + u'|' +
+               QString::number(adet) + u'|' + kullanici + u'|' +
+               (sifre.isEmpty() ? QStringLiteral("æ") : sifre);
+    }
+};
+
+inline QString Kaynak_Yolu(const QString &goreli)
+{
+    return QStringLiteral(VARNEL_KAYNAK) + u'/' + goreli;
+}
+
+// Runs a script of statements separated by ";" at line ends; "--" lines are comments.
+inline bool Betik_Calistir(QSqlDatabase &db, const QString &yol, QString &hata)
+{
+    QFile f(yol);
+    if (!f.open(QIODevice::ReadOnly)) {
+        hata = QStringLiteral("açılamadı: ") + yol;
+        return false;
+    }
+    QStringList satirlar;
+    for (const QString &s : QString::fromUtf8(f.readAll()).split(u'\n'))
+        if (!s.trimmed().startsWith(QLatin1String("--")) && s.trimmed() != u"GO")
+            satirlar.append(s);
+    static const QRegularExpression son(QStringLiteral(";\\s*\\n"));
+    QSqlQuery q(db);
+    for (const QString &komut : (satirlar.join(u'\n') + u'\n').split(son)) {
+        if (komut.trimmed().isEmpty())
+            continue;
+        if (!q.exec(komut)) {
+            hata = q.lastError().text() + QStringLiteral(" in: ") + komut.left(200);
+            return false;
+        }
+    }
+    return true;
+}
+
+inline bool Demo_Yukle(QSqlDatabase &db, const QString &sema, QString &hata)
+{
+    return Betik_Calistir(db, Kaynak_Yolu(QStringLiteral("data/sql/") + sema), hata) &&
+           Betik_Calistir(db, Kaynak_Yolu(QStringLiteral("data/demo/demo_veri.sql")), hata);
+}
+
+// The demo stock database as an SQLite file in `klasor`.
+inline TestVeritabani Sqlite_Demo(const QString &klasor, const QString &ad = QStringLiteral("stok"))
+{
+    TestVeritabani t{QStringLiteral("sqlite:") + klasor, ad, QStringLiteral("sa"), QString(), {}};
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("kurulum"));
+        db.setDatabaseName(klasor + u'/' + ad + QStringLiteral(".db"));
+        if (!db.open() || !Demo_Yukle(db, QStringLiteral("sema_sqlite.sql"), t.hata))
+            t.hata += db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("kurulum"));
+    return t;
+}
+
+inline bool Pg_Var() { return !qEnvironmentVariableIsEmpty("VARNEL_PG_PORT"); }
+
+// A new database holding the demo stock data on the test PostgreSQL server.
+inline TestVeritabani Pg_Demo()
+{
+    TestVeritabani t;
+    const QString host = qEnvironmentVariable("VARNEL_PG_HOST");
+    const QString port = qEnvironmentVariable("VARNEL_PG_PORT");
+    t.sunucu = QStringLiteral("postgresql://") + host + u':' + port;
+    t.kullanici = qEnvironmentVariable("VARNEL_PG_USER");
+    t.sifre = qEnvironmentVariable("VARNEL_PG_PASSWORD");
+    t.veritabani = QStringLiteral("stok_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    const auto baglan = [&](const QString &ad, const QString &vt) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), ad);
+        db.setHostName(host);
+        db.setPort(port.toInt());
+        db.setUserName(t.kullanici);
+        db.setPassword(t.sifre);
+        db.setDatabaseName(vt);
+        return db;
+    };
+    {
+        QSqlDatabase db = baglan(QStringLiteral("kurulum-pg"), QStringLiteral("postgres"));
+        if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("CREATE DATABASE ") + t.veritabani))
+            t.hata = db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("kurulum-pg"));
+    if (!t.hata.isEmpty())
+        return t;
+    {
+        QSqlDatabase db = baglan(QStringLiteral("kurulum-pg2"), t.veritabani);
+        if (!db.open() || !Demo_Yukle(db, QStringLiteral("sema_postgresql.sql"), t.hata))
+            t.hata += db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("kurulum-pg2"));
+    return t;
+}
