@@ -13,30 +13,26 @@
 
 namespace {
 
-void yaz(FILE *f, const QString &metin)
-{
+void yaz(FILE *f, const QString &metin) {
     std::fputs(metin.toUtf8().constData(), f);
     if (!metin.endsWith(u'\n'))
         std::fputc('\n', f);
 }
 
-bool ekranVar()
-{
+bool ekranVar() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-void tasarimKlasoruBelirle(const Komut &k)
-{
+void tasarimKlasoruBelirle(const Komut &k) {
     Degiskenler::Tasarim_Klasoru =
         k.tasarim_klasoru.isEmpty()
             ? QCoreApplication::applicationDirPath() + QStringLiteral("/Barkod")
             : QDir(k.tasarim_klasoru).absolutePath();
 }
 
-int denetle(const Komut &k)
-{
+int denetle(const Komut &k) {
     MesajToplu kutu;
     const Baslangic_Sonucu s = Main(kutu, k.satir);
     if (!s.devam)
@@ -48,8 +44,7 @@ int denetle(const Komut &k)
     return 0;
 }
 
-int pencereler(int argc, char **argv, const Komut &k)
-{
+int pencereler(int argc, char **argv, const Komut &k) {
     if (!ekranVar()) {
         yaz(stderr, QStringLiteral("Ekran bulunamadı; pencereler açılamıyor. Etiketleri pencere "
                                    "açmadan basmak için: varnel print (varnel --help)"));
@@ -70,8 +65,7 @@ int pencereler(int argc, char **argv, const Komut &k)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i)
         argumanlar.append(QString::fromLocal8Bit(argv[i]));

@@ -33,8 +33,7 @@ struct Parca {
 
 // Splits "Key=Value;..." into pieces. A piece that does not start with a known
 // key belongs to the value before it, so a password may hold ";".
-QList<Parca> parcala(const QString &metin)
-{
+QList<Parca> parcala(const QString &metin) {
     QList<Parca> parcalar;
     qsizetype i = 0;
     while (i <= metin.size()) {
@@ -60,8 +59,7 @@ QList<Parca> parcala(const QString &metin)
 
 Baglanti::Baglanti() : ad_(QStringLiteral("varnel-%1").arg(sayac.fetchAndAddRelaxed(1))) {}
 
-Baglanti::~Baglanti()
-{
+Baglanti::~Baglanti() {
     Close();
     QSqlDatabase::removeDatabase(ad_);
 }
@@ -70,16 +68,14 @@ QSqlDatabase Baglanti::Veritabani() const { return QSqlDatabase::database(ad_, f
 
 bool Baglanti::Acik() const { return Veritabani().isOpen(); }
 
-void Baglanti::Close()
-{
+void Baglanti::Close() {
     if (QSqlDatabase::contains(ad_)) {
         QSqlDatabase db = QSqlDatabase::database(ad_, false);
         db.close();
     }
 }
 
-Baglanti::Parametreler Baglanti::Coz(const QString &connectionString)
-{
+Baglanti::Parametreler Baglanti::Coz(const QString &connectionString) {
     Parametreler p;
     for (const Parca &parca : parcala(connectionString)) {
         if (parca.anahtar == u"user id")
@@ -130,8 +126,7 @@ Baglanti::Parametreler Baglanti::Coz(const QString &connectionString)
     return p;
 }
 
-QString Baglanti::Sifre_Maskele(const QString &connectionString)
-{
+QString Baglanti::Sifre_Maskele(const QString &connectionString) {
     QString sonuc = connectionString;
     const QList<Parca> parcalar = parcala(connectionString);
     for (auto it = parcalar.crbegin(); it != parcalar.crend(); ++it)
@@ -140,8 +135,7 @@ QString Baglanti::Sifre_Maskele(const QString &connectionString)
     return sonuc;
 }
 
-QString Baglanti::Odbc_Metni(const Parametreler &p)
-{
+QString Baglanti::Odbc_Metni(const Parametreler &p) {
     // ODBC values in braces may hold ";"; a "}" inside is doubled.
     const auto kume = [](const QString &v) {
         QString k = v;
@@ -158,8 +152,7 @@ QString Baglanti::Odbc_Metni(const Parametreler &p)
     return m;
 }
 
-bool Baglanti::Open(const QString &connectionString)
-{
+bool Baglanti::Open(const QString &connectionString) {
     Close();
     metin_ = connectionString;
     ayar_ = Coz(connectionString);
@@ -182,7 +175,7 @@ bool Baglanti::Open(const QString &connectionString)
         return false;
     }
     QSqlDatabase db = QSqlDatabase::contains(ad_) ? QSqlDatabase::database(ad_, false)
-                                                   : QSqlDatabase::addDatabase(surucu, ad_);
+                                                  : QSqlDatabase::addDatabase(surucu, ad_);
     if (db.driverName() != surucu) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(ad_);
@@ -198,8 +191,8 @@ bool Baglanti::Open(const QString &connectionString)
             return false;
         }
         db.setDatabaseName(dosya.absoluteFilePath());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
-                                 .arg(Baglanti_Zaman_Asimi * 1000));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Baglanti_Zaman_Asimi * 1000));
         break;
     }
     case Motor::PostgreSQL:
@@ -213,8 +206,9 @@ bool Baglanti::Open(const QString &connectionString)
         break;
     case Motor::SQLServer:
         db.setDatabaseName(Odbc_Metni(ayar_));
-        db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
-                                 .arg(Baglanti_Zaman_Asimi));
+        db.setConnectOptions(
+            QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
+                .arg(Baglanti_Zaman_Asimi));
         break;
     }
     if (!db.open()) {
@@ -233,11 +227,11 @@ bool Baglanti::Open(const QString &connectionString)
     return true;
 }
 
-QString Baglanti::Tanim() const
-{
+QString Baglanti::Tanim() const {
     switch (ayar_.motor) {
     case Motor::SQLite:
-        return QStringLiteral("SQLite, dosya %1").arg(QFileInfo(ayar_.sqlite_dosyasi).absoluteFilePath());
+        return QStringLiteral("SQLite, dosya %1")
+            .arg(QFileInfo(ayar_.sqlite_dosyasi).absoluteFilePath());
     case Motor::PostgreSQL:
         return QStringLiteral("PostgreSQL, sunucu %1%2, veritabanı %3, kullanıcı %4")
             .arg(ayar_.ana_bilgisayar.isEmpty() ? QStringLiteral("(yerel)") : ayar_.ana_bilgisayar,
@@ -250,8 +244,7 @@ QString Baglanti::Tanim() const
     return QString();
 }
 
-QString Baglanti::Lehce(const QString &sql) const
-{
+QString Baglanti::Lehce(const QString &sql) const {
     if (ayar_.motor != Motor::SQLite)
         return sql;
     // SQLite reads ISNULL as a keyword; IFNULL is the same function there.
@@ -262,8 +255,7 @@ QString Baglanti::Lehce(const QString &sql) const
     return s;
 }
 
-QString Baglanti::Gizle(const QString &metin) const
-{
+QString Baglanti::Gizle(const QString &metin) const {
     // Very short passwords would turn every message to stars; drivers do not
     // echo passwords anyway, this is only a second guard.
     if (ayar_.sifre.size() < 3)

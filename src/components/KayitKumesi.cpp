@@ -9,16 +9,14 @@
 
 Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
 
-void KayitKumesi::Close()
-{
+void KayitKumesi::Close() {
     sorgu_.reset();
     kayit_ = QSqlRecord();
     durum_ = Durum::Kapali;
     sonda_ = true;
 }
 
-bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit)
-{
+bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit) {
     Close();
     kaynak_ = source;
     kilit_ = kilit;
@@ -45,8 +43,7 @@ bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit)
     return true;
 }
 
-void KayitKumesi::MoveNext()
-{
+void KayitKumesi::MoveNext() {
     if (!sorgu_ || sonda_)
         return;
     sonda_ = !sorgu_->next();
@@ -56,8 +53,7 @@ int KayitKumesi::FieldCount() const { return kayit_.count(); }
 
 QString KayitKumesi::FieldName(int i) const { return kayit_.fieldName(i); }
 
-int KayitKumesi::FieldIndex(const QString &ad) const
-{
+int KayitKumesi::FieldIndex(const QString &ad) const {
     const int tam = kayit_.indexOf(ad);
     if (tam >= 0 && kayit_.fieldName(tam).compare(ad, Qt::CaseInsensitive) == 0)
         return tam;
@@ -67,8 +63,7 @@ int KayitKumesi::FieldIndex(const QString &ad) const
     return -1;
 }
 
-QVariant KayitKumesi::Value(int i) const
-{
+QVariant KayitKumesi::Value(int i) const {
     if (!sorgu_ || sonda_ || i < 0)
         return QVariant();
     return sorgu_->value(i);
@@ -76,8 +71,7 @@ QVariant KayitKumesi::Value(int i) const
 
 QVariant KayitKumesi::Value(const QString &ad) const { return Value(FieldIndex(ad)); }
 
-QString Deger_Metni(const QVariant &v)
-{
+QString Deger_Metni(const QVariant &v) {
     if (v.isNull())
         return QString();
     switch (v.typeId()) {

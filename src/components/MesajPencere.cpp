@@ -4,8 +4,7 @@
 #include <QMessageBox>
 
 MesajKutusu::Cevap MesajPencere::MsgBox(const QString &metin, Dugmeler dugmeler, Simge simge,
-                                        const QString &baslik)
-{
+                                        const QString &baslik) {
     QMessageBox kutu(ust_);
     QString satirlar = metin;
     satirlar.replace(u'\r', u'\n');
@@ -61,8 +60,7 @@ MesajKutusu::Cevap MesajPencere::MsgBox(const QString &metin, Dugmeler dugmeler,
 }
 
 std::optional<QString> MesajPencere::InputBox(const QString &istem, const QString &baslik,
-                                              const QString &varsayilan)
-{
+                                              const QString &varsayilan) {
     QInputDialog d(ust_);
     d.setWindowTitle(baslik);
     d.setLabelText(istem);

@@ -1,8 +1,7 @@
 #include "MesajToplu.h"
 
 MesajKutusu::Cevap MesajToplu::MsgBox(const QString &metin, Dugmeler dugmeler, Simge,
-                                      const QString &)
-{
+                                      const QString &) {
     // Boxes join their lines with CR; on a terminal one message is one line.
     QString satir = metin;
     satir.replace(QLatin1String("\r\n"), QLatin1String(" "));
@@ -16,18 +15,17 @@ MesajKutusu::Cevap MesajToplu::MsgBox(const QString &metin, Dugmeler dugmeler, S
         return Cevap::Tamam;
     case Dugmeler::TamamIptal:
         return soruCevabi_ == Cevap::Evet || soruCevabi_ == Cevap::Tamam ? Cevap::Tamam
-                                                                        : Cevap::Iptal;
+                                                                         : Cevap::Iptal;
     case Dugmeler::EvetHayir:
     case Dugmeler::EvetHayirIptal:
         return soruCevabi_ == Cevap::Evet || soruCevabi_ == Cevap::Tamam ? Cevap::Evet
-                                                                        : Cevap::Hayir;
+                                                                         : Cevap::Hayir;
     }
     return Cevap::Tamam;
 }
 
 std::optional<QString> MesajToplu::InputBox(const QString &istem, const QString &,
-                                            const QString &)
-{
+                                            const QString &) {
     const auto it = girdiler_.constFind(istem);
     if (it != girdiler_.constEnd())
         return it.value();

@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-BaslangicPenceresi::BaslangicPenceresi(QWidget *ust) : QWidget(ust), liste_(new QListWidget(this))
-{
+BaslangicPenceresi::BaslangicPenceresi(QWidget *ust) : QWidget(ust), liste_(new QListWidget(this)) {
     setWindowTitle(Degiskenler::Program_Basligi);
     auto *duzen = new QVBoxLayout(this);
     auto *firma = new QLabel(Degiskenler::Firma_Unvani, this);
@@ -22,8 +21,8 @@ BaslangicPenceresi::BaslangicPenceresi(QWidget *ust) : QWidget(ust), liste_(new 
         duzen->addWidget(new QLabel(Degiskenler::Baglanti_->Tanim(), this));
     duzen->addWidget(new QLabel(QStringLiteral("Tasarımlar:"), this));
     const QStringList tasarimlar =
-        QDir(Degiskenler::Tasarim_Klasoru).entryList({QStringLiteral("*.ftr")}, QDir::Files,
-                                                      QDir::Name | QDir::IgnoreCase);
+        QDir(Degiskenler::Tasarim_Klasoru)
+            .entryList({QStringLiteral("*.ftr")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &t : tasarimlar)
         liste_->addItem(t.chopped(4));
     duzen->addWidget(liste_);

@@ -1,7 +1,7 @@
 #include "Baslangic.h"
 
-#include "BolgeAyar.h"
 #include "Birimler.h"
+#include "BolgeAyar.h"
 #include "Degiskenler.h"
 #include "components/Baglanti.h"
 #include "components/MesajKutusu.h"
@@ -19,8 +19,7 @@ const QString istasyonAdi = QStringLiteral("VARNEL");
 Baslangic_Sonucu bitir(int kod) { return {false, kod}; }
 Baslangic_Sonucu devam() { return {true, 0}; }
 
-std::optional<qint16> tamsayi16(const QString &metin)
-{
+std::optional<qint16> tamsayi16(const QString &metin) {
     double d = 0;
     if (!Sayi_Oku(metin.trimmed(), d))
         return std::nullopt;
@@ -30,8 +29,7 @@ std::optional<qint16> tamsayi16(const QString &metin)
     return static_cast<qint16>(r);
 }
 
-std::optional<qint32> tamsayi32(const QString &metin)
-{
+std::optional<qint32> tamsayi32(const QString &metin) {
     double d = 0;
     if (!Sayi_Oku(metin.trimmed(), d))
         return std::nullopt;
@@ -41,8 +39,7 @@ std::optional<qint32> tamsayi32(const QString &metin)
     return static_cast<qint32>(r);
 }
 
-bool baglan(const QString &metin)
-{
+bool baglan(const QString &metin) {
     // A new connection replaces the old one, as a second start-up open does.
     Baglanti_Kapat();
     auto *b = new Baglanti;
@@ -56,14 +53,12 @@ bool baglan(const QString &metin)
 
 } // namespace
 
-void Baglanti_Kapat()
-{
+void Baglanti_Kapat() {
     delete Degiskenler::Baglanti_;
     Degiskenler::Baglanti_ = nullptr;
 }
 
-QStringList Komut_Satirini_Bol(const QString &komutSatiri)
-{
+QStringList Komut_Satirini_Bol(const QString &komutSatiri) {
     QStringList alanlar;
     const qsizetype n = komutSatiri.size();
     qsizetype onceki = 0; // 1-based position of the previous "|"
@@ -80,15 +75,13 @@ QStringList Komut_Satirini_Bol(const QString &komutSatiri)
 }
 
 QString Komut_Satiri_Baglanti_Metni(const QString &kullanici, const QString &sifre,
-                                    const QString &veritabani, const QString &sunucu)
-{
+                                    const QString &veritabani, const QString &sunucu) {
     return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici +
            QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + veritabani +
            QStringLiteral(";Data Source=") + sunucu;
 }
 
-QString Etkilesimli_Baglanti_Metni(const QString &veritabani, const QString &sunucu)
-{
+QString Etkilesimli_Baglanti_Metni(const QString &veritabani, const QString &sunucu) {
     return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=True;User ID=sa;"
                           "Initial Catalog=") +
            veritabani + QStringLiteral(";Data Source=") + sunucu +
@@ -99,8 +92,7 @@ QString Etkilesimli_Baglanti_Metni(const QString &veritabani, const QString &sun
                           "possible=False");
 }
 
-Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri)
-{
+Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri) {
     using namespace Degiskenler;
     Parametreler = Komut_Satirini_Bol(komutSatiri);
     if (Parametreler.isEmpty()) {
@@ -137,8 +129,7 @@ Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri)
     return devam();
 }
 
-Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu)
-{
+Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu) {
     using namespace Degiskenler;
     // A cancelled box answers with empty text, as the platform's input box does.
     const auto sor = [&kutu](const QString &istem, const QString &varsayilan) {
@@ -165,8 +156,7 @@ Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu)
     return devam();
 }
 
-Baslangic_Sonucu Main(MesajKutusu &kutu, const QString &komutSatiri)
-{
+Baslangic_Sonucu Main(MesajKutusu &kutu, const QString &komutSatiri) {
     if (!Bolge_Ayar_Kontrol(kutu))
         return bitir(1);
     const Baslangic_Sonucu sonuc = Parametre_Oku(kutu, komutSatiri);

@@ -17,8 +17,7 @@ struct SayiDeseni {
     int enCokKesir = 0;
 };
 
-SayiDeseni deseniCoz(const QString &desen)
-{
+SayiDeseni deseniCoz(const QString &desen) {
     SayiDeseni d;
     qsizetype bas = -1, son = -1;
     for (qsizetype i = 0; i < desen.size(); ++i) {
@@ -53,8 +52,7 @@ SayiDeseni deseniCoz(const QString &desen)
 
 // Decimal digits of |x| (whole, fraction) with 15 significant digits, so that
 // 2.675 is seen as written and not as its binary neighbour.
-void ondalikRakamlar(double x, QString &tam, QString &kesir)
-{
+void ondalikRakamlar(double x, QString &tam, QString &kesir) {
     char tampon[64];
     std::snprintf(tampon, sizeof tampon, "%.14e", std::fabs(x));
     const QString m = QString::fromLatin1(tampon);
@@ -76,8 +74,7 @@ void ondalikRakamlar(double x, QString &tam, QString &kesir)
 }
 
 // Rounds the decimal text half away from zero to `basamak` fraction digits.
-void yuvarla(QString &tam, QString &kesir, int basamak)
-{
+void yuvarla(QString &tam, QString &kesir, int basamak) {
     if (kesir.size() <= basamak) {
         return;
     }
@@ -103,13 +100,9 @@ void yuvarla(QString &tam, QString &kesir, int basamak)
 
 } // namespace
 
-bool Sayi_Deseni_Mi(const QString &desen)
-{
-    return desen.contains(u'#') || desen.contains(u'0');
-}
+bool Sayi_Deseni_Mi(const QString &desen) { return desen.contains(u'#') || desen.contains(u'0'); }
 
-QString Sayi_Deseni(double deger, const QString &desen)
-{
+QString Sayi_Deseni(double deger, const QString &desen) {
     const SayiDeseni d = deseniCoz(desen);
     if (!std::isfinite(deger))
         return QString::number(deger);
@@ -137,8 +130,7 @@ QString Sayi_Deseni(double deger, const QString &desen)
     return sonuc + d.sonEk;
 }
 
-QString Tarih_Deseni(const QDateTime &an, const QString &desen)
-{
+QString Tarih_Deseni(const QDateTime &an, const QString &desen) {
     const QDate g = an.date();
     const QTime s = an.time();
     QString sonuc;
@@ -147,8 +139,9 @@ QString Tarih_Deseni(const QDateTime &an, const QString &desen)
         qsizetype n = 1;
         while (i + n < desen.size() && desen[i + n].toLower() == c)
             ++n;
-        auto iki = [n](int v) { return n >= 2 ? QString::number(v).rightJustified(2, u'0')
-                                              : QString::number(v); };
+        auto iki = [n](int v) {
+            return n >= 2 ? QString::number(v).rightJustified(2, u'0') : QString::number(v);
+        };
         switch (c.unicode()) {
         case u'd':
             sonuc += iki(g.day());
@@ -177,8 +170,7 @@ QString Tarih_Deseni(const QDateTime &an, const QString &desen)
     return sonuc;
 }
 
-QString Desen_Uygula(const QString &deger, const QString &desen)
-{
+QString Desen_Uygula(const QString &deger, const QString &desen) {
     if (desen.isEmpty())
         return deger;
     double d = 0;

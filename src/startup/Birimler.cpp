@@ -8,16 +8,14 @@
 
 qint32 Yuvarla_Cift(double x) { return static_cast<qint32>(std::nearbyint(x)); }
 
-bool Sayi_Oku(const QString &metin, double &sonuc)
-{
+bool Sayi_Oku(const QString &metin, double &sonuc) {
     if (!Sayi_Mi(metin))
         return false;
     QString c = metin.trimmed();
     if (!Degiskenler::Basamak_Ayirac.isEmpty()) {
         // Grouping separators may stand only before the decimal separator.
-        const qsizetype p = Degiskenler::Ondalik_Ayirac.isEmpty()
-                                ? -1
-                                : c.indexOf(Degiskenler::Ondalik_Ayirac);
+        const qsizetype p =
+            Degiskenler::Ondalik_Ayirac.isEmpty() ? -1 : c.indexOf(Degiskenler::Ondalik_Ayirac);
         QString tam = p < 0 ? c : c.left(p);
         tam.remove(Degiskenler::Basamak_Ayirac);
         c = p < 0 ? tam : tam + c.mid(p);
@@ -33,8 +31,7 @@ qint32 Twip_Mm(double twip) { return Yuvarla_Cift(twip * 1.005 / 57.0); }
 
 qint32 Mm_Twip(double mm) { return Yuvarla_Cift(mm / 0.01764); }
 
-static double sayiyaCevir(const QString &metin)
-{
+static double sayiyaCevir(const QString &metin) {
     double d = 0;
     if (!Sayi_Oku(metin, d))
         throw std::invalid_argument("sayı değil");

@@ -12,16 +12,14 @@
 namespace {
 
 // Opens the key; the group is the last part of the key path.
-std::unique_ptr<QSettings> anahtarAc(KokAnahtar, const QString &anahtarYolu)
-{
+std::unique_ptr<QSettings> anahtarAc(KokAnahtar, const QString &anahtarYolu) {
     const QString son = anahtarYolu.section(u'\\', -1);
 #ifdef Q_OS_WIN
     auto s = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + anahtarYolu,
                                          QSettings::NativeFormat);
 #else
-    const QString klasor =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        QStringLiteral("/varnel");
+    const QString klasor = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           QStringLiteral("/varnel");
     auto s = std::make_unique<QSettings>(klasor + u'/' + son + QStringLiteral(".ini"),
                                          QSettings::IniFormat);
     s->beginGroup(son);
@@ -31,8 +29,7 @@ std::unique_ptr<QSettings> anahtarAc(KokAnahtar, const QString &anahtarYolu)
 
 } // namespace
 
-QString Kayit_Deger_Sorgula(QSettings &anahtar, const QString &degerAdi)
-{
+QString Kayit_Deger_Sorgula(QSettings &anahtar, const QString &degerAdi) {
     const QVariant v = anahtar.value(degerAdi);
     switch (v.typeId()) {
     case QMetaType::QString: {
@@ -51,15 +48,13 @@ QString Kayit_Deger_Sorgula(QSettings &anahtar, const QString &degerAdi)
     }
 }
 
-QString Kayit_Deger_Oku(KokAnahtar kok, const QString &anahtarYolu, const QString &degerAdi)
-{
+QString Kayit_Deger_Oku(KokAnahtar kok, const QString &anahtarYolu, const QString &degerAdi) {
     auto anahtar = anahtarAc(kok, anahtarYolu);
     return Kayit_Deger_Sorgula(*anahtar, degerAdi);
 }
 
 void Kayit_Deger_Yaz(KokAnahtar kok, const QString &anahtarYolu, const QString &degerAdi,
-                     const QString &metin)
-{
+                     const QString &metin) {
 #ifndef Q_OS_WIN
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                   QStringLiteral("/varnel"));
@@ -69,8 +64,7 @@ void Kayit_Deger_Yaz(KokAnahtar kok, const QString &anahtarYolu, const QString &
     anahtar->sync(); // a failed write stays silent
 }
 
-bool Bolge_Ayar_Kontrol(MesajKutusu &kutu)
-{
+bool Bolge_Ayar_Kontrol(MesajKutusu &kutu) {
     const auto oku = [](const char *ad) {
         return Kayit_Deger_Oku(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari,
                                QString::fromLatin1(ad));

@@ -6,8 +6,7 @@ bool secenekMi(const QString &a) { return a.startsWith(QLatin1String("--")) && a
 
 } // namespace
 
-QString Kullanim_Metni()
-{
+QString Kullanim_Metni() {
     return QStringLiteral(
         "Kullanım:\n"
         "  varnel [--designs KLASÖR] [SATIR]\n"
@@ -27,8 +26,7 @@ QString Kullanim_Metni()
         "başka her şey SQL Server (ODBC, FreeTDS) sunucusudur.\n");
 }
 
-Komut_Sonucu Komut_Coz(const QStringList &argumanlar)
-{
+Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     Komut_Sonucu s;
     Komut &k = s.komut;
     qsizetype i = 0;
@@ -96,7 +94,8 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar)
                 if (!deger(a, k.cikti))
                     return hata(QStringLiteral("--out bir dosya adı ister."));
                 const QString kucuk = k.cikti.toLower();
-                if (!kucuk.endsWith(QLatin1String(".pdf")) && !kucuk.endsWith(QLatin1String(".png")))
+                if (!kucuk.endsWith(QLatin1String(".pdf")) &&
+                    !kucuk.endsWith(QLatin1String(".png")))
                     return hata(QStringLiteral("--out dosyası .pdf ya da .png olmalıdır: ") +
                                 k.cikti);
             } else if (a == u"--printer") {

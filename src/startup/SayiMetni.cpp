@@ -4,21 +4,18 @@
 
 namespace {
 
-bool basliyor(const QString &s, qsizetype i, const QString &parca)
-{
+bool basliyor(const QString &s, qsizetype i, const QString &parca) {
     return !parca.isEmpty() && QStringView(s).mid(i).startsWith(parca);
 }
 
-QString sifirlar(qint16 ondalik)
-{
+QString sifirlar(qint16 ondalik) {
     QString s = QStringLiteral("0");
     if (ondalik >= 1)
         s += Degiskenler::Ondalik_Ayirac + QString(ondalik, u'0');
     return s;
 }
 
-bool sifirdanFarkliRakamVar(QStringView s)
-{
+bool sifirdanFarkliRakamVar(QStringView s) {
     for (QChar c : s)
         if (c.isDigit() && c != u'0')
             return true;
@@ -27,8 +24,7 @@ bool sifirdanFarkliRakamVar(QStringView s)
 
 } // namespace
 
-QString Sayi_Temizle(const QString &deger)
-{
+QString Sayi_Temizle(const QString &deger) {
     const QString &ayirac = Degiskenler::Ondalik_Ayirac;
     QString temiz;
     temiz.reserve(deger.size());
@@ -49,8 +45,7 @@ QString Sayi_Temizle(const QString &deger)
     return temiz;
 }
 
-bool Sayi_Mi(const QString &deger)
-{
+bool Sayi_Mi(const QString &deger) {
     const QString s = deger.trimmed();
     const QString &ondalik = Degiskenler::Ondalik_Ayirac;
     const QString &basamak = Degiskenler::Basamak_Ayirac;
@@ -94,8 +89,7 @@ bool Sayi_Mi(const QString &deger)
     return i == s.size();
 }
 
-QString Basamak_Grupla(const QString &tamKisim)
-{
+QString Basamak_Grupla(const QString &tamKisim) {
     const bool eksi = tamKisim.startsWith(u'-');
     QStringView rakamlar = QStringView(tamKisim).mid(eksi ? 1 : 0);
     while (rakamlar.size() > 1 && rakamlar.front() == u'0')
@@ -117,8 +111,7 @@ QString Basamak_Grupla(const QString &tamKisim)
     return sonuc;
 }
 
-QString Sayi_Bicimle(const QString &deger, qint16 &ondalik)
-{
+QString Sayi_Bicimle(const QString &deger, qint16 &ondalik) {
     if (ondalik == -1)
         ondalik = 2;
     if (deger.isEmpty())
@@ -135,8 +128,7 @@ QString Sayi_Bicimle(const QString &deger, qint16 &ondalik)
     return tam + ayirac + kesir;
 }
 
-QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik)
-{
+QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik) {
     const qsizetype son = qMin(s.size(), p - 1 + Degiskenler::Ondalik_Ayirac.size() + ondalik);
     QString sonuc = s.left(son);
     bool elde = true;
@@ -156,8 +148,7 @@ QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik)
     return sonuc;
 }
 
-QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik)
-{
+QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik) {
     QString s = deger.trimmed();
     if (ondalik == -1)
         ondalik = 2;

@@ -13,14 +13,12 @@ enum class Tur { Ac, Oku };
 
 // The error number shown to the user: the driver's own code when it has one,
 // else the provider's generic "errors in command" code.
-QString hataNumarasi(const QSqlError &hata)
-{
+QString hataNumarasi(const QSqlError &hata) {
     const QString kod = hata.nativeErrorCode();
     return kod.isEmpty() ? QStringLiteral("-2147217900") : kod;
 }
 
-void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur)
-{
+void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     rs.Close();
     Baglanti *b = Degiskenler::Baglanti_;
     using D = MesajKutusu::Dugmeler;
@@ -48,8 +46,7 @@ void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur)
 
 } // namespace
 
-bool Baglanti_Hatasi_Mi(const QSqlError &hata)
-{
+bool Baglanti_Hatasi_Mi(const QSqlError &hata) {
     if (hata.type() == QSqlError::ConnectionError)
         return true;
     const QString kod = hata.nativeErrorCode();
@@ -58,20 +55,18 @@ bool Baglanti_Hatasi_Mi(const QSqlError &hata)
         kod == u"HYT00" || kod == u"HYT01")
         return true;
     const QString metin = hata.text();
-    for (const char *parca : {"server closed the connection", "no connection to the server",
-                              "terminating connection", "could not connect", "connection refused",
-                              "timeout expired"})
+    for (const char *parca :
+         {"server closed the connection", "no connection to the server", "terminating connection",
+          "could not connect", "connection refused", "timeout expired"})
         if (metin.contains(QLatin1String(parca), Qt::CaseInsensitive))
             return true;
     return false;
 }
 
-void Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql)
-{
+void Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
     calistir(kutu, rs, sql, Tur::Ac);
 }
 
-void Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql)
-{
+void Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
     calistir(kutu, rs, sql, Tur::Oku);
 }

@@ -7,24 +7,33 @@
 
 namespace {
 
-const std::array<QString, 10> birler = {
-    QString(),           QStringLiteral("Bir"),   QStringLiteral("İki"),  QStringLiteral("Üç"),
-    QStringLiteral("Dört"), QStringLiteral("Beş"), QStringLiteral("Altı"), QStringLiteral("Yedi"),
-    QStringLiteral("Sekiz"), QStringLiteral("Dokuz")};
-const std::array<QString, 10> onlar = {
-    QString(),             QStringLiteral("On"),     QStringLiteral("Yirmi"),
-    QStringLiteral("Otuz"), QStringLiteral("Kırk"),   QStringLiteral("Elli"),
-    QStringLiteral("Altmış"), QStringLiteral("Yetmiş"), QStringLiteral("Seksen"),
-    QStringLiteral("Doksan")};
+const std::array<QString, 10> birler = {QString(),
+                                        QStringLiteral("Bir"),
+                                        QStringLiteral("İki"),
+                                        QStringLiteral("Üç"),
+                                        QStringLiteral("Dört"),
+                                        QStringLiteral("Beş"),
+                                        QStringLiteral("Altı"),
+                                        QStringLiteral("Yedi"),
+                                        QStringLiteral("Sekiz"),
+                                        QStringLiteral("Dokuz")};
+const std::array<QString, 10> onlar = {QString(),
+                                       QStringLiteral("On"),
+                                       QStringLiteral("Yirmi"),
+                                       QStringLiteral("Otuz"),
+                                       QStringLiteral("Kırk"),
+                                       QStringLiteral("Elli"),
+                                       QStringLiteral("Altmış"),
+                                       QStringLiteral("Yetmiş"),
+                                       QStringLiteral("Seksen"),
+                                       QStringLiteral("Doksan")};
 const std::array<QString, 5> gruplar = {QStringLiteral("Trilyon"), QStringLiteral("Milyar"),
-                                        QStringLiteral("Milyon"), QStringLiteral("Bin"),
-                                        QString()};
+                                        QStringLiteral("Milyon"), QStringLiteral("Bin"), QString()};
 
 const QString hata = QStringLiteral("Hata");
 
 // `rakamlar` holds only digits; its sign was taken off by the caller.
-QString rakamlariYaz(const QString &rakamlar, bool eksi)
-{
+QString rakamlariYaz(const QString &rakamlar, bool eksi) {
     if (rakamlar.isEmpty() || rakamlar.size() > 15)
         return hata;
     for (QChar c : rakamlar)
@@ -57,23 +66,20 @@ QString rakamlariYaz(const QString &rakamlar, bool eksi)
 
 } // namespace
 
-QString Yaziya_Cevir(qint64 deger)
-{
+QString Yaziya_Cevir(qint64 deger) {
     const bool eksi = deger < 0;
     // Magnitude as unsigned so the most negative value does not overflow.
     const quint64 buyukluk = eksi ? 0 - static_cast<quint64>(deger) : static_cast<quint64>(deger);
     return rakamlariYaz(QString::number(buyukluk), eksi);
 }
 
-QString Yaziya_Cevir(double deger)
-{
+QString Yaziya_Cevir(double deger) {
     if (!std::isfinite(deger) || deger != std::trunc(deger) || std::fabs(deger) >= 1e15)
         return hata;
     return Yaziya_Cevir(static_cast<qint64>(deger));
 }
 
-QString Yaziya_Cevir(const QString &deger)
-{
+QString Yaziya_Cevir(const QString &deger) {
     const QString s = deger.trimmed();
     // Plain integer text is read exactly, whatever its length.
     QStringView rakamlar(s);

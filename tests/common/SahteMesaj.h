@@ -28,8 +28,7 @@ public:
     QQueue<std::optional<QString>> girdi_cevaplari;
 
     Cevap MsgBox(const QString &metin, Dugmeler dugmeler, Simge simge,
-                 const QString &baslik) override
-    {
+                 const QString &baslik) override {
         kutular.append({metin, dugmeler, simge, baslik});
         if (!cevaplar.isEmpty())
             return cevaplar.dequeue();
@@ -39,16 +38,14 @@ public:
     }
 
     std::optional<QString> InputBox(const QString &istem, const QString &baslik,
-                                    const QString &varsayilan) override
-    {
+                                    const QString &varsayilan) override {
         girdiler.append({istem, baslik, varsayilan});
         if (!girdi_cevaplari.isEmpty())
             return girdi_cevaplari.dequeue();
         return std::nullopt;
     }
 
-    QStringList metinler() const
-    {
+    QStringList metinler() const {
         QStringList m;
         for (const Kutu &k : kutular)
             m.append(k.metin);

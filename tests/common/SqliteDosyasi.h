@@ -6,12 +6,11 @@
 #include <QStringList>
 
 // Makes a real SQLite database file for a test, running the given statements.
-inline bool Sqlite_Dosyasi_Yap(const QString &yol, const QStringList &komutlar = {})
-{
+inline bool Sqlite_Dosyasi_Yap(const QString &yol, const QStringList &komutlar = {}) {
     bool tamam = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                    QStringLiteral("test-kurulum"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-kurulum"));
         db.setDatabaseName(yol);
         tamam = db.open();
         QSqlQuery q(db);

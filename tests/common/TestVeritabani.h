@@ -18,22 +18,20 @@ struct TestVeritabani {
     QString sifre;
     QString hata;
 
-    QString Satir(const QString &kosul, int adet = 1, const QString &firma = QStringLiteral("Test Ticaret")) const
-    {
+    QString Satir(const QString &kosul, int adet = 1,
+                  const QString &firma = QStringLiteral("Test Ticaret")) const {
         return sunucu + u'|' + firma + u'|' + veritabani + u'|' + kosul + u'|' +
                QString::number(adet) + u'|' + kullanici + u'|' +
                (sifre.isEmpty() ? QStringLiteral("æ") : sifre);
     }
 };
 
-inline QString Kaynak_Yolu(const QString &goreli)
-{
+inline QString Kaynak_Yolu(const QString &goreli) {
     return QStringLiteral(VARNEL_KAYNAK) + u'/' + goreli;
 }
 
 // Runs a script of statements separated by ";" at line ends; "--" lines are comments.
-inline bool Betik_Calistir(QSqlDatabase &db, const QString &yol, QString &hata)
-{
+inline bool Betik_Calistir(QSqlDatabase &db, const QString &yol, QString &hata) {
     QFile f(yol);
     if (!f.open(QIODevice::ReadOnly)) {
         hata = QStringLiteral("açılamadı: ") + yol;
@@ -56,18 +54,18 @@ inline bool Betik_Calistir(QSqlDatabase &db, const QString &yol, QString &hata)
     return true;
 }
 
-inline bool Demo_Yukle(QSqlDatabase &db, const QString &sema, QString &hata)
-{
+inline bool Demo_Yukle(QSqlDatabase &db, const QString &sema, QString &hata) {
     return Betik_Calistir(db, Kaynak_Yolu(QStringLiteral("data/sql/") + sema), hata) &&
            Betik_Calistir(db, Kaynak_Yolu(QStringLiteral("data/demo/demo_veri.sql")), hata);
 }
 
 // The demo stock database as an SQLite file in `klasor`.
-inline TestVeritabani Sqlite_Demo(const QString &klasor, const QString &ad = QStringLiteral("stok"))
-{
+inline TestVeritabani Sqlite_Demo(const QString &klasor,
+                                  const QString &ad = QStringLiteral("stok")) {
     TestVeritabani t{QStringLiteral("sqlite:") + klasor, ad, QStringLiteral("sa"), QString(), {}};
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("kurulum"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("kurulum"));
         db.setDatabaseName(klasor + u'/' + ad + QStringLiteral(".db"));
         if (!db.open() || !Demo_Yukle(db, QStringLiteral("sema_sqlite.sql"), t.hata))
             t.hata += db.lastError().text();
@@ -80,8 +78,7 @@ inline TestVeritabani Sqlite_Demo(const QString &klasor, const QString &ad = QSt
 inline bool Pg_Var() { return !qEnvironmentVariableIsEmpty("VARNEL_PG_PORT"); }
 
 // A new database holding the demo stock data on the test PostgreSQL server.
-inline TestVeritabani Pg_Demo()
-{
+inline TestVeritabani Pg_Demo() {
     TestVeritabani t;
     const QString host = qEnvironmentVariable("VARNEL_PG_HOST");
     const QString port = qEnvironmentVariable("VARNEL_PG_PORT");

@@ -12,8 +12,8 @@ using Motor = Baglanti::Motor;
 
 namespace {
 
-QString metin(const QString &kullanici, const QString &sifre, const QString &vt, const QString &sunucu)
-{
+QString metin(const QString &kullanici, const QString &sifre, const QString &vt,
+              const QString &sunucu) {
     return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici +
            QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + vt +
            QStringLiteral(";Data Source=") + sunucu;
@@ -32,45 +32,46 @@ class TstBaglanti : public QObject {
     QTemporaryDir klasor_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
     }
 
-    void coz_data()
-    {
+    void coz_data() {
         QTest::addColumn<QString>("sunucu");
         QTest::addColumn<int>("motor");
         QTest::addColumn<QString>("ana");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("dosya");
-        QTest::newRow("01 sqlite") << "sqlite:/veri" << int(Motor::SQLite) << "" << -1 << "/veri/STOK.db";
-        QTest::newRow("02 sqlite relative") << "sqlite:data/demo" << int(Motor::SQLite) << "" << -1
-                                            << "data/demo/STOK.db";
-        QTest::newRow("03 sqlite empty dir") << "sqlite:" << int(Motor::SQLite) << "" << -1 << "./STOK.db";
-        QTest::newRow("04 pg host") << "postgresql://db.local" << int(Motor::PostgreSQL)
-                                    << "db.local" << -1 << "";
-        QTest::newRow("05 pg port") << "postgresql://127.0.0.1:5433" << int(Motor::PostgreSQL)
-                                    << "127.0.0.1" << 5433 << "";
-        QTest::newRow("06 pg ipv6") << "postgresql://[::1]:6000" << int(Motor::PostgreSQL) << "::1"
-                                    << 6000 << "";
-        QTest::newRow("07 pg slash") << "postgresql://h:1/" << int(Motor::PostgreSQL) << "h" << 1 << "";
+        QTest::newRow("01 sqlite")
+            << "sqlite:/veri" << int(Motor::SQLite) << "" << -1 << "/veri/STOK.db";
+        QTest::newRow("02 sqlite relative")
+            << "sqlite:data/demo" << int(Motor::SQLite) << "" << -1 << "data/demo/STOK.db";
+        QTest::newRow("03 sqlite empty dir")
+            << "sqlite:" << int(Motor::SQLite) << "" << -1 << "./STOK.db";
+        QTest::newRow("04 pg host")
+            << "postgresql://db.local" << int(Motor::PostgreSQL) << "db.local" << -1 << "";
+        QTest::newRow("05 pg port")
+            << "postgresql://127.0.0.1:5433" << int(Motor::PostgreSQL) << "127.0.0.1" << 5433 << "";
+        QTest::newRow("06 pg ipv6")
+            << "postgresql://[::1]:6000" << int(Motor::PostgreSQL) << "::1" << 6000 << "";
+        QTest::newRow("07 pg slash")
+            << "postgresql://h:1/" << int(Motor::PostgreSQL) << "h" << 1 << "";
         QTest::newRow("08 mssql") << "SUNUCU" << int(Motor::SQLServer) << "SUNUCU" << -1 << "";
-        QTest::newRow("09 mssql instance") << "SUNUCU\\SQLEXPRESS" << int(Motor::SQLServer)
-                                           << "SUNUCU\\SQLEXPRESS" << -1 << "";
-        QTest::newRow("10 mssql port") << "sunucu,1433" << int(Motor::SQLServer) << "sunucu" << 1433 << "";
+        QTest::newRow("09 mssql instance")
+            << "SUNUCU\\SQLEXPRESS" << int(Motor::SQLServer) << "SUNUCU\\SQLEXPRESS" << -1 << "";
+        QTest::newRow("10 mssql port")
+            << "sunucu,1433" << int(Motor::SQLServer) << "sunucu" << 1433 << "";
         QTest::newRow("11 case") << "SQLite:/v" << int(Motor::SQLite) << "" << -1 << "/v/STOK.db";
     }
-    void coz()
-    {
+    void coz() {
         QFETCH(QString, sunucu);
         QFETCH(int, motor);
         QFETCH(QString, ana);
         QFETCH(int, port);
         QFETCH(QString, dosya);
-        const auto p = Baglanti::Coz(metin(QStringLiteral("sa"), QStringLiteral("x"),
-                                           QStringLiteral("STOK"), sunucu));
+        const auto p = Baglanti::Coz(
+            metin(QStringLiteral("sa"), QStringLiteral("x"), QStringLiteral("STOK"), sunucu));
         QCOMPARE(int(p.motor), motor);
         QCOMPARE(p.sunucu, sunucu);
         QCOMPARE(p.veritabani, QStringLiteral("STOK"));
@@ -81,8 +82,7 @@ private slots:
         QCOMPARE(p.sqlite_dosyasi, dosya);
     }
 
-    void sifre_maskesi_data()
-    {
+    void sifre_maskesi_data() {
         QTest::addColumn<QString>("sifre");
         QTest::newRow("plain") << "gizli";
         QTest::newRow("semicolon") << "a;b";
@@ -91,10 +91,10 @@ private slots:
         QTest::newRow("empty") << "";
         QTest::newRow("turkish") << "şifreĞ";
     }
-    void sifre_maskesi()
-    {
+    void sifre_maskesi() {
         QFETCH(QString, sifre);
-        const QString m = metin(QStringLiteral("sa"), sifre, QStringLiteral("STOK"), QStringLiteral("SRV"));
+        const QString m =
+            metin(QStringLiteral("sa"), sifre, QStringLiteral("STOK"), QStringLiteral("SRV"));
         QCOMPARE(Baglanti::Coz(m).sifre, sifre);
         QCOMPARE(Baglanti::Coz(m).veritabani, QStringLiteral("STOK"));
         const QString maskeli = Baglanti::Sifre_Maskele(m);
@@ -102,10 +102,9 @@ private slots:
                                 QStringLiteral("SRV")));
     }
 
-    void odbc_metni()
-    {
-        auto p = Baglanti::Coz(metin(QStringLiteral("sa"), QStringLiteral("p;}x"), QStringLiteral("STOK"),
-                                     QStringLiteral("host,1444")));
+    void odbc_metni() {
+        auto p = Baglanti::Coz(metin(QStringLiteral("sa"), QStringLiteral("p;}x"),
+                                     QStringLiteral("STOK"), QStringLiteral("host,1444")));
         QCOMPARE(Baglanti::Odbc_Metni(p),
                  QStringLiteral("DRIVER={FreeTDS};SERVER={host};PORT=1444;DATABASE={STOK};UID={sa};"
                                 "PWD={p;}}x};TDS_Version=7.4;ClientCharset=UTF-8;"));
@@ -116,11 +115,12 @@ private slots:
                                 "PWD={};TDS_Version=7.4;ClientCharset=UTF-8;"));
     }
 
-    void lehce()
-    {
-        const QString sql = QStringLiteral(",ISNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,isnull (x,1)");
+    void lehce() {
+        const QString sql =
+            QStringLiteral(",ISNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,isnull (x,1)");
         Baglanti b;
-        b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"), QStringLiteral("sqlite:/yok")));
+        b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
+                     QStringLiteral("sqlite:/yok")));
         QCOMPARE(b.Lehce(sql),
                  QStringLiteral(",IFNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,IFNULL(x,1)"));
         Baglanti pg;
@@ -129,8 +129,7 @@ private slots:
         QCOMPARE(pg.Lehce(sql), sql);
     }
 
-    void sqlite_dosyasi_olusturulmaz()
-    {
+    void sqlite_dosyasi_olusturulmaz() {
         Baglanti b;
         QVERIFY(!b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
                               QStringLiteral("sqlite:") + klasor_.path())));
@@ -138,8 +137,7 @@ private slots:
         QVERIFY(b.Hata().contains(QStringLiteral("yok.db")));
     }
 
-    void sqlite_veritabani_olmayan_dosya()
-    {
+    void sqlite_veritabani_olmayan_dosya() {
         QFile f(klasor_.filePath(QStringLiteral("bozuk.db")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
@@ -149,8 +147,7 @@ private slots:
                               QStringLiteral("sqlite:") + klasor_.path())));
     }
 
-    void pg_yanlis_sifre()
-    {
+    void pg_yanlis_sifre() {
         if (!Pg_Var())
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         const QString host = qEnvironmentVariable("VARNEL_PG_HOST");
@@ -158,8 +155,8 @@ private slots:
         Baglanti b;
         QElapsedTimer t;
         t.start();
-        QVERIFY(!b.Open(metin(qEnvironmentVariable("VARNEL_PG_USER"), QStringLiteral("yanlis_sifre_123"),
-                              QStringLiteral("postgres"),
+        QVERIFY(!b.Open(metin(qEnvironmentVariable("VARNEL_PG_USER"),
+                              QStringLiteral("yanlis_sifre_123"), QStringLiteral("postgres"),
                               QStringLiteral("postgresql://") + host + u':' + port)));
         QVERIFY(t.elapsed() < 6000);
         QVERIFY(!b.Hata().contains(QStringLiteral("yanlis_sifre_123")));
@@ -170,15 +167,15 @@ private slots:
         QVERIFY(!b.Tanim().contains(qEnvironmentVariable("VARNEL_PG_PASSWORD")));
     }
 
-    void sessiz_sunucu_zaman_asimi_data()
-    {
+    void sessiz_sunucu_zaman_asimi_data() {
         QTest::addColumn<QString>("onEk");
         QTest::addColumn<QString>("ayirac");
-        QTest::newRow("postgresql") << "postgresql://127.0.0.1" << ":";
-        QTest::newRow("sql server") << "127.0.0.1" << ",";
+        QTest::newRow("postgresql") << "postgresql://127.0.0.1"
+                                    << ":";
+        QTest::newRow("sql server") << "127.0.0.1"
+                                    << ",";
     }
-    void sessiz_sunucu_zaman_asimi()
-    {
+    void sessiz_sunucu_zaman_asimi() {
         QFETCH(QString, onEk);
         QFETCH(QString, ayirac);
         SessizSunucu sunucu;

@@ -12,31 +12,29 @@ class TstKayitKumesi : public QObject {
     QTemporaryDir klasor_;
     TestVeritabani sqlite_, pg_;
 
-    std::unique_ptr<Baglanti> baglan()
-    {
+    std::unique_ptr<Baglanti> baglan() {
         QFETCH_GLOBAL(QString, motor);
         const TestVeritabani &t = motor == u"sqlite" ? sqlite_ : pg_;
         if (motor == u"postgresql" && !Pg_Var())
             return nullptr;
         auto b = std::make_unique<Baglanti>();
-        const QString m = QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
-                          t.kullanici + QStringLiteral(";Password=") + t.sifre +
-                          QStringLiteral(";Initial Catalog=") + t.veritabani +
-                          QStringLiteral(";Data Source=") + t.sunucu;
+        const QString m =
+            QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
+            t.kullanici + QStringLiteral(";Password=") + t.sifre +
+            QStringLiteral(";Initial Catalog=") + t.veritabani + QStringLiteral(";Data Source=") +
+            t.sunucu;
         if (!b->Open(m))
             qWarning("%s", qPrintable(b->Hata()));
         return b;
     }
 
 private slots:
-    void initTestCase_data()
-    {
+    void initTestCase_data() {
         QTest::addColumn<QString>("motor");
         QTest::newRow("sqlite") << "sqlite";
         QTest::newRow("postgresql") << "postgresql";
     }
-    void initTestCase()
-    {
+    void initTestCase() {
         Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
         sqlite_ = Sqlite_Demo(klasor_.path());
@@ -46,19 +44,18 @@ private slots:
             QVERIFY2(pg_.hata.isEmpty(), qPrintable(pg_.hata));
         }
     }
-    void init()
-    {
+    void init() {
         QFETCH_GLOBAL(QString, motor);
         if (motor == u"postgresql" && !Pg_Var())
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
     }
 
-    void satirlari_sirayla_gezer()
-    {
+    void satirlari_sirayla_gezer() {
         auto b = baglan();
         QVERIFY(b && b->Acik());
         KayitKumesi rs;
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID")));
+        QVERIFY(
+            rs.Open(*b, QStringLiteral("SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID")));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
         int n = 0, onceki = 0;
         while (!rs.EOF_()) {
@@ -74,8 +71,7 @@ private slots:
         QVERIFY(!rs.Value(QStringLiteral("Stok_ID")).isValid());
     }
 
-    void alan_adlari_buyuk_kucuk_harf()
-    {
+    void alan_adlari_buyuk_kucuk_harf() {
         auto b = baglan();
         KayitKumesi rs;
         QVERIFY(rs.Open(*b, QStringLiteral("SELECT STOKKART.* FROM STOKKART WHERE Stok_ID=1")));
@@ -88,8 +84,7 @@ private slots:
         QVERIFY(rs.Text(QStringLiteral("Yok_Boyle")).isEmpty());
     }
 
-    void isnull_ve_sayi_metinleri_data()
-    {
+    void isnull_ve_sayi_metinleri_data() {
         QTest::addColumn<int>("stok");
         QTest::addColumn<QString>("fiyat1");
         QTest::newRow("grouped later") << 3 << "1234,5";
@@ -98,31 +93,31 @@ private slots:
         QTest::newRow("zero price") << 11 << "0";
         QTest::newRow("cents") << 9 << "119,99";
     }
-    void isnull_ve_sayi_metinleri()
-    {
+    void isnull_ve_sayi_metinleri() {
         QFETCH(int, stok);
         QFETCH(QString, fiyat1);
         auto b = baglan();
         KayitKumesi rs;
         const QString sql =
-            QStringLiteral("SELECT STOKKART.Stok_ID,ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0)  as Fiyat1 "
-                           " FROM STOKKART LEFT JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID "
-                           "AND STOKFIYAT.Fiyat_Sira_No=1) WHERE STOKKART.Stok_ID=") +
+            QStringLiteral(
+                "SELECT STOKKART.Stok_ID,ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0)  as Fiyat1 "
+                " FROM STOKKART LEFT JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID "
+                "AND STOKFIYAT.Fiyat_Sira_No=1) WHERE STOKKART.Stok_ID=") +
             QString::number(stok);
         QVERIFY2(rs.Open(*b, sql), qPrintable(rs.LastError().text()));
         QVERIFY(!rs.EOF_());
         QCOMPARE(rs.Text(QStringLiteral("Fiyat1")), fiyat1);
     }
 
-    void eylem_komutlari()
-    {
+    void eylem_komutlari() {
         auto b = baglan();
         KayitKumesi rs;
         QVERIFY(rs.Open(*b, QStringLiteral("DELETE FROM BARKODID"), KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         for (const char *id : {"0", "'7'", "'5'", "'7'"})
-            QVERIFY(rs.Open(*b, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (%1)").arg(QLatin1String(id)),
-                            KayitKumesi::Kilit::Iyimser));
+            QVERIFY(rs.Open(
+                *b, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (%1)").arg(QLatin1String(id)),
+                KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.RowsAffected(), 1);
         QVERIFY(rs.Open(*b, QStringLiteral("SELECT ID FROM BARKODID ORDER BY ID")));
         QStringList idler;
@@ -133,8 +128,7 @@ private slots:
         QCOMPARE(rs.RowsAffected(), 4);
     }
 
-    void hatali_komut()
-    {
+    void hatali_komut() {
         auto b = baglan();
         KayitKumesi rs;
         QVERIFY(rs.Open(*b, QStringLiteral("SELECT 1 AS x")));
@@ -145,11 +139,11 @@ private slots:
         QCOMPARE(rs.Source(), QStringLiteral("SELECT * FROM OLMAYAN_TABLO"));
     }
 
-    void kapat_ve_yeniden_ac()
-    {
+    void kapat_ve_yeniden_ac() {
         auto b = baglan();
         KayitKumesi rs;
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE Stok_ID<=3 ORDER BY Stok_ID")));
+        QVERIFY(rs.Open(
+            *b, QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE Stok_ID<=3 ORDER BY Stok_ID")));
         rs.Close();
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         QVERIFY(rs.EOF_());

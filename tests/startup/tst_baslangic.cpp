@@ -16,11 +16,10 @@ class TstBaslangic : public QObject {
     QTemporaryDir veri_;
     QString sunucu_; // "sqlite:<dir>" holding stok.db
 
-    void bolgeAyarla(const QString &kisaTarih)
-    {
+    void bolgeAyarla(const QString &kisaTarih) {
         const auto yaz = [](const char *ad, const QString &v) {
-            Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari,
-                            QString::fromLatin1(ad), v);
+            Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QString::fromLatin1(ad),
+                            v);
         };
         yaz("sDecimal", QStringLiteral(","));
         yaz("sThousand", QStringLiteral("."));
@@ -29,14 +28,12 @@ class TstBaslangic : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         qputenv("XDG_CONFIG_HOME", ayarlar_.path().toUtf8());
         QVERIFY(Sqlite_Dosyasi_Yap(veri_.filePath(QStringLiteral("stok.db"))));
         sunucu_ = QStringLiteral("sqlite:") + veri_.path();
     }
-    void init()
-    {
+    void init() {
         bolgeAyarla(QStringLiteral("dd.MM.yyyy"));
         Baglanti_Kapat();
         Degiskenler::Parametreler.clear();
@@ -45,8 +42,7 @@ private slots:
     }
     void cleanupTestCase() { Baglanti_Kapat(); }
 
-    void bol_data()
-    {
+    void bol_data() {
         QTest::addColumn<QString>("satir");
         QTest::addColumn<QStringList>("alanlar");
         QTest::newRow("01 empty") << "" << QStringList{};
@@ -60,15 +56,13 @@ private slots:
         QTest::newRow("09 two bars at end") << "a||" << QStringList{"a", "|"};
         QTest::newRow("10 single char") << "x" << QStringList{"x"};
     }
-    void bol()
-    {
+    void bol() {
         QFETCH(QString, satir);
         QFETCH(QStringList, alanlar);
         QCOMPARE(Komut_Satirini_Bol(satir), alanlar);
     }
 
-    void parametre_oku_data()
-    {
+    void parametre_oku_data() {
         QTest::addColumn<QString>("satir"); // "%S" stands for the test database's server field
         QTest::addColumn<bool>("devam");
         QTest::addColumn<QString>("mesaj");
@@ -89,8 +83,7 @@ private slots:
         QTest::newRow("09 missing folder")
             << "sqlite:/yok/klasor|F|stok|x=1|1|sa|æ" << false << hata << int(Simge::Yok);
     }
-    void parametre_oku()
-    {
+    void parametre_oku() {
         QFETCH(QString, satir);
         QFETCH(bool, devam);
         QFETCH(QString, mesaj);
@@ -112,8 +105,7 @@ private slots:
         QVERIFY(QFileInfo(veri_.filePath(QStringLiteral("yok.db"))).exists() == false);
     }
 
-    void alanlarin_islenmesi()
-    {
+    void alanlarin_islenmesi() {
         SahteMesaj kutu;
         const QString satir = sunucu_ + QStringLiteral("| Firma A.Ş. |stok|  STOKKART.Stok_ID=15  "
                                                        "| 0 | sa |æ|fazla|alan");
@@ -131,18 +123,21 @@ private slots:
             QStringLiteral("User ID= sa ;Password=;Initial Catalog=stok;Data Source=")));
     }
 
-    void sifre_alani_data()
-    {
+    void sifre_alani_data() {
         QTest::addColumn<QString>("alan");
         QTest::addColumn<QString>("sifre");
-        QTest::newRow("ae means empty") << "æ" << "";
-        QTest::newRow("blank kept") << " " << " ";
-        QTest::newRow("ae with bar kept") << "æ|" << "æ|";
-        QTest::newRow("ae twice kept") << "ææ" << "ææ";
-        QTest::newRow("semicolon") << "a;b" << "a;b";
+        QTest::newRow("ae means empty") << "æ"
+                                        << "";
+        QTest::newRow("blank kept") << " "
+                                    << " ";
+        QTest::newRow("ae with bar kept") << "æ|"
+                                          << "æ|";
+        QTest::newRow("ae twice kept") << "ææ"
+                                       << "ææ";
+        QTest::newRow("semicolon") << "a;b"
+                                   << "a;b";
     }
-    void sifre_alani()
-    {
+    void sifre_alani() {
         QFETCH(QString, alan);
         QFETCH(QString, sifre);
         SahteMesaj kutu;
@@ -152,8 +147,7 @@ private slots:
         QCOMPARE(Degiskenler::Baglanti_->Ayarlar().sifre, sifre);
     }
 
-    void baglanti_metni()
-    {
+    void baglanti_metni() {
         QCOMPARE(Komut_Satiri_Baglanti_Metni(QStringLiteral("sa"), QStringLiteral("gizli"),
                                              QStringLiteral("STOK"), QStringLiteral("SRV")),
                  QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;"
@@ -168,8 +162,7 @@ private slots:
         QVERIFY(!e.contains(QStringLiteral("Password")));
     }
 
-    void etkilesimli_baslangic()
-    {
+    void etkilesimli_baslangic() {
         SahteMesaj kutu;
         for (const QString &c : {QStringLiteral("kullanici"), QStringLiteral("parola"),
                                  QStringLiteral("stok"), sunucu_, QStringLiteral("7")})
@@ -197,8 +190,7 @@ private slots:
         QVERIFY(!Degiskenler::Baglanti_->ConnectionString().contains(QStringLiteral("parola")));
     }
 
-    void etkilesimli_hatalar_data()
-    {
+    void etkilesimli_hatalar_data() {
         QTest::addColumn<QString>("stokId");
         QTest::addColumn<bool>("sunucuVar");
         QTest::addColumn<QString>("mesaj");
@@ -206,8 +198,7 @@ private slots:
         QTest::newRow("cancelled") << "<iptal>" << true << "Stok_ID bir tam sayı olmalıdır.";
         QTest::newRow("no server") << "3" << false << "Datbase'e Bağlanılamadı.";
     }
-    void etkilesimli_hatalar()
-    {
+    void etkilesimli_hatalar() {
         QFETCH(QString, stokId);
         QFETCH(bool, sunucuVar);
         QFETCH(QString, mesaj);
@@ -224,8 +215,7 @@ private slots:
         QVERIFY(!Degiskenler::Baglanti_);
     }
 
-    void eksi_bir_ilk_alan_baglanamazsa_biter()
-    {
+    void eksi_bir_ilk_alan_baglanamazsa_biter() {
         // "-1" as a server field names no reachable SQL Server: start-up ends there
         // and the interactive start is never reached.
         SahteMesaj kutu;
@@ -235,13 +225,11 @@ private slots:
         QVERIFY(kutu.girdiler.isEmpty());
     }
 
-    void bolge_reddi_programi_bitirir()
-    {
+    void bolge_reddi_programi_bitirir() {
         bolgeAyarla(QStringLiteral("d.M.yyyy"));
         SahteMesaj kutu;
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
-        const Baslangic_Sonucu s =
-            Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|1|sa|æ"));
+        const Baslangic_Sonucu s = Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|1|sa|æ"));
         QVERIFY(!s.devam);
         QCOMPARE(kutu.kutular.size(), 1);
         QCOMPARE(kutu.kutular[0].simge, Simge::Soru);
@@ -249,8 +237,7 @@ private slots:
         QVERIFY(Degiskenler::Parametreler.isEmpty());
     }
 
-    void bolge_onayi_sonra_baglanir()
-    {
+    void bolge_onayi_sonra_baglanir() {
         bolgeAyarla(QStringLiteral("d.M.yyyy"));
         SahteMesaj kutu;
         const Baslangic_Sonucu s = Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|3|sa|æ"));

@@ -18,46 +18,44 @@ class TstBolgeAyar : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> klasor_;
 
-    QString iniYolu() const { return klasor_->path() + QStringLiteral("/varnel/International.ini"); }
+    QString iniYolu() const {
+        return klasor_->path() + QStringLiteral("/varnel/International.ini");
+    }
 
     // Writes the store directly, as another program would.
-    void depola(const QMap<QString, QVariant> &degerler)
-    {
+    void depola(const QMap<QString, QVariant> &degerler) {
         QSettings s(iniYolu(), QSettings::IniFormat);
         s.beginGroup(QStringLiteral("International"));
         for (auto it = degerler.cbegin(); it != degerler.cend(); ++it)
             s.setValue(it.key(), it.value());
         s.sync();
     }
-    QString oku(const char *ad)
-    {
+    QString oku(const char *ad) {
         return Kayit_Deger_Oku(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari,
                                QString::fromLatin1(ad));
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         klasor_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", klasor_->path().toUtf8());
         Degiskenler::Ondalik_Ayirac = QStringLiteral("?");
         Degiskenler::Basamak_Ayirac = QStringLiteral("?");
     }
 
-    void kontrol_data()
-    {
+    void kontrol_data() {
         QTest::addColumn<QStringList>("baslangic"); // sDecimal, sThousand, sDate, sShortDate
         QTest::addColumn<bool>("sorulur");
         QTest::newRow("01 already Turkish") << QStringList{",", ".", ".", "dd.MM.yyyy"} << false;
         QTest::newRow("02 only short date") << QStringList{",", ".", ".", "d.M.yyyy"} << true;
         QTest::newRow("03 decimal point") << QStringList{".", ",", "/", "MM/dd/yyyy"} << true;
-        QTest::newRow("04 missing date sep") << QStringList{",", ".", "<yok>", "dd.MM.yyyy"} << true;
+        QTest::newRow("04 missing date sep")
+            << QStringList{",", ".", "<yok>", "dd.MM.yyyy"} << true;
         QTest::newRow("05 empty store") << QStringList{"<yok>", "<yok>", "<yok>", "<yok>"} << true;
         QTest::newRow("06 case matters") << QStringList{",", ".", ".", "DD.MM.YYYY"} << true;
         QTest::newRow("07 thousands blank") << QStringList{",", " ", ".", "dd.MM.yyyy"} << true;
     }
-    void kontrol()
-    {
+    void kontrol() {
         QFETCH(QStringList, baslangic);
         QFETCH(bool, sorulur);
         const char *adlar[] = {"sDecimal", "sThousand", "sDate", "sShortDate"};
@@ -85,8 +83,7 @@ private slots:
         QCOMPARE(Degiskenler::Basamak_Ayirac, QStringLiteral("."));
     }
 
-    void hayir_hicbir_sey_yazmaz()
-    {
+    void hayir_hicbir_sey_yazmaz() {
         depola({{QStringLiteral("sDecimal"), QStringLiteral(".")},
                 {QStringLiteral("sThousand"), QStringLiteral(",")}});
         SahteMesaj kutu;
@@ -100,8 +97,7 @@ private slots:
         QCOMPARE(Degiskenler::Basamak_Ayirac, QStringLiteral(","));
     }
 
-    void ayarlar_dogruysa_dosyaya_dokunmaz()
-    {
+    void ayarlar_dogruysa_dosyaya_dokunmaz() {
         depola({{QStringLiteral("sDecimal"), QStringLiteral(",")},
                 {QStringLiteral("sThousand"), QStringLiteral(".")},
                 {QStringLiteral("sDate"), QStringLiteral(".")},
@@ -113,13 +109,13 @@ private slots:
         QCOMPARE(QFileInfo(iniYolu()).lastModified(), once);
     }
 
-    void sorgula_turleri()
-    {
+    void sorgula_turleri() {
         QByteArray ikili(2, 0);
         ikili[0] = char(0x39);
         ikili[1] = char(0x30); // 0x3039 = 12345, little-endian as the registry stores it
         depola({{QStringLiteral("Ikili"), ikili},
-                {QStringLiteral("Nul"), QString(QStringLiteral("ab")) + QChar(0) + QStringLiteral("cd")},
+                {QStringLiteral("Nul"),
+                 QString(QStringLiteral("ab")) + QChar(0) + QStringLiteral("cd")},
                 {QStringLiteral("Liste"), QStringList{QStringLiteral("a"), QStringLiteral("b")}},
                 {QStringLiteral("Bos"), QString()}});
         QCOMPARE(oku("Ikili"), QStringLiteral("12345"));
@@ -129,8 +125,7 @@ private slots:
         QCOMPARE(oku("Yok"), QString());
     }
 
-    void yaz_anahtari_olusturur()
-    {
+    void yaz_anahtari_olusturur() {
         QVERIFY(!QFileInfo::exists(iniYolu()));
         Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDate"),
                         QStringLiteral("."));

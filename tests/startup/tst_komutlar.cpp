@@ -5,8 +5,7 @@
 class TstKomutlar : public QObject {
     Q_OBJECT
 private slots:
-    void coz_data()
-    {
+    void coz_data() {
         QTest::addColumn<QStringList>("argumanlar");
         QTest::addColumn<bool>("tamam");
         QTest::addColumn<int>("tur");
@@ -15,33 +14,33 @@ private slots:
         QTest::newRow("01 empty") << QStringList{} << true << int(T::Pencere) << "";
         QTest::newRow("02 line joined")
             << QStringList{"sqlite:data|Demo", "Ticaret|DEMO|STOKKART.Stok_ID", "<=", "30|1|sa|æ"}
-            << true << int(T::Pencere) << "sqlite:data|Demo Ticaret|DEMO|STOKKART.Stok_ID <= 30|1|sa|æ";
+            << true << int(T::Pencere)
+            << "sqlite:data|Demo Ticaret|DEMO|STOKKART.Stok_ID <= 30|1|sa|æ";
         QTest::newRow("03 help") << QStringList{"--help"} << true << int(T::Yardim) << "";
         QTest::newRow("04 version") << QStringList{"--version"} << true << int(T::Surum) << "";
         QTest::newRow("05 unknown") << QStringList{"--bogus"} << false << 0 << "";
         QTest::newRow("06 check") << QStringList{"check", "a|b|c|d|1|sa|x"} << true
                                   << int(T::Denetle) << "a|b|c|d|1|sa|x";
         QTest::newRow("07 check without line") << QStringList{"check"} << false << 0 << "";
-        QTest::newRow("08 designs then line") << QStringList{"--designs", "/tmp/d", "a|b"} << true
-                                              << int(T::Pencere) << "a|b";
+        QTest::newRow("08 designs then line")
+            << QStringList{"--designs", "/tmp/d", "a|b"} << true << int(T::Pencere) << "a|b";
         QTest::newRow("09 designs without dir") << QStringList{"--designs"} << false << 0 << "";
-        QTest::newRow("10 minus one line") << QStringList{"-1|a|b|c"} << true << int(T::Pencere)
-                                           << "-1|a|b|c";
+        QTest::newRow("10 minus one line")
+            << QStringList{"-1|a|b|c"} << true << int(T::Pencere) << "-1|a|b|c";
         QTest::newRow("11 print") << QStringList{"print", "Raf", "--copies", "2", "x|y"} << true
                                   << int(T::Yazdir) << "x|y";
-        QTest::newRow("12 print bad out") << QStringList{"print", "Raf", "--out", "a.txt", "x"}
-                                          << false << 0 << "";
-        QTest::newRow("13 print bad start") << QStringList{"print", "Raf", "--start", "0", "x"}
-                                            << false << 0 << "";
+        QTest::newRow("12 print bad out")
+            << QStringList{"print", "Raf", "--out", "a.txt", "x"} << false << 0 << "";
+        QTest::newRow("13 print bad start")
+            << QStringList{"print", "Raf", "--start", "0", "x"} << false << 0 << "";
         QTest::newRow("14 print unknown option")
             << QStringList{"print", "Raf", "--kopya", "2", "x"} << false << 0 << "";
-        QTest::newRow("15 inspect") << QStringList{"inspect", "a.ftr", "--json"} << true
-                                    << int(T::Incele) << "";
+        QTest::newRow("15 inspect")
+            << QStringList{"inspect", "a.ftr", "--json"} << true << int(T::Incele) << "";
         QTest::newRow("16 inspect no file") << QStringList{"inspect", "--json"} << false << 0 << "";
         QTest::newRow("17 print no design") << QStringList{"print"} << false << 0 << "";
     }
-    void coz()
-    {
+    void coz() {
         QFETCH(QStringList, argumanlar);
         QFETCH(bool, tamam);
         QFETCH(int, tur);
@@ -56,12 +55,17 @@ private slots:
         QCOMPARE(s.komut.satir, satir);
     }
 
-    void print_secenekleri()
-    {
-        const Komut_Sonucu s = Komut_Coz(
-            {"--designs", "d", "print", "Raf Etiketi", "--start", "5", "--copies", "3", "--param",
-             "Kampanya=Yaz İndirimi", "--param", "Boş=", "--out", "c.PDF", "--dpi", "600",
-             "--printer", "Barkod_Yazici", "sqlite:x|F|D|", "Stok_ID>0|1|sa|æ"});
+    void print_secenekleri() {
+        const Komut_Sonucu s = Komut_Coz({"--designs",     "d",
+                                          "print",         "Raf Etiketi",
+                                          "--start",       "5",
+                                          "--copies",      "3",
+                                          "--param",       "Kampanya=Yaz İndirimi",
+                                          "--param",       "Boş=",
+                                          "--out",         "c.PDF",
+                                          "--dpi",         "600",
+                                          "--printer",     "Barkod_Yazici",
+                                          "sqlite:x|F|D|", "Stok_ID>0|1|sa|æ"});
         QVERIFY2(s.tamam, qPrintable(s.hata));
         const Komut &k = s.komut;
         QCOMPARE(k.tasarim_klasoru, QStringLiteral("d"));

@@ -7,14 +7,12 @@
 class TstSayiMetni : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
     }
 
-    void bicimle_data()
-    {
+    void bicimle_data() {
         QTest::addColumn<QString>("deger");
         QTest::addColumn<int>("ondalik");
         QTest::addColumn<QString>("beklenen");
@@ -36,11 +34,10 @@ private slots:
         QTest::newRow("15 four decimals") << "1234,56789" << 4 << "1.234,5678" << 4;
         QTest::newRow("16 leading zeros") << "007,10" << 2 << "7,10" << 2;
         QTest::newRow("17 exactly three digits") << "999" << 2 << "999" << 2;
-        QTest::newRow("18 beyond double precision") << "12345678901234567890" << 2
-                                                     << "12.345.678.901.234.567.890" << 2;
+        QTest::newRow("18 beyond double precision")
+            << "12345678901234567890" << 2 << "12.345.678.901.234.567.890" << 2;
     }
-    void bicimle()
-    {
+    void bicimle() {
         QFETCH(QString, deger);
         QFETCH(int, ondalik);
         QFETCH(QString, beklenen);
@@ -50,8 +47,7 @@ private slots:
         QCOMPARE(int(d), sonrakiOndalik);
     }
 
-    void yuvarla_data()
-    {
+    void yuvarla_data() {
         QTest::addColumn<QString>("deger");
         QTest::addColumn<int>("ondalik");
         QTest::addColumn<QString>("beklenen");
@@ -91,8 +87,7 @@ private slots:
         QTest::newRow("31 negative leading sep") << "-,5" << 2 << "-0,50" << 2;
         QTest::newRow("32 nine carry into new digit") << "999,996" << 2 << "1000,00" << 2;
     }
-    void yuvarla()
-    {
+    void yuvarla() {
         QFETCH(QString, deger);
         QFETCH(int, ondalik);
         QFETCH(QString, beklenen);
@@ -102,8 +97,7 @@ private slots:
         QCOMPARE(int(d), sonrakiOndalik);
     }
 
-    void yukari_yuvarla_data()
-    {
+    void yukari_yuvarla_data() {
         QTest::addColumn<QString>("s");
         QTest::addColumn<int>("p");
         QTest::addColumn<int>("ondalik");
@@ -116,8 +110,7 @@ private slots:
         QTest::newRow("06 negative all nines") << "-9,995" << 3 << 2 << "-10,00";
         QTest::newRow("07 drops the rest") << "0,004" << 2 << 2 << "0,01";
     }
-    void yukari_yuvarla()
-    {
+    void yukari_yuvarla() {
         QFETCH(QString, s);
         QFETCH(int, p);
         QFETCH(int, ondalik);
@@ -125,8 +118,7 @@ private slots:
         QCOMPARE(Yukari_Yuvarla(s, p, static_cast<qint16>(ondalik)), beklenen);
     }
 
-    void other_separators()
-    {
+    void other_separators() {
         // The functions follow whatever separators are in force.
         Degiskenler::Ondalik_Ayirac = QStringLiteral(".");
         Degiskenler::Basamak_Ayirac = QStringLiteral(",");
@@ -136,8 +128,7 @@ private slots:
         QCOMPARE(Sayi_Yuvarla(QStringLiteral("1.996"), d), QStringLiteral("2.00"));
     }
 
-    void birimler_data()
-    {
+    void birimler_data() {
         QTest::addColumn<double>("deger");
         QTest::addColumn<int>("twipMm");
         QTest::addColumn<int>("mmTwip");
@@ -149,8 +140,7 @@ private slots:
         QTest::newRow("06 1440") << 1440.0 << 25 << 81633;
         QTest::newRow("07 half mm") << 0.5 << 0 << 28;
     }
-    void birimler()
-    {
+    void birimler() {
         QFETCH(double, deger);
         QFETCH(int, twipMm);
         QFETCH(int, mmTwip);
@@ -158,16 +148,14 @@ private slots:
         QCOMPARE(Mm_Twip(deger), mmTwip);
     }
 
-    void birimler_metin()
-    {
+    void birimler_metin() {
         QCOMPARE(Twip_Mm(QStringLiteral("567")), 10);
         QCOMPARE(Mm_Twip(QStringLiteral("12,5")), 709);
         QCOMPARE(Mm_Twip(QStringLiteral("1.000")), 56689);
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Mm_Twip(QStringLiteral("on iki")));
     }
 
-    void yarim_cifte()
-    {
+    void yarim_cifte() {
         QCOMPARE(Yuvarla_Cift(2.5), 2);
         QCOMPARE(Yuvarla_Cift(3.5), 4);
         QCOMPARE(Yuvarla_Cift(-2.5), -2);
@@ -175,8 +163,7 @@ private slots:
         QCOMPARE(Yuvarla_Cift(1.5000001), 2);
     }
 
-    void sayi_mi_data()
-    {
+    void sayi_mi_data() {
         QTest::addColumn<QString>("metin");
         QTest::addColumn<bool>("sayi");
         QTest::newRow("plain") << "12" << true;
@@ -193,8 +180,7 @@ private slots:
         QTest::newRow("separator only") << "," << false;
         QTest::newRow("trailing separator") << "12," << true;
     }
-    void sayi_mi()
-    {
+    void sayi_mi() {
         QFETCH(QString, metin);
         QFETCH(bool, sayi);
         QCOMPARE(Sayi_Mi(metin), sayi);

@@ -8,14 +8,12 @@
 class TstYaziya : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
     }
 
-    void tamsayi_data()
-    {
+    void tamsayi_data() {
         QTest::addColumn<qint64>("deger");
         QTest::addColumn<QString>("beklenen");
         QTest::newRow("01") << qint64(0) << "Sıfır";
@@ -47,15 +45,13 @@ private slots:
         QTest::newRow("25") << qint64(90) << "Doksan";
         QTest::newRow("26") << qint64(1100) << "BinYüz";
     }
-    void tamsayi()
-    {
+    void tamsayi() {
         QFETCH(qint64, deger);
         QFETCH(QString, beklenen);
         QCOMPARE(Yaziya_Cevir(deger), beklenen);
     }
 
-    void metin_ve_kesir()
-    {
+    void metin_ve_kesir() {
         QCOMPARE(Yaziya_Cevir(QStringLiteral("05")), QStringLiteral("Beş"));
         QCOMPARE(Yaziya_Cevir(QStringLiteral("12,5")), QStringLiteral("Hata"));
         QCOMPARE(Yaziya_Cevir(QStringLiteral("1.000")), QStringLiteral("Bin"));

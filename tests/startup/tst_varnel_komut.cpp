@@ -1,0 +1,131 @@
+#include "common/TestVeritabani.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The program itself, started as a stock application would start it.
+class TstVarnelKomut : public QObject {
+    Q_OBJECT
+    QTemporaryDir ayarlar_;
+    QTemporaryDir veri_;
+    TestVeritabani demo_;
+
+    struct Sonuc {
+        int kod;
+        QString cikis, hata;
+        qint64 sure;
+    };
+    Sonuc calistir(const QStringList &argumanlar) {
+        QProcess p;
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar_.path());
+        ortam.remove(QStringLiteral("DISPLAY"));
+        ortam.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        ortam.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(ortam);
+        QElapsedTimer t;
+        t.start();
+        p.start(QStringLiteral(VARNEL_PROGRAM), argumanlar);
+        if (!p.waitForFinished(20000))
+            p.kill();
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError()), t.elapsed()};
+    }
+
+private slots:
+    void initTestCase() {
+        demo_ = Sqlite_Demo(veri_.path(), QStringLiteral("DEMO"));
+        QVERIFY2(demo_.hata.isEmpty(), qPrintable(demo_.hata));
+    }
+
+    void genel_secenekler() {
+        Sonuc s = calistir({QStringLiteral("--version")});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.cikis.startsWith(QStringLiteral("Varnel 1.")));
+        s = calistir({QStringLiteral("--help")});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.cikis.contains(QStringLiteral("varnel check SATIR")));
+        s = calistir({QStringLiteral("--renk")});
+        QCOMPARE(s.kod, 2);
+        QVERIFY(s.hata.contains(QStringLiteral("Bilinmeyen seçenek: --renk")));
+        s = calistir({});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("varnel print")));
+        QCOMPARE(s.hata.count(u'\n'), 1);
+    }
+
+    void check_demo() {
+        // First run: the regional question is answered Yes in batch and written.
+        Sonuc s = calistir(
+            {QStringLiteral("check"), demo_.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.cikis.contains(QStringLiteral("SQLite")));
+        QVERIFY(s.cikis.contains(QStringLiteral("DEMO.db")));
+        QVERIFY(s.hata.contains(QStringLiteral("Onaylıyormusunuz ?")));
+        QVERIFY(QFileInfo::exists(ayarlar_.filePath(QStringLiteral("varnel/International.ini"))));
+        // Second run: settings are in force, nothing asked.
+        s = calistir(
+            {QStringLiteral("check"), demo_.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.hata.isEmpty());
+    }
+
+    void check_basarisiz_data() {
+        QTest::addColumn<QString>("satir");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("missing sqlite file")
+            << QStringLiteral("sqlite:%1|F|YOK|x=1|1|sa|æ").arg(veri_.path())
+            << "Datbase'e Bağlanılamadı.";
+        QTest::newRow("three fields") << "a|b|c"
+                                      << "Eksik Paremetre Kullanımı ";
+        QTest::newRow("six fields") << "a|b|c|d|1|sa"
+                                    << "Datbase'e Bağlanılamadı.";
+        QTest::newRow("refused sql server") << "127.0.0.1,1|F|STOK|x=1|1|sa|gizli123"
+                                            << "Datbase'e Bağlanılamadı.";
+    }
+    void check_basarisiz() {
+        QFETCH(QString, satir);
+        QFETCH(QString, mesaj);
+        const Sonuc s = calistir({QStringLiteral("check"), satir});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.split(u'\n').contains(mesaj));
+        QVERIFY(s.sure < 6000);
+        QVERIFY(!s.hata.contains(QStringLiteral("gizli123")));
+        QVERIFY(!QFileInfo::exists(veri_.filePath(QStringLiteral("YOK.db"))));
+    }
+
+    void check_sessiz_sql_server() {
+        QTcpServer sunucu;
+        QVERIFY(sunucu.listen(QHostAddress::LocalHost));
+        const Sonuc s = calistir(
+            {QStringLiteral("check"),
+             QStringLiteral("127.0.0.1,%1|F|STOK|x=1|1|sa|gizli123").arg(sunucu.serverPort())});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("Datbase'e Bağlanılamadı.")));
+        QVERIFY2(s.sure < 6000, qPrintable(QString::number(s.sure)));
+    }
+
+    void check_postgresql() {
+        if (!Pg_Var())
+            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        TestVeritabani pg = Pg_Demo();
+        QVERIFY2(pg.hata.isEmpty(), qPrintable(pg.hata));
+        Sonuc s =
+            calistir({QStringLiteral("check"), pg.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.cikis.contains(QStringLiteral("PostgreSQL")));
+        QVERIFY(!s.cikis.contains(pg.sifre));
+        pg.sifre = QStringLiteral("yanlis_sifre_42");
+        s = calistir({QStringLiteral("check"), pg.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("Datbase'e Bağlanılamadı.")));
+        QVERIFY(!s.hata.contains(pg.sifre));
+        QVERIFY(s.sure < 6000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstVarnelKomut)
+#include "tst_varnel_komut.moc"
