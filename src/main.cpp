@@ -1,6 +1,8 @@
 #include "components/Baglanti.h"
 #include "components/MesajPencere.h"
 #include "components/MesajToplu.h"
+#include "document/TasarimDosyasi.h"
+#include "document/TasarimOzeti.h"
 #include "mainwindow/BaslangicPenceresi.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
@@ -9,6 +11,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <cstdio>
 
 namespace {
@@ -41,6 +45,30 @@ int denetle(const Komut &k) {
     yaz(stdout, QStringLiteral("Firma: ") + Degiskenler::Firma_Unvani);
     yaz(stdout, QStringLiteral("Stok şartı: ") + Degiskenler::Stok_Sarti);
     Baglanti_Kapat();
+    return 0;
+}
+
+int incele(const Komut &k) {
+    TasarimBelgesi belge;
+    if (const auto h = Tasarim_Dosyasi_Oku(k.dosya, belge)) {
+        yaz(stderr, *h);
+        return 1;
+    }
+    if (k.json)
+        yaz(stdout,
+            QString::fromUtf8(QJsonDocument(Tasarim_Json(belge)).toJson(QJsonDocument::Indented)));
+    else
+        yaz(stdout, Tasarim_Ozeti(belge));
+    if (!k.yaz.isEmpty()) {
+        const QFileInfo hedef(k.yaz);
+        QString ad = hedef.fileName();
+        if (ad.endsWith(QLatin1String(".ftr"), Qt::CaseInsensitive))
+            ad.chop(4);
+        if (const auto h = Tasarim_Dosyasi_Yaz(hedef.absolutePath(), ad, belge)) {
+            yaz(stderr, *h);
+            return 1;
+        }
+    }
     return 0;
 }
 
@@ -87,8 +115,11 @@ int main(int argc, char **argv) {
         QCoreApplication app(argc, argv);
         return denetle(k);
     }
+    case Komut::Tur::Incele: {
+        QCoreApplication app(argc, argv);
+        return incele(k);
+    }
     case Komut::Tur::Yazdir:
-    case Komut::Tur::Incele:
         yaz(stderr, QStringLiteral("Bu komut bu sürümde henüz yok."));
         return 2;
     case Komut::Tur::Pencere:

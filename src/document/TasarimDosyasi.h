@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TasarimKayitlari.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The design file: Windows-1254 text, CRLF lines, markers in a fixed order.
+
+// The bytes of the design file for a document.
+QByteArray Tasarim_Metni(const TasarimBelgesi &belge);
+
+struct Okuma_Hatasi {
+    int satir = 0; // 1-based line number; 0 when the file itself is the problem
+    QString neden; // Turkish
+};
+
+// Reads design-file bytes over `belge`. Sections whose marker is missing keep the
+// values `belge` had. On a hard error `belge` is left exactly as it was.
+std::optional<Okuma_Hatasi> Tasarim_Coz(const QByteArray &bayt, TasarimBelgesi &belge);
+
+// Full path of a design: folder + name + ".ftr".
+QString Tasarim_Yolu(const QString &klasor, const QString &ad);
+
+// Why a design name cannot be used as a file name, or nothing when it can.
+std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad);
+
+// Reads the file into `belge`. Returns the message for the user on failure.
+std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &belge);
+
+// Writes the file atomically (temporary file renamed over the design). Returns the
+// message for the user on failure; the old file is then untouched.
+std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad,
+                                           const TasarimBelgesi &belge);

@@ -1,0 +1,144 @@
+#include "TasarimOzeti.h"
+
+#include <QJsonArray>
+#include <QStringList>
+
+namespace {
+
+// Singles as the short decimals they were written with, not their binary expansion.
+double j(float f) { return QString::number(f, 'g', 7).toDouble(); }
+
+QJsonObject barkodJson(const BarkodKaydi &b) {
+    return {{QStringLiteral("Bolum_No"), b.Bolum_No},
+            {QStringLiteral("Left"), j(b.Left)},
+            {QStringLiteral("Top"), j(b.Top)},
+            {QStringLiteral("Width"), j(b.Width)},
+            {QStringLiteral("Height"), j(b.Height)},
+            {QStringLiteral("FontName"), b.FontName},
+            {QStringLiteral("FontSize"), j(b.FontSize)},
+            {QStringLiteral("FontBold"), b.FontBold},
+            {QStringLiteral("FontItalic"), b.FontItalic},
+            {QStringLiteral("FontUnderline"), b.FontUnderline},
+            {QStringLiteral("FontStrikethru"), b.FontStrikethru},
+            {QStringLiteral("ForeColor"), b.ForeColor},
+            {QStringLiteral("Orientation"), b.Orientation},
+            {QStringLiteral("BackColor"), b.BackColor}};
+}
+
+QJsonObject nesneJson(const NesneKaydi &n) {
+    return {{QStringLiteral("Bolum_No"), n.Bolum_No},
+            {QStringLiteral("Left"), j(n.Left)},
+            {QStringLiteral("Top"), j(n.Top)},
+            {QStringLiteral("Width"), j(n.Width)},
+            {QStringLiteral("Height"), j(n.Height)},
+            {QStringLiteral("FontName"), n.FontName},
+            {QStringLiteral("FontSize"), j(n.FontSize)},
+            {QStringLiteral("FontBold"), n.FontBold},
+            {QStringLiteral("FontItalic"), n.FontItalic},
+            {QStringLiteral("FontUnderline"), n.FontUnderline},
+            {QStringLiteral("FontStrikethru"), n.FontStrikethru},
+            {QStringLiteral("ForeColor"), n.ForeColor},
+            {QStringLiteral("BackColor"), n.BackColor},
+            {QStringLiteral("Alignment"), n.Alignment},
+            {QStringLiteral("Caption"), n.Caption},
+            {QStringLiteral("Tur"), n.Tur},
+            {QStringLiteral("Tag"), n.Tag},
+            {QStringLiteral("Escapement"), n.Escapement}};
+}
+
+QString olcu(float mm) { return QString::number(mm, 'g', 6); }
+
+QString tur(const NesneKaydi &n) {
+    if (n.Tur == u"Y")
+        return QStringLiteral("yatay çizgi");
+    if (n.Tur == u"D")
+        return QStringLiteral("dikey çizgi");
+    if (n.Tag.startsWith(QLatin1String("PR_")))
+        return QStringLiteral("parametre");
+    if (n.Tur == u"E")
+        return QStringLiteral("sabit yazı");
+    if (n.Tag.startsWith(QLatin1String("O_T")))
+        return QStringLiteral("tarih");
+    if (n.Tag.startsWith(QLatin1String("O_S")))
+        return QStringLiteral("saat");
+    if (n.Tag == u"O_Firma_Ad")
+        return QStringLiteral("firma adı");
+    if (n.Tag == u"O_Firma_Kod")
+        return QStringLiteral("firma kodu");
+    return QStringLiteral("veritabanı alanı");
+}
+
+} // namespace
+
+QJsonObject Tasarim_Json(const TasarimBelgesi &b) {
+    QJsonArray barkodlar, nesneler;
+    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
+        barkodlar.append(barkodJson(b.Barkodlar[i]));
+    for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
+        nesneler.append(nesneJson(b.Nesneler[i]));
+    const DetayKaydi d = b.Detaylar.value(1);
+    bool tamsayi = false;
+    const qlonglong durum = b.Yazici_Durum.toLongLong(&tamsayi);
+    return {
+        {QStringLiteral("Tip"), b.Tip},
+        {QStringLiteral("Etiket_Boy"), j(b.Etiket_Boy)},
+        {QStringLiteral("Etiket_Genislik"), j(b.Etiket_Genislik)},
+        {QStringLiteral("Etiket_Yatay"), j(b.Etiket_Yatay)},
+        {QStringLiteral("Etiket_Dikey"), j(b.Etiket_Dikey)},
+        {QStringLiteral("Barkodlar"), barkodlar},
+        {QStringLiteral("Nesneler"), nesneler},
+        {QStringLiteral("Detaylar"), QJsonObject{{QStringLiteral("Visible"), d.Visible},
+                                                 {QStringLiteral("Height"), j(d.Height)},
+                                                 {QStringLiteral("Width"), j(d.Width)}}},
+        {QStringLiteral("Sol_Bosluk"), b.Sol_Bosluk},
+        {QStringLiteral("Sag_Bosluk"), b.Sag_Bosluk},
+        {QStringLiteral("Ust_Bosluk"), b.Ust_Bosluk},
+        {QStringLiteral("Alt_Bosluk"), b.Alt_Bosluk},
+        {QStringLiteral("Yazici_Durum"), tamsayi ? QJsonValue(durum) : QJsonValue(b.Yazici_Durum)},
+        {QStringLiteral("Kagit_Boyutu"), j(b.Kagit_Boyutu)}};
+}
+
+QString Tasarim_Ozeti(const TasarimBelgesi &b) {
+    QStringList s;
+    if (b.Tip == 1)
+        s << QStringLiteral("Yazıcı: lazer yazıcı (etiket sayfası), etiket %1 × %2 mm, "
+                            "aralık yatay %3 mm, dikey %4 mm")
+                 .arg(olcu(b.Etiket_Genislik), olcu(b.Etiket_Boy), olcu(b.Etiket_Yatay),
+                      olcu(b.Etiket_Dikey));
+    else
+        s << QStringLiteral("Yazıcı: barkod yazıcısı (sayfa başına bir etiket)");
+    const DetayKaydi d = b.Detaylar.value(1);
+    s << QStringLiteral("Etiket alanı: %1 × %2 twip%3")
+             .arg(olcu(d.Width), olcu(d.Height),
+                  d.Visible ? QString() : QStringLiteral(" (gizli)"));
+    s << QStringLiteral("Kenar boşlukları: sol %1, sağ %2, üst %3, alt %4; yön %5; kağıt %6")
+             .arg(b.Sol_Bosluk)
+             .arg(b.Sag_Bosluk)
+             .arg(b.Ust_Bosluk)
+             .arg(b.Alt_Bosluk)
+             .arg(b.Yazici_Durum, olcu(b.Kagit_Boyutu));
+    s << QStringLiteral("Barkodlar (%1):").arg(b.Barkod_Sayisi());
+    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i) {
+        const BarkodKaydi &k = b.Barkodlar[i];
+        s << QStringLiteral("  %1. bölüm %2, (%3, %4) mm, %5 × %6 mm, %7°")
+                 .arg(i)
+                 .arg(k.Bolum_No)
+                 .arg(olcu(k.Left), olcu(k.Top), olcu(k.Width), olcu(k.Height))
+                 .arg(k.Orientation / 10.0);
+    }
+    s << QStringLiteral("Nesneler (%1):").arg(b.Nesne_Sayisi());
+    for (qsizetype i = 1; i < b.Nesneler.size(); ++i) {
+        const NesneKaydi &k = b.Nesneler[i];
+        QString satir = QStringLiteral("  %1. %2 \"%3\"").arg(i).arg(tur(k), k.Caption);
+        if (!k.Tag.isEmpty())
+            satir += QStringLiteral(" [%1]").arg(k.Tag);
+        satir += QStringLiteral(", (%1, %2) mm, %3 × %4 mm")
+                     .arg(olcu(k.Left), olcu(k.Top), olcu(k.Width), olcu(k.Height));
+        if (k.Tur != u"Y" && k.Tur != u"D")
+            satir += QStringLiteral(", %1 %2 pt").arg(k.FontName, olcu(k.FontSize));
+        if (k.Escapement != 0)
+            satir += QStringLiteral(", %1°").arg(k.Escapement);
+        s << satir;
+    }
+    return s.join(u'\n') + u'\n';
+}
