@@ -20,10 +20,10 @@ namespace {
 
 // Shortest decimal text of a single-precision value, "." as the point.
 QString kisaMetin(float x) {
-    char tampon[64];
-    const bool sabit = x == 0 || (std::fabs(x) >= 1e-5f && std::fabs(x) < 1e15f);
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x,
-                                 sabit ? std::chars_format::fixed : std::chars_format::general);
+    // Always fixed: the number forms have no exponent, and an exponent read back
+    // through the digit cleaning would change the value.
+    char tampon[128];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::fixed);
     return QString::fromLatin1(tampon, r.ptr - tampon);
 }
 

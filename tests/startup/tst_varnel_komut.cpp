@@ -1,6 +1,9 @@
 #include "common/TestVeritabani.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -106,6 +109,53 @@ private slots:
         QCOMPARE(s.kod, 1);
         QVERIFY(s.hata.contains(QStringLiteral("Datbase'e Bağlanılamadı.")));
         QVERIFY2(s.sure < 6000, qPrintable(QString::number(s.sure)));
+    }
+
+    void inspect() {
+        const QString ornek = Kaynak_Yolu(QStringLiteral("tests/document/ornekler/lazer_tam.ftr"));
+        Sonuc s = calistir({QStringLiteral("inspect"), ornek});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.cikis.contains(QStringLiteral("lazer yazıcı")));
+        QVERIFY(s.cikis.contains(QStringLiteral("Kampanya İndirimi")));
+
+        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--json")});
+        QCOMPARE(s.kod, 0);
+        const QJsonObject j = QJsonDocument::fromJson(s.cikis.toUtf8()).object();
+        for (const char *ad :
+             {"Tip", "Etiket_Boy", "Etiket_Genislik", "Etiket_Yatay", "Etiket_Dikey", "Barkodlar",
+              "Nesneler", "Detaylar", "Sol_Bosluk", "Sag_Bosluk", "Ust_Bosluk", "Alt_Bosluk",
+              "Yazici_Durum", "Kagit_Boyutu"})
+            QVERIFY2(j.contains(QLatin1String(ad)), ad);
+        QCOMPARE(j[QStringLiteral("Tip")].toInt(), 1);
+        QCOMPARE(j[QStringLiteral("Etiket_Yatay")].toDouble(), 2.5);
+        QCOMPARE(j[QStringLiteral("Yazici_Durum")].toInt(), 1);
+        QCOMPARE(j[QStringLiteral("Detaylar")][QStringLiteral("Visible")].toBool(), true);
+        const QJsonArray nesneler = j[QStringLiteral("Nesneler")].toArray();
+        QCOMPARE(nesneler.size(), 9);
+        QCOMPARE(nesneler[5][QStringLiteral("Caption")].toString(),
+                 QStringLiteral("Kampanya İndirimi"));
+        QCOMPARE(nesneler[5][QStringLiteral("FontStrikethru")].toBool(), true);
+        QCOMPARE(nesneler[0][QStringLiteral("ForeColor")].toInteger(), -2147483630);
+        QCOMPARE(j[QStringLiteral("Barkodlar")][1][QStringLiteral("Orientation")].toInt(), 900);
+
+        const QString cikti = veri_.filePath(QStringLiteral("kopya.ftr"));
+        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"), cikti});
+        QCOMPARE(s.kod, 0);
+        QFile a(ornek), b(cikti);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+
+        QFile bozuk(veri_.filePath(QStringLiteral("bozuk.ftr")));
+        QVERIFY(bozuk.open(QIODevice::WriteOnly));
+        bozuk.write("Tip_\r\n 0 \r\nBarkod_\r\n1\r\n0;x;\r\n");
+        bozuk.close();
+        s = calistir({QStringLiteral("inspect"), bozuk.fileName()});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("bozuk.ftr, satır 5")));
+        QVERIFY(s.cikis.isEmpty());
+        s = calistir({QStringLiteral("inspect"), veri_.filePath(QStringLiteral("yok.ftr"))});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("bulunamadı")));
     }
 
     void check_postgresql() {
