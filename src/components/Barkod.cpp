@@ -1,0 +1,271 @@
+#include "Barkod.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+#include <zint.h>
+
+namespace {
+
+bool hepsiRakam(const QString &s)
+{
+    for (QChar c : s)
+        if (c < u'0' || c > u'9')
+            return false;
+    return !s.isEmpty();
+}
+
+int kontrolRakami(const QString &govde)
+{
+    int toplam = 0;
+    for (qsizetype i = 0; i < govde.size(); ++i) {
+        const int rakam = govde[govde.size() - 1 - i].digitValue();
+        toplam += rakam * (i % 2 == 0 ? 3 : 1);
+    }
+    return (10 - toplam % 10) % 10;
+}
+
+// UPC-E body (6 digits after number system 0) expanded to UPC-A for its check digit.
+QString upceGenislet(const QString &alti)
+{
+    const QChar s = alti[5];
+    QString a = QStringLiteral("0");
+    if (s <= u'2')
+        a += alti.left(2) + s + QStringLiteral("0000") + alti.mid(2, 3);
+    else if (s == u'3')
+        a += alti.left(3) + QStringLiteral("00000") + alti.mid(3, 2);
+    else if (s == u'4')
+        a += alti.left(4) + QStringLiteral("00000") + alti[4];
+    else
+        a += alti.left(5) + QStringLiteral("0000") + s;
+    return a;
+}
+
+struct Kural {
+    int zint = 0;
+    QString veri; // what zint is given
+    QString metin;
+    QString neden;
+};
+
+Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz)
+{
+    using S = Barkod::Sembol;
+    Kural k;
+    k.veri = veri;
+    k.metin = veri;
+    const auto uzunlukEan = [&](int govde, const char *ad, int zintKodu, int zintKontrollu) {
+        if (!hepsiRakam(veri)) {
+            k.neden = QStringLiteral("%1 yalnız rakam alır").arg(QLatin1String(ad));
+            return;
+        }
+        if (veri.size() == govde) {
+            k.zint = zintKodu;
+            k.metin = veri + QString::number(kontrolRakami(veri));
+        } else if (veri.size() == govde + 1 && !kontrolsuz) {
+            if (kontrolRakami(veri.left(govde)) != veri.back().digitValue()) {
+                k.neden = QStringLiteral("%1 kontrol rakamı yanlış").arg(QLatin1String(ad));
+                return;
+            }
+            k.zint = zintKontrollu;
+        } else {
+            k.neden = kontrolsuz ? QStringLiteral("%1 için %2 rakam gerekir").arg(QLatin1String(ad)).arg(govde)
+                                 : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
+                                       .arg(QLatin1String(ad))
+                                       .arg(govde)
+                                       .arg(govde + 1);
+        }
+    };
+    switch (s) {
+    case S::Yok:
+        break;
+    case S::EAN13:
+        uzunlukEan(12, "EAN-13", BARCODE_EANX, BARCODE_EANX_CHK);
+        break;
+    case S::EAN8:
+        uzunlukEan(7, "EAN-8", BARCODE_EANX, BARCODE_EANX_CHK);
+        break;
+    case S::UPCA:
+        uzunlukEan(11, "UPC-A", BARCODE_UPCA, BARCODE_UPCA_CHK);
+        break;
+    case S::UPCE:
+        if (!hepsiRakam(veri) || veri.size() < 6 || veri.size() > 8) {
+            k.neden = QStringLiteral("UPC-E için 6, 7 ya da 8 rakam gerekir");
+        } else if (veri.size() == 8) {
+            if (veri[0] != u'0' && veri[0] != u'1')
+                k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
+            else if (kontrolRakami(upceGenislet(veri.mid(1, 6))) != veri.back().digitValue())
+                k.neden = QStringLiteral("UPC-E kontrol rakamı yanlış");
+            k.zint = BARCODE_UPCE_CHK;
+        } else {
+            if (veri.size() == 7 && veri[0] != u'0' && veri[0] != u'1')
+                k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
+            k.zint = BARCODE_UPCE;
+            const QString govde = veri.size() == 6 ? QStringLiteral("0") + veri : veri;
+            k.metin = govde + QString::number(kontrolRakami(upceGenislet(govde.mid(1))));
+        }
+        break;
+    case S::Code39:
+        for (QChar c : veri)
+            if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+                  QStringLiteral("-. $/+%").contains(c))) {
+                k.neden = QStringLiteral("Code 39 bu karakteri alamaz: \"%1\"").arg(c);
+                break;
+            }
+        k.zint = BARCODE_CODE39;
+        break;
+    case S::Code93:
+        for (QChar c : veri)
+            if (c.unicode() > 127) {
+                k.neden = QStringLiteral("Code 93 bu karakteri alamaz: \"%1\"").arg(c);
+                break;
+            }
+        k.zint = BARCODE_CODE93;
+        break;
+    case S::Code128A:
+        // Set A: upper case, digits, punctuation and control characters; no lower case.
+        for (QChar c : veri)
+            if (c.unicode() > 0x5F) {
+                k.neden = QStringLiteral("Code 128 A kümesi bu karakteri alamaz: \"%1\"").arg(c);
+                break;
+            }
+        k.zint = BARCODE_CODE128;
+        break;
+    }
+    if (s != S::Yok && veri.isEmpty())
+        k.neden = QStringLiteral("barkod verisi yok");
+    return k;
+}
+
+} // namespace
+
+Barkod::Sembol Barkod::Motor_Stili(int stil)
+{
+    switch (stil) {
+    case 6:
+        return Sembol::Code39;
+    case 8:
+        return Sembol::Code128A;
+    case 12:
+        return Sembol::Code93;
+    case 17:
+        return Sembol::EAN8;
+    case 18:
+        return Sembol::EAN13;
+    case 19:
+        return Sembol::UPCA;
+    default:
+        return Sembol::Yok;
+    }
+}
+
+Barkod::Sembol Barkod::Yuzey_Kodu(int kod)
+{
+    switch (kod) {
+    case 0:
+        return Sembol::EAN13;
+    case 1:
+        return Sembol::EAN8;
+    case 4:
+        return Sembol::UPCA;
+    case 5:
+        return Sembol::UPCE;
+    case 6:
+        return Sembol::Code39;
+    case 8:
+        return Sembol::Code128A;
+    case 21:
+        return Sembol::Code93;
+    default:
+        return Sembol::Yok;
+    }
+}
+
+std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, bool kontrolsuz)
+{
+    auto b = std::make_shared<Barkod>();
+    b->sembol_ = sembol;
+    b->veri_ = veri;
+    const Kural k = dogrula(sembol, veri, kontrolsuz);
+    b->metin_ = k.metin;
+    b->neden_ = k.neden;
+    if (sembol == Sembol::Yok || !k.neden.isEmpty())
+        return b;
+
+    zint_symbol *z = ZBarcode_Create();
+    z->symbology = k.zint;
+    z->show_hrt = 0; // the text is drawn by Ciz with the control's font
+    z->output_options |= BARCODE_QUIET_ZONES;
+    const QByteArray girdi = k.veri.toLatin1();
+    const int sonuc = ZBarcode_Encode_and_Buffer_Vector(
+        z, reinterpret_cast<const unsigned char *>(girdi.constData()), int(girdi.size()), 0);
+    if (sonuc >= ZINT_ERROR || !z->vector) {
+        b->neden_ = QString::fromLatin1(z->errtxt);
+        if (b->neden_.isEmpty())
+            b->neden_ = QStringLiteral("kodlanamadı");
+    } else {
+        b->boyut_ = QSizeF(z->vector->width, z->vector->height);
+        for (const zint_vector_rect *r = z->vector->rectangles; r; r = r->next)
+            if (r->colour <= 0 || r->colour == 7)
+                b->cubuklar_.append(QRectF(r->x, r->y, r->width, r->height));
+    }
+    ZBarcode_Delete(z);
+    return b;
+}
+
+void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const
+{
+    if (sembol_ == Sembol::Yok)
+        return;
+    p.save();
+    // Painter units per point, taken before rotation (a turned transform has no m22).
+    const QTransform t = p.transform();
+    const qreal olcekY = std::hypot(t.m21(), t.m22());
+    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
+    const qreal birimPerNokta = olcekY > 0 ? dpiY / 72.0 / olcekY : 1;
+    p.translate(hedef.center());
+    p.rotate(-g.yon / 10.0);
+    const bool dik = (((g.yon % 3600) + 3600) % 3600 == 900) || (((g.yon % 3600) + 3600) % 3600 == 2700);
+    const QSizeF boyut = dik ? QSizeF(hedef.height(), hedef.width()) : hedef.size();
+    const QRectF alan(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
+    if (g.arka_opak)
+        p.fillRect(alan, g.arka);
+    p.setPen(Qt::NoPen);
+
+    if (!Gecerli()) {
+        // No bars: the data and why, inside a thin frame.
+        QPen cerceve(g.on);
+        cerceve.setWidthF(qMax(alan.height(), alan.width()) / 200.0);
+        p.setPen(cerceve);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(alan);
+        QFont f = g.yazi;
+        f.setPixelSize(qMax(1, int(qMin(alan.height() / 4.0, alan.width() / 12.0))));
+        p.setFont(f);
+        p.drawText(alan, Qt::AlignCenter | Qt::TextWordWrap, veri_ + u'\n' + neden_);
+        p.restore();
+        return;
+    }
+
+    QRectF cubukAlani = alan;
+    QFont yazi = g.yazi;
+    if (g.metin_goster && !metin_.isEmpty()) {
+        // The text strip is as high as the font, in the painter's units.
+        const qreal nokta = yazi.pointSizeF() > 0 ? yazi.pointSizeF() : 8;
+        qreal yukseklik = nokta * birimPerNokta;
+        yukseklik = qBound<qreal>(0, yukseklik * 1.15, alan.height() * 0.4);
+        cubukAlani.setHeight(alan.height() - yukseklik);
+        const QRectF yaziAlani(alan.left(), cubukAlani.bottom(), alan.width(), yukseklik);
+        yazi.setPixelSize(qMax(1, int(yukseklik / 1.15)));
+        p.setFont(yazi);
+        p.setPen(g.on);
+        p.drawText(yaziAlani, Qt::AlignCenter, metin_);
+        p.setPen(Qt::NoPen);
+    }
+    const qreal sx = cubukAlani.width() / boyut_.width();
+    p.setBrush(g.on);
+    for (const QRectF &r : cubuklar_)
+        p.drawRect(QRectF(cubukAlani.left() + r.x() * sx, cubukAlani.top(), r.width() * sx,
+                          cubukAlani.height()));
+    p.restore();
+}

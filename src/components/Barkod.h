@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <memory>
+
+class QPainter;
+
+// One encoded barcode: bars as rectangles, encoded once per data and kept, then
+// painted into any rectangle by the one draw path shared by screen, printer, PDF
+// and PNG. Data the symbology cannot take gives no bars and a reason.
+class Barkod {
+public:
+    enum class Sembol { Yok, EAN13, EAN8, UPCA, UPCE, Code39, Code93, Code128A };
+
+    // The report engine's style numbers: 0 none, 6 Code 39, 8 Code 128 (set A),
+    // 12 Code 93, 17 EAN-8, 18 EAN-13, 19 UPC-A. Any other number draws nothing.
+    static Sembol Motor_Stili(int stil);
+    // The design surface's symbology codes: 0 EAN-13, 1 EAN-8, 4 UPC-A, 5 UPC-E,
+    // 6 Code 39, 8 Code 128, 21 Code 93, 16 none.
+    static Sembol Yuzey_Kodu(int kod);
+
+    // `kontrolsuz`: EAN data comes without its check digit, which is added (the
+    // engine's EAN styles). Otherwise a full-length EAN/UPC number is checked.
+    static std::shared_ptr<const Barkod> Kodla(Sembol sembol, const QString &veri,
+                                               bool kontrolsuz = false);
+
+    Sembol Sembolu() const { return sembol_; }
+    const QString &Veri() const { return veri_; }
+    bool Gecerli() const { return neden_.isEmpty(); }
+    const QString &Neden() const { return neden_; }
+    // The human-readable text: the full number with its check digit.
+    const QString &Metin() const { return metin_; }
+    qsizetype Cubuk_Sayisi() const { return cubuklar_.size(); }
+
+    struct Gorunum {
+        int yon = 0; // tenths of a degree, counter-clockwise
+        QColor on = Qt::black;
+        QColor arka = Qt::white;
+        bool arka_opak = true;
+        bool metin_goster = true;
+        QFont yazi;
+    };
+    // Fills `hedef` (any unit of the painter): bars stretched to it, the text in a
+    // strip under the bars.
+    void Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const;
+
+private:
+    Sembol sembol_ = Sembol::Yok;
+    QString veri_;
+    QString metin_;
+    QString neden_;
+    QList<QRectF> cubuklar_; // in the symbol's own units
+    QSizeF boyut_;
+};

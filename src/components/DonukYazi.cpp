@@ -1,0 +1,49 @@
+#include "DonukYazi.h"
+
+#include <QPainter>
+#include <QPaintDevice>
+#include <cmath>
+
+QFont YaziGorunumu::Font() const
+{
+    QFont f(yazi_tipi);
+    f.setPointSizeF(boyut > 0 ? boyut : 8);
+    f.setBold(kalin);
+    f.setItalic(italik);
+    f.setUnderline(alti_cizili);
+    f.setStrikeOut(ustu_cizili);
+    return f;
+}
+
+void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g)
+{
+    if (g.arka_opak)
+        p.fillRect(alan, g.arka);
+    if (metin.isEmpty())
+        return;
+    p.save();
+    // Font size in the painter's units, so the same call works on screen, paper and PDF.
+    const QTransform t = p.transform();
+    const qreal olcekY = std::hypot(t.m21(), t.m22());
+    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
+    QFont f = g.Font();
+    const qreal nokta = f.pointSizeF();
+    f.setPixelSize(qMax(1, int(std::lround(nokta * dpiY / 72.0 / (olcekY > 0 ? olcekY : 1)))));
+    p.setFont(f);
+    p.setPen(g.on);
+
+    p.translate(alan.center());
+    p.rotate(-g.aci);
+    const qreal a = std::fmod(std::fabs(g.aci), 180.0);
+    const bool dik = std::fabs(a - 90.0) < 45.0;
+    const QSizeF boyut = dik ? QSizeF(alan.height(), alan.width()) : alan.size();
+    const QRectF yerel(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
+    int bayrak = g.yatay_hiza == 1 ? Qt::AlignRight : g.yatay_hiza == 2 ? Qt::AlignHCenter
+                                                                         : Qt::AlignLeft;
+    bayrak |= g.dikey_hiza == 1 ? Qt::AlignVCenter : g.dikey_hiza == 2 ? Qt::AlignBottom
+                                                                       : Qt::AlignTop;
+    if (g.cok_satirli)
+        bayrak |= Qt::TextWordWrap;
+    p.drawText(yerel, bayrak, metin);
+    p.restore();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+// How a text control looks: the members the designs and the report engine set.
+struct YaziGorunumu {
+    QString yazi_tipi = QStringLiteral("Arial");
+    qreal boyut = 8; // points
+    bool kalin = false, italik = false, alti_cizili = false, ustu_cizili = false;
+    QColor on = Qt::black;
+    QColor arka = Qt::white;
+    bool arka_opak = false;
+    int yatay_hiza = 0; // 0 left, 1 right, 2 centre
+    int dikey_hiza = 0; // 0 top, 1 middle, 2 bottom
+    qreal aci = 0;      // degrees, counter-clockwise
+    bool cok_satirli = true;
+
+    QFont Font() const;
+};
+
+// Draws `metin` rotated inside `alan` (any unit of the painter): the background
+// fills the rectangle, the text is laid out along the rotated axis.
+void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "RaporKontrolleri.h"
+
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A section of a report: its height, its columns (Detail) and its controls.
+class RaporBolumu {
+public:
+    double Height = 0;
+    bool Visible = true;
+    qint16 ColumnCount = 1;
+    double ColumnSpacing = 0;
+
+    // Adds a control by the engine's type name ("DDActiveReports2.Label",
+    // "DDActiveReports2.Barcode", "DDActiveReports2.TextBox"); nullptr for others.
+    RaporKontrolu *Ekle(const QString &turAdi);
+    template <typename T> T *Ekle_(const QString &ad = QString())
+    {
+        auto k = std::make_unique<T>();
+        k->Name = ad;
+        T *p = k.get();
+        kontroller_.push_back(std::move(k));
+        return p;
+    }
+    int Count() const { return int(kontroller_.size()); }
+    RaporKontrolu *Item(int i) const { return kontroller_.at(size_t(i)).get(); }
+    void Temizle() { kontroller_.clear(); }
+
+private:
+    std::vector<std::unique_ptr<RaporKontrolu>> kontroller_;
+};
+
+// Page and printer settings of a report, in twips.
+struct RaporSayfaAyari {
+    double LeftMargin = 1440, RightMargin = 1440, TopMargin = 1440, BottomMargin = 1440;
+};
+
+struct RaporYazicisi {
+    QString DeviceName;
+    int Orientation = 1; // 1 portrait, 2 landscape
+    int PaperSize = 9;   // paper-size code, 9 = A4
+    QSizeF OzelKagit;    // twips; used when the code is not a known paper
+    double PaperWidth() const;
+    double PaperHeight() const;
+};
+
+// Twips of a paper-size code (portrait); an empty size for an unknown code.
+QSizeF Kagit_Boyutu_Twip(int kod);
+
+// The report engine's report object: three sections, a data control, page and
+// printer settings, and the events the engine raises while it runs.
+class Rapor {
+public:
+    Rapor();
+    virtual ~Rapor() = default;
+
+    RaporBolumu PageHeader, Detail, PageFooter;
+    RaporSayfaAyari PageSettings;
+    RaporYazicisi Printer;
+    double PrintWidth = 0;
+
+    struct VeriKontrolu {
+        QString ConnectionString;
+        QString Source;
+    } Data1;
+
+    // Selects a printer by name; false when no such printer exists.
+    bool Yazici_Sec(const QString &ad);
+    // How printers are looked up (the windows side knows the system's printers).
+    std::function<bool(const QString &)> Yazici_Var;
+
+    // The engine's events, in the order it raises them.
+    virtual void ActiveReport_Initialize() {}
+    virtual void ActiveReport_ReportStart() {}
+    virtual void Detail_Format() {}
+    virtual void Detail_BeforePrint() {}
+    virtual void PageHeader_BeforePrint() {}
+    virtual void PageFooter_BeforePrint() {}
+    virtual void ActiveReport_ReportEnd() {}
+    virtual void ActiveReport_Terminate() {}
+};

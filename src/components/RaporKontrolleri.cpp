@@ -1,0 +1,57 @@
+#include "RaporKontrolleri.h"
+
+#include "Renk.h"
+
+YaziGorunumu RaporEtiketi::Gorunum() const
+{
+    YaziGorunumu g;
+    g.yazi_tipi = Font.Name;
+    g.boyut = Font.Size;
+    g.kalin = Font.Bold;
+    g.italik = Font.Italic;
+    g.alti_cizili = Font.Underline;
+    g.ustu_cizili = Font.Strikethrough;
+    g.on = Renk_Cevir(ForeColor);
+    g.arka = Renk_Cevir(BackColor);
+    g.arka_opak = BackStyle == 1;
+    g.yatay_hiza = Alignment;
+    g.dikey_hiza = VerticalAlignment;
+    g.aci = Angle / 10.0;
+    g.cok_satirli = MultiLine;
+    return g;
+}
+
+void RaporBarkodu::setStyle(int stil)
+{
+    if (stil != stil_)
+        sembol_.reset();
+    stil_ = stil;
+}
+
+void RaporBarkodu::setCaption(const QString &veri)
+{
+    if (veri != veri_)
+        sembol_.reset();
+    veri_ = veri;
+}
+
+std::shared_ptr<const Barkod> RaporBarkodu::Sembol() const
+{
+    if (!sembol_) {
+        const Barkod::Sembol s = Barkod::Motor_Stili(stil_);
+        // The engine's EAN styles take the number without its check digit.
+        sembol_ = Barkod::Kodla(s, veri_, s == Barkod::Sembol::EAN13 || s == Barkod::Sembol::EAN8);
+    }
+    return sembol_;
+}
+
+Barkod::Gorunum RaporBarkodu::Gorunum() const
+{
+    Barkod::Gorunum g;
+    g.yon = Direction == 2 ? 900 : 0;
+    g.on = Renk_Cevir(ForeColor);
+    g.arka = Renk_Cevir(BackColor);
+    g.arka_opak = true;
+    g.metin_goster = CaptionPosition != 0;
+    return g;
+}

@@ -1,0 +1,127 @@
+#include "RaporMotoru.h"
+
+#include "Baglanti.h"
+#include "Rapor.h"
+#include "startup/Degiskenler.h"
+
+#include <cmath>
+
+RaporMotoru::RaporMotoru(Rapor &rapor) : r_(rapor) {}
+
+RaporMotoru::~RaporMotoru() { Bitir(); }
+
+bool RaporMotoru::Baslat(QString *hata)
+{
+    basladi_ = true;
+    r_.ActiveReport_Initialize();
+    r_.ActiveReport_ReportStart();
+    if (r_.Data1.Source.isEmpty())
+        return true; // nothing bound: no bands
+    // The program's own connection serves the report when the texts agree, so the
+    // report sees the rows written in its own transaction.
+    Baglanti *ortak = Degiskenler::Baglanti_;
+    if (ortak && ortak->Acik() && ortak->ConnectionString() == r_.Data1.ConnectionString) {
+        baglanti_ = ortak;
+    } else {
+        ozelBaglanti_ = std::make_unique<Baglanti>();
+        if (!ozelBaglanti_->Open(r_.Data1.ConnectionString)) {
+            if (hata)
+                *hata = QStringLiteral("Raporun veri bağlantısı kurulamadı: ") + ozelBaglanti_->Hata();
+            return false;
+        }
+        baglanti_ = ozelBaglanti_.get();
+    }
+    if (!veri_.Open(*baglanti_, r_.Data1.Source)) {
+        if (hata)
+            *hata = QStringLiteral("Raporun verisi okunamadı: ") +
+                    baglanti_->Gizle(veri_.LastError().text());
+        return false;
+    }
+    return true;
+}
+
+void RaporMotoru::Bitir()
+{
+    if (!basladi_ || bitti_)
+        return;
+    bitti_ = true;
+    veri_.Close();
+    r_.ActiveReport_ReportEnd();
+    r_.ActiveReport_Terminate();
+}
+
+void RaporMotoru::satiriBagla()
+{
+    for (int i = 0; i < r_.Detail.Count(); ++i) {
+        auto *k = dynamic_cast<RaporMetinKutusu *>(r_.Detail.Item(i));
+        if (!k || k->DataField.isEmpty())
+            continue;
+        k->DataValue = veri_.Value(k->DataField);
+        k->Text = veri_.Text(k->DataField);
+    }
+}
+
+void RaporMotoru::bolumuCiz(const RaporBolumu &b, QPointF koken, double, RaporSayfasi &s) const
+{
+    for (int i = 0; i < b.Count(); ++i) {
+        const RaporKontrolu *k = b.Item(i);
+        if (!k->Visible)
+            continue;
+        const QRectF alan(koken.x() + k->Left, koken.y() + k->Top, k->Width, k->Height);
+        CizimOgesi o;
+        o.alan = alan;
+        if (const auto *e = dynamic_cast<const RaporEtiketi *>(k)) {
+            o.metin = e->caption;
+            o.yazi = e->Gorunum();
+        } else if (const auto *bk = dynamic_cast<const RaporBarkodu *>(k)) {
+            o.barkod = bk->Sembol();
+            o.barkod_gorunum = bk->Gorunum();
+        } else if (const auto *m = dynamic_cast<const RaporMetinKutusu *>(k)) {
+            o.metin = m->Text;
+        }
+        s.ogeler.append(std::move(o));
+    }
+}
+
+bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s)
+{
+    if (!baglanti_ || veri_.State() != KayitKumesi::Durum::Acik || veri_.EOF_())
+        return false;
+    const RaporSayfaAyari &a = r_.PageSettings;
+    const double kagitG = r_.Printer.PaperWidth(), kagitY = r_.Printer.PaperHeight();
+    const double ustBaslik = r_.PageHeader.Visible ? r_.PageHeader.Height : 0;
+    const double altBaslik = r_.PageFooter.Visible ? r_.PageFooter.Height : 0;
+    const int sutun = qMax<int>(1, r_.Detail.ColumnCount);
+    const double aralik = r_.Detail.ColumnSpacing;
+    const double genislik = r_.PrintWidth > 0 ? r_.PrintWidth : kagitG - a.LeftMargin - a.RightMargin;
+    const double sutunG = (genislik - (sutun - 1) * aralik) / sutun;
+    const double bantY = qMax(1.0, r_.Detail.Height);
+    const double kullanilir = kagitY - a.TopMargin - a.BottomMargin - ustBaslik - altBaslik;
+    const int satir = qMax(1, int(std::floor(kullanilir / bantY + 1e-9)));
+
+    s = RaporSayfasi();
+    s.no = ++sayfa_;
+    s.boyut = QSizeF(kagitG, kagitY);
+    sonBantlar_.clear();
+    if (r_.PageHeader.Visible) {
+        r_.PageHeader_BeforePrint();
+        bolumuCiz(r_.PageHeader, QPointF(a.LeftMargin, a.TopMargin), genislik, s);
+    }
+    for (int yer = 0; yer < sutun * satir && !veri_.EOF_(); ++yer) {
+        satiriBagla();
+        r_.Detail_Format();
+        r_.Detail_BeforePrint();
+        const QPointF koken(a.LeftMargin + (yer % sutun) * (sutunG + aralik),
+                            a.TopMargin + ustBaslik + (yer / sutun) * bantY);
+        bolumuCiz(r_.Detail, koken, sutunG, s);
+        sonBantlar_.append(QRectF(koken, QSizeF(sutunG, bantY)));
+        ++bant_;
+        veri_.MoveNext();
+    }
+    if (r_.PageFooter.Visible) {
+        r_.PageFooter_BeforePrint();
+        bolumuCiz(r_.PageFooter, QPointF(a.LeftMargin, kagitY - a.BottomMargin - altBaslik),
+                  genislik, s);
+    }
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Barkod.h"
+#include "DonukYazi.h"
+
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <memory>
+
+class QPainter;
+
+// What one laid-out page draws, in twips from the paper's top-left corner. Pages
+// are cheap values: the engine hands them out one at a time.
+struct CizimOgesi {
+    QRectF alan;
+    QString metin;                         // text items
+    YaziGorunumu yazi;                     // text items
+    std::shared_ptr<const Barkod> barkod;  // barcode items (shared, encoded once)
+    Barkod::Gorunum barkod_gorunum;
+};
+
+struct RaporSayfasi {
+    int no = 0; // 1-based
+    QSizeF boyut; // twips
+    QList<CizimOgesi> ogeler;
+};
+
+// The one draw path for every output: paints the page so that one painter unit is
+// one twip of paper. The caller sets the painter's scale.
+void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa);
+
+// Scales a painter whose device has `dpi` dots per inch to twips.
+void Twip_Olcegi(QPainter &p, qreal dpi);
