@@ -7,16 +7,14 @@
 
 namespace {
 
-bool hepsiRakam(const QString &s)
-{
+bool hepsiRakam(const QString &s) {
     for (QChar c : s)
         if (c < u'0' || c > u'9')
             return false;
     return !s.isEmpty();
 }
 
-int kontrolRakami(const QString &govde)
-{
+int kontrolRakami(const QString &govde) {
     int toplam = 0;
     for (qsizetype i = 0; i < govde.size(); ++i) {
         const int rakam = govde[govde.size() - 1 - i].digitValue();
@@ -26,8 +24,7 @@ int kontrolRakami(const QString &govde)
 }
 
 // UPC-E body (6 digits after number system 0) expanded to UPC-A for its check digit.
-QString upceGenislet(const QString &alti)
-{
+QString upceGenislet(const QString &alti) {
     const QChar s = alti[5];
     QString a = QStringLiteral("0");
     if (s <= u'2')
@@ -48,8 +45,7 @@ struct Kural {
     QString neden;
 };
 
-Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz)
-{
+Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
     using S = Barkod::Sembol;
     Kural k;
     k.veri = veri;
@@ -69,11 +65,13 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz)
             }
             k.zint = zintKontrollu;
         } else {
-            k.neden = kontrolsuz ? QStringLiteral("%1 için %2 rakam gerekir").arg(QLatin1String(ad)).arg(govde)
-                                 : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
-                                       .arg(QLatin1String(ad))
-                                       .arg(govde)
-                                       .arg(govde + 1);
+            k.neden =
+                kontrolsuz
+                    ? QStringLiteral("%1 için %2 rakam gerekir").arg(QLatin1String(ad)).arg(govde)
+                    : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
+                          .arg(QLatin1String(ad))
+                          .arg(govde)
+                          .arg(govde + 1);
         }
     };
     switch (s) {
@@ -139,8 +137,7 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz)
 
 } // namespace
 
-Barkod::Sembol Barkod::Motor_Stili(int stil)
-{
+Barkod::Sembol Barkod::Motor_Stili(int stil) {
     switch (stil) {
     case 6:
         return Sembol::Code39;
@@ -159,8 +156,7 @@ Barkod::Sembol Barkod::Motor_Stili(int stil)
     }
 }
 
-Barkod::Sembol Barkod::Yuzey_Kodu(int kod)
-{
+Barkod::Sembol Barkod::Yuzey_Kodu(int kod) {
     switch (kod) {
     case 0:
         return Sembol::EAN13;
@@ -181,8 +177,7 @@ Barkod::Sembol Barkod::Yuzey_Kodu(int kod)
     }
 }
 
-std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, bool kontrolsuz)
-{
+std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, bool kontrolsuz) {
     auto b = std::make_shared<Barkod>();
     b->sembol_ = sembol;
     b->veri_ = veri;
@@ -213,8 +208,7 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     return b;
 }
 
-void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const
-{
+void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const {
     if (sembol_ == Sembol::Yok)
         return;
     p.save();
@@ -225,7 +219,8 @@ void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const
     const qreal birimPerNokta = olcekY > 0 ? dpiY / 72.0 / olcekY : 1;
     p.translate(hedef.center());
     p.rotate(-g.yon / 10.0);
-    const bool dik = (((g.yon % 3600) + 3600) % 3600 == 900) || (((g.yon % 3600) + 3600) % 3600 == 2700);
+    const bool dik =
+        (((g.yon % 3600) + 3600) % 3600 == 900) || (((g.yon % 3600) + 3600) % 3600 == 2700);
     const QSizeF boyut = dik ? QSizeF(hedef.height(), hedef.width()) : hedef.size();
     const QRectF alan(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
     if (g.arka_opak)

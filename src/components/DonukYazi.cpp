@@ -1,11 +1,10 @@
 #include "DonukYazi.h"
 
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <cmath>
 
-QFont YaziGorunumu::Font() const
-{
+QFont YaziGorunumu::Font() const {
     QFont f(yazi_tipi);
     f.setPointSizeF(boyut > 0 ? boyut : 8);
     f.setBold(kalin);
@@ -15,8 +14,7 @@ QFont YaziGorunumu::Font() const
     return f;
 }
 
-void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g)
-{
+void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g) {
     if (g.arka_opak)
         p.fillRect(alan, g.arka);
     if (metin.isEmpty())
@@ -38,10 +36,12 @@ void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const
     const bool dik = std::fabs(a - 90.0) < 45.0;
     const QSizeF boyut = dik ? QSizeF(alan.height(), alan.width()) : alan.size();
     const QRectF yerel(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
-    int bayrak = g.yatay_hiza == 1 ? Qt::AlignRight : g.yatay_hiza == 2 ? Qt::AlignHCenter
-                                                                         : Qt::AlignLeft;
-    bayrak |= g.dikey_hiza == 1 ? Qt::AlignVCenter : g.dikey_hiza == 2 ? Qt::AlignBottom
-                                                                       : Qt::AlignTop;
+    int bayrak = g.yatay_hiza == 1   ? Qt::AlignRight
+                 : g.yatay_hiza == 2 ? Qt::AlignHCenter
+                                     : Qt::AlignLeft;
+    bayrak |= g.dikey_hiza == 1   ? Qt::AlignVCenter
+              : g.dikey_hiza == 2 ? Qt::AlignBottom
+                                  : Qt::AlignTop;
     if (g.cok_satirli)
         bayrak |= Qt::TextWordWrap;
     p.drawText(yerel, bayrak, metin);

@@ -6,8 +6,7 @@ constexpr double mm = 1440.0 / 25.4;
 
 } // namespace
 
-RaporKontrolu *RaporBolumu::Ekle(const QString &turAdi)
-{
+RaporKontrolu *RaporBolumu::Ekle(const QString &turAdi) {
     if (turAdi == u"DDActiveReports2.Label")
         return Ekle_<RaporEtiketi>();
     if (turAdi == u"DDActiveReports2.Barcode")
@@ -17,8 +16,7 @@ RaporKontrolu *RaporBolumu::Ekle(const QString &turAdi)
     return nullptr;
 }
 
-QSizeF Kagit_Boyutu_Twip(int kod)
-{
+QSizeF Kagit_Boyutu_Twip(int kod) {
     switch (kod) {
     case 1: // Letter
         return {8.5 * 1440, 11 * 1440};
@@ -53,16 +51,14 @@ QSizeF Kagit_Boyutu_Twip(int kod)
     }
 }
 
-double RaporYazicisi::PaperWidth() const
-{
+double RaporYazicisi::PaperWidth() const {
     QSizeF s = Kagit_Boyutu_Twip(PaperSize);
     if (s.isEmpty())
         s = OzelKagit.isEmpty() ? Kagit_Boyutu_Twip(9) : OzelKagit;
     return Orientation == 2 ? s.height() : s.width();
 }
 
-double RaporYazicisi::PaperHeight() const
-{
+double RaporYazicisi::PaperHeight() const {
     QSizeF s = Kagit_Boyutu_Twip(PaperSize);
     if (s.isEmpty())
         s = OzelKagit.isEmpty() ? Kagit_Boyutu_Twip(9) : OzelKagit;
@@ -71,8 +67,7 @@ double RaporYazicisi::PaperHeight() const
 
 Rapor::Rapor() : PrintWidth(Printer.PaperWidth() - 2880) {}
 
-bool Rapor::Yazici_Sec(const QString &ad)
-{
+bool Rapor::Yazici_Sec(const QString &ad) {
     if (!Yazici_Var || !Yazici_Var(ad))
         return false;
     Printer.DeviceName = ad;

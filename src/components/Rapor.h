@@ -19,8 +19,7 @@ public:
     // Adds a control by the engine's type name ("DDActiveReports2.Label",
     // "DDActiveReports2.Barcode", "DDActiveReports2.TextBox"); nullptr for others.
     RaporKontrolu *Ekle(const QString &turAdi);
-    template <typename T> T *Ekle_(const QString &ad = QString())
-    {
+    template <typename T> T *Ekle_(const QString &ad = QString()) {
         auto k = std::make_unique<T>();
         k->Name = ad;
         T *p = k.get();

@@ -2,8 +2,7 @@
 
 #include "Renk.h"
 
-YaziGorunumu RaporEtiketi::Gorunum() const
-{
+YaziGorunumu RaporEtiketi::Gorunum() const {
     YaziGorunumu g;
     g.yazi_tipi = Font.Name;
     g.boyut = Font.Size;
@@ -21,22 +20,19 @@ YaziGorunumu RaporEtiketi::Gorunum() const
     return g;
 }
 
-void RaporBarkodu::setStyle(int stil)
-{
+void RaporBarkodu::setStyle(int stil) {
     if (stil != stil_)
         sembol_.reset();
     stil_ = stil;
 }
 
-void RaporBarkodu::setCaption(const QString &veri)
-{
+void RaporBarkodu::setCaption(const QString &veri) {
     if (veri != veri_)
         sembol_.reset();
     veri_ = veri;
 }
 
-std::shared_ptr<const Barkod> RaporBarkodu::Sembol() const
-{
+std::shared_ptr<const Barkod> RaporBarkodu::Sembol() const {
     if (!sembol_) {
         const Barkod::Sembol s = Barkod::Motor_Stili(stil_);
         // The engine's EAN styles take the number without its check digit.
@@ -45,8 +41,7 @@ std::shared_ptr<const Barkod> RaporBarkodu::Sembol() const
     return sembol_;
 }
 
-Barkod::Gorunum RaporBarkodu::Gorunum() const
-{
+Barkod::Gorunum RaporBarkodu::Gorunum() const {
     Barkod::Gorunum g;
     g.yon = Direction == 2 ? 900 : 0;
     g.on = Renk_Cevir(ForeColor);

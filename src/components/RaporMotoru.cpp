@@ -10,8 +10,7 @@ RaporMotoru::RaporMotoru(Rapor &rapor) : r_(rapor) {}
 
 RaporMotoru::~RaporMotoru() { Bitir(); }
 
-bool RaporMotoru::Baslat(QString *hata)
-{
+bool RaporMotoru::Baslat(QString *hata) {
     basladi_ = true;
     r_.ActiveReport_Initialize();
     r_.ActiveReport_ReportStart();
@@ -26,7 +25,8 @@ bool RaporMotoru::Baslat(QString *hata)
         ozelBaglanti_ = std::make_unique<Baglanti>();
         if (!ozelBaglanti_->Open(r_.Data1.ConnectionString)) {
             if (hata)
-                *hata = QStringLiteral("Raporun veri bağlantısı kurulamadı: ") + ozelBaglanti_->Hata();
+                *hata =
+                    QStringLiteral("Raporun veri bağlantısı kurulamadı: ") + ozelBaglanti_->Hata();
             return false;
         }
         baglanti_ = ozelBaglanti_.get();
@@ -40,8 +40,7 @@ bool RaporMotoru::Baslat(QString *hata)
     return true;
 }
 
-void RaporMotoru::Bitir()
-{
+void RaporMotoru::Bitir() {
     if (!basladi_ || bitti_)
         return;
     bitti_ = true;
@@ -50,8 +49,7 @@ void RaporMotoru::Bitir()
     r_.ActiveReport_Terminate();
 }
 
-void RaporMotoru::satiriBagla()
-{
+void RaporMotoru::satiriBagla() {
     for (int i = 0; i < r_.Detail.Count(); ++i) {
         auto *k = dynamic_cast<RaporMetinKutusu *>(r_.Detail.Item(i));
         if (!k || k->DataField.isEmpty())
@@ -61,8 +59,7 @@ void RaporMotoru::satiriBagla()
     }
 }
 
-void RaporMotoru::bolumuCiz(const RaporBolumu &b, QPointF koken, double, RaporSayfasi &s) const
-{
+void RaporMotoru::bolumuCiz(const RaporBolumu &b, QPointF koken, double, RaporSayfasi &s) const {
     for (int i = 0; i < b.Count(); ++i) {
         const RaporKontrolu *k = b.Item(i);
         if (!k->Visible)
@@ -83,8 +80,7 @@ void RaporMotoru::bolumuCiz(const RaporBolumu &b, QPointF koken, double, RaporSa
     }
 }
 
-bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s)
-{
+bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s) {
     if (!baglanti_ || veri_.State() != KayitKumesi::Durum::Acik || veri_.EOF_())
         return false;
     const RaporSayfaAyari &a = r_.PageSettings;
@@ -93,7 +89,8 @@ bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s)
     const double altBaslik = r_.PageFooter.Visible ? r_.PageFooter.Height : 0;
     const int sutun = qMax<int>(1, r_.Detail.ColumnCount);
     const double aralik = r_.Detail.ColumnSpacing;
-    const double genislik = r_.PrintWidth > 0 ? r_.PrintWidth : kagitG - a.LeftMargin - a.RightMargin;
+    const double genislik =
+        r_.PrintWidth > 0 ? r_.PrintWidth : kagitG - a.LeftMargin - a.RightMargin;
     const double sutunG = (genislik - (sutun - 1) * aralik) / sutun;
     const double bantY = qMax(1.0, r_.Detail.Height);
     const double kullanilir = kagitY - a.TopMargin - a.BottomMargin - ustBaslik - altBaslik;

@@ -14,14 +14,14 @@ class QPainter;
 // are cheap values: the engine hands them out one at a time.
 struct CizimOgesi {
     QRectF alan;
-    QString metin;                         // text items
-    YaziGorunumu yazi;                     // text items
-    std::shared_ptr<const Barkod> barkod;  // barcode items (shared, encoded once)
+    QString metin;                        // text items
+    YaziGorunumu yazi;                    // text items
+    std::shared_ptr<const Barkod> barkod; // barcode items (shared, encoded once)
     Barkod::Gorunum barkod_gorunum;
 };
 
 struct RaporSayfasi {
-    int no = 0; // 1-based
+    int no = 0;   // 1-based
     QSizeF boyut; // twips
     QList<CizimOgesi> ogeler;
 };

@@ -42,17 +42,16 @@ constexpr std::array<QRgb, 31> sistemRenkleri = {
 
 } // namespace
 
-QColor Renk_Cevir(qint32 deger)
-{
+QColor Renk_Cevir(qint32 deger) {
     const quint32 u = static_cast<quint32>(deger);
     if (u & 0x80000000u) {
         const quint32 indeks = u & 0xFFu;
-        return QColor::fromRgb(indeks < sistemRenkleri.size() ? sistemRenkleri[indeks] : 0xFF000000);
+        return QColor::fromRgb(indeks < sistemRenkleri.size() ? sistemRenkleri[indeks]
+                                                              : 0xFF000000);
     }
     return QColor(int(u & 0xFF), int((u >> 8) & 0xFF), int((u >> 16) & 0xFF));
 }
 
-qint32 Renk_Degeri(const QColor &renk)
-{
+qint32 Renk_Degeri(const QColor &renk) {
     return qint32(quint32(renk.red()) | quint32(renk.green()) << 8 | quint32(renk.blue()) << 16);
 }

@@ -11,8 +11,7 @@
 
 namespace {
 
-QPageSize sayfaBoyu(const RaporSayfasi &s)
-{
+QPageSize sayfaBoyu(const RaporSayfasi &s) {
     return QPageSize(QSizeF(s.boyut.width() / 1440.0, s.boyut.height() / 1440.0), QPageSize::Inch,
                      QString(), QPageSize::ExactMatch);
 }
@@ -23,8 +22,7 @@ PdfHedefi::PdfHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
 
 PdfHedefi::~PdfHedefi() = default;
 
-bool PdfHedefi::Sayfa(const RaporSayfasi &s)
-{
+bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
     if (!yazici_) {
         yazici_ = std::make_unique<QPdfWriter>(yol_);
         yazici_->setResolution(dpi_);
@@ -51,8 +49,7 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s)
     return true;
 }
 
-bool PdfHedefi::Bitir()
-{
+bool PdfHedefi::Bitir() {
     if (ressam_ && ressam_->isActive() && !ressam_->end()) {
         hata_ = QStringLiteral("PDF dosyası yazılamadı: ") + yol_;
         return false;
@@ -64,15 +61,13 @@ bool PdfHedefi::Bitir()
 
 PngHedefi::PngHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
 
-QString PngHedefi::Numarali_Ad(const QString &yol, int no)
-{
+QString PngHedefi::Numarali_Ad(const QString &yol, int no) {
     const QFileInfo f(yol);
-    return f.path() + u'/' + f.completeBaseName() + QStringLiteral("-%1.").arg(no, 4, 10, QChar(u'0')) +
-           f.suffix();
+    return f.path() + u'/' + f.completeBaseName() +
+           QStringLiteral("-%1.").arg(no, 4, 10, QChar(u'0')) + f.suffix();
 }
 
-bool PngHedefi::Sayfa(const RaporSayfasi &s)
-{
+bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     const QSize piksel(qMax(1, int(std::lround(s.boyut.width() * dpi_ / 1440.0))),
                        qMax(1, int(std::lround(s.boyut.height() * dpi_ / 1440.0))));
     QImage resim(piksel, QImage::Format_RGB32);
@@ -94,8 +89,7 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s)
     return true;
 }
 
-bool PngHedefi::Bitir()
-{
+bool PngHedefi::Bitir() {
     // A single page keeps the name the user gave.
     if (dosyalar_.size() == 1) {
         QFile::remove(yol_);
@@ -109,8 +103,7 @@ bool PngHedefi::Bitir()
 }
 
 int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
-               const std::function<bool(int, qint64)> &ilerleme, QString *hata)
-{
+               const std::function<bool(int, qint64)> &ilerleme, QString *hata) {
     RaporSayfasi sayfa;
     int n = 0;
     while (motor.Sonraki_Sayfa(sayfa)) {

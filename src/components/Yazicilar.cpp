@@ -1,0 +1,106 @@
+#include "Yazicilar.h"
+
+#include "Rapor.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+// Paper-size codes and the matching page sizes, both ways.
+const QList<QPair<int, QPageSize::PageSizeId>> kagitlar = {
+    {1, QPageSize::Letter},    {3, QPageSize::Tabloid}, {5, QPageSize::Legal},
+    {7, QPageSize::Executive}, {8, QPageSize::A3},      {9, QPageSize::A4},
+    {11, QPageSize::A5},       {12, QPageSize::JisB4},  {13, QPageSize::JisB5},
+    {20, QPageSize::Comm10E},  {27, QPageSize::DLE},    {28, QPageSize::C5E},
+    {34, QPageSize::B5},       {70, QPageSize::A6},
+};
+
+QPageSize sayfaBoyu(const RaporYazicisi &y) {
+    for (const auto &k : kagitlar)
+        if (k.first == y.PaperSize)
+            return QPageSize(k.second);
+    const QSizeF s =
+        y.OzelKagit.isEmpty() ? QSizeF(210 / 25.4 * 1440, 297 / 25.4 * 1440) : y.OzelKagit;
+    return QPageSize(QSizeF(s.width() / 1440, s.height() / 1440), QPageSize::Inch, QString(),
+                     QPageSize::ExactMatch);
+}
+
+} // namespace
+
+std::optional<QString> Yazici_Bul(const QString &ad) {
+    for (const QPrinterInfo &y : QPrinterInfo::availablePrinters())
+        if (y.printerName() == ad || y.description() == ad)
+            return y.printerName();
+    return std::nullopt;
+}
+
+YaziciHedefi::~YaziciHedefi() = default;
+
+bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
+    const QPageSize boyut(QSizeF(s.boyut.width() / 1440, s.boyut.height() / 1440), QPageSize::Inch,
+                          QString(), QPageSize::FuzzyMatch);
+    yazici_.setFullPage(true);
+    yazici_.setPageSize(boyut);
+    if (!ressam_) {
+        ressam_ = std::make_unique<QPainter>();
+        if (!ressam_->begin(&yazici_)) {
+            hata_ = QStringLiteral("Yazıcıya yazılamıyor: ") + yazici_.printerName();
+            return false;
+        }
+    } else if (!yazici_.newPage()) {
+        hata_ = QStringLiteral("Yazıcıya sayfa gönderilemedi: ") + yazici_.printerName();
+        return false;
+    }
+    ressam_->save();
+    Twip_Olcegi(*ressam_, yazici_.resolution());
+    Sayfa_Ciz(*ressam_, s);
+    ressam_->restore();
+    return true;
+}
+
+bool YaziciHedefi::Bitir() {
+    if (ressam_ && ressam_->isActive() && !ressam_->end()) {
+        hata_ = QStringLiteral("Yazdırma tamamlanamadı.");
+        return false;
+    }
+    ressam_.reset();
+    return true;
+}
+
+void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &r) {
+    if (!r.Printer.DeviceName.isEmpty())
+        yazici.setPrinterName(r.Printer.DeviceName);
+    yazici.setPageSize(sayfaBoyu(r.Printer));
+    yazici.setPageOrientation(r.Printer.Orientation == 2 ? QPageLayout::Landscape
+                                                         : QPageLayout::Portrait);
+    const auto &a = r.PageSettings;
+    yazici.setPageMargins(QMarginsF(a.LeftMargin / 20.0, a.TopMargin / 20.0, a.RightMargin / 20.0,
+                                    a.BottomMargin / 20.0),
+                          QPageLayout::Point);
+}
+
+bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
+    QPrinter yazici(QPrinter::HighResolution);
+    Yaziciyi_Hazirla(yazici, r);
+    QPageSetupDialog d(&yazici, ust);
+    d.setWindowTitle(QStringLiteral("Sayfa Yapısı"));
+    if (d.exec() != QDialog::Accepted)
+        return false;
+    const QPageLayout duzen = yazici.pageLayout();
+    const QMarginsF m = duzen.margins(QPageLayout::Point);
+    r.PageSettings = {m.left() * 20, m.right() * 20, m.top() * 20, m.bottom() * 20};
+    r.Printer.Orientation = duzen.orientation() == QPageLayout::Landscape ? 2 : 1;
+    const QPageSize::PageSizeId id = duzen.pageSize().id();
+    r.Printer.PaperSize = 256; // custom unless it is a known paper
+    for (const auto &k : kagitlar)
+        if (k.second == id)
+            r.Printer.PaperSize = k.first;
+    if (r.Printer.PaperSize == 256) {
+        const QSizeF inc = duzen.pageSize().size(QPageSize::Inch);
+        r.Printer.OzelKagit = QSizeF(inc.width() * 1440, inc.height() * 1440);
+    }
+    return true;
+}

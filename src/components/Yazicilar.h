@@ -1,0 +1,34 @@
+#pragma once
+
+#include "SayfaHedefi.h"
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+class Rapor;
+
+// The system's printer whose queue name or description equals `ad` (a CUPS queue
+// name cannot hold blanks, so "Barkod Yazıcı" is found by its description).
+std::optional<QString> Yazici_Bul(const QString &ad);
+
+// Pages to a printer, each page at its own paper size.
+class YaziciHedefi : public SayfaHedefi {
+public:
+    explicit YaziciHedefi(QPrinter &yazici) : yazici_(yazici) {}
+    ~YaziciHedefi() override;
+    bool Sayfa(const RaporSayfasi &sayfa) override;
+    bool Bitir() override;
+
+private:
+    QPrinter &yazici_;
+    std::unique_ptr<class QPainter> ressam_;
+};
+
+// Prepares a printer for the report's settings (device, paper, orientation, margins).
+void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &rapor);
+
+// The page-setup dialog over the report's margins, orientation and paper size.
+// Returns true when the user accepted it (the report then holds the new values).
+bool Sayfa_Ayari_Goster(Rapor &rapor, QWidget *ust = nullptr);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "components/Rapor.h"
+
+#include <QStringList>
+
+// A small report for engine tests: a label with the row number and an EAN-13 of it.
+class DenemeRaporu : public Rapor {
+public:
+    QStringList olaylar;
+    RaporEtiketi *yazi = nullptr;
+    RaporBarkodu *barkod = nullptr;
+    RaporMetinKutusu *no = nullptr;
+
+    void ActiveReport_Initialize() override { olaylar << QStringLiteral("init"); }
+    void ActiveReport_ReportStart() override {
+        olaylar << QStringLiteral("start");
+        Detail.Temizle();
+        no = Detail.Ekle_<RaporMetinKutusu>(QStringLiteral("txtNo"));
+        no->DataField = QStringLiteral("NO");
+        no->Visible = false;
+        yazi = static_cast<RaporEtiketi *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Label")));
+        yazi->Left = 100;
+        yazi->Top = 100;
+        yazi->Width = 2000;
+        yazi->Height = 400;
+        yazi->Font.Name = QStringLiteral("Liberation Sans");
+        yazi->Font.Size = 10;
+        barkod =
+            static_cast<RaporBarkodu *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Barcode")));
+        barkod->Left = 100;
+        barkod->Top = 600;
+        barkod->Width = 2800;
+        barkod->Height = 1200;
+        barkod->CaptionPosition = 1;
+        barkod->setStyle(18);
+    }
+    void Detail_Format() override {
+        olaylar << QStringLiteral("format");
+        yazi->caption = QStringLiteral("ETIKET%1").arg(no->Text);
+        barkod->setCaption(QStringLiteral("869%1").arg(no->Text.toInt(), 9, 10, QChar(u'0')));
+    }
+    void Detail_BeforePrint() override { olaylar << QStringLiteral("before"); }
+    void ActiveReport_ReportEnd() override { olaylar << QStringLiteral("end"); }
+    void ActiveReport_Terminate() override { olaylar << QStringLiteral("terminate"); }
+};

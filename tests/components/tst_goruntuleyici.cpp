@@ -1,0 +1,124 @@
+#include "DenemeRaporu.h"
+#include "common/Araclar.h"
+#include "common/SqliteDosyasi.h"
+#include "components/RaporGoruntuleyici.h"
+#include "components/RaporMotoru.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+constexpr double mm = 1440.0 / 25.4;
+}
+
+class TstGoruntuleyici : public QObject {
+    Q_OBJECT
+    QTemporaryDir klasor_;
+    QString baglanti_;
+
+    void hazirla(DenemeRaporu &r, int satir, int sutun, double bantMm) {
+        r.PageSettings = {0, 0, 0, 0};
+        r.PrintWidth = r.Printer.PaperWidth();
+        r.Detail.ColumnCount = qint16(sutun);
+        r.Detail.Height = bantMm * mm;
+        r.Data1 = {baglanti_,
+                   QStringLiteral("SELECT NO FROM SATIR WHERE NO<=%1 ORDER BY NO").arg(satir)};
+    }
+
+private slots:
+    void initTestCase() {
+        QStringList komutlar = {QStringLiteral("CREATE TABLE SATIR (NO INTEGER)")};
+        for (int i = 1; i <= 400; ++i)
+            komutlar << QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i);
+        QVERIFY(Sqlite_Dosyasi_Yap(klasor_.filePath(QStringLiteral("g.db")), komutlar));
+        baglanti_ = QStringLiteral("User ID=sa;Password=;Initial Catalog=g;Data Source=sqlite:") +
+                    klasor_.path();
+    }
+
+    void sayfalar_ve_gezinme() {
+        DenemeRaporu r;
+        hazirla(r, 60, 3, 37);
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        RaporGoruntuleyici g(r, m);
+        QSignalSpy bitti(&g, &RaporGoruntuleyici::Dizim_Tamamlandi);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QVERIFY(QTest::qWaitFor([&] { return g.Dizim_Bitti(); }, 10000));
+        QCOMPARE(bitti.count(), 1);
+        QCOMPARE(g.Sayfa_Sayisi(), 3);
+        QCOMPARE(g.Gecerli_Sayfa(), 0);
+        QVERIFY(!g.Dugme(QStringLiteral("onceki"))->isEnabled());
+        QTest::mouseClick(g.Dugme(QStringLiteral("sonraki")), Qt::LeftButton);
+        QCOMPARE(g.Gecerli_Sayfa(), 1);
+        QTest::mouseClick(g.Dugme(QStringLiteral("son")), Qt::LeftButton);
+        QCOMPARE(g.Gecerli_Sayfa(), 2);
+        QVERIFY(!g.Dugme(QStringLiteral("sonraki"))->isEnabled());
+        QTest::keyClick(&g, Qt::Key_Home);
+        QCOMPARE(g.Gecerli_Sayfa(), 0);
+        QTest::keyClick(&g, Qt::Key_PageDown);
+        QCOMPARE(g.Gecerli_Sayfa(), 1);
+        QTest::mouseClick(g.Dugme(QStringLiteral("ilk")), Qt::LeftButton);
+        QCOMPARE(g.Gecerli_Sayfa(), 0);
+        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
+        QVERIFY(!g.Iptal_Dugmesi()->isVisible());
+
+        // Typed zoom: "%150" and "200" are percentages of real size.
+        const double gercek = g.logicalDpiX() / 1440.0;
+        QLineEdit *yazi = g.Yakinlik_Kutusu()->lineEdit();
+        yazi->selectAll();
+        QTest::keyClicks(yazi, QStringLiteral("%150"));
+        QTest::keyClick(yazi, Qt::Key_Return);
+        QVERIFY(qAbs(g.Olcek() - gercek * 1.5) < 1e-9);
+        yazi->selectAll();
+        QTest::keyClicks(yazi, QStringLiteral("200"));
+        QTest::keyClick(yazi, Qt::Key_Return);
+        QVERIFY(qAbs(g.Olcek() - gercek * 2) < 1e-9);
+        yazi->selectAll();
+        QTest::keyClicks(yazi, QStringLiteral("abc"));
+        QTest::keyClick(yazi, Qt::Key_Return);
+        QVERIFY(qAbs(g.Olcek() - gercek * 2) < 1e-9); // not a number: unchanged
+        g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Sayfa);
+        const double sayfa = g.Olcek();
+        g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Genislik);
+        QVERIFY(g.Olcek() >= sayfa);
+
+        // A look at what the user sees.
+        g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Sayfa);
+        g.grab().save(QStringLiteral("goruntuleyici.png"));
+
+        const QString pdf = klasor_.filePath(QStringLiteral("o.pdf"));
+        QVERIFY(!g.Pdf_Kaydet(pdf));
+        const QString metin = Pdf_Metni(pdf);
+        QVERIFY(metin.contains(QStringLiteral("ETIKET1 ")) ||
+                metin.contains(QStringLiteral("ETIKET1\n")));
+        QVERIFY(metin.contains(QStringLiteral("ETIKET60")));
+        QCOMPARE(metin.count(u'\f'), 3);
+    }
+
+    void ilk_sayfa_hemen_ve_iptal() {
+        DenemeRaporu r;
+        hazirla(r, 400, 1, 297); // one label a page: a long run
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        RaporGoruntuleyici g(r, m);
+        g.show();
+        QVERIFY(QTest::qWaitFor([&] { return g.Sayfa_Sayisi() > 0; }, 5000));
+        QVERIFY(g.Iptal_Dugmesi()->isVisible() || g.Dizim_Bitti());
+        if (!g.Dizim_Bitti())
+            QTest::mouseClick(g.Iptal_Dugmesi(), Qt::LeftButton);
+        QVERIFY(g.Dizim_Bitti());
+        const int sayfa = g.Sayfa_Sayisi();
+        QTest::qWait(50);
+        QCOMPARE(g.Sayfa_Sayisi(), sayfa); // nothing more after cancel
+        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
+    }
+};
+
+QTEST_MAIN(TstGoruntuleyici)
+#include "tst_goruntuleyici.moc"

@@ -1,0 +1,207 @@
+#include "common/Araclar.h"
+#include "common/SqliteDosyasi.h"
+#include "components/DenemeRaporu.h"
+#include "components/Rapor.h"
+#include "components/RaporMotoru.h"
+#include "components/SayfaHedefi.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr double mm = 1440.0 / 25.4;
+
+} // namespace
+
+class TstRapor : public QObject {
+    Q_OBJECT
+    QTemporaryDir klasor_;
+    QString baglanti_;
+
+private slots:
+    void initTestCase() {
+        QStringList komutlar = {QStringLiteral("CREATE TABLE SATIR (NO INTEGER)")};
+        for (int i = 1; i <= 200; ++i)
+            komutlar << QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i);
+        QVERIFY(Sqlite_Dosyasi_Yap(klasor_.filePath(QStringLiteral("rapor.db")), komutlar));
+        baglanti_ =
+            QStringLiteral("User ID=sa;Password=;Initial Catalog=rapor;Data Source=sqlite:") +
+            klasor_.path();
+    }
+
+    void yerlesim_data() {
+        QTest::addColumn<int>("satir");
+        QTest::addColumn<int>("sutun");
+        QTest::addColumn<double>("bantMm");
+        QTest::addColumn<int>("sayfa");
+        QTest::addColumn<int>("sonSayfaBandi");
+        QTest::newRow("01 3x8 sheet, 50 rows") << 50 << 3 << 37.0 << 3 << 2;
+        QTest::newRow("02 exactly one sheet") << 24 << 3 << 37.0 << 1 << 24;
+        QTest::newRow("03 one label a page") << 5 << 1 << 297.0 << 5 << 1;
+        QTest::newRow("04 one row") << 1 << 3 << 37.0 << 1 << 1;
+        QTest::newRow("05 no rows") << 0 << 3 << 37.0 << 0 << 0;
+        QTest::newRow("06 taller than page") << 3 << 1 << 400.0 << 3 << 1;
+    }
+    void yerlesim() {
+        QFETCH(int, satir);
+        QFETCH(int, sutun);
+        QFETCH(double, bantMm);
+        QFETCH(int, sayfa);
+        QFETCH(int, sonSayfaBandi);
+        DenemeRaporu r;
+        r.PageSettings = {0, 0, 0, 0};
+        r.PrintWidth = r.Printer.PaperWidth();
+        r.Detail.ColumnCount = qint16(sutun);
+        r.Detail.Height = bantMm * mm;
+        r.Data1 = {baglanti_,
+                   QStringLiteral("SELECT NO FROM SATIR WHERE NO<=%1 ORDER BY NO").arg(satir)};
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        RaporSayfasi s;
+        QList<RaporSayfasi> sayfalar;
+        while (m.Sonraki_Sayfa(s))
+            sayfalar << s;
+        QCOMPARE(sayfalar.size(), sayfa);
+        QCOMPARE(m.Bant_Sayisi(), satir);
+        if (sayfa > 0) {
+            QCOMPARE(m.Son_Bantlar().size(), sonSayfaBandi);
+            // Bands run across first: band k is in column k % n, row k / n.
+            const QRectF ilk = m.Son_Bantlar().first();
+            QCOMPARE(ilk.topLeft(), QPointF(0, 0));
+            if (sonSayfaBandi > 1 && sutun > 1) {
+                QVERIFY(qAbs(m.Son_Bantlar()[1].left() - r.PrintWidth / sutun) < 0.01);
+                QCOMPARE(m.Son_Bantlar()[1].top(), 0.0);
+            }
+            // The last label on the last page carries the last row.
+            QCOMPARE(sayfalar.last().ogeler.last().metin, QStringLiteral("ETIKET%1").arg(satir));
+        }
+        m.Bitir();
+        QCOMPARE(r.olaylar.first(), QStringLiteral("init"));
+        QCOMPARE(r.olaylar[1], QStringLiteral("start"));
+        QCOMPARE(r.olaylar.count(QStringLiteral("format")), satir);
+        QCOMPARE(r.olaylar.count(QStringLiteral("before")), satir);
+        QCOMPARE(r.olaylar.mid(r.olaylar.size() - 2), (QStringList{"end", "terminate"}));
+        for (int i = 0; i < satir; ++i)
+            QCOMPARE(r.olaylar.mid(2 + 2 * i, 2), (QStringList{"format", "before"}));
+    }
+
+    void aralikli_sutunlar() {
+        // 2 columns of 80 mm with a 10 mm gap, margins 10 mm: the second column starts at
+        // margin + 80 + 10 mm.
+        DenemeRaporu r;
+        r.PageSettings = {10 * mm, 10 * mm, 10 * mm, 10 * mm};
+        r.PrintWidth = 170 * mm;
+        r.Detail.ColumnCount = 2;
+        r.Detail.ColumnSpacing = 10 * mm;
+        r.Detail.Height = 30 * mm;
+        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR WHERE NO<=4 ORDER BY NO")};
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        RaporSayfasi s;
+        QVERIFY(m.Sonraki_Sayfa(s));
+        QCOMPARE(m.Son_Bantlar().size(), 4);
+        QVERIFY(qAbs(m.Son_Bantlar()[1].left() - 100 * mm) < 0.01);
+        QVERIFY(qAbs(m.Son_Bantlar()[2].top() - 40 * mm) < 0.01);
+        QVERIFY(qAbs(m.Son_Bantlar()[3].left() - 100 * mm) < 0.01);
+        QVERIFY(qAbs(m.Son_Bantlar()[0].width() - 80 * mm) < 0.01);
+    }
+
+    void pdf_metin_konumlari() {
+        // 3 x 8 labels of 70 x 37 mm on A4: label 5 (row 2, column 2) is at 70 mm, 37 mm.
+        DenemeRaporu r;
+        r.PageSettings = {0, 0, 0, 0};
+        r.PrintWidth = 210 * mm;
+        r.Detail.ColumnCount = 3;
+        r.Detail.Height = 37 * mm;
+        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR WHERE NO<=30 ORDER BY NO")};
+        const QString pdf = klasor_.filePath(QStringLiteral("yerlesim.pdf"));
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        PdfHedefi hedef(pdf);
+        QCOMPARE(Rapor_Uret(m, hedef), 2);
+        const QString bbox = Arac_Calistir(QStringLiteral("pdftotext"),
+                                           {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const auto konum = [&bbox](const QString &sozcuk) {
+            const QRegularExpression re(
+                QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>")
+                    .arg(sozcuk));
+            const auto e = re.match(bbox);
+            return e.hasMatch() ? QPointF(e.captured(1).toDouble(), e.captured(2).toDouble())
+                                : QPointF(-1, -1);
+        };
+        const double pt = 72.0 / 25.4;
+        // Text starts 100 twips (5 pt) inside its band.
+        const QPointF bes = konum(QStringLiteral("ETIKET5"));
+        QVERIFY2(qAbs(bes.x() - (70 * pt + 5)) < 2.0, qPrintable(QString::number(bes.x())));
+        QVERIFY2(bes.y() > 37 * pt + 4 && bes.y() < 37 * pt + 10,
+                 qPrintable(QString::number(bes.y())));
+        const QPointF yirmiDort = konum(QStringLiteral("ETIKET24"));
+        QVERIFY(qAbs(yirmiDort.x() - (140 * pt + 5)) < 2.0);
+        QVERIFY(yirmiDort.y() > 7 * 37 * pt);
+        // Page 2 starts again at the top-left corner.
+        QVERIFY(bbox.contains(QStringLiteral("ETIKET25")));
+        QCOMPARE(bbox.count(QStringLiteral("<page ")), 2);
+        // Text stays text with its font embedded.
+        const QString fontlar = Arac_Calistir(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY2(fontlar.contains(QStringLiteral("LiberationSans")), qPrintable(fontlar));
+        QVERIFY(fontlar.contains(QStringLiteral("yes")));
+    }
+
+    void veri_hatasi() {
+        DenemeRaporu r;
+        r.Data1 = {baglanti_, QStringLiteral("SELECT * FROM YOK_TABLO")};
+        RaporMotoru m(r);
+        QString hata;
+        QVERIFY(!m.Baslat(&hata));
+        QVERIFY(hata.contains(QStringLiteral("okunamadı")));
+        m.Bitir();
+        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate")); // the end events still run
+        DenemeRaporu r2;
+        r2.Data1 = {
+            QStringLiteral("User ID=sa;Password=gizli;Initial Catalog=yok;Data Source=sqlite:/yok"),
+            QStringLiteral("SELECT 1")};
+        RaporMotoru m2(r2);
+        QVERIFY(!m2.Baslat(&hata));
+        QVERIFY(!hata.contains(QStringLiteral("gizli")));
+    }
+
+    void png_sayfalari_beyaz_ve_numarali() {
+        DenemeRaporu r;
+        r.PageSettings = {0, 0, 0, 0};
+        r.Printer.PaperSize = 70; // A6
+        r.PrintWidth = r.Printer.PaperWidth();
+        r.Detail.Height = 148 * mm;
+        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR WHERE NO<=3 ORDER BY NO")};
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        const QString png = klasor_.filePath(QStringLiteral("sayfa.png"));
+        PngHedefi hedef(png, 100);
+        QCOMPARE(Rapor_Uret(m, hedef), 3);
+        QCOMPARE(hedef.Dosyalar().size(), 3);
+        QVERIFY(hedef.Dosyalar()[2].endsWith(QStringLiteral("sayfa-0003.png")));
+        const QImage resim(hedef.Dosyalar()[0]);
+        QCOMPARE(resim.size(), QSize(413, 583)); // 105 x 148 mm at 100 dpi
+        QVERIFY(!resim.hasAlphaChannel());
+        QCOMPARE(resim.pixel(400, 570), qRgb(255, 255, 255));
+    }
+
+    void iptal() {
+        DenemeRaporu r;
+        r.PageSettings = {0, 0, 0, 0};
+        r.Detail.Height = 297 * mm;
+        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR ORDER BY NO")};
+        RaporMotoru m(r);
+        QVERIFY(m.Baslat());
+        PngHedefi hedef(klasor_.filePath(QStringLiteral("iptal.png")), 20);
+        QCOMPARE(Rapor_Uret(m, hedef, [](int sayfa, qint64) { return sayfa < 4; }), 4);
+        m.Bitir();
+        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
+    }
+};
+
+QTEST_MAIN(TstRapor)
+#include "tst_rapor.moc"
