@@ -1,9 +1,13 @@
 #include "components/Baglanti.h"
 #include "components/MesajPencere.h"
 #include "components/MesajToplu.h"
+#include "components/YaziTipleri.h"
+#include "components/Yazicilar.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimOzeti.h"
 #include "mainwindow/BaslangicPenceresi.h"
+#include "report/GenelForm.h"
+#include "report/Yazdirma.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 #include "startup/Komutlar.h"
@@ -13,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QPrinter>
 #include <cstdio>
 
 namespace {
@@ -72,6 +77,36 @@ int incele(const Komut &k) {
     return 0;
 }
 
+int yazdir(int argc, char **argv, const Komut &k) {
+    // Labels are painted without windows: no display is needed.
+    if (!ekranVar())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Yazi_Tiplerini_Yukle();
+    tasarimKlasoruBelirle(k);
+    MesajToplu kutu;
+    const auto yazici = [](GenelForm &form, const QString &ad,
+                           QString &hata) -> std::unique_ptr<SayfaHedefi> {
+        const auto kuyruk = Yazici_Bul(ad);
+        if (!kuyruk) {
+            hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.");
+            return nullptr;
+        }
+        form.Yazici_Var = [](const QString &n) { return Yazici_Bul(n).has_value(); };
+        auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        p->setPrinterName(*kuyruk);
+        // The target keeps the printer alive as long as it prints.
+        struct Hedef : YaziciHedefi {
+            std::shared_ptr<QPrinter> yazici;
+            explicit Hedef(std::shared_ptr<QPrinter> y) : YaziciHedefi(*y), yazici(std::move(y)) {}
+        };
+        return std::make_unique<Hedef>(p);
+    };
+    const int kod = Etiket_Bas(k, kutu, yazici);
+    Baglanti_Kapat();
+    return kod;
+}
+
 int pencereler(int argc, char **argv, const Komut &k) {
     if (!ekranVar()) {
         yaz(stderr, QStringLiteral("Ekran bulunamadı; pencereler açılamıyor. Etiketleri pencere "
@@ -79,6 +114,7 @@ int pencereler(int argc, char **argv, const Komut &k) {
         return 1;
     }
     QApplication app(argc, argv);
+    Yazi_Tiplerini_Yukle();
     tasarimKlasoruBelirle(k);
     MesajPencere kutu;
     const Baslangic_Sonucu s = Main(kutu, k.satir);
@@ -120,8 +156,7 @@ int main(int argc, char **argv) {
         return incele(k);
     }
     case Komut::Tur::Yazdir:
-        yaz(stderr, QStringLiteral("Bu komut bu sürümde henüz yok."));
-        return 2;
+        return yazdir(argc, argv, k);
     case Komut::Tur::Pencere:
         return pencereler(argc, argv, k);
     }

@@ -18,8 +18,9 @@ bool RaporMotoru::Baslat(QString *hata) {
         return true; // nothing bound: no bands
     // The program's own connection serves the report when the texts agree, so the
     // report sees the rows written in its own transaction.
-    Baglanti *ortak = Degiskenler::Baglanti_;
-    if (ortak && ortak->Acik() && ortak->ConnectionString() == r_.Data1.ConnectionString) {
+    Baglanti *ortak = r_.VeriBaglantisi ? r_.VeriBaglantisi : Degiskenler::Baglanti_;
+    if (ortak && ortak->Acik() &&
+        (ortak == r_.VeriBaglantisi || ortak->ConnectionString() == r_.Data1.ConnectionString)) {
         baglanti_ = ortak;
     } else {
         ozelBaglanti_ = std::make_unique<Baglanti>();

@@ -2,6 +2,7 @@
 
 #include "SayfaHedefi.h"
 
+#include <QPainter>
 #include <QString>
 #include <optional>
 
@@ -23,7 +24,7 @@ public:
 
 private:
     QPrinter &yazici_;
-    std::unique_ptr<class QPainter> ressam_;
+    std::unique_ptr<QPainter> ressam_;
 };
 
 // Prepares a printer for the report's settings (device, paper, orientation, margins).

@@ -136,6 +136,8 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     k.satir = satir.join(u' ');
     if (k.tur == Komut::Tur::Denetle && k.satir.isEmpty())
         return hata(QStringLiteral("check bir başlangıç satırı ister."));
+    if (k.tur == Komut::Tur::Yazdir && k.satir.isEmpty())
+        return hata(QStringLiteral("print bir başlangıç satırı ister."));
     s.tamam = true;
     return s;
 }

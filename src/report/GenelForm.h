@@ -1,0 +1,68 @@
+#pragma once
+
+#include "components/KayitKumesi.h"
+#include "components/Rapor.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class MesajKutusu;
+
+// The label report: built from the design in memory at every report start, fed
+// by the work table BARKODID and the stock tables, filled label by label.
+class GenelForm : public Rapor {
+public:
+    explicit GenelForm(MesajKutusu &kutu);
+    ~GenelForm() override;
+
+    // Whether initialize must select the printer (not when printing to files), and
+    // which one.
+    bool Yazici_Gerekli = true;
+    QString Yazici_Adi = QStringLiteral("Barkod Yazıcı");
+    // How long a run waits for another run on the same database, in seconds.
+    int Kilit_Bekleme = 30;
+
+    // The control for the amount in words spells this value (the label's level-1 price).
+    QString Rapor_Tutari;
+
+    // Set when report start could not prepare the run; the run then has no rows.
+    const QString &Hata() const { return hata_; }
+    // Labels of items (not empty positions) laid out so far.
+    qint64 Etiket_Sayisi() const { return etiket_; }
+
+    void Bolum_Duzenle();
+    void Duzenle();
+
+    void ActiveReport_Initialize() override;
+    void ActiveReport_ReportStart() override;
+    void Detail_Format() override;
+    void Detail_BeforePrint() override;
+    void PageHeader_BeforePrint() override;
+    void PageFooter_BeforePrint() override;
+    void ActiveReport_ReportEnd() override;
+
+    QList<RaporBarkodu *> Barkod_Kontrolleri; // 1-based, entry 0 unused
+    QList<RaporEtiketi *> Barkod_Yazilari;    // 1-based, entry 0 unused
+    RaporMetinKutusu *txtAna_Birim_Barkod_Tipi = nullptr;
+    RaporMetinKutusu *txtAna_Birim_Barkod = nullptr;
+    RaporMetinKutusu *txtBas = nullptr;
+    KayitKumesi Rapor_Kaydi;
+
+private:
+    bool kilitAl();
+    void kilidiBirak();
+    QString fiyat(const QString &alan, int ondalik);
+    QString tutarYazisi() const;
+    void ondalikMetni(RaporBolumu &b);
+
+    MesajKutusu &kutu_;
+    KayitKumesi ortak_; // the program's shared updatable record set
+    QList<RaporEtiketi *> yaziylalar_;
+    QString hata_;
+    bool kilitli_ = false;
+    qint64 etiket_ = 0;
+    // Prices of the current item, read once: (level, price text) in query order.
+    QString fiyatStok_;
+    QList<QPair<QString, double>> fiyatlar_;
+};

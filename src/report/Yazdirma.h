@@ -1,0 +1,25 @@
+#pragma once
+
+#include "startup/Komutlar.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class GenelForm;
+class MesajToplu;
+class SayfaHedefi;
+
+// The printer road of `varnel print`: makes the target for the chosen printer,
+// or nothing with the reason in `hata`. Provided by the windows side.
+using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
+    GenelForm &form, const QString &yazici, QString &hata)>;
+
+// Prints a design's labels without windows, the same road as the design chooser's
+// "Seç": start-up checks, reading the design, start position, labels per item,
+// parameters, then the label report into a PDF, PNG pages or a printer.
+// Returns the exit status: 0 only when labels were produced.
+int Etiket_Bas(const Komut &komut, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici);
+
+// The prompt that asks a parameter's value.
+QString Parametre_Istemi(const QString &ad);
