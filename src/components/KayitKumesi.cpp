@@ -26,7 +26,10 @@ bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit) {
     qCDebug(varnelSql).noquote() << sql;
 
     auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
-    q->setForwardOnly(true); // rows are read once, in order; keeps memory flat
+    // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
+    // forward-only mode streams one statement at a time per connection, and the
+    // program reads one set while it runs others, so there the rows are fetched whole.
+    q->setForwardOnly(baglanti.Motoru() != Baglanti::Motor::PostgreSQL);
     q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q->exec(sql)) {
         hata_ = q->lastError();

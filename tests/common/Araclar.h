@@ -6,8 +6,7 @@
 
 // Runs an outside checking tool (zbarimg, pdftotext) and returns its standard output.
 inline QString Arac_Calistir(const QString &program, const QStringList &argumanlar,
-                             int *cikisKodu = nullptr)
-{
+                             int *cikisKodu = nullptr) {
     QProcess p;
     p.start(program, argumanlar);
     if (!p.waitForFinished(120000))
@@ -18,8 +17,7 @@ inline QString Arac_Calistir(const QString &program, const QStringList &argumanl
 }
 
 // Every symbol zbarimg finds in an image, as "TYPE:data" lines.
-inline QStringList Barkod_Coz(const QString &resim)
-{
+inline QStringList Barkod_Coz(const QString &resim) {
     const QString cikti = Arac_Calistir(
         QStringLiteral("zbarimg"),
         {QStringLiteral("-q"), QStringLiteral("-Supca.enable"), QStringLiteral("-Supce.enable"),
@@ -27,8 +25,8 @@ inline QStringList Barkod_Coz(const QString &resim)
     return cikti.split(u'\n', Qt::SkipEmptyParts);
 }
 
-inline QString Pdf_Metni(const QString &pdf, const QStringList &ek = {})
-{
-    return Arac_Calistir(QStringLiteral("pdftotext"),
-                         QStringList(ek) << QStringLiteral("-layout") << pdf << QStringLiteral("-"));
+inline QString Pdf_Metni(const QString &pdf, const QStringList &ek = {}) {
+    return Arac_Calistir(QStringLiteral("pdftotext"), QStringList(ek)
+                                                          << QStringLiteral("-layout") << pdf
+                                                          << QStringLiteral("-"));
 }

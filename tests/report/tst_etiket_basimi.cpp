@@ -1,0 +1,310 @@
+#include "common/Araclar.h"
+#include "common/TestVeritabani.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr double mm = 72.0 / 25.4; // PDF points per millimetre
+
+// Numbers of the demo items (Ana_Birim_Barkod) as zbarimg reports them.
+const QMap<int, QString> barkodlar = {
+    {1, "EAN-13:8690000000012"}, {2, "EAN-13:8690000000029"}, {3, "EAN-13:8690000000036"},
+    {4, "EAN-8:86900010"},       {5, "EAN-13:8690000000050"}, {6, "CODE-39:IRM-0500"},
+    {7, "CODE-93:PRN-B2KG"},     {8, "CODE-128:UZM 2026-11"}, {9, "UPC-A:036000291452"},
+};
+
+} // namespace
+
+// `varnel print` end to end: the demo designs on the demo stock data, checked in
+// the PDF and PNG output with pdftotext and zbarimg.
+class TstEtiketBasimi : public QObject {
+    Q_OBJECT
+    QTemporaryDir klasor_;
+    QString tasarimlar_;
+    TestVeritabani sqlite_;
+
+    struct Sonuc {
+        int kod;
+        QString cikis, hata;
+    };
+    QProcess *baslat(const QStringList &argumanlar) {
+        auto *p = new QProcess(this);
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), klasor_.filePath(QStringLiteral("ayar")));
+        p->setProcessEnvironment(ortam);
+        p->start(QStringLiteral(VARNEL_PROGRAM),
+                 QStringList{QStringLiteral("--designs"), tasarimlar_, QStringLiteral("print")} +
+                     argumanlar);
+        return p;
+    }
+    static Sonuc bekle(QProcess *p) {
+        if (!p->waitForFinished(120000))
+            p->kill();
+        Sonuc s{p->exitCode(), QString::fromUtf8(p->readAllStandardOutput()),
+                QString::fromUtf8(p->readAllStandardError())};
+        p->deleteLater();
+        return s;
+    }
+    Sonuc bas(const QStringList &argumanlar) { return bekle(baslat(argumanlar)); }
+
+    int isTablosuSatiri(const TestVeritabani &t) {
+        QSqlDatabase db;
+        const QString ad = QStringLiteral("denetim");
+        int n = -1;
+        {
+            if (t.sunucu.startsWith(QLatin1String("sqlite:"))) {
+                db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
+                db.setDatabaseName(t.sunucu.mid(7) + u'/' + t.veritabani + QStringLiteral(".db"));
+            } else {
+                db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), ad);
+                db.setHostName(qEnvironmentVariable("VARNEL_PG_HOST"));
+                db.setPort(qEnvironmentVariableIntValue("VARNEL_PG_PORT"));
+                db.setUserName(t.kullanici);
+                db.setPassword(t.sifre);
+                db.setDatabaseName(t.veritabani);
+            }
+            if (db.open()) {
+                QSqlQuery q(db);
+                if (q.exec(QStringLiteral("SELECT count(*) FROM BARKODID")) && q.next())
+                    n = q.value(0).toInt();
+            }
+            db.close();
+            db = QSqlDatabase();
+        }
+        QSqlDatabase::removeDatabase(ad);
+        return n;
+    }
+
+    // Words of a PDF page with their boxes (points), from pdftotext -bbox.
+    struct Sozcuk {
+        int sayfa;
+        QRectF kutu;
+        QString metin;
+    };
+    static QList<Sozcuk> sozcukler(const QString &pdf) {
+        const QString x = Arac_Calistir(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        static const QRegularExpression re(
+            QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                           "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+        QList<Sozcuk> s;
+        int sayfa = 0;
+        for (auto it = re.globalMatch(x); it.hasNext();) {
+            const auto e = it.next();
+            if (e.captured(0) == u"<page ") {
+                ++sayfa;
+                continue;
+            }
+            s.append({sayfa,
+                      QRectF(QPointF(e.captured(1).toDouble(), e.captured(2).toDouble()),
+                             QPointF(e.captured(3).toDouble(), e.captured(4).toDouble())),
+                      e.captured(5).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
+        }
+        return s;
+    }
+
+private slots:
+    void initTestCase() {
+        QDir().mkpath(klasor_.filePath(QStringLiteral("ayar/varnel")));
+        QFile ayar(klasor_.filePath(QStringLiteral("ayar/varnel/International.ini")));
+        QVERIFY(ayar.open(QIODevice::WriteOnly));
+        ayar.write(
+            "[International]\nsDecimal=\",\"\nsThousand=.\nsDate=.\nsShortDate=dd.MM.yyyy\n");
+        ayar.close();
+        tasarimlar_ = klasor_.filePath(QStringLiteral("Barkod"));
+        QDir().mkpath(tasarimlar_);
+        const QDir kaynak(Kaynak_Yolu(QStringLiteral("data/designs")));
+        for (const QString &f : kaynak.entryList({QStringLiteral("*.ftr")}))
+            QVERIFY(QFile::copy(kaynak.filePath(f), tasarimlar_ + u'/' + f));
+        sqlite_ = Sqlite_Demo(klasor_.path());
+        QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
+    }
+
+    void a4_pdf_metinleri_ve_konumlar() {
+        const QString pdf = klasor_.filePath(QStringLiteral("a4.pdf"));
+        const Sonuc s = bas({QStringLiteral("A4 Etiket 3x8"), QStringLiteral("--start"),
+                             QStringLiteral("3"), QStringLiteral("--param"),
+                             QStringLiteral("Kampanya=Yaz İndirimi"), QStringLiteral("--out"), pdf,
+                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=5"), 2,
+                                           QStringLiteral("Demo Ticaret A.Ş."))});
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        QVERIFY(s.cikis.contains(QStringLiteral("10 etiket, 1 sayfa")));
+        const QString metin = Pdf_Metni(pdf);
+        for (const char *beklenen : {"Şeker 1 kg", "1.234,50", "2.500.000,00", "1.199,00",
+                                     "BinİkiYüzOtuzDört YTL Elli Yeni Kuruş", "Demo Ticaret A.Ş.",
+                                     "Yaz İndirimi", "stok", "8690000000050"})
+            QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
+        QVERIFY(metin.contains(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
+        // TL_Fiyat1 of item 5 with "F_#,##0": no decimals, so the plain product.
+        QVERIFY(metin.contains(QStringLiteral("2500000000000")));
+
+        // Two empty positions, then items 1..5 in ascending id, two copies side by side.
+        const QList<Sozcuk> s2 = sozcukler(pdf);
+        const auto hucre = [](const Sozcuk &z) {
+            const int sutun = int(z.kutu.center().x() / (70 * mm));
+            const int satir = int(z.kutu.center().y() / (37 * mm));
+            return satir * 3 + sutun;
+        };
+        QMap<int, QStringList> hucreler;
+        for (const Sozcuk &z : s2)
+            hucreler[hucre(z)] << z.metin;
+        QVERIFY(!hucreler.contains(0));
+        QVERIFY(!hucreler.contains(1));
+        const QStringList adlar = {"Şeker", "Şeker",   "Süzme",   "Süzme",      "Çay",
+                                   "Çay",   "Kırmızı", "Kırmızı", "Zeytinyağı", "Zeytinyağı"};
+        for (int i = 0; i < adlar.size(); ++i)
+            QVERIFY2(hucreler.value(i + 2).contains(adlar[i]),
+                     qPrintable(hucreler.value(i + 2).join(u' ')));
+        QCOMPARE(hucreler.lastKey(), 11);
+        QCOMPARE(isTablosuSatiri(sqlite_), 0);
+    }
+
+    void png_barkodlari_cozulur() {
+        const QString png = klasor_.filePath(QStringLiteral("a4.png"));
+        const Sonuc s = bas({QStringLiteral("A4 Etiket 3x8"), QStringLiteral("--param"),
+                             QStringLiteral("Kampanya=x"), QStringLiteral("--out"), png,
+                             QStringLiteral("--dpi"), QStringLiteral("300"),
+                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=9"))});
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        const QImage sayfa(png);
+        QCOMPARE(sayfa.size(), QSize(2480, 3508));
+        // Each label on its own: its 0° barcode (left) and its 90° barcode (right).
+        const double px = 300 / 25.4;
+        for (int i = 0; i < 9; ++i) {
+            const QRect etiket(int((i % 3) * 70 * px), int((i / 3) * 37 * px), int(70 * px),
+                               int(37 * px));
+            const QString sol = klasor_.filePath(QStringLiteral("sol.png"));
+            const QString sag = klasor_.filePath(QStringLiteral("sag.png"));
+            sayfa.copy(etiket.adjusted(0, 0, -int(35 * px), 0)).save(sol);
+            sayfa.copy(etiket.adjusted(int(56 * px), 0, 0, 0)).save(sag);
+            QCOMPARE(Barkod_Coz(sol), QStringList{barkodlar[i + 1]});
+            QCOMPARE(Barkod_Coz(sag), QStringList{barkodlar[i + 1]});
+        }
+    }
+
+    void raf_etiketi_sayfa_basina_bir() {
+        const QString pdf = klasor_.filePath(QStringLiteral("raf.pdf"));
+        const Sonuc s = bas({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                             QStringLiteral("Raf=A-12"), QStringLiteral("--copies"),
+                             QStringLiteral("1"), QStringLiteral("--out"), pdf,
+                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID IN (3,10,11)"), 4)});
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        const QString metin = Pdf_Metni(pdf);
+        QCOMPARE(metin.count(u'\f'), 3);
+        const QStringList sayfalar = metin.split(u'\f');
+        QVERIFY(sayfalar[0].contains(QStringLiteral("1.234,50")));
+        QVERIFY(sayfalar[0].contains(QStringLiteral("1.234.500.000,00")));
+        QVERIFY(sayfalar[0].contains(QStringLiteral("1.150,0"))); // level 3 with one decimal
+        QVERIFY(sayfalar[0].contains(QStringLiteral("A-12")));
+        // Item 10 has no level-1 price and item 11 a price of 0: nothing is printed.
+        QVERIFY(!sayfalar[1].contains(QStringLiteral("0,00")));
+        QVERIFY(sayfalar[1].contains(QStringLiteral("60,0")));
+        QVERIFY(sayfalar[2].contains(QStringLiteral("Çamaşır Deterjanı")));
+        QVERIFY(sayfalar[2].contains(QStringLiteral("SıfırYTL")));
+        const QString pdfinfo = Arac_Calistir(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(pdfinfo.contains(QStringLiteral("170 x 113 pts")),
+                 qPrintable(pdfinfo)); // 60 x 40 mm
+    }
+
+    void hatalar_data() {
+        QTest::addColumn<QStringList>("argumanlar");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("missing parameter") << QStringList{"A4 Etiket 3x8", "--out", "x.pdf"} << 2
+                                           << "Parametre değeri verilmedi: Kampanya";
+        QTest::newRow("no design")
+            << QStringList{"Yok Böyle", "--out", "x.pdf"} << 1 << "Tasarım dosyası bulunamadı";
+        QTest::newRow("no items") << QStringList{"Raf Etiketi", "--param",
+                                                 "Raf=1",       "--out",
+                                                 "x.pdf",       "<şart:STOKKART.Stok_ID>1000>"}
+                                  << 1 << "Basılacak etiket yok";
+        QTest::newRow("bad condition")
+            << QStringList{"Raf Etiketi", "--param", "Raf=1",
+                           "--out",       "x.pdf",   "<şart:STOKKART.Stok_ID>>>1>"}
+            << 1 << "Stok kartları okunamadı";
+    }
+    void hatalar() {
+        QFETCH(QStringList, argumanlar);
+        QFETCH(int, kod);
+        QFETCH(QString, mesaj);
+        QString kosul = QStringLiteral("STOKKART.Stok_ID<=2");
+        if (argumanlar.last().startsWith(u"<şart:")) {
+            kosul = argumanlar.takeLast().mid(6).chopped(1);
+        }
+        for (QString &a : argumanlar)
+            if (a == u"x.pdf")
+                a = klasor_.filePath(QStringLiteral("hata.pdf"));
+        const Sonuc s = bas(argumanlar << sqlite_.Satir(kosul));
+        QCOMPARE(s.kod, kod);
+        QVERIFY2(s.hata.contains(mesaj), qPrintable(s.hata));
+        QVERIFY(!QFileInfo::exists(klasor_.filePath(QStringLiteral("hata.pdf"))));
+        QCOMPARE(isTablosuSatiri(sqlite_), 0);
+    }
+
+    void yazilamayan_cikti_tabloyu_bos_birakir() {
+        // The output name is a folder: the PDF cannot be written and the run fails.
+        const QString yol = klasor_.filePath(QStringLiteral("klasor.pdf"));
+        QVERIFY(QDir().mkpath(yol));
+        const Sonuc s = bas({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                             QStringLiteral("Raf=1"), QStringLiteral("--out"), yol,
+                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=3"))});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("PDF")));
+        QCOMPARE(isTablosuSatiri(sqlite_), 0);
+    }
+
+    void yazici_yoksa() {
+        const Sonuc s =
+            bas({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"), QStringLiteral("Raf=1"),
+                 QStringLiteral("--printer"), QStringLiteral("Olmayan Yazıcı"),
+                 sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=3"))});
+        QCOMPARE(s.kod, 1);
+        QVERIFY(s.hata.contains(QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.")));
+    }
+
+    void ayni_anda_iki_basim_data() {
+        QTest::addColumn<QString>("motor");
+        QTest::newRow("sqlite") << "sqlite";
+        QTest::newRow("postgresql") << "postgresql";
+    }
+    void ayni_anda_iki_basim() {
+        QFETCH(QString, motor);
+        TestVeritabani t = sqlite_;
+        if (motor == u"postgresql") {
+            if (!Pg_Var())
+                QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+            t = Pg_Demo();
+            QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+        }
+        const QString a = klasor_.filePath(QStringLiteral("a-%1.pdf").arg(motor));
+        const QString b = klasor_.filePath(QStringLiteral("b-%1.pdf").arg(motor));
+        // Many copies make the runs long enough to overlap.
+        QProcess *pa = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                               QStringLiteral("Raf=A"), QStringLiteral("--out"), a,
+                               t.Satir(QStringLiteral("STOKKART.Stok_ID<=3"), 150)});
+        QProcess *pb = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                               QStringLiteral("Raf=B"), QStringLiteral("--out"), b,
+                               t.Satir(QStringLiteral("STOKKART.Stok_ID>=40"), 150)});
+        const Sonuc sa = bekle(pa), sb = bekle(pb);
+        QVERIFY2(sa.kod == 0, qPrintable(sa.hata));
+        QVERIFY2(sb.kod == 0, qPrintable(sb.hata));
+        const QString ma = Pdf_Metni(a), mb = Pdf_Metni(b);
+        QCOMPARE(ma.count(u'\f'), 450);
+        QCOMPARE(mb.count(u'\f'), 450);
+        QCOMPARE(ma.count(QStringLiteral("Şeker 1 kg")), 150);
+        QCOMPARE(ma.count(QStringLiteral("Güneş Kremi")), 0);
+        QCOMPARE(mb.count(QStringLiteral("Güneş Kremi SPF 50")), 150);
+        QCOMPARE(mb.count(QStringLiteral("Şeker 1 kg")), 0);
+        QCOMPARE(isTablosuSatiri(t), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstEtiketBasimi)
+#include "tst_etiket_basimi.moc"

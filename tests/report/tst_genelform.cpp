@@ -1,0 +1,315 @@
+#include "common/SahteMesaj.h"
+#include "common/TestVeritabani.h"
+#include "components/Baglanti.h"
+#include "components/KayitKumesi.h"
+#include "components/RaporMotoru.h"
+#include "document/TasarimDosyasi.h"
+#include "report/GenelForm.h"
+#include "startup/Baslangic.h"
+#include "startup/BolgeAyar.h"
+#include "startup/Degiskenler.h"
+
+#include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+NesneKaydi alan(const QString &caption, const QString &tag = QString(), const QString &tur = "A") {
+    NesneKaydi n;
+    n.Caption = caption;
+    n.Tag = tag;
+    n.Tur = tur;
+    n.Left = 2, n.Top = 2, n.Width = 30, n.Height = 5;
+    n.FontName = QStringLiteral("Arial");
+    n.FontSize = 8;
+    return n;
+}
+
+BarkodKaydi barkod(qint16 yon, float yukseklik = 20) {
+    BarkodKaydi b;
+    b.Left = 10, b.Top = 5, b.Width = 40, b.Height = yukseklik;
+    b.FontName = QStringLiteral("Arial");
+    b.FontSize = 7;
+    b.Orientation = yon;
+    return b;
+}
+
+} // namespace
+
+// The label report in process: work table, layout and per-label values.
+class TstGenelForm : public QObject {
+    Q_OBJECT
+    QTemporaryDir klasor_;
+    TestVeritabani sqlite_, pg_;
+
+    QStringList isTablosu() {
+        KayitKumesi rs;
+        rs.Open(*Degiskenler::Baglanti_, QStringLiteral("SELECT ID FROM BARKODID"));
+        QStringList s;
+        for (; !rs.EOF_(); rs.MoveNext())
+            s << rs.Text(QStringLiteral("ID"));
+        std::sort(s.begin(), s.end());
+        return s;
+    }
+
+private slots:
+    void initTestCase_data() {
+        QTest::addColumn<QString>("motor");
+        QTest::newRow("sqlite") << "sqlite";
+        QTest::newRow("postgresql") << "postgresql";
+    }
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", klasor_.filePath(QStringLiteral("ayar")).toUtf8());
+        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDecimal"),
+                        QStringLiteral(","));
+        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sThousand"),
+                        QStringLiteral("."));
+        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDate"),
+                        QStringLiteral("."));
+        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sShortDate"),
+                        QStringLiteral("dd.MM.yyyy"));
+        sqlite_ = Sqlite_Demo(klasor_.path());
+        QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
+        if (Pg_Var()) {
+            pg_ = Pg_Demo();
+            QVERIFY2(pg_.hata.isEmpty(), qPrintable(pg_.hata));
+        }
+    }
+    void init() {
+        QFETCH_GLOBAL(QString, motor);
+        if (motor == u"postgresql" && !Pg_Var())
+            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        SahteMesaj kutu;
+        const TestVeritabani &t = motor == u"sqlite" ? sqlite_ : pg_;
+        QVERIFY(Main(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID IN (7,5)"), 2)).devam);
+        Degiskenler::Belge = TasarimBelgesi();
+        Degiskenler::Baslangic_Etiketi = 1;
+    }
+    void cleanup() { Baglanti_Kapat(); }
+
+    void is_tablosu_ve_sira() {
+        Degiskenler::Baslangic_Etiketi = 3;
+        Degiskenler::Belge.Nesneler.append(alan(QStringLiteral("Stok_Adi")));
+        SahteMesaj kutu;
+        GenelForm form(kutu);
+        form.Yazici_Gerekli = false;
+        RaporMotoru motor(form);
+        QVERIFY(motor.Baslat());
+        QVERIFY(form.Hata().isEmpty());
+        QCOMPARE(isTablosu(), (QStringList{"0", "0", "5", "5", "7", "7"}));
+        RaporSayfasi s;
+        QStringList sira;
+        while (motor.Sonraki_Sayfa(s))
+            for (const CizimOgesi &o : s.ogeler)
+                sira << o.metin;
+        // Empty positions first and blank, then items in ascending id, copies together.
+        QCOMPARE(motor.Bant_Sayisi(), 6);
+        QCOMPARE(sira, (QStringList{"Zeytinyağı Sızma 5 lt", "Zeytinyağı Sızma 5 lt",
+                                    "Pirinç Baldo 2 kg", "Pirinç Baldo 2 kg"}));
+        QCOMPARE(form.Etiket_Sayisi(), 4);
+        QVERIFY(kutu.kutular.isEmpty());
+        motor.Bitir();
+        QVERIFY(isTablosu().isEmpty());
+    }
+
+    void kilit_beklenirse_vazgecer() {
+        QFETCH_GLOBAL(QString, motor);
+        if (motor != u"sqlite")
+            QSKIP("SQLite yazma kilidiyle sınanır");
+        // Another run holds the work table: this one waits, gives up and touches nothing.
+        QSqlDatabase diger =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("diger"));
+        diger.setDatabaseName(Degiskenler::Baglanti_->Ayarlar().sqlite_dosyasi);
+        QVERIFY(diger.open());
+        {
+            QSqlQuery q(diger);
+            QVERIFY(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO BARKODID (ID) VALUES (42)")));
+            SahteMesaj kutu;
+            GenelForm form(kutu);
+            form.Yazici_Gerekli = false;
+            form.Kilit_Bekleme = 1;
+            RaporMotoru motor(form);
+            QElapsedTimer t;
+            t.start();
+            QVERIFY(motor.Baslat());
+            QVERIFY(t.elapsed() >= 900);
+            QVERIFY(form.Hata().contains(QStringLiteral("Başka bir basım")));
+            RaporSayfasi s;
+            QVERIFY(!motor.Sonraki_Sayfa(s));
+            motor.Bitir();
+            QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM BARKODID")) && q.next());
+            QCOMPARE(q.value(0).toInt(), 1); // the other run's row is still there
+            QVERIFY(q.exec(QStringLiteral("ROLLBACK")));
+        }
+        diger.close();
+        diger = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("diger"));
+    }
+
+    void baslangic_ve_adet_data() {
+        QTest::addColumn<int>("baslangic");
+        QTest::addColumn<int>("adet");
+        QTest::addColumn<QStringList>("satirlar");
+        QTest::newRow("start 1") << 1 << 1 << QStringList{"5", "7"};
+        QTest::newRow("start 0") << 0 << 1 << QStringList{"5", "7"};
+        QTest::newRow("start -2") << -2 << 1 << QStringList{"5", "7"};
+        QTest::newRow("no copies") << 2 << 0 << QStringList{"0"};
+        QTest::newRow("three copies") << 1 << 3 << QStringList{"5", "5", "5", "7", "7", "7"};
+    }
+    void baslangic_ve_adet() {
+        QFETCH(int, baslangic);
+        QFETCH(int, adet);
+        QFETCH(QStringList, satirlar);
+        Degiskenler::Baslangic_Etiketi = qint16(baslangic);
+        Degiskenler::Etiket_Adedi = qint16(adet);
+        SahteMesaj kutu;
+        GenelForm form(kutu);
+        form.Yazici_Gerekli = false;
+        RaporMotoru motor(form);
+        QVERIFY(motor.Baslat());
+        QCOMPARE(isTablosu(), satirlar);
+        motor.Bitir();
+        QVERIFY(isTablosu().isEmpty());
+    }
+
+    void sutun_sayisi_yarim_cifte() {
+        // 40 mm labels with a 3 mm gap: 2438 twips a column; 6095 twips of width is 2.5 columns.
+        TasarimBelgesi &d = Degiskenler::Belge;
+        d.Tip = 1;
+        d.Etiket_Genislik = 40, d.Etiket_Yatay = 3, d.Etiket_Boy = 20, d.Etiket_Dikey = 1;
+        d.Kagit_Boyutu = 256;
+        d.Detaylar[1] = {true, 16000, 6095};
+        SahteMesaj kutu;
+        GenelForm form(kutu);
+        form.Bolum_Duzenle();
+        QCOMPARE(form.PrintWidth, 6095.0);
+        QCOMPARE(form.Detail.ColumnCount, qint16(2));
+        QCOMPARE(form.Detail.ColumnSpacing, 170.0); // Mm_Twip(3)
+        QCOMPARE(form.Detail.Height, 1190.0);       // Mm_Twip(21)
+        d.Detaylar[1].Width = 6096;
+        form.Bolum_Duzenle();
+        QCOMPARE(form.Detail.ColumnCount, qint16(3));
+        // A barcode printer's label fills the printable page.
+        d.Tip = 0;
+        d.Ust_Bosluk = 100;
+        form.Bolum_Duzenle();
+        QCOMPARE(form.Detail.ColumnCount, qint16(1));
+        QCOMPARE(form.Detail.Height, 15900.0);
+        QVERIFY(!form.PageHeader.Visible && !form.PageFooter.Visible);
+    }
+
+    void barkod_seridi_data() {
+        QTest::addColumn<int>("yon");
+        QTest::addColumn<QList<double>>("yazi");  // angle, left, top, width, height, align, valign
+        QTest::addColumn<QList<double>>("cubuk"); // left, top, width, height, direction
+        // L = 567, T = 283, W = 2268, H = 1134 (10, 5, 40, 20 mm)
+        QTest::newRow("0") << 0 << QList<double>{0, 567, 944 + 283, 2268, 190, 2, 0}
+                           << QList<double>{567, 283, 2268, 944, 0};
+        QTest::newRow("900") << 900 << QList<double>{2700, 567, 283, 190, 1134, 0, 1}
+                             << QList<double>{757, 283, 2078, 1134, 2};
+        QTest::newRow("1800") << 1800 << QList<double>{1800, 567, 283, 2268, 190, 2, 2}
+                              << QList<double>{567, 473, 2268, 944, 0};
+        QTest::newRow("2700") << 2700 << QList<double>{900, 2645, 283, 190, 1134, 1, 1}
+                              << QList<double>{567, 283, 2078, 1134, 2};
+    }
+    void barkod_seridi() {
+        QFETCH(int, yon);
+        QFETCH(QList<double>, yazi);
+        QFETCH(QList<double>, cubuk);
+        Degiskenler::Belge.Barkodlar.append(barkod(qint16(yon)));
+        SahteMesaj kutu;
+        GenelForm form(kutu);
+        form.Duzenle();
+        QCOMPARE(form.Barkod_Kontrolleri.size(), 2);
+        const RaporBarkodu *b = form.Barkod_Kontrolleri[1];
+        const RaporEtiketi *e = form.Barkod_Yazilari[1];
+        QCOMPARE((QList<double>{double(e->Angle), e->Left, e->Top, e->Width, e->Height,
+                                double(e->Alignment), double(e->VerticalAlignment)}),
+                 yazi);
+        QCOMPARE((QList<double>{b->Left, b->Top, b->Width, b->Height, double(b->Direction)}),
+                 cubuk);
+        QCOMPARE(b->Style(), 18);
+        QCOMPARE(b->CaptionPosition, 0);
+    }
+
+    void parametre_bir_kez_sorulur() {
+        TasarimBelgesi &d = Degiskenler::Belge;
+        d.Nesneler.append(
+            alan(QStringLiteral("Parametre"), QStringLiteral("PR_Raf"), QStringLiteral("E")));
+        d.Nesneler.append(
+            alan(QStringLiteral("Parametre"), QStringLiteral("PR_raf"), QStringLiteral("E")));
+        d.Nesneler.append(
+            alan(QStringLiteral("Parametre"), QStringLiteral("PR_Raf"), QStringLiteral("E")));
+        SahteMesaj kutu;
+        kutu.girdi_cevaplari.enqueue(QStringLiteral("A-12"));
+        kutu.girdi_cevaplari.enqueue(std::nullopt); // cancelled: empty text
+        GenelForm form(kutu);
+        form.Duzenle();
+        QCOMPARE(kutu.girdiler.size(), 2); // names differing in case are different
+        QCOMPARE(kutu.girdiler[0].istem,
+                 QStringLiteral("Raf Parametresinin Basım İçinOlan Değerini Giriniz"));
+        QCOMPARE(kutu.girdiler[0].baslik, QString());
+        QCOMPARE(d.Nesneler[1].Caption, QStringLiteral("A-12"));
+        QCOMPARE(d.Nesneler[2].Caption, QString());
+        QCOMPARE(d.Nesneler[3].Caption, QStringLiteral("A-12"));
+    }
+
+    void eleman_kodlari() {
+        TasarimBelgesi &d = Degiskenler::Belge;
+        d.Nesneler.append(alan(QStringLiteral("Fiyat1"), QStringLiteral("F_#,##0.00")));
+        d.Nesneler.append(alan(QStringLiteral("Tarih"), QStringLiteral("O_Tarihdd.mm.yyyy")));
+        d.Nesneler.append(alan(QStringLiteral("Firma_Kod"), QStringLiteral("O_Firma_Kod")));
+        d.Nesneler.append(alan(QStringLiteral("Firma_Ad"), QStringLiteral("O_Firma_Ad ")));
+        d.Nesneler.append(alan(QStringLiteral("Stok_Kodu")));
+        d.Nesneler.append(alan(QStringLiteral("Sabit yazı"), QString(), QStringLiteral("E")));
+        d.Nesneler.append(alan(QString(), QString(), QStringLiteral("Y")));
+        NesneKaydi baska = alan(QStringLiteral("Bölüm 1"));
+        baska.Bolum_No = 1;
+        d.Nesneler.append(baska);
+        d.Nesneler.append(alan(QStringLiteral("x"), QString(), QStringLiteral("Q")));
+        d.Nesneler[5].Escapement = 90;
+        SahteMesaj kutu;
+        GenelForm form(kutu);
+        form.Duzenle();
+        QCOMPARE(form.Detail.Count(), 3 + 7); // three hidden text boxes, seven elements
+        const auto e = [&form](int i) {
+            return static_cast<RaporEtiketi *>(form.Detail.Item(3 + i));
+        };
+        QCOMPARE(e(0)->Tag, QStringLiteral("Fiyat1;#,##0.00"));
+        QCOMPARE(e(1)->Tag, QStringLiteral(";O_Tarihdd.mm.yyyy"));
+        QVERIFY(e(1)->caption.isEmpty());
+        QCOMPARE(e(2)->caption, Degiskenler::Veritabani_Adi);
+        QCOMPARE(e(3)->caption, Degiskenler::Firma_Unvani);
+        QCOMPARE(e(4)->Tag, QStringLiteral("Stok_Kodu"));
+        QCOMPARE(e(4)->Angle, 900);
+        QCOMPARE(e(4)->Width, 1701.0); // Mm_Twip(30)
+        QCOMPARE(e(5)->caption, QStringLiteral("Sabit yazı"));
+        QCOMPARE(e(6)->BackStyle, 1);
+        QCOMPARE(e(6)->Font.Charset, 162);
+    }
+
+    void yaziyla_kurali() {
+        TasarimBelgesi &d = Degiskenler::Belge;
+        d.Nesneler.append(alan(QStringLiteral("Yazıyla")));
+        SahteMesaj kutu;
+        GenelForm form(kutu);
+        const QList<QPair<QString, QString>> satirlar = {
+            {"12,5", "Onİki YTL Elli Yeni Kuruş"},
+            {"12,05", "Onİki YTL Beş Yeni Kuruş"},
+            {",5", "Sıfır YTL Elli Yeni Kuruş"},
+            {"1234", "BinİkiYüzOtuzDörtYTL"},
+            {"0", "SıfırYTL"},
+        };
+        for (const auto &[tutar, beklenen] : satirlar) {
+            form.Rapor_Tutari = tutar;
+            form.Duzenle();
+            QCOMPARE(static_cast<RaporEtiketi *>(form.Detail.Item(3))->caption, beklenen);
+        }
+    }
+};
+
+QTEST_MAIN(TstGenelForm)
+#include "tst_genelform.moc"
