@@ -30,12 +30,16 @@ void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const
     p.setFont(f);
     p.setPen(g.on);
 
-    p.translate(alan.center());
-    p.rotate(-g.aci);
-    const qreal a = std::fmod(std::fabs(g.aci), 180.0);
-    const bool dik = std::fabs(a - 90.0) < 45.0;
-    const QSizeF boyut = dik ? QSizeF(alan.height(), alan.width()) : alan.size();
-    const QRectF yerel(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
+    // Unturned text is drawn in place: no transform changes for the output to record.
+    QRectF yerel = alan;
+    if (g.aci != 0) {
+        p.translate(alan.center());
+        p.rotate(-g.aci);
+        const qreal a = std::fmod(std::fabs(g.aci), 180.0);
+        const bool dik = std::fabs(a - 90.0) < 45.0;
+        const QSizeF boyut = dik ? QSizeF(alan.height(), alan.width()) : alan.size();
+        yerel = QRectF(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
+    }
     int bayrak = g.yatay_hiza == 1   ? Qt::AlignRight
                  : g.yatay_hiza == 2 ? Qt::AlignHCenter
                                      : Qt::AlignLeft;

@@ -134,6 +134,8 @@ void GenelForm::ActiveReport_ReportStart() {
     hata_.clear();
     etiket_ = 0;
     fiyatStok_.clear();
+    fiyatKaydi_.Close();
+    fiyatAcik_ = false;
     if (!kilitAl()) {
         hata_ = QStringLiteral("Başka bir basım bu veritabanını kullanıyor; %1 saniye beklendi, "
                                "basım yapılmadı.")
@@ -201,6 +203,7 @@ void GenelForm::ActiveReport_ReportStart() {
 void GenelForm::ActiveReport_ReportEnd() {
     Rapor_Kaydi.Close();
     ortak_.Close();
+    fiyatKaydi_.Close();
     // Without the lock the rows belong to another run: leave them alone.
     if (!kilitli_)
         return;
@@ -398,19 +401,30 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
         ad = ad.mid(3);
         carpan = 1000000;
     }
-    // An item's prices are read once and reused for its further labels.
+    // Prices are read once per run: one cursor over the prices of every item in the
+    // work table, in item order, walked in step with the labels (items come in
+    // ascending id), so an item's prices serve all its copies and memory stays flat.
     const QString stok = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
     if (stok != fiyatStok_) {
         fiyatStok_ = stok;
         fiyatlar_.clear();
-        Sorgu_Oku(kutu_, ortak_,
-                  QStringLiteral("SELECT STOKKART.Stok_ID,STOKFIYAT.* FROM STOKKART,STOKFIYAT "
-                                 "WHERE STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND STOKKART.Stok_ID=") +
-                      stok);
-        for (; ortak_.State() == KayitKumesi::Durum::Acik && !ortak_.EOF_(); ortak_.MoveNext())
-            fiyatlar_.append({ortak_.Text(QStringLiteral("Fiyat_Sira_No")),
-                              ortak_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
-        ortak_.Close();
+        if (!fiyatAcik_) {
+            fiyatAcik_ = true;
+            Sorgu_Oku(kutu_, fiyatKaydi_,
+                      QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
+                                     "STOKFIYAT.Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
+                                     "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
+                                     "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No"));
+        }
+        const double hedef = sayi(stok);
+        const auto acik = [this] {
+            return fiyatKaydi_.State() == KayitKumesi::Durum::Acik && !fiyatKaydi_.EOF_();
+        };
+        while (acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) < hedef)
+            fiyatKaydi_.MoveNext();
+        for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef; fiyatKaydi_.MoveNext())
+            fiyatlar_.append({fiyatKaydi_.Text(QStringLiteral("Fiyat_Sira_No")),
+                              fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
     }
     std::optional<double> p;
     static const QStringList seviyeler = [] {

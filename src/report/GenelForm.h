@@ -62,7 +62,9 @@ private:
     QString hata_;
     bool kilitli_ = false;
     qint64 etiket_ = 0;
-    // Prices of the current item, read once: (level, price text) in query order.
+    // Prices of the current item: (level, price) in query order.
+    KayitKumesi fiyatKaydi_;
+    bool fiyatAcik_ = false;
     QString fiyatStok_;
     QList<QPair<QString, double>> fiyatlar_;
 };

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The label benchmark job: N items, one label each, A4 sheets of 3 x 8, one PDF.
+#   bench/etiket/calistir.sh [N ...]        (default 1000 10000 100000)
+# Needs a Release build in build/ (./test or ./run makes one).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+shared=$(cd "$root/../shared/bench" 2>/dev/null && pwd || true)
+varnel="$root/build/bin/varnel"
+work=$(mktemp -d /tmp/varnel-bench.XXXXXX)
+trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/ayar"
+mkdir -p "$XDG_CONFIG_HOME/varnel" "$work/Barkod"
+printf '[International]\nsDecimal=","\nsThousand=.\nsDate=.\nsShortDate=dd.MM.yyyy\n' \
+    > "$XDG_CONFIG_HOME/varnel/International.ini"
+cp "$here/Bench Etiketi.ftr" "$work/Barkod/"
+
+for n in "${@:-1000 10000 100000}"; do
+    for m in $n; do
+        # Raw prices to load; the same items with Turkish-formatted prices to check.
+        python3 "$shared/gen_items.py" -n "$m" --raw-prices -o "$work/ham-$m.csv"
+        python3 "$shared/gen_items.py" -n "$m" -o "$work/items-$m.csv"
+        python3 "$here/yukle.py" "$work/ham-$m.csv" "$work/STOK$m.db"
+        line="sqlite:$work|Bench Ticaret|STOK$m|STOKKART.Stok_ID>0|1|sa|æ"
+        echo "== N=$m"
+        /usr/bin/time -f "wall %e s, peak memory %M KB" \
+            "$varnel" --designs "$work/Barkod" print "Bench Etiketi" --out "$work/out-$m.pdf" "$line"
+        if [ -n "$shared" ] && [ "${CHECK:-1}" = 1 ]; then
+            every=$(( m >= 100000 ? 200 : m >= 10000 ? 20 : 1 ))
+            python3 "$shared/check_labels.py" "$work/items-$m.csv" "$work/out-$m.pdf" --every "$every"
+        fi
+    done
+done
