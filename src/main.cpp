@@ -15,10 +15,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QPrinter>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 

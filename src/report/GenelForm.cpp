@@ -422,7 +422,8 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
         };
         while (acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) < hedef)
             fiyatKaydi_.MoveNext();
-        for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef; fiyatKaydi_.MoveNext())
+        for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef;
+             fiyatKaydi_.MoveNext())
             fiyatlar_.append({fiyatKaydi_.Text(QStringLiteral("Fiyat_Sira_No")),
                               fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
     }
