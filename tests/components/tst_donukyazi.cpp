@@ -1,0 +1,122 @@
+#include "components/DonukYazi.h"
+#include "components/Renk.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// Box around the pixels that are not paper white.
+QRect murekkep(const QImage &r) {
+    QRect kutu;
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x)
+            if (qGray(r.pixel(x, y)) < 128)
+                kutu |= QRect(x, y, 1, 1);
+    return kutu;
+}
+
+QImage ciz(const QRectF &alan, const YaziGorunumu &g,
+           const QString &metin = QStringLiteral("ŞEKERLEME")) {
+    QImage r(400, 400, QImage::Format_RGB32);
+    r.fill(Qt::white);
+    QPainter p(&r);
+    Donuk_Yazi_Ciz(p, alan, metin, g);
+    return r;
+}
+
+} // namespace
+
+class TstDonukYazi : public QObject {
+    Q_OBJECT
+private slots:
+    void renkler_data() {
+        QTest::addColumn<qint64>("deger");
+        QTest::addColumn<QColor>("renk");
+        QTest::newRow("red (0x0000FF)") << qint64(0x0000FF) << QColor(255, 0, 0);
+        QTest::newRow("blue (0xFF0000)") << qint64(0xFF0000) << QColor(0, 0, 255);
+        QTest::newRow("mixed") << qint64(0x336699) << QColor(0x99, 0x66, 0x33);
+        QTest::newRow("button text") << qint64(-2147483630) << QColor(0, 0, 0);
+        QTest::newRow("window") << qint64(-2147483643) << QColor(255, 255, 255);
+        QTest::newRow("button face") << qint64(-2147483633) << QColor(0xD4, 0xD0, 0xC8);
+        QTest::newRow("unknown system index") << qint64(-2147483393) << QColor(0, 0, 0);
+    }
+    void renkler() {
+        QFETCH(qint64, deger);
+        QFETCH(QColor, renk);
+        QCOMPARE(Renk_Cevir(qint32(deger)), renk);
+        if (deger >= 0)
+            QCOMPARE(qint64(Renk_Degeri(renk)), deger);
+    }
+
+    void donuk_yazi_data() {
+        QTest::addColumn<double>("aci");
+        QTest::addColumn<bool>("dikey");
+        QTest::newRow("0") << 0.0 << false;
+        QTest::newRow("90") << 90.0 << true;
+        QTest::newRow("180") << 180.0 << false;
+        QTest::newRow("270") << 270.0 << true;
+    }
+    void donuk_yazi() {
+        QFETCH(double, aci);
+        QFETCH(bool, dikey);
+        YaziGorunumu g;
+        g.yazi_tipi = QStringLiteral("Liberation Sans");
+        g.boyut = 20;
+        g.aci = aci;
+        g.yatay_hiza = 2;
+        g.dikey_hiza = 1;
+        const QRectF alan = dikey ? QRectF(150, 20, 100, 360) : QRectF(20, 150, 360, 100);
+        const QRect m = murekkep(ciz(alan, g));
+        QVERIFY(!m.isEmpty());
+        QVERIFY2(dikey ? m.height() > 2 * m.width() : m.width() > 2 * m.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(m.width()).arg(m.height())));
+        QVERIFY(alan.contains(m));
+        // Centred both ways inside its rectangle.
+        QVERIFY(qAbs(m.center().x() - alan.center().x()) < 8);
+        QVERIFY(qAbs(m.center().y() - alan.center().y()) < 8);
+    }
+
+    void hizalama_data() {
+        QTest::addColumn<int>("yatay");
+        QTest::addColumn<int>("dikey");
+        QTest::newRow("left top") << 0 << 0;
+        QTest::newRow("right bottom") << 1 << 2;
+        QTest::newRow("centre middle") << 2 << 1;
+    }
+    void hizalama() {
+        QFETCH(int, yatay);
+        QFETCH(int, dikey);
+        YaziGorunumu g;
+        g.yazi_tipi = QStringLiteral("Liberation Sans");
+        g.boyut = 12;
+        g.yatay_hiza = yatay;
+        g.dikey_hiza = dikey;
+        const QRectF alan(50, 50, 300, 300);
+        const QRect m = murekkep(ciz(alan, g, QStringLiteral("Fiyat")));
+        const double x = yatay == 0   ? m.left() - alan.left()
+                         : yatay == 1 ? alan.right() - m.right()
+                                      : qAbs(m.center().x() - alan.center().x());
+        const double y = dikey == 0   ? m.top() - alan.top()
+                         : dikey == 2 ? alan.bottom() - m.bottom()
+                                      : qAbs(m.center().y() - alan.center().y());
+        QVERIFY2(x < 8, qPrintable(QString::number(x)));
+        QVERIFY2(y < 12, qPrintable(QString::number(y)));
+    }
+
+    void opak_arka_plan() {
+        YaziGorunumu g;
+        g.arka_opak = true;
+        g.arka = Renk_Cevir(0x00FFFF); // yellow
+        const QImage r = ciz(QRectF(10, 10, 50, 20), g, QString());
+        QCOMPARE(QColor(r.pixel(30, 20)), QColor(255, 255, 0));
+        QCOMPARE(QColor(r.pixel(100, 100)), QColor(255, 255, 255));
+        g.arka_opak = false;
+        QCOMPARE(QColor(ciz(QRectF(10, 10, 50, 20), g, QString()).pixel(30, 20)),
+                 QColor(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(TstDonukYazi)
+#include "tst_donukyazi.moc"
