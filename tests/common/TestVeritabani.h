@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QUuid>
 
 // Real test databases: an SQLite file, or a fresh database on the PostgreSQL
@@ -113,3 +114,32 @@ inline TestVeritabani Pg_Demo() {
     QSqlDatabase::removeDatabase(QStringLiteral("kurulum-pg2"));
     return t;
 }
+
+// Tests that run once per engine: a global data column "motor" ("sqlite",
+// "postgresql") and the demo stock data on each.
+struct IkiMotor {
+    TestVeritabani sqlite, pg;
+
+    static void Satirlar() {
+        QTest::addColumn<QString>("motor");
+        QTest::newRow("sqlite") << QStringLiteral("sqlite");
+        QTest::newRow("postgresql") << QStringLiteral("postgresql");
+    }
+    // Empty when both are ready (PostgreSQL only when ./test started a server).
+    QString Hazirla(const QString &klasor) {
+        sqlite = Sqlite_Demo(klasor);
+        if (!sqlite.hata.isEmpty())
+            return sqlite.hata;
+        if (Pg_Var())
+            pg = Pg_Demo();
+        return pg.hata;
+    }
+};
+
+// In a test function: skips the PostgreSQL row without a server, else names the
+// row's database `t`.
+#define IKI_MOTOR_SEC(iki, t)                                                                      \
+    QFETCH_GLOBAL(QString, motor);                                                                 \
+    if (motor == u"postgresql" && !Pg_Var())                                                       \
+        QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");                                   \
+    const TestVeritabani &t = motor == u"sqlite" ? (iki).sqlite : (iki).pg

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SqliteDosyasi.h"
 #include "components/Rapor.h"
 
 #include <QStringList>
@@ -44,3 +45,27 @@ public:
     void ActiveReport_ReportEnd() override { olaylar << QStringLiteral("end"); }
     void ActiveReport_Terminate() override { olaylar << QStringLiteral("terminate"); }
 };
+
+// An SQLite file in `klasor` with a table SATIR of the numbers 1..n; returns the
+// connection text for a report's data control.
+inline QString Satir_Tablosu(const QString &klasor, int n) {
+    QStringList komutlar = {QStringLiteral("CREATE TABLE SATIR (NO INTEGER)")};
+    for (int i = 1; i <= n; ++i)
+        komutlar << QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i);
+    if (!Sqlite_Dosyasi_Yap(klasor + QStringLiteral("/satir.db"), komutlar))
+        return QString();
+    return QStringLiteral("User ID=sa;Password=;Initial Catalog=satir;Data Source=sqlite:") +
+           klasor;
+}
+
+// Lays out `satir` rows of SATIR in `sutun` columns of bands `bantTwip` high on A4
+// without margins.
+inline void Deneme_Yerlesimi(DenemeRaporu &r, const QString &baglanti, int satir, int sutun,
+                             double bantTwip) {
+    r.PageSettings = {0, 0, 0, 0};
+    r.PrintWidth = r.Printer.PaperWidth();
+    r.Detail.ColumnCount = qint16(sutun);
+    r.Detail.Height = bantTwip;
+    r.Data1 = {baglanti,
+               QStringLiteral("SELECT NO FROM SATIR WHERE NO<=%1 ORDER BY NO").arg(satir)};
+}

@@ -22,22 +22,13 @@ class TstGoruntuleyici : public QObject {
     QString baglanti_;
 
     void hazirla(DenemeRaporu &r, int satir, int sutun, double bantMm) {
-        r.PageSettings = {0, 0, 0, 0};
-        r.PrintWidth = r.Printer.PaperWidth();
-        r.Detail.ColumnCount = qint16(sutun);
-        r.Detail.Height = bantMm * mm;
-        r.Data1 = {baglanti_,
-                   QStringLiteral("SELECT NO FROM SATIR WHERE NO<=%1 ORDER BY NO").arg(satir)};
+        Deneme_Yerlesimi(r, baglanti_, satir, sutun, bantMm * mm);
     }
 
 private slots:
     void initTestCase() {
-        QStringList komutlar = {QStringLiteral("CREATE TABLE SATIR (NO INTEGER)")};
-        for (int i = 1; i <= 400; ++i)
-            komutlar << QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i);
-        QVERIFY(Sqlite_Dosyasi_Yap(klasor_.filePath(QStringLiteral("g.db")), komutlar));
-        baglanti_ = QStringLiteral("User ID=sa;Password=;Initial Catalog=g;Data Source=sqlite:") +
-                    klasor_.path();
+        baglanti_ = Satir_Tablosu(klasor_.path(), 400);
+        QVERIFY(!baglanti_.isEmpty());
     }
 
     void sayfalar_ve_gezinme() {

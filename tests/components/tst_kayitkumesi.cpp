@@ -10,13 +10,11 @@
 class TstKayitKumesi : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
-    TestVeritabani sqlite_, pg_;
+    IkiMotor vt_;
+    const TestVeritabani *secili_ = nullptr;
 
     std::unique_ptr<Baglanti> baglan() {
-        QFETCH_GLOBAL(QString, motor);
-        const TestVeritabani &t = motor == u"sqlite" ? sqlite_ : pg_;
-        if (motor == u"postgresql" && !Pg_Var())
-            return nullptr;
+        const TestVeritabani &t = *secili_;
         auto b = std::make_unique<Baglanti>();
         const QString m =
             QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
@@ -29,25 +27,16 @@ class TstKayitKumesi : public QObject {
     }
 
 private slots:
-    void initTestCase_data() {
-        QTest::addColumn<QString>("motor");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("postgresql") << "postgresql";
-    }
+    void initTestCase_data() { IkiMotor::Satirlar(); }
     void initTestCase() {
         Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
-        sqlite_ = Sqlite_Demo(klasor_.path());
-        QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
-        if (Pg_Var()) {
-            pg_ = Pg_Demo();
-            QVERIFY2(pg_.hata.isEmpty(), qPrintable(pg_.hata));
-        }
+        const QString hata = vt_.Hazirla(klasor_.path());
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
     }
     void init() {
-        QFETCH_GLOBAL(QString, motor);
-        if (motor == u"postgresql" && !Pg_Var())
-            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        IKI_MOTOR_SEC(vt_, t);
+        secili_ = &t;
     }
 
     void satirlari_sirayla_gezer() {

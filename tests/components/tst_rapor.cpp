@@ -24,13 +24,8 @@ class TstRapor : public QObject {
 
 private slots:
     void initTestCase() {
-        QStringList komutlar = {QStringLiteral("CREATE TABLE SATIR (NO INTEGER)")};
-        for (int i = 1; i <= 200; ++i)
-            komutlar << QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i);
-        QVERIFY(Sqlite_Dosyasi_Yap(klasor_.filePath(QStringLiteral("rapor.db")), komutlar));
-        baglanti_ =
-            QStringLiteral("User ID=sa;Password=;Initial Catalog=rapor;Data Source=sqlite:") +
-            klasor_.path();
+        baglanti_ = Satir_Tablosu(klasor_.path(), 200);
+        QVERIFY(!baglanti_.isEmpty());
     }
 
     void yerlesim_data() {
@@ -53,12 +48,7 @@ private slots:
         QFETCH(int, sayfa);
         QFETCH(int, sonSayfaBandi);
         DenemeRaporu r;
-        r.PageSettings = {0, 0, 0, 0};
-        r.PrintWidth = r.Printer.PaperWidth();
-        r.Detail.ColumnCount = qint16(sutun);
-        r.Detail.Height = bantMm * mm;
-        r.Data1 = {baglanti_,
-                   QStringLiteral("SELECT NO FROM SATIR WHERE NO<=%1 ORDER BY NO").arg(satir)};
+        Deneme_Yerlesimi(r, baglanti_, satir, sutun, bantMm * mm);
         RaporMotoru m(r);
         QVERIFY(m.Baslat());
         RaporSayfasi s;

@@ -42,7 +42,7 @@ BarkodKaydi barkod(qint16 yon, float yukseklik = 20) {
 class TstGenelForm : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
-    TestVeritabani sqlite_, pg_;
+    IkiMotor vt_;
 
     QStringList isTablosu() {
         KayitKumesi rs;
@@ -55,11 +55,7 @@ class TstGenelForm : public QObject {
     }
 
 private slots:
-    void initTestCase_data() {
-        QTest::addColumn<QString>("motor");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("postgresql") << "postgresql";
-    }
+    void initTestCase_data() { IkiMotor::Satirlar(); }
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", klasor_.filePath(QStringLiteral("ayar")).toUtf8());
         Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDecimal"),
@@ -70,19 +66,12 @@ private slots:
                         QStringLiteral("."));
         Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sShortDate"),
                         QStringLiteral("dd.MM.yyyy"));
-        sqlite_ = Sqlite_Demo(klasor_.path());
-        QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
-        if (Pg_Var()) {
-            pg_ = Pg_Demo();
-            QVERIFY2(pg_.hata.isEmpty(), qPrintable(pg_.hata));
-        }
+        const QString hata = vt_.Hazirla(klasor_.path());
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
     }
     void init() {
-        QFETCH_GLOBAL(QString, motor);
-        if (motor == u"postgresql" && !Pg_Var())
-            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        IKI_MOTOR_SEC(vt_, t);
         SahteMesaj kutu;
-        const TestVeritabani &t = motor == u"sqlite" ? sqlite_ : pg_;
         QVERIFY(Main(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID IN (7,5)"), 2)).devam);
         Degiskenler::Belge = TasarimBelgesi();
         Degiskenler::Baslangic_Etiketi = 1;

@@ -15,37 +15,21 @@ using Simge = MesajKutusu::Simge;
 class TstSorgu : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
-    TestVeritabani sqlite_, pg_;
-
-    bool baglan() {
-        QFETCH_GLOBAL(QString, motor);
-        const TestVeritabani &t = motor == u"sqlite" ? sqlite_ : pg_;
-        SahteMesaj kutu;
-        return Parametre_Oku(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID<=5"))).devam;
-    }
+    IkiMotor vt_;
 
 private slots:
-    void initTestCase_data() {
-        QTest::addColumn<QString>("motor");
-        QTest::newRow("sqlite") << "sqlite";
-        QTest::newRow("postgresql") << "postgresql";
-    }
+    void initTestCase_data() { IkiMotor::Satirlar(); }
     void initTestCase() {
         Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
-        sqlite_ = Sqlite_Demo(klasor_.path());
-        sqlite_.sifre = QStringLiteral("yerel_sifre"); // SQLite ignores it; masking must not
-        QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
-        if (Pg_Var()) {
-            pg_ = Pg_Demo();
-            QVERIFY2(pg_.hata.isEmpty(), qPrintable(pg_.hata));
-        }
+        const QString hata = vt_.Hazirla(klasor_.path());
+        QVERIFY2(hata.isEmpty(), qPrintable(hata));
+        vt_.sqlite.sifre = QStringLiteral("yerel_sifre"); // SQLite ignores it; masking must not
     }
     void init() {
-        QFETCH_GLOBAL(QString, motor);
-        if (motor == u"postgresql" && !Pg_Var())
-            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
-        QVERIFY(baglan());
+        IKI_MOTOR_SEC(vt_, t);
+        SahteMesaj kutu;
+        QVERIFY(Parametre_Oku(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID<=5"))).devam);
     }
     void cleanup() { Baglanti_Kapat(); }
 
