@@ -59,6 +59,8 @@ bool PdfHedefi::Bitir() {
     return true;
 }
 
+void PdfHedefi::Vazgec() { QFile::remove(yol_); }
+
 PngHedefi::PngHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
 
 QString PngHedefi::Numarali_Ad(const QString &yol, int no) {
@@ -100,6 +102,12 @@ bool PngHedefi::Bitir() {
         dosyalar_[0] = yol_;
     }
     return true;
+}
+
+void PngHedefi::Vazgec() {
+    for (const QString &f : dosyalar_)
+        QFile::remove(f);
+    dosyalar_.clear();
 }
 
 int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,

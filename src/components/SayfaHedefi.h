@@ -17,6 +17,8 @@ public:
     virtual ~SayfaHedefi() = default;
     virtual bool Sayfa(const RaporSayfasi &sayfa) = 0;
     virtual bool Bitir() { return true; }
+    // Removes what a failed or cancelled run wrote (after Bitir).
+    virtual void Vazgec() {}
     QString Hata() const { return hata_; }
 
 protected:
@@ -30,6 +32,7 @@ public:
     ~PdfHedefi() override;
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
+    void Vazgec() override;
 
 private:
     QString yol_;
@@ -45,6 +48,7 @@ public:
     PngHedefi(const QString &yol, int dpi);
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
+    void Vazgec() override;
     QStringList Dosyalar() const { return dosyalar_; }
     static QString Numarali_Ad(const QString &yol, int no);
 

@@ -106,6 +106,10 @@ bool GenelForm::kilitAl() {
                    q.next() && q.value(0).toInt() >= 0;
         break;
     }
+    // Everything the run writes stays in one transaction until report end, so a run
+    // that dies midway leaves no rows behind (SQLite: the immediate transaction).
+    if (kilitli_ && b->Motoru() != Baglanti::Motor::SQLite)
+        b->Veritabani().transaction();
     return kilitli_;
 }
 
@@ -120,9 +124,11 @@ void GenelForm::kilidiBirak() {
         q.exec(QStringLiteral("COMMIT"));
         break;
     case Baglanti::Motor::PostgreSQL:
+        b->Veritabani().commit();
         q.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(pgKilidi));
         break;
     case Baglanti::Motor::SQLServer:
+        b->Veritabani().commit();
         q.exec(QStringLiteral("EXEC sp_releaseapplock @Resource='%1', @LockOwner='Session'")
                    .arg(kilitAdi));
         break;
@@ -143,18 +149,13 @@ void GenelForm::ActiveReport_ReportStart() {
         return;
     }
     Baglanti *b = Baglanti_;
-    const bool sunucu = b->Motoru() != Baglanti::Motor::SQLite;
-    // Inserts go in one transaction (SQLite: the run's own), not one disk sync each.
-    if (sunucu)
-        b->Veritabani().transaction();
+    // The run's transaction (taken with the lock) holds every insert: one disk sync.
 
     Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID"));
     Sorgu_Oku(kutu_, Rapor_Kaydi,
               QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + Stok_Sarti);
     if (Rapor_Kaydi.State() != KayitKumesi::Durum::Acik) {
         hata_ = QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
-        if (sunucu)
-            b->Veritabani().rollback();
         return;
     }
     Sorgu_Ac(kutu_, ortak_, QStringLiteral("SELECT * FROM BARKODID"));
@@ -169,8 +170,6 @@ void GenelForm::ActiveReport_ReportStart() {
                          QStringLiteral("')"));
     }
     Rapor_Kaydi.Close();
-    if (sunucu)
-        b->Veritabani().commit();
 
     const QString sorgu =
         QStringLiteral("SELECT BARKODID.ID as Bas,STOKKART.* "

@@ -11,10 +11,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
+
+// Set by Ctrl+C or a termination request; the run then stops after the page in
+// hand and still empties the work table.
+volatile std::sig_atomic_t iptalIstendi = 0;
+
+void iptalEt(int) { iptalIstendi = 1; }
 
 void yaz(const QString &metin) {
     std::fputs(metin.toUtf8().constData(), stderr);
@@ -100,22 +107,30 @@ int Etiket_Bas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yaz
     const auto ilerleme = [&](int sayfa, qint64 bant) {
         if (terminal && sayfa % 10 == 0)
             std::fprintf(stderr, "\r%lld etiket, %d sayfa...", static_cast<long long>(bant), sayfa);
-        return true;
+        return iptalIstendi == 0;
     };
+    iptalIstendi = 0;
+    const auto oncekiInt = std::signal(SIGINT, iptalEt);
+    const auto oncekiTerm = std::signal(SIGTERM, iptalEt);
     const int sayfa = Rapor_Uret(motor, *hedef, ilerleme, &hata);
+    std::signal(SIGINT, oncekiInt);
+    std::signal(SIGTERM, oncekiTerm);
     if (terminal)
         std::fputs("\r\033[K", stderr);
     motor.Bitir();
+    if (iptalIstendi) {
+        yaz(QStringLiteral("Basım iptal edildi."));
+        hedef->Vazgec();
+        return 130;
+    }
     if (sayfa < 0) {
         yaz(hata);
-        if (dosya)
-            QFile::remove(QFileInfo(k.cikti).absoluteFilePath());
+        hedef->Vazgec();
         return 1;
     }
     if (form.Etiket_Sayisi() == 0) {
         yaz(QStringLiteral("Basılacak etiket yok: stok şartına uyan stok kartı bulunamadı."));
-        if (dosya)
-            QFile::remove(QFileInfo(k.cikti).absoluteFilePath());
+        hedef->Vazgec();
         return 1;
     }
     std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), sayfa,

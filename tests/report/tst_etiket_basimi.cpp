@@ -269,6 +269,41 @@ private slots:
         QVERIFY(s.hata.contains(QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.")));
     }
 
+    void iptal_ve_olum_tabloyu_bos_birakir_data() {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<bool>("oldur"); // SIGKILL: the process gets no say at all
+        QTest::newRow("sqlite, Ctrl+C") << "sqlite" << false;
+        QTest::newRow("sqlite, killed") << "sqlite" << true;
+        QTest::newRow("postgresql, Ctrl+C") << "postgresql" << false;
+        QTest::newRow("postgresql, killed") << "postgresql" << true;
+    }
+    void iptal_ve_olum_tabloyu_bos_birakir() {
+        QFETCH(QString, motor);
+        QFETCH(bool, oldur);
+        TestVeritabani t = sqlite_;
+        if (motor == u"postgresql") {
+            if (!Pg_Var())
+                QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+            t = Pg_Demo();
+            QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+        }
+        const QString pdf = klasor_.filePath(QStringLiteral("uzun-%1.pdf").arg(motor));
+        QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                              QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
+                              t.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 300)});
+        // Wait until pages are being written, then stop the run.
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(pdf).size() > 0; }, 30000));
+        QCOMPARE(p->state(), QProcess::Running);
+        oldur ? p->kill() : p->terminate();
+        const Sonuc s = bekle(p);
+        if (!oldur) {
+            QCOMPARE(s.kod, 130);
+            QVERIFY(s.hata.contains(QStringLiteral("Basım iptal edildi.")));
+            QVERIFY(!QFileInfo::exists(pdf));
+        }
+        QCOMPARE(isTablosuSatiri(t), 0);
+    }
+
     void ayni_anda_iki_basim_data() {
         QTest::addColumn<QString>("motor");
         QTest::newRow("sqlite") << "sqlite";
