@@ -131,7 +131,20 @@ int pencereler(int argc, char **argv, const Komut &k) {
 
 } // namespace
 
+// Qt wants a private runtime folder; without one it warns on every start.
+static void calismaKlasoru() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString klasor =
+        QDir::tempPath() + QStringLiteral("/varnel-runtime-") + QString::number(getuid());
+    QDir().mkpath(klasor);
+    QFile::setPermissions(klasor, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", klasor.toLocal8Bit());
+}
+
 int main(int argc, char **argv) {
+    calismaKlasoru();
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i)
         argumanlar.append(QString::fromLocal8Bit(argv[i]));
