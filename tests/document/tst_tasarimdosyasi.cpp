@@ -15,12 +15,17 @@ QByteArray dosya(const QString &ad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Lines of a design file given as one text with "|" between them.
+QByteArray satirlar(const QString &s);
+
 QByteArray satirlar(const QStringList &s) {
     QByteArray b;
     for (const QString &l : s)
         b += Cp1254_Kodla(l) + "\r\n";
     return b;
 }
+
+QByteArray satirlar(const QString &s) { return satirlar(s.split(u'|')); }
 
 NesneKaydi yazi(const QString &caption) {
     NesneKaydi n;
@@ -108,30 +113,11 @@ private slots:
         b.Detaylar[1] = {true, 2097.5f, 0.25f};
         b.Sol_Bosluk = -5;
         b.Kagit_Boyutu = 0.5f;
-        const QByteArray beklenen = satirlar(
-            {"Tip_",
-             " 0 ",
-             "Barkod_",
-             "0",
-             "Nesneler_",
-             "1",
-             "0;Şeker, Çay;1.234,5;0;2;E;3;Arial;False;False;False;False;8;-2147483630;12,34;"
-             "-2147483643;PR_Fiyat;0;",
-             "Detaylar_",
-             "True;2.097,5;0,25;",
-             "Sol_Bosluk_",
-             "-5 ",
-             "Sag_Bosluk_",
-             " 0 ",
-             "Ust_Bosluk_",
-             " 0 ",
-             "Alt_Bosluk_",
-             " 0 ",
-             "Yazici_Durum_",
-             " 1 ",
-             "Kagit_Boyutu_",
-             " ,5 ",
-             "<end>"});
+        const QByteArray beklenen = satirlar(QStringLiteral(
+            "Tip_| 0 |Barkod_|0|Nesneler_|1|0;Şeker, "
+            "Çay;1.234,5;0;2;E;3;Arial;False;False;False;False;8;-2147483630;12,34;-2147483643;PR_"
+            "Fiyat;0;|Detaylar_|True;2.097,5;0,25;|Sol_Bosluk_|-5 |Sag_Bosluk_| 0 |Ust_Bosluk_| 0 "
+            "|Alt_Bosluk_| 0 |Yazici_Durum_| 1 |Kagit_Boyutu_| ,5 |<end>"));
         QCOMPARE(Tasarim_Metni(b), beklenen);
     }
 
@@ -144,9 +130,9 @@ private slots:
         b.Etiket_Dikey = 0;
         b.Barkodlar.append(BarkodKaydi());
         const QByteArray m = Tasarim_Metni(b);
-        QVERIFY(m.startsWith(
-            satirlar({"Tip_", " 1 ", " 37 ", " 70,25 ", " ,5 ", " 0 ", "Barkod_", "1",
-                      "0;0;0;0;0;;False;False;False;0;0;0;0;", "Nesneler_", "0", "Detaylar_"})));
+        QVERIFY(m.startsWith(satirlar(QStringLiteral(
+            "Tip_| 1 | 37 | 70,25 | ,5 | 0 "
+            "|Barkod_|1|0;0;0;0;0;;False;False;False;0;0;0;0;|Nesneler_|0|Detaylar_"))));
     }
 
     void ornekler_bayt_bayt_ayni_data() {
@@ -210,33 +196,12 @@ private slots:
     void her_iki_sayi_bicimi_okunur() {
         // Print form inside record fields and field form on value lines.
         TasarimBelgesi b;
-        const QByteArray m = satirlar({"Tip_",
-                                       "1",
-                                       "37",
-                                       " 1.070,5 ",
-                                       "yok",
-                                       " 2 ",
-                                       "Barkod_",
-                                       " 1 ",
-                                       " 0 ; 1,5 ;2;3;4;Arial;True;False;-1;8; -5 ;0; 900 ;",
-                                       "Nesneler_",
-                                       "1",
-                                       "0;;10;0;0;D;0;Arial;False;False;False;False;8;0;1,239;0;;",
-                                       "Detaylar_",
-                                       "yanlış;x;2.000;",
-                                       "Sol_Bosluk_",
-                                       " 1 440 ",
-                                       "Sag_Bosluk_",
-                                       "0",
-                                       "Ust_Bosluk_",
-                                       "0",
-                                       "Alt_Bosluk_",
-                                       "0",
-                                       "Yazici_Durum_",
-                                       " 2 ",
-                                       "Kagit_Boyutu_",
-                                       "9",
-                                       "<end>"});
+        const QByteArray m = satirlar(QStringLiteral(
+            "Tip_|1|37| 1.070,5 |yok| 2 |Barkod_| 1 | 0 ; 1,5 ;2;3;4;Arial;True;False;-1;8; -5 ;0; "
+            "900 "
+            ";|Nesneler_|1|0;;10;0;0;D;0;Arial;False;False;False;False;8;0;1,239;0;;|Detaylar_|"
+            "yanlış;x;2.000;|Sol_Bosluk_| 1 440 "
+            "|Sag_Bosluk_|0|Ust_Bosluk_|0|Alt_Bosluk_|0|Yazici_Durum_| 2 |Kagit_Boyutu_|9|<end>"));
         b.Etiket_Yatay = 3;
         b.Detaylar[1].Height = 77;
         const auto h = Tasarim_Coz(m, b);
@@ -265,10 +230,9 @@ private slots:
         b.Sol_Bosluk = 99;
         // No "Nesneler_" section: the marker test reads "Detaylar_" instead and fails, and
         // every later test is one line off, so the rest keeps its previous values.
-        const QByteArray m =
-            satirlar({"Tip_", " 0 ", "Barkod_", "0", "Detaylar_", "True;10;20;", "Sol_Bosluk_",
-                      " 5 ", "Sag_Bosluk_", " 0 ", "Ust_Bosluk_", " 0 ", "Alt_Bosluk_", " 0 ",
-                      "Yazici_Durum_", " 1 ", "Kagit_Boyutu_", " 9 ", "<end>"});
+        const QByteArray m = satirlar(QStringLiteral(
+            "Tip_| 0 |Barkod_|0|Detaylar_|True;10;20;|Sol_Bosluk_| 5 |Sag_Bosluk_| 0 |Ust_Bosluk_| "
+            "0 |Alt_Bosluk_| 0 |Yazici_Durum_| 1 |Kagit_Boyutu_| 9 |<end>"));
         const auto h = Tasarim_Coz(m, b);
         QVERIFY2(!h, h ? qPrintable(h->neden) : "");
         QCOMPARE(b.Nesne_Sayisi(), 1);
@@ -279,28 +243,13 @@ private slots:
     void bozuk_dosyalar_data() {
         QTest::addColumn<QByteArray>("bayt");
         QTest::addColumn<int>("satir");
-        const QStringList iyi = {"Tip_",
-                                 " 0 ",
-                                 "Barkod_",
-                                 "0",
-                                 "Nesneler_",
-                                 "1",
-                                 "0;Ad;10;0;1;A;2;Arial;False;False;False;False;8;0;3;0;;0;",
-                                 "Detaylar_",
-                                 "True;10;20;",
-                                 "Sol_Bosluk_",
-                                 " 0 ",
-                                 "Sag_Bosluk_",
-                                 " 0 ",
-                                 "Ust_Bosluk_",
-                                 " 0 ",
-                                 "Alt_Bosluk_",
-                                 " 0 ",
-                                 "Yazici_Durum_",
-                                 " 1 ",
-                                 "Kagit_Boyutu_",
-                                 " 9 ",
-                                 "<end>"};
+        const QStringList iyi =
+            QStringLiteral(
+                "Tip_| 0 "
+                "|Barkod_|0|Nesneler_|1|0;Ad;10;0;1;A;2;Arial;False;False;False;False;8;0;3;0;;0;|"
+                "Detaylar_|True;10;20;|Sol_Bosluk_| 0 |Sag_Bosluk_| 0 |Ust_Bosluk_| 0 "
+                "|Alt_Bosluk_| 0 |Yazici_Durum_| 1 |Kagit_Boyutu_| 9 |<end>")
+                .split(u'|');
         const auto degistir = [&iyi](int i, const QString &yeni) {
             QStringList s = iyi;
             s[i] = yeni;
