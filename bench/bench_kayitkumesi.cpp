@@ -1,7 +1,7 @@
 // Iterates 100,000 stock rows through the record set on SQLite and PostgreSQL.
 // Run by hand: build/bench/bench_kayitkumesi (PostgreSQL from VARNEL_PG_* if set).
-#include "components/Baglanti.h"
 #include "components/KayitKumesi.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Degiskenler.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,7 @@ namespace {
 
 constexpr int satirSayisi = 100000;
 
-bool doldur(Baglanti &b) {
+bool doldur(VeriBaglantisi &b) {
     QSqlDatabase db = b.Veritabani();
     QSqlQuery q(db);
     q.exec(QStringLiteral("DROP TABLE IF EXISTS STOKKART"));
@@ -36,7 +36,7 @@ bool doldur(Baglanti &b) {
 }
 
 void olc(const char *ad, const QString &metin) {
-    Baglanti b;
+    VeriBaglantisi b;
     if (!b.Open(metin)) {
         std::printf("%s: bağlanılamadı (%s)\n", ad, qPrintable(b.Hata()));
         return;

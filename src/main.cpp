@@ -1,6 +1,6 @@
-#include "components/Baglanti.h"
 #include "components/MesajPencere.h"
 #include "components/MesajToplu.h"
+#include "components/VeriBaglantisi.h"
 #include "components/YaziTipleri.h"
 #include "components/Yazicilar.h"
 #include "document/TasarimDosyasi.h"
@@ -48,7 +48,7 @@ int denetle(const Komut &k) {
     const Baslangic_Sonucu s = Main(kutu, k.satir);
     if (!s.devam)
         return s.cikis_kodu;
-    yaz(stdout, QStringLiteral("Bağlantı kuruldu: ") + Degiskenler::Baglanti_->Tanim());
+    yaz(stdout, QStringLiteral("Bağlantı kuruldu: ") + Degiskenler::Baglanti->Tanim());
     yaz(stdout, QStringLiteral("Firma: ") + Degiskenler::Firma_Unvani);
     yaz(stdout, QStringLiteral("Stok şartı: ") + Degiskenler::Stok_Sarti);
     Baglanti_Kapat();
@@ -138,8 +138,8 @@ static void calismaKlasoru() {
     const QString klasor =
         QDir::tempPath() + QStringLiteral("/varnel-runtime-") + QString::number(getuid());
     QDir().mkpath(klasor);
-    QFile::setPermissions(klasor, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(klasor,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", klasor.toLocal8Bit());
 }
 

@@ -1,6 +1,6 @@
 #include "KayitKumesi.h"
 
-#include "Baglanti.h"
+#include "VeriBaglantisi.h"
 #include "startup/Degiskenler.h"
 
 #include <cmath>
@@ -16,7 +16,7 @@ void KayitKumesi::Close() {
     sonda_ = true;
 }
 
-bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit) {
+bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit) {
     Close();
     kaynak_ = source;
     kilit_ = kilit;
@@ -29,7 +29,7 @@ bool KayitKumesi::Open(Baglanti &baglanti, const QString &source, Kilit kilit) {
     // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
     // forward-only mode streams one statement at a time per connection, and the
     // program reads one set while it runs others, so there the rows are fetched whole.
-    q->setForwardOnly(baglanti.Motoru() != Baglanti::Motor::PostgreSQL);
+    q->setForwardOnly(baglanti.Motoru() != VeriBaglantisi::Motor::PostgreSQL);
     q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q->exec(sql)) {
         hata_ = q->lastError();

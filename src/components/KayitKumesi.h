@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <memory>
 
-class Baglanti;
+class VeriBaglantisi;
 
 // A field value as the program writes it: numbers with the regional decimal
 // separator and no grouping, dates as dd.MM.yyyy, NULL as empty text.
@@ -30,7 +30,7 @@ public:
     // Runs `source` (after the engine's dialect change). A statement that
     // returns rows leaves the set open on its first row; an action statement
     // leaves it closed. Returns false on failure (see LastError()).
-    bool Open(Baglanti &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
+    bool Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
 
     const QString &Source() const { return kaynak_; }
     Kilit LockType() const { return kilit_; }

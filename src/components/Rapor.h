@@ -69,7 +69,7 @@ public:
     } Data1;
     // When set, the data control reads through this open connection instead of
     // opening its own from ConnectionString.
-    class Baglanti *VeriBaglantisi = nullptr;
+    class VeriBaglantisi *Veri_Baglantisi = nullptr;
 
     // Selects a printer by name; false when no such printer exists.
     bool Yazici_Sec(const QString &ad);

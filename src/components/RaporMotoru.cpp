@@ -1,7 +1,7 @@
 #include "RaporMotoru.h"
 
-#include "Baglanti.h"
 #include "Rapor.h"
+#include "VeriBaglantisi.h"
 #include "startup/Degiskenler.h"
 
 #include <cmath>
@@ -18,12 +18,12 @@ bool RaporMotoru::Baslat(QString *hata) {
         return true; // nothing bound: no bands
     // The program's own connection serves the report when the texts agree, so the
     // report sees the rows written in its own transaction.
-    Baglanti *ortak = r_.VeriBaglantisi ? r_.VeriBaglantisi : Degiskenler::Baglanti_;
+    VeriBaglantisi *ortak = r_.Veri_Baglantisi ? r_.Veri_Baglantisi : Degiskenler::Baglanti;
     if (ortak && ortak->Acik() &&
-        (ortak == r_.VeriBaglantisi || ortak->ConnectionString() == r_.Data1.ConnectionString)) {
+        (ortak == r_.Veri_Baglantisi || ortak->ConnectionString() == r_.Data1.ConnectionString)) {
         baglanti_ = ortak;
     } else {
-        ozelBaglanti_ = std::make_unique<Baglanti>();
+        ozelBaglanti_ = std::make_unique<VeriBaglantisi>();
         if (!ozelBaglanti_->Open(r_.Data1.ConnectionString)) {
             if (hata)
                 *hata =

@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-class Baglanti;
+class VeriBaglantisi;
 class Rapor;
 class RaporBolumu;
 
@@ -38,8 +38,8 @@ private:
     void bolumuCiz(const RaporBolumu &b, QPointF koken, double genislik, RaporSayfasi &s) const;
 
     Rapor &r_;
-    std::unique_ptr<Baglanti> ozelBaglanti_;
-    Baglanti *baglanti_ = nullptr;
+    std::unique_ptr<VeriBaglantisi> ozelBaglanti_;
+    VeriBaglantisi *baglanti_ = nullptr;
     KayitKumesi veri_;
     bool basladi_ = false, bitti_ = false;
     qint64 bant_ = 0;

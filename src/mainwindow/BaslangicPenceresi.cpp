@@ -1,6 +1,6 @@
 #include "BaslangicPenceresi.h"
 
-#include "components/Baglanti.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Degiskenler.h"
 
 #include <QDir>
@@ -17,8 +17,8 @@ BaslangicPenceresi::BaslangicPenceresi(QWidget *ust) : QWidget(ust), liste_(new 
     kalin.setBold(true);
     firma->setFont(kalin);
     duzen->addWidget(firma);
-    if (Degiskenler::Baglanti_)
-        duzen->addWidget(new QLabel(Degiskenler::Baglanti_->Tanim(), this));
+    if (Degiskenler::Baglanti)
+        duzen->addWidget(new QLabel(Degiskenler::Baglanti->Tanim(), this));
     duzen->addWidget(new QLabel(QStringLiteral("Tasarımlar:"), this));
     const QStringList tasarimlar =
         QDir(Degiskenler::Tasarim_Klasoru)

@@ -1,7 +1,7 @@
 #include "GenelForm.h"
 
-#include "components/Baglanti.h"
 #include "components/MesajKutusu.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
@@ -71,18 +71,19 @@ void GenelForm::ActiveReport_Initialize() {
 }
 
 bool GenelForm::kilitAl() {
-    Baglanti *b = Degiskenler::Baglanti_;
+    VeriBaglantisi *b = Degiskenler::Baglanti;
     if (!b)
         return false;
     QSqlQuery q(b->Veritabani());
     switch (b->Motoru()) {
-    case Baglanti::Motor::SQLite:
+    case VeriBaglantisi::Motor::SQLite:
         // The write lock of an immediate transaction: held until report end.
         q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(Kilit_Bekleme * 1000));
         kilitli_ = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
-        q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(Baglanti::Baglanti_Zaman_Asimi * 1000));
+        q.exec(QStringLiteral("PRAGMA busy_timeout=%1")
+                   .arg(VeriBaglantisi::Baglanti_Zaman_Asimi * 1000));
         break;
-    case Baglanti::Motor::PostgreSQL: {
+    case VeriBaglantisi::Motor::PostgreSQL: {
         QElapsedTimer t;
         t.start();
         while (q.exec(QStringLiteral("SELECT pg_try_advisory_lock(%1)").arg(pgKilidi)) &&
@@ -97,7 +98,7 @@ bool GenelForm::kilitAl() {
         }
         break;
     }
-    case Baglanti::Motor::SQLServer:
+    case VeriBaglantisi::Motor::SQLServer:
         kilitli_ = q.exec(QStringLiteral("DECLARE @r int; EXEC @r = sp_getapplock @Resource='%1', "
                                          "@LockMode='Exclusive', @LockOwner='Session', "
                                          "@LockTimeout=%2; SELECT @r")
@@ -108,26 +109,26 @@ bool GenelForm::kilitAl() {
     }
     // Everything the run writes stays in one transaction until report end, so a run
     // that dies midway leaves no rows behind (SQLite: the immediate transaction).
-    if (kilitli_ && b->Motoru() != Baglanti::Motor::SQLite)
+    if (kilitli_ && b->Motoru() != VeriBaglantisi::Motor::SQLite)
         b->Veritabani().transaction();
     return kilitli_;
 }
 
 void GenelForm::kilidiBirak() {
-    Baglanti *b = Degiskenler::Baglanti_;
+    VeriBaglantisi *b = Degiskenler::Baglanti;
     if (!kilitli_ || !b)
         return;
     kilitli_ = false;
     QSqlQuery q(b->Veritabani());
     switch (b->Motoru()) {
-    case Baglanti::Motor::SQLite:
+    case VeriBaglantisi::Motor::SQLite:
         q.exec(QStringLiteral("COMMIT"));
         break;
-    case Baglanti::Motor::PostgreSQL:
+    case VeriBaglantisi::Motor::PostgreSQL:
         b->Veritabani().commit();
         q.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(pgKilidi));
         break;
-    case Baglanti::Motor::SQLServer:
+    case VeriBaglantisi::Motor::SQLServer:
         b->Veritabani().commit();
         q.exec(QStringLiteral("EXEC sp_releaseapplock @Resource='%1', @LockOwner='Session'")
                    .arg(kilitAdi));
@@ -148,7 +149,7 @@ void GenelForm::ActiveReport_ReportStart() {
                     .arg(Kilit_Bekleme);
         return;
     }
-    Baglanti *b = Baglanti_;
+    VeriBaglantisi *b = Baglanti;
     // The run's transaction (taken with the lock) holds every insert: one disk sync.
 
     Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID"));
@@ -193,7 +194,7 @@ void GenelForm::ActiveReport_ReportStart() {
         QStringLiteral(";Initial Catalog=") + Veritabani_Adi + QStringLiteral(";Data Source=") +
         Sunucu_Adi;
     Data1.Source = sorgu;
-    VeriBaglantisi = b; // the report reads the rows written in this run's transaction
+    Veri_Baglantisi = b; // the report reads the rows written in this run's transaction
     Sorgu_Oku(kutu_, Rapor_Kaydi, sorgu);
     Bolum_Duzenle();
     Duzenle();

@@ -3,8 +3,8 @@
 #include "Birimler.h"
 #include "BolgeAyar.h"
 #include "Degiskenler.h"
-#include "components/Baglanti.h"
 #include "components/MesajKutusu.h"
+#include "components/VeriBaglantisi.h"
 
 #include <cmath>
 #include <limits>
@@ -42,20 +42,20 @@ std::optional<qint32> tamsayi32(const QString &metin) {
 bool baglan(const QString &metin) {
     // A new connection replaces the old one, as a second start-up open does.
     Baglanti_Kapat();
-    auto *b = new Baglanti;
+    auto *b = new VeriBaglantisi;
     if (!b->Open(metin)) {
         delete b;
         return false;
     }
-    Degiskenler::Baglanti_ = b;
+    Degiskenler::Baglanti = b;
     return true;
 }
 
 } // namespace
 
 void Baglanti_Kapat() {
-    delete Degiskenler::Baglanti_;
-    Degiskenler::Baglanti_ = nullptr;
+    delete Degiskenler::Baglanti;
+    Degiskenler::Baglanti = nullptr;
 }
 
 QStringList Komut_Satirini_Bol(const QString &komutSatiri) {

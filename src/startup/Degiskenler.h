@@ -6,7 +6,7 @@
 
 #include "document/TasarimKayitlari.h"
 
-class Baglanti;
+class VeriBaglantisi;
 
 // Program-wide start-up values. They are set once at start-up and read by every
 // other subsystem, so they live in one place rather than being threaded through.
@@ -22,7 +22,7 @@ inline qint16 Sabit_Etiket_Adedi = 0;
 inline QVariant Sql_Kullanici;
 inline QString Sql_Sifre;
 inline qint32 Secili_Stok_ID = 0;
-inline Baglanti *Baglanti_ = nullptr; // the one connection; owned by the start-up run
+inline VeriBaglantisi *Baglanti = nullptr; // the one connection; owned by the start-up run
 
 // Separators in force after the regional check.
 inline QString Ondalik_Ayirac = QStringLiteral(",");

@@ -1,9 +1,9 @@
 #include "Sorgu.h"
 
 #include "Degiskenler.h"
-#include "components/Baglanti.h"
 #include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
+#include "components/VeriBaglantisi.h"
 
 #include <QSqlError>
 
@@ -20,7 +20,7 @@ QString hataNumarasi(const QSqlError &hata) {
 
 void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     rs.Close();
-    Baglanti *b = Degiskenler::Baglanti_;
+    VeriBaglantisi *b = Degiskenler::Baglanti;
     using D = MesajKutusu::Dugmeler;
     using S = MesajKutusu::Simge;
     if (b && rs.Open(*b, sql,

@@ -20,8 +20,9 @@ inline QString Arac_Calistir(const QString &program, const QStringList &argumanl
 inline QStringList Barkod_Coz(const QString &resim) {
     const QString cikti = Arac_Calistir(
         QStringLiteral("zbarimg"),
-        {QStringLiteral("-q"), QStringLiteral("--nodbus"), QStringLiteral("-Supca.enable"), QStringLiteral("-Supce.enable"),
-         QStringLiteral("-Sisbn10.disable"), QStringLiteral("-Sisbn13.disable"), resim});
+        {QStringLiteral("-q"), QStringLiteral("--nodbus"), QStringLiteral("-Supca.enable"),
+         QStringLiteral("-Supce.enable"), QStringLiteral("-Sisbn10.disable"),
+         QStringLiteral("-Sisbn13.disable"), resim});
     return cikti.split(u'\n', Qt::SkipEmptyParts);
 }
 

@@ -1,6 +1,6 @@
 #include "common/TestVeritabani.h"
-#include "components/Baglanti.h"
 #include "components/KayitKumesi.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Degiskenler.h"
 
 #include <QElapsedTimer>
@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using Motor = Baglanti::Motor;
+using Motor = VeriBaglantisi::Motor;
 
 namespace {
 
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QString, ana);
         QFETCH(int, port);
         QFETCH(QString, dosya);
-        const auto p = Baglanti::Coz(
+        const auto p = VeriBaglantisi::Coz(
             metin(QStringLiteral("sa"), QStringLiteral("x"), QStringLiteral("STOK"), sunucu));
         QCOMPARE(int(p.motor), motor);
         QCOMPARE(p.sunucu, sunucu);
@@ -95,22 +95,22 @@ private slots:
         QFETCH(QString, sifre);
         const QString m =
             metin(QStringLiteral("sa"), sifre, QStringLiteral("STOK"), QStringLiteral("SRV"));
-        QCOMPARE(Baglanti::Coz(m).sifre, sifre);
-        QCOMPARE(Baglanti::Coz(m).veritabani, QStringLiteral("STOK"));
-        const QString maskeli = Baglanti::Sifre_Maskele(m);
+        QCOMPARE(VeriBaglantisi::Coz(m).sifre, sifre);
+        QCOMPARE(VeriBaglantisi::Coz(m).veritabani, QStringLiteral("STOK"));
+        const QString maskeli = VeriBaglantisi::Sifre_Maskele(m);
         QCOMPARE(maskeli, metin(QStringLiteral("sa"), QStringLiteral("***"), QStringLiteral("STOK"),
                                 QStringLiteral("SRV")));
     }
 
     void odbc_metni() {
-        auto p = Baglanti::Coz(metin(QStringLiteral("sa"), QStringLiteral("p;}x"),
-                                     QStringLiteral("STOK"), QStringLiteral("host,1444")));
-        QCOMPARE(Baglanti::Odbc_Metni(p),
+        auto p = VeriBaglantisi::Coz(metin(QStringLiteral("sa"), QStringLiteral("p;}x"),
+                                           QStringLiteral("STOK"), QStringLiteral("host,1444")));
+        QCOMPARE(VeriBaglantisi::Odbc_Metni(p),
                  QStringLiteral("DRIVER={FreeTDS};SERVER={host};PORT=1444;DATABASE={STOK};UID={sa};"
                                 "PWD={p;}}x};TDS_Version=7.4;ClientCharset=UTF-8;"));
-        p = Baglanti::Coz(metin(QStringLiteral("sa"), QString(), QStringLiteral("STOK"),
-                                QStringLiteral("SRV\\INST")));
-        QCOMPARE(Baglanti::Odbc_Metni(p),
+        p = VeriBaglantisi::Coz(metin(QStringLiteral("sa"), QString(), QStringLiteral("STOK"),
+                                      QStringLiteral("SRV\\INST")));
+        QCOMPARE(VeriBaglantisi::Odbc_Metni(p),
                  QStringLiteral("DRIVER={FreeTDS};SERVER={SRV\\INST};DATABASE={STOK};UID={sa};"
                                 "PWD={};TDS_Version=7.4;ClientCharset=UTF-8;"));
     }
@@ -118,19 +118,19 @@ private slots:
     void lehce() {
         const QString sql =
             QStringLiteral(",ISNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,isnull (x,1)");
-        Baglanti b;
+        VeriBaglantisi b;
         b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
                      QStringLiteral("sqlite:/yok")));
         QCOMPARE(b.Lehce(sql),
                  QStringLiteral(",IFNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,IFNULL(x,1)"));
-        Baglanti pg;
+        VeriBaglantisi pg;
         pg.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
                       QStringLiteral("postgresql://127.0.0.1:1")));
         QCOMPARE(pg.Lehce(sql), sql);
     }
 
     void sqlite_dosyasi_olusturulmaz() {
-        Baglanti b;
+        VeriBaglantisi b;
         QVERIFY(!b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
                               QStringLiteral("sqlite:") + klasor_.path())));
         QVERIFY(!QFileInfo::exists(klasor_.filePath(QStringLiteral("yok.db"))));
@@ -142,7 +142,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
         f.close();
-        Baglanti b;
+        VeriBaglantisi b;
         QVERIFY(!b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("bozuk"),
                               QStringLiteral("sqlite:") + klasor_.path())));
     }
@@ -152,7 +152,7 @@ private slots:
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         const QString host = qEnvironmentVariable("VARNEL_PG_HOST");
         const QString port = qEnvironmentVariable("VARNEL_PG_PORT");
-        Baglanti b;
+        VeriBaglantisi b;
         QElapsedTimer t;
         t.start();
         QVERIFY(!b.Open(metin(qEnvironmentVariable("VARNEL_PG_USER"),
@@ -180,7 +180,7 @@ private slots:
         QFETCH(QString, ayirac);
         SessizSunucu sunucu;
         QVERIFY(sunucu.isListening());
-        Baglanti b;
+        VeriBaglantisi b;
         QElapsedTimer t;
         t.start();
         QVERIFY(!b.Open(metin(QStringLiteral("sa"), QStringLiteral("gizli"), QStringLiteral("STOK"),

@@ -1,6 +1,6 @@
 #include "common/TestVeritabani.h"
-#include "components/Baglanti.h"
 #include "components/KayitKumesi.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Degiskenler.h"
 
 #include <QTemporaryDir>
@@ -13,9 +13,9 @@ class TstKayitKumesi : public QObject {
     IkiMotor vt_;
     const TestVeritabani *secili_ = nullptr;
 
-    std::unique_ptr<Baglanti> baglan() {
+    std::unique_ptr<VeriBaglantisi> baglan() {
         const TestVeritabani &t = *secili_;
-        auto b = std::make_unique<Baglanti>();
+        auto b = std::make_unique<VeriBaglantisi>();
         const QString m =
             QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
             t.kullanici + QStringLiteral(";Password=") + t.sifre +

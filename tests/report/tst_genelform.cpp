@@ -1,8 +1,8 @@
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
-#include "components/Baglanti.h"
 #include "components/KayitKumesi.h"
 #include "components/RaporMotoru.h"
+#include "components/VeriBaglantisi.h"
 #include "document/TasarimDosyasi.h"
 #include "report/GenelForm.h"
 #include "startup/Baslangic.h"
@@ -46,7 +46,7 @@ class TstGenelForm : public QObject {
 
     QStringList isTablosu() {
         KayitKumesi rs;
-        rs.Open(*Degiskenler::Baglanti_, QStringLiteral("SELECT ID FROM BARKODID"));
+        rs.Open(*Degiskenler::Baglanti, QStringLiteral("SELECT ID FROM BARKODID"));
         QStringList s;
         for (; !rs.EOF_(); rs.MoveNext())
             s << rs.Text(QStringLiteral("ID"));
@@ -110,7 +110,7 @@ private slots:
         // Another run holds the work table: this one waits, gives up and touches nothing.
         QSqlDatabase diger =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("diger"));
-        diger.setDatabaseName(Degiskenler::Baglanti_->Ayarlar().sqlite_dosyasi);
+        diger.setDatabaseName(Degiskenler::Baglanti->Ayarlar().sqlite_dosyasi);
         QVERIFY(diger.open());
         {
             QSqlQuery q(diger);

@@ -1,6 +1,6 @@
 #include "common/SahteMesaj.h"
 #include "common/SqliteDosyasi.h"
-#include "components/Baglanti.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
 #include "startup/Degiskenler.h"
@@ -92,7 +92,7 @@ private slots:
         SahteMesaj kutu;
         const Baslangic_Sonucu s = Parametre_Oku(kutu, satir);
         QCOMPARE(s.devam, devam);
-        QCOMPARE(Degiskenler::Baglanti_ != nullptr, devam);
+        QCOMPARE(Degiskenler::Baglanti != nullptr, devam);
         if (devam) {
             QVERIFY(kutu.kutular.isEmpty());
             return;
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(Degiskenler::Sql_Kullanici.toString(), QStringLiteral(" sa "));
         QCOMPARE(Degiskenler::Sql_Sifre, QString());
         QCOMPARE(Degiskenler::Parametreler.size(), 9);
-        QVERIFY(Degiskenler::Baglanti_->ConnectionString().contains(
+        QVERIFY(Degiskenler::Baglanti->ConnectionString().contains(
             QStringLiteral("User ID= sa ;Password=;Initial Catalog=stok;Data Source=")));
     }
 
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(Parametre_Oku(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|2|sa|") + alan).devam);
         QCOMPARE(Degiskenler::Sql_Sifre, sifre);
         QCOMPARE(Degiskenler::Etiket_Adedi, qint16(2));
-        QCOMPARE(Degiskenler::Baglanti_->Ayarlar().sifre, sifre);
+        QCOMPARE(Degiskenler::Baglanti->Ayarlar().sifre, sifre);
     }
 
     void baglanti_metni() {
@@ -186,8 +186,8 @@ private slots:
         QCOMPARE(Degiskenler::Sabit_Etiket_Adedi, qint16(0));
         QVERIFY(!Degiskenler::Firma_Unvani.isEmpty());
         // The interactive text logs in as sa without the typed password.
-        QVERIFY(Degiskenler::Baglanti_->ConnectionString().contains(QStringLiteral("User ID=sa;")));
-        QVERIFY(!Degiskenler::Baglanti_->ConnectionString().contains(QStringLiteral("parola")));
+        QVERIFY(Degiskenler::Baglanti->ConnectionString().contains(QStringLiteral("User ID=sa;")));
+        QVERIFY(!Degiskenler::Baglanti->ConnectionString().contains(QStringLiteral("parola")));
     }
 
     void etkilesimli_hatalar_data() {
@@ -212,7 +212,7 @@ private slots:
         QVERIFY(!s.devam);
         QCOMPARE(s.cikis_kodu, 1);
         QCOMPARE(kutu.metinler(), QStringList{mesaj});
-        QVERIFY(!Degiskenler::Baglanti_);
+        QVERIFY(!Degiskenler::Baglanti);
     }
 
     void eksi_bir_ilk_alan_baglanamazsa_biter() {
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(!s.devam);
         QCOMPARE(kutu.kutular.size(), 1);
         QCOMPARE(kutu.kutular[0].simge, Simge::Soru);
-        QVERIFY(!Degiskenler::Baglanti_);
+        QVERIFY(!Degiskenler::Baglanti);
         QVERIFY(Degiskenler::Parametreler.isEmpty());
     }
 
@@ -243,7 +243,7 @@ private slots:
         const Baslangic_Sonucu s = Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|3|sa|æ"));
         QVERIFY(s.devam);
         QCOMPARE(kutu.kutular.size(), 1);
-        QVERIFY(Degiskenler::Baglanti_);
+        QVERIFY(Degiskenler::Baglanti);
         QCOMPARE(Degiskenler::Etiket_Adedi, qint16(3));
     }
 };

@@ -1,7 +1,7 @@
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
-#include "components/Baglanti.h"
 #include "components/KayitKumesi.h"
+#include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 #include "startup/Sorgu.h"

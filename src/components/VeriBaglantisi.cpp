@@ -1,4 +1,4 @@
-#include "Baglanti.h"
+#include "VeriBaglantisi.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -57,25 +57,26 @@ QList<Parca> parcala(const QString &metin) {
 
 } // namespace
 
-Baglanti::Baglanti() : ad_(QStringLiteral("varnel-%1").arg(sayac.fetchAndAddRelaxed(1))) {}
+VeriBaglantisi::VeriBaglantisi()
+    : ad_(QStringLiteral("varnel-%1").arg(sayac.fetchAndAddRelaxed(1))) {}
 
-Baglanti::~Baglanti() {
+VeriBaglantisi::~VeriBaglantisi() {
     Close();
     QSqlDatabase::removeDatabase(ad_);
 }
 
-QSqlDatabase Baglanti::Veritabani() const { return QSqlDatabase::database(ad_, false); }
+QSqlDatabase VeriBaglantisi::Veritabani() const { return QSqlDatabase::database(ad_, false); }
 
-bool Baglanti::Acik() const { return Veritabani().isOpen(); }
+bool VeriBaglantisi::Acik() const { return Veritabani().isOpen(); }
 
-void Baglanti::Close() {
+void VeriBaglantisi::Close() {
     if (QSqlDatabase::contains(ad_)) {
         QSqlDatabase db = QSqlDatabase::database(ad_, false);
         db.close();
     }
 }
 
-Baglanti::Parametreler Baglanti::Coz(const QString &connectionString) {
+VeriBaglantisi::Parametreler VeriBaglantisi::Coz(const QString &connectionString) {
     Parametreler p;
     for (const Parca &parca : parcala(connectionString)) {
         if (parca.anahtar == u"user id")
@@ -126,7 +127,7 @@ Baglanti::Parametreler Baglanti::Coz(const QString &connectionString) {
     return p;
 }
 
-QString Baglanti::Sifre_Maskele(const QString &connectionString) {
+QString VeriBaglantisi::Sifre_Maskele(const QString &connectionString) {
     QString sonuc = connectionString;
     const QList<Parca> parcalar = parcala(connectionString);
     for (auto it = parcalar.crbegin(); it != parcalar.crend(); ++it)
@@ -135,7 +136,7 @@ QString Baglanti::Sifre_Maskele(const QString &connectionString) {
     return sonuc;
 }
 
-QString Baglanti::Odbc_Metni(const Parametreler &p) {
+QString VeriBaglantisi::Odbc_Metni(const Parametreler &p) {
     // ODBC values in braces may hold ";"; a "}" inside is doubled.
     const auto kume = [](const QString &v) {
         QString k = v;
@@ -152,7 +153,7 @@ QString Baglanti::Odbc_Metni(const Parametreler &p) {
     return m;
 }
 
-bool Baglanti::Open(const QString &connectionString) {
+bool VeriBaglantisi::Open(const QString &connectionString) {
     Close();
     metin_ = connectionString;
     ayar_ = Coz(connectionString);
@@ -227,7 +228,7 @@ bool Baglanti::Open(const QString &connectionString) {
     return true;
 }
 
-QString Baglanti::Tanim() const {
+QString VeriBaglantisi::Tanim() const {
     switch (ayar_.motor) {
     case Motor::SQLite:
         return QStringLiteral("SQLite, dosya %1")
@@ -244,7 +245,7 @@ QString Baglanti::Tanim() const {
     return QString();
 }
 
-QString Baglanti::Lehce(const QString &sql) const {
+QString VeriBaglantisi::Lehce(const QString &sql) const {
     if (ayar_.motor != Motor::SQLite)
         return sql;
     // SQLite reads ISNULL as a keyword; IFNULL is the same function there.
@@ -255,7 +256,7 @@ QString Baglanti::Lehce(const QString &sql) const {
     return s;
 }
 
-QString Baglanti::Gizle(const QString &metin) const {
+QString VeriBaglantisi::Gizle(const QString &metin) const {
     // Very short passwords would turn every message to stars; drivers do not
     // echo passwords anyway, this is only a second guard.
     if (ayar_.sifre.size() < 3)

@@ -6,7 +6,7 @@
 
 // Stands in for the database access layer: one connection opened with an
 // ADO-style connection text whose "Data Source" picks the engine.
-class Baglanti {
+class VeriBaglantisi {
 public:
     enum class Motor { SQLite, PostgreSQL, SQLServer };
 
@@ -24,10 +24,10 @@ public:
 
     static constexpr int Baglanti_Zaman_Asimi = 5; // seconds
 
-    Baglanti();
-    ~Baglanti();
-    Baglanti(const Baglanti &) = delete;
-    Baglanti &operator=(const Baglanti &) = delete;
+    VeriBaglantisi();
+    ~VeriBaglantisi();
+    VeriBaglantisi(const VeriBaglantisi &) = delete;
+    VeriBaglantisi &operator=(const VeriBaglantisi &) = delete;
 
     // Opens with the connection text; false on any failure (see Hata()).
     bool Open(const QString &connectionString);
