@@ -3,6 +3,7 @@
 #   scripts/pg-sunucu.sh start DIR PORT   prints the environment lines for the tests
 #   scripts/pg-sunucu.sh stop DIR
 set -euo pipefail
+export PATH="$PATH:/usr/sbin:/sbin" # runuser lives there
 
 cmd=$1
 dir=$2
