@@ -217,7 +217,7 @@ void GenelForm::Bolum_Duzenle() {
     PageSettings.RightMargin = d.Sag_Bosluk;
     PageSettings.TopMargin = d.Ust_Bosluk;
     PageSettings.BottomMargin = d.Alt_Bosluk;
-    Printer.Orientation = int(std::lround(sayi(d.Yazici_Durum)));
+    Printer.Orientation = Yuvarla_Cift(sayi(d.Yazici_Durum));
     Printer.PaperSize = Yuvarla_Cift(d.Kagit_Boyutu);
     // A paper the engine does not know (a barcode printer's label stock) is as big
     // as the label area.
