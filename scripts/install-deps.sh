@@ -6,11 +6,22 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
     libzint-dev
-    unixodbc-dev tdsodbc libsqlite3-dev sqlite3
+    unixodbc-dev odbcinst tdsodbc libsqlite3-dev sqlite3
     postgresql
     fonts-liberation2 fonts-dejavu-core fonts-wine
     poppler-utils zbar-tools
 )
+
+# The SQL Server road names the ODBC driver "FreeTDS"; tdsodbc registers it unless
+# its installer was told not to.
+register_freetds() {
+    if ! odbcinst -q -d -n FreeTDS >/dev/null 2>&1 && [ -f /usr/share/tdsodbc/odbcinst.ini ]; then
+        $sudo odbcinst -i -d -f /usr/share/tdsodbc/odbcinst.ini >/dev/null
+    fi
+}
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,11 +29,12 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+if [ ${#missing[@]} -eq 0 ]; then
+    register_freetds
+    exit 0
+fi
 echo "Kuruluyor: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get -o DPkg::Lock::Timeout=120 update -qq
 $sudo apt-get -o DPkg::Lock::Timeout=120 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+register_freetds
