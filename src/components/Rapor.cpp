@@ -51,19 +51,16 @@ QSizeF Kagit_Boyutu_Twip(int kod) {
     }
 }
 
-double RaporYazicisi::PaperWidth() const {
+QSizeF RaporYazicisi::Kagit() const {
     QSizeF s = Kagit_Boyutu_Twip(PaperSize);
     if (s.isEmpty())
         s = OzelKagit.isEmpty() ? Kagit_Boyutu_Twip(9) : OzelKagit;
-    return Orientation == 2 ? s.height() : s.width();
+    return Orientation == 2 ? s.transposed() : s;
 }
 
-double RaporYazicisi::PaperHeight() const {
-    QSizeF s = Kagit_Boyutu_Twip(PaperSize);
-    if (s.isEmpty())
-        s = OzelKagit.isEmpty() ? Kagit_Boyutu_Twip(9) : OzelKagit;
-    return Orientation == 2 ? s.width() : s.height();
-}
+double RaporYazicisi::PaperWidth() const { return Kagit().width(); }
+
+double RaporYazicisi::PaperHeight() const { return Kagit().height(); }
 
 Rapor::Rapor() : PrintWidth(Printer.PaperWidth() - 2880) {}
 

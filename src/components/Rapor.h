@@ -41,9 +41,10 @@ struct RaporSayfaAyari {
 
 struct RaporYazicisi {
     QString DeviceName;
-    int Orientation = 1; // 1 portrait, 2 landscape
-    int PaperSize = 9;   // paper-size code, 9 = A4
-    QSizeF OzelKagit;    // twips; used when the code is not a known paper
+    int Orientation = 1;  // 1 portrait, 2 landscape
+    int PaperSize = 9;    // paper-size code, 9 = A4
+    QSizeF OzelKagit;     // twips; used when the code is not a known paper
+    QSizeF Kagit() const; // the paper as it lies: orientation applied
     double PaperWidth() const;
     double PaperHeight() const;
 };

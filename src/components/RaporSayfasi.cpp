@@ -2,6 +2,11 @@
 
 #include <QPainter>
 
+QPageSize Twip_Sayfa_Boyu(const QSizeF &twip, QPageSize::SizeMatchPolicy eslesme) {
+    return QPageSize(QSizeF(twip.width() / 1440.0, twip.height() / 1440.0), QPageSize::Inch,
+                     QString(), eslesme);
+}
+
 void Twip_Olcegi(QPainter &p, qreal dpi) { p.scale(dpi / 1440.0, dpi / 1440.0); }
 
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa) {

@@ -4,6 +4,7 @@
 #include "DonukYazi.h"
 
 #include <QList>
+#include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
 #include <memory>
@@ -29,6 +30,10 @@ struct RaporSayfasi {
 // The one draw path for every output: paints the page so that one painter unit is
 // one twip of paper. The caller sets the painter's scale.
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa);
+
+// The page size of a paper given in twips.
+QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,
+                          QPageSize::SizeMatchPolicy eslesme = QPageSize::ExactMatch);
 
 // Scales a painter whose device has `dpi` dots per inch to twips.
 void Twip_Olcegi(QPainter &p, qreal dpi);

@@ -9,15 +9,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace {
-
-QPageSize sayfaBoyu(const RaporSayfasi &s) {
-    return QPageSize(QSizeF(s.boyut.width() / 1440.0, s.boyut.height() / 1440.0), QPageSize::Inch,
-                     QString(), QPageSize::ExactMatch);
-}
-
-} // namespace
-
 PdfHedefi::PdfHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
 
 PdfHedefi::~PdfHedefi() = default;
@@ -29,14 +20,14 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
         yazici_->setCreator(QStringLiteral("Varnel"));
         yazici_->setTitle(QFileInfo(yol_).completeBaseName());
         yazici_->setPageMargins(QMarginsF(0, 0, 0, 0));
-        yazici_->setPageSize(sayfaBoyu(s));
+        yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
         ressam_ = std::make_unique<QPainter>();
         if (!ressam_->begin(yazici_.get())) {
             hata_ = QStringLiteral("PDF dosyası yazılamıyor: ") + yol_;
             return false;
         }
     } else {
-        yazici_->setPageSize(sayfaBoyu(s));
+        yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
         if (!yazici_->newPage()) {
             hata_ = QStringLiteral("PDF sayfası eklenemedi: ") + yol_;
             return false;

@@ -22,10 +22,8 @@ QPageSize sayfaBoyu(const RaporYazicisi &y) {
     for (const auto &k : kagitlar)
         if (k.first == y.PaperSize)
             return QPageSize(k.second);
-    const QSizeF s =
-        y.OzelKagit.isEmpty() ? QSizeF(210 / 25.4 * 1440, 297 / 25.4 * 1440) : y.OzelKagit;
-    return QPageSize(QSizeF(s.width() / 1440, s.height() / 1440), QPageSize::Inch, QString(),
-                     QPageSize::ExactMatch);
+    const QSizeF s = y.OzelKagit.isEmpty() ? Kagit_Boyutu_Twip(9) : y.OzelKagit;
+    return Twip_Sayfa_Boyu(s);
 }
 
 } // namespace
@@ -40,8 +38,7 @@ std::optional<QString> Yazici_Bul(const QString &ad) {
 YaziciHedefi::~YaziciHedefi() = default;
 
 bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
-    const QPageSize boyut(QSizeF(s.boyut.width() / 1440, s.boyut.height() / 1440), QPageSize::Inch,
-                          QString(), QPageSize::FuzzyMatch);
+    const QPageSize boyut = Twip_Sayfa_Boyu(s.boyut, QPageSize::FuzzyMatch);
     yazici_.setFullPage(true);
     yazici_.setPageSize(boyut);
     if (!ressam_) {

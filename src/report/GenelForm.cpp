@@ -2,6 +2,7 @@
 
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
+#include "startup/Baslangic.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
@@ -188,11 +189,8 @@ void GenelForm::ActiveReport_ReportStart() {
                        "JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND "
                        "STOKFIYAT.Fiyat_Sira_No=1) WHERE ") +
         Stok_Sarti + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
-    Data1.ConnectionString =
-        QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
-        Sql_Kullanici.toString() + QStringLiteral(";Password=") + Sql_Sifre +
-        QStringLiteral(";Initial Catalog=") + Veritabani_Adi + QStringLiteral(";Data Source=") +
-        Sunucu_Adi;
+    Data1.ConnectionString = Komut_Satiri_Baglanti_Metni(Sql_Kullanici.toString(), Sql_Sifre,
+                                                         Veritabani_Adi, Sunucu_Adi);
     Data1.Source = sorgu;
     Veri_Baglantisi = b; // the report reads the rows written in this run's transaction
     Sorgu_Oku(kutu_, Rapor_Kaydi, sorgu);

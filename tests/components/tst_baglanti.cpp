@@ -1,6 +1,7 @@
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
 #include "components/VeriBaglantisi.h"
+#include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 
 #include <QElapsedTimer>
@@ -14,9 +15,7 @@ namespace {
 
 QString metin(const QString &kullanici, const QString &sifre, const QString &vt,
               const QString &sunucu) {
-    return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici +
-           QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + vt +
-           QStringLiteral(";Data Source=") + sunucu;
+    return Komut_Satiri_Baglanti_Metni(kullanici, sifre, vt, sunucu);
 }
 
 // A loopback server that accepts connections and never answers: a server that hangs.

@@ -1,6 +1,7 @@
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
 #include "components/VeriBaglantisi.h"
+#include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 
 #include <QTemporaryDir>
@@ -16,12 +17,7 @@ class TstKayitKumesi : public QObject {
     std::unique_ptr<VeriBaglantisi> baglan() {
         const TestVeritabani &t = *secili_;
         auto b = std::make_unique<VeriBaglantisi>();
-        const QString m =
-            QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
-            t.kullanici + QStringLiteral(";Password=") + t.sifre +
-            QStringLiteral(";Initial Catalog=") + t.veritabani + QStringLiteral(";Data Source=") +
-            t.sunucu;
-        if (!b->Open(m))
+        if (!b->Open(Komut_Satiri_Baglanti_Metni(t.kullanici, t.sifre, t.veritabani, t.sunucu)))
             qWarning("%s", qPrintable(b->Hata()));
         return b;
     }

@@ -280,13 +280,10 @@ private slots:
     void iptal_ve_olum_tabloyu_bos_birakir() {
         QFETCH(QString, motor);
         QFETCH(bool, oldur);
-        TestVeritabani t = sqlite_;
-        if (motor == u"postgresql") {
-            if (!Pg_Var())
-                QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
-            t = Pg_Demo();
-            QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-        }
+        if (motor == u"postgresql" && !Pg_Var())
+            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         const QString pdf = klasor_.filePath(QStringLiteral("uzun-%1.pdf").arg(motor));
         QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
                               QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
@@ -311,13 +308,10 @@ private slots:
     }
     void ayni_anda_iki_basim() {
         QFETCH(QString, motor);
-        TestVeritabani t = sqlite_;
-        if (motor == u"postgresql") {
-            if (!Pg_Var())
-                QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
-            t = Pg_Demo();
-            QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-        }
+        if (motor == u"postgresql" && !Pg_Var())
+            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         const QString a = klasor_.filePath(QStringLiteral("a-%1.pdf").arg(motor));
         const QString b = klasor_.filePath(QStringLiteral("b-%1.pdf").arg(motor));
         // Many copies make the runs long enough to overlap.
