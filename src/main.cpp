@@ -1,8 +1,9 @@
-#include "components/MesajPencere.h"
 #include "components/MesajToplu.h"
 #include "components/VeriBaglantisi.h"
 #include "components/YaziTipleri.h"
-#include "components/Yazicilar.h"
+#include "components/pencere/MesajPencere.h"
+#include "components/pencere/Yazicilar.h"
+#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimOzeti.h"
 #include "mainwindow/BaslangicPenceresi.h"
@@ -20,6 +21,7 @@
 #include <QJsonDocument>
 #include <QPrinter>
 #include <cstdio>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -66,20 +68,32 @@ int incele(const Komut &k) {
             QString::fromUtf8(QJsonDocument(Tasarim_Json(belge)).toJson(QJsonDocument::Indented)));
     else
         yaz(stdout, Tasarim_Ozeti(belge));
-    if (!k.yaz.isEmpty()) {
-        const QFileInfo hedef(k.yaz);
-        QString ad = hedef.fileName();
-        if (ad.endsWith(QLatin1String(".ftr"), Qt::CaseInsensitive))
-            ad.chop(4);
-        if (const auto h = Tasarim_Dosyasi_Yaz(hedef.absolutePath(), ad, belge)) {
-            yaz(stderr, *h);
-            return 1;
-        }
+    if (k.yazilacak_dosya.isEmpty())
+        return 0;
+    // The design writer adds ".ftr" to a name; say which file that was.
+    const QFileInfo hedef(k.yazilacak_dosya);
+    QString ad = hedef.fileName();
+    if (ad.endsWith(QLatin1String(".ftr"), Qt::CaseInsensitive))
+        ad.chop(4);
+    if (const auto h = Tasarim_Dosyasi_Yaz(hedef.absolutePath(), ad, belge)) {
+        yaz(stderr, *h);
+        return 1;
     }
+    yaz(stderr, QStringLiteral("Yazıldı: ") +
+                    QDir::toNativeSeparators(Tasarim_Yolu(hedef.absolutePath(), ad)));
     return 0;
 }
 
+// Batch runs tell the user in their own words; what the drivers say on the way
+// (a lost server makes libpq repeat itself for every statement) stays out of it.
+void surucuUyarilariniGizle(QtMsgType tur, const QMessageLogContext &, const QString &metin) {
+    if (tur == QtFatalMsg || tur == QtCriticalMsg)
+        yaz(stderr, metin);
+}
+
 int yazdir(int argc, char **argv, const Komut &k) {
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qInstallMessageHandler(surucuUyarilariniGizle);
     // Labels are painted without windows: no display is needed.
     if (!ekranVar())
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -143,17 +157,31 @@ static void calismaKlasoru() {
     qputenv("XDG_RUNTIME_DIR", klasor.toLocal8Bit());
 }
 
+// A start line of "-" comes from the first line of standard input, so the SQL
+// password never shows in the process list.
+static void satiriGirdidenOku(Komut &k) {
+    if (k.satir != u"-")
+        return;
+    std::string satir;
+    for (int c; (c = std::fgetc(stdin)) != EOF && c != '\n';)
+        satir.push_back(char(c));
+    if (!satir.empty() && satir.back() == '\r')
+        satir.pop_back();
+    k.satir = QString::fromStdString(satir);
+}
+
 int main(int argc, char **argv) {
     calismaKlasoru();
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i)
         argumanlar.append(QString::fromLocal8Bit(argv[i]));
-    const Komut_Sonucu c = Komut_Coz(argumanlar);
+    Komut_Sonucu c = Komut_Coz(argumanlar);
     if (!c.tamam) {
         yaz(stderr, c.hata);
         yaz(stderr, QStringLiteral("Kullanım için: varnel --help"));
         return 2;
     }
+    satiriGirdidenOku(c.komut);
     const Komut &k = c.komut;
     switch (k.tur) {
     case Komut::Tur::Yardim:

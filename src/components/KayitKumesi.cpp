@@ -1,7 +1,6 @@
 #include "KayitKumesi.h"
 
 #include "VeriBaglantisi.h"
-#include "startup/Degiskenler.h"
 
 #include <cmath>
 
@@ -19,6 +18,7 @@ void KayitKumesi::Close() {
 bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit) {
     Close();
     kaynak_ = source;
+    ondalik_ = baglanti.Ondalik_Ayirac;
     kilit_ = kilit;
     hata_ = QSqlError();
     etkilenen_ = 0;
@@ -31,7 +31,9 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     // program reads one set while it runs others, so there the rows are fetched whole.
     q->setForwardOnly(baglanti.Motoru() != VeriBaglantisi::Motor::PostgreSQL);
     q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    if (!q->exec(sql)) {
+    // The item condition reaches SELECTs: prepared, they run one statement only.
+    const bool secim = source.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    if (secim ? !(q->prepare(sql) && q->exec()) : !q->exec(sql)) {
         hata_ = q->lastError();
         return false;
     }
@@ -74,7 +76,7 @@ QVariant KayitKumesi::Value(int i) const {
 
 QVariant KayitKumesi::Value(const QString &ad) const { return Value(FieldIndex(ad)); }
 
-QString Deger_Metni(const QVariant &v) {
+QString Deger_Metni(const QVariant &v, const QString &ondalik) {
     if (v.isNull())
         return QString();
     switch (v.typeId()) {
@@ -84,7 +86,7 @@ QString Deger_Metni(const QVariant &v) {
         if (std::fabs(d) < 1e15 && d == std::trunc(d))
             return QString::number(static_cast<qint64>(d));
         QString s = QString::number(d, 'g', 15);
-        s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+        s.replace(u'.', ondalik);
         return s;
     }
     case QMetaType::QDate:
@@ -99,7 +101,7 @@ QString Deger_Metni(const QVariant &v) {
     }
 }
 
-QString KayitKumesi::Text(const QString &ad) const { return Deger_Metni(Value(ad)); }
+QString KayitKumesi::Text(const QString &ad) const { return Deger_Metni(Value(ad), ondalik_); }
 
 double KayitKumesi::Number(const QString &ad) const { return Value(ad).toDouble(); }
 

@@ -10,9 +10,9 @@
 
 class VeriBaglantisi;
 
-// A field value as the program writes it: numbers with the regional decimal
+// A field value as the program writes it: numbers with the given decimal
 // separator and no grouping, dates as dd.MM.yyyy, NULL as empty text.
-QString Deger_Metni(const QVariant &v);
+QString Deger_Metni(const QVariant &v, const QString &ondalik);
 
 // A forward-only record set over one connection, with the operations the
 // program uses: state, close, open with a source, end of rows, next row and
@@ -29,7 +29,8 @@ public:
 
     // Runs `source` (after the engine's dialect change). A statement that
     // returns rows leaves the set open on its first row; an action statement
-    // leaves it closed. Returns false on failure (see LastError()).
+    // leaves it closed. Returns false on failure (see LastError()). A SELECT is
+    // prepared first, so a text holding a second statement is refused.
     bool Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
 
     const QString &Source() const { return kaynak_; }
@@ -43,7 +44,7 @@ public:
     int FieldIndex(const QString &ad) const;
     QVariant Value(const QString &ad) const;
     QVariant Value(int i) const;
-    QString Text(const QString &ad) const; // see Deger_Metni
+    QString Text(const QString &ad) const; // see Deger_Metni, the connection's separator
     double Number(const QString &ad) const;
     QDateTime Date(const QString &ad) const;
 
@@ -56,6 +57,7 @@ private:
     Durum durum_ = Durum::Kapali;
     Kilit kilit_ = Kilit::SaltOkunur;
     QString kaynak_;
+    QString ondalik_ = QStringLiteral(",");
     QSqlError hata_;
     bool sonda_ = true;
     qint64 etkilenen_ = 0;

@@ -1,11 +1,5 @@
 #include "Rapor.h"
 
-namespace {
-
-constexpr double mm = 1440.0 / 25.4;
-
-} // namespace
-
 RaporKontrolu *RaporBolumu::Ekle(const QString &turAdi) {
     if (turAdi == u"DDActiveReports2.Label")
         return Ekle_<RaporEtiketi>();
@@ -16,39 +10,42 @@ RaporKontrolu *RaporBolumu::Ekle(const QString &turAdi) {
     return nullptr;
 }
 
+namespace {
+
+// The paper-size codes the engine knows and their sizes.
+const QList<QPair<int, QPageSize::PageSizeId>> kagitlar = {
+    {1, QPageSize::Letter},    {3, QPageSize::Tabloid}, {5, QPageSize::Legal},
+    {7, QPageSize::Executive}, {8, QPageSize::A3},      {9, QPageSize::A4},
+    {11, QPageSize::A5},       {12, QPageSize::JisB4},  {13, QPageSize::JisB5},
+    {20, QPageSize::Comm10E},  {27, QPageSize::DLE},    {28, QPageSize::C5E},
+    {34, QPageSize::B5},       {70, QPageSize::A6},
+};
+
+} // namespace
+
+std::optional<QPageSize::PageSizeId> Kagit_Kimligi(int kod) {
+    for (const auto &k : kagitlar)
+        if (k.first == kod)
+            return k.second;
+    return std::nullopt;
+}
+
+int Kagit_Kodu(QPageSize::PageSizeId kimlik) {
+    for (const auto &k : kagitlar)
+        if (k.second == kimlik)
+            return k.first;
+    return 256;
+}
+
 QSizeF Kagit_Boyutu_Twip(int kod) {
-    switch (kod) {
-    case 1: // Letter
-        return {8.5 * 1440, 11 * 1440};
-    case 3: // Tabloid
-        return {11 * 1440, 17 * 1440};
-    case 5: // Legal
-        return {8.5 * 1440, 14 * 1440};
-    case 7: // Executive
-        return {7.25 * 1440, 10.5 * 1440};
-    case 8: // A3
-        return {297 * mm, 420 * mm};
-    case 9: // A4
-        return {210 * mm, 297 * mm};
-    case 11: // A5
-        return {148 * mm, 210 * mm};
-    case 12: // B4 (JIS)
-        return {257 * mm, 364 * mm};
-    case 13: // B5 (JIS)
-        return {182 * mm, 257 * mm};
-    case 20: // Envelope #10
-        return {4.125 * 1440, 9.5 * 1440};
-    case 27: // Envelope DL
-        return {110 * mm, 220 * mm};
-    case 28: // Envelope C5
-        return {162 * mm, 229 * mm};
-    case 34: // Envelope B5
-        return {176 * mm, 250 * mm};
-    case 70: // A6
-        return {105 * mm, 148 * mm};
-    default:
+    const auto kimlik = Kagit_Kimligi(kod);
+    if (!kimlik)
         return {};
-    }
+    // Defined sizes are exact (millimetres or inches), unlike the rounded points.
+    const QPageSize boyut(*kimlik);
+    const QSizeF s = boyut.definitionSize();
+    const double carpan = boyut.definitionUnits() == QPageSize::Inch ? 1440.0 : 1440.0 / 25.4;
+    return s * carpan;
 }
 
 QSizeF RaporYazicisi::Kagit() const {

@@ -2,10 +2,12 @@
 
 #include "RaporKontrolleri.h"
 
+#include <QPageSize>
 #include <QSizeF>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A section of a report: its height, its columns (Detail) and its controls.
@@ -21,6 +23,14 @@ public:
     RaporKontrolu *Ekle(const QString &turAdi);
     template <typename T> T *Ekle_(const QString &ad = QString()) {
         auto k = std::make_unique<T>();
+        k->Name = ad;
+        T *p = k.get();
+        kontroller_.push_back(std::move(k));
+        return p;
+    }
+    // Adds a control made elsewhere (a design element's control).
+    template <typename T> T *Ekle_(T deger, const QString &ad) {
+        auto k = std::make_unique<T>(std::move(deger));
         k->Name = ad;
         T *p = k.get();
         kontroller_.push_back(std::move(k));
@@ -51,6 +61,9 @@ struct RaporYazicisi {
 
 // Twips of a paper-size code (portrait); an empty size for an unknown code.
 QSizeF Kagit_Boyutu_Twip(int kod);
+// The page size of a paper-size code, and back (256, custom, for any other size).
+std::optional<QPageSize::PageSizeId> Kagit_Kimligi(int kod);
+int Kagit_Kodu(QPageSize::PageSizeId kimlik);
 
 // The report engine's report object: three sections, a data control, page and
 // printer settings, and the events the engine raises while it runs.
@@ -68,8 +81,8 @@ public:
         QString ConnectionString;
         QString Source;
     } Data1;
-    // When set, the data control reads through this open connection instead of
-    // opening its own from ConnectionString.
+    // When set, the data control reads through this open connection (and sees its
+    // open transaction) instead of opening its own from ConnectionString.
     class VeriBaglantisi *Veri_Baglantisi = nullptr;
 
     // Selects a printer by name; false when no such printer exists.

@@ -50,3 +50,18 @@ Barkod::Gorunum RaporBarkodu::Gorunum() const {
     g.metin_goster = CaptionPosition != 0;
     return g;
 }
+
+CizimOgesi Cizim_Ogesi(const RaporKontrolu &k, QPointF koken) {
+    CizimOgesi o;
+    o.alan = QRectF(koken.x() + k.Left, koken.y() + k.Top, k.Width, k.Height);
+    if (const auto *e = dynamic_cast<const RaporEtiketi *>(&k)) {
+        o.metin = e->caption;
+        o.yazi = e->Gorunum();
+    } else if (const auto *b = dynamic_cast<const RaporBarkodu *>(&k)) {
+        o.barkod = b->Sembol();
+        o.barkod_gorunum = b->Gorunum();
+    } else if (const auto *m = dynamic_cast<const RaporMetinKutusu *>(&k)) {
+        o.metin = m->Text;
+    }
+    return o;
+}

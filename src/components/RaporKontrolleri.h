@@ -2,6 +2,7 @@
 
 #include "Barkod.h"
 #include "DonukYazi.h"
+#include "RaporSayfasi.h"
 
 #include <QString>
 #include <QVariant>
@@ -75,3 +76,7 @@ public:
     QString OutputFormat;
     QVariant DataValue;
 };
+
+// What a visible control draws, placed at `koken` (twips): the one conversion from
+// controls to drawing items.
+CizimOgesi Cizim_Ogesi(const RaporKontrolu &k, QPointF koken = {});

@@ -2,7 +2,6 @@
 
 #include "Rapor.h"
 #include "VeriBaglantisi.h"
-#include "startup/Degiskenler.h"
 
 #include <cmath>
 
@@ -16,12 +15,8 @@ bool RaporMotoru::Baslat(QString *hata) {
     r_.ActiveReport_ReportStart();
     if (r_.Data1.Source.isEmpty())
         return true; // nothing bound: no bands
-    // The program's own connection serves the report when the texts agree, so the
-    // report sees the rows written in its own transaction.
-    VeriBaglantisi *ortak = r_.Veri_Baglantisi ? r_.Veri_Baglantisi : Degiskenler::Baglanti;
-    if (ortak && ortak->Acik() &&
-        (ortak == r_.Veri_Baglantisi || ortak->ConnectionString() == r_.Data1.ConnectionString)) {
-        baglanti_ = ortak;
+    if (r_.Veri_Baglantisi && r_.Veri_Baglantisi->Acik()) {
+        baglanti_ = r_.Veri_Baglantisi;
     } else {
         ozelBaglanti_ = std::make_unique<VeriBaglantisi>();
         if (!ozelBaglanti_->Open(r_.Data1.ConnectionString)) {
@@ -61,24 +56,9 @@ void RaporMotoru::satiriBagla() {
 }
 
 void RaporMotoru::bolumuCiz(const RaporBolumu &b, QPointF koken, double, RaporSayfasi &s) const {
-    for (int i = 0; i < b.Count(); ++i) {
-        const RaporKontrolu *k = b.Item(i);
-        if (!k->Visible)
-            continue;
-        const QRectF alan(koken.x() + k->Left, koken.y() + k->Top, k->Width, k->Height);
-        CizimOgesi o;
-        o.alan = alan;
-        if (const auto *e = dynamic_cast<const RaporEtiketi *>(k)) {
-            o.metin = e->caption;
-            o.yazi = e->Gorunum();
-        } else if (const auto *bk = dynamic_cast<const RaporBarkodu *>(k)) {
-            o.barkod = bk->Sembol();
-            o.barkod_gorunum = bk->Gorunum();
-        } else if (const auto *m = dynamic_cast<const RaporMetinKutusu *>(k)) {
-            o.metin = m->Text;
-        }
-        s.ogeler.append(std::move(o));
-    }
+    for (int i = 0; i < b.Count(); ++i)
+        if (b.Item(i)->Visible)
+            s.ogeler.append(Cizim_Ogesi(*b.Item(i), koken));
 }
 
 bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s) {

@@ -2,20 +2,45 @@
 
 #include "RaporMotoru.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cstdio>
+
+namespace {
+
+QString yerel(const QString &yol) { return QDir::toNativeSeparators(yol); }
+
+} // namespace
+
+QString Cikti_Yolu_Hatasi(const QString &yol) {
+    const QFileInfo f(yol);
+    if ((f.exists() || f.isSymLink()) && !f.isFile())
+        return QStringLiteral("Çıktı dosyası düzenli bir dosya değil: ") + yerel(yol);
+    return QString();
+}
 
 PdfHedefi::PdfHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
 
-PdfHedefi::~PdfHedefi() = default;
+PdfHedefi::~PdfHedefi() { Vazgec(); }
 
 bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
     if (!yazici_) {
-        yazici_ = std::make_unique<QPdfWriter>(yol_);
+        hata_ = Cikti_Yolu_Hatasi(yol_);
+        dosya_ = std::make_unique<QSaveFile>(yol_);
+        if (!hata_.isEmpty() || !dosya_->open(QIODevice::WriteOnly)) {
+            if (hata_.isEmpty())
+                hata_ = QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
+                            .arg(yerel(yol_), dosya_->errorString());
+            return false;
+        }
+        yazici_ = std::make_unique<QPdfWriter>(dosya_.get());
         yazici_->setResolution(dpi_);
         yazici_->setCreator(QStringLiteral("Varnel"));
         yazici_->setTitle(QFileInfo(yol_).completeBaseName());
@@ -23,13 +48,13 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
         yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
         ressam_ = std::make_unique<QPainter>();
         if (!ressam_->begin(yazici_.get())) {
-            hata_ = QStringLiteral("PDF dosyası yazılamıyor: ") + yol_;
+            hata_ = QStringLiteral("PDF dosyası yazılamıyor: ") + yerel(yol_);
             return false;
         }
     } else {
         yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
         if (!yazici_->newPage()) {
-            hata_ = QStringLiteral("PDF sayfası eklenemedi: ") + yol_;
+            hata_ = QStringLiteral("PDF sayfası eklenemedi: ") + yerel(yol_);
             return false;
         }
     }
@@ -41,18 +66,39 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
 }
 
 bool PdfHedefi::Bitir() {
-    if (ressam_ && ressam_->isActive() && !ressam_->end()) {
-        hata_ = QStringLiteral("PDF dosyası yazılamadı: ") + yol_;
-        return false;
-    }
+    if (!dosya_)
+        return true;
+    // The painter's end writes the PDF's tail; the save file reports any failed
+    // write of the whole run (a full disk) at commit.
+    const bool bitti = !ressam_ || !ressam_->isActive() || ressam_->end();
     ressam_.reset();
     yazici_.reset();
+    // The last buffered bytes go out here: a failure must keep the old file.
+    if (!bitti || !dosya_->flush() || dosya_->error() != QFileDevice::NoError ||
+        !dosya_->commit()) {
+        hata_ = QStringLiteral("PDF dosyası yazılamadı: %1 (disk dolu olabilir)").arg(yerel(yol_));
+        dosya_->cancelWriting();
+        dosya_.reset();
+        return false;
+    }
+    dosya_.reset();
     return true;
 }
 
-void PdfHedefi::Vazgec() { QFile::remove(yol_); }
+void PdfHedefi::Vazgec() {
+    // An uncommitted save file removes its temporary file; the target is untouched.
+    if (ressam_ && ressam_->isActive())
+        ressam_->end();
+    ressam_.reset();
+    yazici_.reset();
+    if (dosya_)
+        dosya_->cancelWriting();
+    dosya_.reset();
+}
 
 PngHedefi::PngHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
+
+PngHedefi::~PngHedefi() { Vazgec(); }
 
 QString PngHedefi::Numarali_Ad(const QString &yol, int no) {
     const QFileInfo f(yol);
@@ -64,6 +110,12 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     const QSize piksel(qMax(1, int(std::lround(s.boyut.width() * dpi_ / 1440.0))),
                        qMax(1, int(std::lround(s.boyut.height() * dpi_ / 1440.0))));
     QImage resim(piksel, QImage::Format_RGB32);
+    if (resim.isNull()) {
+        hata_ = QStringLiteral("PNG sayfası için bellek yetmedi: %1 × %2 piksel")
+                    .arg(piksel.width())
+                    .arg(piksel.height());
+        return false;
+    }
     resim.setDotsPerMeterX(int(std::lround(dpi_ / 0.0254)));
     resim.setDotsPerMeterY(int(std::lround(dpi_ / 0.0254)));
     resim.fill(Qt::white);
@@ -73,53 +125,79 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
         Twip_Olcegi(p, dpi_);
         Sayfa_Ciz(p, s);
     }
-    const QString ad = Numarali_Ad(yol_, s.no);
-    if (!resim.save(ad, "PNG")) {
-        hata_ = QStringLiteral("PNG dosyası yazılamadı: ") + ad;
+    QTemporaryFile gecici(QFileInfo(yol_).absolutePath() + QStringLiteral("/.varnel-XXXXXX.png"));
+    gecici.setAutoRemove(false);
+    if (!gecici.open() || !resim.save(&gecici, "PNG") || !gecici.flush()) {
+        hata_ = QStringLiteral("PNG dosyası yazılamadı: %1 (disk dolu olabilir)")
+                    .arg(yerel(Numarali_Ad(yol_, s.no)));
+        gecici.remove();
         return false;
     }
-    dosyalar_.append(ad);
+    gecici_.append(gecici.fileName());
     return true;
 }
 
 bool PngHedefi::Bitir() {
     // A single page keeps the name the user gave.
-    if (dosyalar_.size() == 1) {
-        QFile::remove(yol_);
-        if (!QFile::rename(dosyalar_[0], yol_)) {
-            hata_ = QStringLiteral("PNG dosyası yazılamadı: ") + yol_;
+    QStringList adlar;
+    for (int i = 0; i < gecici_.size(); ++i)
+        adlar.append(gecici_.size() == 1 ? yol_ : Numarali_Ad(yol_, i + 1));
+    for (const QString &ad : adlar)
+        if (const QString h = Cikti_Yolu_Hatasi(ad); !h.isEmpty()) {
+            hata_ = h;
+            Vazgec();
             return false;
         }
-        dosyalar_[0] = yol_;
-    }
+    // rename(2) replaces an old file at once; QFile::rename would not replace it.
+    for (int i = 0; i < gecici_.size(); ++i)
+        if (std::rename(QFile::encodeName(gecici_[i]).constData(),
+                        QFile::encodeName(adlar[i]).constData()) != 0) {
+            hata_ = QStringLiteral("PNG dosyası yazılamadı: ") + yerel(adlar[i]);
+            gecici_ = gecici_.mid(i);
+            Vazgec();
+            return false;
+        }
+    gecici_.clear();
+    dosyalar_ = adlar;
     return true;
 }
 
 void PngHedefi::Vazgec() {
-    for (const QString &f : dosyalar_)
+    for (const QString &f : gecici_)
         QFile::remove(f);
-    dosyalar_.clear();
+    gecici_.clear();
+}
+
+int Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,
+                     const std::function<bool(int)> &ilerleme, QString *hata,
+                     const std::function<bool()> &saglam) {
+    RaporSayfasi sayfa;
+    int n = 0;
+    bool tamam = true, iptal = false;
+    while (tamam && !iptal && sonraki(sayfa)) {
+        tamam = hedef.Sayfa(sayfa);
+        ++n;
+        iptal = ilerleme && !ilerleme(n);
+    }
+    const bool saglamMi = !saglam || saglam();
+    if (tamam && !iptal && saglamMi && hedef.Bitir())
+        return n;
+    if (hata)
+        *hata = iptal || !saglamMi ? QString() : hedef.Hata();
+    hedef.Vazgec();
+    return -1;
 }
 
 int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
-               const std::function<bool(int, qint64)> &ilerleme, QString *hata) {
-    RaporSayfasi sayfa;
-    int n = 0;
-    while (motor.Sonraki_Sayfa(sayfa)) {
-        if (!hedef.Sayfa(sayfa)) {
-            if (hata)
-                *hata = hedef.Hata();
-            hedef.Bitir();
-            return -1;
-        }
-        ++n;
-        if (ilerleme && !ilerleme(n, motor.Bant_Sayisi()))
-            break;
-    }
-    if (!hedef.Bitir()) {
-        if (hata)
-            *hata = hedef.Hata();
-        return -1;
-    }
-    return n;
+               const std::function<bool(int, qint64)> &ilerleme, QString *hata,
+               const std::function<bool()> &saglam) {
+    const auto sonraki = [&motor](RaporSayfasi &s) {
+        if (motor.Sonraki_Sayfa(s))
+            return true;
+        motor.Bitir();
+        return false;
+    };
+    return Sayfalari_Gonder(
+        sonraki, hedef, [&](int n) { return !ilerleme || ilerleme(n, motor.Bant_Sayisi()); }, hata,
+        saglam);
 }

@@ -3,11 +3,13 @@
 #include "RaporSayfasi.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
 class QPdfWriter;
 class QPainter;
+class QSaveFile;
 class RaporMotoru;
 
 // Where laid-out pages go: a PDF file, PNG files, a printer or the viewer. Every
@@ -16,8 +18,9 @@ class SayfaHedefi {
 public:
     virtual ~SayfaHedefi() = default;
     virtual bool Sayfa(const RaporSayfasi &sayfa) = 0;
+    // Makes the output final; false when any part of it could not be written.
     virtual bool Bitir() { return true; }
-    // Removes what a failed or cancelled run wrote (after Bitir).
+    // Drops what a failed or cancelled run wrote; files that were there stay.
     virtual void Vazgec() {}
     QString Hata() const { return hata_; }
 
@@ -25,7 +28,12 @@ protected:
     QString hata_;
 };
 
-// One PDF: text stays text, fonts embedded.
+// Why an output path cannot be written over (it exists and is no regular file),
+// or an empty text.
+QString Cikti_Yolu_Hatasi(const QString &yol);
+
+// One PDF: text stays text, fonts embedded. Written beside the target and moved
+// into place only when the last page is on disk.
 class PdfHedefi : public SayfaHedefi {
 public:
     explicit PdfHedefi(const QString &yol, int dpi = 1200);
@@ -37,15 +45,18 @@ public:
 private:
     QString yol_;
     int dpi_;
+    std::unique_ptr<QSaveFile> dosya_;
     std::unique_ptr<QPdfWriter> yazici_;
     std::unique_ptr<QPainter> ressam_;
 };
 
 // PNG pages on white paper. One page is written to the given name; more pages
 // get the page number before the extension (etiket-0001.png, etiket-0002.png, ...).
+// Pages go to temporary files that take their names only when the run ends well.
 class PngHedefi : public SayfaHedefi {
 public:
     PngHedefi(const QString &yol, int dpi);
+    ~PngHedefi() override;
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
     void Vazgec() override;
@@ -55,11 +66,22 @@ public:
 private:
     QString yol_;
     int dpi_;
-    QStringList dosyalar_;
+    QStringList gecici_;   // written pages, not yet in place
+    QStringList dosyalar_; // final names, once in place
 };
 
-// Runs the report into the target page by page. `ilerleme` is told the pages and
-// bands done so far; it returns false to cancel. Returns the number of pages, or
-// -1 on failure (with the reason in `hata`).
+// The one road from pages to a target: asks `sonraki` for pages until it has none,
+// hands each to the target, tells `ilerleme` the pages done (false cancels), asks
+// `saglam` whether the run that made them ended well, then makes the output final.
+// Returns the number of pages, or -1 with the target's reason in `hata` (empty when
+// cancelled or not sound); the target has then dropped what it wrote.
+int Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,
+                     const std::function<bool(int)> &ilerleme = {}, QString *hata = nullptr,
+                     const std::function<bool()> &saglam = {});
+
+// Runs the report into the target page by page (Sayfalari_Gonder over the engine);
+// `ilerleme` also gets the bands done so far. Report end runs before the output is
+// made final, and `saglam` is asked after it.
 int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
-               const std::function<bool(int, qint64)> &ilerleme = {}, QString *hata = nullptr);
+               const std::function<bool(int, qint64)> &ilerleme = {}, QString *hata = nullptr,
+               const std::function<bool()> &saglam = {});

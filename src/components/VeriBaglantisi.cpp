@@ -216,6 +216,7 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
         hata_ = Gizle(db.lastError().text());
         return false;
     }
+    Koptu = false;
     if (ayar_.motor == Motor::SQLite) {
         // A file that is not a database opens fine and fails on first use.
         QSqlQuery q(db);
@@ -224,6 +225,10 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
             db.close();
             return false;
         }
+        // Write-ahead logging: readers of the stock database never wait for a
+        // print run, and a second run waits for the run lock, not at connect. A
+        // database that cannot switch (read-only folder) keeps its journal.
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     }
     return true;
 }

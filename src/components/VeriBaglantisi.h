@@ -24,6 +24,9 @@ public:
 
     static constexpr int Baglanti_Zaman_Asimi = 5; // seconds
 
+    // The decimal separator of number texts read over this connection.
+    QString Ondalik_Ayirac = QStringLiteral(",");
+
     VeriBaglantisi();
     ~VeriBaglantisi();
     VeriBaglantisi(const VeriBaglantisi &) = delete;
@@ -47,6 +50,10 @@ public:
     // The one place for engine dialects: makes the statement mean on this
     // engine what it means on SQL Server.
     QString Lehce(const QString &sql) const;
+
+    // Set after a statement failed because the server went away: the helpers
+    // then report once and the run stops instead of failing statement by statement.
+    bool Koptu = false;
 
     // Removes the password from any text about this connection.
     QString Gizle(const QString &metin) const;

@@ -70,16 +70,6 @@ std::optional<double> sayiOku(const QString &s) {
     return d;
 }
 
-template <typename T> std::optional<T> tamsayiOku(const QString &s) {
-    const auto d = sayiOku(s);
-    if (!d)
-        return std::nullopt;
-    const double r = std::nearbyint(*d);
-    if (r < std::numeric_limits<T>::min() || r > std::numeric_limits<T>::max())
-        return std::nullopt;
-    return static_cast<T>(r);
-}
-
 std::optional<float> tekOku(const QString &s) {
     const auto d = sayiOku(s);
     if (!d || std::fabs(*d) > std::numeric_limits<float>::max())
@@ -128,6 +118,16 @@ public:
         return satirlar_[konum_++];
     }
     void basaDon() { konum_ = 0; }
+    // Whether any line is one of the file's section markers.
+    bool isaretVar() const {
+        static const QStringList isaretler = {
+            QStringLiteral("Tip_"),        QStringLiteral("Barkod_"),
+            QStringLiteral("Nesneler_"),   QStringLiteral("Detaylar_"),
+            QStringLiteral("Sol_Bosluk_"), QStringLiteral("Kagit_Boyutu_"),
+            QStringLiteral("<end>")};
+        return std::any_of(satirlar_.begin(), satirlar_.end(),
+                           [](const QString &s) { return isaretler.contains(s); });
+    }
     int satirNo() const { return konum_; } // number of the line read last
 
     [[noreturn]] void hata(const QString &neden) const { throw Hata{{konum_, neden}}; }
@@ -156,7 +156,7 @@ public:
         return parcalar_[n - 1];
     }
     template <typename T> T tamsayi(int n) const {
-        return o_.gerekli(tamsayiOku<T>(metin(n)),
+        return o_.gerekli(Tamsayi_Oku<T>(metin(n)),
                           QStringLiteral("%1. alan tam sayı değil: \"%2\"").arg(n).arg(metin(n)));
     }
     float tek(int n) const {
@@ -238,10 +238,15 @@ void detayCoz(const QString &satir, DetayKaydi &d) {
 
 template <typename Kayit, typename Cozucu> QList<Kayit> listeOku(Okuyucu &o, Cozucu coz) {
     const QString sayiSatiri = o.oku();
-    const qint32 sayi = o.gerekli(tamsayiOku<qint32>(sayiSatiri),
+    const qint32 sayi = o.gerekli(Tamsayi_Oku<qint32>(sayiSatiri),
                                   QStringLiteral("sayı bekleniyordu: \"%1\"").arg(sayiSatiri));
     if (sayi < 0)
         o.hata(QStringLiteral("sayı eksi olamaz: %1").arg(sayi));
+    // A page of that many objects would take gigabytes to draw.
+    if (sayi > En_Cok_Nesne)
+        o.hata(QStringLiteral("tasarımda en çok %1 nesne olabilir, dosyada %2 var")
+                   .arg(En_Cok_Nesne)
+                   .arg(sayi));
     QList<Kayit> liste;
     liste.reserve(qMin(sayi, 100000) + 1);
     liste.append(Kayit());
@@ -259,7 +264,7 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         o.basaDon(); // no printer block: the file begins with "Barkod_"
     } else {
         const QString tip = o.oku();
-        b.Tip = o.gerekli(tamsayiOku<quint8>(tip),
+        b.Tip = o.gerekli(Tamsayi_Oku<quint8>(tip),
                           QStringLiteral("yazıcı türü okunamadı: \"%1\"").arg(tip));
         if (b.Tip == 1) {
             for (float *deger :
@@ -284,7 +289,7 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         QString v = o.oku();
         v.remove(u' ');
         hedef =
-            o.gerekli(tamsayiOku<qint32>(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
+            o.gerekli(Tamsayi_Oku<qint32>(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
     };
     bosluk("Sol_Bosluk_", b.Sol_Bosluk);
     bosluk("Sag_Bosluk_", b.Sag_Bosluk);
@@ -392,6 +397,8 @@ QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
 std::optional<Okuma_Hatasi> Tasarim_Coz(const QByteArray &bayt, TasarimBelgesi &belge) {
     TasarimBelgesi yeni = belge;
     Okuyucu o(bayt);
+    if (!o.isaretVar())
+        return Okuma_Hatasi{0, Gecersiz_Tasarim};
     try {
         cozIcerik(o, yeni);
     } catch (const Hata &h) {
@@ -423,13 +430,24 @@ std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad) {
 
 std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &belge) {
     QFile f(yol);
-    if (!f.exists())
+    const QFileInfo bilgi(yol);
+    if (!bilgi.exists())
         return QStringLiteral("Tasarım dosyası bulunamadı: %1").arg(QDir::toNativeSeparators(yol));
+    // A pipe would hang the read and a device never end it.
+    if (!bilgi.isFile())
+        return QStringLiteral("Tasarım dosyası düzenli bir dosya değil: %1")
+            .arg(QDir::toNativeSeparators(yol));
+    if (bilgi.size() > En_Buyuk_Tasarim_Dosyasi)
+        return QStringLiteral("Tasarım dosyası çok büyük (en çok %1 MB): %2")
+            .arg(En_Buyuk_Tasarim_Dosyasi / (1024 * 1024))
+            .arg(QDir::toNativeSeparators(yol));
     if (!f.open(QIODevice::ReadOnly))
         return QStringLiteral("Tasarım dosyası açılamadı: %1 (%2)")
             .arg(QDir::toNativeSeparators(yol), f.errorString());
-    const QByteArray bayt = f.readAll();
-    if (const auto h = Tasarim_Coz(bayt, belge))
+    const QByteArray bayt = f.read(En_Buyuk_Tasarim_Dosyasi + 1);
+    if (const auto h = Tasarim_Coz(bayt, belge); h && h->satir == 0)
+        return QStringLiteral("%1 %2").arg(QDir::toNativeSeparators(yol), h->neden);
+    else if (h)
         return QStringLiteral("Tasarım dosyası okunamadı: %1, satır %2: %3")
             .arg(QDir::toNativeSeparators(yol))
             .arg(h->satir)
@@ -445,13 +463,22 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
         return QStringLiteral("Tasarım klasörü bulunamadı: %1")
             .arg(QDir::toNativeSeparators(klasor));
     const QString yol = Tasarim_Yolu(klasor, ad);
+    // The save file would replace whatever the name leads to, a device node too.
+    const QFileInfo hedef(yol);
+    if ((hedef.exists() || hedef.isSymLink()) && !hedef.isFile())
+        return QStringLiteral("Tasarım kaydedilemedi: %1 düzenli bir dosya değil.")
+            .arg(QDir::toNativeSeparators(yol));
     QSaveFile f(yol);
-    if (!f.open(QIODevice::WriteOnly))
-        return QStringLiteral("Tasarım kaydedilemedi: %1 (%2)")
-            .arg(QDir::toNativeSeparators(yol), f.errorString());
+    // Unbuffered: a short write (a full disk) shows here; a buffered one failing at
+    // commit's flush would still replace the design with a cut file.
     const QByteArray bayt = Tasarim_Metni(belge);
-    if (f.write(bayt) != bayt.size() || !f.commit())
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return QStringLiteral("Tasarım kaydedilemedi: %1 (%2)")
             .arg(QDir::toNativeSeparators(yol), f.errorString());
+    if (f.write(bayt) != bayt.size() || f.error() != QFileDevice::NoError || !f.commit()) {
+        f.cancelWriting();
+        return QStringLiteral("Tasarım kaydedilemedi: %1 (dosya yazılamadı; disk dolu olabilir)")
+            .arg(QDir::toNativeSeparators(yol));
+    }
     return std::nullopt;
 }

@@ -8,6 +8,12 @@
 
 // The design file: Windows-1254 text, CRLF lines, markers in a fixed order.
 
+// Limits that keep a hostile file from taking the machine: its size, and the
+// objects of each list.
+inline constexpr qint64 En_Buyuk_Tasarim_Dosyasi = 10 * 1024 * 1024;
+inline constexpr qint32 En_Cok_Nesne = 10000;
+inline const QString Gecersiz_Tasarim = QStringLiteral("geçerli bir tasarım dosyası değil.");
+
 // The bytes of the design file for a document.
 QByteArray Tasarim_Metni(const TasarimBelgesi &belge);
 
@@ -17,7 +23,8 @@ struct Okuma_Hatasi {
 };
 
 // Reads design-file bytes over `belge`. Sections whose marker is missing keep the
-// values `belge` had. On a hard error `belge` is left exactly as it was.
+// values `belge` had; bytes with no marker at all are no design (line 0). On a hard
+// error `belge` is left exactly as it was.
 std::optional<Okuma_Hatasi> Tasarim_Coz(const QByteArray &bayt, TasarimBelgesi &belge);
 
 // Full path of a design: folder + name + ".ftr".

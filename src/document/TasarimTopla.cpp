@@ -1,5 +1,6 @@
 #include "TasarimTopla.h"
 
+#include "TasarimDegiskenleri.h"
 #include "TasarimDosyasi.h"
 #include "components/MesajKutusu.h"
 #include "startup/Birimler.h"
@@ -17,7 +18,7 @@ bool sayilir(const TasarimYuzeyi::Kontrol &k) {
 
 } // namespace
 
-void Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutusu &kutu) {
+bool Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutusu &kutu) {
     const QList<TasarimYuzeyi::Kontrol> kontroller = yuzey.Kontroller();
     const QList<TasarimYuzeyi::Barkod> barkodlar = yuzey.Barkodlar();
     qsizetype nesneSayisi = 0, barkodSayisi = 0;
@@ -28,8 +29,7 @@ void Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutus
     if (nesneSayisi == 0 && barkodSayisi == 0) {
         kutu.MsgBox(Bos_Tasarim_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Bilgi,
                     Degiskenler::Program_Basligi);
-        Degiskenler::Kayit_Iptal = true;
-        return;
+        return false;
     }
 
     belge.Barkodlar = {BarkodKaydi()};
@@ -60,6 +60,7 @@ void Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutus
     belge.Alt_Bosluk = Yuvarla_Cift(s.alt);
     belge.Yazici_Durum = QString::number(s.yonlendirme);
     belge.Kagit_Boyutu = s.kagit;
+    return true;
 }
 
 bool Tasarim_Yaz(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {
@@ -70,8 +71,7 @@ bool Tasarim_Yaz(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {
                     Degiskenler::Program_Basligi);
         return false;
     }
-    Degiskenler::Kayit_Iptal = false;
-    Tasarim_Topla(yuzey, Degiskenler::Belge, kutu);
+    Degiskenler::Kayit_Iptal = !Tasarim_Topla(yuzey, Degiskenler::Belge, kutu);
     if (Degiskenler::Kayit_Iptal)
         return false;
     if (const auto h = Tasarim_Dosyasi_Yaz(Degiskenler::Tasarim_Klasoru, Degiskenler::Tasarim_Adi,

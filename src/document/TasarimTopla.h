@@ -42,8 +42,8 @@ public:
 inline const QString Bos_Tasarim_Mesaji = QStringLiteral("Tasarımı boş olarak kaydedemezsiniz.");
 
 // Rebuilds the lists and page settings of `belge` from the surface. An empty
-// design shows a message, sets Kayit_Iptal and leaves `belge` as it was.
-void Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutusu &kutu);
+// design shows a message, returns false and leaves `belge` as it was.
+bool Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutusu &kutu);
 
 // Gathers and writes the current design (Tasarim_Adi in the design folder).
 // Returns true when the file was written.

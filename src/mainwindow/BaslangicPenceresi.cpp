@@ -1,6 +1,7 @@
 #include "BaslangicPenceresi.h"
 
 #include "components/VeriBaglantisi.h"
+#include "document/TasarimDegiskenleri.h"
 #include "startup/Degiskenler.h"
 
 #include <QDir>

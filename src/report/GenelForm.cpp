@@ -2,6 +2,7 @@
 
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
+#include "document/TasarimDegiskenleri.h"
 #include "startup/Baslangic.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
@@ -27,6 +28,9 @@ double sayi(const QString &metin) {
     return Sayi_Oku(metin.trimmed(), d) ? d : 0;
 }
 
+// The stock card's barcode type (Ana_Birim_Barkod_Tipi) to the engine's barcode
+// style: 0 none, 1 EAN-13 (18), 2 EAN-8 (17), 3 Code 39 (6), 4 Code 93 (12),
+// 5 Code 128 (8), 6 UPC-A (19); any other type keeps the control's style.
 int motorStili(const QString &tipMetni, int simdiki) {
     switch (int(std::lround(sayi(tipMetni)))) {
     case 0:
@@ -56,7 +60,8 @@ int ondalikSayisi(const QString &bicim) {
 
 } // namespace
 
-GenelForm::GenelForm(MesajKutusu &kutu) : kutu_(kutu) {
+GenelForm::GenelForm(MesajKutusu &kutu, VeriBaglantisi &baglanti, const TasarimBelgesi &belge)
+    : kutu_(kutu), baglanti_(baglanti), belge_(belge) {
     PageHeader.Visible = false;
     PageFooter.Visible = false;
 }
@@ -72,9 +77,7 @@ void GenelForm::ActiveReport_Initialize() {
 }
 
 bool GenelForm::kilitAl() {
-    VeriBaglantisi *b = Degiskenler::Baglanti;
-    if (!b)
-        return false;
+    VeriBaglantisi *b = &baglanti_;
     QSqlQuery q(b->Veritabani());
     switch (b->Motoru()) {
     case VeriBaglantisi::Motor::SQLite:
@@ -116,25 +119,60 @@ bool GenelForm::kilitAl() {
 }
 
 void GenelForm::kilidiBirak() {
-    VeriBaglantisi *b = Degiskenler::Baglanti;
-    if (!kilitli_ || !b)
+    VeriBaglantisi *b = &baglanti_;
+    if (!kilitli_)
         return;
     kilitli_ = false;
     QSqlQuery q(b->Veritabani());
+    bool tamam = true;
     switch (b->Motoru()) {
     case VeriBaglantisi::Motor::SQLite:
-        q.exec(QStringLiteral("COMMIT"));
+        tamam = q.exec(QStringLiteral("COMMIT"));
         break;
     case VeriBaglantisi::Motor::PostgreSQL:
-        b->Veritabani().commit();
+        tamam = b->Veritabani().commit();
         q.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(pgKilidi));
         break;
     case VeriBaglantisi::Motor::SQLServer:
-        b->Veritabani().commit();
+        tamam = b->Veritabani().commit();
         q.exec(QStringLiteral("EXEC sp_releaseapplock @Resource='%1', @LockOwner='Session'")
                    .arg(kilitAdi));
         break;
     }
+    if (!tamam && hata_.isEmpty())
+        hata_ = QStringLiteral("Basım sonu veritabanına yazılamadı; iş tablosu boşaltılamadı.");
+}
+
+// Empty positions first, then every selected item's labels, in one transaction.
+bool GenelForm::isTablosunuDoldur() {
+    using namespace Degiskenler;
+    if (!Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
+        return false;
+    if (!Sorgu_Oku(kutu_, Rapor_Kaydi,
+                   QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + Stok_Sarti) ||
+        Rapor_Kaydi.State() != KayitKumesi::Durum::Acik) {
+        hata_ = QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
+        return false;
+    }
+    bool tamam = Sorgu_Ac(kutu_, ortak_, QStringLiteral("SELECT * FROM BARKODID"));
+    for (int i = 1; tamam && i <= Baslangic_Etiketi - 1; ++i)
+        tamam = Sorgu_Ac(kutu_, ortak_, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (0)"));
+    for (; tamam && !Rapor_Kaydi.EOF_(); Rapor_Kaydi.MoveNext()) {
+        const QString id = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
+        for (int i = 1; tamam && i <= Etiket_Adedi; ++i)
+            tamam = Sorgu_Ac(kutu_, ortak_,
+                             QStringLiteral("INSERT INTO BARKODID (ID) VALUES ('") + id +
+                                 QStringLiteral("')"));
+    }
+    Rapor_Kaydi.Close();
+    return tamam;
+}
+
+void GenelForm::durdur() {
+    if (baglanti_.Koptu)
+        hata_ = QStringLiteral("Veritabanı bağlantısı koptu; basım durduruldu.");
+    else if (hata_.isEmpty())
+        hata_ = QStringLiteral("İş tablosu hazırlanamadı; basım yapılmadı.");
 }
 
 void GenelForm::ActiveReport_ReportStart() {
@@ -144,34 +182,15 @@ void GenelForm::ActiveReport_ReportStart() {
     fiyatStok_.clear();
     fiyatKaydi_.Close();
     fiyatAcik_ = false;
+    Data1.Source.clear();
     if (!kilitAl()) {
         hata_ = QStringLiteral("Başka bir basım bu veritabanını kullanıyor; %1 saniye beklendi, "
                                "basım yapılmadı.")
                     .arg(Kilit_Bekleme);
         return;
     }
-    VeriBaglantisi *b = Baglanti;
-    // The run's transaction (taken with the lock) holds every insert: one disk sync.
-
-    Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID"));
-    Sorgu_Oku(kutu_, Rapor_Kaydi,
-              QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + Stok_Sarti);
-    if (Rapor_Kaydi.State() != KayitKumesi::Durum::Acik) {
-        hata_ = QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
-        return;
-    }
-    Sorgu_Ac(kutu_, ortak_, QStringLiteral("SELECT * FROM BARKODID"));
-    if (Baslangic_Etiketi != 1)
-        for (int i = 1; i <= Baslangic_Etiketi - 1; ++i)
-            Sorgu_Ac(kutu_, ortak_, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (0)"));
-    for (; !Rapor_Kaydi.EOF_(); Rapor_Kaydi.MoveNext()) {
-        const QString id = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
-        for (int i = 1; i <= Etiket_Adedi; ++i)
-            Sorgu_Ac(kutu_, ortak_,
-                     QStringLiteral("INSERT INTO BARKODID (ID) VALUES ('") + id +
-                         QStringLiteral("')"));
-    }
-    Rapor_Kaydi.Close();
+    if (!isTablosunuDoldur())
+        return durdur();
 
     const QString sorgu =
         QStringLiteral("SELECT BARKODID.ID as Bas,STOKKART.* "
@@ -191,11 +210,17 @@ void GenelForm::ActiveReport_ReportStart() {
         Stok_Sarti + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
     Data1.ConnectionString = Komut_Satiri_Baglanti_Metni(Sql_Kullanici.toString(), Sql_Sifre,
                                                          Veritabani_Adi, Sunucu_Adi);
-    Data1.Source = sorgu;
-    Veri_Baglantisi = b; // the report reads the rows written in this run's transaction
-    Sorgu_Oku(kutu_, Rapor_Kaydi, sorgu);
+    Veri_Baglantisi = &baglanti_; // the report reads the rows written in this run's transaction
+    if (!Sorgu_Oku(kutu_, Rapor_Kaydi, sorgu))
+        return durdur();
     Bolum_Duzenle();
     Duzenle();
+    // A field the query lacks would print as empty on every label: stop instead.
+    hata_ = alanYoklamasi();
+    if (hata_.isEmpty())
+        Data1.Source = sorgu;
+    else
+        Rapor_Kaydi.Close();
 }
 
 void GenelForm::ActiveReport_ReportEnd() {
@@ -205,191 +230,34 @@ void GenelForm::ActiveReport_ReportEnd() {
     // Without the lock the rows belong to another run: leave them alone.
     if (!kilitli_)
         return;
-    Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID"));
+    if (!Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
+        durdur();
     kilidiBirak();
 }
 
-void GenelForm::Bolum_Duzenle() {
-    const TasarimBelgesi &d = Degiskenler::Belge;
-    PageSettings.LeftMargin = d.Sol_Bosluk;
-    PageSettings.RightMargin = d.Sag_Bosluk;
-    PageSettings.TopMargin = d.Ust_Bosluk;
-    PageSettings.BottomMargin = d.Alt_Bosluk;
-    Printer.Orientation = Yuvarla_Cift(sayi(d.Yazici_Durum));
-    Printer.PaperSize = Yuvarla_Cift(d.Kagit_Boyutu);
-    // A paper the engine does not know (a barcode printer's label stock) is as big
-    // as the label area.
-    const DetayKaydi alan = d.Detaylar.value(1);
-    if (alan.Width > 0 && alan.Height > 0)
-        Printer.OzelKagit = QSizeF(alan.Width, alan.Height);
-    PrintWidth = float(Printer.PaperWidth()) - float(PageSettings.LeftMargin) -
-                 float(PageSettings.RightMargin);
-    Detail.Height = float(Printer.PaperHeight()) - float(PageSettings.TopMargin) -
-                    float(PageSettings.BottomMargin);
-    Detail.ColumnCount = 1;
-    Detail.ColumnSpacing = 0;
-    if (d.Tip == 1) {
-        Detail.Height = Mm_Twip(double(d.Etiket_Dikey) + double(d.Etiket_Boy));
-        const qint32 adim = Mm_Twip(double(d.Etiket_Yatay) + double(d.Etiket_Genislik));
-        const double sutun = adim > 0 ? double(PrintWidth) / adim : 1;
-        Detail.ColumnCount = qint16(qBound(1, Yuvarla_Cift(sutun), 32767));
-        Detail.ColumnSpacing = Mm_Twip(double(d.Etiket_Yatay));
+// Prices are read once per run: one cursor over the prices of every item in the
+// work table, in item order, walked in step with the labels (items come in
+// ascending id), so an item's prices serve all its copies and memory stays flat.
+void GenelForm::fiyatlariOku(const QString &stok) {
+    fiyatStok_ = stok;
+    fiyatlar_.clear();
+    if (!fiyatAcik_) {
+        fiyatAcik_ = true;
+        Sorgu_Oku(kutu_, fiyatKaydi_,
+                  QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
+                                 "STOKFIYAT.Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
+                                 "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
+                                 "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No"));
     }
-    PageHeader.Visible = false;
-    PageFooter.Visible = false;
-}
-
-void GenelForm::Duzenle() {
-    TasarimBelgesi &d = Degiskenler::Belge;
-    // Pass 1: parameters, asked once per name.
-    for (qsizetype i = 0; i < d.Nesneler.size(); ++i) {
-        NesneKaydi &n = d.Nesneler[i];
-        if (!n.Tag.startsWith(QLatin1String("PR_")))
-            continue;
-        const QString ad = n.Tag.mid(3);
-        bool bulundu = false;
-        for (qsizetype j = 0; j < i && !bulundu; ++j)
-            if (d.Nesneler[j].Tag.startsWith(QLatin1String("PR_")) &&
-                d.Nesneler[j].Tag.mid(3) == ad) {
-                n.Caption = d.Nesneler[j].Caption;
-                bulundu = true;
-            }
-        if (!bulundu)
-            n.Caption = kutu_
-                            .InputBox(ad + QStringLiteral(
-                                               " Parametresinin Basım İçinOlan Değerini Giriniz"),
-                                      QString(), QString())
-                            .value_or(QString());
-    }
-
-    Detail.Temizle();
-    yaziylalar_.clear();
-    const auto metinKutusu = [this](const char *ad, const char *alan) {
-        auto *k = Detail.Ekle_<RaporMetinKutusu>(QString::fromLatin1(ad));
-        k->DataField = QString::fromLatin1(alan);
-        k->Visible = false;
-        return k;
+    const double hedef = sayi(stok);
+    const auto acik = [this] {
+        return fiyatKaydi_.State() == KayitKumesi::Durum::Acik && !fiyatKaydi_.EOF_();
     };
-    txtAna_Birim_Barkod_Tipi = metinKutusu("txtAna_Birim_Barkod_Tipi", "Ana_Birim_Barkod_Tipi");
-    txtAna_Birim_Barkod = metinKutusu("txtAna_Birim_Barkod", "Ana_Birim_Barkod");
-    txtBas = metinKutusu("txtBas", "Bas");
-
-    // Pass 2: barcodes, each with its caption strip.
-    Barkod_Kontrolleri = {nullptr};
-    Barkod_Yazilari = {nullptr};
-    constexpr double serit = 190; // Yazi_Seridi
-    for (qsizetype i = 1; i < d.Barkodlar.size(); ++i) {
-        const BarkodKaydi &k = d.Barkodlar[i];
-        auto *b =
-            static_cast<RaporBarkodu *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Barcode")));
-        b->CaptionPosition = 0;
-        b->Direction = (k.Orientation == 900 || k.Orientation == 2700) ? 2 : 0;
-        b->Alignment = 2;
-        b->BarWidth = 0;
-        b->setStyle(18);
-        const double L = Mm_Twip(double(k.Left)), T = Mm_Twip(double(k.Top));
-        const double W = Mm_Twip(double(k.Width)), H = Mm_Twip(double(k.Height));
-        b->Left = L, b->Top = T, b->Height = H, b->Width = W;
-        b->BackColor = k.BackColor;
-        b->ForeColor = k.ForeColor;
-        Barkod_Kontrolleri.append(b);
-
-        auto *y =
-            static_cast<RaporEtiketi *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Label")));
-        y->Font.Name = k.FontName;
-        y->Font.Size = k.FontSize;
-        y->Font.Bold = k.FontBold;
-        y->Font.Italic = k.FontItalic;
-        y->Font.Underline = k.FontUnderline;
-        y->Font.Strikethrough = k.FontStrikethru;
-        y->ForeColor = k.ForeColor;
-        y->BackColor = k.BackColor;
-        switch (k.Orientation) {
-        case 900:
-            y->Angle = 2700, y->Left = L, y->Top = T, y->Width = serit, y->Height = H;
-            y->Alignment = 0, y->VerticalAlignment = 1;
-            b->Width = W - serit, b->Left = L + serit;
-            break;
-        case 1800:
-            y->Angle = 1800, y->Left = L, y->Top = T, y->Width = W, y->Height = serit;
-            y->Alignment = 2, y->VerticalAlignment = 2;
-            b->Height = H - serit, b->Top = T + serit;
-            break;
-        case 2700:
-            y->Angle = 900, y->Left = L + W - serit, y->Top = T, y->Width = serit, y->Height = H;
-            y->Alignment = 1, y->VerticalAlignment = 1;
-            b->Width = W - serit;
-            break;
-        default:
-            y->Angle = 0, y->Left = L, y->Top = T + H - serit, y->Width = W, y->Height = serit;
-            y->Alignment = 2, y->VerticalAlignment = 0;
-            b->Height = H - serit;
-            break;
-        }
-        Barkod_Yazilari.append(y);
-    }
-    // Pass 3: one control per element of the label area.
-    for (qsizetype i = 1; i < d.Nesneler.size(); ++i) {
-        const NesneKaydi &n = d.Nesneler[i];
-        const QString tur = n.Tur.trimmed();
-        if (n.Bolum_No != 0 || (tur != u"E" && tur != u"A" && tur != u"D" && tur != u"Y"))
-            continue;
-        auto *e =
-            static_cast<RaporEtiketi *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Label")));
-        if (tur == u"E") {
-            e->caption = n.Caption;
-        } else if (tur == u"A" && n.Caption == u"Yazıyla") {
-            e->caption = tutarYazisi();
-            yaziylalar_.append(e);
-        } else if (tur == u"A" && n.Tag.startsWith(QLatin1String("F_"))) {
-            e->Tag = n.Caption + u';' + n.Tag.mid(2);
-        } else if (tur == u"A" && n.Tag.startsWith(QLatin1String("O_"))) {
-            const QString kod = n.Tag.mid(2).trimmed();
-            if (kod == u"Firma_Kod")
-                e->caption = Degiskenler::Veritabani_Adi;
-            else if (kod == u"Firma_Ad")
-                e->caption = Degiskenler::Firma_Unvani;
-            else if (kod == u"Tarih")
-                e->caption = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-            else if (kod == u"Saat")
-                e->caption = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-            else
-                e->Tag = u';' + n.Tag;
-        } else if (tur == u"A") {
-            e->Tag = n.Caption;
-        }
-        e->MultiLine = true;
-        e->Angle = n.Escapement * 10;
-        e->Left = Mm_Twip(double(n.Left));
-        e->Top = Mm_Twip(double(n.Top));
-        e->Height = Mm_Twip(double(n.Height));
-        e->Width = Mm_Twip(double(n.Width));
-        e->Font.Name = n.FontName;
-        e->Font.Size = n.FontSize;
-        e->Font.Bold = n.FontBold;
-        e->Font.Italic = n.FontItalic;
-        e->ForeColor = n.ForeColor;
-        e->Font.Underline = n.FontUnderline;
-        e->Font.Strikethrough = n.FontStrikethru;
-        e->Font.Charset = 162;
-        e->BackStyle = 1;
-        e->BackColor = n.BackColor;
-        e->Alignment = n.Alignment;
-    }
-}
-
-QString GenelForm::tutarYazisi() const {
-    const QString &s = Rapor_Tutari;
-    const qsizetype k = s.indexOf(u',');
-    if (k < 0)
-        return Yaziya_Cevir(s) + QStringLiteral("YTL");
-    QString w = s.left(k), f = s.mid(k + 1);
-    if (f.size() == 1)
-        f += u'0';
-    if (w.isEmpty())
-        w = QStringLiteral("0");
-    return Yaziya_Cevir(w) + QStringLiteral(" YTL ") + Yaziya_Cevir(f) +
-           QStringLiteral(" Yeni Kuruş");
+    while (acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) < hedef)
+        fiyatKaydi_.MoveNext();
+    for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef; fiyatKaydi_.MoveNext())
+        fiyatlar_.append({fiyatKaydi_.Text(QStringLiteral("Fiyat_Sira_No")),
+                          fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
 }
 
 QString GenelForm::fiyat(const QString &alan, int ondalik) {
@@ -399,32 +267,9 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
         ad = ad.mid(3);
         carpan = 1000000;
     }
-    // Prices are read once per run: one cursor over the prices of every item in the
-    // work table, in item order, walked in step with the labels (items come in
-    // ascending id), so an item's prices serve all its copies and memory stays flat.
     const QString stok = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
-    if (stok != fiyatStok_) {
-        fiyatStok_ = stok;
-        fiyatlar_.clear();
-        if (!fiyatAcik_) {
-            fiyatAcik_ = true;
-            Sorgu_Oku(kutu_, fiyatKaydi_,
-                      QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
-                                     "STOKFIYAT.Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
-                                     "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
-                                     "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No"));
-        }
-        const double hedef = sayi(stok);
-        const auto acik = [this] {
-            return fiyatKaydi_.State() == KayitKumesi::Durum::Acik && !fiyatKaydi_.EOF_();
-        };
-        while (acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) < hedef)
-            fiyatKaydi_.MoveNext();
-        for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef;
-             fiyatKaydi_.MoveNext())
-            fiyatlar_.append({fiyatKaydi_.Text(QStringLiteral("Fiyat_Sira_No")),
-                              fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
-    }
+    if (stok != fiyatStok_)
+        fiyatlariOku(stok);
     std::optional<double> p;
     static const QStringList seviyeler = [] {
         QStringList s;
@@ -440,7 +285,7 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
         }
     if (!p || *p == 0)
         return QString();
-    const QString metin = Deger_Metni(QVariant(*p * carpan));
+    const QString metin = Deger_Metni(QVariant(*p * carpan), Degiskenler::Ondalik_Ayirac);
     if (ondalik == -1)
         return metin;
     qint16 d = qint16(ondalik);
@@ -495,7 +340,7 @@ void GenelForm::ondalikMetni(RaporBolumu &b) {
         auto *k = dynamic_cast<RaporMetinKutusu *>(b.Item(i));
         if (!k || k->OutputFormat.isEmpty())
             continue;
-        const QString v = Deger_Metni(k->DataValue);
+        const QString v = Deger_Metni(k->DataValue, Degiskenler::Ondalik_Ayirac);
         const qsizetype virgul = v.indexOf(u',');
         if (virgul >= 0) {
             QString w = v.left(virgul), f = v.mid(virgul + 1);

@@ -2,18 +2,21 @@
 
 #include "components/KayitKumesi.h"
 #include "components/Rapor.h"
+#include "document/TasarimKayitlari.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 
 class MesajKutusu;
+class VeriBaglantisi;
 
-// The label report: built from the design in memory at every report start, fed
-// by the work table BARKODID and the stock tables, filled label by label.
+// The label report: built from a design at every report start, fed by the work
+// table BARKODID and the stock tables over the given connection, filled label by
+// label.
 class GenelForm : public Rapor {
 public:
-    explicit GenelForm(MesajKutusu &kutu);
+    GenelForm(MesajKutusu &kutu, VeriBaglantisi &baglanti, const TasarimBelgesi &belge);
     ~GenelForm() override;
 
     // Whether initialize must select the printer (not when printing to files), and
@@ -26,10 +29,14 @@ public:
     // The control for the amount in words spells this value (the label's level-1 price).
     QString Rapor_Tutari;
 
-    // Set when report start could not prepare the run; the run then has no rows.
+    // Set when report start could not prepare the run, or a statement of report
+    // start or end failed; the run then prints nothing and must not count as done.
     const QString &Hata() const { return hata_; }
     // Labels of items (not empty positions) laid out so far.
     qint64 Etiket_Sayisi() const { return etiket_; }
+    // The value typed for each parameter name in this run (the design keeps its
+    // own captions).
+    const QHash<QString, QString> &Parametre_Degerleri() const { return parametreler_; }
 
     void Bolum_Duzenle();
     void Duzenle();
@@ -47,16 +54,30 @@ public:
     RaporMetinKutusu *txtAna_Birim_Barkod_Tipi = nullptr;
     RaporMetinKutusu *txtAna_Birim_Barkod = nullptr;
     RaporMetinKutusu *txtBas = nullptr;
+    // A second cursor over the report query, walked in step with the engine's own
+    // (one MoveNext per printed band): the format events read the current row's
+    // columns by name through it, as the engine's bound text boxes cannot.
     KayitKumesi Rapor_Kaydi;
 
 private:
+    bool isTablosunuDoldur();
+    void durdur();
+    QString alanYoklamasi() const;
+    void parametreleriSor();
+    void barkodlariKur();
+    void nesneleriKur();
+    RaporEtiketi nesneEtiketi(const NesneKaydi &n);
     bool kilitAl();
     void kilidiBirak();
     QString fiyat(const QString &alan, int ondalik);
+    void fiyatlariOku(const QString &stok);
     QString tutarYazisi() const;
     void ondalikMetni(RaporBolumu &b);
 
     MesajKutusu &kutu_;
+    VeriBaglantisi &baglanti_;
+    const TasarimBelgesi belge_;
+    QHash<QString, QString> parametreler_;
     KayitKumesi ortak_; // the program's shared updatable record set
     QList<RaporEtiketi *> yaziylalar_;
     QString hata_;
@@ -68,3 +89,6 @@ private:
     QString fiyatStok_;
     QList<QPair<QString, double>> fiyatlar_;
 };
+
+// The prompt that asks a parameter's value at print time.
+QString Parametre_Istemi(const QString &ad);

@@ -18,8 +18,6 @@ using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
 // Prints a design's labels without windows, the same road as the design chooser's
 // "Seç": start-up checks, reading the design, start position, labels per item,
 // parameters, then the label report into a PDF, PNG pages or a printer.
-// Returns the exit status: 0 only when labels were produced.
+// Returns the exit status: 0 only when labels were produced; 128 + the signal when
+// Ctrl+C (130) or a termination request (143) stopped the run.
 int Etiket_Bas(const Komut &komut, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici);
-
-// The prompt that asks a parameter's value.
-QString Parametre_Istemi(const QString &ad);

@@ -6,10 +6,6 @@
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
 
-#include <cmath>
-#include <limits>
-#include <optional>
-
 namespace {
 
 const QString varsayilanVeritabani = QStringLiteral("DEMO");
@@ -19,26 +15,6 @@ const QString istasyonAdi = QStringLiteral("VARNEL");
 Baslangic_Sonucu bitir(int kod) { return {false, kod}; }
 Baslangic_Sonucu devam() { return {true, 0}; }
 
-std::optional<qint16> tamsayi16(const QString &metin) {
-    double d = 0;
-    if (!Sayi_Oku(metin.trimmed(), d))
-        return std::nullopt;
-    const double r = std::nearbyint(d);
-    if (r < std::numeric_limits<qint16>::min() || r > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return static_cast<qint16>(r);
-}
-
-std::optional<qint32> tamsayi32(const QString &metin) {
-    double d = 0;
-    if (!Sayi_Oku(metin.trimmed(), d))
-        return std::nullopt;
-    const double r = std::nearbyint(d);
-    if (r < std::numeric_limits<qint32>::min() || r > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return static_cast<qint32>(r);
-}
-
 bool baglan(const QString &metin) {
     // A new connection replaces the old one, as a second start-up open does.
     Baglanti_Kapat();
@@ -47,11 +23,29 @@ bool baglan(const QString &metin) {
         delete b;
         return false;
     }
+    b->Ondalik_Ayirac = Degiskenler::Ondalik_Ayirac;
     Degiskenler::Baglanti = b;
     return true;
 }
 
 } // namespace
+
+bool Tek_Kosul_Mu(const QString &kosul) {
+    QChar tirnak; // the quote that opened the text being read, if any
+    for (const QChar c : kosul) {
+        if (!tirnak.isNull()) {
+            if (c == tirnak) // a doubled quote closes and opens again: same result
+                tirnak = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            tirnak = c;
+        } else if (c == u'[') {
+            tirnak = u']';
+        } else if (c == u';') {
+            return false;
+        }
+    }
+    return true;
+}
 
 void Baglanti_Kapat() {
     delete Degiskenler::Baglanti;
@@ -112,9 +106,14 @@ Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri) {
     Firma_Unvani = Parametreler[1];
     Veritabani_Adi = Parametreler[2];
     Stok_Sarti = Parametreler[3].trimmed();
+    if (!Tek_Kosul_Mu(Stok_Sarti)) {
+        kutu.MsgBox(Stok_Sarti_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                    Program_Basligi);
+        return bitir(1);
+    }
     if (Parametreler.size() < 7)
         return basarisiz();
-    const auto adet = tamsayi16(Parametreler[4]);
+    const auto adet = Tamsayi_Oku<qint16>(Parametreler[4]);
     if (!adet)
         return basarisiz();
     Etiket_Adedi = *adet;
@@ -140,7 +139,7 @@ Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu) {
     Veritabani_Adi = sor(QStringLiteral("Firma Database Adı :"), varsayilanVeritabani);
     Firma_Unvani = varsayilanFirma;
     Sunucu_Adi = sor(QStringLiteral("Bağlanılacak Server"), QString());
-    const auto stok = tamsayi32(sor(QStringLiteral("Stok_ID"), QStringLiteral("1")));
+    const auto stok = Tamsayi_Oku<qint32>(sor(QStringLiteral("Stok_ID"), QStringLiteral("1")));
     if (!stok) {
         kutu.MsgBox(Stok_ID_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                     Program_Basligi);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 // Conversions between twips (1/1440 inch) and millimetres. The two factors are
 // deliberately not inverses of each other; callers rely on both.
@@ -14,3 +17,15 @@ qint32 Yuvarla_Cift(double x);
 
 // Reads numeric text the way the user writes it: regional separators, grouping allowed.
 bool Sayi_Oku(const QString &metin, double &sonuc);
+
+// Numeric text as a whole number of type T, halves to even; nothing when the text
+// is no number or the value does not fit T.
+template <typename T> std::optional<T> Tamsayi_Oku(const QString &metin) {
+    double d = 0;
+    if (!Sayi_Oku(metin.trimmed(), d) || !std::isfinite(d))
+        return std::nullopt;
+    const double r = std::nearbyint(d);
+    if (r < double(std::numeric_limits<T>::min()) || r > double(std::numeric_limits<T>::max()))
+        return std::nullopt;
+    return static_cast<T>(r);
+}

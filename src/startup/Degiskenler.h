@@ -4,8 +4,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include "document/TasarimKayitlari.h"
-
 class VeriBaglantisi;
 
 // Program-wide start-up values. They are set once at start-up and read by every
@@ -27,17 +25,6 @@ inline VeriBaglantisi *Baglanti = nullptr; // the one connection; owned by the s
 // Separators in force after the regional check.
 inline QString Ondalik_Ayirac = QStringLiteral(",");
 inline QString Basamak_Ayirac = QStringLiteral(".");
-
-// The design document and the values that travel with it.
-inline TasarimBelgesi Belge;
-inline QString Tasarim_Adi;
-inline bool Kayit_Iptal = false;
-inline bool Yeni_Tasarim = false;
-inline bool Dinamik_Barkod = false;
-inline qint16 Baslangic_Etiketi = 1;
-
-// The design folder: Barkod/ beside the program unless --designs names another.
-inline QString Tasarim_Klasoru;
 
 // The program's title in boxes.
 inline const QString Program_Basligi = QStringLiteral("Varnel 1.0");

@@ -4,6 +4,144 @@ namespace {
 
 bool secenekMi(const QString &a) { return a.startsWith(QLatin1String("--")) && a.size() > 2; }
 
+// Walks the arguments of one command; every parser below reports its first error.
+class Cozucu {
+public:
+    explicit Cozucu(const QStringList &a) : a_(a) {}
+
+    bool bitti() const { return i_ >= a_.size(); }
+    const QString &simdiki() const { return a_[i_]; }
+    void ilerle() { ++i_; }
+    QStringList kalan() const { return a_.mid(i_); }
+
+    // The value after option `a`; false when there is none.
+    bool deger(QString &hedef) {
+        if (i_ + 1 >= a_.size())
+            return false;
+        hedef = a_[++i_];
+        return true;
+    }
+    // A whole number in [enAz, enCok] after option `a`.
+    std::optional<QString> sayi(const QString &a, int enAz, int enCok, int &hedef) {
+        QString v;
+        if (!deger(v))
+            return a + QStringLiteral(" bir sayı ister.");
+        bool ok = false;
+        const qlonglong n = v.toLongLong(&ok);
+        if (!ok || n < enAz)
+            return a + QStringLiteral(" için geçersiz sayı: ") + v;
+        if (n > enCok)
+            return QStringLiteral("%1 en çok %2 olabilir: %3").arg(a).arg(enCok).arg(v);
+        hedef = int(n);
+        return std::nullopt;
+    }
+
+private:
+    const QStringList &a_;
+    qsizetype i_ = 0;
+};
+
+std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
+    const QString a = c.simdiki();
+    QString v;
+    if (a == u"--start")
+        return c.sayi(a, 1, En_Cok_Adet, k.baslangic);
+    if (a == u"--copies")
+        return c.sayi(a, 0, En_Cok_Adet, k.adet);
+    if (a == u"--dpi") {
+        auto h = c.sayi(a, 1, 1 << 30, k.dpi);
+        if (!h && (k.dpi < En_Az_Dpi || k.dpi > En_Cok_Dpi))
+            h = QStringLiteral("--dpi %1 ile %2 arasında olmalıdır: %3")
+                    .arg(En_Az_Dpi)
+                    .arg(En_Cok_Dpi)
+                    .arg(k.dpi);
+        return h;
+    }
+    if (a == u"--param") {
+        if (!c.deger(v) || !v.contains(u'='))
+            return QStringLiteral("--param AD=DEĞER biçiminde olmalıdır.");
+        const qsizetype esit = v.indexOf(u'=');
+        k.parametreler.append({v.left(esit), v.mid(esit + 1)});
+        return std::nullopt;
+    }
+    if (a == u"--out") {
+        if (!c.deger(k.cikti))
+            return QStringLiteral("--out bir dosya adı ister.");
+        const QString kucuk = k.cikti.toLower();
+        if (!kucuk.endsWith(QLatin1String(".pdf")) && !kucuk.endsWith(QLatin1String(".png")))
+            return QStringLiteral("--out dosyası .pdf ya da .png olmalıdır: ") + k.cikti;
+        return std::nullopt;
+    }
+    if (a == u"--printer") {
+        if (!c.deger(k.yazici))
+            return QStringLiteral("--printer bir yazıcı adı ister.");
+        return std::nullopt;
+    }
+    return QStringLiteral("Bilinmeyen seçenek: ") + a;
+}
+
+std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
+    k.tur = Komut::Tur::Yazdir;
+    if (c.bitti() || secenekMi(c.simdiki()))
+        return QStringLiteral("print bir tasarım adı ister.");
+    k.tasarim = c.simdiki();
+    for (c.ilerle(); !c.bitti(); c.ilerle()) {
+        // Options stop at the start line: its words may begin with "--".
+        if (secenekMi(c.simdiki()) && satir.isEmpty()) {
+            if (auto h = yazdirSecenegi(c, k))
+                return h;
+        } else {
+            satir.append(c.simdiki());
+        }
+    }
+    if (satir.isEmpty())
+        return QStringLiteral("print bir başlangıç satırı ister.");
+    return std::nullopt;
+}
+
+std::optional<QString> inceleCoz(Cozucu &c, Komut &k) {
+    k.tur = Komut::Tur::Incele;
+    for (; !c.bitti(); c.ilerle()) {
+        const QString &a = c.simdiki();
+        if (a == u"--json") {
+            k.json = true;
+        } else if (a == u"--write") {
+            if (!c.deger(k.yazilacak_dosya))
+                return QStringLiteral("--write bir dosya adı ister.");
+        } else if (secenekMi(a)) {
+            return QStringLiteral("Bilinmeyen seçenek: ") + a;
+        } else if (k.dosya.isEmpty()) {
+            k.dosya = a;
+        } else {
+            return QStringLiteral("inspect tek bir dosya alır.");
+        }
+    }
+    if (k.dosya.isEmpty())
+        return QStringLiteral("inspect bir .ftr dosyası ister.");
+    return std::nullopt;
+}
+
+// Global options before the command; true when the answer is already complete.
+std::optional<QString> genelCoz(Cozucu &c, Komut &k, bool &tamam) {
+    for (; !c.bitti(); c.ilerle()) {
+        const QString &a = c.simdiki();
+        if (a == u"--help" || a == u"-h" || a == u"--version") {
+            k.tur = a == u"--version" ? Komut::Tur::Surum : Komut::Tur::Yardim;
+            tamam = true;
+            return std::nullopt;
+        }
+        if (a == u"--designs") {
+            if (!c.deger(k.tasarim_klasoru))
+                return QStringLiteral("--designs bir klasör adı ister.");
+        } else if (secenekMi(a)) {
+            return QStringLiteral("Bilinmeyen seçenek: ") + a;
+        } else {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString Kullanim_Metni() {
@@ -15,7 +153,8 @@ QString Kullanim_Metni() {
         "  varnel [--designs KLASÖR] print TASARIM [--start K] [--copies N]\n"
         "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png] [--dpi N]\n"
         "         [--printer AD] SATIR\n"
-        "      Tasarımın etiketlerini pencere açmadan basar.\n"
+        "      Tasarımın etiketlerini pencere açmadan basar (--copies en çok 32767,\n"
+        "      --dpi 72 ile 1200 arası).\n"
         "  varnel check SATIR\n"
         "      Başlangıç denetimlerini yapar ve veritabanına bağlanır.\n"
         "  varnel inspect DOSYA.ftr [--json] [--write ÇIKTI.ftr]\n"
@@ -23,121 +162,38 @@ QString Kullanim_Metni() {
         "  varnel --help | --version\n"
         "\n"
         "Sunucu alanı veritabanını seçer: sqlite:KLASÖR, postgresql://SUNUCU[:PORT],\n"
-        "başka her şey SQL Server (ODBC, FreeTDS) sunucusudur.\n");
+        "başka her şey SQL Server (ODBC, FreeTDS) sunucusudur.\n"
+        "SATIR yerine \"-\" yazılırsa satır standart girdinin ilk satırından okunur;\n"
+        "SQL şifresi böylece süreç listesinde görünmez.\n");
 }
 
 Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     Komut_Sonucu s;
     Komut &k = s.komut;
-    qsizetype i = 0;
-    const auto hata = [&s](const QString &metin) {
-        s.tamam = false;
-        s.hata = metin;
-        return s;
-    };
-    const auto deger = [&](const QString &secenek, QString &hedef) -> bool {
-        if (i + 1 >= argumanlar.size())
-            return false;
-        hedef = argumanlar[++i];
-        Q_UNUSED(secenek);
-        return true;
-    };
-
-    // Global options.
-    for (; i < argumanlar.size(); ++i) {
-        const QString &a = argumanlar[i];
-        if (a == u"--help" || a == u"-h") {
-            k.tur = Komut::Tur::Yardim;
-            s.tamam = true;
-            return s;
-        }
-        if (a == u"--version") {
-            k.tur = Komut::Tur::Surum;
-            s.tamam = true;
-            return s;
-        }
-        if (a == u"--designs") {
-            if (!deger(a, k.tasarim_klasoru))
-                return hata(QStringLiteral("--designs bir klasör adı ister."));
-            continue;
-        }
-        if (secenekMi(a))
-            return hata(QStringLiteral("Bilinmeyen seçenek: ") + a);
-        break;
-    }
-
+    Cozucu c(argumanlar);
+    bool tamam = false;
+    std::optional<QString> hata = genelCoz(c, k, tamam);
     QStringList satir;
-    const QString komut = i < argumanlar.size() ? argumanlar[i] : QString();
-    if (komut == u"print") {
-        k.tur = Komut::Tur::Yazdir;
-        ++i;
-        if (i >= argumanlar.size() || secenekMi(argumanlar[i]))
-            return hata(QStringLiteral("print bir tasarım adı ister."));
-        k.tasarim = argumanlar[i++];
-        for (; i < argumanlar.size(); ++i) {
-            const QString &a = argumanlar[i];
-            QString v;
-            if (a == u"--start" || a == u"--copies" || a == u"--dpi") {
-                bool ok = false;
-                if (!deger(a, v))
-                    return hata(a + QStringLiteral(" bir sayı ister."));
-                const int n = v.toInt(&ok);
-                if (!ok || n < (a == u"--copies" ? 0 : 1))
-                    return hata(a + QStringLiteral(" için geçersiz sayı: ") + v);
-                (a == u"--start" ? k.baslangic : a == u"--copies" ? k.adet : k.dpi) = n;
-            } else if (a == u"--param") {
-                if (!deger(a, v) || !v.contains(u'='))
-                    return hata(QStringLiteral("--param AD=DEĞER biçiminde olmalıdır."));
-                const qsizetype esit = v.indexOf(u'=');
-                k.parametreler.append({v.left(esit), v.mid(esit + 1)});
-            } else if (a == u"--out") {
-                if (!deger(a, k.cikti))
-                    return hata(QStringLiteral("--out bir dosya adı ister."));
-                const QString kucuk = k.cikti.toLower();
-                if (!kucuk.endsWith(QLatin1String(".pdf")) &&
-                    !kucuk.endsWith(QLatin1String(".png")))
-                    return hata(QStringLiteral("--out dosyası .pdf ya da .png olmalıdır: ") +
-                                k.cikti);
-            } else if (a == u"--printer") {
-                if (!deger(a, k.yazici))
-                    return hata(QStringLiteral("--printer bir yazıcı adı ister."));
-            } else if (secenekMi(a) && satir.isEmpty()) {
-                return hata(QStringLiteral("Bilinmeyen seçenek: ") + a);
-            } else {
-                satir.append(a);
-            }
+    if (!hata && !tamam) {
+        const QString komut = c.bitti() ? QString() : c.simdiki();
+        if (komut == u"print" || komut == u"check" || komut == u"inspect")
+            c.ilerle();
+        if (komut == u"print") {
+            hata = yazdirCoz(c, k, satir);
+        } else if (komut == u"inspect") {
+            hata = inceleCoz(c, k);
+        } else {
+            k.tur = komut == u"check" ? Komut::Tur::Denetle : Komut::Tur::Pencere;
+            satir = c.kalan();
+            if (k.tur == Komut::Tur::Denetle && satir.isEmpty())
+                hata = QStringLiteral("check bir başlangıç satırı ister.");
         }
-    } else if (komut == u"check") {
-        k.tur = Komut::Tur::Denetle;
-        satir = argumanlar.mid(i + 1);
-    } else if (komut == u"inspect") {
-        k.tur = Komut::Tur::Incele;
-        for (++i; i < argumanlar.size(); ++i) {
-            const QString &a = argumanlar[i];
-            if (a == u"--json") {
-                k.json = true;
-            } else if (a == u"--write") {
-                if (!deger(a, k.yaz))
-                    return hata(QStringLiteral("--write bir dosya adı ister."));
-            } else if (secenekMi(a)) {
-                return hata(QStringLiteral("Bilinmeyen seçenek: ") + a);
-            } else if (k.dosya.isEmpty()) {
-                k.dosya = a;
-            } else {
-                return hata(QStringLiteral("inspect tek bir dosya alır."));
-            }
-        }
-        if (k.dosya.isEmpty())
-            return hata(QStringLiteral("inspect bir .ftr dosyası ister."));
-    } else {
-        k.tur = Komut::Tur::Pencere;
-        satir = argumanlar.mid(i);
+    }
+    if (hata) {
+        s.hata = *hata;
+        return s;
     }
     k.satir = satir.join(u' ');
-    if (k.tur == Komut::Tur::Denetle && k.satir.isEmpty())
-        return hata(QStringLiteral("check bir başlangıç satırı ister."));
-    if (k.tur == Komut::Tur::Yazdir && k.satir.isEmpty())
-        return hata(QStringLiteral("print bir başlangıç satırı ister."));
     s.tamam = true;
     return s;
 }

@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The program's own command line: global options, a command and its options,
 // then the start line made of every remaining argument joined by single blanks.
@@ -11,7 +12,7 @@ struct Komut {
     enum class Tur { Pencere, Yazdir, Denetle, Incele, Yardim, Surum };
     Tur tur = Tur::Pencere;
     QString tasarim_klasoru; // --designs
-    QString satir;           // the start line
+    QString satir;           // the start line; "-" means: read it from standard input
     // print
     QString tasarim;
     int baslangic = 1;
@@ -23,7 +24,7 @@ struct Komut {
     // inspect
     QString dosya;
     bool json = false;
-    QString yaz;
+    QString yazilacak_dosya; // --write
 };
 
 struct Komut_Sonucu {
@@ -31,6 +32,12 @@ struct Komut_Sonucu {
     Komut komut;
     QString hata; // Turkish, for standard error
 };
+
+// Limits of the numeric options: labels are counted in 16 bits, PNG pages above
+// 1200 dpi take gigabytes.
+inline constexpr int En_Cok_Adet = 32767;
+inline constexpr int En_Az_Dpi = 72;
+inline constexpr int En_Cok_Dpi = 1200;
 
 Komut_Sonucu Komut_Coz(const QStringList &argumanlar); // without the program name
 QString Kullanim_Metni();

@@ -18,22 +18,27 @@ QString hataNumarasi(const QSqlError &hata) {
     return kod.isEmpty() ? QStringLiteral("-2147217900") : kod;
 }
 
-void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
+bool calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     rs.Close();
     VeriBaglantisi *b = Degiskenler::Baglanti;
     using D = MesajKutusu::Dugmeler;
     using S = MesajKutusu::Simge;
+    // A lost server was reported once; the statements after it fail quietly.
+    if (b && b->Koptu)
+        return false;
     if (b && rs.Open(*b, sql,
                      tur == Tur::Ac ? KayitKumesi::Kilit::Iyimser : KayitKumesi::Kilit::SaltOkunur))
-        return;
+        return true;
 
     const QSqlError hata = b ? rs.LastError() : QSqlError();
     if (!b || !b->Acik() || Baglanti_Hatasi_Mi(hata)) {
+        if (b)
+            b->Koptu = true;
         if (tur == Tur::Oku)
             kutu.MsgBox(QStringLiteral("SQL Server Bağlantı Hatası Tekrar Denenecektir.Lütfen "
                                        "Programı Kapatmayınız."),
                         D::Tamam, S::Yok);
-        return;
+        return false;
     }
     QString aciklama = hata.databaseText();
     if (aciklama.isEmpty())
@@ -42,6 +47,7 @@ void calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     kutu.MsgBox(hataNumarasi(hata), D::Tamam, S::Yok);
     kutu.MsgBox(sql, D::Tamam, S::Kritik);
     kutu.MsgBox(b->Maskeli_Metin(), D::Tamam, S::Yok);
+    return false;
 }
 
 } // namespace
@@ -63,10 +69,10 @@ bool Baglanti_Hatasi_Mi(const QSqlError &hata) {
     return false;
 }
 
-void Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
-    calistir(kutu, rs, sql, Tur::Ac);
+bool Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
+    return calistir(kutu, rs, sql, Tur::Ac);
 }
 
-void Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
-    calistir(kutu, rs, sql, Tur::Oku);
+bool Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
+    return calistir(kutu, rs, sql, Tur::Oku);
 }

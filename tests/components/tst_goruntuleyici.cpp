@@ -1,8 +1,8 @@
 #include "DenemeRaporu.h"
 #include "common/Araclar.h"
 #include "common/SqliteDosyasi.h"
-#include "components/RaporGoruntuleyici.h"
 #include "components/RaporMotoru.h"
+#include "components/pencere/RaporGoruntuleyici.h"
 
 #include <QComboBox>
 #include <QLineEdit>

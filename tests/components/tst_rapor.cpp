@@ -7,6 +7,7 @@
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -191,7 +192,16 @@ private slots:
         RaporMotoru m(r);
         QVERIFY(m.Baslat());
         PngHedefi hedef(klasor_.filePath(QStringLiteral("iptal.png")), 20);
-        QCOMPARE(Rapor_Uret(m, hedef, [](int sayfa, qint64) { return sayfa < 4; }), 4);
+        QString hata = QStringLiteral("-");
+        QCOMPARE(Rapor_Uret(
+                     m, hedef, [](int sayfa, qint64) { return sayfa < 4; }, &hata),
+                 -1);
+        QVERIFY(hata.isEmpty());
+        // A cancelled run leaves no page behind, not even a temporary one.
+        QCOMPARE(QDir(klasor_.path())
+                     .entryList({QStringLiteral("*iptal*"), QStringLiteral(".varnel-*")},
+                                QDir::Files | QDir::Hidden),
+                 QStringList());
         m.Bitir();
         QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
     }

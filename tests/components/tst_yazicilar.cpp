@@ -1,7 +1,7 @@
 #include "DenemeRaporu.h"
 #include "common/Araclar.h"
 #include "components/RaporMotoru.h"
-#include "components/Yazicilar.h"
+#include "components/pencere/Yazicilar.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -255,12 +255,17 @@ private slots:
             s[i] = yeni;
             return satirlar(s);
         };
-        QTest::newRow("empty file") << QByteArray() << 1;
+        // No section marker at all: no design (line 0).
+        QTest::newRow("empty file") << QByteArray() << 0;
+        QTest::newRow("random bytes") << QByteArray("\x8f\x01"
+                                                    "ab\r\nc;d;e\r\n\xff\xfe 12 \r\n")
+                                      << 0;
         QTest::newRow("ends before <end>") << satirlar(iyi.mid(0, iyi.size() - 1)) << 22;
         QTest::newRow("ends inside records") << satirlar(iyi.mid(0, 6)) << 7;
         QTest::newRow("count not a number") << degistir(5, "bir") << 6;
         QTest::newRow("negative count") << degistir(5, "-1") << 6;
-        QTest::newRow("huge count") << degistir(5, "2000000000") << 9;
+        QTest::newRow("huge count") << degistir(5, "2000000000") << 6;
+        QTest::newRow("over 10000 objects") << degistir(5, "10001") << 6;
         QTest::newRow("field not a number")
             << degistir(6, "0;Ad;on;0;1;A;2;Arial;False;False;False;False;8;0;3;0;;0;") << 7;
         QTest::newRow("boolean not a boolean")

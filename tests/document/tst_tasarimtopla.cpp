@@ -1,4 +1,5 @@
 #include "common/SahteMesaj.h"
+#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Degiskenler.h"

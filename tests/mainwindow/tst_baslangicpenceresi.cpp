@@ -1,3 +1,4 @@
+#include "document/TasarimDegiskenleri.h"
 #include "mainwindow/BaslangicPenceresi.h"
 #include "startup/Degiskenler.h"
 

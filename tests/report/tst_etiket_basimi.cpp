@@ -1,5 +1,6 @@
 #include "common/Araclar.h"
 #include "common/TestVeritabani.h"
+#include "document/TasarimDosyasi.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -8,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,14 +37,24 @@ class TstEtiketBasimi : public QObject {
         int kod;
         QString cikis, hata;
     };
-    QProcess *baslat(const QStringList &argumanlar) {
+    // `kb`: files the program writes may grow to this many KiB (a full disk).
+    QProcess *baslat(const QStringList &argumanlar, int kb = 0) {
         auto *p = new QProcess(this);
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), klasor_.filePath(QStringLiteral("ayar")));
         p->setProcessEnvironment(ortam);
-        p->start(QStringLiteral(VARNEL_PROGRAM),
-                 QStringList{QStringLiteral("--designs"), tasarimlar_, QStringLiteral("print")} +
-                     argumanlar);
+        const QStringList a =
+            QStringList{QStringLiteral("--designs"), tasarimlar_, QStringLiteral("print")} +
+            argumanlar;
+        if (kb > 0)
+            p->start(QStringLiteral("bash"),
+                     QStringList{
+                         QStringLiteral("-c"),
+                         QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(kb),
+                         QStringLiteral(VARNEL_PROGRAM)} +
+                         a);
+        else
+            p->start(QStringLiteral(VARNEL_PROGRAM), a);
         return p;
     }
     static Sonuc bekle(QProcess *p) {
@@ -52,7 +65,30 @@ class TstEtiketBasimi : public QObject {
         p->deleteLater();
         return s;
     }
-    Sonuc bas(const QStringList &argumanlar) { return bekle(baslat(argumanlar)); }
+    Sonuc bas(const QStringList &argumanlar, int kb = 0) { return bekle(baslat(argumanlar, kb)); }
+
+    // A file with old content that a failed run must leave as it was.
+    QString eskiDosya(const QString &ad) {
+        const QString yol = klasor_.filePath(ad);
+        QFile f(yol);
+        if (f.open(QIODevice::WriteOnly))
+            f.write("ESKI");
+        return yol;
+    }
+    static QByteArray icerik(const QString &yol) {
+        QFile f(yol);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Whether a run has written into its output (a temporary file of the test folder
+    // that may have no name yet), not only into the database.
+    bool yaziliyor(const QProcess *p) const {
+        const QDir fd(QStringLiteral("/proc/%1/fd").arg(p->processId()));
+        for (const QFileInfo &f : fd.entryInfoList(QDir::Files | QDir::System))
+            if (const QString h = f.symLinkTarget();
+                h.startsWith(klasor_.path()) && !h.contains(QLatin1String(".db")) && f.size() > 0)
+                return true;
+        return false;
+    }
 
     int isTablosuSatiri(const TestVeritabani &t) {
         QSqlDatabase db;
@@ -123,6 +159,24 @@ private slots:
         const QDir kaynak(Kaynak_Yolu(QStringLiteral("data/designs")));
         for (const QString &f : kaynak.entryList({QStringLiteral("*.ftr")}))
             QVERIFY(QFile::copy(kaynak.filePath(f), tasarimlar_ + u'/' + f));
+        // Designs a user could hand over: a field the stock table lacks, no design at
+        // all, a pipe, a device.
+        TasarimBelgesi b;
+        QVERIFY(!Tasarim_Dosyasi_Oku(tasarimlar_ + QStringLiteral("/Raf Etiketi.ftr"), b));
+        NesneKaydi yok = b.Nesneler.value(1);
+        yok.Caption = QStringLiteral("Olmayan_Alan");
+        yok.Tur = QStringLiteral("A");
+        yok.Tag.clear();
+        b.Nesneler.append(yok);
+        QVERIFY(!Tasarim_Dosyasi_Yaz(tasarimlar_, QStringLiteral("Olmayan Alan"), b));
+        QFile rastgele(tasarimlar_ + QStringLiteral("/Rastgele.ftr"));
+        QVERIFY(rastgele.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 4000; ++i)
+            rastgele.putChar(char((i * 7919 + 13) % 251));
+        rastgele.close();
+        QCOMPARE(::mkfifo(QFile::encodeName(tasarimlar_ + QStringLiteral("/Boru.ftr")), 0600), 0);
+        QVERIFY(
+            QFile::link(QStringLiteral("/dev/zero"), tasarimlar_ + QStringLiteral("/Sifir.ftr")));
         sqlite_ = Sqlite_Demo(klasor_.path());
         QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
     }
@@ -225,6 +279,25 @@ private slots:
                                                  "Raf=1",       "--out",
                                                  "x.pdf",       "<şart:STOKKART.Stok_ID>1000>"}
                                   << 1 << "Basılacak etiket yok";
+        QTest::newRow("unknown column")
+            << QStringList{"Olmayan Alan", "--param", "Raf=1", "--out", "x.pdf"} << 1
+            << "Olmayan_Alan alanı sorguda bulunamadı.";
+        QTest::newRow("second statement")
+            << QStringList{"Raf Etiketi", "--param",
+                           "Raf=1",       "--out",
+                           "x.pdf",       "<şart:STOKKART.Stok_ID<=3; DELETE FROM STOKFIYAT>"}
+            << 1 << "Stok şartı tek bir koşul olmalıdır.";
+        QTest::newRow("too many copies")
+            << QStringList{"Raf Etiketi", "--copies", "40000", "--out", "x.pdf"} << 2
+            << "--copies en çok 32767 olabilir";
+        QTest::newRow("png dpi") << QStringList{"Raf Etiketi", "--dpi", "5000", "--out", "x.png"}
+                                 << 2 << "--dpi 72 ile 1200 arasında olmalıdır";
+        QTest::newRow("random bytes") << QStringList{"Rastgele", "--out", "x.pdf"} << 1
+                                      << "geçerli bir tasarım dosyası değil";
+        QTest::newRow("pipe") << QStringList{"Boru", "--out", "x.pdf"} << 1
+                              << "düzenli bir dosya değil";
+        QTest::newRow("device") << QStringList{"Sifir", "--out", "x.pdf"} << 1
+                                << "düzenli bir dosya değil";
         QTest::newRow("bad condition")
             << QStringList{"Raf Etiketi", "--param", "Raf=1",
                            "--out",       "x.pdf",   "<şart:STOKKART.Stok_ID>>>1>"}
@@ -256,8 +329,91 @@ private slots:
                              QStringLiteral("Raf=1"), QStringLiteral("--out"), yol,
                              sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=3"))});
         QCOMPARE(s.kod, 1);
-        QVERIFY(s.hata.contains(QStringLiteral("PDF")));
+        QVERIFY2(s.hata.contains(QStringLiteral("Çıktı dosyası düzenli bir dosya değil")),
+                 qPrintable(s.hata));
         QCOMPARE(isTablosuSatiri(sqlite_), 0);
+    }
+
+    void dolu_disk_eski_dosyayi_korur_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QStringList>("argumanlar");
+        QTest::newRow("pdf") << "dolu.pdf" << QStringList{"Raf Etiketi", "--param", "Raf=A"};
+        QTest::newRow("png") << "dolu.png"
+                             << QStringList{"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi",
+                                            "600"};
+    }
+    void dolu_disk_eski_dosyayi_korur() {
+        // Files may grow to 64 KiB only: the database works, the output cannot be finished.
+        QFETCH(QString, ad);
+        QFETCH(QStringList, argumanlar);
+        const QString yol = eskiDosya(ad);
+        const Sonuc s = bas(argumanlar << QStringLiteral("--out") << yol
+                                       << sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=24"), 3),
+                            64);
+        QCOMPARE(s.kod, 1);
+        QVERIFY2(s.hata.contains(QStringLiteral("yazılamadı")), qPrintable(s.hata));
+        QCOMPARE(icerik(yol), QByteArray("ESKI"));
+        QCOMPARE(QDir(klasor_.path())
+                     .entryList({QStringLiteral(".varnel-*"), ad + QStringLiteral(".*")},
+                                QDir::Files | QDir::Hidden),
+                 QStringList());
+        QCOMPARE(isTablosuSatiri(sqlite_), 0);
+    }
+
+    void sqlite_okuyuculari_beklemez() {
+        // A long run on SQLite: other readers of the stock database get their rows at once.
+        const QString pdf = klasor_.filePath(QStringLiteral("wal.pdf"));
+        QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                              QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
+                              sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 200)});
+        QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("okuyucu"));
+            db.setDatabaseName(sqlite_.sunucu.mid(7) + QStringLiteral("/stok.db"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY2(q.exec(QStringLiteral("SELECT count(*) FROM STOKFIYAT")) && q.next(),
+                     qPrintable(q.lastError().text()));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
+            QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("okuyucu"));
+        const Sonuc s = bekle(p);
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    }
+
+    void postgresql_kopunca_durur() {
+        if (!Pg_Var())
+            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        const TestVeritabani t = Pg_Demo();
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+        const QString pdf = eskiDosya(QStringLiteral("kopuk.pdf"));
+        QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
+                              QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
+                              t.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 300)});
+        QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
+        // The server ends the run's session while pages are drawn.
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("yonetici"));
+            db.setHostName(qEnvironmentVariable("VARNEL_PG_HOST"));
+            db.setPort(qEnvironmentVariableIntValue("VARNEL_PG_PORT"));
+            db.setUserName(t.kullanici);
+            db.setPassword(t.sifre);
+            db.setDatabaseName(t.veritabani);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                          "WHERE pid <> pg_backend_pid() AND datname = "
+                                          "current_database()")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("yonetici"));
+        const Sonuc s = bekle(p);
+        QCOMPARE(s.kod, 1);
+        QVERIFY2(s.hata.count(u'\n') <= 2, qPrintable(s.hata));
+        QCOMPARE(icerik(pdf), QByteArray("ESKI"));
     }
 
     void yazici_yoksa() {
@@ -271,33 +427,37 @@ private slots:
 
     void iptal_ve_olum_tabloyu_bos_birakir_data() {
         QTest::addColumn<QString>("motor");
-        QTest::addColumn<bool>("oldur"); // SIGKILL: the process gets no say at all
-        QTest::newRow("sqlite, Ctrl+C") << "sqlite" << false;
-        QTest::newRow("sqlite, killed") << "sqlite" << true;
-        QTest::newRow("postgresql, Ctrl+C") << "postgresql" << false;
-        QTest::newRow("postgresql, killed") << "postgresql" << true;
+        QTest::addColumn<int>("sinyal"); // SIGKILL: the process gets no say at all
+        QTest::addColumn<int>("kod");
+        QTest::newRow("sqlite, Ctrl+C") << "sqlite" << SIGINT << 130;
+        QTest::newRow("sqlite, terminated") << "sqlite" << SIGTERM << 143;
+        QTest::newRow("sqlite, killed") << "sqlite" << SIGKILL << -1;
+        QTest::newRow("postgresql, Ctrl+C") << "postgresql" << SIGINT << 130;
+        QTest::newRow("postgresql, killed") << "postgresql" << SIGKILL << -1;
     }
     void iptal_ve_olum_tabloyu_bos_birakir() {
         QFETCH(QString, motor);
-        QFETCH(bool, oldur);
+        QFETCH(int, sinyal);
+        QFETCH(int, kod);
         if (motor == u"postgresql" && !Pg_Var())
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-        const QString pdf = klasor_.filePath(QStringLiteral("uzun-%1.pdf").arg(motor));
+        const QString pdf = eskiDosya(QStringLiteral("uzun-%1.pdf").arg(motor));
         QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
                               QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
                               t.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 300)});
         // Wait until pages are being written, then stop the run.
-        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(pdf).size() > 0; }, 30000));
+        QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         QCOMPARE(p->state(), QProcess::Running);
-        oldur ? p->kill() : p->terminate();
+        ::kill(pid_t(p->processId()), sinyal);
         const Sonuc s = bekle(p);
-        if (!oldur) {
-            QCOMPARE(s.kod, 130);
+        if (kod > 0) {
+            QCOMPARE(s.kod, kod);
             QVERIFY(s.hata.contains(QStringLiteral("Basım iptal edildi.")));
-            QVERIFY(!QFileInfo::exists(pdf));
         }
+        // The file that was there is untouched, whatever stopped the run.
+        QCOMPARE(icerik(pdf), QByteArray("ESKI"));
         QCOMPARE(isTablosuSatiri(t), 0);
     }
 

@@ -82,6 +82,15 @@ private slots:
         QTest::newRow("08 complete") << "%S|F|stok|x=1|1|sa|æ" << true << "" << 0;
         QTest::newRow("09 missing folder")
             << "sqlite:/yok/klasor|F|stok|x=1|1|sa|æ" << false << hata << int(Simge::Yok);
+        const QString kosul = Stok_Sarti_Mesaji;
+        QTest::newRow("10 second statement") << "%S|F|stok|x=1; DELETE FROM STOKFIYAT|1|sa|æ"
+                                             << false << kosul << int(Simge::Kritik);
+        QTest::newRow("11 trailing semicolon")
+            << "%S|F|stok|x=1;|1|sa|æ" << false << kosul << int(Simge::Kritik);
+        QTest::newRow("12 semicolon in quotes")
+            << "%S|F|stok|Stok_Adi<>'a;b' AND \"x;\"=[y;]|1|sa|æ" << true << "" << 0;
+        QTest::newRow("13 doubled quote")
+            << "%S|F|stok|Stok_Adi<>'it''s;'|1|sa|æ" << true << "" << 0;
     }
     void parametre_oku() {
         QFETCH(QString, satir);

@@ -39,6 +39,17 @@ private slots:
             << QStringList{"inspect", "a.ftr", "--json"} << true << int(T::Incele) << "";
         QTest::newRow("16 inspect no file") << QStringList{"inspect", "--json"} << false << 0 << "";
         QTest::newRow("17 print no design") << QStringList{"print"} << false << 0 << "";
+        QTest::newRow("18 copies at the limit")
+            << QStringList{"print", "Raf", "--copies", "32767", "x"} << true << int(T::Yazdir)
+            << "x";
+        QTest::newRow("19 copies over the limit")
+            << QStringList{"print", "Raf", "--copies", "32768", "x"} << false << 0 << "";
+        QTest::newRow("20 dpi too low")
+            << QStringList{"print", "Raf", "--dpi", "71", "x"} << false << 0 << "";
+        QTest::newRow("21 dpi too high")
+            << QStringList{"print", "Raf", "--dpi", "1201", "x"} << false << 0 << "";
+        QTest::newRow("22 line from input")
+            << QStringList{"check", "-"} << true << int(T::Denetle) << "-";
     }
     void coz() {
         QFETCH(QStringList, argumanlar);

@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 // The program itself, started as a stock application would start it.
 class TstVarnelKomut : public QObject {
@@ -21,7 +22,8 @@ class TstVarnelKomut : public QObject {
         QString cikis, hata;
         qint64 sure;
     };
-    Sonuc calistir(const QStringList &argumanlar) {
+    // `girdi`: standard input; `kb`: files may grow to this many KiB (a full disk).
+    Sonuc calistir(const QStringList &argumanlar, const QByteArray &girdi = {}, int kb = 0) {
         QProcess p;
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar_.path());
@@ -31,7 +33,17 @@ class TstVarnelKomut : public QObject {
         p.setProcessEnvironment(ortam);
         QElapsedTimer t;
         t.start();
-        p.start(QStringLiteral(VARNEL_PROGRAM), argumanlar);
+        if (kb > 0)
+            p.start(QStringLiteral("bash"),
+                    QStringList{
+                        QStringLiteral("-c"),
+                        QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(kb),
+                        QStringLiteral(VARNEL_PROGRAM)} +
+                        argumanlar);
+        else
+            p.start(QStringLiteral(VARNEL_PROGRAM), argumanlar);
+        p.write(girdi);
+        p.closeWriteChannel();
         if (!p.waitForFinished(20000))
             p.kill();
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
@@ -86,6 +98,10 @@ private slots:
                                       << "Eksik Paremetre Kullanımı ";
         QTest::newRow("six fields") << "a|b|c|d|1|sa"
                                     << "Datbase'e Bağlanılamadı.";
+        QTest::newRow("second statement")
+            << QStringLiteral("sqlite:%1|F|DEMO|Stok_ID<=3; DELETE FROM STOKFIYAT|1|sa|æ")
+                   .arg(veri_.path())
+            << "Stok şartı tek bir koşul olmalıdır.";
         QTest::newRow("refused sql server") << "127.0.0.1,1|F|STOK|x=1|1|sa|gizli123"
                                             << "Datbase'e Bağlanılamadı.";
     }
@@ -98,6 +114,15 @@ private slots:
         QVERIFY(s.sure < 6000);
         QVERIFY(!s.hata.contains(QStringLiteral("gizli123")));
         QVERIFY(!QFileInfo::exists(veri_.filePath(QStringLiteral("YOK.db"))));
+    }
+
+    void satir_standart_girdiden() {
+        // "-" keeps the password out of the process list.
+        const Sonuc s = calistir({QStringLiteral("check"), QStringLiteral("-")},
+                                 demo_.Satir(QStringLiteral("STOKKART.Stok_ID<=30")).toUtf8() +
+                                     "\r\nikinci satır\n");
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.cikis.contains(QStringLiteral("DEMO.db")));
     }
 
     void check_sessiz_sql_server() {
@@ -156,6 +181,78 @@ private slots:
         s = calistir({QStringLiteral("inspect"), veri_.filePath(QStringLiteral("yok.ftr"))});
         QCOMPARE(s.kod, 1);
         QVERIFY(s.hata.contains(QStringLiteral("bulunamadı")));
+    }
+
+    void inspect_okunamayanlar_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("pipe") << "boru.ftr"
+                              << "düzenli bir dosya değil";
+        QTest::newRow("device") << "sifir.ftr"
+                                << "düzenli bir dosya değil";
+        QTest::newRow("over 10 MB") << "buyuk.ftr"
+                                    << "çok büyük (en çok 10 MB)";
+        QTest::newRow("no markers") << "rastgele.ftr"
+                                    << "geçerli bir tasarım dosyası değil";
+        QTest::newRow("10001 objects") << "kalabalik.ftr"
+                                       << "en çok 10000 nesne";
+    }
+    void inspect_okunamayanlar() {
+        QFETCH(QString, ad);
+        QFETCH(QString, mesaj);
+        const QString yol = veri_.filePath(ad);
+        if (!QFileInfo::exists(yol) && !QFileInfo(yol).isSymLink()) {
+            QFile f(yol);
+            if (ad == u"boru.ftr") {
+                QCOMPARE(::mkfifo(QFile::encodeName(yol), 0600), 0);
+            } else if (ad == u"sifir.ftr") {
+                QVERIFY(QFile::link(QStringLiteral("/dev/zero"), yol));
+            } else {
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                if (ad == u"buyuk.ftr")
+                    QVERIFY(f.resize(11 * 1024 * 1024));
+                else if (ad == u"rastgele.ftr")
+                    for (int i = 0; i < 3000; ++i)
+                        f.putChar(char((i * 7919 + 13) % 251));
+                else
+                    f.write("Tip_\r\n 0 \r\nBarkod_\r\n0\r\nNesneler_\r\n10001\r\n");
+            }
+        }
+        const Sonuc s = calistir({QStringLiteral("inspect"), yol});
+        QCOMPARE(s.kod, 1);
+        QVERIFY2(s.hata.contains(mesaj), qPrintable(s.hata));
+    }
+
+    void inspect_yazilamayanlar() {
+        // A full disk (files may grow to 1 KiB; the design has 1.4): the old one stays.
+        const QString ornek = Kaynak_Yolu(QStringLiteral("data/designs/A4 Etiket 3x8.ftr"));
+        const QString eski = veri_.filePath(QStringLiteral("eski.ftr"));
+        QFile f(eski);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("ESKI");
+        f.close();
+        Sonuc s =
+            calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"), eski}, {}, 1);
+        QCOMPARE(s.kod, 1);
+        QVERIFY2(s.hata.contains(QStringLiteral("Tasarım kaydedilemedi")), qPrintable(s.hata));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("ESKI"));
+        f.close();
+        // A name leading to a device is refused; the device stays.
+        const QString aygit = veri_.filePath(QStringLiteral("aygit.ftr"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), aygit));
+        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"), aygit});
+        QCOMPARE(s.kod, 1);
+        QVERIFY2(s.hata.contains(QStringLiteral("düzenli bir dosya değil")), qPrintable(s.hata));
+        QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists());
+        QVERIFY(QFileInfo(aygit).isSymLink());
+        // Without ".ftr" the design is written as NAME.ftr, and the path says so.
+        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"),
+                      veri_.filePath(QStringLiteral("adsiz"))});
+        QCOMPARE(s.kod, 0);
+        QVERIFY(s.hata.contains(QStringLiteral("Yazıldı: ") +
+                                veri_.filePath(QStringLiteral("adsiz.ftr"))));
+        QVERIFY(QFileInfo::exists(veri_.filePath(QStringLiteral("adsiz.ftr"))));
     }
 
     void check_postgresql() {

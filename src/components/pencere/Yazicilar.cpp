@@ -1,6 +1,6 @@
 #include "Yazicilar.h"
 
-#include "Rapor.h"
+#include "components/Rapor.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -9,19 +9,9 @@
 
 namespace {
 
-// Paper-size codes and the matching page sizes, both ways.
-const QList<QPair<int, QPageSize::PageSizeId>> kagitlar = {
-    {1, QPageSize::Letter},    {3, QPageSize::Tabloid}, {5, QPageSize::Legal},
-    {7, QPageSize::Executive}, {8, QPageSize::A3},      {9, QPageSize::A4},
-    {11, QPageSize::A5},       {12, QPageSize::JisB4},  {13, QPageSize::JisB5},
-    {20, QPageSize::Comm10E},  {27, QPageSize::DLE},    {28, QPageSize::C5E},
-    {34, QPageSize::B5},       {70, QPageSize::A6},
-};
-
 QPageSize sayfaBoyu(const RaporYazicisi &y) {
-    for (const auto &k : kagitlar)
-        if (k.first == y.PaperSize)
-            return QPageSize(k.second);
+    if (const auto kimlik = Kagit_Kimligi(y.PaperSize))
+        return QPageSize(*kimlik);
     const QSizeF s = y.OzelKagit.isEmpty() ? Kagit_Boyutu_Twip(9) : y.OzelKagit;
     return Twip_Sayfa_Boyu(s);
 }
@@ -91,10 +81,7 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     r.PageSettings = {m.left() * 20, m.right() * 20, m.top() * 20, m.bottom() * 20};
     r.Printer.Orientation = duzen.orientation() == QPageLayout::Landscape ? 2 : 1;
     const QPageSize::PageSizeId id = duzen.pageSize().id();
-    r.Printer.PaperSize = 256; // custom unless it is a known paper
-    for (const auto &k : kagitlar)
-        if (k.second == id)
-            r.Printer.PaperSize = k.first;
+    r.Printer.PaperSize = Kagit_Kodu(id);
     if (r.Printer.PaperSize == 256) {
         const QSizeF inc = duzen.pageSize().size(QPageSize::Inch);
         r.Printer.OzelKagit = QSizeF(inc.width() * 1440, inc.height() * 1440);

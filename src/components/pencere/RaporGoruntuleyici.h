@@ -1,6 +1,8 @@
 #pragma once
 
-#include "RaporSayfasi.h"
+class QHBoxLayout;
+
+#include "components/RaporSayfasi.h"
 
 #include <QList>
 #include <QWidget>
@@ -50,6 +52,8 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    QHBoxLayout *aracCubugu();
+    std::optional<QString> sayfalariGonder(class SayfaHedefi &hedef) const;
     void dizimAdimi();
     void dizimiBitir();
     void guncelle();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SayfaHedefi.h"
+#include "components/SayfaHedefi.h"
 
 #include <QPainter>
 #include <QString>

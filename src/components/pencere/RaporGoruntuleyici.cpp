@@ -1,9 +1,9 @@
 #include "RaporGoruntuleyici.h"
 
-#include "Rapor.h"
-#include "RaporMotoru.h"
-#include "SayfaHedefi.h"
 #include "Yazicilar.h"
+#include "components/Rapor.h"
+#include "components/RaporMotoru.h"
+#include "components/SayfaHedefi.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -79,6 +79,21 @@ RaporGoruntuleyici::RaporGoruntuleyici(Rapor &rapor, RaporMotoru &motor, QWidget
       yakinlik_(new QComboBox(this)), ilerleme_(new QProgressBar(this)),
       iptal_(new QPushButton(QStringLiteral("İptal"), this)), zamanlayici_(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Baskı Önizleme"));
+    kaydirma_->setWidget(alan_);
+    kaydirma_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    kaydirma_->setBackgroundRole(QPalette::Dark);
+    auto *duzen = new QVBoxLayout(this);
+    duzen->addLayout(aracCubugu());
+    duzen->addWidget(kaydirma_, 1);
+    resize(900, 700);
+
+    // Layout runs in short steps on the event loop: no threads, the window stays live.
+    connect(zamanlayici_, &QTimer::timeout, this, &RaporGoruntuleyici::dizimAdimi);
+    zamanlayici_->start(0);
+    guncelle();
+}
+
+QHBoxLayout *RaporGoruntuleyici::aracCubugu() {
     auto *arac = new QHBoxLayout;
     auto *ilk =
         dugme(this, QStringLiteral("ilk"), QStringLiteral("|◀"), QStringLiteral("İlk sayfa"));
@@ -129,18 +144,7 @@ RaporGoruntuleyici::RaporGoruntuleyici(Rapor &rapor, RaporMotoru &motor, QWidget
     ilerleme_->setMaximumWidth(220);
     connect(iptal_, &QPushButton::clicked, this, &RaporGoruntuleyici::dizimiBitir);
 
-    kaydirma_->setWidget(alan_);
-    kaydirma_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    kaydirma_->setBackgroundRole(QPalette::Dark);
-    auto *duzen = new QVBoxLayout(this);
-    duzen->addLayout(arac);
-    duzen->addWidget(kaydirma_, 1);
-    resize(900, 700);
-
-    // Layout runs in short steps on the event loop: no threads, the window stays live.
-    connect(zamanlayici_, &QTimer::timeout, this, &RaporGoruntuleyici::dizimAdimi);
-    zamanlayici_->start(0);
-    guncelle();
+    return arac;
 }
 
 RaporGoruntuleyici::~RaporGoruntuleyici() { motor_.Bitir(); }
@@ -277,16 +281,23 @@ void RaporGoruntuleyici::keyPressEvent(QKeyEvent *e) {
     }
 }
 
+std::optional<QString> RaporGoruntuleyici::sayfalariGonder(SayfaHedefi &hedef) const {
+    int i = 0;
+    const auto sonraki = [this, &i](RaporSayfasi &s) {
+        if (i >= sayfalar_.size())
+            return false;
+        s = sayfalar_[i++];
+        return true;
+    };
+    QString hata;
+    if (Sayfalari_Gonder(sonraki, hedef, {}, &hata) < 0)
+        return hata;
+    return std::nullopt;
+}
+
 std::optional<QString> RaporGoruntuleyici::Pdf_Kaydet(const QString &yol) {
     PdfHedefi hedef(yol);
-    for (const RaporSayfasi &s : sayfalar_)
-        if (!hedef.Sayfa(s)) {
-            hedef.Bitir();
-            return hedef.Hata();
-        }
-    if (!hedef.Bitir())
-        return hedef.Hata();
-    return std::nullopt;
+    return sayfalariGonder(hedef);
 }
 
 void RaporGoruntuleyici::pdfSor() {
@@ -307,12 +318,6 @@ void RaporGoruntuleyici::yazdir() {
     if (d.exec() != QDialog::Accepted)
         return;
     YaziciHedefi hedef(yazici);
-    for (const RaporSayfasi &s : sayfalar_)
-        if (!hedef.Sayfa(s)) {
-            QMessageBox::critical(this, windowTitle(), hedef.Hata());
-            hedef.Bitir();
-            return;
-        }
-    if (!hedef.Bitir())
-        QMessageBox::critical(this, windowTitle(), hedef.Hata());
+    if (const auto h = sayfalariGonder(hedef))
+        QMessageBox::critical(this, windowTitle(), *h);
 }

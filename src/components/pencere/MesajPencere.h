@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MesajKutusu.h"
+#include "components/MesajKutusu.h"
 
 class QWidget;
 

@@ -1,0 +1,96 @@
+#include "NesneCizimi.h"
+
+#include "startup/Birimler.h"
+
+namespace {
+
+QRectF twipAlani(float left, float top, float width, float height) {
+    return QRectF(Mm_Twip(double(left)), Mm_Twip(double(top)), Mm_Twip(double(width)),
+                  Mm_Twip(double(height)));
+}
+
+} // namespace
+
+RaporEtiketi Nesne_Kontrolu(const NesneKaydi &n) {
+    RaporEtiketi e;
+    e.MultiLine = true;
+    e.Angle = n.Escapement * 10;
+    const QRectF a = twipAlani(n.Left, n.Top, n.Width, n.Height);
+    e.Left = a.left(), e.Top = a.top(), e.Width = a.width(), e.Height = a.height();
+    e.Font.Name = n.FontName;
+    e.Font.Size = n.FontSize;
+    e.Font.Bold = n.FontBold;
+    e.Font.Italic = n.FontItalic;
+    e.Font.Underline = n.FontUnderline;
+    e.Font.Strikethrough = n.FontStrikethru;
+    e.Font.Charset = 162; // Turkish
+    e.ForeColor = n.ForeColor;
+    e.BackStyle = 1;
+    e.BackColor = n.BackColor;
+    e.Alignment = n.Alignment;
+    return e;
+}
+
+BarkodKontrolleri Barkod_Kontrolleri(const BarkodKaydi &k) {
+    BarkodKontrolleri c;
+    RaporBarkodu &b = c.cubuklar;
+    RaporEtiketi &y = c.yazi;
+    b.CaptionPosition = 0;
+    b.Direction = (k.Orientation == 900 || k.Orientation == 2700) ? 2 : 0;
+    b.Alignment = 2;
+    b.BarWidth = 0;
+    b.setStyle(18);
+    const QRectF a = twipAlani(k.Left, k.Top, k.Width, k.Height);
+    const double L = a.left(), T = a.top(), W = a.width(), H = a.height();
+    b.Left = L, b.Top = T, b.Height = H, b.Width = W;
+    b.BackColor = k.BackColor;
+    b.ForeColor = k.ForeColor;
+
+    y.Font.Name = k.FontName;
+    y.Font.Size = k.FontSize;
+    y.Font.Bold = k.FontBold;
+    y.Font.Italic = k.FontItalic;
+    y.Font.Underline = k.FontUnderline;
+    y.Font.Strikethrough = k.FontStrikethru;
+    y.ForeColor = k.ForeColor;
+    y.BackColor = k.BackColor;
+    constexpr double s = Yazi_Seridi;
+    switch (k.Orientation) {
+    case 900:
+        y.Angle = 2700, y.Left = L, y.Top = T, y.Width = s, y.Height = H;
+        y.Alignment = 0, y.VerticalAlignment = 1;
+        b.Width = W - s, b.Left = L + s;
+        break;
+    case 1800:
+        y.Angle = 1800, y.Left = L, y.Top = T, y.Width = W, y.Height = s;
+        y.Alignment = 2, y.VerticalAlignment = 2;
+        b.Height = H - s, b.Top = T + s;
+        break;
+    case 2700:
+        y.Angle = 900, y.Left = L + W - s, y.Top = T, y.Width = s, y.Height = H;
+        y.Alignment = 1, y.VerticalAlignment = 1;
+        b.Width = W - s;
+        break;
+    default:
+        y.Angle = 0, y.Left = L, y.Top = T + H - s, y.Width = W, y.Height = s;
+        y.Alignment = 2, y.VerticalAlignment = 0;
+        b.Height = H - s;
+        break;
+    }
+    return c;
+}
+
+CizimOgesi Nesne_Cizimi(const NesneKaydi &n, const QString &deger) {
+    RaporEtiketi e = Nesne_Kontrolu(n);
+    e.caption = deger;
+    return Cizim_Ogesi(e);
+}
+
+QList<CizimOgesi> Barkod_Cizimi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,
+                                const QString &yazi) {
+    BarkodKontrolleri c = Barkod_Kontrolleri(k);
+    c.yazi.caption = yazi;
+    CizimOgesi cubuklar = Cizim_Ogesi(c.cubuklar);
+    cubuklar.barkod = std::move(sembol);
+    return {cubuklar, Cizim_Ogesi(c.yazi)};
+}

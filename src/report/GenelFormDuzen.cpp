@@ -1,0 +1,161 @@
+// The label report's layout: page settings and one control per design element,
+// built at every report start from the design the report was given.
+#include "GenelForm.h"
+
+#include "components/MesajKutusu.h"
+#include "document/NesneCizimi.h"
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+#include "startup/Yaziya.h"
+
+#include <QDate>
+#include <QTime>
+
+QString Parametre_Istemi(const QString &ad) {
+    return ad + QStringLiteral(" Parametresinin Basım İçinOlan Değerini Giriniz");
+}
+
+void GenelForm::Bolum_Duzenle() {
+    const TasarimBelgesi &d = belge_;
+    PageSettings.LeftMargin = d.Sol_Bosluk;
+    PageSettings.RightMargin = d.Sag_Bosluk;
+    PageSettings.TopMargin = d.Ust_Bosluk;
+    PageSettings.BottomMargin = d.Alt_Bosluk;
+    double yon = 0;
+    Printer.Orientation = Sayi_Oku(d.Yazici_Durum.trimmed(), yon) ? Yuvarla_Cift(yon) : 0;
+    Printer.PaperSize = Yuvarla_Cift(d.Kagit_Boyutu);
+    // A paper the engine does not know (a barcode printer's label stock) is as big
+    // as the label area.
+    const DetayKaydi alan = d.Detaylar.value(1);
+    if (alan.Width > 0 && alan.Height > 0)
+        Printer.OzelKagit = QSizeF(alan.Width, alan.Height);
+    PrintWidth = float(Printer.PaperWidth()) - float(PageSettings.LeftMargin) -
+                 float(PageSettings.RightMargin);
+    Detail.Height = float(Printer.PaperHeight()) - float(PageSettings.TopMargin) -
+                    float(PageSettings.BottomMargin);
+    Detail.ColumnCount = 1;
+    Detail.ColumnSpacing = 0;
+    if (d.Tip == 1) {
+        Detail.Height = Mm_Twip(double(d.Etiket_Dikey) + double(d.Etiket_Boy));
+        const qint32 adim = Mm_Twip(double(d.Etiket_Yatay) + double(d.Etiket_Genislik));
+        const double sutun = adim > 0 ? double(PrintWidth) / adim : 1;
+        Detail.ColumnCount = qint16(qBound(1, Yuvarla_Cift(sutun), 32767));
+        Detail.ColumnSpacing = Mm_Twip(double(d.Etiket_Yatay));
+    }
+    PageHeader.Visible = false;
+    PageFooter.Visible = false;
+}
+
+void GenelForm::Duzenle() {
+    parametreleriSor();
+    Detail.Temizle();
+    yaziylalar_.clear();
+    const auto metinKutusu = [this](const char *ad, const char *alan) {
+        auto *k = Detail.Ekle_<RaporMetinKutusu>(QString::fromLatin1(ad));
+        k->DataField = QString::fromLatin1(alan);
+        k->Visible = false;
+        return k;
+    };
+    txtAna_Birim_Barkod_Tipi = metinKutusu("txtAna_Birim_Barkod_Tipi", "Ana_Birim_Barkod_Tipi");
+    txtAna_Birim_Barkod = metinKutusu("txtAna_Birim_Barkod", "Ana_Birim_Barkod");
+    txtBas = metinKutusu("txtBas", "Bas");
+    barkodlariKur();
+    nesneleriKur();
+}
+
+// Each parameter name is asked once per run; the answers live in the report, not
+// in the design.
+void GenelForm::parametreleriSor() {
+    parametreler_.clear();
+    for (const NesneKaydi &n : belge_.Nesneler) {
+        if (!n.Tag.startsWith(QLatin1String("PR_")))
+            continue;
+        const QString ad = n.Tag.mid(3);
+        if (!parametreler_.contains(ad))
+            parametreler_.insert(
+                ad, kutu_.InputBox(Parametre_Istemi(ad), QString(), QString()).value_or(QString()));
+    }
+}
+
+void GenelForm::barkodlariKur() {
+    Barkod_Kontrolleri = {nullptr};
+    Barkod_Yazilari = {nullptr};
+    for (qsizetype i = 1; i < belge_.Barkodlar.size(); ++i) {
+        BarkodKontrolleri c = ::Barkod_Kontrolleri(belge_.Barkodlar[i]);
+        Barkod_Kontrolleri.append(Detail.Ekle_(std::move(c.cubuklar), QString()));
+        Barkod_Yazilari.append(Detail.Ekle_(std::move(c.yazi), QString()));
+    }
+}
+
+// The control of one element with what it shows: a fixed text or parameter its
+// caption, a field a tag naming its column (and format) filled at every label.
+RaporEtiketi GenelForm::nesneEtiketi(const NesneKaydi &n) {
+    RaporEtiketi e = Nesne_Kontrolu(n);
+    const QString tur = n.Tur.trimmed();
+    if (tur == u"E") {
+        e.caption =
+            n.Tag.startsWith(QLatin1String("PR_")) ? parametreler_.value(n.Tag.mid(3)) : n.Caption;
+    } else if (tur == u"A" && n.Caption == u"Yazıyla") {
+        e.caption = tutarYazisi();
+    } else if (tur == u"A" && n.Tag.startsWith(QLatin1String("F_"))) {
+        e.Tag = n.Caption + u';' + n.Tag.mid(2);
+    } else if (tur == u"A" && n.Tag.startsWith(QLatin1String("O_"))) {
+        const QString kod = n.Tag.mid(2).trimmed();
+        if (kod == u"Firma_Kod")
+            e.caption = Degiskenler::Veritabani_Adi;
+        else if (kod == u"Firma_Ad")
+            e.caption = Degiskenler::Firma_Unvani;
+        else if (kod == u"Tarih")
+            e.caption = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+        else if (kod == u"Saat")
+            e.caption = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+        else
+            e.Tag = u';' + n.Tag;
+    } else if (tur == u"A") {
+        e.Tag = n.Caption;
+    }
+    return e;
+}
+
+void GenelForm::nesneleriKur() {
+    for (qsizetype i = 1; i < belge_.Nesneler.size(); ++i) {
+        const NesneKaydi &n = belge_.Nesneler[i];
+        const QString tur = n.Tur.trimmed();
+        if (n.Bolum_No != 0 || (tur != u"E" && tur != u"A" && tur != u"D" && tur != u"Y"))
+            continue;
+        RaporEtiketi *e = Detail.Ekle_(nesneEtiketi(n), QString());
+        if (tur == u"A" && n.Caption == u"Yazıyla")
+            yaziylalar_.append(e);
+    }
+}
+
+// The first field whose column the report query does not have, named in the
+// message that stops the run; empty when every field is there.
+QString GenelForm::alanYoklamasi() const {
+    for (int i = 0; i < Detail.Count(); ++i) {
+        const auto *e = dynamic_cast<const RaporEtiketi *>(Detail.Item(i));
+        if (!e || e->Tag.isEmpty())
+            continue;
+        const QString alan = e->Tag.section(u';', 0, 0);
+        // Prices come from their own cursor; an empty name is a date pattern.
+        if (alan.isEmpty() || alan.contains(QLatin1String("Fiyat")))
+            continue;
+        if (Rapor_Kaydi.FieldIndex(alan) < 0)
+            return QStringLiteral("%1 alanı sorguda bulunamadı.").arg(alan);
+    }
+    return QString();
+}
+
+QString GenelForm::tutarYazisi() const {
+    const QString &s = Rapor_Tutari;
+    const qsizetype k = s.indexOf(u',');
+    if (k < 0)
+        return Yaziya_Cevir(s) + QStringLiteral("YTL");
+    QString w = s.left(k), f = s.mid(k + 1);
+    if (f.size() == 1)
+        f += u'0';
+    if (w.isEmpty())
+        w = QStringLiteral("0");
+    return Yaziya_Cevir(w) + QStringLiteral(" YTL ") + Yaziya_Cevir(f) +
+           QStringLiteral(" Yeni Kuruş");
+}

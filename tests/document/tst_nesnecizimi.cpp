@@ -1,0 +1,83 @@
+#include "document/NesneCizimi.h"
+
+#include <QTest>
+
+// The one drawing of design elements: records to controls and drawing items, in
+// twips from the label's corner.
+class TstNesneCizimi : public QObject {
+    Q_OBJECT
+private slots:
+    void barkod_seridi_data() {
+        QTest::addColumn<int>("yon");
+        QTest::addColumn<QList<double>>("yazi");  // angle, left, top, width, height, align, valign
+        QTest::addColumn<QList<double>>("cubuk"); // left, top, width, height, direction
+        // L = 567, T = 283, W = 2268, H = 1134 (10, 5, 40, 20 mm)
+        QTest::newRow("0") << 0 << QList<double>{0, 567, 944 + 283, 2268, 190, 2, 0}
+                           << QList<double>{567, 283, 2268, 944, 0};
+        QTest::newRow("900") << 900 << QList<double>{2700, 567, 283, 190, 1134, 0, 1}
+                             << QList<double>{757, 283, 2078, 1134, 2};
+        QTest::newRow("1800") << 1800 << QList<double>{1800, 567, 283, 2268, 190, 2, 2}
+                              << QList<double>{567, 473, 2268, 944, 0};
+        QTest::newRow("2700") << 2700 << QList<double>{900, 2645, 283, 190, 1134, 1, 1}
+                              << QList<double>{567, 283, 2078, 1134, 2};
+        // Any other turn is drawn like 0.
+        QTest::newRow("450") << 450 << QList<double>{0, 567, 944 + 283, 2268, 190, 2, 0}
+                             << QList<double>{567, 283, 2268, 944, 0};
+    }
+    void barkod_seridi() {
+        QFETCH(int, yon);
+        QFETCH(QList<double>, yazi);
+        QFETCH(QList<double>, cubuk);
+        BarkodKaydi k;
+        k.Left = 10, k.Top = 5, k.Width = 40, k.Height = 20;
+        k.FontName = QStringLiteral("Arial");
+        k.FontSize = 7;
+        k.Orientation = qint16(yon);
+        const BarkodKontrolleri c = Barkod_Kontrolleri(k);
+        const RaporEtiketi &e = c.yazi;
+        const RaporBarkodu &b = c.cubuklar;
+        QCOMPARE((QList<double>{double(e.Angle), e.Left, e.Top, e.Width, e.Height,
+                                double(e.Alignment), double(e.VerticalAlignment)}),
+                 yazi);
+        QCOMPARE((QList<double>{b.Left, b.Top, b.Width, b.Height, double(b.Direction)}), cubuk);
+        QCOMPARE(b.Style(), 18);
+
+        // The drawing items sit where the controls are, the bars carry the symbol.
+        const auto sembol =
+            Barkod::Kodla(Barkod::Sembol::EAN13, QStringLiteral("869000000001"), true);
+        const QList<CizimOgesi> o = Barkod_Cizimi(k, sembol, QStringLiteral("8690000000012"));
+        QCOMPARE(o.size(), 2);
+        QCOMPARE(o[0].alan, QRectF(b.Left, b.Top, b.Width, b.Height));
+        QCOMPARE(o[0].barkod, sembol);
+        QCOMPARE(o[0].barkod_gorunum.yon, b.Direction == 2 ? 900 : 0);
+        QCOMPARE(o[1].alan, QRectF(e.Left, e.Top, e.Width, e.Height));
+        QCOMPARE(o[1].metin, QStringLiteral("8690000000012"));
+        QCOMPARE(o[1].yazi.aci, e.Angle / 10.0);
+    }
+
+    void nesne() {
+        NesneKaydi n;
+        n.Left = 2.5f, n.Top = 1, n.Width = 30, n.Height = 0.2f;
+        n.Tur = QStringLiteral("Y");
+        n.FontName = QStringLiteral("Tahoma");
+        n.FontSize = 9;
+        n.FontBold = true;
+        n.Alignment = 2;
+        n.Escapement = 90;
+        n.BackColor = 0x0000FF; // red in 0x00BBGGRR
+        const CizimOgesi o = Nesne_Cizimi(n, QStringLiteral("Değer"));
+        // Millimetres to whole twips (Mm_Twip), the turn in degrees, a filled background.
+        QCOMPARE(o.alan, QRectF(142, 57, 1701, 11));
+        QCOMPARE(o.metin, QStringLiteral("Değer"));
+        QCOMPARE(o.yazi.aci, 90.0);
+        QCOMPARE(o.yazi.yazi_tipi, QStringLiteral("Tahoma"));
+        QVERIFY(o.yazi.kalin);
+        QCOMPARE(o.yazi.yatay_hiza, 2);
+        QVERIFY(o.yazi.arka_opak);
+        QCOMPARE(o.yazi.arka, QColor(Qt::red));
+        QVERIFY(!o.barkod);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstNesneCizimi)
+#include "tst_nesnecizimi.moc"
