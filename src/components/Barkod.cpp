@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QVarLengthArray>
 #include <cmath>
+#include <functional>
 #include <zint.h>
 
 namespace {
@@ -46,92 +47,98 @@ struct Kural {
     QString neden;
 };
 
+// EAN-13, EAN-8 and UPC-A: the body alone (check digit added) or, unless the
+// engine's style sends bodies only, the full number with a right check digit.
+void eanDogrula(Kural &k, const QString &veri, bool kontrolsuz, int govde, const char *ad,
+                int zintKodu, int zintKontrollu) {
+    if (!hepsiRakam(veri)) {
+        k.neden = QStringLiteral("%1 yalnız rakam alır").arg(QLatin1String(ad));
+        return;
+    }
+    if (veri.size() == govde) {
+        k.zint = zintKodu;
+        k.metin = veri + QString::number(kontrolRakami(veri));
+    } else if (veri.size() == govde + 1 && !kontrolsuz) {
+        if (kontrolRakami(veri.left(govde)) != veri.back().digitValue())
+            k.neden = QStringLiteral("%1 kontrol rakamı yanlış").arg(QLatin1String(ad));
+        else
+            k.zint = zintKontrollu;
+    } else {
+        k.neden = kontrolsuz
+                      ? QStringLiteral("%1 için %2 rakam gerekir").arg(QLatin1String(ad)).arg(govde)
+                      : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
+                            .arg(QLatin1String(ad))
+                            .arg(govde)
+                            .arg(govde + 1);
+    }
+}
+
+void upceDogrula(Kural &k, const QString &veri) {
+    if (!hepsiRakam(veri) || veri.size() < 6 || veri.size() > 8) {
+        k.neden = QStringLiteral("UPC-E için 6, 7 ya da 8 rakam gerekir");
+    } else if (veri.size() == 8) {
+        if (veri[0] != u'0' && veri[0] != u'1')
+            k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
+        else if (kontrolRakami(upceGenislet(veri.mid(1, 6))) != veri.back().digitValue())
+            k.neden = QStringLiteral("UPC-E kontrol rakamı yanlış");
+        k.zint = BARCODE_UPCE_CHK;
+    } else {
+        if (veri.size() == 7 && veri[0] != u'0' && veri[0] != u'1')
+            k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
+        k.zint = BARCODE_UPCE;
+        const QString govde = veri.size() == 6 ? QStringLiteral("0") + veri : veri;
+        k.metin = govde + QString::number(kontrolRakami(upceGenislet(govde.mid(1))));
+    }
+}
+
+// The text symbologies: every character must be one the symbology can carry.
+void karakterDogrula(Kural &k, const QString &veri, const QString &ad, int zintKodu,
+                     const std::function<bool(QChar)> &alir) {
+    k.zint = zintKodu;
+    for (QChar c : veri)
+        if (!alir(c)) {
+            k.neden = QStringLiteral("%1 bu karakteri alamaz: \"%2\"").arg(ad).arg(c);
+            return;
+        }
+}
+
 Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
     using S = Barkod::Sembol;
     Kural k;
     k.veri = veri;
     k.metin = veri;
-    const auto uzunlukEan = [&](int govde, const char *ad, int zintKodu, int zintKontrollu) {
-        if (!hepsiRakam(veri)) {
-            k.neden = QStringLiteral("%1 yalnız rakam alır").arg(QLatin1String(ad));
-            return;
-        }
-        if (veri.size() == govde) {
-            k.zint = zintKodu;
-            k.metin = veri + QString::number(kontrolRakami(veri));
-        } else if (veri.size() == govde + 1 && !kontrolsuz) {
-            if (kontrolRakami(veri.left(govde)) != veri.back().digitValue()) {
-                k.neden = QStringLiteral("%1 kontrol rakamı yanlış").arg(QLatin1String(ad));
-                return;
-            }
-            k.zint = zintKontrollu;
-        } else {
-            k.neden =
-                kontrolsuz
-                    ? QStringLiteral("%1 için %2 rakam gerekir").arg(QLatin1String(ad)).arg(govde)
-                    : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
-                          .arg(QLatin1String(ad))
-                          .arg(govde)
-                          .arg(govde + 1);
-        }
-    };
     switch (s) {
     case S::Yok:
-        break;
+        return k;
     case S::EAN13:
-        uzunlukEan(12, "EAN-13", BARCODE_EANX, BARCODE_EANX_CHK);
+        eanDogrula(k, veri, kontrolsuz, 12, "EAN-13", BARCODE_EANX, BARCODE_EANX_CHK);
         break;
     case S::EAN8:
-        uzunlukEan(7, "EAN-8", BARCODE_EANX, BARCODE_EANX_CHK);
+        eanDogrula(k, veri, kontrolsuz, 7, "EAN-8", BARCODE_EANX, BARCODE_EANX_CHK);
         break;
     case S::UPCA:
-        uzunlukEan(11, "UPC-A", BARCODE_UPCA, BARCODE_UPCA_CHK);
+        eanDogrula(k, veri, kontrolsuz, 11, "UPC-A", BARCODE_UPCA, BARCODE_UPCA_CHK);
         break;
     case S::UPCE:
-        if (!hepsiRakam(veri) || veri.size() < 6 || veri.size() > 8) {
-            k.neden = QStringLiteral("UPC-E için 6, 7 ya da 8 rakam gerekir");
-        } else if (veri.size() == 8) {
-            if (veri[0] != u'0' && veri[0] != u'1')
-                k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
-            else if (kontrolRakami(upceGenislet(veri.mid(1, 6))) != veri.back().digitValue())
-                k.neden = QStringLiteral("UPC-E kontrol rakamı yanlış");
-            k.zint = BARCODE_UPCE_CHK;
-        } else {
-            if (veri.size() == 7 && veri[0] != u'0' && veri[0] != u'1')
-                k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
-            k.zint = BARCODE_UPCE;
-            const QString govde = veri.size() == 6 ? QStringLiteral("0") + veri : veri;
-            k.metin = govde + QString::number(kontrolRakami(upceGenislet(govde.mid(1))));
-        }
+        upceDogrula(k, veri);
         break;
     case S::Code39:
-        for (QChar c : veri)
-            if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
-                  QStringLiteral("-. $/+%").contains(c))) {
-                k.neden = QStringLiteral("Code 39 bu karakteri alamaz: \"%1\"").arg(c);
-                break;
-            }
-        k.zint = BARCODE_CODE39;
+        karakterDogrula(k, veri, QStringLiteral("Code 39"), BARCODE_CODE39, [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+                   QStringLiteral("-. $/+%").contains(c);
+        });
         break;
     case S::Code93:
-        for (QChar c : veri)
-            if (c.unicode() > 127) {
-                k.neden = QStringLiteral("Code 93 bu karakteri alamaz: \"%1\"").arg(c);
-                break;
-            }
-        k.zint = BARCODE_CODE93;
+        karakterDogrula(k, veri, QStringLiteral("Code 93"), BARCODE_CODE93,
+                        [](QChar c) { return c.unicode() <= 127; });
         break;
     case S::Code128A:
         // Set A: upper case, digits, punctuation and control characters; no lower case.
-        for (QChar c : veri)
-            if (c.unicode() > 0x5F) {
-                k.neden = QStringLiteral("Code 128 A kümesi bu karakteri alamaz: \"%1\"").arg(c);
-                break;
-            }
-        k.zint = BARCODE_CODE128;
+        karakterDogrula(k, veri, QStringLiteral("Code 128 A kümesi"), BARCODE_CODE128,
+                        [](QChar c) { return c.unicode() <= 0x5F; });
         break;
     }
-    if (s != S::Yok && veri.isEmpty())
+    if (veri.isEmpty())
         k.neden = QStringLiteral("barkod verisi yok");
     return k;
 }

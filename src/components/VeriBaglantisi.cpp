@@ -153,28 +153,7 @@ QString VeriBaglantisi::Odbc_Metni(const Parametreler &p) {
     return m;
 }
 
-bool VeriBaglantisi::Open(const QString &connectionString) {
-    Close();
-    metin_ = connectionString;
-    ayar_ = Coz(connectionString);
-    hata_.clear();
-
-    QString surucu;
-    switch (ayar_.motor) {
-    case Motor::SQLite:
-        surucu = QStringLiteral("QSQLITE");
-        break;
-    case Motor::PostgreSQL:
-        surucu = QStringLiteral("QPSQL");
-        break;
-    case Motor::SQLServer:
-        surucu = QStringLiteral("QODBC");
-        break;
-    }
-    if (!QSqlDatabase::isDriverAvailable(surucu)) {
-        hata_ = QStringLiteral("Veritabanı sürücüsü bulunamadı: ") + surucu;
-        return false;
-    }
+QSqlDatabase VeriBaglantisi::surucuyuHazirla(const QString &surucu) {
     QSqlDatabase db = QSqlDatabase::contains(ad_) ? QSqlDatabase::database(ad_, false)
                                                   : QSqlDatabase::addDatabase(surucu, ad_);
     if (db.driverName() != surucu) {
@@ -182,7 +161,10 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
         QSqlDatabase::removeDatabase(ad_);
         db = QSqlDatabase::addDatabase(surucu, ad_);
     }
+    return db;
+}
 
+bool VeriBaglantisi::ayarla(QSqlDatabase &db) {
     switch (ayar_.motor) {
     case Motor::SQLite: {
         // Opening must never create a missing database.
@@ -212,25 +194,45 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
                 .arg(Baglanti_Zaman_Asimi));
         break;
     }
+    return true;
+}
+
+bool VeriBaglantisi::sqliteHazirla(QSqlDatabase &db) {
+    // A file that is not a database opens fine and fails on first use.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        hata_ = Gizle(q.lastError().text());
+        db.close();
+        return false;
+    }
+    // Write-ahead logging: readers of the stock database never wait for a print
+    // run, and a second run waits for the run lock, not at connect. A database
+    // that cannot switch (read-only folder) keeps its journal.
+    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    return true;
+}
+
+bool VeriBaglantisi::Open(const QString &connectionString) {
+    Close();
+    metin_ = connectionString;
+    ayar_ = Coz(connectionString);
+    hata_.clear();
+    Koptu = false;
+    const QString surucu = ayar_.motor == Motor::SQLite       ? QStringLiteral("QSQLITE")
+                           : ayar_.motor == Motor::PostgreSQL ? QStringLiteral("QPSQL")
+                                                              : QStringLiteral("QODBC");
+    if (!QSqlDatabase::isDriverAvailable(surucu)) {
+        hata_ = QStringLiteral("Veritabanı sürücüsü bulunamadı: ") + surucu;
+        return false;
+    }
+    QSqlDatabase db = surucuyuHazirla(surucu);
+    if (!ayarla(db))
+        return false;
     if (!db.open()) {
         hata_ = Gizle(db.lastError().text());
         return false;
     }
-    Koptu = false;
-    if (ayar_.motor == Motor::SQLite) {
-        // A file that is not a database opens fine and fails on first use.
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-            hata_ = Gizle(q.lastError().text());
-            db.close();
-            return false;
-        }
-        // Write-ahead logging: readers of the stock database never wait for a
-        // print run, and a second run waits for the run lock, not at connect. A
-        // database that cannot switch (read-only folder) keeps its journal.
-        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    }
-    return true;
+    return ayar_.motor != Motor::SQLite || sqliteHazirla(db);
 }
 
 QString VeriBaglantisi::Tanim() const {

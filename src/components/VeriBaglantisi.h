@@ -63,6 +63,10 @@ public:
     static QString Odbc_Metni(const Parametreler &p);
 
 private:
+    QSqlDatabase surucuyuHazirla(const QString &surucu);
+    bool ayarla(QSqlDatabase &db);
+    bool sqliteHazirla(QSqlDatabase &db);
+
     QString ad_;
     QString metin_;
     Parametreler ayar_;

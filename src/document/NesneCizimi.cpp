@@ -9,6 +9,18 @@ QRectF twipAlani(float left, float top, float width, float height) {
                   Mm_Twip(double(height)));
 }
 
+// The font of a text or barcode record as the report's controls take it.
+template <typename Kayit> RaporYaziTipi yaziTipi(const Kayit &k) {
+    RaporYaziTipi y;
+    y.Name = k.FontName;
+    y.Size = k.FontSize;
+    y.Bold = k.FontBold;
+    y.Italic = k.FontItalic;
+    y.Underline = k.FontUnderline;
+    y.Strikethrough = k.FontStrikethru;
+    return y;
+}
+
 } // namespace
 
 RaporEtiketi Nesne_Kontrolu(const NesneKaydi &n) {
@@ -17,12 +29,7 @@ RaporEtiketi Nesne_Kontrolu(const NesneKaydi &n) {
     e.Angle = n.Escapement * 10;
     const QRectF a = twipAlani(n.Left, n.Top, n.Width, n.Height);
     e.Left = a.left(), e.Top = a.top(), e.Width = a.width(), e.Height = a.height();
-    e.Font.Name = n.FontName;
-    e.Font.Size = n.FontSize;
-    e.Font.Bold = n.FontBold;
-    e.Font.Italic = n.FontItalic;
-    e.Font.Underline = n.FontUnderline;
-    e.Font.Strikethrough = n.FontStrikethru;
+    e.Font = yaziTipi(n);
     e.Font.Charset = 162; // Turkish
     e.ForeColor = n.ForeColor;
     e.BackStyle = 1;
@@ -46,12 +53,7 @@ BarkodKontrolleri Barkod_Kontrolleri(const BarkodKaydi &k) {
     b.BackColor = k.BackColor;
     b.ForeColor = k.ForeColor;
 
-    y.Font.Name = k.FontName;
-    y.Font.Size = k.FontSize;
-    y.Font.Bold = k.FontBold;
-    y.Font.Italic = k.FontItalic;
-    y.Font.Underline = k.FontUnderline;
-    y.Font.Strikethrough = k.FontStrikethru;
+    y.Font = yaziTipi(k);
     y.ForeColor = k.ForeColor;
     y.BackColor = k.BackColor;
     constexpr double s = Yazi_Seridi;

@@ -12,7 +12,6 @@
 #include <QStringList>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -61,253 +60,6 @@ QString alanMetni(const QString &s) {
     return t;
 }
 
-// ---- reading conversions ---------------------------------------------------
-
-std::optional<double> sayiOku(const QString &s) {
-    double d = 0;
-    if (!Sayi_Oku(s, d) || !std::isfinite(d))
-        return std::nullopt;
-    return d;
-}
-
-std::optional<float> tekOku(const QString &s) {
-    const auto d = sayiOku(s);
-    if (!d || std::fabs(*d) > std::numeric_limits<float>::max())
-        return std::nullopt;
-    return static_cast<float>(*d);
-}
-
-std::optional<bool> mantikOku(const QString &s) {
-    const QString t = s.trimmed();
-    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || t == u"Doğru")
-        return true;
-    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 || t == u"Yanlış")
-        return false;
-    if (const auto d = sayiOku(t))
-        return *d != 0;
-    return std::nullopt;
-}
-
-std::optional<float> yukseklikOku(const QString &s) {
-    qint16 ondalik = 2;
-    return tekOku(Sayi_Bicimle(s, ondalik));
-}
-
-// ---- the reader ------------------------------------------------------------
-
-struct Hata {
-    Okuma_Hatasi bilgi;
-};
-
-class Okuyucu {
-public:
-    explicit Okuyucu(const QByteArray &bayt) {
-        QString metin = Cp1254_Coz(bayt);
-        satirlar_ = metin.split(u'\n');
-        for (QString &s : satirlar_)
-            if (s.endsWith(u'\r'))
-                s.chop(1);
-        // A final line end does not start another line.
-        if (!satirlar_.isEmpty() && satirlar_.last().isEmpty())
-            satirlar_.removeLast();
-    }
-
-    QString oku() {
-        if (konum_ >= satirlar_.size())
-            throw Hata{{konum_ + 1, QStringLiteral("dosya beklenenden önce bitti")}};
-        return satirlar_[konum_++];
-    }
-    void basaDon() { konum_ = 0; }
-    // Whether any line is one of the file's section markers.
-    bool isaretVar() const {
-        static const QStringList isaretler = {
-            QStringLiteral("Tip_"),        QStringLiteral("Barkod_"),
-            QStringLiteral("Nesneler_"),   QStringLiteral("Detaylar_"),
-            QStringLiteral("Sol_Bosluk_"), QStringLiteral("Kagit_Boyutu_"),
-            QStringLiteral("<end>")};
-        return std::any_of(satirlar_.begin(), satirlar_.end(),
-                           [](const QString &s) { return isaretler.contains(s); });
-    }
-    int satirNo() const { return konum_; } // number of the line read last
-
-    [[noreturn]] void hata(const QString &neden) const { throw Hata{{konum_, neden}}; }
-
-    template <typename T> T gerekli(std::optional<T> v, const QString &ne) const {
-        if (!v)
-            hata(ne);
-        return *v;
-    }
-
-private:
-    QStringList satirlar_;
-    int konum_ = 0;
-};
-
-// Splits a record line; field n (1-based) is the text before the n-th ";".
-class Alanlar {
-public:
-    Alanlar(const QString &satir, const Okuyucu &o) : o_(o) {
-        parcalar_ = satir.split(u';');
-        parcalar_.removeLast(); // the text after the last ";" is no field
-    }
-    QString metin(int n) const {
-        if (n > parcalar_.size())
-            o_.hata(QStringLiteral("%1. alan eksik").arg(n));
-        return parcalar_[n - 1];
-    }
-    template <typename T> T tamsayi(int n) const {
-        return o_.gerekli(Tamsayi_Oku<T>(metin(n)),
-                          QStringLiteral("%1. alan tam sayı değil: \"%2\"").arg(n).arg(metin(n)));
-    }
-    float tek(int n) const {
-        return o_.gerekli(tekOku(metin(n)),
-                          QStringLiteral("%1. alan sayı değil: \"%2\"").arg(n).arg(metin(n)));
-    }
-    float yukseklik(int n) const {
-        return o_.gerekli(yukseklikOku(metin(n)),
-                          QStringLiteral("%1. alan sayı değil: \"%2\"").arg(n).arg(metin(n)));
-    }
-    bool mantik(int n) const {
-        return o_.gerekli(mantikOku(metin(n)),
-                          QStringLiteral("%1. alan True/False değil: \"%2\"").arg(n).arg(metin(n)));
-    }
-
-private:
-    QStringList parcalar_;
-    const Okuyucu &o_;
-};
-
-BarkodKaydi barkodCoz(const QString &satir, const Okuyucu &o) {
-    const Alanlar a(satir, o);
-    BarkodKaydi b;
-    b.Bolum_No = a.tamsayi<qint16>(1);
-    b.Left = a.tek(2);
-    b.Top = a.tek(3);
-    b.Width = a.tek(4);
-    b.Height = a.yukseklik(5);
-    b.FontName = a.metin(6);
-    b.FontUnderline = a.mantik(7);
-    b.FontItalic = a.mantik(8);
-    b.FontBold = a.mantik(9);
-    b.FontSize = a.tek(10);
-    b.ForeColor = a.tamsayi<qint32>(11);
-    b.BackColor = a.tamsayi<qint32>(12);
-    b.Orientation = a.tamsayi<qint16>(13);
-    return b;
-}
-
-NesneKaydi nesneCoz(const QString &satir, const Okuyucu &o) {
-    const Alanlar a(satir, o);
-    NesneKaydi n;
-    n.Bolum_No = a.tamsayi<qint16>(1);
-    n.Caption = a.metin(2);
-    n.Width = a.tek(3);
-    n.Alignment = a.tamsayi<qint16>(4);
-    n.Left = a.tek(5);
-    n.Tur = a.metin(6);
-    n.Top = a.tek(7);
-    n.FontName = a.metin(8);
-    n.FontUnderline = a.mantik(9);
-    n.FontItalic = a.mantik(10);
-    n.FontBold = a.mantik(11);
-    n.FontStrikethru = a.mantik(12);
-    n.FontSize = a.tek(13);
-    n.ForeColor = a.tamsayi<qint32>(14);
-    n.Height = a.yukseklik(15);
-    n.BackColor = a.tamsayi<qint32>(16);
-    n.Tag = a.metin(17);
-    if (n.Tur != u"D" && n.Tur != u"Y")
-        n.Escapement = a.tamsayi<qint16>(18);
-    return n;
-}
-
-// The label-area line: a field that does not convert is skipped.
-void detayCoz(const QString &satir, DetayKaydi &d) {
-    QStringList p = satir.split(u';');
-    p.removeLast();
-    if (p.size() >= 1)
-        if (const auto v = mantikOku(p[0]))
-            d.Visible = *v;
-    if (p.size() >= 2)
-        if (const auto v = tekOku(p[1]))
-            d.Height = *v;
-    if (p.size() >= 3)
-        if (const auto v = tekOku(p[2]))
-            d.Width = *v;
-}
-
-template <typename Kayit, typename Cozucu> QList<Kayit> listeOku(Okuyucu &o, Cozucu coz) {
-    const QString sayiSatiri = o.oku();
-    const qint32 sayi = o.gerekli(Tamsayi_Oku<qint32>(sayiSatiri),
-                                  QStringLiteral("sayı bekleniyordu: \"%1\"").arg(sayiSatiri));
-    if (sayi < 0)
-        o.hata(QStringLiteral("sayı eksi olamaz: %1").arg(sayi));
-    // A page of that many objects would take gigabytes to draw.
-    if (sayi > En_Cok_Nesne)
-        o.hata(QStringLiteral("tasarımda en çok %1 nesne olabilir, dosyada %2 var")
-                   .arg(En_Cok_Nesne)
-                   .arg(sayi));
-    QList<Kayit> liste;
-    liste.reserve(qMin(sayi, 100000) + 1);
-    liste.append(Kayit());
-    for (qint32 i = 1; i <= sayi; ++i) {
-        const QString satir = o.oku();
-        liste.append(satir.contains(u';') ? coz(satir, o) : Kayit());
-    }
-    return liste;
-}
-
-void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
-    b.Tip = 0;
-    QString satir = o.oku();
-    if (satir != u"Tip_") {
-        o.basaDon(); // no printer block: the file begins with "Barkod_"
-    } else {
-        const QString tip = o.oku();
-        b.Tip = o.gerekli(Tamsayi_Oku<quint8>(tip),
-                          QStringLiteral("yazıcı türü okunamadı: \"%1\"").arg(tip));
-        if (b.Tip == 1) {
-            for (float *deger :
-                 {&b.Etiket_Boy, &b.Etiket_Genislik, &b.Etiket_Yatay, &b.Etiket_Dikey})
-                if (const auto v = tekOku(o.oku()))
-                    *deger = *v;
-        }
-    }
-    if (o.oku() == u"Barkod_")
-        b.Barkodlar = listeOku<BarkodKaydi>(o, barkodCoz);
-    if (o.oku() == u"Nesneler_")
-        b.Nesneler = listeOku<NesneKaydi>(o, nesneCoz);
-    if (o.oku() == u"Detaylar_") {
-        b.Detaylar = {DetayKaydi(), DetayKaydi()};
-        satir = o.oku();
-        if (satir.contains(u';'))
-            detayCoz(satir, b.Detaylar[1]);
-    }
-    const auto bosluk = [&o](const char *isaret, qint32 &hedef) {
-        if (o.oku() != QLatin1String(isaret))
-            return;
-        QString v = o.oku();
-        v.remove(u' ');
-        hedef =
-            o.gerekli(Tamsayi_Oku<qint32>(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
-    };
-    bosluk("Sol_Bosluk_", b.Sol_Bosluk);
-    bosluk("Sag_Bosluk_", b.Sag_Bosluk);
-    bosluk("Ust_Bosluk_", b.Ust_Bosluk);
-    bosluk("Alt_Bosluk_", b.Alt_Bosluk);
-    if (o.oku() == u"Yazici_Durum_") {
-        QString v = o.oku();
-        v.remove(u' ');
-        b.Yazici_Durum = v;
-    }
-    if (o.oku() == u"Kagit_Boyutu_") {
-        QString v = o.oku();
-        v.remove(u' ');
-        b.Kagit_Boyutu = o.gerekli(tekOku(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
-    }
-    o.oku(); // the closing "<end>"
-}
-
 void satir(QByteArray &cikti, const QString &s) {
     cikti += Cp1254_Kodla(s);
     cikti += "\r\n";
@@ -322,6 +74,38 @@ QString yaziciDurumuMetni(const QString &v) {
     return u' ' + s + u' ';
 }
 
+QString barkodSatiri(const BarkodKaydi &k) {
+    const QStringList alanlar = {
+        QString::number(k.Bolum_No),   alanBicimi(k.Left),           alanBicimi(k.Top),
+        alanBicimi(k.Width),           alanBicimi(k.Height),         alanMetni(k.FontName),
+        alanBicimi(k.FontUnderline),   alanBicimi(k.FontItalic),     alanBicimi(k.FontBold),
+        alanBicimi(k.FontSize),        QString::number(k.ForeColor), QString::number(k.BackColor),
+        QString::number(k.Orientation)};
+    return alanlar.join(u';') + u';';
+}
+
+QString nesneSatiri(const NesneKaydi &k) {
+    const QStringList alanlar = {QString::number(k.Bolum_No),
+                                 alanMetni(k.Caption),
+                                 alanBicimi(k.Width),
+                                 QString::number(k.Alignment),
+                                 alanBicimi(k.Left),
+                                 alanMetni(k.Tur),
+                                 alanBicimi(k.Top),
+                                 alanMetni(k.FontName),
+                                 alanBicimi(k.FontUnderline),
+                                 alanBicimi(k.FontItalic),
+                                 alanBicimi(k.FontBold),
+                                 alanBicimi(k.FontStrikethru),
+                                 alanBicimi(k.FontSize),
+                                 QString::number(k.ForeColor),
+                                 alanBicimi(k.Height),
+                                 QString::number(k.BackColor),
+                                 alanMetni(k.Tag),
+                                 QString::number(k.Escapement)};
+    return alanlar.join(u';') + u';';
+}
+
 } // namespace
 
 QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
@@ -333,79 +117,30 @@ QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
             satir(c, yazdirmaBicimi(double(v)));
     satir(c, QStringLiteral("Barkod_"));
     satir(c, QString::number(b.Barkod_Sayisi()));
-    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i) {
-        const BarkodKaydi &k = b.Barkodlar[i];
-        const QStringList alanlar = {QString::number(k.Bolum_No),
-                                     alanBicimi(k.Left),
-                                     alanBicimi(k.Top),
-                                     alanBicimi(k.Width),
-                                     alanBicimi(k.Height),
-                                     alanMetni(k.FontName),
-                                     alanBicimi(k.FontUnderline),
-                                     alanBicimi(k.FontItalic),
-                                     alanBicimi(k.FontBold),
-                                     alanBicimi(k.FontSize),
-                                     QString::number(k.ForeColor),
-                                     QString::number(k.BackColor),
-                                     QString::number(k.Orientation)};
-        satir(c, alanlar.join(u';') + u';');
-    }
+    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
+        satir(c, barkodSatiri(b.Barkodlar[i]));
     satir(c, QStringLiteral("Nesneler_"));
     satir(c, QString::number(b.Nesne_Sayisi()));
-    for (qsizetype i = 1; i < b.Nesneler.size(); ++i) {
-        const NesneKaydi &k = b.Nesneler[i];
-        const QStringList alanlar = {QString::number(k.Bolum_No),
-                                     alanMetni(k.Caption),
-                                     alanBicimi(k.Width),
-                                     QString::number(k.Alignment),
-                                     alanBicimi(k.Left),
-                                     alanMetni(k.Tur),
-                                     alanBicimi(k.Top),
-                                     alanMetni(k.FontName),
-                                     alanBicimi(k.FontUnderline),
-                                     alanBicimi(k.FontItalic),
-                                     alanBicimi(k.FontBold),
-                                     alanBicimi(k.FontStrikethru),
-                                     alanBicimi(k.FontSize),
-                                     QString::number(k.ForeColor),
-                                     alanBicimi(k.Height),
-                                     QString::number(k.BackColor),
-                                     alanMetni(k.Tag),
-                                     QString::number(k.Escapement)};
-        satir(c, alanlar.join(u';') + u';');
-    }
+    for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
+        satir(c, nesneSatiri(b.Nesneler[i]));
     satir(c, QStringLiteral("Detaylar_"));
     const DetayKaydi d = b.Detaylar.value(1);
     satir(c,
           alanBicimi(d.Visible) + u';' + alanBicimi(d.Height) + u';' + alanBicimi(d.Width) + u';');
-    satir(c, QStringLiteral("Sol_Bosluk_"));
-    satir(c, yazdirmaBicimi(qint64(b.Sol_Bosluk)));
-    satir(c, QStringLiteral("Sag_Bosluk_"));
-    satir(c, yazdirmaBicimi(qint64(b.Sag_Bosluk)));
-    satir(c, QStringLiteral("Ust_Bosluk_"));
-    satir(c, yazdirmaBicimi(qint64(b.Ust_Bosluk)));
-    satir(c, QStringLiteral("Alt_Bosluk_"));
-    satir(c, yazdirmaBicimi(qint64(b.Alt_Bosluk)));
+    const QList<QPair<const char *, qint32>> bosluklar = {{"Sol_Bosluk_", b.Sol_Bosluk},
+                                                          {"Sag_Bosluk_", b.Sag_Bosluk},
+                                                          {"Ust_Bosluk_", b.Ust_Bosluk},
+                                                          {"Alt_Bosluk_", b.Alt_Bosluk}};
+    for (const auto &[isaret, deger] : bosluklar) {
+        satir(c, QLatin1String(isaret));
+        satir(c, yazdirmaBicimi(qint64(deger)));
+    }
     satir(c, QStringLiteral("Yazici_Durum_"));
     satir(c, yaziciDurumuMetni(b.Yazici_Durum));
     satir(c, QStringLiteral("Kagit_Boyutu_"));
     satir(c, yazdirmaBicimi(double(b.Kagit_Boyutu)));
     satir(c, QStringLiteral("<end>"));
     return c;
-}
-
-std::optional<Okuma_Hatasi> Tasarim_Coz(const QByteArray &bayt, TasarimBelgesi &belge) {
-    TasarimBelgesi yeni = belge;
-    Okuyucu o(bayt);
-    if (!o.isaretVar())
-        return Okuma_Hatasi{0, Gecersiz_Tasarim};
-    try {
-        cozIcerik(o, yeni);
-    } catch (const Hata &h) {
-        return h.bilgi;
-    }
-    belge = std::move(yeni);
-    return std::nullopt;
 }
 
 QString Tasarim_Yolu(const QString &klasor, const QString &ad) {

@@ -104,18 +104,6 @@ private slots:
         QVERIFY2(x < 8, qPrintable(QString::number(x)));
         QVERIFY2(y < 12, qPrintable(QString::number(y)));
     }
-
-    void opak_arka_plan() {
-        YaziGorunumu g;
-        g.arka_opak = true;
-        g.arka = Renk_Cevir(0x00FFFF); // yellow
-        const QImage r = ciz(QRectF(10, 10, 50, 20), g, QString());
-        QCOMPARE(QColor(r.pixel(30, 20)), QColor(255, 255, 0));
-        QCOMPARE(QColor(r.pixel(100, 100)), QColor(255, 255, 255));
-        g.arka_opak = false;
-        QCOMPARE(QColor(ciz(QRectF(10, 10, 50, 20), g, QString()).pixel(30, 20)),
-                 QColor(255, 255, 255));
-    }
 };
 
 QTEST_MAIN(TstDonukYazi)

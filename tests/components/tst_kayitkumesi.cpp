@@ -112,29 +112,6 @@ private slots:
         QVERIFY(rs.Open(*b, QStringLiteral("DELETE FROM BARKODID"), KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.RowsAffected(), 4);
     }
-
-    void hatali_komut() {
-        auto b = baglan();
-        KayitKumesi rs;
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT 1 AS x")));
-        QVERIFY(!rs.Open(*b, QStringLiteral("SELECT * FROM OLMAYAN_TABLO")));
-        QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
-        QVERIFY(rs.LastError().isValid());
-        QVERIFY(rs.EOF_());
-        QCOMPARE(rs.Source(), QStringLiteral("SELECT * FROM OLMAYAN_TABLO"));
-    }
-
-    void kapat_ve_yeniden_ac() {
-        auto b = baglan();
-        KayitKumesi rs;
-        QVERIFY(rs.Open(
-            *b, QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE Stok_ID<=3 ORDER BY Stok_ID")));
-        rs.Close();
-        QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
-        QVERIFY(rs.EOF_());
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE Stok_ID=2")));
-        QCOMPARE(rs.Value(0).toInt(), 2);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstKayitKumesi)

@@ -105,47 +105,6 @@ private slots:
         QVERIFY(qAbs(m.Son_Bantlar()[0].width() - 80 * mm) < 0.01);
     }
 
-    void pdf_metin_konumlari() {
-        // 3 x 8 labels of 70 x 37 mm on A4: label 5 (row 2, column 2) is at 70 mm, 37 mm.
-        DenemeRaporu r;
-        r.PageSettings = {0, 0, 0, 0};
-        r.PrintWidth = 210 * mm;
-        r.Detail.ColumnCount = 3;
-        r.Detail.Height = 37 * mm;
-        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR WHERE NO<=30 ORDER BY NO")};
-        const QString pdf = klasor_.filePath(QStringLiteral("yerlesim.pdf"));
-        RaporMotoru m(r);
-        QVERIFY(m.Baslat());
-        PdfHedefi hedef(pdf);
-        QCOMPARE(Rapor_Uret(m, hedef), 2);
-        const QString bbox = Arac_Calistir(QStringLiteral("pdftotext"),
-                                           {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        const auto konum = [&bbox](const QString &sozcuk) {
-            const QRegularExpression re(
-                QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>")
-                    .arg(sozcuk));
-            const auto e = re.match(bbox);
-            return e.hasMatch() ? QPointF(e.captured(1).toDouble(), e.captured(2).toDouble())
-                                : QPointF(-1, -1);
-        };
-        const double pt = 72.0 / 25.4;
-        // Text starts 100 twips (5 pt) inside its band.
-        const QPointF bes = konum(QStringLiteral("ETIKET5"));
-        QVERIFY2(qAbs(bes.x() - (70 * pt + 5)) < 2.0, qPrintable(QString::number(bes.x())));
-        QVERIFY2(bes.y() > 37 * pt + 4 && bes.y() < 37 * pt + 10,
-                 qPrintable(QString::number(bes.y())));
-        const QPointF yirmiDort = konum(QStringLiteral("ETIKET24"));
-        QVERIFY(qAbs(yirmiDort.x() - (140 * pt + 5)) < 2.0);
-        QVERIFY(yirmiDort.y() > 7 * 37 * pt);
-        // Page 2 starts again at the top-left corner.
-        QVERIFY(bbox.contains(QStringLiteral("ETIKET25")));
-        QCOMPARE(bbox.count(QStringLiteral("<page ")), 2);
-        // Text stays text with its font embedded.
-        const QString fontlar = Arac_Calistir(QStringLiteral("pdffonts"), {pdf});
-        QVERIFY2(fontlar.contains(QStringLiteral("LiberationSans")), qPrintable(fontlar));
-        QVERIFY(fontlar.contains(QStringLiteral("yes")));
-    }
-
     void veri_hatasi() {
         DenemeRaporu r;
         r.Data1 = {baglanti_, QStringLiteral("SELECT * FROM YOK_TABLO")};

@@ -70,31 +70,6 @@ private slots:
     }
     void cleanup() { Baglanti_Kapat(); }
 
-    void is_tablosu_ve_sira() {
-        Degiskenler::Baslangic_Etiketi = 3;
-        Degiskenler::Belge.Nesneler.append(alan(QStringLiteral("Stok_Adi")));
-        SahteMesaj kutu;
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
-        form.Yazici_Gerekli = false;
-        RaporMotoru motor(form);
-        QVERIFY(motor.Baslat());
-        QVERIFY(form.Hata().isEmpty());
-        QCOMPARE(isTablosu(), (QStringList{"0", "0", "5", "5", "7", "7"}));
-        RaporSayfasi s;
-        QStringList sira;
-        while (motor.Sonraki_Sayfa(s))
-            for (const CizimOgesi &o : s.ogeler)
-                sira << o.metin;
-        // Empty positions first and blank, then items in ascending id, copies together.
-        QCOMPARE(motor.Bant_Sayisi(), 6);
-        QCOMPARE(sira, (QStringList{"Zeytinyağı Sızma 5 lt", "Zeytinyağı Sızma 5 lt",
-                                    "Pirinç Baldo 2 kg", "Pirinç Baldo 2 kg"}));
-        QCOMPARE(form.Etiket_Sayisi(), 4);
-        QVERIFY(kutu.kutular.isEmpty());
-        motor.Bitir();
-        QVERIFY(isTablosu().isEmpty());
-    }
-
     void olmayan_alan_basimi_durdurur() {
         Degiskenler::Belge.Nesneler.append(alan(QStringLiteral("Stok_Adi")));
         Degiskenler::Belge.Nesneler.append(alan(QStringLiteral("Olmayan_Alan")));
@@ -258,25 +233,6 @@ private slots:
         QCOMPARE(e(5)->caption, QStringLiteral("Sabit yazı"));
         QCOMPARE(e(6)->BackStyle, 1);
         QCOMPARE(e(6)->Font.Charset, 162);
-    }
-
-    void yaziyla_kurali() {
-        TasarimBelgesi &d = Degiskenler::Belge;
-        d.Nesneler.append(alan(QStringLiteral("Yazıyla")));
-        SahteMesaj kutu;
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
-        const QList<QPair<QString, QString>> satirlar = {
-            {"12,5", "Onİki YTL Elli Yeni Kuruş"},
-            {"12,05", "Onİki YTL Beş Yeni Kuruş"},
-            {",5", "Sıfır YTL Elli Yeni Kuruş"},
-            {"1234", "BinİkiYüzOtuzDörtYTL"},
-            {"0", "SıfırYTL"},
-        };
-        for (const auto &[tutar, beklenen] : satirlar) {
-            form.Rapor_Tutari = tutar;
-            form.Duzenle();
-            QCOMPARE(static_cast<RaporEtiketi *>(form.Detail.Item(3))->caption, beklenen);
-        }
     }
 };
 

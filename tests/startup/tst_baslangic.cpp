@@ -132,45 +132,6 @@ private slots:
             QStringLiteral("User ID= sa ;Password=;Initial Catalog=stok;Data Source=")));
     }
 
-    void sifre_alani_data() {
-        QTest::addColumn<QString>("alan");
-        QTest::addColumn<QString>("sifre");
-        QTest::newRow("ae means empty") << "æ"
-                                        << "";
-        QTest::newRow("blank kept") << " "
-                                    << " ";
-        QTest::newRow("ae with bar kept") << "æ|"
-                                          << "æ|";
-        QTest::newRow("ae twice kept") << "ææ"
-                                       << "ææ";
-        QTest::newRow("semicolon") << "a;b"
-                                   << "a;b";
-    }
-    void sifre_alani() {
-        QFETCH(QString, alan);
-        QFETCH(QString, sifre);
-        SahteMesaj kutu;
-        QVERIFY(Parametre_Oku(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|2|sa|") + alan).devam);
-        QCOMPARE(Degiskenler::Sql_Sifre, sifre);
-        QCOMPARE(Degiskenler::Etiket_Adedi, qint16(2));
-        QCOMPARE(Degiskenler::Baglanti->Ayarlar().sifre, sifre);
-    }
-
-    void baglanti_metni() {
-        QCOMPARE(Komut_Satiri_Baglanti_Metni(QStringLiteral("sa"), QStringLiteral("gizli"),
-                                             QStringLiteral("STOK"), QStringLiteral("SRV")),
-                 QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=sa;"
-                                "Password=gizli;Initial Catalog=STOK;Data Source=SRV"));
-        const QString e = Etkilesimli_Baglanti_Metni(QStringLiteral("STOK"), QStringLiteral("SRV"));
-        QVERIFY(e.startsWith(QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=True;"
-                                            "User ID=sa;Initial Catalog=STOK;Data Source=SRV;"
-                                            "Use Procedure for Prepare=1;Auto Translate=True;"
-                                            "Packet Size=4096;Workstation ID=")));
-        QVERIFY(e.endsWith(QStringLiteral(";Use Encryption for Data=False;Tag with column "
-                                          "collation when possible=False")));
-        QVERIFY(!e.contains(QStringLiteral("Password")));
-    }
-
     void etkilesimli_baslangic() {
         SahteMesaj kutu;
         for (const QString &c : {QStringLiteral("kullanici"), QStringLiteral("parola"),
@@ -244,16 +205,6 @@ private slots:
         QCOMPARE(kutu.kutular[0].simge, Simge::Soru);
         QVERIFY(!Degiskenler::Baglanti);
         QVERIFY(Degiskenler::Parametreler.isEmpty());
-    }
-
-    void bolge_onayi_sonra_baglanir() {
-        bolgeAyarla(QStringLiteral("d.M.yyyy"));
-        SahteMesaj kutu;
-        const Baslangic_Sonucu s = Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|3|sa|æ"));
-        QVERIFY(s.devam);
-        QCOMPARE(kutu.kutular.size(), 1);
-        QVERIFY(Degiskenler::Baglanti);
-        QCOMPARE(Degiskenler::Etiket_Adedi, qint16(3));
     }
 };
 

@@ -108,30 +108,6 @@ private slots:
         QVERIFY(Bolge_Ayar_Kontrol(kutu));
         QCOMPARE(QFileInfo(iniYolu()).lastModified(), once);
     }
-
-    void sorgula_turleri() {
-        QByteArray ikili(2, 0);
-        ikili[0] = char(0x39);
-        ikili[1] = char(0x30); // 0x3039 = 12345, little-endian as the registry stores it
-        depola({{QStringLiteral("Ikili"), ikili},
-                {QStringLiteral("Nul"),
-                 QString(QStringLiteral("ab")) + QChar(0) + QStringLiteral("cd")},
-                {QStringLiteral("Liste"), QStringList{QStringLiteral("a"), QStringLiteral("b")}},
-                {QStringLiteral("Bos"), QString()}});
-        QCOMPARE(oku("Ikili"), QStringLiteral("12345"));
-        QCOMPARE(oku("Nul"), QStringLiteral("ab"));
-        QCOMPARE(oku("Liste"), QString());
-        QCOMPARE(oku("Bos"), QString());
-        QCOMPARE(oku("Yok"), QString());
-    }
-
-    void yaz_anahtari_olusturur() {
-        QVERIFY(!QFileInfo::exists(iniYolu()));
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDate"),
-                        QStringLiteral("."));
-        QVERIFY(QFileInfo::exists(iniYolu()));
-        QCOMPARE(oku("sDate"), QStringLiteral("."));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstBolgeAyar)

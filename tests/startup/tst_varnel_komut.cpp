@@ -125,17 +125,6 @@ private slots:
         QVERIFY(s.cikis.contains(QStringLiteral("DEMO.db")));
     }
 
-    void check_sessiz_sql_server() {
-        QTcpServer sunucu;
-        QVERIFY(sunucu.listen(QHostAddress::LocalHost));
-        const Sonuc s = calistir(
-            {QStringLiteral("check"),
-             QStringLiteral("127.0.0.1,%1|F|STOK|x=1|1|sa|gizli123").arg(sunucu.serverPort())});
-        QCOMPARE(s.kod, 1);
-        QVERIFY(s.hata.contains(QStringLiteral("Datbase'e Bağlanılamadı.")));
-        QVERIFY2(s.sure < 6000, qPrintable(QString::number(s.sure)));
-    }
-
     void inspect() {
         const QString ornek = Kaynak_Yolu(QStringLiteral("tests/document/ornekler/lazer_tam.ftr"));
         Sonuc s = calistir({QStringLiteral("inspect"), ornek});
