@@ -17,7 +17,6 @@ void KayitKumesi::Close() {
 
 bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit) {
     Close();
-    kaynak_ = source;
     ondalik_ = baglanti.Ondalik_Ayirac;
     kilit_ = kilit;
     hata_ = QSqlError();
@@ -53,10 +52,6 @@ void KayitKumesi::MoveNext() {
         return;
     sonda_ = !sorgu_->next();
 }
-
-int KayitKumesi::FieldCount() const { return kayit_.count(); }
-
-QString KayitKumesi::FieldName(int i) const { return kayit_.fieldName(i); }
 
 int KayitKumesi::FieldIndex(const QString &ad) const {
     const int tam = kayit_.indexOf(ad);

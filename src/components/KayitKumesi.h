@@ -33,13 +33,10 @@ public:
     // prepared first, so a text holding a second statement is refused.
     bool Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
 
-    const QString &Source() const { return kaynak_; }
     Kilit LockType() const { return kilit_; }
     bool EOF_() const { return sonda_; }
     void MoveNext();
 
-    int FieldCount() const;
-    QString FieldName(int i) const;
     // Index of a field by name, ignoring case; -1 when there is none.
     int FieldIndex(const QString &ad) const;
     QVariant Value(const QString &ad) const;
@@ -56,7 +53,6 @@ private:
     QSqlRecord kayit_;
     Durum durum_ = Durum::Kapali;
     Kilit kilit_ = Kilit::SaltOkunur;
-    QString kaynak_;
     QString ondalik_ = QStringLiteral(",");
     QSqlError hata_;
     bool sonda_ = true;

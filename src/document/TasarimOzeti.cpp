@@ -6,16 +6,16 @@
 namespace {
 
 // Singles as the short decimals they were written with, not their binary expansion.
-double j(float f) { return QString::number(f, 'g', 7).toDouble(); }
+double kisaSayi(float f) { return QString::number(f, 'g', 7).toDouble(); }
 
 QJsonObject barkodJson(const BarkodKaydi &b) {
     return {{QStringLiteral("Bolum_No"), b.Bolum_No},
-            {QStringLiteral("Left"), j(b.Left)},
-            {QStringLiteral("Top"), j(b.Top)},
-            {QStringLiteral("Width"), j(b.Width)},
-            {QStringLiteral("Height"), j(b.Height)},
+            {QStringLiteral("Left"), kisaSayi(b.Left)},
+            {QStringLiteral("Top"), kisaSayi(b.Top)},
+            {QStringLiteral("Width"), kisaSayi(b.Width)},
+            {QStringLiteral("Height"), kisaSayi(b.Height)},
             {QStringLiteral("FontName"), b.FontName},
-            {QStringLiteral("FontSize"), j(b.FontSize)},
+            {QStringLiteral("FontSize"), kisaSayi(b.FontSize)},
             {QStringLiteral("FontBold"), b.FontBold},
             {QStringLiteral("FontItalic"), b.FontItalic},
             {QStringLiteral("FontUnderline"), b.FontUnderline},
@@ -27,12 +27,12 @@ QJsonObject barkodJson(const BarkodKaydi &b) {
 
 QJsonObject nesneJson(const NesneKaydi &n) {
     return {{QStringLiteral("Bolum_No"), n.Bolum_No},
-            {QStringLiteral("Left"), j(n.Left)},
-            {QStringLiteral("Top"), j(n.Top)},
-            {QStringLiteral("Width"), j(n.Width)},
-            {QStringLiteral("Height"), j(n.Height)},
+            {QStringLiteral("Left"), kisaSayi(n.Left)},
+            {QStringLiteral("Top"), kisaSayi(n.Top)},
+            {QStringLiteral("Width"), kisaSayi(n.Width)},
+            {QStringLiteral("Height"), kisaSayi(n.Height)},
             {QStringLiteral("FontName"), n.FontName},
-            {QStringLiteral("FontSize"), j(n.FontSize)},
+            {QStringLiteral("FontSize"), kisaSayi(n.FontSize)},
             {QStringLiteral("FontBold"), n.FontBold},
             {QStringLiteral("FontItalic"), n.FontItalic},
             {QStringLiteral("FontUnderline"), n.FontUnderline},
@@ -81,21 +81,21 @@ QJsonObject Tasarim_Json(const TasarimBelgesi &b) {
     const qlonglong durum = b.Yazici_Durum.toLongLong(&tamsayi);
     return {
         {QStringLiteral("Tip"), b.Tip},
-        {QStringLiteral("Etiket_Boy"), j(b.Etiket_Boy)},
-        {QStringLiteral("Etiket_Genislik"), j(b.Etiket_Genislik)},
-        {QStringLiteral("Etiket_Yatay"), j(b.Etiket_Yatay)},
-        {QStringLiteral("Etiket_Dikey"), j(b.Etiket_Dikey)},
+        {QStringLiteral("Etiket_Boy"), kisaSayi(b.Etiket_Boy)},
+        {QStringLiteral("Etiket_Genislik"), kisaSayi(b.Etiket_Genislik)},
+        {QStringLiteral("Etiket_Yatay"), kisaSayi(b.Etiket_Yatay)},
+        {QStringLiteral("Etiket_Dikey"), kisaSayi(b.Etiket_Dikey)},
         {QStringLiteral("Barkodlar"), barkodlar},
         {QStringLiteral("Nesneler"), nesneler},
         {QStringLiteral("Detaylar"), QJsonObject{{QStringLiteral("Visible"), d.Visible},
-                                                 {QStringLiteral("Height"), j(d.Height)},
-                                                 {QStringLiteral("Width"), j(d.Width)}}},
+                                                 {QStringLiteral("Height"), kisaSayi(d.Height)},
+                                                 {QStringLiteral("Width"), kisaSayi(d.Width)}}},
         {QStringLiteral("Sol_Bosluk"), b.Sol_Bosluk},
         {QStringLiteral("Sag_Bosluk"), b.Sag_Bosluk},
         {QStringLiteral("Ust_Bosluk"), b.Ust_Bosluk},
         {QStringLiteral("Alt_Bosluk"), b.Alt_Bosluk},
         {QStringLiteral("Yazici_Durum"), tamsayi ? QJsonValue(durum) : QJsonValue(b.Yazici_Durum)},
-        {QStringLiteral("Kagit_Boyutu"), j(b.Kagit_Boyutu)}};
+        {QStringLiteral("Kagit_Boyutu"), kisaSayi(b.Kagit_Boyutu)}};
 }
 
 QString Tasarim_Ozeti(const TasarimBelgesi &b) {

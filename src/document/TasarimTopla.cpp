@@ -52,7 +52,7 @@ bool Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutus
             r.Escapement = 0; // lines are never rotated
         belge.Nesneler.append(r);
     }
-    belge.Detaylar = {DetayKaydi(), yuzey.Bolum0()};
+    belge.Detaylar = {DetayKaydi(), yuzey.Etiket_Alani()};
     const TasarimYuzeyi::Sayfa s = yuzey.Sayfa_Ayari();
     belge.Sol_Bosluk = Yuvarla_Cift(s.sol);
     belge.Sag_Bosluk = Yuvarla_Cift(s.sag);

@@ -33,7 +33,7 @@ public:
     virtual ~TasarimYuzeyi() = default;
     virtual QList<Kontrol> Kontroller() const = 0; // every control, in window order
     virtual QList<Barkod> Barkodlar() const = 0;   // barcode array elements 1..n
-    virtual DetayKaydi Bolum0() const = 0;
+    virtual DetayKaydi Etiket_Alani() const = 0; // section 0: the label area
     virtual Sayfa Sayfa_Ayari() const = 0;
     // Commits the in-place editor's text to the selected object, if it is open.
     virtual void Duzenleyiciyi_Kapat() {}

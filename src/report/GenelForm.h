@@ -34,9 +34,6 @@ public:
     const QString &Hata() const { return hata_; }
     // Labels of items (not empty positions) laid out so far.
     qint64 Etiket_Sayisi() const { return etiket_; }
-    // The value typed for each parameter name in this run (the design keeps its
-    // own captions).
-    const QHash<QString, QString> &Parametre_Degerleri() const { return parametreler_; }
 
     void Bolum_Duzenle();
     void Duzenle();
@@ -77,6 +74,8 @@ private:
     MesajKutusu &kutu_;
     VeriBaglantisi &baglanti_;
     const TasarimBelgesi belge_;
+    // The value typed for each parameter name in this run; the design keeps its
+    // own captions.
     QHash<QString, QString> parametreler_;
     KayitKumesi ortak_; // the program's shared updatable record set
     QList<RaporEtiketi *> yaziylalar_;

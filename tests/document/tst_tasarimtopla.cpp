@@ -19,7 +19,7 @@ public:
 
     QList<Kontrol> Kontroller() const override { return kontroller; }
     QList<Barkod> Barkodlar() const override { return barkodlar; }
-    DetayKaydi Bolum0() const override { return bolum0; }
+    DetayKaydi Etiket_Alani() const override { return bolum0; }
     Sayfa Sayfa_Ayari() const override { return sayfa; }
     void Duzenleyiciyi_Kapat() override { ++duzenleyici_kapatildi; }
 
