@@ -1,4 +1,5 @@
 #include "common/Araclar.h"
+#include "common/Program.h"
 #include "common/TestVeritabani.h"
 #include "document/TasarimDosyasi.h"
 
@@ -33,35 +34,22 @@ class TstEtiketBasimi : public QObject {
     QString tasarimlar_;
     TestVeritabani sqlite_;
 
-    struct Sonuc {
-        int kod;
-        QString cikis, hata;
-    };
+    using Sonuc = Program_Sonucu;
     // `kb`: files the program writes may grow to this many KiB (a full disk).
     QProcess *baslat(const QStringList &argumanlar, int kb = 0) {
         auto *p = new QProcess(this);
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), klasor_.filePath(QStringLiteral("ayar")));
         p->setProcessEnvironment(ortam);
-        const QStringList a =
+        Program_Baslat(
+            *p,
             QStringList{QStringLiteral("--designs"), tasarimlar_, QStringLiteral("print")} +
-            argumanlar;
-        if (kb > 0)
-            p->start(QStringLiteral("bash"),
-                     QStringList{
-                         QStringLiteral("-c"),
-                         QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(kb),
-                         QStringLiteral(VARNEL_PROGRAM)} +
-                         a);
-        else
-            p->start(QStringLiteral(VARNEL_PROGRAM), a);
+                argumanlar,
+            kb);
         return p;
     }
     static Sonuc bekle(QProcess *p) {
-        if (!p->waitForFinished(120000))
-            p->kill();
-        Sonuc s{p->exitCode(), QString::fromUtf8(p->readAllStandardOutput()),
-                QString::fromUtf8(p->readAllStandardError())};
+        const Sonuc s = Program_Bekle(*p);
         p->deleteLater();
         return s;
     }

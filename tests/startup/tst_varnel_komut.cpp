@@ -1,3 +1,4 @@
+#include "common/Program.h"
 #include "common/TestVeritabani.h"
 
 #include <QElapsedTimer>
@@ -17,9 +18,7 @@ class TstVarnelKomut : public QObject {
     QTemporaryDir veri_;
     TestVeritabani demo_;
 
-    struct Sonuc {
-        int kod;
-        QString cikis, hata;
+    struct Sonuc : Program_Sonucu {
         qint64 sure;
     };
     // `girdi`: standard input; `kb`: files may grow to this many KiB (a full disk).
@@ -33,21 +32,10 @@ class TstVarnelKomut : public QObject {
         p.setProcessEnvironment(ortam);
         QElapsedTimer t;
         t.start();
-        if (kb > 0)
-            p.start(QStringLiteral("bash"),
-                    QStringList{
-                        QStringLiteral("-c"),
-                        QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(kb),
-                        QStringLiteral(VARNEL_PROGRAM)} +
-                        argumanlar);
-        else
-            p.start(QStringLiteral(VARNEL_PROGRAM), argumanlar);
+        Program_Baslat(p, argumanlar, kb);
         p.write(girdi);
         p.closeWriteChannel();
-        if (!p.waitForFinished(20000))
-            p.kill();
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()), t.elapsed()};
+        return {Program_Bekle(p, 20000), t.elapsed()};
     }
 
 private slots:
