@@ -20,8 +20,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QPrinter>
+#include <QTextStream>
 #include <cstdio>
-#include <string>
 #include <unistd.h>
 
 namespace {
@@ -160,14 +160,8 @@ static void calismaKlasoru() {
 // A start line of "-" comes from the first line of standard input, so the SQL
 // password never shows in the process list.
 static void satiriGirdidenOku(Komut &k) {
-    if (k.satir != u"-")
-        return;
-    std::string satir;
-    for (int c; (c = std::fgetc(stdin)) != EOF && c != '\n';)
-        satir.push_back(char(c));
-    if (!satir.empty() && satir.back() == '\r')
-        satir.pop_back();
-    k.satir = QString::fromStdString(satir);
+    if (k.satir == u"-")
+        k.satir = QTextStream(stdin).readLine(); // without its "\n" or "\r\n"
 }
 
 int main(int argc, char **argv) {

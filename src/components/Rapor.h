@@ -21,13 +21,7 @@ public:
     // Adds a control by the engine's type name ("DDActiveReports2.Label",
     // "DDActiveReports2.Barcode", "DDActiveReports2.TextBox"); nullptr for others.
     RaporKontrolu *Ekle(const QString &turAdi);
-    template <typename T> T *Ekle_(const QString &ad = QString()) {
-        auto k = std::make_unique<T>();
-        k->Name = ad;
-        T *p = k.get();
-        kontroller_.push_back(std::move(k));
-        return p;
-    }
+    template <typename T> T *Ekle_(const QString &ad = QString()) { return Ekle_(T(), ad); }
     // Adds a control made elsewhere (a design element's control).
     template <typename T> T *Ekle_(T deger, const QString &ad) {
         auto k = std::make_unique<T>(std::move(deger));

@@ -19,9 +19,13 @@ QString yerel(const QString &yol) { return QDir::toNativeSeparators(yol); }
 
 } // namespace
 
-QString Cikti_Yolu_Hatasi(const QString &yol) {
+bool Duzenli_Dosya_Degil(const QString &yol) {
     const QFileInfo f(yol);
-    if ((f.exists() || f.isSymLink()) && !f.isFile())
+    return (f.exists() || f.isSymLink()) && !f.isFile();
+}
+
+QString Cikti_Yolu_Hatasi(const QString &yol) {
+    if (Duzenli_Dosya_Degil(yol))
         return QStringLiteral("Çıktı dosyası düzenli bir dosya değil: ") + yerel(yol);
     return QString();
 }

@@ -28,8 +28,11 @@ protected:
     QString hata_;
 };
 
-// Why an output path cannot be written over (it exists and is no regular file),
-// or an empty text.
+// Whether `yol` exists (or is a link) and is no regular file: a file saved there
+// would replace a device node, a folder or whatever the link leads to.
+bool Duzenli_Dosya_Degil(const QString &yol);
+
+// Why an output path cannot be written over, or an empty text.
 QString Cikti_Yolu_Hatasi(const QString &yol);
 
 // One PDF: text stays text, fonts embedded. Written beside the target and moved

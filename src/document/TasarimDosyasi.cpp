@@ -1,6 +1,7 @@
 #include "TasarimDosyasi.h"
 
 #include "Kodlama.h"
+#include "components/SayfaHedefi.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
@@ -198,9 +199,7 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
         return QStringLiteral("Tasarım klasörü bulunamadı: %1")
             .arg(QDir::toNativeSeparators(klasor));
     const QString yol = Tasarim_Yolu(klasor, ad);
-    // The save file would replace whatever the name leads to, a device node too.
-    const QFileInfo hedef(yol);
-    if ((hedef.exists() || hedef.isSymLink()) && !hedef.isFile())
+    if (Duzenli_Dosya_Degil(yol))
         return QStringLiteral("Tasarım kaydedilemedi: %1 düzenli bir dosya değil.")
             .arg(QDir::toNativeSeparators(yol));
     QSaveFile f(yol);

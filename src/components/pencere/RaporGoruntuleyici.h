@@ -1,7 +1,5 @@
 #pragma once
 
-class QHBoxLayout;
-
 #include "components/RaporSayfasi.h"
 
 #include <QList>
@@ -52,7 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
-    QHBoxLayout *aracCubugu();
+    class QHBoxLayout *aracCubugu();
     std::optional<QString> sayfalariGonder(class SayfaHedefi &hedef) const;
     void dizimAdimi();
     void dizimiBitir();
