@@ -8,6 +8,31 @@
 
 Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
 
+bool Tek_Komut_Mu(const QString &sql) {
+    QChar kapanis; // what ends the quoted text or comment being read, if any
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        const QChar sonraki = i + 1 < sql.size() ? sql[i + 1] : QChar();
+        if (!kapanis.isNull()) {
+            if (kapanis == u'*' && c == u'*' && sonraki == u'/')
+                kapanis = QChar(), ++i;
+            else if (kapanis != u'*' && c == kapanis) // a doubled quote reopens: same result
+                kapanis = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            kapanis = c;
+        } else if (c == u'[') {
+            kapanis = u']';
+        } else if (c == u'-' && sonraki == u'-') {
+            kapanis = u'\n';
+        } else if (c == u'/' && sonraki == u'*') {
+            kapanis = u'*', ++i;
+        } else if (c == u';') {
+            return false;
+        }
+    }
+    return true;
+}
+
 void KayitKumesi::Close() {
     sorgu_.reset();
     kayit_ = QSqlRecord();
@@ -30,9 +55,15 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     // program reads one set while it runs others, so there the rows are fetched whole.
     q->setForwardOnly(baglanti.Motoru() != VeriBaglantisi::Motor::PostgreSQL);
     q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    // The item condition reaches SELECTs: prepared, they run one statement only.
+    // The item condition reaches the SELECTs. Preparing is no guard: PostgreSQL's
+    // driver prepares with "PREPARE … AS" text, which runs what follows a ";".
     const bool secim = source.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
-    if (secim ? !(q->prepare(sql) && q->exec()) : !q->exec(sql)) {
+    if (secim && !Tek_Komut_Mu(source)) {
+        hata_ = QSqlError(QString(), QStringLiteral("Sorgu tek bir komut olmalıdır."),
+                          QSqlError::StatementError);
+        return false;
+    }
+    if (!q->exec(sql)) {
         hata_ = q->lastError();
         return false;
     }

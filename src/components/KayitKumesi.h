@@ -14,6 +14,11 @@ class VeriBaglantisi;
 // separator and no grouping, dates as dd.MM.yyyy, NULL as empty text.
 QString Deger_Metni(const QVariant &v, const QString &ondalik);
 
+// False when `sql` holds a ";" outside quoted text and comments: it would end one
+// statement and start another (the item condition goes into every statement of a
+// run).
+bool Tek_Komut_Mu(const QString &sql);
+
 // A forward-only record set over one connection, with the operations the
 // program uses: state, close, open with a source, end of rows, next row and
 // fields by name (case-insensitive, as SQL Server compares column names).
@@ -29,8 +34,8 @@ public:
 
     // Runs `source` (after the engine's dialect change). A statement that
     // returns rows leaves the set open on its first row; an action statement
-    // leaves it closed. Returns false on failure (see LastError()). A SELECT is
-    // prepared first, so a text holding a second statement is refused.
+    // leaves it closed. Returns false on failure (see LastError()). A SELECT
+    // holding a second statement is refused before it reaches the database.
     bool Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
 
     Kilit LockType() const { return kilit_; }

@@ -3,6 +3,7 @@
 #include "Birimler.h"
 #include "BolgeAyar.h"
 #include "Degiskenler.h"
+#include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
 
@@ -29,23 +30,6 @@ bool baglan(const QString &metin) {
 }
 
 } // namespace
-
-bool Tek_Kosul_Mu(const QString &kosul) {
-    QChar tirnak; // the quote that opened the text being read, if any
-    for (const QChar c : kosul) {
-        if (!tirnak.isNull()) {
-            if (c == tirnak) // a doubled quote closes and opens again: same result
-                tirnak = QChar();
-        } else if (c == u'\'' || c == u'"') {
-            tirnak = c;
-        } else if (c == u'[') {
-            tirnak = u']';
-        } else if (c == u';') {
-            return false;
-        }
-    }
-    return true;
-}
 
 void Baglanti_Kapat() {
     delete Degiskenler::Baglanti;
@@ -106,7 +90,7 @@ Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri) {
     Firma_Unvani = Parametreler[1];
     Veritabani_Adi = Parametreler[2];
     Stok_Sarti = Parametreler[3].trimmed();
-    if (!Tek_Kosul_Mu(Stok_Sarti)) {
+    if (!Tek_Komut_Mu(Stok_Sarti)) {
         kutu.MsgBox(Stok_Sarti_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                     Program_Basligi);
         return bitir(1);

@@ -16,10 +16,6 @@ inline const QString Baglanamadi_Mesaji = QStringLiteral("Datbase'e Bağlanılam
 inline const QString Stok_ID_Mesaji = QStringLiteral("Stok_ID bir tam sayı olmalıdır.");
 inline const QString Stok_Sarti_Mesaji = QStringLiteral("Stok şartı tek bir koşul olmalıdır.");
 
-// False when the item condition holds a ";" outside quoted text: it would end the
-// statement the condition is put into and start another.
-bool Tek_Kosul_Mu(const QString &kosul);
-
 // Splits the command line at "|" exactly as the start-up rules count fields: an
 // empty line gives no field; a trailing "|" stays in the last field.
 QStringList Komut_Satirini_Bol(const QString &komutSatiri);

@@ -89,6 +89,11 @@ private slots:
             << "%S|F|stok|x=1;|1|sa|æ" << false << kosul << int(Simge::Kritik);
         QTest::newRow("12 semicolon in quotes")
             << "%S|F|stok|Stok_Adi<>'a;b' AND \"x;\"=[y;]|1|sa|æ" << true << "" << 0;
+        QTest::newRow("14 quote inside a comment")
+            << "%S|F|stok|x=1 -- it's\n; DELETE FROM STOKFIYAT|1|sa|æ" << false << kosul
+            << int(Simge::Kritik);
+        QTest::newRow("15 semicolon in a block comment")
+            << "%S|F|stok|x=1 /* a*b; */|1|sa|æ" << true << "" << 0;
         QTest::newRow("13 doubled quote")
             << "%S|F|stok|Stok_Adi<>'it''s;'|1|sa|æ" << true << "" << 0;
     }
@@ -112,24 +117,6 @@ private slots:
         QCOMPARE(int(kutu.kutular[0].simge), simge);
         QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::Tamam);
         QVERIFY(QFileInfo(veri_.filePath(QStringLiteral("yok.db"))).exists() == false);
-    }
-
-    void alanlarin_islenmesi() {
-        SahteMesaj kutu;
-        const QString satir = sunucu_ + QStringLiteral("| Firma A.Ş. |stok|  STOKKART.Stok_ID=15  "
-                                                       "| 0 | sa |æ|fazla|alan");
-        QVERIFY(Parametre_Oku(kutu, satir).devam);
-        QCOMPARE(Degiskenler::Sunucu_Adi, sunucu_);
-        QCOMPARE(Degiskenler::Firma_Unvani, QStringLiteral(" Firma A.Ş. "));
-        QCOMPARE(Degiskenler::Veritabani_Adi, QStringLiteral("stok"));
-        QCOMPARE(Degiskenler::Stok_Sarti, QStringLiteral("STOKKART.Stok_ID=15"));
-        QCOMPARE(Degiskenler::Etiket_Adedi, qint16(0));
-        QCOMPARE(Degiskenler::Sabit_Etiket_Adedi, qint16(0));
-        QCOMPARE(Degiskenler::Sql_Kullanici.toString(), QStringLiteral(" sa "));
-        QCOMPARE(Degiskenler::Sql_Sifre, QString());
-        QCOMPARE(Degiskenler::Parametreler.size(), 9);
-        QVERIFY(Degiskenler::Baglanti->ConnectionString().contains(
-            QStringLiteral("User ID= sa ;Password=;Initial Catalog=stok;Data Source=")));
     }
 
     void etkilesimli_baslangic() {

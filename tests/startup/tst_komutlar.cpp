@@ -65,33 +65,6 @@ private slots:
         QCOMPARE(int(s.komut.tur), tur);
         QCOMPARE(s.komut.satir, satir);
     }
-
-    void print_secenekleri() {
-        const Komut_Sonucu s = Komut_Coz({"--designs",     "d",
-                                          "print",         "Raf Etiketi",
-                                          "--start",       "5",
-                                          "--copies",      "3",
-                                          "--param",       "Kampanya=Yaz İndirimi",
-                                          "--param",       "Boş=",
-                                          "--out",         "c.PDF",
-                                          "--dpi",         "600",
-                                          "--printer",     "Barkod_Yazici",
-                                          "sqlite:x|F|D|", "Stok_ID>0|1|sa|æ"});
-        QVERIFY2(s.tamam, qPrintable(s.hata));
-        const Komut &k = s.komut;
-        QCOMPARE(k.tasarim_klasoru, QStringLiteral("d"));
-        QCOMPARE(k.tasarim, QStringLiteral("Raf Etiketi"));
-        QCOMPARE(k.baslangic, 5);
-        QCOMPARE(k.adet, 3);
-        QCOMPARE(k.parametreler.size(), 2);
-        QCOMPARE(k.parametreler[0].first, QStringLiteral("Kampanya"));
-        QCOMPARE(k.parametreler[0].second, QStringLiteral("Yaz İndirimi"));
-        QCOMPARE(k.parametreler[1].second, QString());
-        QCOMPARE(k.cikti, QStringLiteral("c.PDF"));
-        QCOMPARE(k.dpi, 600);
-        QCOMPARE(k.yazici, QStringLiteral("Barkod_Yazici"));
-        QCOMPARE(k.satir, QStringLiteral("sqlite:x|F|D| Stok_ID>0|1|sa|æ"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstKomutlar)

@@ -11,7 +11,7 @@
 
 using Simge = MesajKutusu::Simge;
 
-// The record-set helpers' messages, on a real connection of each engine.
+// Record sets and their helpers' messages, on a real connection of each engine.
 class TstSorgu : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
@@ -32,6 +32,87 @@ private slots:
         QVERIFY(Parametre_Oku(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID<=5"))).devam);
     }
     void cleanup() { Baglanti_Kapat(); }
+
+    void satirlari_sirayla_gezer() {
+        VeriBaglantisi *b = Degiskenler::Baglanti;
+        KayitKumesi rs;
+        QVERIFY(
+            rs.Open(*b, QStringLiteral("SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID")));
+        QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
+        int n = 0, onceki = 0;
+        while (!rs.EOF_()) {
+            const int id = rs.Value(QStringLiteral("Stok_ID")).toInt();
+            QVERIFY(id > onceki);
+            onceki = id;
+            ++n;
+            rs.MoveNext();
+        }
+        QCOMPARE(n, 42);
+        rs.MoveNext(); // past the end stays at the end
+        QVERIFY(rs.EOF_());
+        QVERIFY(!rs.Value(QStringLiteral("Stok_ID")).isValid());
+    }
+
+    void alan_adlari_buyuk_kucuk_harf() {
+        VeriBaglantisi *b = Degiskenler::Baglanti;
+        KayitKumesi rs;
+        QVERIFY(rs.Open(*b, QStringLiteral("SELECT STOKKART.* FROM STOKKART WHERE Stok_ID=1")));
+        QCOMPARE(rs.Text(QStringLiteral("Stok_Adi")), QStringLiteral("Şeker 1 kg"));
+        QCOMPARE(rs.Text(QStringLiteral("STOK_ADI")), QStringLiteral("Şeker 1 kg"));
+        QCOMPARE(rs.Text(QStringLiteral("stok_adi")), QStringLiteral("Şeker 1 kg"));
+        QCOMPARE(rs.Text(QStringLiteral("Ana_Birim_Barkod")), QStringLiteral("8690000000012"));
+        QCOMPARE(rs.Number(QStringLiteral("ana_birim_barkod_tipi")), 1.0);
+        QCOMPARE(rs.FieldIndex(QStringLiteral("Yok_Boyle")), -1);
+        QVERIFY(rs.Text(QStringLiteral("Yok_Boyle")).isEmpty());
+    }
+
+    void isnull_ve_sayi_metinleri_data() {
+        QTest::addColumn<int>("stok");
+        QTest::addColumn<QString>("fiyat1");
+        QTest::newRow("grouped later") << 3 << "1234,5";
+        QTest::newRow("millions") << 5 << "2500000";
+        QTest::newRow("no level 1") << 10 << "0";
+        QTest::newRow("zero price") << 11 << "0";
+        QTest::newRow("cents") << 9 << "119,99";
+    }
+    void isnull_ve_sayi_metinleri() {
+        QFETCH(int, stok);
+        QFETCH(QString, fiyat1);
+        VeriBaglantisi *b = Degiskenler::Baglanti;
+        KayitKumesi rs;
+        const QString sql =
+            QStringLiteral(
+                "SELECT STOKKART.Stok_ID,ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0)  as Fiyat1 "
+                " FROM STOKKART LEFT JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID "
+                "AND STOKFIYAT.Fiyat_Sira_No=1) WHERE STOKKART.Stok_ID=") +
+            QString::number(stok);
+        QVERIFY2(rs.Open(*b, sql), qPrintable(rs.LastError().text()));
+        QVERIFY(!rs.EOF_());
+        QCOMPARE(rs.Text(QStringLiteral("Fiyat1")), fiyat1);
+    }
+
+    void eylem_komutlari() {
+        VeriBaglantisi *b = Degiskenler::Baglanti;
+        KayitKumesi rs;
+        QVERIFY(rs.Open(*b, QStringLiteral("DELETE FROM BARKODID"), KayitKumesi::Kilit::Iyimser));
+        QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
+        for (const char *id : {"0", "'7'", "'5'", "'7'"})
+            QVERIFY(rs.Open(
+                *b, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (%1)").arg(QLatin1String(id)),
+                KayitKumesi::Kilit::Iyimser));
+        QCOMPARE(rs.RowsAffected(), 1);
+        QVERIFY(rs.Open(*b, QStringLiteral("SELECT ID FROM BARKODID ORDER BY ID")));
+        QStringList idler;
+        for (; !rs.EOF_(); rs.MoveNext())
+            idler << rs.Text(QStringLiteral("id"));
+        QCOMPARE(idler, (QStringList{"0", "5", "7", "7"}));
+        QVERIFY(rs.Open(*b, QStringLiteral("DELETE FROM BARKODID"), KayitKumesi::Kilit::Iyimser));
+        QCOMPARE(rs.RowsAffected(), 4);
+        // A SELECT runs prepared: a second statement behind it is refused, not run.
+        QVERIFY(!rs.Open(*b, QStringLiteral("SELECT 1; DELETE FROM STOKFIYAT")));
+        QVERIFY(rs.Open(*b, QStringLiteral("SELECT count(*) AS n FROM STOKFIYAT")));
+        QVERIFY(rs.Number(QStringLiteral("n")) > 0);
+    }
 
     void basarili_sorgu_sessizdir() {
         SahteMesaj kutu;
