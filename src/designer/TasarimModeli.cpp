@@ -1,0 +1,295 @@
+#include "TasarimModeli.h"
+
+#include "ModelKomutlari.h"
+#include "startup/Birimler.h"
+
+#include <cmath>
+
+TasarimModeli::TasarimModeli(QObject *ust) : QObject(ust) {
+    for (int i = 0; i < Liste_Sayisi; ++i)
+        sablonlar_[size_t(i)] = Sablon(Liste(i));
+    Sayfa_Ayari_Sifirla();
+}
+
+TasarimModeli::~TasarimModeli() = default;
+
+void TasarimModeli::Sayfa_Ayari_Sifirla() {
+    // A new design: no margins, portrait A4, the page as the section.
+    PageSettings = {0, 0, 0, 0};
+    Printer = RaporYazicisi();
+    Sayfaya_Uydur();
+}
+
+std::optional<int> TasarimModeli::Bul(Liste liste, int indeks) const {
+    for (int i = 0; i < Toplam(); ++i)
+        if (nesneler_[size_t(i)].liste == liste && nesneler_[size_t(i)].indeks == indeks)
+            return i;
+    return std::nullopt;
+}
+
+std::optional<int> TasarimModeli::Nesne_Bul(QPointF mm) const {
+    for (int i = Toplam() - 1; i >= 0; --i) {
+        const YuzeyNesnesi &n = nesneler_[size_t(i)];
+        const QRectF a = n.Alan();
+        if (n.Visible && mm.x() >= a.left() && mm.x() < a.right() && mm.y() >= a.top() &&
+            mm.y() < a.bottom())
+            return i;
+    }
+    return std::nullopt;
+}
+
+// --- creation ---
+
+bool TasarimModeli::Nesne_Ekle(const QString &tur,
+                               const std::function<void(YuzeyNesnesi &)> &ayarla) {
+    const auto liste = Tur_Listesi(tur);
+    if (!liste)
+        return false;
+    YuzeyNesnesi n = sablonlar_[size_t(*liste)];
+    n.indeks = ++son_indeks_[size_t(*liste)];
+    // Room for the handles left of and above it, whether or not any is shown.
+    QRectF a = n.Alan();
+    a.moveTopLeft(QPointF(Tutamac_Boyu + 4, Tutamac_Boyu));
+    n.Alan_Ayarla(a);
+    const YuzeyNesnesi gizli = n; // the template's copy, still hidden
+    n.Visible = true;
+    if (ayarla)
+        ayarla(n);
+    const int sira = Toplam();
+    nesneler_.push_back(gizli);
+    emit Nesne_Eklendi(sira);
+    aktif_ = sira;
+    yigin_.push(new DurumKomutu(*this, sira, gizli, n, QStringLiteral("Ekle")));
+    emit Secim_Degisti();
+    return true;
+}
+
+void TasarimModeli::Alan_Birak(const QString &baslik, double x, double y) {
+    Nesne_Ekle(QStringLiteral("Alan"), [&](YuzeyNesnesi &n) {
+        n.Nesne().Caption = baslik;
+        n.Alan_Ayarla(sinirla(n, x - Twip_Mm(Tutma_X), y - Twip_Mm(Tutma_Y)));
+    });
+    Nesne_Sec(aktif_);
+}
+
+// --- state changes ---
+
+void TasarimModeli::durumuKoy(int sira, const YuzeyNesnesi &durum) {
+    YuzeyNesnesi &n = nesneler_.at(size_t(sira));
+    const QRectF eski = n.Alan();
+    const bool gorunurluk = n.Visible != durum.Visible;
+    n = durum;
+    if (gorunurluk) {
+        emit Gorunurluk_Degisti(sira);
+        if (!n.Visible && aktif_ == sira && tutamaclar_gorunur_)
+            Secimi_Gizle();
+    }
+    emit Nesne_Degisti(sira, eski);
+    if (aktif_ == sira && tutamaclar_gorunur_)
+        emit Secim_Degisti();
+}
+
+void TasarimModeli::kaydet(int sira, const YuzeyNesnesi &once, const QString &aciklama) {
+    const YuzeyNesnesi &sonra = nesneler_.at(size_t(sira));
+    if (sonra == once)
+        return;
+    yigin_.push(new DurumKomutu(*this, sira, once, sonra, aciklama));
+}
+
+void TasarimModeli::Degistir(int sira, const std::function<void(YuzeyNesnesi &)> &degisiklik,
+                             const QString &aciklama) {
+    YuzeyNesnesi n = Nesne(sira);
+    degisiklik(n);
+    n.liste = Nesne(sira).liste, n.indeks = Nesne(sira).indeks;
+    if (n == Nesne(sira))
+        return;
+    yigin_.push(new DurumKomutu(*this, sira, Nesne(sira), n, aciklama));
+}
+
+// --- selection and guides ---
+
+void TasarimModeli::Nesne_Sec(std::optional<int> sira) {
+    if (duzenleniyor_)
+        Duzenlemeyi_Bitir();
+    if (!sira)
+        return;
+    aktif_ = sira;
+    tutamaclar_gorunur_ = true;
+    emit Secim_Degisti();
+    emit Secildi(*sira);
+}
+
+void TasarimModeli::Secimi_Gizle() {
+    if (!tutamaclar_gorunur_)
+        return;
+    tutamaclar_gorunur_ = false;
+    emit Secim_Degisti();
+}
+
+std::array<QRectF, 8> TasarimModeli::Tutamaclar() const {
+    std::array<QRectF, 8> t{};
+    if (!aktif_)
+        return t;
+    const QRectF a = Nesne(*aktif_).Alan();
+    const double L = a.left(), T = a.top(), W = a.width(), H = a.height();
+    const double w = Tutamac_Boyu, h = Tutamac_Boyu;
+    const std::array<QPointF, 8> yer{{{L - w, T - h},
+                                      {L + (W - w) / 2, T - h},
+                                      {L + W, T - h},
+                                      {L + W, T + (H - h) / 2},
+                                      {L + W, T + H},
+                                      {L + (W - w) / 2, T + H},
+                                      {L - w, T + H},
+                                      {L - w, T + (H - h) / 2}}};
+    for (size_t k = 0; k < 8; ++k)
+        t[k] = QRectF(yer[k], QSizeF(w, h));
+    return t;
+}
+
+std::optional<int> TasarimModeli::Tutamac_Bul(QPointF mm) const {
+    if (!tutamaclar_gorunur_ || !aktif_)
+        return std::nullopt;
+    const auto t = Tutamaclar();
+    for (int k = 7; k >= 0; --k)
+        if (t[size_t(k)].contains(mm))
+            return k;
+    return std::nullopt;
+}
+
+void TasarimModeli::Rehber_Goster(double x, double y, const QString &alan) {
+    const Rehber eski = rehber_;
+    rehber_ = {alan, x, y};
+    if (eski.alan != rehber_.alan || eski.x != x || eski.y != y)
+        emit Rehber_Degisti(eski);
+}
+
+QPointF TasarimModeli::Isaret_Noktasi(QPointF mm) const {
+    const auto d = Nesne_Bul(mm);
+    if (!d)
+        return mm;
+    const QRectF a = Nesne(*d).Alan();
+    const double x = (mm.x() - a.left()) / Twip_Basina_Mm;
+    const double y = (mm.y() - a.top()) / Twip_Basina_Mm;
+    return {a.left() + Twip_Mm(x), a.top() + Twip_Mm(y)};
+}
+
+// --- zoom, grid, section ---
+
+bool TasarimModeli::Yakinlastir_Yuzde(double eski, double yeni) {
+    Q_UNUSED(eski); // geometry is never scaled, so the old percent needs no undoing
+    if (!std::isfinite(yeni) || yeni <= 0 || yeni > 800)
+        return false;
+    if (yeni != yuzde_) {
+        yuzde_ = yeni;
+        emit Gorunum_Degisti();
+    }
+    Nesne_Sec(aktif_);
+    return true;
+}
+
+QSizeF TasarimModeli::Pencere_Boyutu() const {
+    const double g = yuzde_ / 100;
+    return {(Printer.PaperWidth() - (PageSettings.LeftMargin + PageSettings.RightMargin)) * g,
+            (Printer.PaperHeight() - (PageSettings.TopMargin + PageSettings.BottomMargin)) * g};
+}
+
+void TasarimModeli::Kareli_Ciz(int adim) {
+    if (adim <= 0)
+        return;
+    kareli_acik_ = true;
+    kareli_adim_ = adim;
+    emit Gorunum_Degisti();
+}
+
+void TasarimModeli::Bolum_Temizle() {
+    if (!kareli_acik_)
+        return;
+    kareli_acik_ = false;
+    emit Gorunum_Degisti();
+}
+
+std::pair<QList<double>, QList<double>> TasarimModeli::Kareli_Cizgileri() const {
+    std::pair<QList<double>, QList<double>> c;
+    if (!kareli_acik_)
+        return c;
+    const double h = Bolum_Yuksekligi(), w = Bolum_Genisligi(), s = kareli_adim_;
+    const int n = Yuvarla_Cift(h / s - 1), m = Yuvarla_Cift(w / s - 1);
+    for (int i = 1; i <= n; ++i)
+        c.first.append(i * s);
+    for (int j = 1; j <= m; ++j)
+        c.second.append(j * s);
+    return c;
+}
+
+void TasarimModeli::bolumuKoy(const DetayKaydi &bolum) {
+    if (bolum == bolum_)
+        return;
+    bolum_ = bolum;
+    emit Bolum_Degisti();
+}
+
+void TasarimModeli::Bolum_Ayarla(const DetayKaydi &bolum) { bolumuKoy(bolum); }
+
+void TasarimModeli::Sayfaya_Uydur() {
+    if (Tip != 0)
+        return;
+    // The barcode printer's page is the label: the section is the window at 100 %.
+    DetayKaydi b = bolum_;
+    b.Visible = true;
+    b.Width = float(Printer.PaperWidth() - (PageSettings.LeftMargin + PageSettings.RightMargin));
+    b.Height = float(Printer.PaperHeight() - (PageSettings.TopMargin + PageSettings.BottomMargin));
+    bolumuKoy(b);
+}
+
+void TasarimModeli::Bolum_Cekme_Baslat(double y) {
+    Bolum_Cekiliyor = true;
+    Bolum_Son_Y = y;
+    bolum_oncesi_ = bolum_;
+}
+
+void TasarimModeli::Bolum_Cek(double y) {
+    if (!Bolum_Cekiliyor)
+        return;
+    const double yeni = bolum_.Height + (y - Bolum_Son_Y) / Twip_Basina_Mm;
+    if (yeni > 0) {
+        DetayKaydi b = bolum_;
+        b.Height = float(yeni);
+        bolumuKoy(b);
+        Bolum_Son_Y = y;
+    }
+}
+
+void TasarimModeli::Bolum_Cekme_Bitir() {
+    Bolum_Cekiliyor = false;
+    if (bolum_oncesi_ && !(*bolum_oncesi_ == bolum_))
+        yigin_.push(new BolumKomutu(*this, *bolum_oncesi_, bolum_));
+    bolum_oncesi_.reset();
+}
+
+void TasarimModeli::Gecmisi_Temizle() {
+    yigin_.clear();
+    yigin_.setClean();
+}
+
+// --- gathering ---
+
+QList<TasarimYuzeyi::Kontrol> TasarimModeli::Kontroller() const {
+    QList<Kontrol> k;
+    for (const YuzeyNesnesi &n : nesneler_)
+        if (!n.Barkod_Mu())
+            k.append({Liste_Adi(n.liste), QStringLiteral("Bolum"), 0, n.Visible, n.Nesne()});
+    return k;
+}
+
+QList<TasarimYuzeyi::Barkod> TasarimModeli::Barkodlar() const {
+    QList<Barkod> b;
+    for (const YuzeyNesnesi &n : nesneler_)
+        if (n.Barkod_Mu())
+            b.append({0, n.Visible, n.Barkod()});
+    return b;
+}
+
+TasarimYuzeyi::Sayfa TasarimModeli::Sayfa_Ayari() const {
+    return {PageSettings.LeftMargin,   PageSettings.RightMargin, PageSettings.TopMargin,
+            PageSettings.BottomMargin, Printer.Orientation,      float(Printer.PaperSize)};
+}

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "YuzeyNesnesi.h"
+#include "components/Rapor.h"
+#include "document/TasarimTopla.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QUndoStack>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class ModelKomutu;
+
+// The design surface without a window: the object lists, the section, the
+// selection, the guides, the grid, the zoom and the in-place editor's state, with
+// every surface routine. Geometry is true millimetres at every zoom (the zoom is
+// the view's). Each change a user makes is one step of the undo stack. Objects
+// are addressed by their place in creation order ("sira"), which is also the
+// order of the window's controls and the drawing order.
+class TasarimModeli : public QObject, public TasarimYuzeyi {
+    Q_OBJECT
+public:
+    explicit TasarimModeli(QObject *ust = nullptr);
+    ~TasarimModeli() override;
+
+    // --- objects ---
+    int Toplam() const { return int(nesneler_.size()); }
+    const YuzeyNesnesi &Nesne(int sira) const { return nesneler_.at(size_t(sira)); }
+    std::optional<int> Bul(Liste liste, int indeks) const;
+    const YuzeyNesnesi &Sablonu(Liste liste) const { return sablonlar_[size_t(liste)]; }
+    // The topmost visible object under a point of the section (mm).
+    std::optional<int> Nesne_Bul(QPointF mm) const;
+
+    // --- designer values ---
+    std::optional<int> Aktif_Nesne() const { return aktif_; }
+    int Aktif_Bolum() const { return 0; } // the one section, Bolum(0)
+    double Tutma_X = 0, Tutma_Y = 0;      // grab offset inside the dragged object, twips
+    double Son_X = 0, Son_Y = 0;          // pointer at the last resize step, mm
+    const QList<int> &Silinenler() const { return silinenler_; }
+
+    // --- creation (3.1) ---
+    // Creates an element of the kind near the section's top-left corner and makes
+    // it Aktif_Nesne (not selected). `ayarla` sets its properties in the same
+    // undo step. Unknown kinds do nothing and return false.
+    bool Nesne_Ekle(const QString &tur, const std::function<void(YuzeyNesnesi &)> &ayarla = {});
+    // A field dragged from the field list and dropped at (x, y) mm of the section.
+    void Alan_Birak(const QString &baslik, double x, double y);
+
+    // --- selection, moving, resizing (3.2) ---
+    void Nesne_Sec(std::optional<int> sira);
+    void Secimi_Gizle();
+    bool Tutamaclar_Gorunur() const { return tutamaclar_gorunur_; }
+    std::array<QRectF, 8> Tutamaclar() const; // around Aktif_Nesne, mm
+    std::optional<int> Tutamac_Bul(QPointF mm) const;
+    void Rehber_Goster(double x, double y, const QString &alan);
+    struct Rehber {
+        QString alan; // "B0", "F0" or empty (hidden)
+        double x = 0, y = 0;
+    };
+    const Rehber &Rehberler() const { return rehber_; }
+    // The pointer's point as the surface sees it: over an object, that object's
+    // position plus the offset rounded to whole millimetres.
+    QPointF Isaret_Noktasi(QPointF mm) const;
+    // Drop of a dragged object `s` on object `d` (offset x, y twips inside d) or on
+    // the free section (x, y mm). Clamped to the section; one undo step.
+    void Nesneye_Birak(int s, int d, double x, double y);
+    void Bolume_Birak(int s, double x, double y);
+    // Moves Aktif_Nesne by (dx, dy) mm, clamped like a drop (arrow keys).
+    void Kaydir(double dx, double dy);
+    void Boyutlandirma_Baslat(int tutamac);
+    void Boyutlandir(int tutamac, double x, double y);
+    void Boyutlandirma_Bitir();
+
+    // --- editing, rotation, delete, undo (3.3) ---
+    void Duzenlemeyi_Baslat(); // the in-place editor over Aktif_Nesne (fixed texts)
+    bool Duzenleniyor() const { return duzenleniyor_; }
+    const QString &Duzenleyici_Metni() const { return duzenleyici_metni_; }
+    void Duzenleyici_Metni_Ayarla(const QString &metin) { duzenleyici_metni_ = metin; }
+    void Duzenlemeyi_Bitir(); // commit: caption (and a parameter's tag) from the editor
+    void Duzenleyiciyi_Kapat() override { Duzenlemeyi_Bitir(); }
+    void Nesne_Donder(int sira, qint16 aci);
+    void Nesne_Sil(std::optional<int> sira);
+    void Geri_Al() { yigin_.undo(); }
+    void Yinele() { yigin_.redo(); }
+    QUndoStack &Yigin() { return yigin_; }
+    // A property change from the tool bar or a dialog, as one undo step.
+    void Degistir(int sira, const std::function<void(YuzeyNesnesi &)> &degisiklik,
+                  const QString &aciklama = QString());
+
+    // --- window, zoom, grid, section (3.4) ---
+    double Yuzde() const { return yuzde_; }
+    // Refuses (false) a percent that is ≤ 0, above 800 or no number.
+    bool Yakinlastir_Yuzde(double eski, double yeni);
+    // The window at the current zoom: the printable page, twips.
+    QSizeF Pencere_Boyutu() const;
+    bool Kareli_Acik() const { return kareli_acik_; }
+    int Kareli_Adim() const { return kareli_adim_; }
+    void Kareli_Ciz(int adim);
+    void Bolum_Temizle();
+    // The grid lines: y of the horizontal ones and x of the vertical ones, mm.
+    std::pair<QList<double>, QList<double>> Kareli_Cizgileri() const;
+    const DetayKaydi &Bolum() const { return bolum_; }
+    double Bolum_Genisligi() const { return bolum_.Width * Twip_Basina_Mm; } // mm
+    double Bolum_Yuksekligi() const { return bolum_.Height * Twip_Basina_Mm; }
+    void Bolum_Ayarla(const DetayKaydi &bolum); // not an undo step (loading, sheet)
+    bool Bolum_Kenarinda(double y) const { return y >= Bolum_Yuksekligi() - 2; }
+    bool Bolum_Cekiliyor = false;
+    double Bolum_Son_Y = 0;
+    void Bolum_Cekme_Baslat(double y);
+    void Bolum_Cek(double y);
+    void Bolum_Cekme_Bitir();
+
+    // --- the design and its page ---
+    quint8 Tip = 0;
+    // Where the report engine keeps them: margins, orientation, paper (twips).
+    RaporSayfaAyari PageSettings;
+    RaporYazicisi Printer;
+    // The section of a barcode-printer design is the printable page.
+    void Sayfaya_Uydur();
+    void Sayfa_Ayari_Sifirla();
+    // Opening ends here: no history, nothing unsaved.
+    void Gecmisi_Temizle();
+    bool Degisti() const { return !yigin_.isClean(); }
+    void Kaydedildi() { yigin_.setClean(); }
+
+    // TasarimYuzeyi
+    QList<Kontrol> Kontroller() const override;
+    QList<Barkod> Barkodlar() const override;
+    DetayKaydi Etiket_Alani() const override { return bolum_; }
+    Sayfa Sayfa_Ayari() const override;
+
+signals:
+    void Nesne_Eklendi(int sira);
+    void Nesne_Degisti(int sira, QRectF eski); // any property; `eski` its old rect (mm)
+    void Gorunurluk_Degisti(int sira);
+    void Secim_Degisti();   // Aktif_Nesne, the handles or the editor
+    void Secildi(int sira); // Nesne_Sec ran: the main window mirrors the object
+    void Rehber_Degisti(Rehber eski);
+    void Bolum_Degisti();
+    void Gorunum_Degisti(); // zoom or grid
+
+private:
+    friend class ModelKomutu;
+    void durumuKoy(int sira, const YuzeyNesnesi &durum);
+    void kaydet(int sira, const YuzeyNesnesi &once, const QString &aciklama);
+    void uygula(int sira, const YuzeyNesnesi &yeni, const QString &aciklama);
+    QRectF sinirla(const YuzeyNesnesi &n, double sol, double ust) const;
+    void bolumuKoy(const DetayKaydi &bolum);
+
+    std::array<YuzeyNesnesi, Liste_Sayisi> sablonlar_;
+    std::vector<YuzeyNesnesi> nesneler_;
+    std::array<int, Liste_Sayisi> son_indeks_{};
+    std::optional<int> aktif_;
+    bool tutamaclar_gorunur_ = false;
+    QList<int> silinenler_;
+    Rehber rehber_;
+    bool duzenleniyor_ = false;
+    QString duzenleyici_metni_;
+    std::optional<YuzeyNesnesi> boyut_oncesi_;
+    std::optional<DetayKaydi> bolum_oncesi_;
+    double yuzde_ = 100;
+    bool kareli_acik_ = false;
+    int kareli_adim_ = 5;
+    DetayKaydi bolum_;
+    QUndoStack yigin_;
+};

@@ -1,0 +1,128 @@
+#include "YuzeyNesnesi.h"
+
+#include <array>
+
+namespace {
+
+struct ListeBilgisi {
+    Liste liste;
+    const char16_t *ad;
+    const char16_t *tur;
+};
+constexpr std::array<ListeBilgisi, Liste_Sayisi> listeler{{
+    {Liste::Alan, u"Alan", u"Alan"},
+    {Liste::Etiket, u"Etiket", u"Etiket"},
+    {Liste::Yatay_Cizgi, u"Yatay_Cizgi", u"YatayCizgi"},
+    {Liste::Dikey_Cizgi, u"Dikey_Cizgi", u"DikeyCizgi"},
+    {Liste::ZKOD, u"ZKOD", u"Barkod"},
+}};
+
+constexpr qint32 Cizgi_Rengi = 0x404040;
+constexpr qint32 Pencere_Yazi_Rengi = -2147483640; // system colour 0x80000008
+
+NesneKaydi yaziSablonu(const QString &baslik) {
+    NesneKaydi n;
+    n.Width = 10.32f, n.Height = 4.50f;
+    n.FontName = QStringLiteral("Arial");
+    n.FontSize = 8.25f;
+    n.ForeColor = Varsayilan_Yazi_Rengi;
+    n.BackColor = Varsayilan_Arka_Renk;
+    n.Caption = baslik;
+    return n;
+}
+
+NesneKaydi cizgiSablonu(float en, float boy, const QString &tur) {
+    NesneKaydi n;
+    n.Width = en, n.Height = boy;
+    n.FontName = QStringLiteral("Arial");
+    n.FontSize = 8.25f;
+    n.ForeColor = Pencere_Yazi_Rengi;
+    n.BackColor = Cizgi_Rengi;
+    n.Tur = tur;
+    return n;
+}
+
+} // namespace
+
+QString Liste_Adi(Liste liste) { return QString::fromUtf16(listeler[size_t(liste)].ad); }
+
+QString Tur_Kelimesi(Liste liste) { return QString::fromUtf16(listeler[size_t(liste)].tur); }
+
+std::optional<Liste> Tur_Listesi(const QString &tur) {
+    for (const auto &b : listeler)
+        if (tur == QStringView(b.tur))
+            return b.liste;
+    return std::nullopt;
+}
+
+std::optional<Liste> Harf_Listesi(const QString &harf) {
+    if (harf == u"E")
+        return Liste::Etiket;
+    if (harf == u"A")
+        return Liste::Alan;
+    if (harf == u"Y")
+        return Liste::Yatay_Cizgi;
+    if (harf == u"D")
+        return Liste::Dikey_Cizgi;
+    return std::nullopt;
+}
+
+QRectF YuzeyNesnesi::Alan() const {
+    return std::visit([](const auto &k) { return QRectF(k.Left, k.Top, k.Width, k.Height); },
+                      kayit);
+}
+
+void YuzeyNesnesi::Alan_Ayarla(const QRectF &mm) {
+    std::visit(
+        [&](auto &k) {
+            k.Left = float(mm.left()), k.Top = float(mm.top());
+            k.Width = float(mm.width()), k.Height = float(mm.height());
+        },
+        kayit);
+}
+
+QString YuzeyNesnesi::Erisim_Adi() const {
+    switch (liste) {
+    case Liste::ZKOD:
+        return QStringLiteral("Barkod ") + Ornek_Barkod_Verisi;
+    case Liste::Yatay_Cizgi:
+        return QStringLiteral("Yatay Çizgi");
+    case Liste::Dikey_Cizgi:
+        return QStringLiteral("Dikey Çizgi");
+    default:
+        return Nesne().Caption;
+    }
+}
+
+YuzeyNesnesi Sablon(Liste liste) {
+    YuzeyNesnesi s;
+    s.liste = liste;
+    s.Visible = false;
+    switch (liste) {
+    case Liste::Alan:
+        s.kayit = yaziSablonu(QStringLiteral("Alan1"));
+        s.Nesne().Tur = QStringLiteral("A");
+        break;
+    case Liste::Etiket:
+        s.kayit = yaziSablonu(QStringLiteral("Etiket1"));
+        s.Nesne().Tur = QStringLiteral("E");
+        break;
+    case Liste::Yatay_Cizgi:
+        s.kayit = cizgiSablonu(55.29f, 0.26f, QStringLiteral("Y"));
+        break;
+    case Liste::Dikey_Cizgi:
+        s.kayit = cizgiSablonu(0.26f, 12.43f, QStringLiteral("D"));
+        break;
+    case Liste::ZKOD: {
+        BarkodKaydi b;
+        b.Width = 33.07f, b.Height = 13.49f;
+        b.FontName = QStringLiteral("Tahoma");
+        b.FontSize = 8.25f;
+        b.ForeColor = Varsayilan_Yazi_Rengi;
+        b.BackColor = Varsayilan_Arka_Renk;
+        s.kayit = b;
+        break;
+    }
+    }
+    return s;
+}

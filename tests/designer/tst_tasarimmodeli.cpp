@@ -1,0 +1,416 @@
+#include "common/SahteMesaj.h"
+#include "designer/TasarimModeli.h"
+#include "designer/TasarimYukle.h"
+#include "document/TasarimDosyasi.h"
+#include "document/TasarimTopla.h"
+#include "startup/Birimler.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr double e = 1e-4;
+
+bool yakin(const QRectF &a, const QRectF &b) {
+    return std::abs(a.left() - b.left()) < e && std::abs(a.top() - b.top()) < e &&
+           std::abs(a.width() - b.width()) < e && std::abs(a.height() - b.height()) < e;
+}
+
+QString metin(const QRectF &r) {
+    return QStringLiteral("(%1, %2, %3 x %4)")
+        .arg(r.left())
+        .arg(r.top())
+        .arg(r.width())
+        .arg(r.height());
+}
+
+// A 60 x 40 mm label section with one object of `tur` at `alan`.
+int birNesne(TasarimModeli &m, const QString &tur, const QRectF &alan) {
+    m.Tip = 1;
+    m.Bolum_Ayarla({true, float(40 / Twip_Basina_Mm), float(60 / Twip_Basina_Mm)});
+    m.Nesne_Ekle(tur, [&](YuzeyNesnesi &n) { n.Alan_Ayarla(alan); });
+    m.Nesne_Sec(m.Toplam() - 1);
+    m.Gecmisi_Temizle();
+    return m.Toplam() - 1;
+}
+
+// Every kind of element with non-default properties.
+TasarimBelgesi herTurdenTasarim() {
+    TasarimBelgesi b;
+    b.Tip = 1;
+    b.Etiket_Boy = 40, b.Etiket_Genislik = 60, b.Etiket_Yatay = 2.5f, b.Etiket_Dikey = 1;
+    BarkodKaydi z;
+    z.Left = 2, z.Top = 20.5f, z.Width = 30, z.Height = 15, z.FontName = "Tahoma";
+    z.FontSize = 7, z.FontBold = true, z.ForeColor = 255, z.BackColor = 0xFFFFFF;
+    z.Orientation = 900;
+    b.Barkodlar.append(z);
+    const auto nesne = [&](const char *tur, const char *baslik, const char *tag, qint16 aci) {
+        NesneKaydi n;
+        n.Left = 1.5f, n.Top = 2.25f, n.Width = 20, n.Height = 4, n.FontName = "Arial";
+        n.FontSize = 9, n.FontItalic = true, n.FontStrikethru = true, n.ForeColor = 0x00FF00;
+        n.BackColor = Varsayilan_Arka_Renk, n.Alignment = 2, n.Caption = baslik, n.Tur = tur;
+        n.Tag = tag, n.Escapement = aci;
+        b.Nesneler.append(n);
+    };
+    nesne("E", "Sabit yazı", "", 90);
+    nesne("E", "Raf", "PR_Raf", 0);
+    nesne("A", "TL_Fiyat1", "F_#,##0.00", 0);
+    nesne("A", "Tarih", "O_Tarihdd.mm.yyyy", 270);
+    nesne("Y", "", "", 0);
+    nesne("D", "", "", 0);
+    b.Detaylar[1] = {true, float(Mm_Twip(40.0)), float(Mm_Twip(60.0))};
+    b.Sol_Bosluk = 567, b.Sag_Bosluk = 283, b.Ust_Bosluk = 100, b.Alt_Bosluk = 0;
+    b.Yazici_Durum = "2";
+    b.Kagit_Boyutu = 11;
+    return b;
+}
+
+} // namespace
+
+class TasarimModeliTesti : public QObject {
+    Q_OBJECT
+private slots:
+    void yeniNesneler();
+    void tutamaclar();
+    void boyutlandir();
+    void birakmaSinirlari();
+    void dondurme();
+    void yakinlastirma();
+    void kareliVeBolumKenari();
+    void baslikOku();
+    void yukleVeTopla();
+    void geriAlVeYinele();
+    void yerindeDuzenleme();
+};
+
+void TasarimModeliTesti::yeniNesneler() {
+    TasarimModeli m;
+    QVERIFY(m.Nesne_Ekle("Etiket"));
+    QVERIFY(m.Nesne_Ekle("Etiket"));
+    QVERIFY(!m.Nesne_Ekle("KullaniciTanimliAlan"));
+    QVERIFY(!m.Nesne_Ekle("etiket"));
+    QCOMPARE(m.Toplam(), 2);
+    QCOMPARE(m.Aktif_Nesne(), 1);
+    QVERIFY(!m.Tutamaclar_Gorunur()); // creation does not select
+    for (int i = 0; i < 2; ++i) {
+        const YuzeyNesnesi &n = m.Nesne(i);
+        QCOMPARE(n.Tanim(), QStringLiteral("Etiket(%1)").arg(i + 1));
+        QCOMPARE(n.Nesne().Caption, QStringLiteral("Etiket1"));
+        QVERIFY(yakin(n.Alan(), QRectF(5.3229, 1.3229, 10.32, 4.5)));
+    }
+    struct {
+        const char *tur, *ad;
+        QSizeF boyut;
+    } const tablo[] = {{"Alan", "Alan(1)", {10.32, 4.5}},
+                       {"YatayCizgi", "Yatay_Cizgi(1)", {55.29, 0.26}},
+                       {"DikeyCizgi", "Dikey_Cizgi(1)", {0.26, 12.43}},
+                       {"Barkod", "ZKOD(1)", {33.07, 13.49}}};
+    for (const auto &s : tablo) {
+        QVERIFY(m.Nesne_Ekle(s.tur));
+        const YuzeyNesnesi &n = m.Nesne(*m.Aktif_Nesne());
+        QCOMPARE(n.Tanim(), QString(s.ad));
+        QVERIFY2(yakin(n.Alan(), QRectF(n.Alan().topLeft(), s.boyut)), s.tur);
+    }
+    QCOMPARE(m.Nesne(m.Toplam() - 1).Barkod().FontName, QStringLiteral("Tahoma"));
+    QCOMPARE(m.Nesne(3).Nesne().BackColor, 0x404040);
+}
+
+void TasarimModeliTesti::tutamaclar() {
+    TasarimModeli m;
+    birNesne(m, "Etiket", QRectF(10, 20, 30, 8));
+    const double w = Tutamac_Boyu;
+    const QPointF beklenen[8] = {
+        {10 - w, 20 - w}, {10 + (30 - w) / 2, 20 - w}, {40, 20 - w}, {40, 20 + (8 - w) / 2},
+        {40, 28},         {10 + (30 - w) / 2, 28},     {10 - w, 28}, {10 - w, 20 + (8 - w) / 2}};
+    const auto t = m.Tutamaclar();
+    for (int k = 0; k < 8; ++k) {
+        QVERIFY2(yakin(t[size_t(k)], QRectF(beklenen[k], QSizeF(w, w))),
+                 qPrintable(QString::number(k)));
+        QCOMPARE(m.Tutamac_Bul(t[size_t(k)].center()), k);
+    }
+}
+
+void TasarimModeliTesti::boyutlandir() {
+    // One step from the handle's own corner by (dx, dy); lines stay under 5 mm thick
+    // and nothing reaches zero.
+    struct Satir {
+        const char *tur;
+        QRectF once;
+        int tutamac;
+        double dx, dy;
+        QRectF sonra;
+    } const tablo[] = {
+        {"Etiket", {10, 10, 20, 10}, 0, 3, 2, {13, 12, 17, 8}},
+        {"Etiket", {10, 10, 20, 10}, 1, 3, 2, {10, 12, 20, 8}},
+        {"Etiket", {10, 10, 20, 10}, 2, 3, 2, {10, 12, 23, 8}},
+        {"Etiket", {10, 10, 20, 10}, 3, 3, 2, {10, 10, 23, 10}},
+        {"Etiket", {10, 10, 20, 10}, 4, 3, 2, {10, 10, 23, 12}},
+        {"Etiket", {10, 10, 20, 10}, 5, 3, 2, {10, 10, 20, 12}},
+        {"Etiket", {10, 10, 20, 10}, 6, 3, 2, {13, 10, 17, 12}},
+        {"Etiket", {10, 10, 20, 10}, 7, 3, 2, {13, 10, 17, 10}},
+        {"Etiket", {10, 10, 20, 10}, 0, 25, 0, {10, 10, 20, 10}},  // past the right edge
+        {"Etiket", {10, 10, 20, 10}, 4, -20, -3, {10, 10, 20, 7}}, // width would be 0
+        {"Etiket", {10, 10, 20, 10}, 8, 3, 2, {10, 10, 20, 10}},   // no such handle
+        {"YatayCizgi", {5, 5, 30, 1}, 5, 0, 3.9, {5, 5, 30, 4.9}},
+        {"YatayCizgi", {5, 5, 30, 1}, 5, 0, 4, {5, 5, 30, 1}},
+        {"YatayCizgi", {5, 5, 30, 1}, 3, 12, 0, {5, 5, 42, 1}},
+        {"YatayCizgi", {5, 5, 30, 1}, 1, 0, -5, {5, 0, 30, 1}}, // moves, cannot thicken
+        {"DikeyCizgi", {5, 5, 1, 20}, 3, 4.5, 0, {5, 5, 1, 20}},
+        {"DikeyCizgi", {5, 5, 1, 20}, 5, 0, 15, {5, 5, 1, 35}},
+    };
+    for (size_t i = 0; i < std::size(tablo); ++i) {
+        const Satir &s = tablo[i];
+        TasarimModeli m;
+        birNesne(m, s.tur, s.once);
+        const int k = s.tutamac;
+        m.Boyutlandirma_Baslat(k);
+        const QPointF basla = k < 8 ? m.Tutamaclar()[size_t(k)].topLeft() : QPointF();
+        m.Son_X = basla.x(), m.Son_Y = basla.y();
+        m.Boyutlandir(k, basla.x() + s.dx, basla.y() + s.dy);
+        m.Boyutlandirma_Bitir();
+        const QRectF a = m.Nesne(0).Alan();
+        QVERIFY2(yakin(a, s.sonra),
+                 qPrintable(QStringLiteral("satır %1: %2").arg(i).arg(metin(a))));
+        QCOMPARE(m.Yigin().count(), a == s.once ? 0 : 1);
+    }
+}
+
+void TasarimModeliTesti::birakmaSinirlari() {
+    // Drops on the free section (x, y mm; grab offset 57 twips = 1 mm) and on the
+    // object itself (x, y twips inside it): whole-millimetre travel.
+    struct Satir {
+        bool kendine;
+        double x, y;
+        QPointF sonuc;
+    } const tablo[] = {
+        {false, 20, 15, {19, 14}},     {false, 0.5, 15, {0, 14}},
+        {false, 58, 15, {50, 14}},     {false, 20, 0.2, {19, 0}},
+        {false, 20, 39, {19, 35}},     {true, 57 + 28, 57, {10, 10}},
+        {true, 57 + 29, 57, {11, 10}}, {true, 57 - 171, 57 + 57 * 2, {7, 12}},
+    };
+    for (size_t i = 0; i < std::size(tablo); ++i) {
+        const Satir &s = tablo[i];
+        TasarimModeli m;
+        const int o = birNesne(m, "Alan", QRectF(10, 10, 10, 5));
+        m.Tutma_X = 57, m.Tutma_Y = 57;
+        if (s.kendine)
+            m.Nesneye_Birak(o, o, s.x, s.y);
+        else
+            m.Bolume_Birak(o, s.x, s.y);
+        QVERIFY2(yakin(m.Nesne(o).Alan(), QRectF(s.sonuc, QSizeF(10, 5))),
+                 qPrintable(QStringLiteral("satır %1: %2").arg(i).arg(metin(m.Nesne(o).Alan()))));
+    }
+    // Arrow keys: clamped the same way, one step each.
+    TasarimModeli m;
+    const int o = birNesne(m, "Etiket", QRectF(1, 1, 10, 5));
+    m.Kaydir(-1, 0.1);
+    m.Kaydir(-1, 0.1);
+    QVERIFY(yakin(m.Nesne(o).Alan(), QRectF(0, 1.2, 10, 5)));
+    QCOMPARE(m.Yigin().count(), 2);
+}
+
+void TasarimModeliTesti::dondurme() {
+    struct Satir {
+        const char *tur;
+        qint16 once, aci;
+        bool takas;
+    } const tablo[] = {{"Etiket", 0, 90, true},   {"Alan", 90, 180, true},
+                       {"Etiket", 0, 180, false}, {"Etiket", 0, 270, true},
+                       {"Etiket", 0, 45, false},  {"YatayCizgi", 0, 90, false}};
+    for (const auto &s : tablo) {
+        TasarimModeli m;
+        const int o = birNesne(m, s.tur, QRectF(5, 5, 20, 4));
+        m.Degistir(o, [&](YuzeyNesnesi &n) { n.Nesne().Escapement = s.once; });
+        m.Nesne_Donder(o, s.aci);
+        const bool cizgi = QString(s.tur).contains("Cizgi");
+        QCOMPARE(m.Nesne(o).Nesne().Escapement, cizgi ? s.once : s.aci);
+        QCOMPARE(m.Nesne(o).Alan().size(), s.takas ? QSizeF(4, 20) : QSizeF(20, 4));
+    }
+    TasarimModeli m;
+    const int z = birNesne(m, "Barkod", QRectF(5, 5, 30, 15));
+    m.Nesne_Donder(z, 270);
+    QCOMPARE(m.Nesne(z).Barkod().Orientation, qint16(2700));
+    QCOMPARE(m.Nesne(z).Alan().size(), QSizeF(30, 15));
+    m.Nesne_Donder(z, 4000); // 40000 tenths do not fit
+    QCOMPARE(m.Nesne(z).Barkod().Orientation, qint16(2700));
+}
+
+void TasarimModeliTesti::yakinlastirma() {
+    TasarimModeli m;
+    const int o = birNesne(m, "Etiket", QRectF(3.33f, 4.44f, 12.3f, 5.1f));
+    const YuzeyNesnesi once = m.Nesne(o);
+    const QSizeF pencere = m.Pencere_Boyutu();
+    QVERIFY(m.Yakinlastir_Yuzde(100, 200));
+    QCOMPARE(m.Pencere_Boyutu(), pencere * 2);
+    QVERIFY(m.Nesne_Ekle("Etiket")); // born at its template size while zoomed
+    QCOMPARE(m.Nesne(o + 1).Alan().size(), QSizeF(10.32f, 4.5f));
+    QVERIFY(m.Yakinlastir_Yuzde(200, 100));
+    QCOMPARE(m.Nesne(o), once);
+    for (double kotu : {0.0, -5.0, 800.5, qQNaN()})
+        QVERIFY(!m.Yakinlastir_Yuzde(100, kotu));
+    QCOMPARE(m.Yuzde(), 100.0);
+    QVERIFY(m.Yakinlastir_Yuzde(100, 800));
+}
+
+void TasarimModeliTesti::kareliVeBolumKenari() {
+    TasarimModeli m;
+    birNesne(m, "Etiket", QRectF(1, 1, 5, 5));
+    struct {
+        int adim, yatay, dikey;
+    } const tablo[] = {{3, 12, 19}, {5, 7, 11}, {7, 5, 8}, {10, 3, 5}};
+    for (const auto &s : tablo) {
+        m.Kareli_Ciz(s.adim);
+        const auto [y, d] = m.Kareli_Cizgileri();
+        QCOMPARE(y.size(), s.yatay);
+        QCOMPARE(d.size(), s.dikey);
+        QCOMPARE(y.first(), double(s.adim));
+    }
+    m.Bolum_Temizle();
+    QVERIFY(m.Kareli_Cizgileri().first.isEmpty());
+
+    QVERIFY(m.Bolum_Kenarinda(39) && !m.Bolum_Kenarinda(37.9));
+    m.Bolum_Cekme_Baslat(39);
+    m.Bolum_Cek(42);
+    m.Bolum_Cek(44);
+    m.Bolum_Cekme_Bitir();
+    QVERIFY(std::abs(m.Bolum_Yuksekligi() - 45) < e);
+    m.Bolum_Cekme_Baslat(44);
+    m.Bolum_Cek(-10); // beyond the top: the height stays above 0
+    m.Bolum_Cekme_Bitir();
+    QVERIFY(std::abs(m.Bolum_Yuksekligi() - 45) < e);
+    m.Geri_Al();
+    QVERIFY(std::abs(m.Bolum_Yuksekligi() - 40) < e);
+}
+
+void TasarimModeliTesti::baslikOku() {
+    QTemporaryDir d;
+    const auto yaz = [&](const QByteArray &icerik) {
+        QFile f(d.filePath("Baslik.mtr"));
+        f.open(QIODevice::WriteOnly);
+        f.write(icerik);
+        return f.fileName();
+    };
+    QCOMPARE(Baslik_Oku(d.filePath("yok.mtr")), QList<QStringList>());
+    QCOMPARE(Baslik_Oku(yaz("Stok_Kodu \r\nYaz\xfdyla \r\n<end>\r\nSonra \r\n")),
+             (QList<QStringList>{{"Stok_Kodu"}, {"Yazıyla"}}));
+    QCOMPARE(Baslik_Oku(yaz("Birim \r\n\r\nA\tB \r\n")),
+             (QList<QStringList>{{"Birim"}, {""}, {"A", "B"}}));
+    const auto katalog = Baslik_Oku(QStringLiteral(VARNEL_KAYNAK "/data/Baslik.mtr"));
+    QCOMPARE(katalog.size(), 13);
+    QCOMPARE(katalog.last(), QStringList{"Yazıyla"});
+}
+
+void TasarimModeliTesti::yukleVeTopla() {
+    struct Ornek {
+        QString ad;
+        TasarimBelgesi belge;
+    };
+    QList<Ornek> ornekler{{"her tür", herTurdenTasarim()}};
+    for (const char *dosya : {"A4 Etiket 3x8", "Raf Etiketi"}) {
+        Ornek o{dosya, {}};
+        QVERIFY(!Tasarim_Dosyasi_Oku(
+            QStringLiteral(VARNEL_KAYNAK "/data/designs/%1.ftr").arg(dosya), o.belge));
+        ornekler.append(o);
+    }
+    for (const Ornek &o : ornekler) {
+        TasarimModeli m;
+        QCOMPARE(Tasarim_Ac(m, &o.belge), 0);
+        QCOMPARE(m.Yigin().count(), 0);
+        QVERIFY(!m.Degisti());
+        QCOMPARE(m.Aktif_Nesne(), m.Toplam() - 1); // the last one made is selected
+        QVERIFY(m.Tutamaclar_Gorunur());
+        TasarimBelgesi geri = o.belge;
+        geri.Nesneler = {NesneKaydi()}, geri.Barkodlar = {BarkodKaydi()};
+        SahteMesaj kutu;
+        QVERIFY(Tasarim_Topla(m, geri, kutu));
+        QVERIFY2(geri == o.belge, qPrintable(o.ad));
+    }
+    // Unknown letters are skipped and counted; other sections land in section 0.
+    TasarimBelgesi b = herTurdenTasarim();
+    b.Nesneler[1].Tur = "X";
+    b.Nesneler[2].Bolum_No = 3;
+    TasarimModeli m;
+    QCOMPARE(Tasarim_Ac(m, &b), 1);
+    QCOMPARE(m.Kontroller().size(), 5);
+    QCOMPARE(m.Kontroller().first().ozellik.Caption, QStringLiteral("Raf"));
+}
+
+void TasarimModeliTesti::geriAlVeYinele() {
+    TasarimModeli m;
+    const int a = birNesne(m, "Etiket", QRectF(1, 1, 5, 5));
+    const int b = birNesne(m, "Alan", QRectF(10, 1, 5, 5));
+    const int c = birNesne(m, "Barkod", QRectF(20, 1, 30, 15));
+    m.Gecmisi_Temizle();
+    for (int o : {a, b, c})
+        m.Nesne_Sil(o);
+    QCOMPARE(m.Silinenler(), (QList<int>{a, b, c}));
+    QVERIFY(!m.Tutamaclar_Gorunur());
+    QVERIFY(m.Degisti());
+    SahteMesaj kutu;
+    TasarimBelgesi belge;
+    QVERIFY(!Tasarim_Topla(m, belge, kutu)); // only hidden objects: nothing to save
+    for (int o : {c, b, a}) {
+        m.Geri_Al();
+        QVERIFY(m.Nesne(o).Visible);
+        QCOMPARE(m.Aktif_Nesne(), o);
+        QVERIFY(m.Tutamaclar_Gorunur());
+    }
+    QVERIFY(m.Silinenler().isEmpty());
+    m.Geri_Al(); // nothing left
+    QVERIFY(!m.Degisti());
+    m.Yinele();
+    QVERIFY(!m.Nesne(a).Visible);
+    QCOMPARE(m.Silinenler(), QList<int>{a});
+
+    // Create, move, resize: each one step, undone in reverse.
+    TasarimModeli n;
+    birNesne(n, "Etiket", QRectF(1, 1, 10, 5));
+    n.Gecmisi_Temizle();
+    n.Nesne_Ekle("Etiket");
+    const int yeni = *n.Aktif_Nesne();
+    n.Tutma_X = 0, n.Tutma_Y = 0;
+    n.Bolume_Birak(yeni, 20, 20);
+    n.Boyutlandirma_Baslat(4);
+    for (int i = 1; i <= 10; ++i)
+        n.Boyutlandir(4, n.Son_X + 0.5, n.Son_Y);
+    n.Boyutlandirma_Bitir();
+    QCOMPARE(n.Yigin().count(), 3);
+    QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(20, 20, 15.32, 4.5)));
+    n.Geri_Al();
+    QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(20, 20, 10.32, 4.5)));
+    n.Geri_Al();
+    QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(5.3229, 1.3229, 10.32, 4.5)));
+    n.Geri_Al();
+    QVERIFY(!n.Nesne(yeni).Visible);
+    QCOMPARE(n.Kontroller().size(), 2); // the template copy stays, hidden
+    n.Yinele();
+    n.Yinele();
+    QVERIFY(n.Nesne(yeni).Visible);
+    QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(20, 20, 10.32, 4.5)));
+}
+
+void TasarimModeliTesti::yerindeDuzenleme() {
+    TasarimModeli m;
+    const int p = birNesne(m, "Etiket", QRectF(1, 1, 10, 5));
+    m.Degistir(p, [](YuzeyNesnesi &n) { n.Nesne().Tag = "PR_Parametre"; });
+    const int diger = birNesne(m, "Etiket", QRectF(20, 1, 10, 5));
+    m.Nesne_Sec(p);
+    m.Duzenlemeyi_Baslat();
+    QVERIFY(m.Duzenleniyor());
+    QCOMPARE(m.Duzenleyici_Metni(), QStringLiteral("Etiket1"));
+    m.Duzenleyici_Metni_Ayarla("Fiyat");
+    m.Nesne_Sec(diger); // selecting another object commits first
+    QVERIFY(!m.Duzenleniyor());
+    QCOMPARE(m.Nesne(p).Nesne().Caption, QStringLiteral("Fiyat"));
+    QCOMPARE(m.Nesne(p).Nesne().Tag, QStringLiteral("PR_Fiyat"));
+    m.Geri_Al();
+    QCOMPARE(m.Nesne(p).Nesne().Tag, QStringLiteral("PR_Parametre"));
+    // Fields have no in-place editor.
+    birNesne(m, "Alan", QRectF(1, 20, 10, 5));
+    m.Duzenlemeyi_Baslat();
+    QVERIFY(!m.Duzenleniyor());
+}
+
+QTEST_GUILESS_MAIN(TasarimModeliTesti)
+#include "tst_tasarimmodeli.moc"
