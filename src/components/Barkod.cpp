@@ -1,5 +1,7 @@
 #include "Barkod.h"
 
+#include "DonukYazi.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QVarLengthArray>
@@ -216,15 +218,11 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     return b;
 }
 
-void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const {
+void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim_nokta) const {
     if (sembol_ == Sembol::Yok)
         return;
     p.save();
-    // Painter units per point, taken before rotation (a turned transform has no m22).
-    const QTransform t = p.transform();
-    const qreal olcekY = std::hypot(t.m21(), t.m22());
-    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
-    const qreal birimPerNokta = olcekY > 0 ? dpiY / 72.0 / olcekY : 1;
+    const qreal birimPerNokta = birim_nokta > 0 ? birim_nokta : Birim_Nokta(p);
     p.translate(hedef.center());
     p.rotate(-g.yon / 10.0);
     const bool dik =

@@ -46,7 +46,8 @@ public:
     };
     // Fills `hedef` (any unit of the painter): bars stretched to it, the text in a
     // strip under the bars.
-    void Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g) const;
+    // `birim_nokta`: painter units per point, as for Donuk_Yazi_Ciz.
+    void Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim_nokta = 0) const;
 
 private:
     Sembol sembol_ = Sembol::Yok;

@@ -14,19 +14,25 @@ QFont YaziGorunumu::Font() const {
     return f;
 }
 
-void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g) {
+qreal Birim_Nokta(const QPainter &p) {
+    // Taken before any rotation (a turned transform has no m22).
+    const QTransform t = p.transform();
+    const qreal olcekY = std::hypot(t.m21(), t.m22());
+    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
+    return olcekY > 0 ? dpiY / 72.0 / olcekY : 1;
+}
+
+void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g,
+                    qreal birim_nokta) {
     if (g.arka_opak)
         p.fillRect(alan, g.arka);
     if (metin.isEmpty())
         return;
     p.save();
     // Font size in the painter's units, so the same call works on screen, paper and PDF.
-    const QTransform t = p.transform();
-    const qreal olcekY = std::hypot(t.m21(), t.m22());
-    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
     QFont f = g.Font();
-    const qreal nokta = f.pointSizeF();
-    f.setPixelSize(qMax(1, int(std::lround(nokta * dpiY / 72.0 / (olcekY > 0 ? olcekY : 1)))));
+    const qreal birim = birim_nokta > 0 ? birim_nokta : Birim_Nokta(p);
+    f.setPixelSize(qMax(1, int(std::lround(f.pointSizeF() * birim))));
     p.setFont(f);
     p.setPen(g.on);
 

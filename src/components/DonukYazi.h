@@ -23,6 +23,12 @@ struct YaziGorunumu {
     QFont Font() const;
 };
 
+// Painter units per point from the device's resolution and the painter's scale.
+qreal Birim_Nokta(const QPainter &p);
+
 // Draws `metin` rotated inside `alan` (any unit of the painter): the background
-// fills the rectangle, the text is laid out along the rotated axis.
-void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g);
+// fills the rectangle, the text is laid out along the rotated axis. `birim_nokta`
+// is how many painter units make a point (20 for twips); 0 takes the device's
+// resolution, which holds only while the painter is not zoomed.
+void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g,
+                    qreal birim_nokta = 0);

@@ -9,11 +9,16 @@ QPageSize Twip_Sayfa_Boyu(const QSizeF &twip, QPageSize::SizeMatchPolicy eslesme
 
 void Twip_Olcegi(QPainter &p, qreal dpi) { p.scale(dpi / 1440.0, dpi / 1440.0); }
 
+void Oge_Ciz(QPainter &p, const CizimOgesi &o) {
+    // Pages are twips: 20 to a point at any zoom of the painter.
+    constexpr qreal twip_nokta = 20;
+    if (o.barkod)
+        o.barkod->Ciz(p, o.alan, o.barkod_gorunum, twip_nokta);
+    else
+        Donuk_Yazi_Ciz(p, o.alan, o.metin, o.yazi, twip_nokta);
+}
+
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa) {
-    for (const CizimOgesi &o : sayfa.ogeler) {
-        if (o.barkod)
-            o.barkod->Ciz(p, o.alan, o.barkod_gorunum);
-        else
-            Donuk_Yazi_Ciz(p, o.alan, o.metin, o.yazi);
-    }
+    for (const CizimOgesi &o : sayfa.ogeler)
+        Oge_Ciz(p, o);
 }

@@ -30,6 +30,8 @@ struct RaporSayfasi {
 // The one draw path for every output: paints the page so that one painter unit is
 // one twip of paper. The caller sets the painter's scale.
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa);
+// One item of a page, the same way (the design window paints only what changed).
+void Oge_Ciz(QPainter &p, const CizimOgesi &oge);
 
 // The page size of a paper given in twips.
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,

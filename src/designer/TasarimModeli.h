@@ -164,6 +164,6 @@ private:
     double yuzde_ = 100;
     bool kareli_acik_ = false;
     int kareli_adim_ = 5;
-    DetayKaydi bolum_;
+    DetayKaydi bolum_{true, 0, 0};
     QUndoStack yigin_;
 };

@@ -62,12 +62,18 @@ int Tasarim_Yukle(TasarimModeli &m, const TasarimBelgesi &b) {
     return atlanan;
 }
 
-int Tasarim_Ac(TasarimModeli &m, const TasarimBelgesi *belge) {
+int Tasarim_Ac(TasarimModeli &m, const TasarimBelgesi &belge, bool yeni) {
     int atlanan = 0;
-    if (belge)
-        atlanan = Tasarim_Yukle(m, *belge);
-    else
+    if (!yeni) {
+        atlanan = Tasarim_Yukle(m, belge);
+    } else {
+        // A new design: the printer kind and label size in force, a blank page.
+        m.Tip = belge.Tip;
         m.Sayfa_Ayari_Sifirla();
+        if (m.Tip == 1 && belge.Etiket_Boy > 0 && belge.Etiket_Genislik > 0)
+            m.Bolum_Ayarla({true, float(Mm_Twip(double(belge.Etiket_Boy))),
+                            float(Mm_Twip(double(belge.Etiket_Genislik)))});
+    }
     m.Yakinlastir_Yuzde(100, 100);
     m.Sayfaya_Uydur();
     m.Gecmisi_Temizle();

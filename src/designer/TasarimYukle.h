@@ -14,10 +14,10 @@ class TasarimModeli;
 // Returns how many records were skipped.
 int Tasarim_Yukle(TasarimModeli &model, const TasarimBelgesi &belge);
 
-// The design window's opening on a model: the stored design (none for a new one),
-// then the zoom at 100 %, the selection of the last object made and an empty
-// history. Returns how many records were skipped.
-int Tasarim_Ac(TasarimModeli &model, const TasarimBelgesi *belge);
+// The design window's opening on a model: the stored design (or, for a new one,
+// only its printer kind and label size), then the zoom at 100 %, the selection of
+// the last object made and an empty history. Returns how many records were skipped.
+int Tasarim_Ac(TasarimModeli &model, const TasarimBelgesi &belge, bool yeni = false);
 
 inline const QString Atlanan_Kayit_Mesaji =
     QStringLiteral("Tasarımdaki %1 kayıt tanınmadığı için yüklenmedi.");

@@ -315,7 +315,7 @@ void TasarimModeliTesti::yukleVeTopla() {
     }
     for (const Ornek &o : ornekler) {
         TasarimModeli m;
-        QCOMPARE(Tasarim_Ac(m, &o.belge), 0);
+        QCOMPARE(Tasarim_Ac(m, o.belge), 0);
         QCOMPARE(m.Yigin().count(), 0);
         QVERIFY(!m.Degisti());
         QCOMPARE(m.Aktif_Nesne(), m.Toplam() - 1); // the last one made is selected
@@ -331,7 +331,7 @@ void TasarimModeliTesti::yukleVeTopla() {
     b.Nesneler[1].Tur = "X";
     b.Nesneler[2].Bolum_No = 3;
     TasarimModeli m;
-    QCOMPARE(Tasarim_Ac(m, &b), 1);
+    QCOMPARE(Tasarim_Ac(m, b), 1);
     QCOMPARE(m.Kontroller().size(), 5);
     QCOMPARE(m.Kontroller().first().ozellik.Caption, QStringLiteral("Raf"));
 }

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "components/RaporSayfasi.h"
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QLineEdit;
+class TasarimModeli;
+struct YuzeyNesnesi;
+
+// The section Bolum(0) on screen: paints the label through the one label drawing
+// (design record → drawing items → the shared painters) and turns mouse and keys
+// into model calls. The mouse works as a small state machine: idle, moving an
+// object, resizing by a handle, dragging the bottom edge; in-place editing is the
+// model's state with the line edit EditText over the text.
+class BolumGorunumu : public QWidget {
+    Q_OBJECT
+public:
+    enum class Durum { Bos, Tasiyor, Boyutlandiriyor, Bolum_Cekiyor };
+
+    explicit BolumGorunumu(TasarimModeli &model, QWidget *ust = nullptr);
+    ~BolumGorunumu() override;
+
+    TasarimModeli &Model() const { return m_; }
+    Durum Durumu() const { return durum_; }
+    QLineEdit *EditText() const { return editor_; }
+    // Screen pixels per millimetre at the current zoom.
+    double Piksel_Mm() const;
+    QRectF Piksel(const QRectF &mm) const;
+    QPointF Mm(QPointF piksel) const;
+    // The drawing items of an object (twips), kept until it changes.
+    const QList<CizimOgesi> &Cizim(int sira);
+
+signals:
+    // The pointer left the section during a drag or a move (window coordinates mm).
+    void Disarida(QPointF pencere_mm);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+
+private:
+    void boyutla();
+    void nesneDegisti(int sira, QRectF eski);
+    void secimDegisti();
+    void editoruYerlestir();
+    void rehberIzle(QPointF mm);
+    void imlecAyarla(QPointF mm);
+    QRect tutamacKutusu() const;
+    QRect cizgiKutusu(const QString &alan, double x, double y) const;
+    void nesneCiz(QPainter &p, int sira);
+
+    TasarimModeli &m_;
+    QLineEdit *editor_;
+    Durum durum_ = Durum::Bos;
+    int tutamac_ = -1;
+    int tasinan_ = -1;
+    QPointF basma_mm_; // where a move began
+    QRectF taslak_;    // the outline that follows the pointer while moving, mm
+    QRect son_tutamaclar_;
+    std::shared_ptr<const Barkod> ornek_barkod_; // every surface barcode shows the sample
+    std::vector<std::optional<QList<CizimOgesi>>> cizimler_;
+};

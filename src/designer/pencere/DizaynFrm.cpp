@@ -1,0 +1,157 @@
+#include "DizaynFrm.h"
+
+#include "BolumErisimi.h"
+#include "BolumGorunumu.h"
+#include "components/MesajKutusu.h"
+#include "designer/TasarimModeli.h"
+#include "designer/TasarimYukle.h"
+#include "document/TasarimDegiskenleri.h"
+#include "document/TasarimTopla.h"
+#include "startup/Degiskenler.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window's area outside the section: shows its own pair of guides ("F0").
+class PencereAlani : public QWidget {
+public:
+    PencereAlani(TasarimModeli &m, QWidget *ust) : QWidget(ust), m_(m) {
+        setObjectName(QStringLiteral("DizaynAlani"));
+        setMouseTracking(true);
+        connect(&m_, &TasarimModeli::Rehber_Degisti, this, [this](TasarimModeli::Rehber eski) {
+            update(kutu(eski));
+            update(kutu(m_.Rehberler()));
+        });
+    }
+    BolumGorunumu *bolum = nullptr;
+
+    QPointF mm(QPointF piksel) const { return piksel / bolum->Piksel_Mm(); }
+    QRect kutu(const TasarimModeli::Rehber &r) const {
+        if (r.alan != u"F0")
+            return {};
+        const QPointF p = QPointF(r.x, r.y) * bolum->Piksel_Mm();
+        return QRect(0, int(p.y()) - 1, width(), 3).united(QRect(int(p.x()) - 1, 0, 3, height()));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *e) override {
+        QPainter p(this);
+        p.fillRect(e->rect(), palette().color(QPalette::Dark));
+        const auto &r = m_.Rehberler();
+        if (r.alan != u"F0")
+            return;
+        const QPointF n = QPointF(r.x, r.y) * bolum->Piksel_Mm();
+        p.setPen(QPen(QColor(0x2F, 0x53, 0xB3), 0));
+        p.drawLine(QPointF(0, n.y()), QPointF(width(), n.y()));
+        p.drawLine(QPointF(n.x(), 0), QPointF(n.x(), height()));
+    }
+    void mouseMoveEvent(QMouseEvent *e) override {
+        const QPointF n = mm(e->position());
+        m_.Rehber_Goster(n.x(), n.y(), QStringLiteral("F0"));
+    }
+
+private:
+    TasarimModeli &m_;
+};
+
+} // namespace
+
+DizaynFrm::DizaynFrm(MesajKutusu &kutu, QWidget *ust)
+    : QWidget(ust), kutu_(kutu), model_(new TasarimModeli(this)),
+      kaydirma_(new QScrollArea(this)) {
+    static const bool kuruldu = (Bolum_Erisimi_Kur(), true);
+    Q_UNUSED(kuruldu);
+    setObjectName(QStringLiteral("DizaynFrm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *duzen = new QVBoxLayout(this);
+    duzen->setContentsMargins(0, 0, 0, 0);
+    duzen->addWidget(kaydirma_);
+    auto *alan = new PencereAlani(*model_, kaydirma_);
+    alan_ = alan;
+    bolum_ = new BolumGorunumu(*model_, alan_);
+    alan->bolum = bolum_;
+    bolum_->move(0, 0);
+    connect(bolum_, &BolumGorunumu::Disarida, model_,
+            [this](QPointF mm) { model_->Rehber_Goster(mm.x(), mm.y(), QStringLiteral("F0")); });
+    kaydirma_->setWidget(alan_);
+    kaydirma_->setWidgetResizable(false);
+
+    if (!Degiskenler::Yeni_Tasarim)
+        acildi_ = Tasarim_Oku(kutu_);
+    const int atlanan =
+        Tasarim_Ac(*model_, Degiskenler::Belge, Degiskenler::Yeni_Tasarim || !acildi_);
+    alanlar_ = Baslik_Oku(Degiskenler::Tasarim_Klasoru + QStringLiteral("/Baslik.mtr"));
+    connect(model_, &TasarimModeli::Bolum_Degisti, this, &DizaynFrm::pencereyiBoyutla);
+    connect(model_, &TasarimModeli::Gorunum_Degisti, this, &DizaynFrm::pencereyiBoyutla);
+    connect(&model_->Yigin(), &QUndoStack::cleanChanged, this, &DizaynFrm::basligiYaz);
+    pencereyiBoyutla();
+    basligiYaz();
+    if (atlanan > 0)
+        kutu_.MsgBox(Atlanan_Kayit_Mesaji.arg(atlanan), MesajKutusu::Dugmeler::Tamam,
+                     MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+}
+
+DizaynFrm::~DizaynFrm() = default;
+
+void DizaynFrm::basligiYaz() {
+    const QString ad = Degiskenler::Tasarim_Adi.isEmpty() || Degiskenler::Yeni_Tasarim
+                           ? QStringLiteral("Yeni Tasarım")
+                           : Degiskenler::Tasarim_Adi;
+    setWindowTitle(ad + QStringLiteral("[*]"));
+    setWindowModified(model_->Degisti());
+}
+
+void DizaynFrm::pencereyiBoyutla() {
+    // The window is the printable page at the zoom; the section lies in its corner.
+    const double piksel_twip = bolum_->Piksel_Mm() * 25.4 / 1440 / (model_->Yuzde() / 100);
+    const QSize sayfa = (model_->Pencere_Boyutu() * piksel_twip).toSize();
+    alan_->resize(sayfa.expandedTo(bolum_->size()));
+    const int cerceve = 2 * kaydirma_->frameWidth();
+    const QSize istenen = sayfa + QSize(cerceve, cerceve);
+    if (size() != istenen)
+        resize(istenen);
+}
+
+bool DizaynFrm::Kaydet() {
+    if (Degiskenler::Tasarim_Adi.isEmpty() || Degiskenler::Yeni_Tasarim)
+        return FarkliKaydet_Btn_Click();
+    if (!Tasarim_Yaz(*model_, kutu_))
+        return false;
+    model_->Kaydedildi();
+    return true;
+}
+
+bool DizaynFrm::FarkliKaydet_Btn_Click() {
+    if (!::FarkliKaydet_Btn_Click(*model_, kutu_))
+        return false;
+    Degiskenler::Yeni_Tasarim = false;
+    model_->Kaydedildi();
+    basligiYaz();
+    return true;
+}
+
+bool DizaynFrm::Yakinlastir_Yuzde(double eski, double yeni) {
+    return model_->Yakinlastir_Yuzde(eski, yeni);
+}
+
+void DizaynFrm::closeEvent(QCloseEvent *e) {
+    model_->Duzenlemeyi_Bitir();
+    if (model_->Degisti()) {
+        const auto cevap = kutu_.MsgBox(
+            QStringLiteral("Tasarımda kaydedilmemiş değişiklikler var. Kaydedilsin mi?"),
+            MesajKutusu::Dugmeler::EvetHayirIptal, MesajKutusu::Simge::Soru,
+            Degiskenler::Program_Basligi);
+        if (cevap == MesajKutusu::Cevap::Iptal ||
+            (cevap == MesajKutusu::Cevap::Evet && !Kaydet())) {
+            e->ignore();
+            return;
+        }
+    }
+    e->accept();
+    emit Kapandi();
+}
