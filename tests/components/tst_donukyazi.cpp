@@ -1,4 +1,5 @@
 #include "components/DonukYazi.h"
+#include "components/RaporSayfasi.h"
 #include "components/Renk.h"
 
 #include <QImage>
@@ -103,6 +104,27 @@ private slots:
                                       : qAbs(m.center().y() - alan.center().y());
         QVERIFY2(x < 8, qPrintable(QString::number(x)));
         QVERIFY2(y < 12, qPrintable(QString::number(y)));
+    }
+
+    // A page item's text grows with the painter's zoom, as its box does.
+    void yakinlastirilan_yazi() {
+        CizimOgesi o;
+        o.alan = QRectF(0, 0, 4000, 1000); // twips
+        o.metin = QStringLiteral("Fiyat");
+        o.yazi.yazi_tipi = QStringLiteral("Liberation Sans");
+        o.yazi.boyut = 12;
+        QList<int> yukseklik;
+        for (double yuzde : {100.0, 200.0}) {
+            QImage r(800, 400, QImage::Format_RGB32);
+            r.fill(Qt::white);
+            QPainter p(&r);
+            Twip_Olcegi(p, r.logicalDpiY() * yuzde / 100);
+            Oge_Ciz(p, o);
+            p.end();
+            yukseklik.append(murekkep(r).height());
+        }
+        QVERIFY2(qAbs(yukseklik[1] - 2 * yukseklik[0]) <= 2,
+                 qPrintable(QStringLiteral("%1 / %2").arg(yukseklik[0]).arg(yukseklik[1])));
     }
 };
 

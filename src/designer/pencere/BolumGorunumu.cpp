@@ -42,9 +42,8 @@ BolumGorunumu::BolumGorunumu(TasarimModeli &model, QWidget *ust)
     connect(editor_, &QLineEdit::textEdited, this,
             [this](const QString &t) { m_.Duzenleyici_Metni_Ayarla(t); });
     connect(editor_, &QLineEdit::returnPressed, this, [this] { m_.Duzenlemeyi_Bitir(); });
-    connect(&m_, &TasarimModeli::Nesne_Eklendi, this, [this](int) {
-        cizimler_.resize(size_t(m_.Toplam()));
-    });
+    connect(&m_, &TasarimModeli::Nesne_Eklendi, this,
+            [this](int) { cizimler_.resize(size_t(m_.Toplam())); });
     connect(&m_, &TasarimModeli::Nesne_Degisti, this, &BolumGorunumu::nesneDegisti);
     connect(&m_, &TasarimModeli::Gorunurluk_Degisti, this,
             [this](int sira) { Bolum_Erisimi_Gorunurluk(this, sira); });
@@ -65,9 +64,7 @@ BolumGorunumu::BolumGorunumu(TasarimModeli &model, QWidget *ust)
 
 BolumGorunumu::~BolumGorunumu() = default;
 
-double BolumGorunumu::Piksel_Mm() const {
-    return logicalDpiX() / 25.4 * m_.Yuzde() / 100;
-}
+double BolumGorunumu::Piksel_Mm() const { return logicalDpiX() / 25.4 * m_.Yuzde() / 100; }
 
 QRectF BolumGorunumu::Piksel(const QRectF &mm) const {
     const double o = Piksel_Mm();
@@ -85,16 +82,15 @@ const QList<CizimOgesi> &BolumGorunumu::Cizim(int sira) {
         if (n.Barkod_Mu())
             c = Barkod_Cizimi(n.Barkod(), ornek_barkod_, ornek_barkod_->Metin());
         else
-            c = QList<CizimOgesi>{Nesne_Cizimi(n.Nesne(), n.Cizgi_Mi() ? QString()
-                                                                       : n.Nesne().Caption)};
+            c = QList<CizimOgesi>{
+                Nesne_Cizimi(n.Nesne(), n.Cizgi_Mi() ? QString() : n.Nesne().Caption)};
     }
     return *c;
 }
 
 void BolumGorunumu::boyutla() {
-    const QSize s = Piksel(QRectF(0, 0, m_.Bolum_Genisligi(), m_.Bolum_Yuksekligi()))
-                        .toAlignedRect()
-                        .size();
+    const QSize s =
+        Piksel(QRectF(0, 0, m_.Bolum_Genisligi(), m_.Bolum_Yuksekligi())).toAlignedRect().size();
     setFixedSize(s.expandedTo(QSize(1, 1)));
     setVisible(m_.Bolum().Visible);
     editoruYerlestir();

@@ -62,8 +62,7 @@ private:
 } // namespace
 
 DizaynFrm::DizaynFrm(MesajKutusu &kutu, QWidget *ust)
-    : QWidget(ust), kutu_(kutu), model_(new TasarimModeli(this)),
-      kaydirma_(new QScrollArea(this)) {
+    : QWidget(ust), kutu_(kutu), model_(new TasarimModeli(this)), kaydirma_(new QScrollArea(this)) {
     static const bool kuruldu = (Bolum_Erisimi_Kur(), true);
     Q_UNUSED(kuruldu);
     setObjectName(QStringLiteral("DizaynFrm"));

@@ -1,0 +1,250 @@
+#include "common/Program.h"
+#include "common/SahteMesaj.h"
+#include "designer/AlanSurukleme.h"
+#include "designer/TasarimModeli.h"
+#include "designer/pencere/BolumGorunumu.h"
+#include "designer/pencere/DizaynFrm.h"
+#include "document/TasarimDegiskenleri.h"
+#include "startup/Birimler.h"
+
+#include <QAccessible>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A new laser-printer design with a 40 x 60 mm label.
+void yeniTasarim(const QString &klasor) {
+    Degiskenler::Tasarim_Klasoru = klasor;
+    Degiskenler::Tasarim_Adi.clear();
+    Degiskenler::Yeni_Tasarim = true;
+    Degiskenler::Belge = TasarimBelgesi();
+    Degiskenler::Belge.Tip = 1;
+    Degiskenler::Belge.Etiket_Boy = 40, Degiskenler::Belge.Etiket_Genislik = 60;
+}
+
+// Left-button drag in a few steps, as a hand does it.
+void surukle(QWidget *w, QPoint basla, QPoint bitis) {
+    QTest::mousePress(w, Qt::LeftButton, {}, basla);
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(w, basla + (bitis - basla) * i / 4);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, bitis);
+}
+
+QPoint piksel(BolumGorunumu *b, QPointF mm) { return (mm * b->Piksel_Mm()).toPoint(); }
+
+// What the design file keeps of a millimetre value: two decimals, cut.
+double dosyada(double mm) { return std::floor(mm * 100 + 1e-6) / 100; }
+
+} // namespace
+
+class DizaynFrmTesti : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Degiskenler::Belge = TasarimBelgesi(); }
+    void elleTasarimVeKayit();
+    void nesnelerErisilebilir();
+    void kaydedilmemisKapatma();
+    void alanBirakmaVeImlecler();
+};
+
+void DizaynFrmTesti::elleTasarimVeKayit() {
+    QTemporaryDir klasor;
+    yeniTasarim(klasor.path());
+    SahteMesaj kutu;
+    DizaynFrm w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TasarimModeli &m = w.Model();
+    BolumGorunumu *b = w.Bolum();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Yeni Tasarım[*]"));
+
+    QVERIFY(m.Nesne_Ekle("Etiket")); // the main window's "Sabit Yazı"
+    const int o = *m.Aktif_Nesne();
+    QVERIFY(w.isWindowModified());
+    const QRectF ilk = m.Nesne(o).Alan();
+
+    // Drag 10 mm to the right: the drop keeps the grab point in whole millimetres.
+    const QPointF tut = ilk.center();
+    const QPoint p0 = piksel(b, tut), p1 = piksel(b, tut + QPointF(10, 0));
+    surukle(b, p0, p1);
+    const QPointF grab = (b->Mm(p0) - ilk.topLeft()) / Twip_Basina_Mm;
+    const QPointF yeni = b->Mm(p1) - QPointF(Twip_Mm(grab.x()), Twip_Mm(grab.y()));
+    QVERIFY(std::abs(m.Nesne(o).Alan().left() - yeni.x()) < 1e-4);
+    QVERIFY(std::abs(m.Nesne(o).Alan().top() - yeni.y()) < 1e-4);
+    QVERIFY(std::abs(m.Nesne(o).Alan().left() - ilk.left() - 10) < 1);
+
+    // Resize by handle 4 at 200 %: the bottom-right corner follows the pointer.
+    QVERIFY(w.Yakinlastir_Yuzde(100, 200));
+    const QRectF once = m.Nesne(o).Alan();
+    const QRectF t4 = m.Tutamaclar()[4];
+    surukle(b, piksel(b, t4.topLeft() + QPointF(0.1, 0.1)),
+            piksel(b, t4.topLeft() + QPointF(8.1, 3.1)));
+    QVERIFY(std::abs(m.Nesne(o).Alan().width() - once.width() - 8) < 0.3);
+    QVERIFY(std::abs(m.Nesne(o).Alan().height() - once.height() - 3) < 0.3);
+    QCOMPARE(m.Nesne(o).Alan().topLeft(), once.topLeft());
+    QVERIFY(m.Tutamaclar_Gorunur());
+    QVERIFY(!w.Yakinlastir_Yuzde(200, 0));
+    QVERIFY(w.Yakinlastir_Yuzde(200, 100));
+
+    // Double-click, type, Enter.
+    const QPoint orta = piksel(b, m.Nesne(o).Alan().center());
+    QTest::mouseDClick(b, Qt::LeftButton, {}, orta);
+    QLineEdit *editor = b->EditText();
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->text(), QStringLiteral("Etiket1"));
+    editor->selectAll();
+    QTest::keyClicks(editor, "Fiyat TL");
+    QTest::keyClick(editor, Qt::Key_Delete); // edits the text, deletes no object
+    QTest::keyClick(editor, Qt::Key_Escape); // does not cancel
+    QVERIFY(editor->isVisible());
+    QTest::keyClick(editor, Qt::Key_Return);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(m.Nesne(o).Nesne().Caption, QStringLiteral("Fiyat TL"));
+
+    // A line, deleted with Delete, back with Ctrl+Z, gone again with Ctrl+Y.
+    QVERIFY(m.Nesne_Ekle("YatayCizgi"));
+    const int c = *m.Aktif_Nesne();
+    QTest::mouseClick(b, Qt::LeftButton, {}, piksel(b, m.Nesne(c).Alan().center()));
+    QTest::keyClick(b, Qt::Key_Delete);
+    QVERIFY(!m.Nesne(c).Visible);
+    QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(m.Nesne(c).Visible);
+    QCOMPARE(m.Aktif_Nesne(), c);
+    QTest::keyClick(b, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(!m.Nesne(c).Visible);
+
+    kutu.girdi_cevaplari.enqueue(QStringLiteral("Elle"));
+    QVERIFY(w.Kaydet());
+    QVERIFY(!w.isWindowModified());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Elle[*]"));
+    QProcess p;
+    Program_Baslat(p, {"inspect", klasor.filePath("Elle.ftr"), "--json"});
+    const Program_Sonucu s = Program_Bekle(p);
+    QCOMPARE(s.kod, 0);
+    const QJsonObject j = QJsonDocument::fromJson(s.cikis.toUtf8()).object();
+    QCOMPARE(j["Tip"].toInt(), 1);
+    QCOMPARE(j["Barkodlar"].toArray().size(), 0);
+    const QJsonArray nesneler = j["Nesneler"].toArray();
+    QCOMPARE(nesneler.size(), 1);
+    const QJsonObject n = nesneler[0].toObject();
+    const QRectF a = m.Nesne(o).Alan();
+    QCOMPARE(n["Caption"].toString(), QStringLiteral("Fiyat TL"));
+    QCOMPARE(n["Tur"].toString(), QStringLiteral("E"));
+    QCOMPARE(n["Left"].toDouble(), dosyada(a.left()));
+    QCOMPARE(n["Top"].toDouble(), dosyada(a.top()));
+    QCOMPARE(n["Width"].toDouble(), dosyada(a.width()));
+    QCOMPARE(n["Height"].toDouble(), dosyada(a.height()));
+    QCOMPARE(n["FontName"].toString(), QStringLiteral("Arial"));
+    QCOMPARE(n["ForeColor"].toInt(), Varsayilan_Yazi_Rengi);
+    QCOMPARE(j["Detaylar"].toObject()["Height"].toDouble(), double(Mm_Twip(40.0)));
+}
+
+void DizaynFrmTesti::nesnelerErisilebilir() {
+    Degiskenler::Tasarim_Klasoru = QStringLiteral(VARNEL_KAYNAK "/data/designs");
+    Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
+    Degiskenler::Yeni_Tasarim = false;
+    SahteMesaj kutu;
+    DizaynFrm w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(kutu.kutular.isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("A4 Etiket 3x8[*]"));
+    BolumGorunumu *b = w.Bolum();
+    QAccessibleInterface *bolum = QAccessible::queryAccessibleInterface(b);
+    QVERIFY(bolum);
+    QCOMPARE(bolum->text(QAccessible::Name), QStringLiteral("Bolum(0)"));
+    const auto cocuklar = [&] {
+        QMap<QString, QAccessibleInterface *> c;
+        for (int i = 0; i < bolum->childCount(); ++i)
+            if (QAccessibleInterface *k = bolum->child(i); k->text(QAccessible::Description) != "")
+                c.insert(k->text(QAccessible::Description), k);
+        return c;
+    };
+    auto c = cocuklar();
+    QCOMPARE(c.size(), 14); // 2 barcodes and 12 objects
+    QCOMPARE(c["ZKOD(1)"]->text(QAccessible::Name), QStringLiteral("Barkod 123456789012"));
+    QCOMPARE(c["Yatay_Cizgi(1)"]->text(QAccessible::Name), QStringLiteral("Yatay Çizgi"));
+    TasarimModeli &m = w.Model();
+    const int z = *m.Bul(Liste::ZKOD, 2);
+    const QRect yer = b->Piksel(m.Nesne(z).Alan()).toAlignedRect();
+    QCOMPARE(c["ZKOD(2)"]->rect(), QRect(b->mapToGlobal(yer.topLeft()), yer.size()));
+    QCOMPARE(bolum->indexOfChild(c["ZKOD(2)"]), 1);
+    QCOMPARE(bolum->childAt(c["ZKOD(2)"]->rect().center().x(), c["ZKOD(2)"]->rect().center().y()),
+             c["ZKOD(2)"]);
+    m.Nesne_Sil(z);
+    c = cocuklar();
+    QCOMPARE(c.size(), 13);
+    QVERIFY(!c.contains("ZKOD(2)"));
+}
+
+void DizaynFrmTesti::kaydedilmemisKapatma() {
+    QTemporaryDir klasor;
+    yeniTasarim(klasor.path());
+    SahteMesaj kutu;
+    auto *w = new DizaynFrm(kutu);
+    QSignalSpy kapandi(w, &DizaynFrm::Kapandi);
+    w->show();
+    w->Model().Nesne_Ekle("Alan");
+    kutu.cevaplar.enqueue(MesajKutusu::Cevap::Iptal);
+    QVERIFY(!w->close());
+    QCOMPARE(kutu.metinler(),
+             QStringList{"Tasarımda kaydedilmemiş değişiklikler var. Kaydedilsin mi?"});
+    QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::EvetHayirIptal);
+    // Yes with a cancelled name keeps the window too: nothing is lost.
+    kutu.cevaplar.enqueue(MesajKutusu::Cevap::Evet);
+    QVERIFY(!w->close());
+    QVERIFY(QDir(klasor.path()).isEmpty());
+    kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
+    QPointer<DizaynFrm> izle(w);
+    QVERIFY(w->close());
+    QCOMPARE(kapandi.size(), 1);
+    QTRY_VERIFY(!izle);
+}
+
+void DizaynFrmTesti::alanBirakmaVeImlecler() {
+    QTemporaryDir klasor;
+    yeniTasarim(klasor.path());
+    SahteMesaj kutu;
+    DizaynFrm w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TasarimModeli &m = w.Model();
+    BolumGorunumu *b = w.Bolum();
+
+    // A field from the field list, held 2 mm (114 twips) from its corner.
+    std::unique_ptr<QMimeData> veri(Alan_Verisi({"Stok_Adi", 114, 114}));
+    const QPoint nokta = piksel(b, {30, 20});
+    QDragEnterEvent giris(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(b, &giris);
+    QVERIFY(giris.isAccepted());
+    QDropEvent birak(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(b, &birak);
+    QCOMPARE(m.Toplam(), 1);
+    const YuzeyNesnesi &n = m.Nesne(0);
+    QCOMPARE(n.Tanim(), QStringLiteral("Alan(1)"));
+    QCOMPARE(n.Nesne().Caption, QStringLiteral("Stok_Adi"));
+    const QPointF yer = n.Alan().topLeft() - (b->Mm(nokta) - QPointF(2, 2));
+    QVERIFY(yer.manhattanLength() < 1e-4);
+    QVERIFY(m.Tutamaclar_Gorunur());
+
+    // Pointer shapes: a handle's sizing arrow, the vertical arrow near the bottom edge.
+    QTest::mouseMove(b, piksel(b, m.Tutamaclar()[2].center()));
+    QCOMPARE(b->cursor().shape(), Qt::SizeBDiagCursor);
+    QTest::mouseMove(b, piksel(b, {10, 39}));
+    QCOMPARE(b->cursor().shape(), Qt::SizeVerCursor);
+    surukle(b, piksel(b, {10, 39}), piksel(b, {10, 44}));
+    QVERIFY(std::abs(m.Bolum_Yuksekligi() - 45) < 0.3);
+    QVERIFY(std::abs(b->height() - m.Bolum_Yuksekligi() * b->Piksel_Mm()) < 1); // grew with it
+    QTest::mouseMove(b, piksel(b, {10, 20}));
+    QCOMPARE(b->cursor().shape(), Qt::ArrowCursor);
+}
+
+QTEST_MAIN(DizaynFrmTesti)
+#include "tst_dizaynfrm.moc"
