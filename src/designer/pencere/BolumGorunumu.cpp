@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -208,6 +209,20 @@ void BolumGorunumu::imlecAyarla(QPointF mm) {
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
+}
+
+bool BolumGorunumu::event(QEvent *e) {
+    // Over a fixed text the tool tip is its tag (a parameter's name, for instance).
+    if (e->type() == QEvent::ToolTip) {
+        auto *ipucu = static_cast<QHelpEvent *>(e);
+        const auto o = m_.Nesne_Bul(Mm(ipucu->pos()));
+        if (o && m_.Nesne(*o).liste == Liste::Etiket && !m_.Nesne(*o).Nesne().Tag.isEmpty())
+            QToolTip::showText(ipucu->globalPos(), m_.Nesne(*o).Nesne().Tag, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void BolumGorunumu::mousePressEvent(QMouseEvent *e) {

@@ -39,6 +39,7 @@ signals:
     void Disarida(QPointF pencere_mm);
 
 protected:
+    bool event(QEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -111,7 +112,12 @@ void DizaynFrm::pencereyiBoyutla() {
     const QSize sayfa = (model_->Pencere_Boyutu() * piksel_twip).toSize();
     alan_->resize(sayfa.expandedTo(bolum_->size()));
     const int cerceve = 2 * kaydirma_->frameWidth();
-    const QSize istenen = sayfa + QSize(cerceve, cerceve);
+    // No bigger than the room it has (the main window's work area, or the
+    // screen): beyond that the page scrolls.
+    QSize oda = parentWidget() ? parentWidget()->size() : screen()->availableGeometry().size();
+    if (oda.isEmpty())
+        oda = sayfa;
+    const QSize istenen = (sayfa + QSize(cerceve, cerceve)).boundedTo(oda);
     if (size() != istenen)
         resize(istenen);
 }
