@@ -3,10 +3,11 @@
 #include "components/YaziTipleri.h"
 #include "components/pencere/MesajPencere.h"
 #include "components/pencere/Yazicilar.h"
+#include "dialogs/pencere/FormTasarimGiris.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimOzeti.h"
-#include "mainwindow/BaslangicPenceresi.h"
+#include "mainwindow/MDIView.h"
 #include "report/GenelForm.h"
 #include "report/Yazdirma.h"
 #include "startup/Baslangic.h"
@@ -136,8 +137,25 @@ int pencereler(int argc, char **argv, const Komut &k) {
     const Baslangic_Sonucu s = Main(kutu, k.satir);
     if (!s.devam)
         return s.cikis_kodu;
-    BaslangicPenceresi pencere;
-    pencere.show();
+    // The chooser comes back whenever the main window closes; only its "Vazgeç"
+    // (or closing it) ends the program.
+    app.setQuitOnLastWindowClosed(false);
+    FormTasarimGiris secici(kutu);
+    QObject::connect(&secici, &FormTasarimGiris::Vazgecildi, &app, &QApplication::quit);
+    QObject::connect(&secici, &FormTasarimGiris::Tasarim_Ac, &secici, [&] {
+        auto *ana = new MDIView(kutu);
+        if (!ana->Acildi()) {
+            delete ana; // the user was told why
+            return;
+        }
+        QObject::connect(ana, &MDIView::Kapandi, &secici, [&secici] {
+            secici.Tasarim_Listesi_Doldur();
+            secici.show();
+        });
+        secici.hide();
+        ana->show();
+    });
+    secici.show();
     const int kod = app.exec();
     Baglanti_Kapat();
     return kod;

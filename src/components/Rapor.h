@@ -41,6 +41,7 @@ private:
 // Page and printer settings of a report, in twips.
 struct RaporSayfaAyari {
     double LeftMargin = 1440, RightMargin = 1440, TopMargin = 1440, BottomMargin = 1440;
+    bool operator==(const RaporSayfaAyari &) const = default;
 };
 
 struct RaporYazicisi {
@@ -51,6 +52,7 @@ struct RaporYazicisi {
     QSizeF Kagit() const; // the paper as it lies: orientation applied
     double PaperWidth() const;
     double PaperHeight() const;
+    bool operator==(const RaporYazicisi &) const = default;
 };
 
 // Twips of a paper-size code (portrait); an empty size for an unknown code.

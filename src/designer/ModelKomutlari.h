@@ -13,6 +13,7 @@ public:
 protected:
     void koy(int sira, const YuzeyNesnesi &durum) { m_.durumuKoy(sira, durum); }
     void bolumKoy(const DetayKaydi &b) { m_.bolumuKoy(b); }
+    void ayarKoy(const TasarimModeli::Ayarlar &a, const DetayKaydi &b) { m_.ayarlariKoy(a, b); }
     QList<int> &silinenler() { return m_.silinenler_; }
     TasarimModeli &m_;
 };
@@ -68,4 +69,20 @@ public:
 
 private:
     DetayKaydi once_, sonra_;
+};
+
+// The sheet and the section it sizes.
+class AyarKomutu : public ModelKomutu {
+public:
+    struct Durum {
+        TasarimModeli::Ayarlar ayar;
+        DetayKaydi bolum;
+    };
+    AyarKomutu(TasarimModeli &m, Durum once, Durum sonra, const QString &metin)
+        : ModelKomutu(m, metin), once_(std::move(once)), sonra_(std::move(sonra)) {}
+    void redo() override { ayarKoy(sonra_.ayar, sonra_.bolum); }
+    void undo() override { ayarKoy(once_.ayar, once_.bolum); }
+
+private:
+    Durum once_, sonra_;
 };

@@ -11,12 +11,15 @@ TasarimModeli::TasarimModeli(QObject *ust) : QObject(ust) {
     Sayfa_Ayari_Sifirla();
 }
 
-TasarimModeli::~TasarimModeli() = default;
+TasarimModeli::~TasarimModeli() {
+    // Clearing the stack on the way out must not reach windows already going.
+    yigin_.blockSignals(true);
+}
 
 void TasarimModeli::Sayfa_Ayari_Sifirla() {
     // A new design: no margins, portrait A4, the page as the section.
-    PageSettings = {0, 0, 0, 0};
-    Printer = RaporYazicisi();
+    Ayar.PageSettings = {0, 0, 0, 0};
+    Ayar.Printer = RaporYazicisi();
     Sayfaya_Uydur();
 }
 
@@ -189,8 +192,9 @@ bool TasarimModeli::Yakinlastir_Yuzde(double eski, double yeni) {
 
 QSizeF TasarimModeli::Pencere_Boyutu() const {
     const double g = yuzde_ / 100;
-    return {(Printer.PaperWidth() - (PageSettings.LeftMargin + PageSettings.RightMargin)) * g,
-            (Printer.PaperHeight() - (PageSettings.TopMargin + PageSettings.BottomMargin)) * g};
+    const RaporSayfaAyari &a = Ayar.PageSettings;
+    return {(Ayar.Printer.PaperWidth() - (a.LeftMargin + a.RightMargin)) * g,
+            (Ayar.Printer.PaperHeight() - (a.TopMargin + a.BottomMargin)) * g};
 }
 
 void TasarimModeli::Kareli_Ciz(int adim) {
@@ -230,15 +234,41 @@ void TasarimModeli::bolumuKoy(const DetayKaydi &bolum) {
 
 void TasarimModeli::Bolum_Ayarla(const DetayKaydi &bolum) { bolumuKoy(bolum); }
 
-void TasarimModeli::Sayfaya_Uydur() {
-    if (Tip != 0)
-        return;
-    // The barcode printer's page is the label: the section is the window at 100 %.
+DetayKaydi TasarimModeli::sayfaBolumu(const Ayarlar &ayar) const {
     DetayKaydi b = bolum_;
-    b.Visible = true;
-    b.Width = float(Printer.PaperWidth() - (PageSettings.LeftMargin + PageSettings.RightMargin));
-    b.Height = float(Printer.PaperHeight() - (PageSettings.TopMargin + PageSettings.BottomMargin));
-    bolumuKoy(b);
+    const RaporSayfaAyari &a = ayar.PageSettings;
+    if (ayar.Tip == 0) {
+        // The barcode printer's page is the label: the section is the window at 100 %.
+        b.Width = float(ayar.Printer.PaperWidth() - (a.LeftMargin + a.RightMargin));
+        b.Height = float(ayar.Printer.PaperHeight() - (a.TopMargin + a.BottomMargin));
+    } else if (ayar.Etiket_Boy > 0 && ayar.Etiket_Genislik > 0) {
+        b.Height = float(Mm_Twip(double(ayar.Etiket_Boy)));
+        b.Width = float(Mm_Twip(double(ayar.Etiket_Genislik)));
+    }
+    return b;
+}
+
+void TasarimModeli::Sayfaya_Uydur() {
+    if (Ayar.Tip == 0)
+        bolumuKoy(sayfaBolumu(Ayar));
+}
+
+void TasarimModeli::ayarlariKoy(const Ayarlar &ayar, const DetayKaydi &bolum) {
+    Ayar = ayar;
+    bolumuKoy(bolum);
+    emit Gorunum_Degisti(); // the window follows the page
+}
+
+void TasarimModeli::Ayar_Degistir(const Ayarlar &yeni, const QString &aciklama) {
+    if (yeni == Ayar)
+        return;
+    yigin_.push(new AyarKomutu(*this, {Ayar, bolum_}, {yeni, sayfaBolumu(yeni)}, aciklama));
+}
+
+void TasarimModeli::Belgeye_Yaz(TasarimBelgesi &belge) const {
+    belge.Tip = Ayar.Tip;
+    belge.Etiket_Boy = Ayar.Etiket_Boy, belge.Etiket_Genislik = Ayar.Etiket_Genislik;
+    belge.Etiket_Yatay = Ayar.Etiket_Yatay, belge.Etiket_Dikey = Ayar.Etiket_Dikey;
 }
 
 void TasarimModeli::Bolum_Cekme_Baslat(double y) {
@@ -290,6 +320,11 @@ QList<TasarimYuzeyi::Barkod> TasarimModeli::Barkodlar() const {
 }
 
 TasarimYuzeyi::Sayfa TasarimModeli::Sayfa_Ayari() const {
-    return {PageSettings.LeftMargin,   PageSettings.RightMargin, PageSettings.TopMargin,
-            PageSettings.BottomMargin, Printer.Orientation,      float(Printer.PaperSize)};
+    const RaporSayfaAyari &a = Ayar.PageSettings;
+    return {a.LeftMargin,
+            a.RightMargin,
+            a.TopMargin,
+            a.BottomMargin,
+            Ayar.Printer.Orientation,
+            float(Ayar.Printer.PaperSize)};
 }

@@ -114,10 +114,22 @@ public:
     void Bolum_Cekme_Bitir();
 
     // --- the design and its page ---
-    quint8 Tip = 0;
-    // Where the report engine keeps them: margins, orientation, paper (twips).
-    RaporSayfaAyari PageSettings;
-    RaporYazicisi Printer;
+    // The sheet: printer kind, label size and gaps (mm), and the page settings and
+    // printer as the report engine keeps them (twips).
+    struct Ayarlar {
+        quint8 Tip = 0;
+        float Etiket_Boy = 0, Etiket_Genislik = 0, Etiket_Yatay = 0, Etiket_Dikey = 0;
+        RaporSayfaAyari PageSettings;
+        RaporYazicisi Printer;
+        bool operator==(const Ayarlar &) const = default;
+    };
+    Ayarlar Ayar;
+    // A sheet change by the user (printer kind, page setup, label settings) as one
+    // undo step: a barcode printer's section follows the printable page, a laser
+    // printer's the label size when there is one.
+    void Ayar_Degistir(const Ayarlar &yeni, const QString &aciklama);
+    // The printer kind and label values into a document (gathering reads the rest).
+    void Belgeye_Yaz(TasarimBelgesi &belge) const;
     // The section of a barcode-printer design is the printable page.
     void Sayfaya_Uydur();
     void Sayfa_Ayari_Sifirla();
@@ -149,6 +161,8 @@ private:
     void uygula(int sira, const YuzeyNesnesi &yeni, const QString &aciklama);
     QRectF sinirla(const YuzeyNesnesi &n, double sol, double ust) const;
     void bolumuKoy(const DetayKaydi &bolum);
+    void ayarlariKoy(const Ayarlar &ayar, const DetayKaydi &bolum);
+    DetayKaydi sayfaBolumu(const Ayarlar &ayar) const;
 
     std::array<YuzeyNesnesi, Liste_Sayisi> sablonlar_;
     std::vector<YuzeyNesnesi> nesneler_;

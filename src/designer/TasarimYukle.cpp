@@ -11,7 +11,10 @@ int Tasarim_Yukle(TasarimModeli &m, const TasarimBelgesi &b) {
     DetayKaydi bolum = m.Bolum();
     bolum.Visible = alan.Visible;
     bolum.Height = alan.Height;
-    m.Tip = b.Tip;
+    TasarimModeli::Ayarlar &a = m.Ayar;
+    a.Tip = b.Tip;
+    a.Etiket_Boy = b.Etiket_Boy, a.Etiket_Genislik = b.Etiket_Genislik;
+    a.Etiket_Yatay = b.Etiket_Yatay, a.Etiket_Dikey = b.Etiket_Dikey;
 
     for (qsizetype k = 1; k < b.Barkodlar.size(); ++k) {
         const BarkodKaydi &r = b.Barkodlar[k];
@@ -50,15 +53,13 @@ int Tasarim_Yukle(TasarimModeli &m, const TasarimBelgesi &b) {
     }
     m.Bolum_Ayarla(bolum);
 
-    m.PageSettings.LeftMargin = b.Sol_Bosluk;
-    m.PageSettings.RightMargin = b.Sag_Bosluk;
-    m.PageSettings.TopMargin = b.Ust_Bosluk;
-    m.PageSettings.BottomMargin = b.Alt_Bosluk;
-    m.Printer.Orientation = Tamsayi_Oku<qint32>(b.Yazici_Durum).value_or(1);
-    m.Printer.PaperSize = Yuvarla_Cift(double(b.Kagit_Boyutu));
+    a.PageSettings = {double(b.Sol_Bosluk), double(b.Sag_Bosluk), double(b.Ust_Bosluk),
+                      double(b.Alt_Bosluk)};
+    a.Printer.Orientation = Tamsayi_Oku<qint32>(b.Yazici_Durum).value_or(1);
+    a.Printer.PaperSize = Yuvarla_Cift(double(b.Kagit_Boyutu));
     // A paper the printer has no code for (a roll of labels) is the label area.
     if (alan.Width > 0 && alan.Height > 0)
-        m.Printer.OzelKagit = QSizeF(alan.Width, alan.Height);
+        a.Printer.OzelKagit = QSizeF(alan.Width, alan.Height);
     return atlanan;
 }
 
@@ -68,11 +69,14 @@ int Tasarim_Ac(TasarimModeli &m, const TasarimBelgesi &belge, bool yeni) {
         atlanan = Tasarim_Yukle(m, belge);
     } else {
         // A new design: the printer kind and label size in force, a blank page.
-        m.Tip = belge.Tip;
+        TasarimModeli::Ayarlar &a = m.Ayar;
+        a.Tip = belge.Tip;
+        a.Etiket_Boy = belge.Etiket_Boy, a.Etiket_Genislik = belge.Etiket_Genislik;
+        a.Etiket_Yatay = belge.Etiket_Yatay, a.Etiket_Dikey = belge.Etiket_Dikey;
         m.Sayfa_Ayari_Sifirla();
-        if (m.Tip == 1 && belge.Etiket_Boy > 0 && belge.Etiket_Genislik > 0)
-            m.Bolum_Ayarla({true, float(Mm_Twip(double(belge.Etiket_Boy))),
-                            float(Mm_Twip(double(belge.Etiket_Genislik)))});
+        if (a.Tip == 1 && a.Etiket_Boy > 0 && a.Etiket_Genislik > 0)
+            m.Bolum_Ayarla({true, float(Mm_Twip(double(a.Etiket_Boy))),
+                            float(Mm_Twip(double(a.Etiket_Genislik)))});
     }
     m.Yakinlastir_Yuzde(100, 100);
     m.Sayfaya_Uydur();

@@ -27,6 +27,26 @@ bool Sayi_Oku(const QString &metin, double &sonuc) {
     return ok;
 }
 
+double Bastaki_Sayi(const QString &metin) {
+    QString sayi;
+    bool nokta = false;
+    for (const QChar c : metin) {
+        if (c == u' ' || c == u'\t')
+            continue;
+        if ((c == u'-' || c == u'+') && sayi.isEmpty())
+            sayi += c;
+        else if (c.isDigit() && c.unicode() < 128)
+            sayi += c;
+        else if (c == u'.' && !nokta)
+            nokta = true, sayi += c;
+        else
+            break;
+    }
+    bool tamam = false;
+    const double d = sayi.toDouble(&tamam);
+    return tamam ? d : 0;
+}
+
 qint32 Twip_Mm(double twip) { return Yuvarla_Cift(twip * 1.005 / 57.0); }
 
 qint32 Mm_Twip(double mm) { return Yuvarla_Cift(mm / 0.01764); }

@@ -18,6 +18,10 @@ qint32 Yuvarla_Cift(double x);
 // Reads numeric text the way the user writes it: regional separators, grouping allowed.
 bool Sayi_Oku(const QString &metin, double &sonuc);
 
+// The number a text begins with, "." as decimal point, blanks skipped; 0 when it
+// begins with none ("2.5 adet" gives 2.5, "abc" 0).
+double Bastaki_Sayi(const QString &metin);
+
 // Numeric text as a whole number of type T, halves to even; nothing when the text
 // is no number or the value does not fit T.
 template <typename T> std::optional<T> Tamsayi_Oku(const QString &metin) {

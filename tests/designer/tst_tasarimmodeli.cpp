@@ -27,7 +27,7 @@ QString metin(const QRectF &r) {
 
 // A 60 x 40 mm label section with one object of `tur` at `alan`.
 int birNesne(TasarimModeli &m, const QString &tur, const QRectF &alan) {
-    m.Tip = 1;
+    m.Ayar.Tip = 1;
     m.Bolum_Ayarla({true, float(40 / Twip_Basina_Mm), float(60 / Twip_Basina_Mm)});
     m.Nesne_Ekle(tur, [&](YuzeyNesnesi &n) { n.Alan_Ayarla(alan); });
     m.Nesne_Sec(m.Toplam() - 1);
@@ -322,6 +322,8 @@ void TasarimModeliTesti::yukleVeTopla() {
         QVERIFY(m.Tutamaclar_Gorunur());
         TasarimBelgesi geri = o.belge;
         geri.Nesneler = {NesneKaydi()}, geri.Barkodlar = {BarkodKaydi()};
+        geri.Tip = 7, geri.Etiket_Boy = geri.Etiket_Genislik = geri.Etiket_Yatay = 0;
+        m.Belgeye_Yaz(geri);
         SahteMesaj kutu;
         QVERIFY(Tasarim_Topla(m, geri, kutu));
         QVERIFY2(geri == o.belge, qPrintable(o.ad));

@@ -30,6 +30,7 @@ public:
 
     int Sayfa_Sayisi() const { return int(sayfalar_.size()); }
     int Gecerli_Sayfa() const { return gecerli_; } // 0-based
+    const RaporSayfasi &Sayfa(int i) const { return sayfalar_.at(i); }
     bool Dizim_Bitti() const { return bitti_; }
     double Olcek() const; // screen pixels per twip
 

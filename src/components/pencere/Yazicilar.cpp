@@ -58,8 +58,9 @@ bool YaziciHedefi::Bitir() {
 }
 
 void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &r) {
+    // The report names the printer as the user knows it; the system wants its queue.
     if (!r.Printer.DeviceName.isEmpty())
-        yazici.setPrinterName(r.Printer.DeviceName);
+        yazici.setPrinterName(Yazici_Bul(r.Printer.DeviceName).value_or(r.Printer.DeviceName));
     yazici.setPageSize(sayfaBoyu(r.Printer));
     yazici.setPageOrientation(r.Printer.Orientation == 2 ? QPageLayout::Landscape
                                                          : QPageLayout::Portrait);

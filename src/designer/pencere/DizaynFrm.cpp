@@ -10,6 +10,8 @@
 #include "startup/Degiskenler.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -114,24 +116,37 @@ void DizaynFrm::pencereyiBoyutla() {
     const int cerceve = 2 * kaydirma_->frameWidth();
     // No bigger than the room it has (the main window's work area, or the
     // screen): beyond that the page scrolls.
-    QSize oda = parentWidget() ? parentWidget()->size() : screen()->availableGeometry().size();
-    if (oda.isEmpty())
-        oda = sayfa;
-    const QSize istenen = (sayfa + QSize(cerceve, cerceve)).boundedTo(oda);
-    if (size() != istenen)
-        resize(istenen);
+    QWidget *cerceveli = this;
+    QSize oda = screen()->availableGeometry().size();
+    QSize pay(cerceve, cerceve);
+    if (auto *alt = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        cerceveli = alt;
+        pay += alt->size() - size();
+        if (alt->mdiArea() && !alt->mdiArea()->viewport()->size().isEmpty())
+            oda = alt->mdiArea()->viewport()->size();
+    }
+    const QSize istenen = (sayfa + pay).boundedTo(oda);
+    if (cerceveli->size() != istenen)
+        cerceveli->resize(istenen);
 }
 
 bool DizaynFrm::Kaydet() {
     if (Degiskenler::Tasarim_Adi.isEmpty() || Degiskenler::Yeni_Tasarim)
         return FarkliKaydet_Btn_Click();
+    model_->Belgeye_Yaz(Degiskenler::Belge);
     if (!Tasarim_Yaz(*model_, kutu_))
         return false;
     model_->Kaydedildi();
     return true;
 }
 
+bool DizaynFrm::Topla() {
+    model_->Belgeye_Yaz(Degiskenler::Belge);
+    return Tasarim_Topla(*model_, Degiskenler::Belge, kutu_);
+}
+
 bool DizaynFrm::FarkliKaydet_Btn_Click() {
+    model_->Belgeye_Yaz(Degiskenler::Belge);
     if (!::FarkliKaydet_Btn_Click(*model_, kutu_))
         return false;
     Degiskenler::Yeni_Tasarim = false;
@@ -142,6 +157,11 @@ bool DizaynFrm::FarkliKaydet_Btn_Click() {
 
 bool DizaynFrm::Yakinlastir_Yuzde(double eski, double yeni) {
     return model_->Yakinlastir_Yuzde(eski, yeni);
+}
+
+void DizaynFrm::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    pencereyiBoyutla(); // the room it has is known now
 }
 
 void DizaynFrm::closeEvent(QCloseEvent *e) {

@@ -25,6 +25,8 @@ public:
     // The field catalogue's rows for the main window's field list.
     const QList<QStringList> &Alanlar() const { return alanlar_; }
 
+    // Gathers the design into the program's document (preview, print).
+    bool Topla();
     bool Kaydet();                 // "Kaydet": save as when the design has no name yet
     bool FarkliKaydet_Btn_Click(); // "Farklı Kaydet"
     // The zoom box: false (nothing changes) for a percent ≤ 0, above 800 or no number.
@@ -35,6 +37,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     void basligiYaz();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class TasarimModeli;
+struct YuzeyNesnesi;
+
+// The main window's insert commands: "MNEtiket", "MNYatayCizgi", "MNDikeyCizgi",
+// "MNBarkod", "MNParametre", "MNFirma_Adi", "MNFirma_Kodu", "MNTarih", "MNSaat".
+// Each creates its object with its caption and tag as one undo step; false for
+// any other name.
+bool Ekleme_Komutu(TasarimModeli &model, const QString &ad);
+
+// "Kullanıcı Tn.Alan": a field showing any column the user names. Nothing for an
+// empty name.
+bool Kullanici_Alani(TasarimModeli &model, const QString &ad);
+
+// What the tool bar shows for a selected object.
+struct AracDurumu {
+    qint32 BackColor = 0, ForeColor = 0;
+    bool kalin = false, italik = false, alti_cizili = false;
+    QString yazi_tipi;
+    std::optional<qint16> aci; // none for lines: the box keeps what it shows
+    QString konum;             // "Left  /  Top"
+};
+AracDurumu Arac_Durumu(const YuzeyNesnesi &n);
+
+// A position in the platform's default number form with the regional decimal
+// separator: up to seven significant digits, no grouping.
+QString Konum_Sayisi(float mm);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class MesajKutusu;
+
+// The design chooser's work without its window.
+
+// Design names of the folder's "*.ftr" files: each file name up to its first ".",
+// in the file system's order.
+QStringList Tasarim_Adlari(const QString &klasor);
+
+// Deletes the design `ad` after asking; false when the user said no or there was
+// no such file (a name cut at its first "." may name none).
+bool Tasarim_Sil(const QString &klasor, const QString &ad, MesajKutusu &kutu);
+
+// "Seç" up to the report: reads the design and asks the start position and,
+// unless the start line fixed it, the labels per item. False (nothing to print)
+// when the file cannot be read, the start is no number or the count is 0.
+bool Hemen_Bas_Hazirla(const QString &ad, MesajKutusu &kutu);

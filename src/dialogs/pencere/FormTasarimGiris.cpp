@@ -1,0 +1,121 @@
+#include "FormTasarimGiris.h"
+
+#include "components/MesajKutusu.h"
+#include "components/VeriBaglantisi.h"
+#include "dialogs/TasarimSecimi.h"
+#include "document/TasarimDegiskenleri.h"
+#include "report/pencere/RaporPenceresi.h"
+#include "startup/Degiskenler.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, QWidget *ust)
+    : QWidget(ust), kutu_(kutu), liste_(new QListWidget(this)) {
+    setObjectName(QStringLiteral("FormTasarimGiris"));
+    setWindowTitle(Degiskenler::Program_Basligi);
+    auto *duzen = new QVBoxLayout(this);
+    auto *firma = new QLabel(Degiskenler::Firma_Unvani, this);
+    QFont kalin = firma->font();
+    kalin.setBold(true);
+    firma->setFont(kalin);
+    duzen->addWidget(firma);
+    if (Degiskenler::Baglanti)
+        duzen->addWidget(new QLabel(Degiskenler::Baglanti->Tanim(), this));
+
+    liste_->setObjectName(QStringLiteral("FrmList"));
+    liste_->setAccessibleName(QStringLiteral("Tasarımlar"));
+    liste_->setViewMode(QListView::IconMode);
+    liste_->setResizeMode(QListView::Adjust);
+    liste_->setMovement(QListView::Static);
+    liste_->setGridSize(QSize(110, 76));
+    liste_->setIconSize(QSize(32, 32));
+    liste_->setWordWrap(true);
+    duzen->addWidget(liste_);
+    connect(liste_, &QListWidget::itemActivated, this, [this] { Button_Click(4); });
+
+    auto *dugmeler = new QHBoxLayout;
+    const char16_t *basliklar[] = {u"Yeni", u"Sil", u"Değiştir", u"Seç", u"Vazgeç"};
+    for (int i = 1; i <= 5; ++i) {
+        auto *d = new QPushButton(QString::fromUtf16(basliklar[i - 1]), this);
+        d->setObjectName(QStringLiteral("Button(%1)").arg(i));
+        d->setAutoDefault(false);
+        connect(d, &QPushButton::clicked, this, [this, i] { Button_Click(i); });
+        dugmeler->addWidget(d);
+    }
+    duzen->addLayout(dugmeler);
+    Tasarim_Listesi_Doldur();
+    resize(520, 380);
+}
+
+QPushButton *FormTasarimGiris::Button(int indeks) const {
+    return findChild<QPushButton *>(QStringLiteral("Button(%1)").arg(indeks));
+}
+
+void FormTasarimGiris::Tasarim_Listesi_Doldur() {
+    liste_->clear();
+    const QIcon simge = style()->standardIcon(QStyle::SP_FileIcon);
+    QStringList adlar = Tasarim_Adlari(Degiskenler::Tasarim_Klasoru);
+    // Listed by name, as a file list shows them.
+    adlar.sort(Qt::CaseInsensitive);
+    for (const QString &ad : adlar) {
+        auto *o = new QListWidgetItem(simge, ad, liste_);
+        o->setData(Qt::UserRole, QStringLiteral("Key") + Degiskenler::Tasarim_Klasoru + u'/' + ad);
+    }
+    if (liste_->count() > 0)
+        liste_->setCurrentRow(0);
+}
+
+QString FormTasarimGiris::secili() const {
+    const QListWidgetItem *o = liste_->currentItem();
+    return o && o->isSelected() ? o->text() : QString();
+}
+
+void FormTasarimGiris::Button_Click(int indeks) {
+    const QString ad = secili();
+    switch (indeks) {
+    case 1:
+        Degiskenler::Yeni_Tasarim = true;
+        Degiskenler::Dinamik_Barkod = false;
+        Degiskenler::Tasarim_Adi.clear();
+        Degiskenler::Belge = TasarimBelgesi();
+        emit Tasarim_Ac();
+        break;
+    case 2:
+        if (!ad.isEmpty() && Tasarim_Sil(Degiskenler::Tasarim_Klasoru, ad, kutu_))
+            Tasarim_Listesi_Doldur();
+        break;
+    case 3:
+        if (ad.isEmpty())
+            break;
+        Degiskenler::Dinamik_Barkod = false;
+        Degiskenler::Yeni_Tasarim = false;
+        Degiskenler::Tasarim_Adi = ad.trimmed();
+        emit Tasarim_Ac();
+        break;
+    case 4:
+        if (!ad.isEmpty() && Hemen_Bas_Hazirla(ad, kutu_))
+            Rapor_Goster(kutu_, Degiskenler::Belge, this);
+        break;
+    case 5:
+        emit Vazgecildi();
+        break;
+    }
+}
+
+void FormTasarimGiris::keyPressEvent(QKeyEvent *e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && liste_->hasFocus())
+        return Button_Click(4);
+    QWidget::keyPressEvent(e);
+}
+
+void FormTasarimGiris::closeEvent(QCloseEvent *e) {
+    QWidget::closeEvent(e);
+    emit Vazgecildi(); // closing the chooser is "Vazgeç"
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class MesajKutusu;
+class QListWidget;
+class QPushButton;
+
+// The design chooser, the first window after start-up: the designs of the design
+// folder and the buttons "Yeni", "Sil", "Değiştir", "Seç", "Vazgeç".
+class FormTasarimGiris : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormTasarimGiris(MesajKutusu &kutu, QWidget *ust = nullptr);
+
+    QListWidget *FrmList() const { return liste_; }
+    QPushButton *Button(int indeks) const; // 1 to 5
+    void Tasarim_Listesi_Doldur();
+    void Button_Click(int indeks);
+
+signals:
+    // "Yeni" and "Değiştir": the design window opens (Yeni_Tasarim and Tasarim_Adi
+    // are set); "Vazgeç": the program ends.
+    void Tasarim_Ac();
+    void Vazgecildi();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    QString secili() const;
+
+    MesajKutusu &kutu_;
+    QListWidget *liste_;
+};

@@ -1,0 +1,185 @@
+#include "MDIView.h"
+
+#include "AlanGrd.h"
+#include "AracSimgeleri.h"
+#include "MenuAgaci.h"
+#include "UstPanel.h"
+#include "components/MesajKutusu.h"
+#include "components/pencere/Yazicilar.h"
+#include "designer/EklemeKomutlari.h"
+#include "designer/TasarimModeli.h"
+#include "designer/pencere/DizaynFrm.h"
+#include "document/TasarimDegiskenleri.h"
+#include "report/pencere/RaporPenceresi.h"
+#include "startup/Degiskenler.h"
+
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <cmath>
+
+MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
+    : QMainWindow(ust), kutu_(kutu), alan_(new QMdiArea(this)), panel_(new UstPanel(this)),
+      alanlar_(new AlanGrd(this)) {
+    setObjectName(QStringLiteral("MDIView"));
+    setWindowTitle(QStringLiteral("Barkod Tasarımı"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCentralWidget(alan_);
+    addToolBar(Qt::TopToolBarArea, panel_);
+    auto *rihtim = new QDockWidget(QStringLiteral("Alanlar"), this);
+    rihtim->setObjectName(QStringLiteral("AlanPaneli"));
+    rihtim->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    rihtim->setWidget(alanlar_);
+    addDockWidget(Qt::LeftDockWidgetArea, rihtim);
+    Menu_Agaci_Kur(menuBar(), [this](const QString &ad) { Menu_Click(ad); });
+    connect(panel_, &UstPanel::Komut, this, &MDIView::Menu_Click);
+
+    if (Degiskenler::Yeni_Tasarim)
+        Degiskenler::Belge.Yeni_Tasarim_Ayarlari();
+    tasarim_ = new DizaynFrm(kutu_);
+    QMdiSubWindow *pencere = alan_->addSubWindow(tasarim_);
+    pencere->setWindowIcon(Arac_Simgesi(QStringLiteral("Barkod")));
+    pencere->move(0, 0);
+    connect(tasarim_, &DizaynFrm::Kapandi, this, [this] {
+        tasarim_ = nullptr;
+        if (!kapaniyor_)
+            close();
+    });
+    TasarimModeli &m = tasarim_->Model();
+    panel_->Modeli_Bagla(&m);
+    alanlar_->Doldur(tasarim_->Alanlar());
+    connect(&m.Yigin(), &QUndoStack::canUndoChanged, this, &MDIView::durumlariGuncelle);
+    connect(&m.Yigin(), &QUndoStack::canRedoChanged, this, &MDIView::durumlariGuncelle);
+    connect(&m.Yigin(), &QUndoStack::cleanChanged, this, &MDIView::durumlariGuncelle);
+    connect(&m.Yigin(), &QUndoStack::indexChanged, this, &MDIView::durumlariGuncelle);
+    Menu(QStringLiteral("MNOnizlemeKapat"))->setEnabled(false);
+    Menu_Click(QStringLiteral("MNKare3")); // the grid is on at 3 mm when the window opens
+    m.Gecmisi_Temizle();
+    durumlariGuncelle();
+    resize(1100, 760);
+}
+
+MDIView::~MDIView() = default;
+
+bool MDIView::Acildi() const { return tasarim_ && tasarim_->Acildi(); }
+
+QAction *MDIView::Menu(const QString &ad) const { return findChild<QAction *>(ad); }
+
+void MDIView::durumlariGuncelle() {
+    if (!tasarim_)
+        return;
+    const TasarimModeli &m = tasarim_->Model();
+    const bool lazer = m.Ayar.Tip == 1;
+    Menu(QStringLiteral("MnBarkodYazicidir"))->setChecked(!lazer);
+    Menu(QStringLiteral("MnLazerYazicidir"))->setChecked(lazer);
+    Menu(QStringLiteral("MnEtiketAyarlari"))->setEnabled(lazer);
+    // A new design is saved with "Farklı Kaydet" first.
+    Menu(QStringLiteral("MNKaydet"))
+        ->setEnabled(!Degiskenler::Yeni_Tasarim && !Degiskenler::Tasarim_Adi.isEmpty());
+    Menu(QStringLiteral("MNGeriAl"))->setEnabled(tasarim_->Model().Yigin().canUndo());
+    Menu(QStringLiteral("MNYinele"))->setEnabled(tasarim_->Model().Yigin().canRedo());
+}
+
+void MDIView::Menu_Click(const QString &girdi) {
+    // The items "MnBarkod", "MnEtiket", "MnParametre" carry the commands "MN…".
+    QString ad = girdi;
+    if (ad.startsWith(QLatin1String("Mn")))
+        ad.replace(0, 2, QStringLiteral("MN"));
+    if (ad == u"MNCikis") {
+        close();
+        return;
+    }
+    if (!tasarim_)
+        return;
+    TasarimModeli &m = tasarim_->Model();
+    const std::optional<int> aktif = m.Aktif_Nesne();
+    if (Ekleme_Komutu(m, ad)) {
+    } else if (ad == u"MNKullaniciT") {
+        if (const auto cevap =
+                kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Degiskenler::Program_Basligi))
+            Kullanici_Alani(m, *cevap);
+    } else if (ad == u"MNKaydet") {
+        tasarim_->Kaydet();
+    } else if (ad == u"MNFKaydet") {
+        tasarim_->FarkliKaydet_Btn_Click();
+    } else if (ad == u"MNBarkodYazicidir" || ad == u"MNLazerYazicidir") {
+        yaziciTuru(ad == u"MNLazerYazicidir" ? 1 : 0);
+    } else if (ad == u"MNOnizleme" || ad == u"MNYazdir") {
+        raporGoster(ad == u"MNYazdir");
+    } else if (ad == u"MNGeriAl") {
+        m.Geri_Al();
+    } else if (ad == u"MNYinele") {
+        m.Yinele();
+    } else if (ad == u"MNCikar") {
+        if (aktif && m.Nesne(*aktif).Visible)
+            m.Nesne_Sil(aktif);
+    } else if (ad == u"MNDuz" || ad.startsWith(QLatin1String("MNKare"))) {
+        kareli(ad);
+    } else if (ad == u"MNSayfaAyar") {
+        sayfaAyari();
+    }
+    // "MNAlanFormat", "MNBarKodOz", "MNEtiketAyarlari": the settings dialogs.
+    durumlariGuncelle();
+}
+
+void MDIView::kareli(const QString &ad) {
+    static const char16_t *ogeler[] = {u"MNDuz", u"MNKare3", u"MNKare5", u"MNKare7", u"MNKare10"};
+    for (const char16_t *o : ogeler)
+        Menu(QString::fromUtf16(o))->setChecked(ad == QStringView(o));
+    TasarimModeli &m = tasarim_->Model();
+    m.Bolum_Temizle();
+    if (ad != u"MNDuz")
+        m.Kareli_Ciz(ad.mid(6).toInt());
+}
+
+void MDIView::yaziciTuru(quint8 tip) {
+    TasarimModeli &m = tasarim_->Model();
+    TasarimModeli::Ayarlar a = m.Ayar;
+    a.Tip = tip;
+    m.Ayar_Degistir(a, QStringLiteral("Yazıcı Türü"));
+}
+
+void MDIView::sayfaAyari() {
+    TasarimModeli &m = tasarim_->Model();
+    Rapor r;
+    r.PageSettings = m.Ayar.PageSettings;
+    r.Printer = m.Ayar.Printer;
+    if (!Sayfa_Ayari_Goster(r, this))
+        return; // a cancelled dialog changes nothing
+    // Margins in whole twips of 56.7 to the millimetre.
+    const auto twip = [](double t) { return double(std::lround(t * 25.4 / 1440 * 56.7)); };
+    TasarimModeli::Ayarlar a = m.Ayar;
+    a.PageSettings = {twip(r.PageSettings.LeftMargin), twip(r.PageSettings.RightMargin),
+                      twip(r.PageSettings.TopMargin), twip(r.PageSettings.BottomMargin)};
+    a.Printer.Orientation = r.Printer.Orientation;
+    a.Printer.PaperSize = r.Printer.PaperSize;
+    a.Printer.OzelKagit = r.Printer.OzelKagit;
+    m.Ayar_Degistir(a, QStringLiteral("Sayfa Ayarları"));
+}
+
+void MDIView::raporGoster(bool yazdir) {
+    // Printing from the preview prints what it shows; otherwise the surface is gathered.
+    if (!yazdir || alan_->activeSubWindow() == nullptr ||
+        alan_->activeSubWindow()->widget() == tasarim_) {
+        if (!tasarim_->Topla())
+            return;
+    }
+    Degiskenler::Etiket_Adedi = 1;
+    Rapor_Goster(kutu_, Degiskenler::Belge, this, yazdir);
+}
+
+void MDIView::closeEvent(QCloseEvent *e) {
+    if (tasarim_) {
+        kapaniyor_ = true;
+        const bool kapandi = tasarim_->parentWidget()->close(); // asks about unsaved changes
+        kapaniyor_ = false;
+        if (!kapandi) {
+            e->ignore();
+            return;
+        }
+    }
+    e->accept();
+    emit Kapandi();
+}

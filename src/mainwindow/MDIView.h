@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMainWindow>
+
+class AlanGrd;
+class DizaynFrm;
+class MesajKutusu;
+class QMdiArea;
+class UstPanel;
+
+// The main window "Barkod Tasarımı": menus, the tool bar UstPanel, the field list
+// AlanGrd and the design window DizaynFrm in its work area. Every menu command
+// goes through Menu_Click.
+class MDIView : public QMainWindow {
+    Q_OBJECT
+public:
+    // Opens the design window on the design the chooser asked for (Yeni_Tasarim,
+    // Tasarim_Adi).
+    explicit MDIView(MesajKutusu &kutu, QWidget *ust = nullptr);
+    ~MDIView() override;
+
+    bool Acildi() const;
+    void Menu_Click(const QString &ad);
+    QAction *Menu(const QString &ad) const;
+    DizaynFrm *Tasarim() const { return tasarim_; }
+    UstPanel *Arac_Cubugu() const { return panel_; }
+    AlanGrd *Alan_Listesi() const { return alanlar_; }
+
+signals:
+    void Kapandi(); // the design chooser takes over
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void eklemeKomutu(const QString &ad);
+    void kareli(const QString &ad);
+    void yaziciTuru(quint8 tip);
+    void sayfaAyari();
+    void raporGoster(bool yazdir);
+    void durumlariGuncelle();
+
+    MesajKutusu &kutu_;
+    QMdiArea *alan_;
+    DizaynFrm *tasarim_ = nullptr;
+    UstPanel *panel_;
+    AlanGrd *alanlar_;
+    bool kapaniyor_ = false;
+};

@@ -1,0 +1,84 @@
+#include "MenuAgaci.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+struct Oge {
+    int derinlik;
+    const char16_t *ad, *baslik;
+    const char *kisayol = nullptr;
+    bool isaretli = false; // checkable
+};
+
+// Depth 0 is the menu bar; an item followed by deeper items is a submenu.
+constexpr Oge agac[] = {
+    {0, u"MNDosya", u"Dosya"},
+    {1, u"MNKaydet", u"Kaydet", "Ctrl+S"},
+    {1, u"MNFKaydet", u"Farklı Kaydet"},
+    {1, u"MnBarkodYazicidir", u"Yazıcım Bir Barkod Yazıdır", nullptr, true},
+    {1, u"MnLazerYazicidir", u"Yazıcım Bir Lazer yazıdır", nullptr, true},
+    {1, u"MNCikis", u"Çıkış"},
+    {0, u"MNAlanIslem", u"Alan İşlemleri"},
+    {1, u"MNEkle", u"Ekle"},
+    {2, u"MnBarkod", u"Barkod"},
+    {2, u"MnEtiket", u"Etiket"},
+    {2, u"MNCizgi", u"Çizgi"},
+    {3, u"MNYatayCizgi", u"Yatay Çizgi"},
+    {3, u"MNDikeyCizgi", u"Dikey Çizgi"},
+    {2, u"MNKullaniciT", u"Kullanıcı Tn.Alan"},
+    {2, u"MnParametre", u"Parametre Alanı"},
+    {2, u"MNFirma_Adi", u"Firma Adı"},
+    {2, u"MNFirma_Kodu", u"Firma Kodu"},
+    {2, u"MNTarih", u"Tarih"},
+    {2, u"MNSaat", u"Saat"},
+    {1, u"MNCikar", u"Çıkar"},
+    {1, u"MNAlanFormat", u"Alan Formatla"},
+    {1, u"MNGeriAl", u"Geri Al", "Ctrl+Z"},
+    {1, u"MNYinele", u"Yinele", "Ctrl+Y"},
+    {1, u"MNBarKodOz", u"Barkod Özellikleri"},
+    {0, u"MNYaziciIslem", u"Yazıcı İşlemleri"},
+    {1, u"MNSayfaAyar", u"Sayfa Ayarları"},
+    {1, u"MnEtiketAyarlari", u"Etiket Ayarları"},
+    {1, u"MNOnizlemeKapat", u"Önizlemeyi Kapat"},
+    {1, u"MNOnizleme", u"Önizleme"},
+    {1, u"MNYazdir", u"Yazdır"},
+    {0, u"MNGorunum", u"Görünüm"},
+    {1, u"MNDuz", u"Düz", nullptr, true},
+    {1, u"MNKareli", u"Kareli"},
+    {2, u"MNKare3", u"3 (mm)", nullptr, true},
+    {2, u"MNKare5", u"5 (mm)", nullptr, true},
+    {2, u"MNKare7", u"7 (mm)", nullptr, true},
+    {2, u"MNKare10", u"10 (mm)", nullptr, true},
+};
+
+} // namespace
+
+void Menu_Agaci_Kur(QMenuBar *cubuk, const std::function<void(const QString &)> &tikla) {
+    QList<QMenu *> yol; // the open menu at each depth
+    constexpr int n = int(std::size(agac));
+    for (int i = 0; i < n; ++i) {
+        const Oge &o = agac[i];
+        const QString ad = QString::fromUtf16(o.ad), baslik = QString::fromUtf16(o.baslik);
+        yol.resize(o.derinlik);
+        const bool alt_menu = i + 1 < n && agac[i + 1].derinlik > o.derinlik;
+        if (alt_menu) {
+            QMenu *m = o.derinlik == 0 ? cubuk->addMenu(baslik) : yol.last()->addMenu(baslik);
+            m->setObjectName(ad);
+            m->menuAction()->setObjectName(ad);
+            yol.append(m);
+            continue;
+        }
+        QAction *a = yol.last()->addAction(baslik);
+        a->setObjectName(ad);
+        a->setCheckable(o.isaretli);
+        if (o.kisayol)
+            a->setShortcut(QKeySequence(QString::fromLatin1(o.kisayol)));
+        if (ad == u"MNYinele")
+            a->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
+                             QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+        QObject::connect(a, &QAction::triggered, a, [tikla, ad] { tikla(ad); });
+    }
+}

@@ -1,0 +1,56 @@
+#include "RaporPenceresi.h"
+
+#include "components/MesajKutusu.h"
+#include "components/RaporMotoru.h"
+#include "components/pencere/RaporGoruntuleyici.h"
+#include "components/pencere/Yazicilar.h"
+#include "report/GenelForm.h"
+#include "startup/Degiskenler.h"
+
+#include <QToolButton>
+
+namespace {
+
+// Keeps the report and its run alive exactly as long as the viewer.
+class RaporSahibi : public QObject {
+public:
+    RaporSahibi(MesajKutusu &kutu, const TasarimBelgesi &belge)
+        : form(kutu, *Degiskenler::Baglanti, belge), motor(form) {
+        form.Yazici_Var = [](const QString &ad) { return Yazici_Bul(ad).has_value(); };
+    }
+    GenelForm form;
+    RaporMotoru motor;
+};
+
+} // namespace
+
+RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const TasarimBelgesi &belge, QWidget *ust,
+                                 bool yazdir) {
+    if (!Degiskenler::Baglanti) {
+        kutu.MsgBox(QStringLiteral("Veritabanı bağlantısı yok; etiketler basılamıyor."),
+                    MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                    Degiskenler::Program_Basligi);
+        return nullptr;
+    }
+    auto sahip = std::make_unique<RaporSahibi>(kutu, belge);
+    QString hata;
+    if (!sahip->motor.Baslat(&hata) || !sahip->form.Hata().isEmpty()) {
+        sahip->motor.Bitir();
+        kutu.MsgBox(sahip->form.Hata().isEmpty() ? hata : sahip->form.Hata(),
+                    MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                    Degiskenler::Program_Basligi);
+        return nullptr;
+    }
+    auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
+    sahip.release()->setParent(w); // destroyed after the viewer's own destructor
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowFlag(Qt::Window);
+    if (yazdir) {
+        QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [w] {
+            if (QToolButton *d = w->Dugme(QStringLiteral("yazdir")); d && d->isEnabled())
+                d->click();
+        });
+    }
+    w->show();
+    return w;
+}

@@ -1,0 +1,299 @@
+#include "common/BolgeAyari.h"
+#include "common/SahteMesaj.h"
+#include "common/TestVeritabani.h"
+#include "components/pencere/RaporGoruntuleyici.h"
+#include "designer/AlanSurukleme.h"
+#include "designer/TasarimModeli.h"
+#include "designer/pencere/BolumGorunumu.h"
+#include "designer/pencere/DizaynFrm.h"
+#include "document/TasarimDegiskenleri.h"
+#include "document/TasarimDosyasi.h"
+#include "mainwindow/AlanGrd.h"
+#include "mainwindow/MDIView.h"
+#include "mainwindow/UstPanel.h"
+#include "startup/Baslangic.h"
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const NesneKaydi &son(MDIView &w) {
+    TasarimModeli &m = w.Tasarim()->Model();
+    return m.Nesne(*m.Aktif_Nesne()).Nesne();
+}
+
+} // namespace
+
+class MDIViewTesti : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Bolge_Ayarla(klasor_.filePath("ayar"));
+        Degiskenler::Ondalik_Ayirac = ",", Degiskenler::Basamak_Ayirac = ".";
+        QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/Baslik.mtr"),
+                    klasor_.filePath("Baslik.mtr"));
+        QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/A4 Etiket 3x8.ftr"),
+                    klasor_.filePath("A4 Etiket 3x8.ftr"));
+    }
+    void init() {
+        Degiskenler::Tasarim_Klasoru = klasor_.path();
+        Degiskenler::Tasarim_Adi.clear();
+        Degiskenler::Yeni_Tasarim = true;
+        Degiskenler::Belge = TasarimBelgesi();
+    }
+    void menuKomutlari();
+    void aracCubugu();
+    void alanSurukleme();
+    void onizlemeRaporu();
+
+private:
+    QTemporaryDir klasor_;
+};
+
+void MDIViewTesti::menuKomutlari() {
+    SahteMesaj kutu;
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Barkod Tasarımı"));
+    TasarimModeli &m = w.Tasarim()->Model();
+    QVERIFY(m.Kareli_Acik() && m.Kareli_Adim() == 3 && w.Menu("MNKare3")->isChecked());
+    QVERIFY(!w.Menu("MNKaydet")->isEnabled()); // a new design is named first
+    QVERIFY(!w.Menu("MNGeriAl")->isEnabled() && !w.Menu("MNYinele")->isEnabled());
+    QCOMPARE(w.Menu("MnLazerYazicidir")->text(), QStringLiteral("Yazıcım Bir Lazer yazıdır"));
+    QCOMPARE(w.Menu("MNKullaniciT")->text(), QStringLiteral("Kullanıcı Tn.Alan"));
+
+    // Menu items by hand and commands by name: list, caption and tag of what they make.
+    struct {
+        const char *ad, *tanim, *baslik, *etiket;
+    } const tablo[] = {
+        {"MnEtiket", "Etiket(1)", "Etiket1", ""},
+        {"MNYatayCizgi", "Yatay_Cizgi(1)", "", ""},
+        {"MNDikeyCizgi", "Dikey_Cizgi(1)", "", ""},
+        {"MnBarkod", "ZKOD(1)", nullptr, nullptr},
+        {"MnParametre", "Etiket(2)", "Parametre", "PR_Parametre"},
+        {"MNFirma_Adi", "Alan(1)", "Firma_Ad", "O_Firma_Ad"},
+        {"MNFirma_Kodu", "Alan(2)", "Firma_Kod", "O_Firma_Kod"},
+        {"MNTarih", "Alan(3)", "Tarih", "O_Tarihdd.mm.yyyy"},
+        {"MNSaat", "Alan(4)", "Saat", "O_Saat"},
+    };
+    for (size_t i = 0; i < std::size(tablo); ++i) {
+        if (i % 2)
+            w.Menu_Click(tablo[i].ad);
+        else
+            w.Menu(tablo[i].ad)->trigger();
+        const YuzeyNesnesi &n = m.Nesne(*m.Aktif_Nesne());
+        QCOMPARE(n.Tanim(), QString(tablo[i].tanim));
+        if (tablo[i].baslik) {
+            QCOMPARE(n.Nesne().Caption, QString(tablo[i].baslik).isEmpty() && n.Cizgi_Mi()
+                                            ? QString()
+                                            : QString(tablo[i].baslik));
+            QCOMPARE(n.Nesne().Tag, QString(tablo[i].etiket));
+        }
+    }
+    QCOMPARE(m.Toplam(), 9);
+    QVERIFY(w.Menu("MNGeriAl")->isEnabled());
+    w.Menu("MNGeriAl")->trigger();
+    const auto kontroller = m.Kontroller();
+    QCOMPARE(std::count_if(kontroller.begin(), kontroller.end(),
+                           [](const auto &k) { return k.gorunur; }),
+             7);
+    QVERIFY(w.Menu("MNYinele")->isEnabled());
+    w.Menu("MNYinele")->trigger();
+
+    kutu.girdi_cevaplari << QStringLiteral("Ana_Birim_Barkod") << std::nullopt
+                         << QStringLiteral(" ");
+    for (int i = 0; i < 3; ++i)
+        w.Menu("MNKullaniciT")->trigger();
+    QCOMPARE(kutu.girdiler[0].istem, QStringLiteral("Alan adını giriniz"));
+    QCOMPARE(m.Toplam(), 10);
+    QCOMPARE(son(w).Caption, QStringLiteral("Ana_Birim_Barkod"));
+    m.Nesne_Sec(m.Aktif_Nesne());
+    w.Menu("MNCikar")->trigger();
+    QVERIFY(!m.Nesne(9).Visible);
+
+    // The grid items are checked one at a time.
+    for (const char *ad : {"MNKare5", "MNKare10", "MNDuz", "MNKare7"}) {
+        w.Menu(ad)->trigger();
+        int isaretli = 0;
+        for (const char *o : {"MNDuz", "MNKare3", "MNKare5", "MNKare7", "MNKare10"})
+            isaretli += w.Menu(o)->isChecked() ? 1 : 0;
+        QCOMPARE(isaretli, 1);
+        QVERIFY(w.Menu(ad)->isChecked());
+        QCOMPARE(m.Kareli_Acik(), QString(ad) != "MNDuz");
+    }
+    QCOMPARE(m.Kareli_Adim(), 7);
+
+    // The printer kind switches "Etiket Ayarları" and is one undo step.
+    QVERIFY(!w.Menu("MnEtiketAyarlari")->isEnabled());
+    w.Menu("MnLazerYazicidir")->trigger();
+    QVERIFY(w.Menu("MnEtiketAyarlari")->isEnabled() && w.Menu("MnLazerYazicidir")->isChecked());
+    QVERIFY(!w.Menu("MnBarkodYazicidir")->isChecked());
+    w.Menu("MNGeriAl")->trigger();
+    QVERIFY(!w.Menu("MnEtiketAyarlari")->isEnabled() && w.Menu("MnBarkodYazicidir")->isChecked());
+    w.Menu("MnLazerYazicidir")->trigger();
+
+    kutu.girdi_cevaplari << QStringLiteral("Menü");
+    w.Menu("MNFKaydet")->trigger();
+    QVERIFY(QFile::exists(klasor_.filePath("Menü.ftr")));
+    QVERIFY(w.Menu("MNKaydet")->isEnabled());
+    TasarimBelgesi okunan;
+    QVERIFY(!Tasarim_Dosyasi_Oku(klasor_.filePath("Menü.ftr"), okunan));
+    QCOMPARE(okunan.Tip, quint8(1));
+    QCOMPARE(okunan.Nesne_Sayisi(), 8);
+    QCOMPARE(okunan.Barkod_Sayisi(), 1);
+}
+
+void MDIViewTesti::aracCubugu() {
+    SahteMesaj kutu;
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TasarimModeli &m = w.Tasarim()->Model();
+    UstPanel *p = w.Arac_Cubugu();
+    for (const char *ad :
+         {"YazdirBtn", "Onizleme", "SayfaAyar_Image", "FormatButon", "FontBtn", "Bold", "Italic",
+          "ULine", "BackColor", "Fore_Color_Image", "Image1(0)", "Image1(1)", "Image1(2)"})
+        QVERIFY2(p->Dugme(ad) && !p->Dugme(ad)->accessibleName().isEmpty(), ad);
+    QCOMPARE(p->RotateTxt()->accessibleName(), QStringLiteral("Döndürme"));
+    QCOMPARE(p->Yakinlastir()->accessibleName(), QStringLiteral("Yakınlaştırma"));
+
+    w.Menu_Click("MNEtiket");
+    const int o = *m.Aktif_Nesne();
+    m.Nesne_Sec(o);
+    QCOMPARE(p->Label1()->text(), QStringLiteral("5,322917  /  1,322917"));
+    QCOMPARE(p->Font_Combo()->text(), QStringLiteral("Arial"));
+    QToolButton *kalin = p->Dugme("Bold");
+    QTest::mouseClick(kalin, Qt::LeftButton);
+    QVERIFY(m.Nesne(o).Nesne().FontBold && kalin->isChecked());
+    QTest::mouseClick(kalin, Qt::LeftButton);
+    QVERIFY(!m.Nesne(o).Nesne().FontBold && !kalin->isChecked());
+    QTest::mouseClick(p->Dugme("Image1(2)"), Qt::LeftButton);
+    QCOMPARE(m.Nesne(o).Nesne().Alignment, qint16(2));
+
+    // Colours and fonts through scripted dialogs; a cancel changes nothing.
+    std::optional<QColor> renk;
+    p->Renk_Sor = [&](const QColor &) { return renk; };
+    QTest::mouseClick(p->Dugme("BackColor"), Qt::LeftButton);
+    QCOMPARE(m.Nesne(o).Nesne().BackColor, Varsayilan_Arka_Renk);
+    renk = QColor(255, 0, 0);
+    QTest::mouseClick(p->Dugme("Fore_Color_Image"), Qt::LeftButton);
+    QCOMPARE(m.Nesne(o).Nesne().ForeColor, 0x0000FF);
+    std::optional<QFont> yazi;
+    p->Yazi_Tipi_Sor = [&](const QFont &f) {
+        yazi = f;
+        return std::optional<QFont>();
+    };
+    QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
+    QCOMPARE(yazi->family(), QStringLiteral("Arial"));
+    QCOMPARE(m.Nesne(o).Nesne().FontName, QStringLiteral("Arial"));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(12);
+    tahoma.setStrikeOut(true);
+    p->Yazi_Tipi_Sor = [&](const QFont &) { return std::optional(tahoma); };
+    QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
+    QCOMPARE(m.Nesne(o).Nesne().FontName, QStringLiteral("Tahoma"));
+    QCOMPARE(m.Nesne(o).Nesne().FontSize, 12.0f);
+    QVERIFY(m.Nesne(o).Nesne().FontStrikethru);
+    QCOMPARE(p->Font_Combo()->text(), QStringLiteral("Tahoma"));
+
+    // Rotation box: whole degrees with Enter; anything else shows the angle again.
+    const QSizeF boyut = m.Nesne(o).Alan().size();
+    p->RotateTxt()->setText("90");
+    QTest::keyClick(p->RotateTxt(), Qt::Key_Return);
+    QCOMPARE(m.Nesne(o).Nesne().Escapement, qint16(90));
+    QCOMPARE(m.Nesne(o).Alan().size(), boyut.transposed());
+    p->RotateTxt()->setText("45,5");
+    QTest::keyClick(p->RotateTxt(), Qt::Key_Return);
+    QCOMPARE(p->RotateTxt()->text(), QStringLiteral("90"));
+
+    // Barcodes: no alignment, no strike-through; the rotation box shows degrees.
+    w.Menu_Click("MNBarkod");
+    const int z = *m.Aktif_Nesne();
+    m.Nesne_Sec(z);
+    const int adim = m.Yigin().index();
+    QTest::mouseClick(p->Dugme("Image1(1)"), Qt::LeftButton);
+    QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
+    QVERIFY(!m.Nesne(z).Barkod().FontStrikethru);
+    QCOMPARE(m.Yigin().index(), adim + 1); // the font only
+    m.Nesne_Donder(z, 270);
+    QCOMPARE(p->RotateTxt()->text(), QStringLiteral("270"));
+
+    // Zoom box: the percent in force is remembered on focus; refusals restore it.
+    p->Yakinlastir()->setFocus();
+    p->Yakinlastir()->setText("150");
+    QTest::keyClick(p->Yakinlastir(), Qt::Key_Return);
+    QCOMPARE(m.Yuzde(), 150.0);
+    p->Yakinlastir()->setText("0");
+    QTest::keyClick(p->Yakinlastir(), Qt::Key_Return);
+    QCOMPARE(m.Yuzde(), 150.0);
+    QCOMPARE(p->Yakinlastir()->text(), QStringLiteral("150"));
+}
+
+void MDIViewTesti::alanSurukleme() {
+    SahteMesaj kutu;
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    AlanGrd *g = w.Alan_Listesi();
+    QCOMPARE(g->rowCount(), 13);
+    QCOMPARE(g->item(1, 0)->text(), QStringLiteral("Stok_Adi"));
+    std::unique_ptr<QMimeData> veri;
+    g->Surukle = [&](QMimeData *v, const QPixmap &, QPoint) { veri.reset(v); };
+    const QRect hucre = g->visualRect(g->model()->index(1, 0));
+    QTest::mousePress(g->viewport(), Qt::LeftButton, {}, hucre.topLeft() + QPoint(10, 5));
+    QVERIFY(veri);
+    const auto alan = Alan_Verisi_Oku(*veri);
+    QCOMPARE(alan->ad, QStringLiteral("Stok_Adi"));
+    QCOMPARE(alan->tutma_x, 10 * 1440.0 / g->logicalDpiX());
+
+    BolumGorunumu *b = w.Tasarim()->Bolum();
+    const QPoint nokta = (QPointF(40, 30) * b->Piksel_Mm()).toPoint();
+    QDragEnterEvent giris(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(b, &giris);
+    QDropEvent birak(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(b, &birak);
+    TasarimModeli &m = w.Tasarim()->Model();
+    QCOMPARE(m.Toplam(), 1);
+    QCOMPARE(m.Nesne(0).Nesne().Caption, QStringLiteral("Stok_Adi"));
+    const QPointF beklenen = b->Mm(nokta) - QPointF(Twip_Mm(alan->tutma_x), Twip_Mm(alan->tutma_y));
+    QVERIFY((m.Nesne(0).Alan().topLeft() - beklenen).manhattanLength() < 1e-4);
+}
+
+void MDIViewTesti::onizlemeRaporu() {
+    const TestVeritabani t = Sqlite_Demo(klasor_.path());
+    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+    SahteMesaj kutu;
+    QVERIFY(Main(kutu, t.Satir("STOKKART.Stok_ID<=2", 3)).devam);
+    Degiskenler::Yeni_Tasarim = false;
+    Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(w.Acildi());
+    kutu.girdi_cevaplari << QStringLiteral("İndirim");
+    QTest::mouseClick(w.Arac_Cubugu()->Dugme("Onizleme"), Qt::LeftButton);
+    auto *r = w.findChild<RaporGoruntuleyici *>();
+    QVERIFY(r);
+    QTRY_VERIFY(r->Dizim_Bitti());
+    QCOMPARE(Degiskenler::Etiket_Adedi, qint16(1));
+    QStringList metinler;
+    for (const CizimOgesi &o : r->Sayfa(0).ogeler)
+        metinler << o.metin;
+    QCOMPARE(metinler.count("Şeker 1 kg"), 1); // one label per item
+    QCOMPARE(metinler.count("Süzme Yoğurt 1 kg"), 1);
+    QVERIFY(metinler.contains("İndirim"));
+    r->close();
+    Baglanti_Kapat();
+}
+
+QTEST_MAIN(MDIViewTesti)
+#include "tst_mdiview.moc"
