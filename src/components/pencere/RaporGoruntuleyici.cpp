@@ -23,12 +23,15 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 // Paints one page on white paper with a thin shadow, at the viewer's scale.
 class SayfaAlani : public QWidget {
 public:
     explicit SayfaAlani(QWidget *ust) : QWidget(ust) {}
-    const RaporSayfasi *sayfa = nullptr;
+    // A copy: the viewer's list of pages grows (and moves) while this one shows.
+    std::optional<RaporSayfasi> sayfa;
+    int no = -2;         // which page it is (-1 none)
     double olcek = 0.05; // pixels per twip
 
     QSize sizeHint() const override {
@@ -163,8 +166,10 @@ void RaporGoruntuleyici::dizimAdimi() {
             return;
         }
         sayfalar_.append(std::move(s));
-        if (sayfalar_.size() == 1)
+        if (sayfalar_.size() == 1) {
             Sayfaya_Git(0);
+            break; // the first page goes on screen before the rest is laid out
+        }
     }
     ilerleme_->setMaximum(0);
     ilerleme_->setValue(int(motor_.Bant_Sayisi()));
@@ -251,8 +256,18 @@ void RaporGoruntuleyici::guncelle() {
                                   : QStringLiteral("%") + QString::number(yuzde_, 'g', 4);
         yakinlik_->setEditText(metin);
     }
-    alan_->sayfa = n ? &sayfalar_[gecerli_] : nullptr;
-    alan_->olcek = Olcek();
+    // Repaint the page only when another page or scale shows: layout steps that
+    // only add pages behind it leave the picture as it is.
+    const int gosterilecek = n ? gecerli_ : -1;
+    const double olcek = Olcek();
+    if (gosterilecek == alan_->no && olcek == alan_->olcek)
+        return;
+    alan_->no = gosterilecek;
+    if (n)
+        alan_->sayfa = sayfalar_[gecerli_];
+    else
+        alan_->sayfa.reset();
+    alan_->olcek = olcek;
     alan_->resize(alan_->sizeHint());
     alan_->update();
 }
