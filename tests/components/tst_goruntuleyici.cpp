@@ -79,9 +79,7 @@ private slots:
         g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Genislik);
         QVERIFY(g.Olcek() >= sayfa);
 
-        // A look at what the user sees.
         g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Sayfa);
-        g.grab().save(QStringLiteral("goruntuleyici.png"));
 
         const QString pdf = klasor_.filePath(QStringLiteral("o.pdf"));
         QVERIFY(!g.Pdf_Kaydet(pdf));
