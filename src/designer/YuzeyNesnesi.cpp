@@ -20,24 +20,29 @@ constexpr std::array<ListeBilgisi, Liste_Sayisi> listeler{{
 constexpr qint32 Cizgi_Rengi = 0x404040;
 constexpr qint32 Pencere_Yazi_Rengi = -2147483640; // system colour 0x80000008
 
-NesneKaydi yaziSablonu(const QString &baslik) {
-    NesneKaydi n;
-    n.Width = 10.32f, n.Height = 4.50f;
-    n.FontName = QStringLiteral("Arial");
-    n.FontSize = 8.25f;
-    n.ForeColor = Varsayilan_Yazi_Rengi;
-    n.BackColor = Varsayilan_Arka_Renk;
+// What every template sets: size, the font of its text and its two colours.
+template <typename Kayit>
+Kayit sablonKaydi(float en, float boy, const QString &yazi, qint32 on, qint32 arka) {
+    Kayit k;
+    k.Width = en, k.Height = boy;
+    k.FontName = yazi;
+    k.FontSize = 8.25f;
+    k.ForeColor = on;
+    k.BackColor = arka;
+    return k;
+}
+
+NesneKaydi yaziSablonu(const QString &baslik, const QString &tur) {
+    auto n = sablonKaydi<NesneKaydi>(10.32f, 4.50f, QStringLiteral("Arial"), Varsayilan_Yazi_Rengi,
+                                     Varsayilan_Arka_Renk);
     n.Caption = baslik;
+    n.Tur = tur;
     return n;
 }
 
 NesneKaydi cizgiSablonu(float en, float boy, const QString &tur) {
-    NesneKaydi n;
-    n.Width = en, n.Height = boy;
-    n.FontName = QStringLiteral("Arial");
-    n.FontSize = 8.25f;
-    n.ForeColor = Pencere_Yazi_Rengi;
-    n.BackColor = Cizgi_Rengi;
+    auto n =
+        sablonKaydi<NesneKaydi>(en, boy, QStringLiteral("Arial"), Pencere_Yazi_Rengi, Cizgi_Rengi);
     n.Tur = tur;
     return n;
 }
@@ -100,12 +105,10 @@ YuzeyNesnesi Sablon(Liste liste) {
     s.Visible = false;
     switch (liste) {
     case Liste::Alan:
-        s.kayit = yaziSablonu(QStringLiteral("Alan1"));
-        s.Nesne().Tur = QStringLiteral("A");
+        s.kayit = yaziSablonu(QStringLiteral("Alan1"), QStringLiteral("A"));
         break;
     case Liste::Etiket:
-        s.kayit = yaziSablonu(QStringLiteral("Etiket1"));
-        s.Nesne().Tur = QStringLiteral("E");
+        s.kayit = yaziSablonu(QStringLiteral("Etiket1"), QStringLiteral("E"));
         break;
     case Liste::Yatay_Cizgi:
         s.kayit = cizgiSablonu(55.29f, 0.26f, QStringLiteral("Y"));
@@ -113,16 +116,10 @@ YuzeyNesnesi Sablon(Liste liste) {
     case Liste::Dikey_Cizgi:
         s.kayit = cizgiSablonu(0.26f, 12.43f, QStringLiteral("D"));
         break;
-    case Liste::ZKOD: {
-        BarkodKaydi b;
-        b.Width = 33.07f, b.Height = 13.49f;
-        b.FontName = QStringLiteral("Tahoma");
-        b.FontSize = 8.25f;
-        b.ForeColor = Varsayilan_Yazi_Rengi;
-        b.BackColor = Varsayilan_Arka_Renk;
-        s.kayit = b;
+    case Liste::ZKOD:
+        s.kayit = sablonKaydi<BarkodKaydi>(33.07f, 13.49f, QStringLiteral("Tahoma"),
+                                           Varsayilan_Yazi_Rengi, Varsayilan_Arka_Renk);
         break;
-    }
     }
     return s;
 }

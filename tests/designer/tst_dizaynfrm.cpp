@@ -29,6 +29,16 @@ void yeniTasarim(const QString &klasor) {
     Degiskenler::Belge.Etiket_Boy = 40, Degiskenler::Belge.Etiket_Genislik = 60;
 }
 
+// The window on a new design, on screen.
+std::unique_ptr<DizaynFrm> yeniPencere(const QString &klasor, SahteMesaj &kutu) {
+    yeniTasarim(klasor);
+    auto w = std::make_unique<DizaynFrm>(kutu);
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        qWarning("pencere ekrana gelmedi");
+    return w;
+}
+
 // Left-button drag in a few steps, as a hand does it.
 void surukle(QWidget *w, QPoint basla, QPoint bitis) {
     QTest::mousePress(w, Qt::LeftButton, {}, basla);
@@ -56,11 +66,9 @@ private slots:
 
 void DizaynFrmTesti::elleTasarimVeKayit() {
     QTemporaryDir klasor;
-    yeniTasarim(klasor.path());
     SahteMesaj kutu;
-    DizaynFrm w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto pencere = yeniPencere(klasor.path(), kutu);
+    DizaynFrm &w = *pencere;
     TasarimModeli &m = w.Model();
     BolumGorunumu *b = w.Bolum();
     QCOMPARE(w.windowTitle(), QStringLiteral("Yeni Tasarım[*]"));
@@ -210,13 +218,10 @@ void DizaynFrmTesti::kaydedilmemisKapatma() {
 
 void DizaynFrmTesti::alanBirakmaVeImlecler() {
     QTemporaryDir klasor;
-    yeniTasarim(klasor.path());
     SahteMesaj kutu;
-    DizaynFrm w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    TasarimModeli &m = w.Model();
-    BolumGorunumu *b = w.Bolum();
+    const auto pencere = yeniPencere(klasor.path(), kutu);
+    TasarimModeli &m = pencere->Model();
+    BolumGorunumu *b = pencere->Bolum();
 
     // A field from the field list, held 2 mm (114 twips) from its corner.
     std::unique_ptr<QMimeData> veri(Alan_Verisi({"Stok_Adi", 114, 114}));
