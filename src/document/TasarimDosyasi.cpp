@@ -42,13 +42,7 @@ QString yazdirmaBicimi(qint64 x) {
            u' ';
 }
 
-// A single inside a record line: grouped, at most two decimals, cut.
-QString alanBicimi(float x) {
-    QString s = kisaMetin(x);
-    s.replace(u'.', Degiskenler::Ondalik_Ayirac);
-    qint16 ondalik = 2;
-    return Sayi_Bicimle(s, ondalik);
-}
+QString alanBicimi(float x) { return Kayit_Sayisi(x); }
 
 QString alanBicimi(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -142,6 +136,13 @@ QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
     satir(c, yazdirmaBicimi(double(b.Kagit_Boyutu)));
     satir(c, QStringLiteral("<end>"));
     return c;
+}
+
+QString Kayit_Sayisi(float x) {
+    QString s = kisaMetin(x);
+    s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+    qint16 ondalik = 2;
+    return Sayi_Bicimle(s, ondalik);
 }
 
 QString Tasarim_Yolu(const QString &klasor, const QString &ad) {

@@ -40,3 +40,7 @@ std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &b
 // message for the user on failure; the old file is then untouched.
 std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad,
                                            const TasarimBelgesi &belge);
+
+// A single as a record line writes it: grouped, at most two decimals, cut
+// (35.678 gives "35,67").
+QString Kayit_Sayisi(float x);

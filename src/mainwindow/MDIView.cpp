@@ -9,6 +9,9 @@
 #include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/DizaynFrm.h"
+#include "dialogs/pencere/BarKodOzFrm.h"
+#include "dialogs/pencere/EtiketFormatFRM.h"
+#include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDegiskenleri.h"
 #include "report/pencere/RaporPenceresi.h"
 #include "startup/Degiskenler.h"
@@ -119,8 +122,16 @@ void MDIView::Menu_Click(const QString &girdi) {
         kareli(ad);
     } else if (ad == u"MNSayfaAyar") {
         sayfaAyari();
+    } else if (ad == u"MNEtiketAyarlari") {
+        if (m.Ayar.Tip == 1)
+            (new EtiketFormatFRM(m, kutu_, this))->open();
+    } else if (ad == u"MNAlanFormat") {
+        if (aktif && m.Nesne(*aktif).liste == Liste::Alan)
+            (new OutPutFormatFrm(m, *aktif, this))->show();
+    } else if (ad == u"MNBarKodOz") {
+        if (aktif && m.Nesne(*aktif).Barkod_Mu())
+            (new BarKodOzFrm(m, *aktif, kutu_, this))->show();
     }
-    // "MNAlanFormat", "MNBarKodOz", "MNEtiketAyarlari": the settings dialogs.
     durumlariGuncelle();
 }
 

@@ -6,6 +6,8 @@
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
+#include "dialogs/pencere/BarKodOzFrm.h"
+#include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "mainwindow/AlanGrd.h"
@@ -101,6 +103,15 @@ void MDIViewTesti::menuKomutlari() {
         }
     }
     QCOMPARE(m.Toplam(), 9);
+    // The settings dialogs open only on their kind of object.
+    m.Nesne_Sec(*m.Bul(Liste::ZKOD, 1));
+    w.Menu_Click("MNAlanFormat");
+    QVERIFY(!w.findChild<OutPutFormatFrm *>());
+    w.Menu_Click("MNBarKodOz");
+    QVERIFY(w.findChild<BarKodOzFrm *>());
+    m.Nesne_Sec(*m.Bul(Liste::Alan, 4));
+    w.Menu_Click("MNAlanFormat");
+    QVERIFY(w.findChild<OutPutFormatFrm *>());
     QVERIFY(w.Menu("MNGeriAl")->isEnabled());
     w.Menu("MNGeriAl")->trigger();
     const auto kontroller = m.Kontroller();

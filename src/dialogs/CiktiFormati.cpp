@@ -1,0 +1,73 @@
+#include "CiktiFormati.h"
+
+#include "startup/Bicim.h"
+
+namespace {
+
+const QStringList paraDesenleri = {QStringLiteral("#,##0"), QStringLiteral("#,##0.0"),
+                                   QStringLiteral("#,##0.00"), QStringLiteral("#,##0.000"),
+                                   QStringLiteral("#,##0.0000")};
+const QStringList tarihDesenleri = {QStringLiteral("dd.mm.yyyy"), QStringLiteral("dd.mm.yy"),
+                                    QStringLiteral("mm.dd.yyyy"), QStringLiteral("mm.dd.yy"),
+                                    QStringLiteral("mm.yyyy"),    QStringLiteral("mm.yy")};
+
+} // namespace
+
+CiktiFormati::CiktiFormati(const QString &tag) : tag_(tag) {
+    if (tag.isEmpty()) {
+        list2_ = paraDesenleri;
+    } else if (tag.startsWith(u'F')) {
+        list2_ = paraDesenleri;
+        list1_ = 1;
+        frame2_ = true;
+        for (int i = 0; i < paraDesenleri.size(); ++i)
+            if (QStringLiteral("F_") + paraDesenleri[i] == tag.trimmed())
+                list2_secili_ = i;
+    } else {
+        tur_ = Tur::Tarih;
+        list1_ = 1;
+        frame2_ = true;
+        if (tag.left(7) == u"O_Tarih")
+            list2_ = tarihDesenleri;
+    }
+}
+
+QStringList CiktiFormati::List1() const {
+    return {QStringLiteral("Genel"),
+            tur_ == Tur::Para ? QStringLiteral("Para Formatı") : QStringLiteral("Tarih Formatı")};
+}
+
+void CiktiFormati::List1_Sec(int satir) {
+    if (satir == 0 || satir == 1) {
+        list1_ = satir;
+        frame2_ = satir == 1;
+    }
+}
+
+void CiktiFormati::List2_Sec(int satir) {
+    if (satir >= 0 && satir < list2_.size())
+        list2_secili_ = satir;
+}
+
+QString CiktiFormati::Ornek(const QDate &bugun) const {
+    const bool desen = frame2_ && list2_secili_ >= 0;
+    if (tur_ == Tur::Tarih)
+        return desen ? Tarih_Deseni(QDateTime(bugun, QTime()), list2_[list2_secili_])
+                     : bugun.toString(QStringLiteral("dd.MM.yyyy"));
+    return desen ? Sayi_Deseni(1234, list2_[list2_secili_]) : QStringLiteral("1234");
+}
+
+std::optional<QString> CiktiFormati::Tamam() const {
+    const bool tarih = tag_.left(3) == u"O_T";
+    if (frame2_) {
+        if (tur_ == Tur::Para)
+            return list2_secili_ >= 0 ? std::optional(QStringLiteral("F_") + list2_[list2_secili_])
+                                      : std::nullopt;
+        if (!tarih)
+            return std::nullopt;
+        return QStringLiteral("O_Tarih") + (list2_secili_ >= 0 ? list2_[list2_secili_] : QString());
+    }
+    if (tur_ == Tur::Para)
+        return QString();
+    return tarih ? std::optional(QStringLiteral("O_Tarihdd.mm.yyyy")) : std::nullopt;
+}

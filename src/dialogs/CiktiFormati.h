@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The output format dialog's state without its window: the kind list (List1), the
+// pattern list (List2), whether the pattern frame shows, and the tag "Tamam" writes.
+class CiktiFormati {
+public:
+    explicit CiktiFormati(const QString &tag);
+
+    enum class Tur { Para, Tarih };
+    Tur Turu() const { return tur_; }
+    QStringList List1() const;
+    int List1_Secili() const { return list1_; }
+    const QStringList &List2() const { return list2_; }
+    int List2_Secili() const { return list2_secili_; }
+    bool Frame2_Gorunur() const { return frame2_; }
+
+    void List1_Sec(int satir);
+    void List2_Sec(int satir);
+    // The sample: the pattern on 1234 or on `bugun`; "Genel" shows 1234 or the
+    // date in its short form.
+    QString Ornek(const QDate &bugun) const;
+    // The tag to store, or nothing when "Tamam" leaves it as it was.
+    std::optional<QString> Tamam() const;
+
+private:
+    QString tag_;
+    Tur tur_ = Tur::Para;
+    int list1_ = 0;
+    QStringList list2_;
+    int list2_secili_ = -1;
+    bool frame2_ = false;
+};

@@ -1,0 +1,87 @@
+#include "EtiketSayfasi.h"
+
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+
+#include <QFile>
+#include <cmath>
+
+namespace {
+
+QString mm(double d) {
+    return QString::number(d, 'g', 6).replace(u'.', Degiskenler::Ondalik_Ayirac);
+}
+
+double twip(double mm) { return double(std::lround(mm * 56.7)); }
+
+} // namespace
+
+QString EtiketKagidi::Ad() const {
+    return QStringLiteral("A4 — %1 × %2, %3 × %4 mm").arg(sutun).arg(satir).arg(mm(en), mm(boy));
+}
+
+RaporSayfaAyari EtiketKagidi::Kenarlar() const {
+    const double sol = std::max(0.0, (210 - (sutun * en + (sutun - 1) * yatay)) / 2);
+    const double ust = std::max(0.0, (297 - (satir * boy + (satir - 1) * dikey)) / 2);
+    // The report gives every row its gap below; the last row's gap comes out of
+    // the bottom margin so that all rows fit.
+    return {twip(sol), twip(sol), twip(ust), twip(std::max(0.0, ust - dikey))};
+}
+
+QList<EtiketKagidi> Etiket_Kagitlari_Oku(const QString &metin) {
+    QList<EtiketKagidi> kagitlar;
+    for (const QString &satir : metin.split(u'\n')) {
+        const QString s = satir.trimmed();
+        if (s.isEmpty() || s.startsWith(u'#'))
+            continue;
+        const QStringList p = s.split(u' ', Qt::SkipEmptyParts);
+        if (p.size() != 6)
+            continue;
+        EtiketKagidi k{p[0].toInt(),    p[1].toInt(),    p[2].toDouble(),
+                       p[3].toDouble(), p[4].toDouble(), p[5].toDouble()};
+        if (k.sutun > 0 && k.satir > 0 && k.en > 0 && k.boy > 0)
+            kagitlar.append(k);
+    }
+    return kagitlar;
+}
+
+QList<EtiketKagidi> Etiket_Kagitlari() {
+    QFile f(QStringLiteral(":/veri/etiket_kagitlari.txt"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return Etiket_Kagitlari_Oku(QString::fromUtf8(f.readAll()));
+}
+
+SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, double bolum_boy) {
+    const qint64 w = std::llround(bolum_en), h = std::llround(bolum_boy);
+    return {w > 0 ? std::llround(alan_en) / w : 0, h > 0 ? std::llround(alan_boy) / h : 0};
+}
+
+QString Sayfa_Basina_Mesaji(const SayfaBasina &s) {
+    return QStringLiteral("Bu Tasarım Sonucu :\nYatayda : %1\n Dikeyde : %2\nOlmak Üzere Sayfa "
+                          "Başına %3 Adet Barkod Basımı Yapılacaktır")
+        .arg(s.yatay)
+        .arg(s.dikey)
+        .arg(s.yatay * s.dikey);
+}
+
+std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayarlar &ayar,
+                                                       const QStringList &kutular,
+                                                       const std::optional<EtiketKagidi> &kagit) {
+    double d[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const bool boyut = i < 2;
+        if (!Sayi_Oku(kutular.value(i), d[i]) || !std::isfinite(d[i]) || std::abs(d[i]) > 10000 ||
+            (boyut && Mm_Twip(d[i]) <= 0))
+            return i;
+    }
+    TasarimModeli::Ayarlar a = ayar;
+    a.Etiket_Boy = float(d[0]), a.Etiket_Genislik = float(d[1]);
+    a.Etiket_Yatay = float(d[2]), a.Etiket_Dikey = float(d[3]);
+    if (kagit) {
+        a.PageSettings = kagit->Kenarlar();
+        a.Printer.PaperSize = 9;
+        a.Printer.Orientation = 1;
+    }
+    return a;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "designer/TasarimModeli.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+// The label sheet dialog's work without its window.
+
+// A sheet of the catalogue: a grid of labels on A4, millimetres.
+struct EtiketKagidi {
+    int sutun = 1, satir = 1;
+    double en = 0, boy = 0, yatay = 0, dikey = 0;
+    // "A4 — 3 × 8, 70 × 37 mm" with the regional decimal separator.
+    QString Ad() const;
+    // The margins (twips, 56.7 to the millimetre) that centre the grid on A4 and
+    // give the report exactly `satir` rows and `sutun` columns.
+    RaporSayfaAyari Kenarlar() const;
+};
+
+// The catalogue kept with the program (data/etiket_kagitlari.txt).
+QList<EtiketKagidi> Etiket_Kagitlari();
+QList<EtiketKagidi> Etiket_Kagitlari_Oku(const QString &metin);
+
+// How many labels of the section's size fit the printable area: each size
+// rounded to whole twips, whole-number division.
+struct SayfaBasina {
+    qint64 yatay = 0, dikey = 0;
+};
+SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, double bolum_boy);
+QString Sayfa_Basina_Mesaji(const SayfaBasina &s);
+
+inline const QString Gecersiz_Deger_Mesaji = QStringLiteral("Lütfen geçerli bir değer giriniz.");
+
+// "Tamam": the four boxes (height, width, horizontal, vertical) read with the
+// regional separators into the sheet, with the chosen catalogue sheet's margins
+// and paper. The index of the first box that is no number (or a height or width
+// of 0 or less) when they cannot be taken.
+std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayarlar &ayar,
+                                                       const QStringList &kutular,
+                                                       const std::optional<EtiketKagidi> &kagit);

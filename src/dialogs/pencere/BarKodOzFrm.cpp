@@ -1,0 +1,98 @@
+#include "BarKodOzFrm.h"
+
+#include "components/MesajKutusu.h"
+#include "designer/TasarimModeli.h"
+#include "dialogs/EtiketSayfasi.h"
+#include "document/TasarimDosyasi.h"
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+BarKodOzFrm::BarKodOzFrm(TasarimModeli &model, int sira, MesajKutusu &kutu, QWidget *ust)
+    : QDialog(ust), m_(model), sira_(sira), kutu_(kutu) {
+    setObjectName(QStringLiteral("BarKodOzFrm"));
+    setWindowTitle(QStringLiteral("Barkod Özellikleri"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const BarkodKaydi &b = m_.Nesne(sira).Barkod();
+    auto *duzen = new QVBoxLayout(this);
+    auto *boyutlar = new QGroupBox(QStringLiteral("Boyutlar"), this);
+    auto *form = new QFormLayout(boyutlar);
+    // Shown in form order (top, left, width, height); kept as the writing order wants.
+    const struct {
+        int yer;
+        const char16_t *ad, *baslik;
+        float deger;
+    } kutular[] = {{3, u"BRTop", u"Üst Boşluk", b.Top},
+                   {2, u"BRLeft", u"Sol Boşluk", b.Left},
+                   {1, u"BRGenislik", u"Genişlik", b.Width},
+                   {0, u"BRBoy", u"Uzunluk", b.Height}};
+    for (const auto &k : kutular) {
+        auto *e = new QLineEdit(Kayit_Sayisi(k.deger), boyutlar);
+        e->setObjectName(QString::fromUtf16(k.ad));
+        e->setAccessibleName(QString::fromUtf16(k.baslik));
+        form->addRow(QString::fromUtf16(k.baslik), e);
+        kutular_[k.yer] = e;
+    }
+    duzen->addWidget(boyutlar);
+    auto *yonelim = new QGroupBox(QStringLiteral("Yönelim"), this);
+    auto *yd = new QHBoxLayout(yonelim);
+    for (int i = 0; i < 4; ++i) {
+        auto *s = new QRadioButton(QString::number(i * 90), yonelim);
+        s->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        yd->addWidget(s);
+        secenekler_[i] = s;
+    }
+    secenekler_[0]->setChecked(true);
+    if (b.Orientation % 900 == 0 && b.Orientation >= 0 && b.Orientation <= 2700)
+        secenekler_[b.Orientation / 900]->setChecked(true);
+    duzen->addWidget(yonelim);
+
+    auto *dugmeler = new QHBoxLayout;
+    dugmeler->addStretch();
+    auto *tamam = new QPushButton(QStringLiteral("Tamam"), this);
+    tamam->setObjectName(QStringLiteral("TamamBtn"));
+    auto *iptal = new QPushButton(QStringLiteral("İptal"), this);
+    iptal->setObjectName(QStringLiteral("IptalBtn"));
+    dugmeler->addWidget(tamam);
+    dugmeler->addWidget(iptal);
+    duzen->addLayout(dugmeler);
+    connect(tamam, &QPushButton::clicked, this, &BarKodOzFrm::TamamBtn_Click);
+    connect(iptal, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void BarKodOzFrm::TamamBtn_Click() {
+    double d[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        if (!Sayi_Oku(kutular_[i]->text(), d[i]) || !std::isfinite(d[i]) ||
+            std::abs(d[i]) > 10000) {
+            kutu_.MsgBox(Gecersiz_Deger_Mesaji, MesajKutusu::Dugmeler::Tamam,
+                         MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+            kutular_[i]->setFocus();
+            kutular_[i]->selectAll();
+            return;
+        }
+    }
+    int yon = -1;
+    for (int i = 0; i < 4; ++i)
+        if (secenekler_[i]->isChecked())
+            yon = i * 900;
+    m_.Degistir(
+        sira_,
+        [&](YuzeyNesnesi &n) {
+            BarkodKaydi &b = n.Barkod();
+            b.Height = float(d[0]), b.Width = float(d[1]), b.Left = float(d[2]);
+            b.Top = float(d[3]);
+            if (yon >= 0)
+                b.Orientation = qint16(yon);
+        },
+        QStringLiteral("Barkod Özellikleri"));
+    close();
+}

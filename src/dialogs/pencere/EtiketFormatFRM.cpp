@@ -1,0 +1,108 @@
+#include "EtiketFormatFRM.h"
+
+#include "EtiketResmi.h"
+#include "components/MesajKutusu.h"
+#include "designer/EklemeKomutlari.h"
+#include "designer/TasarimModeli.h"
+#include "dialogs/EtiketSayfasi.h"
+#include "startup/Degiskenler.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidget *ust)
+    : QDialog(ust), m_(model), kutu_(kutu), kagit_(new QComboBox(this)) {
+    setObjectName(QStringLiteral("EtiketFormatFRM"));
+    setWindowTitle(QStringLiteral("  Etiket Ayarları"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *duzen = new QVBoxLayout(this);
+    auto *baslik = new QLabel(QStringLiteral("Lütfen Etiket Ayarlarınızı Buradan Belirleyiniz."));
+    QFont kalin = baslik->font();
+    kalin.setBold(true);
+    baslik->setFont(kalin);
+    duzen->addWidget(baslik);
+
+    auto *form = new QFormLayout;
+    kagit_->setObjectName(QStringLiteral("Hazir_Etiket_Kagidi"));
+    kagit_->setAccessibleName(QStringLiteral("Hazır Etiket Kağıdı"));
+    kagit_->addItem(QStringLiteral("Özel"));
+    const QList<EtiketKagidi> kagitlar = Etiket_Kagitlari();
+    for (const EtiketKagidi &k : kagitlar)
+        kagit_->addItem(k.Ad());
+    form->addRow(QStringLiteral("Hazır Etiket Kağıdı"), kagit_);
+    const char16_t *adlar[][2] = {{u"ETBoy", u"Etiket Boyu"},
+                                  {u"ETGenislik", u"Etiket Genişliği"},
+                                  {u"ETYatay", u"Yatay Aralık"},
+                                  {u"ETDikey", u"Dikey Aralık"}};
+    const float degerler[] = {m_.Ayar.Etiket_Boy, m_.Ayar.Etiket_Genislik, m_.Ayar.Etiket_Yatay,
+                              m_.Ayar.Etiket_Dikey};
+    for (int i = 0; i < 4; ++i) {
+        auto *k = new QLineEdit(Konum_Sayisi(degerler[i]), this);
+        k->setObjectName(QString::fromUtf16(adlar[i][0]));
+        k->setAccessibleName(QString::fromUtf16(adlar[i][1]));
+        // A box edited by hand is no catalogue sheet any more.
+        connect(k, &QLineEdit::textEdited, kagit_, [this] { kagit_->setCurrentIndex(0); });
+        form->addRow(QString::fromUtf16(adlar[i][1]), k);
+        kutular_[i] = k;
+    }
+    connect(kagit_, &QComboBox::activated, this, [this, kagitlar](int i) {
+        if (i < 1 || i > kagitlar.size())
+            return;
+        const EtiketKagidi &k = kagitlar[i - 1];
+        const double d[] = {k.boy, k.en, k.yatay, k.dikey};
+        for (int j = 0; j < 4; ++j)
+            kutular_[j]->setText(Konum_Sayisi(float(d[j])));
+    });
+    auto *orta = new QHBoxLayout;
+    orta->addLayout(form);
+    orta->addWidget(new EtiketResmi(this));
+    duzen->addLayout(orta);
+    duzen->addWidget(new QLabel(QStringLiteral("* Girilecek Değerler mm Cinsindendir.")));
+
+    auto *dugmeler = new QHBoxLayout;
+    dugmeler->addStretch();
+    auto *tamam = new QPushButton(QStringLiteral("Tamam"), this);
+    tamam->setObjectName(QStringLiteral("FormatTamam"));
+    tamam->setDefault(true);
+    auto *vazgec = new QPushButton(QStringLiteral("Vazgeç"), this);
+    vazgec->setObjectName(QStringLiteral("FormatVazgec"));
+    dugmeler->addWidget(tamam);
+    dugmeler->addWidget(vazgec);
+    duzen->addLayout(dugmeler);
+    connect(tamam, &QPushButton::clicked, this, &EtiketFormatFRM::FormatTamam_Click);
+    connect(vazgec, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void EtiketFormatFRM::FormatTamam_Click() {
+    QStringList metinler;
+    for (QLineEdit *k : kutular_)
+        metinler << k->text();
+    const int secili = kagit_->currentIndex();
+    const QList<EtiketKagidi> kagitlar = Etiket_Kagitlari();
+    const auto kagit = secili > 0 && secili <= kagitlar.size() ? std::optional(kagitlar[secili - 1])
+                                                               : std::nullopt;
+    const auto sonuc = Etiket_Ayari(m_.Ayar, metinler, kagit);
+    if (const int *hatali = std::get_if<int>(&sonuc)) {
+        kutu_.MsgBox(Gecersiz_Deger_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                     Degiskenler::Program_Basligi);
+        kutular_[*hatali]->setFocus();
+        kutular_[*hatali]->selectAll();
+        return;
+    }
+    m_.Ayar_Degistir(std::get<TasarimModeli::Ayarlar>(sonuc), QStringLiteral("Etiket Ayarları"));
+    // The window is the printable area; the section one label.
+    const RaporSayfaAyari &a = m_.Ayar.PageSettings;
+    const SayfaBasina s =
+        Sayfa_Basina(m_.Ayar.Printer.PaperWidth() - (a.LeftMargin + a.RightMargin),
+                     m_.Ayar.Printer.PaperHeight() - (a.TopMargin + a.BottomMargin),
+                     m_.Bolum().Width, m_.Bolum().Height);
+    kutu_.MsgBox(Sayfa_Basina_Mesaji(s), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Yok,
+                 Degiskenler::Program_Basligi);
+    accept();
+}

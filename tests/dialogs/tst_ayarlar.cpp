@@ -1,0 +1,279 @@
+#include "common/Araclar.h"
+#include "common/BolgeAyari.h"
+#include "common/Program.h"
+#include "common/SahteMesaj.h"
+#include "common/TestVeritabani.h"
+#include "designer/TasarimModeli.h"
+#include "designer/TasarimYukle.h"
+#include "dialogs/CiktiFormati.h"
+#include "dialogs/EtiketSayfasi.h"
+#include "dialogs/pencere/BarKodOzFrm.h"
+#include "dialogs/pencere/EtiketFormatFRM.h"
+#include "dialogs/pencere/OutPutFormatFrm.h"
+#include "document/TasarimDosyasi.h"
+#include "document/TasarimTopla.h"
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A laser-printer design on A4 whose printable area is 11000 x 16000 twips.
+void laserTasarim(TasarimModeli &m) {
+    TasarimModeli::Ayarlar a = m.Ayar;
+    a.Tip = 1;
+    a.PageSettings = {453, 453, 419, 419};
+    m.Ayar = a;
+    m.Bolum_Ayarla({true, 1000, 1000});
+    m.Gecmisi_Temizle();
+}
+
+QPushButton *dugme(QWidget *w, const char *ad) { return w->findChild<QPushButton *>(ad); }
+
+void yaz(QLineEdit *k, const QString &metin) {
+    k->selectAll();
+    QTest::keyClick(k, Qt::Key_Backspace);
+    QTest::keyClicks(k, metin);
+}
+
+} // namespace
+
+class AyarPencereleriTesti : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Bolge_Ayarla(klasor_.filePath("ayar"));
+        Degiskenler::Ondalik_Ayirac = ",", Degiskenler::Basamak_Ayirac = ".";
+    }
+    void etiketAyarlari();
+    void hazirKagitBaskisi();
+    void yaziFormati();
+    void barkodOzellikleri();
+
+private:
+    QTemporaryDir klasor_;
+};
+
+void AyarPencereleriTesti::etiketAyarlari() {
+    QCOMPARE(Sayfa_Basina_Mesaji(Sayfa_Basina(11000, 16000, 2834, 1701)),
+             QStringLiteral("Bu Tasarım Sonucu :\nYatayda : 3\n Dikeyde : 9\nOlmak Üzere Sayfa "
+                            "Başına 27 Adet Barkod Basımı Yapılacaktır"));
+    TasarimModeli m;
+    laserTasarim(m);
+    SahteMesaj kutu;
+    // Refusals: the dialog stays with the bad box focused, nothing stored.
+    struct {
+        QStringList kutular;
+        int hatali;
+    } const kotuler[] = {{{"30", "abc", "0", "0"}, 1},
+                         {{"0", "50", "0", "0"}, 0},
+                         {{"30", "-2", "0", "0"}, 1},
+                         {{"30", "50", "", "0"}, 2}};
+    for (const auto &s : kotuler) {
+        QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
+        d->open();
+        for (int i = 0; i < 4; ++i)
+            yaz(d->Kutu(i), s.kutular[i]);
+        QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(kutu.metinler().last(), QStringLiteral("Lütfen geçerli bir değer giriniz."));
+        QCOMPARE(d->focusWidget(), d->Kutu(s.hatali));
+        QTest::mouseClick(dugme(d, "FormatVazgec"), Qt::LeftButton);
+        QTRY_VERIFY(!d);
+    }
+    QCOMPARE(m.Yigin().count(), 0);
+    QCOMPARE(m.Ayar.Etiket_Boy, 0.0f);
+
+    QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
+    d->open();
+    QCOMPARE(d->windowTitle(), QStringLiteral("  Etiket Ayarları"));
+    QCOMPARE(d->Kutu(0)->accessibleName(), QStringLiteral("Etiket Boyu"));
+    const QStringList degerler = {"30", "50", "2,5", "1,25"};
+    for (int i = 0; i < 4; ++i)
+        yaz(d->Kutu(i), degerler[i]);
+    QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
+    QTRY_VERIFY(!d);
+    QCOMPARE(kutu.metinler().last(), Sayfa_Basina_Mesaji({3, 9}));
+    QCOMPARE(m.Ayar.Etiket_Yatay, 2.5f);
+    QCOMPARE(m.Ayar.Etiket_Dikey, 1.25f);
+    QCOMPARE(m.Bolum().Height, float(Mm_Twip(30.0)));
+    QCOMPARE(m.Bolum().Width, float(Mm_Twip(50.0)));
+    QCOMPARE(m.Yigin().count(), 1);
+    m.Geri_Al();
+    QCOMPARE(m.Ayar.Etiket_Boy, 0.0f);
+    QCOMPARE(m.Bolum().Height, 1000.0f);
+}
+
+void AyarPencereleriTesti::hazirKagitBaskisi() {
+    const TestVeritabani t = Sqlite_Demo(klasor_.path());
+    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+    TasarimBelgesi belge;
+    QVERIFY(!Tasarim_Dosyasi_Oku(QStringLiteral(VARNEL_KAYNAK "/data/designs/A4 Etiket 3x8.ftr"),
+                                 belge));
+    TasarimModeli m;
+    Tasarim_Ac(m, belge);
+    SahteMesaj kutu;
+    auto *d = new EtiketFormatFRM(m, kutu);
+    d->open();
+    const QString ad = QStringLiteral("A4 — 2 × 7, 99,1 × 38,1 mm");
+    const int i = d->Hazir_Kagit()->findText(ad);
+    QVERIFY(i > 0);
+    QVERIFY(d->Hazir_Kagit()->count() >= 19);
+    d->Hazir_Kagit()->setCurrentIndex(i);
+    emit d->Hazir_Kagit()->activated(i);
+    QCOMPARE(d->Kutu(0)->text(), QStringLiteral("38,1"));
+    QCOMPARE(d->Kutu(1)->text(), QStringLiteral("99,1"));
+    QCOMPARE(d->Kutu(2)->text(), QStringLiteral("2,5"));
+    yaz(d->Kutu(3), "0");
+    QCOMPARE(d->Hazir_Kagit()->currentIndex(), 0); // edited by hand: "Özel"
+    d->Hazir_Kagit()->setCurrentIndex(i);
+    emit d->Hazir_Kagit()->activated(i);
+    QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
+    QCOMPARE(m.Yigin().count(), 1);
+    QCOMPARE(kutu.metinler().last(), Sayfa_Basina_Mesaji({2, 7}));
+
+    // Printed on that sheet: the labels stand in its grid.
+    TasarimBelgesi yeni = belge;
+    m.Belgeye_Yaz(yeni);
+    QVERIFY(Tasarim_Topla(m, yeni, kutu));
+    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Sayfa", yeni));
+    const QString pdf = klasor_.filePath("sayfa.pdf");
+    QProcess p;
+    Program_Baslat(p, {"--designs", klasor_.path(), "print", "Sayfa", "--param", "Kampanya=x",
+                       "--out", pdf, t.Satir("STOKKART.Stok_ID<=3", 1)});
+    const Program_Sonucu s = Program_Bekle(p);
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    // Where the first word of the three item names starts, in points.
+    QMap<QString, QPointF> yer;
+    const QString kutular = Arac_Calistir("pdftotext", {"-bbox", pdf, "-"});
+    static const QRegularExpression kelime(
+        QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>(Şeker|Süzme|Çay)<"));
+    for (auto it = kelime.globalMatch(kutular); it.hasNext();) {
+        const auto k = it.next();
+        if (!yer.contains(k.captured(3)))
+            yer.insert(k.captured(3), {k.captured(1).toDouble(), k.captured(2).toDouble()});
+    }
+    QCOMPARE(yer.size(), 3);
+    const double sol = m.Ayar.PageSettings.LeftMargin / 20,
+                 ust = m.Ayar.PageSettings.TopMargin / 20;
+    const double adim_x = Mm_Twip(99.1 + 2.5) / 20.0, adim_y = Mm_Twip(38.1) / 20.0;
+    const double nesne_x = Mm_Twip(2.0) / 20.0, nesne_y = Mm_Twip(1.0) / 20.0; // Stok_Adi
+    QVERIFY2(std::abs(yer["Şeker"].x() - (sol + nesne_x)) < 2, qPrintable(kutular.left(0)));
+    QVERIFY(yer["Şeker"].y() > ust + nesne_y - 1 && yer["Şeker"].y() < ust + nesne_y + 6);
+    QVERIFY(std::abs(yer["Süzme"].x() - yer["Şeker"].x() - adim_x) < 1);
+    QVERIFY(std::abs(yer["Süzme"].y() - yer["Şeker"].y()) < 1);
+    QVERIFY(std::abs(yer["Çay"].x() - yer["Şeker"].x()) < 1);
+    QVERIFY(std::abs(yer["Çay"].y() - yer["Şeker"].y() - adim_y) < 1);
+}
+
+void AyarPencereleriTesti::yaziFormati() {
+    // Each row: the tag on opening, the kind row and pattern row chosen (-1: none),
+    // the tag after "Tamam" (nothing: left as it was).
+    struct Satir {
+        const char *tag;
+        int tur, desen;
+        std::optional<QString> sonuc;
+    } const tablo[] = {
+        {"F_#,##0.00", 1, 2, "F_#,##0.00"},
+        {"", 1, 2, "F_#,##0.00"},
+        {"", 1, 0, "F_#,##0"},
+        {"F_#,##0.00", 0, -1, ""},
+        {"", 1, -1, std::nullopt},
+        {"F_Garip", 1, -1, std::nullopt},
+        {"F_#,##0", 1, 4, "F_#,##0.0000"},
+        {"O_Tarihdd.mm.yyyy", 1, 5, "O_Tarihmm.yy"},
+        {"O_Tarihdd.mm.yyyy", 0, -1, "O_Tarihdd.mm.yyyy"},
+        {"O_Tarihmm.yy", 1, -1, "O_Tarih"},
+        {"O_Saat", 1, -1, std::nullopt},
+        {"O_Saat", 0, -1, std::nullopt},
+        {"O_Firma_Ad", 1, -1, std::nullopt},
+    };
+    for (const Satir &s : tablo) {
+        CiktiFormati f(s.tag);
+        f.List1_Sec(s.tur);
+        if (s.desen >= 0)
+            f.List2_Sec(s.desen);
+        QVERIFY2(f.Tamam() == s.sonuc, s.tag);
+    }
+    QCOMPARE(CiktiFormati("O_Saat").List1(), (QStringList{"Genel", "Tarih Formatı"}));
+    QVERIFY(CiktiFormati("O_Saat").List2().isEmpty());
+    QCOMPARE(CiktiFormati("F_#,##0.00").List2_Secili(), 2);
+    QCOMPARE(CiktiFormati("O_Tarihdd.mm.yy").List2_Secili(), -1); // none preselected
+    CiktiFormati tarih("O_Tarih");
+    tarih.List2_Sec(4);
+    QCOMPARE(tarih.Ornek(QDate(2026, 12, 6)), QStringLiteral("12.2026"));
+    CiktiFormati para("F_#,##0.00");
+    QCOMPARE(para.Ornek(QDate()), QStringLiteral("1.234,00"));
+    para.List1_Sec(0);
+    QCOMPARE(para.Ornek(QDate()), QStringLiteral("1234"));
+
+    // The window: list names, frame, sample, one undo step, "Vazgeç" keeps the tag.
+    TasarimModeli m;
+    m.Nesne_Ekle("Alan", [](YuzeyNesnesi &n) { n.Nesne().Tag = "F_#,##0.00"; });
+    m.Gecmisi_Temizle();
+    auto *w = new OutPutFormatFrm(m, 0);
+    w->show();
+    QCOMPARE(w->List1()->accessibleName(), QStringLiteral("Format Türü"));
+    QCOMPARE(w->List2()->accessibleName(), QStringLiteral("Format"));
+    QCOMPARE(w->List1()->currentRow(), 1);
+    QCOMPARE(w->List2()->currentRow(), 2);
+    QCOMPARE(w->Ornek_Label()->text(), QStringLiteral("1.234,00"));
+    w->List1()->setCurrentRow(0);
+    QVERIFY(!w->Frame2()->isVisible());
+    QTest::mouseClick(dugme(w, "FormatVazgec"), Qt::LeftButton);
+    QCOMPARE(m.Nesne(0).Nesne().Tag, QStringLiteral("F_#,##0.00"));
+    w = new OutPutFormatFrm(m, 0);
+    w->show();
+    w->List2()->setCurrentRow(4);
+    QCOMPARE(w->Ornek_Label()->text(), QStringLiteral("1.234,0000"));
+    QTest::mouseClick(dugme(w, "FormatTamam"), Qt::LeftButton);
+    QCOMPARE(m.Nesne(0).Nesne().Tag, QStringLiteral("F_#,##0.0000"));
+    QCOMPARE(m.Yigin().count(), 1);
+}
+
+void AyarPencereleriTesti::barkodOzellikleri() {
+    TasarimModeli m;
+    m.Bolum_Ayarla({true, 5000, 5000});
+    m.Nesne_Ekle("Barkod", [](YuzeyNesnesi &n) {
+        n.Barkod().Width = 35.678f;
+        n.Barkod().Orientation = 900;
+    });
+    m.Gecmisi_Temizle();
+    SahteMesaj kutu;
+    auto *w = new BarKodOzFrm(m, 0, kutu);
+    w->show();
+    QCOMPARE(w->Kutu(1)->text(), QStringLiteral("35,67")); // cut, not rounded
+    QCOMPARE(w->Kutu(1)->accessibleName(), QStringLiteral("Genişlik"));
+    QVERIFY(w->Option(2)->isChecked());
+    yaz(w->Kutu(3), "12,5x");
+    QTest::mouseClick(dugme(w, "TamamBtn"), Qt::LeftButton);
+    QVERIFY(w->isVisible());
+    QCOMPARE(kutu.metinler(), QStringList{"Lütfen geçerli bir değer giriniz."});
+    QTest::mouseClick(dugme(w, "IptalBtn"), Qt::LeftButton);
+    QCOMPARE(m.Yigin().count(), 0);
+
+    QPointer<BarKodOzFrm> w2 = new BarKodOzFrm(m, 0, kutu);
+    w2->show();
+    yaz(w2->Kutu(3), "12,5");
+    w2->Option(4)->click();
+    QTest::mouseClick(dugme(w2, "TamamBtn"), Qt::LeftButton);
+    const BarkodKaydi &b = m.Nesne(0).Barkod();
+    QCOMPARE(b.Width, 35.67f);
+    QCOMPARE(b.Top, 12.5f);
+    QCOMPARE(b.Orientation, qint16(2700));
+    QCOMPARE(m.Yigin().count(), 1);
+    QTRY_VERIFY(!w2);
+}
+
+QTEST_MAIN(AyarPencereleriTesti)
+#include "tst_ayarlar.moc"
