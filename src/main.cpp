@@ -3,11 +3,10 @@
 #include "components/YaziTipleri.h"
 #include "components/pencere/MesajPencere.h"
 #include "components/pencere/Yazicilar.h"
-#include "dialogs/pencere/FormTasarimGiris.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimOzeti.h"
-#include "mainwindow/MDIView.h"
+#include "mainwindow/PencereAkisi.h"
 #include "report/GenelForm.h"
 #include "report/Yazdirma.h"
 #include "startup/Baslangic.h"
@@ -140,22 +139,9 @@ int pencereler(int argc, char **argv, const Komut &k) {
     // The chooser comes back whenever the main window closes; only its "Vazgeç"
     // (or closing it) ends the program.
     app.setQuitOnLastWindowClosed(false);
-    FormTasarimGiris secici(kutu);
-    QObject::connect(&secici, &FormTasarimGiris::Vazgecildi, &app, &QApplication::quit);
-    QObject::connect(&secici, &FormTasarimGiris::Tasarim_Ac, &secici, [&] {
-        auto *ana = new MDIView(kutu);
-        if (!ana->Acildi()) {
-            delete ana; // the user was told why
-            return;
-        }
-        QObject::connect(ana, &MDIView::Kapandi, &secici, [&secici] {
-            secici.Tasarim_Listesi_Doldur();
-            secici.show();
-        });
-        secici.hide();
-        ana->show();
-    });
-    secici.show();
+    PencereAkisi akis(kutu);
+    QObject::connect(&akis, &PencereAkisi::Bitti, &app, &QApplication::quit);
+    akis.Baslat();
     const int kod = app.exec();
     Baglanti_Kapat();
     return kod;

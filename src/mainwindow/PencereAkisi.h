@@ -1,0 +1,33 @@
+#pragma once
+
+#include "MDIView.h"
+
+#include <QObject>
+#include <QPointer>
+
+class FormTasarimGiris;
+class MesajKutusu;
+
+// The road between the windows: the design chooser first; "Yeni" and "Değiştir"
+// open the main window on the design; closing it brings the chooser back with
+// its list read again; "Vazgeç" ends the program (Bitti).
+class PencereAkisi : public QObject {
+    Q_OBJECT
+public:
+    explicit PencereAkisi(MesajKutusu &kutu, QObject *ust = nullptr);
+    ~PencereAkisi() override;
+
+    void Baslat(); // shows the chooser
+    FormTasarimGiris *Secici() const { return secici_; }
+    MDIView *Ana_Pencere() const { return ana_; }
+
+signals:
+    void Bitti();
+
+private:
+    void tasarimiAc();
+
+    MesajKutusu &kutu_;
+    FormTasarimGiris *secici_;
+    QPointer<MDIView> ana_;
+};
