@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The label benchmark job: N items, one label each, A4 sheets of 3 x 8, one PDF.
 #   bench/etiket/calistir.sh [N ...]        (default 1000 10000 100000)
+#   DOGRUDAN=1 bench/etiket/calistir.sh N   direct printing instead: one page per label
+#                                           (the sheet check does not apply)
 # Needs a Release build in build/ (./test or ./run makes one).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,9 +25,12 @@ for n in "${@:-1000 10000 100000}"; do
         python3 "$here/yukle.py" "$work/ham-$m.csv" "$work/STOK$m.db"
         line="sqlite:$work|Bench Ticaret|STOK$m|STOKKART.Stok_ID>0|1|sa|æ"
         echo "== N=$m"
+        direct=()
+        [ -z "${DOGRUDAN:-}" ] || direct=(--direct)
         /usr/bin/time -f "wall %e s, peak memory %M KB" \
-            "$varnel" --designs "$work/Barkod" print "Bench Etiketi" --out "$work/out-$m.pdf" "$line"
-        if [ -n "$shared" ] && [ "${CHECK:-1}" = 1 ]; then
+            "$varnel" --designs "$work/Barkod" print "Bench Etiketi" "${direct[@]}" \
+            --out "$work/out-$m.pdf" "$line"
+        if [ -n "$shared" ] && [ "${CHECK:-1}" = 1 ] && [ -z "${DOGRUDAN:-}" ]; then
             every=$(( m >= 100000 ? 200 : m >= 10000 ? 20 : 1 ))
             python3 "$shared/check_labels.py" "$work/items-$m.csv" "$work/out-$m.pdf" --every "$every"
         fi

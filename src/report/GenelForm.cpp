@@ -1,5 +1,7 @@
 #include "GenelForm.h"
 
+#include "Fiyat.h"
+
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
 #include "document/TasarimDegiskenleri.h"
@@ -261,31 +263,13 @@ void GenelForm::fiyatlariOku(const QString &stok) {
 }
 
 QString GenelForm::fiyat(const QString &alan, int ondalik) {
-    QString ad = alan;
-    double carpan = 1;
-    if (ad.startsWith(QLatin1String("TL_"))) {
-        ad = ad.mid(3);
-        carpan = 1000000;
-    }
     const QString stok = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
     if (stok != fiyatStok_)
         fiyatlariOku(stok);
-    std::optional<double> p;
-    static const QStringList seviyeler = [] {
-        QStringList s;
-        for (int i = 1; i <= 10; ++i)
-            s << QStringLiteral("Fiyat%1").arg(i);
-        return s;
-    }();
-    const int seviye = int(seviyeler.indexOf(ad)) + 1;
-    for (const auto &[sira, deger] : fiyatlar_)
-        if (seviye == 0 || int(sayi(sira)) == seviye) {
-            p = deger;
-            break;
-        }
-    if (!p || *p == 0)
+    const std::optional<double> p = Fiyat_Degeri(alan, fiyatlar_);
+    if (!p)
         return QString();
-    const QString metin = Deger_Metni(QVariant(*p * carpan), Degiskenler::Ondalik_Ayirac);
+    const QString metin = Deger_Metni(QVariant(*p), Degiskenler::Ondalik_Ayirac);
     if (ondalik == -1)
         return metin;
     qint16 d = qint16(ondalik);

@@ -2,6 +2,8 @@
 // built at every report start from the design the report was given.
 #include "GenelForm.h"
 
+#include "Fiyat.h"
+
 #include "components/MesajKutusu.h"
 #include "document/NesneCizimi.h"
 #include "startup/Birimler.h"
@@ -146,16 +148,4 @@ QString GenelForm::alanYoklamasi() const {
     return QString();
 }
 
-QString GenelForm::tutarYazisi() const {
-    const QString &s = Rapor_Tutari;
-    const qsizetype k = s.indexOf(u',');
-    if (k < 0)
-        return Yaziya_Cevir(s) + QStringLiteral("YTL");
-    QString w = s.left(k), f = s.mid(k + 1);
-    if (f.size() == 1)
-        f += u'0';
-    if (w.isEmpty())
-        w = QStringLiteral("0");
-    return Yaziya_Cevir(w) + QStringLiteral(" YTL ") + Yaziya_Cevir(f) +
-           QStringLiteral(" Yeni Kuruş");
-}
+QString GenelForm::tutarYazisi() const { return Tutar_Yazisi(Rapor_Tutari); }

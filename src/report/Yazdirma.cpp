@@ -29,9 +29,9 @@ void yaz(const QString &metin) {
     std::fputc('\n', stderr);
 }
 
-// Every parameter of the design needs its value on the command line; the values
-// become the answers to the report's questions.
-bool parametreleriVer(const Komut &k, MesajToplu &kutu) {
+} // namespace
+
+bool Parametreleri_Ver(const Komut &k, MesajToplu &kutu) {
     QStringList eksik;
     for (const NesneKaydi &n : Degiskenler::Belge.Nesneler) {
         if (!n.Tag.startsWith(QLatin1String("PR_")))
@@ -49,16 +49,8 @@ bool parametreleriVer(const Komut &k, MesajToplu &kutu) {
     return eksik.isEmpty();
 }
 
-// The file target for --out, or the printer's; nothing with the reason told.
-std::unique_ptr<SayfaHedefi> hedefYap(const Komut &k, GenelForm &form,
-                                      const Yazici_Hedefi_Yapici &yazici) {
+std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
     QString hata;
-    if (k.cikti.isEmpty()) {
-        auto hedef = yazici(form, form.Yazici_Adi, hata);
-        if (!hedef)
-            yaz(hata);
-        return hedef;
-    }
     const QString yol = QFileInfo(k.cikti).absoluteFilePath();
     if (!QFileInfo(QFileInfo(yol).path()).isDir())
         hata = QStringLiteral("Çıktı klasörü bulunamadı: ") + QFileInfo(yol).path();
@@ -71,6 +63,20 @@ std::unique_ptr<SayfaHedefi> hedefYap(const Komut &k, GenelForm &form,
     if (yol.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return std::make_unique<PdfHedefi>(yol);
     return std::make_unique<PngHedefi>(yol, k.dpi);
+}
+
+namespace {
+
+// The file target for --out, or the printer's; nothing with the reason told.
+std::unique_ptr<SayfaHedefi> hedefYap(const Komut &k, GenelForm &form,
+                                      const Yazici_Hedefi_Yapici &yazici) {
+    if (!k.cikti.isEmpty())
+        return Dosya_Hedefi(k);
+    QString hata;
+    auto hedef = yazici(form, form.Yazici_Adi, hata);
+    if (!hedef)
+        yaz(hata);
+    return hedef;
 }
 
 int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici);
@@ -151,7 +157,7 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
     Etiket_Adedi = k.adet >= 0               ? qint16(k.adet)
                    : Sabit_Etiket_Adedi != 0 ? Sabit_Etiket_Adedi
                                              : qint16(1);
-    if (!parametreleriVer(k, kutu))
+    if (!Parametreleri_Ver(k, kutu))
         return 2;
 
     GenelForm form(kutu, *Baglanti, Belge);

@@ -15,6 +15,14 @@ class SayfaHedefi;
 using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
     GenelForm &form, const QString &yazici, QString &hata)>;
 
+// Every parameter of the design needs its value on the command line (a missing
+// one is named on standard error); the values become the answers to the prompts.
+bool Parametreleri_Ver(const Komut &k, MesajToplu &kutu);
+
+// The file target of --out (PDF or PNG pages); nothing, with the reason on
+// standard error, when the path cannot be written.
+std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k);
+
 // Prints a design's labels without windows, the same road as the design chooser's
 // "Seç": start-up checks, reading the design, start position, labels per item,
 // parameters, then the label report into a PDF, PNG pages or a printer.

@@ -72,6 +72,10 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
             return QStringLiteral("--out dosyası .pdf ya da .png olmalıdır: ") + k.cikti;
         return std::nullopt;
     }
+    if (a == u"--direct") {
+        k.dogrudan = true;
+        return std::nullopt;
+    }
     if (a == u"--printer") {
         if (!c.deger(k.yazici))
             return QStringLiteral("--printer bir yazıcı adı ister.");
@@ -96,6 +100,23 @@ std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
     }
     if (satir.isEmpty())
         return QStringLiteral("print bir başlangıç satırı ister.");
+    if (k.dogrudan && k.baslangic != 1)
+        return QStringLiteral("--start doğrudan basımda kullanılmaz.");
+    return std::nullopt;
+}
+
+// preview takes what print takes, but only a PNG and its resolution.
+std::optional<QString> onizleCoz(Cozucu &c, Komut &k, QStringList &satir) {
+    if (c.bitti() || secenekMi(c.simdiki()))
+        return QStringLiteral("preview bir tasarım adı ister.");
+    if (auto h = yazdirCoz(c, k, satir))
+        return h->replace(QLatin1String("print"), QLatin1String("preview"));
+    k.tur = Komut::Tur::Onizle;
+    if (k.dogrudan || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty() ||
+        !k.yazici.isEmpty())
+        return QStringLiteral("preview yalnızca --out ve --dpi alır.");
+    if (!k.cikti.toLower().endsWith(QLatin1String(".png")))
+        return QStringLiteral("preview bir --out DOSYA.png ister.");
     return std::nullopt;
 }
 
@@ -155,6 +176,12 @@ QString Kullanim_Metni() {
         "         [--printer AD] SATIR\n"
         "      Tasarımın etiketlerini pencere açmadan basar (--copies en çok 32767,\n"
         "      --dpi 72 ile 1200 arası).\n"
+        "  varnel [--designs KLASÖR] print TASARIM --direct [--copies N]\n"
+        "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png] [--dpi N]\n"
+        "         [--printer AD] SATIR\n"
+        "      Doğrudan basım: her etiket bir sayfa, programın kendi çizimiyle.\n"
+        "  varnel [--designs KLASÖR] preview TASARIM --out DOSYA.png [--dpi N] SATIR\n"
+        "      Önizleme penceresinin etiketini ilk stok için resim olarak yazar.\n"
         "  varnel check SATIR\n"
         "      Başlangıç denetimlerini yapar ve veritabanına bağlanır.\n"
         "  varnel inspect DOSYA.ftr [--json] [--write ÇIKTI.ftr]\n"
@@ -176,10 +203,12 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     QStringList satir;
     if (!hata && !tamam) {
         const QString komut = c.bitti() ? QString() : c.simdiki();
-        if (komut == u"print" || komut == u"check" || komut == u"inspect")
+        if (komut == u"print" || komut == u"preview" || komut == u"check" || komut == u"inspect")
             c.ilerle();
         if (komut == u"print") {
             hata = yazdirCoz(c, k, satir);
+        } else if (komut == u"preview") {
+            hata = onizleCoz(c, k, satir);
         } else if (komut == u"inspect") {
             hata = inceleCoz(c, k);
         } else {

@@ -9,7 +9,7 @@
 // The program's own command line: global options, a command and its options,
 // then the start line made of every remaining argument joined by single blanks.
 struct Komut {
-    enum class Tur { Pencere, Yazdir, Denetle, Incele, Yardim, Surum };
+    enum class Tur { Pencere, Yazdir, Onizle, Denetle, Incele, Yardim, Surum };
     Tur tur = Tur::Pencere;
     QString tasarim_klasoru; // --designs
     QString satir;           // the start line; "-" means: read it from standard input
@@ -21,6 +21,7 @@ struct Komut {
     QString cikti;
     int dpi = 300;
     QString yazici;
+    bool dogrudan = false; // --direct: one page per label, the program's own drawing
     // inspect
     QString dosya;
     bool json = false;

@@ -25,12 +25,20 @@ std::optional<QString> Yazici_Bul(const QString &ad) {
     return std::nullopt;
 }
 
+std::optional<QString> Varsayilan_Yazici() {
+    const QPrinterInfo y = QPrinterInfo::defaultPrinter();
+    return y.isNull() ? std::nullopt : std::optional(y.printerName());
+}
+
 YaziciHedefi::~YaziciHedefi() = default;
 
 bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
     const QPageSize boyut = Twip_Sayfa_Boyu(s.boyut, QPageSize::FuzzyMatch);
     yazici_.setFullPage(true);
-    yazici_.setPageSize(boyut);
+    if (!yazici_.setPageSize(boyut)) {
+        hata_ = QStringLiteral("Yazıcı bu kağıt boyutunu kabul etmedi: %1").arg(boyut.name());
+        return false;
+    }
     if (!ressam_) {
         ressam_ = std::make_unique<QPainter>();
         if (!ressam_->begin(&yazici_)) {

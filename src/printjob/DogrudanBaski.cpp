@@ -1,0 +1,168 @@
+#include "DogrudanBaski.h"
+
+#include "DogrudanCizim.h"
+#include "components/KayitKumesi.h"
+#include "components/MesajKutusu.h"
+#include "components/Rapor.h"
+#include "components/SayfaHedefi.h"
+#include "report/Fiyat.h"
+#include "report/GenelForm.h"
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+#include "startup/Sorgu.h"
+
+#include <QHash>
+#include <cmath>
+
+namespace {
+
+const QString kagitMesaji = QStringLiteral("Seçilen Yazıcı Bu Tasaımla Basımı Desteklemiyor.Lütfen "
+                                           "Tasrımdaki Kağıt Ayarlarını Kontrol Ediniz");
+
+// Columns the design's fields need from the item row, checked once before the
+// first page (every row has the same columns).
+QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
+    EtiketKaynagi k;
+    k.sutun = [&rs](const QString &ad) -> std::optional<QString> {
+        return rs.FieldIndex(ad) < 0 ? std::nullopt : std::optional(QString());
+    };
+    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
+        QString eksik;
+        Nesne_Metni(belge.Nesneler[i], k, &eksik);
+        if (!eksik.isEmpty())
+            return eksik;
+    }
+    return {};
+}
+
+// The item's prices in level order.
+QList<QPair<QString, double>> fiyatlariOku(MesajKutusu &kutu, const KayitKumesi &rs) {
+    QList<QPair<QString, double>> fiyat;
+    if (rs.FieldIndex(QStringLiteral("Stok_ID")) < 0)
+        return fiyat;
+    KayitKumesi f;
+    if (Sorgu_Oku(kutu, f,
+                  QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
+                                 "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
+                      .arg(qint64(rs.Number(QStringLiteral("Stok_ID"))))))
+        for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
+            fiyat.append({f.Text(QStringLiteral("Fiyat_Sira_No")),
+                          f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
+    return fiyat;
+}
+
+// The values of the record set's current row, and its prices.
+EtiketKaynagi kaynak(const KayitKumesi &rs, const QList<QPair<QString, double>> &fiyat) {
+    EtiketKaynagi k;
+    k.sutun = [&rs](const QString &ad) -> std::optional<QString> {
+        return rs.FieldIndex(ad) < 0 ? std::nullopt : std::optional(rs.Text(ad));
+    };
+    k.fiyat = [&fiyat](const QString &ad) { return Fiyat_Degeri(ad, fiyat); };
+    return k;
+}
+
+} // namespace
+
+std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const TasarimBelgesi &belge) {
+    KayitKumesi rs;
+    if (!Sorgu_Oku(kutu, rs, Stok_Sorgusu(Degiskenler::Stok_Sarti)) ||
+        rs.State() != KayitKumesi::Durum::Acik)
+        return std::nullopt;
+    const QList<QPair<QString, double>> fiyat =
+        rs.EOF_() ? QList<QPair<QString, double>>() : fiyatlariOku(kutu, rs);
+    // No item: the label shows what needs none (texts, lines, date, time).
+    EtiketKaynagi k = kaynak(rs, fiyat);
+    if (rs.EOF_())
+        k.sutun = [](const QString &) { return std::optional(QString()); };
+    BarkodOnbellegi barkodlar;
+    RaporSayfasi s;
+    s.no = 1;
+    const DetayKaydi alan = belge.Detaylar.value(1);
+    s.boyut = QSizeF(alan.Width, alan.Height);
+    s.ogeler = Dogrudan_Etiket(belge, k, {Barkod_Kaydirma, Nesne_Kaydirma, 0}, barkodlar);
+    return s;
+}
+
+std::optional<QSizeF> Dogrudan_Sayfa(const TasarimBelgesi &belge) {
+    const QSizeF kagit = Kagit_Boyutu_Twip(Yuvarla_Cift(double(belge.Kagit_Boyutu)));
+    if (!kagit.isEmpty())
+        return kagit;
+    const DetayKaydi alan = belge.Detaylar.value(1);
+    if (alan.Width > 0 && alan.Height > 0)
+        return QSizeF(alan.Width, alan.Height);
+    return std::nullopt;
+}
+
+void Parametreleri_Sor(MesajKutusu &kutu, TasarimBelgesi &belge) {
+    QHash<QString, QString> degerler;
+    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
+        NesneKaydi &r = belge.Nesneler[i];
+        if (!r.Tag.startsWith(QLatin1String("PR_")))
+            continue;
+        const QString ad = r.Tag.mid(3);
+        if (!degerler.contains(ad))
+            degerler.insert(ad, kutu.InputBox(Parametre_Istemi(ad), QString()).value_or(QString()));
+        r.Caption = degerler.value(ad);
+    }
+}
+
+double Adet_Sor(MesajKutusu &kutu) {
+    if (Degiskenler::Etiket_Adedi == 0)
+        Degiskenler::Etiket_Adedi = 1;
+    const auto cevap =
+        kutu.InputBox(QStringLiteral("Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"),
+                      QStringLiteral("Dinamik Barkod"), QString::number(Degiskenler::Etiket_Adedi));
+    return Bastaki_Sayi(cevap.value_or(QString()));
+}
+
+DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet, SayfaHedefi &hedef,
+                           const std::function<bool(int)> &devam) {
+    DogrudanSonucu s;
+    const auto kagit = Dogrudan_Sayfa(belge);
+    if (!kagit) {
+        s.kagit = true;
+        s.hata = QStringLiteral("Kağıt boyutu tanınmıyor: %1").arg(double(belge.Kagit_Boyutu));
+    }
+    KayitKumesi rs;
+    if (!s.kagit) {
+        if (!Sorgu_Oku(kutu, rs, Stok_Sorgusu(Degiskenler::Stok_Sarti)) ||
+            rs.State() != KayitKumesi::Durum::Acik) {
+            s.hata = QStringLiteral("Stok kayıtları okunamadı.");
+            return s;
+        }
+        if (const QString eksik = eksikSutun(belge, rs); !eksik.isEmpty()) {
+            s.hata = eksik + QStringLiteral(" alanı stok kayıtlarında bulunamadı.");
+            return s;
+        }
+    }
+    Parametreleri_Sor(kutu, belge);
+    // Margins are twips in the design; positions here are millimetres.
+    const double sol = belge.Sol_Bosluk / Dogrudan_Twip, ust = belge.Ust_Bosluk / Dogrudan_Twip;
+    const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};
+    BarkodOnbellegi barkodlar;
+    for (; !s.kagit && !rs.EOF_(); rs.MoveNext()) {
+        const QList<QPair<QString, double>> fiyat = fiyatlariOku(kutu, rs);
+        RaporSayfasi sayfa;
+        sayfa.boyut = *kagit;
+        sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(rs, fiyat), yer, barkodlar);
+        for (int c = 1; c <= adet; ++c) {
+            sayfa.no = s.sayfa + 1;
+            if (!hedef.Sayfa(sayfa)) {
+                s.kagit = true;
+                s.hata = hedef.Hata();
+                break;
+            }
+            ++s.sayfa;
+            if (devam && !devam(s.sayfa)) {
+                s.hata = QStringLiteral("Basım iptal edildi.");
+                return s;
+            }
+        }
+    }
+    if (s.kagit) {
+        kutu.MsgBox(kagitMesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                    QString());
+        kutu.MsgBox(s.hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Bilgi, QString());
+    }
+    return s;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "components/RaporSayfasi.h"
+#include "document/TasarimKayitlari.h"
+
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class MesajKutusu;
+class SayfaHedefi;
+
+// Direct printing: one page per label with the program's own drawing, for every
+// item of the stock selection, `adet` copies each (a fraction is not rounded up:
+// 2.5 gives 2). Parameters are asked once per name. Pages go to `hedef` one at a
+// time; `devam` is asked after each page and may stop the run. Items and prices
+// are read over the program's connection.
+struct DogrudanSonucu {
+    int sayfa = 0;
+    QString hata;       // why nothing (or not everything) was printed
+    bool kagit = false; // the target refused the paper: the paper messages were shown
+};
+DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet, SayfaHedefi &hedef,
+                           const std::function<bool(int)> &devam = {});
+
+// Asks each parameter's value once per name (case-sensitive, empty on cancel) and
+// puts it in the captions of the copy.
+void Parametreleri_Sor(MesajKutusu &kutu, TasarimBelgesi &belge);
+
+// The labels-per-item question of the preview window: the number its answer
+// begins with ("." as decimal point); 0 prints nothing.
+double Adet_Sor(MesajKutusu &kutu);
+
+// The preview window's label: the first item's values drawn on the label area,
+// barcodes 4.0 mm and other objects 3.704117 mm to the right, no margins; a
+// column the row lacks leaves its object blank. Nothing when the items cannot be
+// read (the user was told).
+std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const TasarimBelgesi &belge);
+
+// The page of a direct run: the paper of the design's paper code, or the label
+// area for a code no paper has; nothing when neither is known.
+std::optional<QSizeF> Dogrudan_Sayfa(const TasarimBelgesi &belge);

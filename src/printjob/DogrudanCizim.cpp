@@ -1,0 +1,155 @@
+#include "DogrudanCizim.h"
+
+#include "components/KayitKumesi.h"
+#include "components/Renk.h"
+#include "report/Fiyat.h"
+#include "startup/Bicim.h"
+#include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
+
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <cmath>
+
+qint32 Barkod_Tipi_Cevir(qint16 kod) {
+    static constexpr qint32 tablo[] = {16, 0, 1, 6, 21, 8, 4, 5, 0, 16};
+    return kod >= 0 && kod <= 9 ? tablo[kod] : 0;
+}
+
+QString Stok_Sorgusu(const QString &stok_sarti) {
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (select.match(stok_sarti).hasMatch())
+        return stok_sarti;
+    return QStringLiteral("SELECT * FROM STOKKART WHERE ") + stok_sarti +
+           QStringLiteral(" ORDER BY STOKKART.Stok_ID");
+}
+
+namespace {
+
+QString bosIseBlank(const QString &s) { return s.isEmpty() ? QStringLiteral(" ") : s; }
+
+// The value of a field object (Tur "A").
+QString alanMetni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik) {
+    const QString &c = r.Caption;
+    if (r.Tag.startsWith(QLatin1String("O_T")))
+        return Tarih_Deseni(k.an, r.Tag.mid(7));
+    if (r.Tag.startsWith(QLatin1String("O_S")))
+        return k.an.time().toString(QStringLiteral("HH:mm:ss"));
+    if (r.Tag == u"O_Firma_Ad")
+        return Degiskenler::Firma_Unvani;
+    if (r.Tag == u"O_Firma_Kod")
+        return Degiskenler::Veritabani_Adi;
+    QString v;
+    if (c == u"Yazıyla") {
+        const auto p = k.fiyat ? k.fiyat(QStringLiteral("Fiyat1")) : std::nullopt;
+        return Tutar_Yazisi(
+            QString::number(p.value_or(0), 'f', 2).replace(u'.', Degiskenler::Ondalik_Ayirac));
+    }
+    if (c.contains(QLatin1String("Fiyat"))) {
+        if (const auto p = k.fiyat ? k.fiyat(c) : std::nullopt)
+            v = Deger_Metni(QVariant(*p), Degiskenler::Ondalik_Ayirac);
+    } else {
+        const auto s =
+            k.sutun ? k.sutun(c.startsWith(QLatin1String("TL_")) ? c.mid(3) : c) : std::nullopt;
+        if (!s) {
+            if (eksik)
+                *eksik = c;
+            return {};
+        }
+        v = s->trimmed();
+        double d = 0;
+        if (c.startsWith(QLatin1String("TL_")) && Sayi_Oku(v, d))
+            v = Deger_Metni(QVariant(d * 1000000), Degiskenler::Ondalik_Ayirac);
+    }
+    v = bosIseBlank(v);
+    return r.Tag.isEmpty() ? v : Desen_Uygula(v, r.Tag.mid(2));
+}
+
+} // namespace
+
+QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik) {
+    if (r.Tur == u"E")
+        return r.Tag.isEmpty() || r.Tag.startsWith(QLatin1String("PR_"))
+                   ? r.Caption
+                   : Desen_Uygula(r.Caption, r.Tag);
+    if (r.Tur == u"A")
+        return alanMetni(r, k, eksik);
+    return {};
+}
+
+CizimOgesi Metin_Ogesi(const NesneKaydi &r, const QString &metin, QPointF sol_ust) {
+    // The font's cell (ascent and descent) is FontSize × 1.5 pixels at 96 dpi.
+    const int hucre = int(std::nearbyint(double(r.FontSize) * 1.5));
+    QFont olcu(r.FontName);
+    olcu.setPixelSize(100);
+    const double oran = QFontMetricsF(olcu).height() / 100.0;
+    QFont f(r.FontName);
+    f.setPixelSize(std::max(1, int(std::lround(hucre / (oran > 0 ? oran : 1.15)))));
+    f.setBold(r.FontBold), f.setItalic(r.FontItalic), f.setUnderline(r.FontUnderline);
+    const QFontMetrics fm(f);
+    QSizeF boyut(fm.horizontalAdvance(metin) * 15.0, fm.height() * 15.0);
+    const int aci = r.Escapement;
+    if (aci == 90 || aci == 270)
+        boyut.transpose();
+    CizimOgesi o;
+    o.alan = QRectF(sol_ust, boyut);
+    o.metin = metin;
+    YaziGorunumu &g = o.yazi;
+    g.yazi_tipi = r.FontName;
+    g.boyut = f.pixelSize() * 0.75; // pixels at 96 dpi to points
+    g.kalin = r.FontBold, g.italik = r.FontItalic, g.alti_cizili = r.FontUnderline;
+    g.on = Renk_Cevir(r.ForeColor);
+    g.arka_opak = false;
+    g.aci = aci;
+    g.cok_satirli = false;
+    return o;
+}
+
+QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKaynagi &k,
+                                  const EtiketYeri &yer, BarkodOnbellegi &barkodlar) {
+    QList<CizimOgesi> ogeler;
+    const double t = Dogrudan_Twip;
+    const auto tip = k.sutun ? k.sutun(QStringLiteral("Ana_Birim_Barkod_Tipi")) : std::nullopt;
+    const auto no = k.sutun ? k.sutun(QStringLiteral("Ana_Birim_Barkod")) : std::nullopt;
+    const QString veri = no.value_or(QString()).trimmed();
+    const Barkod::Sembol sembol =
+        Barkod::Yuzey_Kodu(Barkod_Tipi_Cevir(qint16(tip.value_or(QString()).toInt())));
+    const QString anahtar = QString::number(int(sembol)) + u'|' + veri;
+    if (!barkodlar.contains(anahtar)) {
+        // Items come one after another: a few recent numbers are all that repeat,
+        // and a run's memory must not grow with its items.
+        if (barkodlar.size() >= 64)
+            barkodlar.clear();
+        barkodlar.insert(anahtar, Barkod::Kodla(sembol, veri));
+    }
+    for (qsizetype i = 1; i < belge.Barkodlar.size(); ++i) {
+        const BarkodKaydi &b = belge.Barkodlar[i];
+        CizimOgesi o;
+        o.alan = QRectF((double(b.Left) + yer.barkod_sol) * t, (double(b.Top) + yer.ust) * t,
+                        double(b.Width) * t, double(b.Height) * t);
+        o.barkod = barkodlar.value(anahtar);
+        Barkod::Gorunum &g = o.barkod_gorunum;
+        g.yon = b.Orientation;
+        g.on = Renk_Cevir(b.ForeColor);
+        g.arka = Renk_Cevir(b.BackColor);
+        g.yazi = QFont(b.FontName);
+        g.yazi.setPointSizeF(b.FontSize > 0 ? double(b.FontSize) : 8);
+        g.yazi.setBold(b.FontBold), g.yazi.setItalic(b.FontItalic);
+        g.yazi.setUnderline(b.FontUnderline);
+        ogeler.append(o);
+    }
+    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
+        const NesneKaydi &r = belge.Nesneler[i];
+        const QPointF sol_ust((double(r.Left) + yer.nesne_sol) * t, (double(r.Top) + yer.ust) * t);
+        CizimOgesi arka;
+        arka.alan = QRectF(sol_ust, QSizeF(double(r.Width) * t, double(r.Height) * t));
+        arka.yazi.arka = Renk_Cevir(r.BackColor);
+        arka.yazi.arka_opak = true;
+        ogeler.append(arka);
+        const QString metin = Nesne_Metni(r, k);
+        if (!metin.isEmpty())
+            ogeler.append(Metin_Ogesi(r, metin, sol_ust));
+    }
+    return ogeler;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "components/RaporSayfasi.h"
+#include "document/TasarimKayitlari.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <functional>
+#include <optional>
+
+// The program's own drawing of a label, shared by the preview window and direct
+// printing: design records become page items in twips (56.7 to the millimetre)
+// for the same painters as the report and the design window.
+
+// The stock barcode type code as a barcode symbology code of the surface.
+qint32 Barkod_Tipi_Cevir(qint16 kod);
+
+// The item query: a text beginning with SELECT is the whole query, any other is
+// the condition of the report's items, in their order.
+QString Stok_Sorgusu(const QString &stok_sarti);
+
+inline constexpr double Dogrudan_Twip = 56.7;      // twips per millimetre
+inline constexpr double Nesne_Kaydirma = 3.704117; // mm, texts and lines
+inline constexpr double Barkod_Kaydirma = 4.0;     // mm, barcodes in the preview
+
+// Where one item's values come from.
+struct EtiketKaynagi {
+    // A column of the item's row; nothing when the row has no such column.
+    std::function<std::optional<QString>(const QString &)> sutun;
+    // The item's price for a field name ("Fiyat1", "TL_Fiyat2", ...).
+    std::function<std::optional<double>(const QString &)> fiyat;
+    QDateTime an = QDateTime::currentDateTime();
+};
+
+// The text an object shows for the item. `eksik` names the column the row
+// lacked (the text is then empty).
+QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik = nullptr);
+
+// Placement of a label on its page, millimetres: barcodes at Left + barkod_sol,
+// other objects at Left + nesne_sol, every object at Top + ust.
+struct EtiketYeri {
+    double barkod_sol = 0, nesne_sol = 0, ust = 0;
+};
+
+// Encoded barcodes of the last items: copies of a label are encoded once.
+using BarkodOnbellegi = QHash<QString, std::shared_ptr<const Barkod>>;
+
+// One label: the visible barcodes first, then every object record, each drawn as
+// the preview and direct printing draw them.
+QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKaynagi &k,
+                                  const EtiketYeri &yer, BarkodOnbellegi &barkodlar);
+
+// The text item of Metin_Bas: the text measured at 96 dpi with a font whose cell
+// is FontSize × 1.5 pixels high, its box turned on its side at 90 and 270, its
+// top-left corner at `sol_ust` (twips).
+CizimOgesi Metin_Ogesi(const NesneKaydi &r, const QString &metin, QPointF sol_ust);

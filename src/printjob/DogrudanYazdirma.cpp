@@ -1,0 +1,101 @@
+#include "DogrudanYazdirma.h"
+
+#include "DogrudanBaski.h"
+#include "components/MesajToplu.h"
+#include "components/SayfaHedefi.h"
+#include "document/TasarimDegiskenleri.h"
+#include "document/TasarimTopla.h"
+#include "report/Yazdirma.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+void yaz(FILE *f, const QString &metin) {
+    std::fputs(metin.toUtf8().constData(), f);
+    std::fputc('\n', f);
+}
+
+// Start-up and the design; the exit status when either fails.
+std::optional<int> hazirla(const Komut &k, MesajToplu &kutu) {
+    const Baslangic_Sonucu s = Main(kutu, k.satir);
+    if (!s.devam)
+        return s.cikis_kodu;
+    Degiskenler::Yeni_Tasarim = false;
+    Degiskenler::Tasarim_Adi = k.tasarim.trimmed();
+    if (!Tasarim_Oku(kutu))
+        return 1;
+    return std::nullopt;
+}
+
+QString yerel(const QString &yol) {
+    return QDir::toNativeSeparators(QFileInfo(yol).absoluteFilePath());
+}
+
+} // namespace
+
+int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &yazici) {
+    if (const auto kod = hazirla(k, kutu))
+        return *kod;
+    if (!Parametreleri_Ver(k, kutu))
+        return 2;
+    const double adet = k.adet >= 0                     ? k.adet
+                        : Degiskenler::Etiket_Adedi > 0 ? Degiskenler::Etiket_Adedi
+                                                        : 1;
+    std::unique_ptr<SayfaHedefi> hedef;
+    if (k.cikti.isEmpty()) {
+        QString hata;
+        hedef = yazici(k.yazici, hata);
+        if (!hedef) {
+            yaz(stderr, hata);
+            return 1;
+        }
+    } else if (!(hedef = Dosya_Hedefi(k))) {
+        return 1;
+    }
+    const DogrudanSonucu s = Dinamik_Bas(kutu, Degiskenler::Belge, adet, *hedef);
+    if (!s.hata.isEmpty() || s.sayfa == 0) {
+        hedef->Vazgec();
+        if (!s.kagit) // the paper messages were told already
+            yaz(stderr, !s.hata.isEmpty() ? s.hata
+                                          : QStringLiteral("Basılacak etiket yok: stok şartına "
+                                                           "uyan stok kartı bulunamadı."));
+        return 1;
+    }
+    if (!hedef->Bitir()) {
+        yaz(stderr, hedef->Hata());
+        return 1;
+    }
+    yaz(stdout,
+        QStringLiteral("%1 etiket, %1 sayfa: %2")
+            .arg(s.sayfa)
+            .arg(k.cikti.isEmpty() ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
+                                   : yerel(k.cikti)));
+    return 0;
+}
+
+int Onizleme_Komutu(const Komut &k, MesajToplu &kutu) {
+    if (const auto kod = hazirla(k, kutu))
+        return *kod;
+    const auto sayfa = Onizleme_Sayfasi(kutu, Degiskenler::Belge);
+    if (!sayfa)
+        return 1;
+    if (sayfa->boyut.isEmpty()) {
+        yaz(stderr, QStringLiteral("Tasarımın etiket alanı boş: önizlenecek bir şey yok."));
+        return 1;
+    }
+    const std::unique_ptr<SayfaHedefi> hedef = Dosya_Hedefi(k);
+    if (!hedef)
+        return 1;
+    if (!hedef->Sayfa(*sayfa) || !hedef->Bitir()) {
+        hedef->Vazgec();
+        yaz(stderr, hedef->Hata());
+        return 1;
+    }
+    yaz(stdout, QStringLiteral("Önizleme: ") + yerel(k.cikti));
+    return 0;
+}

@@ -1,0 +1,246 @@
+#include "common/Araclar.h"
+#include "common/BolgeAyari.h"
+#include "common/Program.h"
+#include "common/SahteMesaj.h"
+#include "common/TestVeritabani.h"
+#include "components/SayfaHedefi.h"
+#include "document/TasarimDosyasi.h"
+#include "printjob/DogrudanBaski.h"
+#include "printjob/DogrudanCizim.h"
+#include "startup/Baslangic.h"
+#include "startup/Degiskenler.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+NesneKaydi nesne(const char *tur, const char *baslik, const char *tag, float sol, float ust) {
+    NesneKaydi n;
+    n.Tur = tur, n.Caption = baslik, n.Tag = tag;
+    n.Left = sol, n.Top = ust, n.Width = 40, n.Height = 5;
+    n.FontName = "Arial", n.FontSize = 9;
+    n.ForeColor = Varsayilan_Yazi_Rengi, n.BackColor = Varsayilan_Arka_Renk;
+    return n;
+}
+
+// A one-label page: a barcode at the left edge and texts under it.
+TasarimBelgesi tasarim(const QList<NesneKaydi> &nesneler) {
+    TasarimBelgesi b;
+    BarkodKaydi z;
+    z.Width = 40, z.Height = 15, z.FontName = "Arial", z.FontSize = 8;
+    z.ForeColor = Varsayilan_Yazi_Rengi, z.BackColor = Varsayilan_Arka_Renk;
+    b.Barkodlar.append(z);
+    b.Nesneler.append(nesneler);
+    b.Detaylar[1] = {true, 2835, 3402}; // 50 x 60 mm
+    b.Kagit_Boyutu = 256;               // no paper has this code: the label area
+    return b;
+}
+
+} // namespace
+
+class DogrudanBaskiTesti : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Bolge_Ayarla(klasor_.filePath("ayar"));
+        vt_ = Sqlite_Demo(klasor_.path());
+        QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
+        Degiskenler::Ondalik_Ayirac = ",", Degiskenler::Basamak_Ayirac = ".";
+    }
+    void kurallar();
+    void sayfalarSirasiVeYerleri();
+    void onizlemeResmi();
+    void eksikSutunVeParametreler();
+
+private:
+    Program_Sonucu calistir(const QStringList &a, const QString &kosul, int adet = 1) {
+        QProcess p;
+        Program_Baslat(p, QStringList{"--designs", klasor_.path()} + a +
+                              QStringList{vt_.Satir(kosul, adet)});
+        return Program_Bekle(p);
+    }
+    QTemporaryDir klasor_;
+    TestVeritabani vt_;
+};
+
+void DogrudanBaskiTesti::kurallar() {
+    const struct {
+        qint16 kod;
+        qint32 yuzey;
+    } tipler[] = {{0, 16}, {1, 0}, {2, 1}, {3, 6},  {4, 21}, {5, 8},
+                  {6, 4},  {7, 5}, {8, 0}, {9, 16}, {12, 0}, {-1, 0}};
+    for (const auto &t : tipler)
+        QCOMPARE(Barkod_Tipi_Cevir(t.kod), t.yuzey);
+    QCOMPARE(Stok_Sorgusu(" select Stok_ID FROM STOKKART"),
+             QStringLiteral(" select Stok_ID FROM STOKKART"));
+    QCOMPARE(Stok_Sorgusu("Stok_ID<3"),
+             QStringLiteral("SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"));
+
+    // The text of each kind of element for one item.
+    EtiketKaynagi k;
+    k.sutun = [](const QString &ad) -> std::optional<QString> {
+        if (ad == u"Stok_Adi")
+            return QStringLiteral("  Çay  ");
+        if (ad == u"Tutar")
+            return QStringLiteral("2,5");
+        if (ad == u"Miktar")
+            return QStringLiteral("1234,5");
+        if (ad == u"Bos")
+            return QString();
+        return std::nullopt;
+    };
+    k.fiyat = [](const QString &ad) -> std::optional<double> {
+        return ad == u"Fiyat1" ? std::optional(42.5) : std::nullopt;
+    };
+    k.an = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7));
+    Degiskenler::Firma_Unvani = "Demo A.Ş.";
+    const struct {
+        NesneKaydi n;
+        QString metin, eksik;
+    } tablo[] = {
+        {nesne("E", "Sabit", "", 0, 0), "Sabit", ""},
+        {nesne("E", "Yaz", "PR_Raf", 0, 0), "Yaz", ""},
+        {nesne("A", "Stok_Adi", "", 0, 0), "Çay", ""},
+        {nesne("A", "Bos", "", 0, 0), " ", ""},
+        {nesne("A", "TL_Tutar", "", 0, 0), "2500000", ""},
+        {nesne("A", "Miktar", "F_#,##0.00", 0, 0), "1.234,50", ""},
+        {nesne("A", "Fiyat1", "F_#,##0.00", 0, 0), "42,50", ""},
+        {nesne("A", "Fiyat3", "", 0, 0), " ", ""},
+        {nesne("A", "Tarih", "O_Tarihdd.mm.yyyy", 0, 0), "06.12.2026", ""},
+        {nesne("A", "Saat", "O_Saat", 0, 0), "09:05:07", ""},
+        {nesne("A", "Firma_Ad", "O_Firma_Ad", 0, 0), "Demo A.Ş.", ""},
+        {nesne("A", "Olmayan", "", 0, 0), "", "Olmayan"},
+        {nesne("Y", "x", "", 0, 0), "", ""},
+    };
+    for (const auto &s : tablo) {
+        QString eksik;
+        QCOMPARE(Nesne_Metni(s.n, k, &eksik), s.metin);
+        QCOMPARE(eksik, s.eksik);
+    }
+    // A turned text lies in a box whose width is the text's height.
+    NesneKaydi dik = nesne("E", "Fiyat", "", 0, 0);
+    const CizimOgesi duz = Metin_Ogesi(dik, "Fiyat", {});
+    dik.Escapement = 90;
+    const CizimOgesi donuk = Metin_Ogesi(dik, "Fiyat", {});
+    QCOMPARE(donuk.alan.size(), duz.alan.size().transposed());
+    QVERIFY(duz.alan.width() > duz.alan.height());
+
+    // One question per parameter name, case-sensitive; the copies share the answer.
+    TasarimBelgesi b = tasarim({nesne("E", "", "PR_Raf", 0, 0), nesne("E", "", "PR_Raf", 0, 6),
+                                nesne("E", "", "PR_raf", 0, 12), nesne("E", "", "PR_Raf", 0, 18)});
+    SahteMesaj kutu;
+    kutu.girdi_cevaplari << QStringLiteral("A-01") << std::nullopt;
+    Parametreleri_Sor(kutu, b);
+    QCOMPARE(kutu.girdiler.size(), 2);
+    QCOMPARE(kutu.girdiler[0].istem,
+             QStringLiteral("Raf Parametresinin Basım İçinOlan Değerini Giriniz"));
+    QCOMPARE(b.Nesneler[4].Caption, QStringLiteral("A-01"));
+    QCOMPARE(b.Nesneler[3].Caption, QString()); // cancelled: empty
+    for (const auto &[cevap, adet] : {std::pair{"2.5", 2.5}, {" 3 adet", 3.0}, {"abc", 0.0}}) {
+        kutu.girdi_cevaplari << QString(cevap);
+        QCOMPARE(Adet_Sor(kutu), adet);
+    }
+    QCOMPARE(kutu.girdiler.last().baslik, QStringLiteral("Dinamik Barkod"));
+}
+
+void DogrudanBaskiTesti::sayfalarSirasiVeYerleri() {
+    QVERIFY(!Tasarim_Dosyasi_Yaz(
+        klasor_.path(), "Dogrudan",
+        tasarim({nesne("A", "Stok_Adi", "", 0, 20), nesne("A", "Fiyat1", "F_#,##0.00", 0, 30)})));
+    const QString pdf = klasor_.filePath("d.pdf");
+    const Program_Sonucu s =
+        calistir({"print", "Dogrudan", "--direct", "--copies", "2", "--out", pdf},
+                 "STOKKART.Stok_ID IN (2,1)");
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    QCOMPARE(s.cikis.trimmed(), QStringLiteral("4 etiket, 4 sayfa: ") + pdf);
+    const QStringList beklenen = {"Şeker 1 kg", "Şeker 1 kg", "Süzme Yoğurt 1 kg",
+                                  "Süzme Yoğurt 1 kg"};
+    for (int i = 1; i <= 4; ++i)
+        QVERIFY(Pdf_Metni(pdf, {"-f", QString::number(i), "-l", QString::number(i)})
+                    .contains(beklenen[i - 1]));
+    QVERIFY(Pdf_Metni(pdf, {"-f", "1", "-l", "1"}).contains("42,50"));
+    // The text stands 3.704117 mm right of its place (twips at 56.7 to the mm).
+    const QString kutular = Arac_Calistir("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    static const QRegularExpression seker(QStringLiteral("xMin=\"([\\d.]+)\"[^>]*>Şeker<"));
+    const auto m = seker.match(kutular);
+    QVERIFY(m.hasMatch());
+    QVERIFY(std::abs(m.captured(1).toDouble() - 3.704117 * 56.7 / 20) < 1.5);
+
+    // Every barcode decodes to its item's number.
+    const QString png = klasor_.filePath("d.png");
+    const Program_Sonucu r =
+        calistir({"print", "Dogrudan", "--direct", "--out", png, "--dpi", "300"},
+                 "STOKKART.Stok_ID IN (1,2,3)");
+    QVERIFY2(r.kod == 0, qPrintable(r.hata));
+    const QStringList numaralar = {"8690000000012", "8690000000029", "8690000000036"};
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(Barkod_Coz(PngHedefi::Numarali_Ad(png, i)),
+                 QStringList{"EAN-13:" + numaralar[i - 1]});
+}
+
+void DogrudanBaskiTesti::onizlemeResmi() {
+    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Onizle",
+                                 tasarim({nesne("A", "Stok_Adi", "", 0, 20)})));
+    const QString png = klasor_.filePath("o.png");
+    const Program_Sonucu s =
+        calistir({"preview", "Onizle", "--out", png, "--dpi", "600"}, "STOKKART.Stok_ID>=2");
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    QCOMPARE(Barkod_Coz(png), QStringList{"EAN-13:8690000000029"}); // the first item
+    // The text begins 3.704117 mm from the left edge.
+    const QImage r(png);
+    const auto ilkKoyu = [&r](int ust, int alt) {
+        for (int x = 0; x < r.width(); ++x)
+            for (int y = ust; y < alt; ++y)
+                if (qGray(r.pixel(x, y)) < 100)
+                    return x;
+        return -1;
+    };
+    const double piksel = 600 / 1440.0 * 56.7; // pixels per millimetre
+    const int yazi = ilkKoyu(int(20 * piksel), int(25 * piksel));
+    QVERIFY(yazi >= 3.704117 * piksel - 1 && yazi < 4.0 * piksel);
+
+    SahteMesaj kutu;
+    QVERIFY(Main(kutu, vt_.Satir("STOKKART.Stok_ID>=2", 1)).devam);
+    const auto sayfa = Onizleme_Sayfasi(
+        kutu, tasarim({nesne("A", "Stok_Adi", "", 0, 20), nesne("A", "Olmayan", "", 0, 26)}));
+    QVERIFY(sayfa);
+    QStringList metinler;
+    for (const CizimOgesi &o : sayfa->ogeler)
+        metinler << o.metin;
+    QVERIFY(metinler.contains("Süzme Yoğurt 1 kg"));
+    // On the page: the barcode 4.0 mm and the element 3.704117 mm right of Left 0.
+    QCOMPARE(sayfa->ogeler[0].alan.left(), 4.0 * 56.7);
+    QVERIFY(sayfa->ogeler[0].barkod);
+    QCOMPARE(sayfa->ogeler[1].alan.left(), 3.704117 * 56.7);
+    QCOMPARE(sayfa->ogeler[1].alan.top(), 20 * 56.7);
+    QVERIFY(kutu.kutular.isEmpty()); // a missing column leaves its element blank
+    Baglanti_Kapat();
+}
+
+void DogrudanBaskiTesti::eksikSutunVeParametreler() {
+    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Eksik",
+                                 tasarim({nesne("A", "Olmayan_Alan", "", 0, 20)})));
+    const QString pdf = klasor_.filePath("e.pdf");
+    Program_Sonucu s = calistir({"print", "Eksik", "--direct", "--out", pdf}, "STOKKART.Stok_ID<3");
+    QCOMPARE(s.kod, 1);
+    QCOMPARE(s.hata.trimmed(), QStringLiteral("Olmayan_Alan alanı stok kayıtlarında bulunamadı."));
+    QVERIFY(!QFile::exists(pdf));
+
+    QVERIFY(!Tasarim_Dosyasi_Yaz(
+        klasor_.path(), "Param",
+        tasarim({nesne("E", "", "PR_Raf", 0, 20), nesne("E", "", "PR_Raf", 0, 27),
+                 nesne("E", "", "PR_Raf", 0, 34)})));
+    s = calistir({"print", "Param", "--direct", "--out", pdf}, "STOKKART.Stok_ID<3");
+    QCOMPARE(s.kod, 2);
+    QVERIFY(s.hata.contains("Raf"));
+    s = calistir({"print", "Param", "--direct", "--param", "Raf=B-7", "--out", pdf},
+                 "STOKKART.Stok_ID=1");
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    QCOMPARE(Pdf_Metni(pdf).count("B-7"), 3);
+}
+
+QTEST_MAIN(DogrudanBaskiTesti)
+#include "tst_dogrudan.moc"
