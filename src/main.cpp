@@ -95,24 +95,6 @@ void surucuUyarilariniGizle(QtMsgType tur, const QMessageLogContext &, const QSt
         yaz(stderr, metin);
 }
 
-// The printer of direct printing: the named one, or the system's default.
-std::unique_ptr<SayfaHedefi> sistemYazicisi(const QString &ad, QString &hata) {
-    const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
-    if (!kuyruk) {
-        hata = ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
-                            : QStringLiteral("Yazıcı bulunamadı: ") + ad;
-        return nullptr;
-    }
-    auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    p->setPrinterName(*kuyruk);
-    // The target keeps the printer alive as long as it prints.
-    struct Hedef : YaziciHedefi {
-        std::shared_ptr<QPrinter> yazici;
-        explicit Hedef(std::shared_ptr<QPrinter> y) : YaziciHedefi(*y), yazici(std::move(y)) {}
-    };
-    return std::make_unique<Hedef>(p);
-}
-
 int yazdir(int argc, char **argv, const Komut &k) {
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         qInstallMessageHandler(surucuUyarilariniGizle);
@@ -141,7 +123,7 @@ int yazdir(int argc, char **argv, const Komut &k) {
         return std::make_unique<Hedef>(p);
     };
     const int kod = k.tur == Komut::Tur::Onizle ? Onizleme_Komutu(k, kutu)
-                    : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, sistemYazicisi)
+                    : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, Yazici_Hedefi_Ac)
                                                 : Etiket_Bas(k, kutu, yazici);
     Baglanti_Kapat();
     return kod;

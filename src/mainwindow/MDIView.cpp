@@ -13,14 +13,17 @@
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDegiskenleri.h"
+#include "preview/pencere/OnizlemeFrm.h"
 #include "report/pencere/RaporPenceresi.h"
 #include "startup/Degiskenler.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QToolButton>
 #include <cmath>
 
 MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
@@ -57,7 +60,13 @@ MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
     connect(&m.Yigin(), &QUndoStack::canRedoChanged, this, &MDIView::durumlariGuncelle);
     connect(&m.Yigin(), &QUndoStack::cleanChanged, this, &MDIView::durumlariGuncelle);
     connect(&m.Yigin(), &QUndoStack::indexChanged, this, &MDIView::durumlariGuncelle);
-    Menu(QStringLiteral("MNOnizlemeKapat"))->setEnabled(false);
+    Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(false);
+    connect(panel_->Dugme(QStringLiteral("Onizleme")), &QToolButton::clicked, this,
+            &MDIView::onizlemeDugmesi);
+    connect(alan_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
+        if (w && onizleme_ && w->widget() == onizleme_ && onizleme_hazir_)
+            onizleme_->Etkinlestir();
+    });
     Menu_Click(QStringLiteral("MNKare3")); // the grid is on at 3 mm when the window opens
     m.Gecmisi_Temizle();
     durumlariGuncelle();
@@ -122,6 +131,14 @@ void MDIView::Menu_Click(const QString &girdi) {
         kareli(ad);
     } else if (ad == u"MNSayfaAyar") {
         sayfaAyari();
+    } else if (ad == u"MNEtiketOnizleme" || ad == u"MNDogrudanYazdir") {
+        if (!tasarim_->Topla())
+            return;
+        Degiskenler::Dinamik_Barkod = ad == u"MNDogrudanYazdir";
+        onizlemeAc();
+    } else if (ad == u"MNOnizlemeKapat") {
+        if (onizleme_)
+            onizleme_->parentWidget()->close();
     } else if (ad == u"MNEtiketAyarlari") {
         if (m.Ayar.Tip == 1)
             (new EtiketFormatFRM(m, kutu_, this))->open();
@@ -179,6 +196,55 @@ void MDIView::raporGoster(bool yazdir) {
     }
     Degiskenler::Etiket_Adedi = 1;
     Rapor_Goster(kutu_, Degiskenler::Belge, this, yazdir);
+}
+
+void MDIView::Onizlemeye_Gec(bool geri) {
+    if (tasarim_)
+        tasarim_->parentWidget()->setVisible(geri);
+    for (const char *ad : {"MNDosya", "MNAlanIslem", "MNYaziciIslem", "MNGorunum"})
+        Menu(QString::fromLatin1(ad))->setEnabled(geri);
+    panel_->setVisible(geri);
+}
+
+void MDIView::onizlemeAc() {
+    if (!onizleme_) {
+        onizleme_hazir_ = false;
+        onizleme_ = new OnizlemeFrm(kutu_);
+        if (Dogrudan_Yazici)
+            onizleme_->Yazici_Ac = Dogrudan_Yazici;
+        connect(onizleme_, &OnizlemeFrm::Barkod_Olcusu, panel_->Label1(), &QLabel::setText);
+        connect(onizleme_, &OnizlemeFrm::Kapandi, this, &MDIView::onizlemeKapandi);
+        alan_->addSubWindow(onizleme_)->setWindowIcon(Arac_Simgesi(QStringLiteral("Onizleme")));
+        if (Degiskenler::Dinamik_Barkod) {
+            Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(false);
+            Menu(QStringLiteral("MNOnizleme"))->setVisible(false);
+            Onizlemeye_Gec(false);
+        } else {
+            panel_->Dugme(QStringLiteral("Onizleme"))->setText(QStringLiteral("Önizlemeyi Kapat"));
+            panel_->Dugme(QStringLiteral("Onizleme"))
+                ->setToolTip(QStringLiteral("Önizlemeyi Kapat"));
+            Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(true);
+        }
+        onizleme_->show();
+    }
+    alan_->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(onizleme_->parentWidget()));
+    onizleme_->Etkinlestir();
+    onizleme_hazir_ = true;
+}
+
+void MDIView::onizlemeKapandi() {
+    Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(false);
+    Menu(QStringLiteral("MNOnizleme"))->setVisible(true);
+    panel_->Dugme(QStringLiteral("Onizleme"))->setText(QStringLiteral("Önizleme"));
+    panel_->Dugme(QStringLiteral("Onizleme"))->setToolTip(QStringLiteral("Önizleme"));
+    Onizlemeye_Gec(true);
+}
+
+void MDIView::onizlemeDugmesi() {
+    if (panel_->Dugme(QStringLiteral("Onizleme"))->text() == u"Önizleme")
+        Menu_Click(QStringLiteral("MNOnizleme"));
+    else if (onizleme_)
+        onizleme_->parentWidget()->close();
 }
 
 void MDIView::closeEvent(QCloseEvent *e) {

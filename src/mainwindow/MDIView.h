@@ -2,10 +2,17 @@
 
 #include <QMainWindow>
 
+#include "preview/pencere/OnizlemeFrm.h"
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+
 class AlanGrd;
 class DizaynFrm;
 class MesajKutusu;
 class QMdiArea;
+class SayfaHedefi;
 class UstPanel;
 
 // The main window "Barkod Tasarımı": menus, the tool bar UstPanel, the field list
@@ -25,6 +32,12 @@ public:
     DizaynFrm *Tasarim() const { return tasarim_; }
     UstPanel *Arac_Cubugu() const { return panel_; }
     AlanGrd *Alan_Listesi() const { return alanlar_; }
+    OnizlemeFrm *Onizleme() const { return onizleme_; }
+    // Preview state: the design window, the four menus and the tool bar go away
+    // (flag false) and come back (true).
+    void Onizlemeye_Gec(bool geri);
+    // Where direct printing from the preview goes (the system's printer when unset).
+    std::function<std::unique_ptr<SayfaHedefi>(QString &hata)> Dogrudan_Yazici;
 
 signals:
     void Kapandi(); // the design chooser takes over
@@ -39,6 +52,9 @@ private:
     void sayfaAyari();
     void raporGoster(bool yazdir);
     void durumlariGuncelle();
+    void onizlemeAc();
+    void onizlemeKapandi();
+    void onizlemeDugmesi();
 
     MesajKutusu &kutu_;
     QMdiArea *alan_;
@@ -46,4 +62,6 @@ private:
     UstPanel *panel_;
     AlanGrd *alanlar_;
     bool kapaniyor_ = false;
+    QPointer<OnizlemeFrm> onizleme_;
+    bool onizleme_hazir_ = false;
 };

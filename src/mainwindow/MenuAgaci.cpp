@@ -45,6 +45,8 @@ constexpr Oge agac[] = {
     {1, u"MNOnizlemeKapat", u"Önizlemeyi Kapat"},
     {1, u"MNOnizleme", u"Önizleme"},
     {1, u"MNYazdir", u"Yazdır"},
+    {1, u"MNEtiketOnizleme", u"Etiket Önizleme"},
+    {1, u"MNDogrudanYazdir", u"Doğrudan Yazdır"},
     {0, u"MNGorunum", u"Görünüm"},
     {1, u"MNDuz", u"Düz", nullptr, true},
     {1, u"MNKareli", u"Kareli"},

@@ -61,8 +61,9 @@ UstPanel::UstPanel(QWidget *ust) : QToolBar(ust) {
 
     const auto komut = [this](const QString &ad) { return [this, ad] { emit Komut(ad); }; };
     connect(dugme("YazdirBtn", "Yazdır", "Yazdir"), &QToolButton::clicked, this, komut("MNYazdir"));
-    connect(dugme("Onizleme", "Önizleme", "Onizleme"), &QToolButton::clicked, this,
-            komut("MNOnizleme"));
+    // The preview toggle's second state belongs to the preview window: the main
+    // window handles its clicks.
+    dugme("Onizleme", "Önizleme", "Onizleme");
     connect(dugme("SayfaAyar_Image", "Sayfa Ayarları", "SayfaAyar"), &QToolButton::clicked, this,
             komut("MNSayfaAyar"));
     connect(dugme("FormatButon", "Alan Format", "Format"), &QToolButton::clicked, this,

@@ -97,3 +97,20 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     }
     return true;
 }
+
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, QString &hata) {
+    const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
+    if (!kuyruk) {
+        hata = ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
+                            : QStringLiteral("Yazıcı bulunamadı: ") + ad;
+        return nullptr;
+    }
+    auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    p->setPrinterName(*kuyruk);
+    // The target keeps the printer alive as long as it prints.
+    struct Hedef : YaziciHedefi {
+        std::shared_ptr<QPrinter> yazici;
+        explicit Hedef(std::shared_ptr<QPrinter> y) : YaziciHedefi(*y), yazici(std::move(y)) {}
+    };
+    return std::make_unique<Hedef>(p);
+}

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -28,6 +29,10 @@ private:
     QPrinter &yazici_;
     std::unique_ptr<QPainter> ressam_;
 };
+
+// A target that prints on the named printer, or on the system's default one for an
+// empty name; nothing with the reason in `hata`.
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, QString &hata);
 
 // Prepares a printer for the report's settings (device, paper, orientation, margins).
 void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &rapor);

@@ -1,0 +1,122 @@
+#include "OnizlemeFrm.h"
+
+#include "components/MesajKutusu.h"
+#include "components/SayfaHedefi.h"
+#include "components/pencere/Yazicilar.h"
+#include "document/TasarimDegiskenleri.h"
+#include "printjob/DogrudanBaski.h"
+#include "printjob/DogrudanCizim.h"
+#include "startup/Degiskenler.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+// The label surface "Bolum": the page items painted at the screen's resolution.
+class EtiketYuzeyi : public QWidget {
+public:
+    EtiketYuzeyi(const std::optional<RaporSayfasi> &s, QWidget *ust) : QWidget(ust), s_(s) {
+        setObjectName(QStringLiteral("Bolum"));
+        setAccessibleName(QStringLiteral("Etiket Önizleme"));
+    }
+    double olcek() const { return logicalDpiX() / 1440.0; } // pixels per twip
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        if (!s_)
+            return;
+        p.setRenderHint(QPainter::Antialiasing);
+        Twip_Olcegi(p, logicalDpiX());
+        p.setClipRect(QRectF(QPointF(), s_->boyut));
+        Sayfa_Ciz(p, *s_);
+    }
+
+private:
+    const std::optional<RaporSayfasi> &s_;
+};
+
+QString twipMetni(double t) {
+    return QString::number(t, 'g', 7).replace(u'.', Degiskenler::Ondalik_Ayirac);
+}
+
+} // namespace
+
+OnizlemeFrm::OnizlemeFrm(MesajKutusu &kutu, QWidget *ust) : QWidget(ust), kutu_(kutu) {
+    setObjectName(QStringLiteral("OnizlemeFrm"));
+    setWindowTitle(QStringLiteral("Etiket Önizleme"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *duzen = new QVBoxLayout(this);
+    duzen->setContentsMargins(0, 0, 0, 0);
+    auto *kaydirma = new QScrollArea(this);
+    bolum_ = new EtiketYuzeyi(sayfa_, kaydirma);
+    bolum_->installEventFilter(this);
+    kaydirma->setWidget(bolum_);
+    duzen->addWidget(kaydirma);
+    Yazici_Ac = [](QString &hata) { return Yazici_Hedefi_Ac(QString(), hata); };
+    Barkod_Onizleme();
+}
+
+OnizlemeFrm::~OnizlemeFrm() = default;
+
+void OnizlemeFrm::Barkod_Onizleme() {
+    sayfa_ = Onizleme_Sayfasi(kutu_, Degiskenler::Belge);
+    const double o = static_cast<EtiketYuzeyi *>(bolum_)->olcek();
+    const QSizeF boyut = sayfa_ ? sayfa_->boyut * o : QSizeF(200, 100);
+    bolum_->resize(boyut.toSize().expandedTo(QSize(1, 1)));
+    resize(bolum_->size() + QSize(24, 24));
+    bolum_->update();
+}
+
+void OnizlemeFrm::Etkinlestir() {
+    Barkod_Onizleme();
+    if (Degiskenler::Dinamik_Barkod)
+        Dinamik_Bas();
+}
+
+void OnizlemeFrm::Dinamik_Bas() {
+    // One run per request: switching windows never prints again.
+    Degiskenler::Dinamik_Barkod = false;
+    const double adet = Adet_Sor(kutu_);
+    if (adet <= 0)
+        return;
+    QString hata;
+    std::unique_ptr<SayfaHedefi> hedef = Yazici_Ac(hata);
+    if (!hedef) {
+        kutu_.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                     Degiskenler::Program_Basligi);
+        return;
+    }
+    const DogrudanSonucu s = ::Dinamik_Bas(kutu_, Degiskenler::Belge, adet, *hedef);
+    if (!s.hata.isEmpty() && !s.kagit)
+        kutu_.MsgBox(s.hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                     Degiskenler::Program_Basligi);
+    if (s.hata.isEmpty() && hedef->Bitir())
+        basilan_ = s.sayfa;
+    else
+        hedef->Vazgec();
+}
+
+bool OnizlemeFrm::eventFilter(QObject *o, QEvent *e) {
+    if (o == bolum_ && e->type() == QEvent::MouseButtonPress && sayfa_) {
+        const double olcek = static_cast<EtiketYuzeyi *>(bolum_)->olcek();
+        const QPointF twip = static_cast<QMouseEvent *>(e)->position() / olcek;
+        for (const CizimOgesi &b : sayfa_->ogeler)
+            if (b.barkod && b.alan.contains(twip)) {
+                emit Barkod_Olcusu(twipMetni(b.alan.width()) + QStringLiteral("  / ") +
+                                   twipMetni(b.alan.height()));
+                break;
+            }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void OnizlemeFrm::closeEvent(QCloseEvent *e) {
+    QWidget::closeEvent(e);
+    emit Kapandi();
+}
