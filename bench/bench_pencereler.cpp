@@ -3,13 +3,15 @@
 //      painted on screen;
 //   2. from "Seç" to the first report page on screen for about 10,000 labels (30
 //      items x 334), and the longest stall of the event loop while the rest is
-//      laid out.
+//      laid out;
+//   3. opening the preview window on the demo A4 design.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_pencereler
 #include "components/MesajToplu.h"
 #include "components/YaziTipleri.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "document/TasarimDegiskenleri.h"
+#include "mainwindow/MDIView.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
 #include "startup/Degiskenler.h"
@@ -111,6 +113,18 @@ int main(int argc, char **argv) {
                 "dongusu duraklamasi: %lld ms\n",
                 acilis, ilk_sayfa, bitis, w->Sayfa_Sayisi(), en_uzun);
     w->close();
+
+    // 3. The preview window on the demo A4 design, from the menu to its picture.
+    Degiskenler::Yeni_Tasarim = false;
+    Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
+    MDIView ana(kutu);
+    ana.show();
+    QApplication::processEvents();
+    t.restart();
+    ana.Menu_Click(QStringLiteral("MNEtiketOnizleme"));
+    ana.repaint();
+    QApplication::processEvents();
+    std::printf("onizleme penceresi: %.0f ms\n", double(t.nsecsElapsed()) / 1e6);
     Baglanti_Kapat();
     return 0;
 }

@@ -144,6 +144,20 @@ void DogrudanBaskiTesti::kurallar() {
         QCOMPARE(Adet_Sor(kutu), adet);
     }
     QCOMPARE(kutu.girdiler.last().baslik, QStringLiteral("Dinamik Barkod"));
+
+    // A paper no code names and no label area: the two paper messages, no page.
+    TasarimBelgesi kagitsiz = tasarim({});
+    kagitsiz.Detaylar[1] = {};
+    SahteMesaj k2;
+    PdfHedefi hedef(klasor_.filePath("kagitsiz.pdf"));
+    const DogrudanSonucu s = Dinamik_Bas(k2, kagitsiz, 1, hedef);
+    QCOMPARE(s.sayfa, 0);
+    QCOMPARE(k2.metinler(),
+             (QStringList{"Seçilen Yazıcı Bu Tasaımla Basımı Desteklemiyor.Lütfen Tasrımdaki "
+                          "Kağıt Ayarlarını Kontrol Ediniz",
+                          "Kağıt boyutu tanınmıyor: 256"}));
+    QCOMPARE(k2.kutular[0].simge, MesajKutusu::Simge::Kritik);
+    QCOMPARE(k2.kutular[1].simge, MesajKutusu::Simge::Bilgi);
 }
 
 void DogrudanBaskiTesti::sayfalarSirasiVeYerleri() {
