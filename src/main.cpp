@@ -20,7 +20,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QPrinter>
 #include <QTextStream>
 #include <cstdio>
 #ifdef __GLIBC__
@@ -107,20 +106,11 @@ int yazdir(int argc, char **argv, const Komut &k) {
     MesajToplu kutu;
     const auto yazici = [](GenelForm &form, const QString &ad,
                            QString &hata) -> std::unique_ptr<SayfaHedefi> {
-        const auto kuyruk = Yazici_Bul(ad);
-        if (!kuyruk) {
-            hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.");
-            return nullptr;
-        }
         form.Yazici_Var = [](const QString &n) { return Yazici_Bul(n).has_value(); };
-        auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
-        p->setPrinterName(*kuyruk);
-        // The target keeps the printer alive as long as it prints.
-        struct Hedef : YaziciHedefi {
-            std::shared_ptr<QPrinter> yazici;
-            explicit Hedef(std::shared_ptr<QPrinter> y) : YaziciHedefi(*y), yazici(std::move(y)) {}
-        };
-        return std::make_unique<Hedef>(p);
+        auto hedef = Yazici_Hedefi_Ac(ad, hata);
+        if (!hedef)
+            hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.");
+        return hedef;
     };
     const int kod = k.tur == Komut::Tur::Onizle ? Onizleme_Komutu(k, kutu)
                     : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, Yazici_Hedefi_Ac)

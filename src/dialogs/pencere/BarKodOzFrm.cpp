@@ -1,5 +1,6 @@
 #include "BarKodOzFrm.h"
 
+#include "DugmeSatiri.h"
 #include "components/MesajKutusu.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
@@ -55,17 +56,11 @@ BarKodOzFrm::BarKodOzFrm(TasarimModeli &model, int sira, MesajKutusu &kutu, QWid
         secenekler_[b.Orientation / 900]->setChecked(true);
     duzen->addWidget(yonelim);
 
-    auto *dugmeler = new QHBoxLayout;
-    dugmeler->addStretch();
-    auto *tamam = new QPushButton(QStringLiteral("Tamam"), this);
-    tamam->setObjectName(QStringLiteral("TamamBtn"));
-    auto *iptal = new QPushButton(QStringLiteral("İptal"), this);
-    iptal->setObjectName(QStringLiteral("IptalBtn"));
-    dugmeler->addWidget(tamam);
-    dugmeler->addWidget(iptal);
-    duzen->addLayout(dugmeler);
-    connect(tamam, &QPushButton::clicked, this, &BarKodOzFrm::TamamBtn_Click);
-    connect(iptal, &QPushButton::clicked, this, &QDialog::close);
+    const DugmeSatiri d = Dugme_Satiri(this, QStringLiteral("TamamBtn"), QStringLiteral("IptalBtn"),
+                                       QStringLiteral("İptal"));
+    duzen->addLayout(d.duzen);
+    connect(d.tamam, &QPushButton::clicked, this, &BarKodOzFrm::TamamBtn_Click);
+    connect(d.vazgec, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void BarKodOzFrm::TamamBtn_Click() {

@@ -1,5 +1,6 @@
 #include "EtiketFormatFRM.h"
 
+#include "DugmeSatiri.h"
 #include "EtiketResmi.h"
 #include "components/MesajKutusu.h"
 #include "designer/EklemeKomutlari.h"
@@ -65,18 +66,12 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     duzen->addLayout(orta);
     duzen->addWidget(new QLabel(QStringLiteral("* Girilecek Değerler mm Cinsindendir.")));
 
-    auto *dugmeler = new QHBoxLayout;
-    dugmeler->addStretch();
-    auto *tamam = new QPushButton(QStringLiteral("Tamam"), this);
-    tamam->setObjectName(QStringLiteral("FormatTamam"));
-    tamam->setDefault(true);
-    auto *vazgec = new QPushButton(QStringLiteral("Vazgeç"), this);
-    vazgec->setObjectName(QStringLiteral("FormatVazgec"));
-    dugmeler->addWidget(tamam);
-    dugmeler->addWidget(vazgec);
-    duzen->addLayout(dugmeler);
-    connect(tamam, &QPushButton::clicked, this, &EtiketFormatFRM::FormatTamam_Click);
-    connect(vazgec, &QPushButton::clicked, this, &QDialog::reject);
+    const DugmeSatiri d = Dugme_Satiri(this, QStringLiteral("FormatTamam"),
+                                       QStringLiteral("FormatVazgec"), QStringLiteral("Vazgeç"));
+    d.tamam->setDefault(true);
+    duzen->addLayout(d.duzen);
+    connect(d.tamam, &QPushButton::clicked, this, &EtiketFormatFRM::FormatTamam_Click);
+    connect(d.vazgec, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void EtiketFormatFRM::FormatTamam_Click() {

@@ -1,5 +1,6 @@
 #include "OutPutFormatFrm.h"
 
+#include "DugmeSatiri.h"
 #include "designer/TasarimModeli.h"
 
 #include <QGroupBox>
@@ -55,17 +56,11 @@ OutPutFormatFrm::OutPutFormatFrm(TasarimModeli &model, int sira, QWidget *ust)
     f1->addWidget(ornek_);
     duzen->addWidget(frame1);
 
-    auto *dugmeler = new QHBoxLayout;
-    dugmeler->addStretch();
-    auto *tamam = new QPushButton(QStringLiteral("Tamam"), this);
-    tamam->setObjectName(QStringLiteral("FormatTamam"));
-    auto *vazgec = new QPushButton(QStringLiteral("Vazgeç"), this);
-    vazgec->setObjectName(QStringLiteral("FormatVazgec"));
-    dugmeler->addWidget(tamam);
-    dugmeler->addWidget(vazgec);
-    duzen->addLayout(dugmeler);
-    connect(tamam, &QPushButton::clicked, this, &OutPutFormatFrm::FormatTamam_Click);
-    connect(vazgec, &QPushButton::clicked, this, &QDialog::close);
+    const DugmeSatiri d = Dugme_Satiri(this, QStringLiteral("FormatTamam"),
+                                       QStringLiteral("FormatVazgec"), QStringLiteral("Vazgeç"));
+    duzen->addLayout(d.duzen);
+    connect(d.tamam, &QPushButton::clicked, this, &OutPutFormatFrm::FormatTamam_Click);
+    connect(d.vazgec, &QPushButton::clicked, this, &QDialog::close);
     connect(list1_, &QListWidget::currentRowChanged, this, [this](int r) {
         durum_.List1_Sec(r);
         yansit();
