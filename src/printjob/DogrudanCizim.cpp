@@ -78,8 +78,7 @@ QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik)
     return {};
 }
 
-CizimOgesi Metin_Ogesi(const NesneKaydi &r, const QString &metin, QPointF sol_ust) {
-    // The font's cell (ascent and descent) is FontSize × 1.5 pixels at 96 dpi.
+QFont Yazici_Font_Ayarla(const NesneKaydi &r) {
     const int hucre = int(std::nearbyint(double(r.FontSize) * 1.5));
     QFont olcu(r.FontName);
     olcu.setPixelSize(100);
@@ -87,6 +86,11 @@ CizimOgesi Metin_Ogesi(const NesneKaydi &r, const QString &metin, QPointF sol_us
     QFont f(r.FontName);
     f.setPixelSize(std::max(1, int(std::lround(hucre / (oran > 0 ? oran : 1.15)))));
     f.setBold(r.FontBold), f.setItalic(r.FontItalic), f.setUnderline(r.FontUnderline);
+    return f;
+}
+
+CizimOgesi Metin_Bas(const NesneKaydi &r, const QString &metin, QPointF sol_ust) {
+    const QFont f = Yazici_Font_Ayarla(r);
     const QFontMetrics fm(f);
     QSizeF boyut(fm.horizontalAdvance(metin) * 15.0, fm.height() * 15.0);
     const int aci = r.Escapement;
@@ -139,17 +143,20 @@ QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKayna
         g.yazi.setUnderline(b.FontUnderline);
         ogeler.append(o);
     }
-    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
-        const NesneKaydi &r = belge.Nesneler[i];
-        const QPointF sol_ust((double(r.Left) + yer.nesne_sol) * t, (double(r.Top) + yer.ust) * t);
-        CizimOgesi arka;
-        arka.alan = QRectF(sol_ust, QSizeF(double(r.Width) * t, double(r.Height) * t));
-        arka.yazi.arka = Renk_Cevir(r.BackColor);
-        arka.yazi.arka_opak = true;
-        ogeler.append(arka);
-        const QString metin = Nesne_Metni(r, k);
-        if (!metin.isEmpty())
-            ogeler.append(Metin_Ogesi(r, metin, sol_ust));
-    }
+    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i)
+        ogeler.append(Nesne_Bas(belge.Nesneler[i], k, yer));
     return ogeler;
+}
+
+QList<CizimOgesi> Nesne_Bas(const NesneKaydi &r, const EtiketKaynagi &k, const EtiketYeri &yer) {
+    const double t = Dogrudan_Twip;
+    const QPointF sol_ust((double(r.Left) + yer.nesne_sol) * t, (double(r.Top) + yer.ust) * t);
+    CizimOgesi arka;
+    arka.alan = QRectF(sol_ust, QSizeF(double(r.Width) * t, double(r.Height) * t));
+    arka.yazi.arka = Renk_Cevir(r.BackColor);
+    arka.yazi.arka_opak = true;
+    const QString metin = Nesne_Metni(r, k);
+    if (metin.isEmpty())
+        return {arka};
+    return {arka, Metin_Bas(r, metin, sol_ust)};
 }

@@ -122,9 +122,9 @@ void DogrudanBaskiTesti::kurallar() {
     }
     // A turned text lies in a box whose width is the text's height.
     NesneKaydi dik = nesne("E", "Fiyat", "", 0, 0);
-    const CizimOgesi duz = Metin_Ogesi(dik, "Fiyat", {});
+    const CizimOgesi duz = Metin_Bas(dik, "Fiyat", {});
     dik.Escapement = 90;
-    const CizimOgesi donuk = Metin_Ogesi(dik, "Fiyat", {});
+    const CizimOgesi donuk = Metin_Bas(dik, "Fiyat", {});
     QCOMPARE(donuk.alan.size(), duz.alan.size().transposed());
     QVERIFY(duz.alan.width() > duz.alan.height());
 
