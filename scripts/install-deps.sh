@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
+    qt6-translations-l10n
     libzint-dev
     unixodbc-dev odbcinst tdsodbc libsqlite3-dev sqlite3
     postgresql

@@ -20,7 +20,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 #include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -126,6 +129,11 @@ int pencereler(int argc, char **argv, const Komut &k) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt's own dialogs (page setup, print, colour, font) and buttons in Turkish.
+    QTranslator ceviri;
+    if (ceviri.load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&ceviri);
     Yazi_Tiplerini_Yukle();
     tasarimKlasoruBelirle(k);
     MesajPencere kutu;

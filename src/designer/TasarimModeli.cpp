@@ -61,6 +61,8 @@ bool TasarimModeli::Nesne_Ekle(const QString &tur,
     const int sira = Toplam();
     nesneler_.push_back(gizli);
     emit Nesne_Eklendi(sira);
+    // A new object is not selected: no handles until Nesne_Sec.
+    Secimi_Gizle();
     aktif_ = sira;
     yigin_.push(new DurumKomutu(*this, sira, gizli, n, QStringLiteral("Ekle")));
     emit Secim_Degisti();

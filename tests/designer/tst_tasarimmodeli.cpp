@@ -87,6 +87,7 @@ private slots:
 void TasarimModeliTesti::yeniNesneler() {
     TasarimModeli m;
     QVERIFY(m.Nesne_Ekle("Etiket"));
+    m.Nesne_Sec(0);
     QVERIFY(m.Nesne_Ekle("Etiket"));
     QVERIFY(!m.Nesne_Ekle("KullaniciTanimliAlan"));
     QVERIFY(!m.Nesne_Ekle("etiket"));
