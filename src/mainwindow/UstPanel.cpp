@@ -58,7 +58,12 @@ UstPanel::UstPanel(QWidget *ust) : QToolBar(ust) {
         const QFont s = QFontDialog::getFont(&tamam, f, this, QStringLiteral("Yazı Tipi"));
         return tamam ? std::optional(s) : std::nullopt;
     };
+    komutlariKur();
+    yaziDugmeleriniKur();
+    kutulariKur();
+}
 
+void UstPanel::komutlariKur() {
     const auto komut = [this](const QString &ad) { return [this, ad] { emit Komut(ad); }; };
     connect(dugme("YazdirBtn", "Yazdır", "Yazdir"), &QToolButton::clicked, this, komut("MNYazdir"));
     // The preview toggle's second state belongs to the preview window: the main
@@ -69,6 +74,10 @@ UstPanel::UstPanel(QWidget *ust) : QToolBar(ust) {
     connect(dugme("FormatButon", "Alan Format", "Format"), &QToolButton::clicked, this,
             komut("MNAlanFormat"));
     addSeparator();
+}
+
+// Font, styles, colours and alignment of the selected object.
+void UstPanel::yaziDugmeleriniKur() {
     connect(dugme("FontBtn", "Yazı Tipi", "Font"), &QToolButton::clicked, this,
             &UstPanel::yaziTipi);
     yazi_tipi_ = kutu(this, QStringLiteral("Font_Combo"), QStringLiteral("Yazı Tipi Adı"), 120);
@@ -102,6 +111,9 @@ UstPanel::UstPanel(QWidget *ust) : QToolBar(ust) {
                       QString::fromUtf16(hizalar[i][1])),
                 &QToolButton::clicked, this, [this, i] { hizala(i); });
     addSeparator();
+}
+
+void UstPanel::kutulariKur() {
     donme_ = kutu(this, QStringLiteral("RotateTxt"), QStringLiteral("Döndürme"), 48);
     connect(donme_, &QLineEdit::returnPressed, this, &UstPanel::dondur);
     yakinlik_ = kutu(this, QStringLiteral("Yakinlastir"), QStringLiteral("Yakınlaştırma"), 48);

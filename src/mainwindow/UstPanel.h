@@ -40,6 +40,9 @@ private:
     // A button named `ad` whose tool tip (and accessible name) is `ipucu`, showing
     // the drawn picture `simge`, or its tool tip as text when there is none.
     QToolButton *dugme(const QString &ad, const QString &ipucu, const QString &simge = {});
+    void komutlariKur();
+    void yaziDugmeleriniKur();
+    void kutulariKur();
     void yansit(const AracDurumu &d);
     void stil(int hangi, bool acik);
     void renk(bool arka);
