@@ -50,6 +50,19 @@ private slots:
             << QStringList{"print", "Raf", "--dpi", "1201", "x"} << false << 0 << "";
         QTest::newRow("22 line from input")
             << QStringList{"check", "-"} << true << int(T::Denetle) << "-";
+        QTest::newRow("23 direct") << QStringList{"print", "Raf", "--direct", "--copies", "2", "x"}
+                                   << true << int(T::Yazdir) << "x";
+        QTest::newRow("24 direct has no start")
+            << QStringList{"print", "Raf", "--direct", "--start", "3", "x"} << false << 0 << "";
+        QTest::newRow("25 preview") << QStringList{"preview", "Raf", "--out", "o.png", "x"} << true
+                                    << int(T::Onizle) << "x";
+        QTest::newRow("26 preview needs a png")
+            << QStringList{"preview", "Raf", "--out", "o.pdf", "x"} << false << 0 << "";
+        QTest::newRow("27 preview without out")
+            << QStringList{"preview", "Raf", "x"} << false << 0 << "";
+        QTest::newRow("28 preview takes no copies")
+            << QStringList{"preview", "Raf", "--copies", "2", "--out", "o.png", "x"} << false << 0
+            << "";
     }
     void coz() {
         QFETCH(QStringList, argumanlar);
