@@ -1,7 +1,7 @@
 #include "EklemeKomutlari.h"
 
 #include "TasarimModeli.h"
-#include "startup/Degiskenler.h"
+#include "startup/SayiMetni.h"
 
 namespace {
 
@@ -43,13 +43,6 @@ bool Kullanici_Alani(TasarimModeli &m, const QString &ad) {
     return m.Nesne_Ekle(QStringLiteral("Alan"), [&](YuzeyNesnesi &n) { n.Nesne().Caption = alan; });
 }
 
-QString Konum_Sayisi(float mm) {
-    QString s = QString::number(double(mm), 'g', 7);
-    if (s.contains(u'e'))
-        s = QString::number(double(mm), 'f', 7);
-    return s.replace(u'.', Degiskenler::Ondalik_Ayirac);
-}
-
 AracDurumu Arac_Durumu(const YuzeyNesnesi &n) {
     AracDurumu d;
     std::visit(
@@ -57,7 +50,7 @@ AracDurumu Arac_Durumu(const YuzeyNesnesi &n) {
             d.BackColor = k.BackColor, d.ForeColor = k.ForeColor;
             d.kalin = k.FontBold, d.italik = k.FontItalic, d.alti_cizili = k.FontUnderline;
             d.yazi_tipi = k.FontName;
-            d.konum = Konum_Sayisi(k.Left) + QStringLiteral("  /  ") + Konum_Sayisi(k.Top);
+            d.konum = Tek_Metni(k.Left) + QStringLiteral("  /  ") + Tek_Metni(k.Top);
         },
         n.kayit);
     if (n.Barkod_Mu())

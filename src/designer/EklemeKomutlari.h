@@ -25,7 +25,3 @@ struct AracDurumu {
     QString konum;             // "Left  /  Top"
 };
 AracDurumu Arac_Durumu(const YuzeyNesnesi &n);
-
-// A position in the platform's default number form with the regional decimal
-// separator: up to seven significant digits, no grouping.
-QString Konum_Sayisi(float mm);

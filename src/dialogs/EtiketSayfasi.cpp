@@ -1,23 +1,22 @@
 #include "EtiketSayfasi.h"
 
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/SayiMetni.h"
 
 #include <QFile>
 #include <cmath>
 
 namespace {
 
-QString mm(double d) {
-    return QString::number(d, 'g', 6).replace(u'.', Degiskenler::Ondalik_Ayirac);
-}
-
 double twip(double mm) { return double(std::lround(mm * 56.7)); }
 
 } // namespace
 
 QString EtiketKagidi::Ad() const {
-    return QStringLiteral("A4 — %1 × %2, %3 × %4 mm").arg(sutun).arg(satir).arg(mm(en), mm(boy));
+    return QStringLiteral("A4 — %1 × %2, %3 × %4 mm")
+        .arg(sutun)
+        .arg(satir)
+        .arg(Tek_Metni(float(en)), Tek_Metni(float(boy)));
 }
 
 RaporSayfaAyari EtiketKagidi::Kenarlar() const {

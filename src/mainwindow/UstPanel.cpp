@@ -6,6 +6,7 @@
 #include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
 #include "startup/Birimler.h"
+#include "startup/SayiMetni.h"
 
 #include <QColorDialog>
 #include <QEvent>
@@ -156,7 +157,7 @@ void UstPanel::Modeli_Bagla(TasarimModeli *model) {
     });
     connect(m_, &TasarimModeli::Gorunum_Degisti, this, [this] {
         if (!yakinlik_->hasFocus())
-            yakinlik_->setText(Konum_Sayisi(float(m_->Yuzde())));
+            yakinlik_->setText(Tek_Metni(float(m_->Yuzde())));
     });
 }
 
@@ -272,7 +273,7 @@ void UstPanel::yakinlastir() {
     if (Sayi_Oku(yakinlik_->text(), yeni) && m_->Yakinlastir_Yuzde(onceki_yuzde_, yeni))
         onceki_yuzde_ = yeni;
     else
-        yakinlik_->setText(Konum_Sayisi(float(m_->Yuzde()))); // the percent in force
+        yakinlik_->setText(Tek_Metni(float(m_->Yuzde()))); // the percent in force
 }
 
 bool UstPanel::eventFilter(QObject *o, QEvent *e) {

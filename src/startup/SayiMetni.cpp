@@ -197,3 +197,10 @@ QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik) {
     }
     return s;
 }
+
+QString Tek_Metni(float deger) {
+    QString s = QString::number(double(deger), 'g', 7);
+    if (s.contains(u'e'))
+        s = QString::number(double(deger), 'f', 7);
+    return s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+}

@@ -22,5 +22,9 @@ QString Sayi_Temizle(const QString &deger);
 // decimal separator, exponent). A leading grouping separator is not a number.
 bool Sayi_Mi(const QString &deger);
 
+// A single-precision value in the platform's default number form: up to seven
+// significant digits, Ondalik_Ayirac, no grouping (5.322917 gives "5,322917").
+QString Tek_Metni(float deger);
+
 // Digit groups of three with Basamak_Ayirac; an optional leading "-" is kept.
 QString Basamak_Grupla(const QString &tamKisim);

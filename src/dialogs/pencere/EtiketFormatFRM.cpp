@@ -3,10 +3,10 @@
 #include "DugmeSatiri.h"
 #include "EtiketResmi.h"
 #include "components/MesajKutusu.h"
-#include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
 #include "startup/Degiskenler.h"
+#include "startup/SayiMetni.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -44,7 +44,7 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     const float degerler[] = {m_.Ayar.Etiket_Boy, m_.Ayar.Etiket_Genislik, m_.Ayar.Etiket_Yatay,
                               m_.Ayar.Etiket_Dikey};
     for (int i = 0; i < 4; ++i) {
-        auto *k = new QLineEdit(Konum_Sayisi(degerler[i]), this);
+        auto *k = new QLineEdit(Tek_Metni(degerler[i]), this);
         k->setObjectName(QString::fromUtf16(adlar[i][0]));
         k->setAccessibleName(QString::fromUtf16(adlar[i][1]));
         // A box edited by hand is no catalogue sheet any more.
@@ -58,7 +58,7 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
         const EtiketKagidi &k = kagitlar[i - 1];
         const double d[] = {k.boy, k.en, k.yatay, k.dikey};
         for (int j = 0; j < 4; ++j)
-            kutular_[j]->setText(Konum_Sayisi(float(d[j])));
+            kutular_[j]->setText(Tek_Metni(float(d[j])));
     });
     auto *orta = new QHBoxLayout;
     orta->addLayout(form);

@@ -7,6 +7,7 @@
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
 #include "startup/Degiskenler.h"
+#include "startup/SayiMetni.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -40,10 +41,6 @@ protected:
 private:
     const std::optional<RaporSayfasi> &s_;
 };
-
-QString twipMetni(double t) {
-    return QString::number(t, 'g', 7).replace(u'.', Degiskenler::Ondalik_Ayirac);
-}
 
 } // namespace
 
@@ -108,8 +105,8 @@ bool OnizlemeFrm::eventFilter(QObject *o, QEvent *e) {
         const QPointF twip = static_cast<QMouseEvent *>(e)->position() / olcek;
         for (const CizimOgesi &b : sayfa_->ogeler)
             if (b.barkod && b.alan.contains(twip)) {
-                emit Barkod_Olcusu(twipMetni(b.alan.width()) + QStringLiteral("  / ") +
-                                   twipMetni(b.alan.height()));
+                emit Barkod_Olcusu(Tek_Metni(float(b.alan.width())) + QStringLiteral("  / ") +
+                                   Tek_Metni(float(b.alan.height())));
                 break;
             }
     }
