@@ -106,9 +106,7 @@ void TasarimModeli::Degistir(int sira, const std::function<void(YuzeyNesnesi &)>
     YuzeyNesnesi n = Nesne(sira);
     degisiklik(n);
     n.liste = Nesne(sira).liste, n.indeks = Nesne(sira).indeks;
-    if (n == Nesne(sira))
-        return;
-    yigin_.push(new DurumKomutu(*this, sira, Nesne(sira), n, aciklama));
+    uygula(sira, n, aciklama);
 }
 
 // --- selection and guides ---
@@ -250,10 +248,7 @@ DetayKaydi TasarimModeli::sayfaBolumu(const Ayarlar &ayar) const {
     return b;
 }
 
-void TasarimModeli::Sayfaya_Uydur() {
-    if (Ayar.Tip == 0)
-        bolumuKoy(sayfaBolumu(Ayar));
-}
+void TasarimModeli::Sayfaya_Uydur() { bolumuKoy(sayfaBolumu(Ayar)); }
 
 void TasarimModeli::ayarlariKoy(const Ayarlar &ayar, const DetayKaydi &bolum) {
     Ayar = ayar;
@@ -265,6 +260,12 @@ void TasarimModeli::Ayar_Degistir(const Ayarlar &yeni, const QString &aciklama) 
     if (yeni == Ayar)
         return;
     yigin_.push(new AyarKomutu(*this, {Ayar, bolum_}, {yeni, sayfaBolumu(yeni)}, aciklama));
+}
+
+void TasarimModeli::Belgeden_Al(const TasarimBelgesi &belge) {
+    Ayar.Tip = belge.Tip;
+    Ayar.Etiket_Boy = belge.Etiket_Boy, Ayar.Etiket_Genislik = belge.Etiket_Genislik;
+    Ayar.Etiket_Yatay = belge.Etiket_Yatay, Ayar.Etiket_Dikey = belge.Etiket_Dikey;
 }
 
 void TasarimModeli::Belgeye_Yaz(TasarimBelgesi &belge) const {

@@ -128,9 +128,12 @@ public:
     // undo step: a barcode printer's section follows the printable page, a laser
     // printer's the label size when there is one.
     void Ayar_Degistir(const Ayarlar &yeni, const QString &aciklama);
-    // The printer kind and label values into a document (gathering reads the rest).
+    // The printer kind and label values from and into a document (gathering reads
+    // the rest).
+    void Belgeden_Al(const TasarimBelgesi &belge);
     void Belgeye_Yaz(TasarimBelgesi &belge) const;
-    // The section of a barcode-printer design is the printable page.
+    // The section the sheet gives: a barcode printer's is the printable page, a
+    // laser printer's one label once its size is known.
     void Sayfaya_Uydur();
     void Sayfa_Ayari_Sifirla();
     // Opening ends here: no history, nothing unsaved.

@@ -11,10 +11,7 @@ int Tasarim_Yukle(TasarimModeli &m, const TasarimBelgesi &b) {
     DetayKaydi bolum = m.Bolum();
     bolum.Visible = alan.Visible;
     bolum.Height = alan.Height;
-    TasarimModeli::Ayarlar &a = m.Ayar;
-    a.Tip = b.Tip;
-    a.Etiket_Boy = b.Etiket_Boy, a.Etiket_Genislik = b.Etiket_Genislik;
-    a.Etiket_Yatay = b.Etiket_Yatay, a.Etiket_Dikey = b.Etiket_Dikey;
+    m.Belgeden_Al(b);
 
     for (qsizetype k = 1; k < b.Barkodlar.size(); ++k) {
         const BarkodKaydi &r = b.Barkodlar[k];
@@ -53,6 +50,7 @@ int Tasarim_Yukle(TasarimModeli &m, const TasarimBelgesi &b) {
     }
     m.Bolum_Ayarla(bolum);
 
+    TasarimModeli::Ayarlar &a = m.Ayar;
     a.PageSettings = {double(b.Sol_Bosluk), double(b.Sag_Bosluk), double(b.Ust_Bosluk),
                       double(b.Alt_Bosluk)};
     a.Printer.Orientation = Tamsayi_Oku<qint32>(b.Yazici_Durum).value_or(1);
@@ -69,14 +67,8 @@ int Tasarim_Ac(TasarimModeli &m, const TasarimBelgesi &belge, bool yeni) {
         atlanan = Tasarim_Yukle(m, belge);
     } else {
         // A new design: the printer kind and label size in force, a blank page.
-        TasarimModeli::Ayarlar &a = m.Ayar;
-        a.Tip = belge.Tip;
-        a.Etiket_Boy = belge.Etiket_Boy, a.Etiket_Genislik = belge.Etiket_Genislik;
-        a.Etiket_Yatay = belge.Etiket_Yatay, a.Etiket_Dikey = belge.Etiket_Dikey;
+        m.Belgeden_Al(belge);
         m.Sayfa_Ayari_Sifirla();
-        if (a.Tip == 1 && a.Etiket_Boy > 0 && a.Etiket_Genislik > 0)
-            m.Bolum_Ayarla({true, float(Mm_Twip(double(a.Etiket_Boy))),
-                            float(Mm_Twip(double(a.Etiket_Genislik)))});
     }
     m.Yakinlastir_Yuzde(100, 100);
     m.Sayfaya_Uydur();

@@ -31,9 +31,7 @@ bool Tasarim_Sil(const QString &klasor, const QString &ad, MesajKutusu &kutu) {
 bool Hemen_Bas_Hazirla(const QString &ad, MesajKutusu &kutu) {
     using namespace Degiskenler;
     Dinamik_Barkod = true;
-    Yeni_Tasarim = false;
-    Tasarim_Adi = ad.trimmed();
-    if (!Tasarim_Oku(kutu))
+    if (!Tasarimi_Oku(ad, kutu))
         return false;
     const QString baslik = QStringLiteral("Dinamik Barkod");
     const auto baslangic = Tamsayi_Oku<qint16>(

@@ -95,6 +95,12 @@ bool Tasarim_Oku(MesajKutusu &kutu) {
     return true;
 }
 
+bool Tasarimi_Oku(const QString &ad, MesajKutusu &kutu) {
+    Degiskenler::Yeni_Tasarim = false;
+    Degiskenler::Tasarim_Adi = ad.trimmed();
+    return Tasarim_Oku(kutu);
+}
+
 bool FarkliKaydet_Btn_Click(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {
     const QString ad = kutu.InputBox(QStringLiteral("Lütfen Tasarım Adını Giriniz."), QString())
                            .value_or(QString());

@@ -33,7 +33,7 @@ public:
     virtual ~TasarimYuzeyi() = default;
     virtual QList<Kontrol> Kontroller() const = 0; // every control, in window order
     virtual QList<Barkod> Barkodlar() const = 0;   // barcode array elements 1..n
-    virtual DetayKaydi Etiket_Alani() const = 0; // section 0: the label area
+    virtual DetayKaydi Etiket_Alani() const = 0;   // section 0: the label area
     virtual Sayfa Sayfa_Ayari() const = 0;
     // Commits the in-place editor's text to the selected object, if it is open.
     virtual void Duzenleyiciyi_Kapat() {}
@@ -53,6 +53,10 @@ bool Tasarim_Yaz(TasarimYuzeyi &yuzey, MesajKutusu &kutu);
 // after telling the user why, when the file cannot be read; the document is then
 // unchanged.
 bool Tasarim_Oku(MesajKutusu &kutu);
+
+// Opens the stored design `ad` (blanks around it dropped) for printing: not a new
+// design; Tasarim_Adi names it and Tasarim_Oku reads it.
+bool Tasarimi_Oku(const QString &ad, MesajKutusu &kutu);
 
 // Save as: asks for the name, confirms overwriting, then saves.
 bool FarkliKaydet_Btn_Click(TasarimYuzeyi &yuzey, MesajKutusu &kutu);

@@ -25,9 +25,7 @@ std::optional<int> hazirla(const Komut &k, MesajToplu &kutu) {
     const Baslangic_Sonucu s = Main(kutu, k.satir);
     if (!s.devam)
         return s.cikis_kodu;
-    Degiskenler::Yeni_Tasarim = false;
-    Degiskenler::Tasarim_Adi = k.tasarim.trimmed();
-    if (!Tasarim_Oku(kutu))
+    if (!Tasarimi_Oku(k.tasarim, kutu))
         return 1;
     return std::nullopt;
 }

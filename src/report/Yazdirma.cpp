@@ -147,9 +147,7 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
         return s.cikis_kodu;
 
     Dinamik_Barkod = true;
-    Yeni_Tasarim = false;
-    Tasarim_Adi = k.tasarim.trimmed();
-    if (!Tasarim_Oku(kutu))
+    if (!Tasarimi_Oku(k.tasarim, kutu))
         return 1;
     Baslangic_Etiketi = qint16(k.baslangic);
     // The chooser asks the count only when the start line did not fix it; its
