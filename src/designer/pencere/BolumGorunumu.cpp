@@ -14,7 +14,6 @@
 
 namespace {
 
-const QColor Secim_Rengi(0x2F, 0x53, 0xB3); // the colour value 0xB3532F
 const QColor Kareli_Rengi(0xE0, 0xE0, 0xE0);
 
 Qt::CursorShape tutamacImleci(int k) {
@@ -50,9 +49,8 @@ BolumGorunumu::BolumGorunumu(TasarimModeli &model, QWidget *ust)
             [this](int sira) { Bolum_Erisimi_Gorunurluk(this, sira); });
     connect(&m_, &TasarimModeli::Secim_Degisti, this, &BolumGorunumu::secimDegisti);
     connect(&m_, &TasarimModeli::Rehber_Degisti, this, [this](TasarimModeli::Rehber eski) {
-        const auto &r = m_.Rehberler();
-        update(cizgiKutusu(eski.alan, eski.x, eski.y));
-        update(cizgiKutusu(r.alan, r.x, r.y));
+        update(Rehber_Kutusu(eski, u"B0", Piksel_Mm(), size()));
+        update(Rehber_Kutusu(m_.Rehberler(), u"B0", Piksel_Mm(), size()));
     });
     connect(&m_, &TasarimModeli::Bolum_Degisti, this, &BolumGorunumu::boyutla);
     connect(&m_, &TasarimModeli::Gorunum_Degisti, this, [this] {
@@ -144,11 +142,23 @@ void BolumGorunumu::editoruYerlestir() {
     }
 }
 
-QRect BolumGorunumu::cizgiKutusu(const QString &alan, double x, double y) const {
-    if (alan != u"B0")
+QRect Rehber_Kutusu(const TasarimModeli::Rehber &r, QStringView alan, double piksel_mm,
+                    QSize boyut) {
+    if (r.alan != alan)
         return {};
-    const QPointF p = Piksel(QRectF(x, y, 0, 0)).topLeft();
-    return QRect(0, int(p.y()) - 1, width(), 3).united(QRect(int(p.x()) - 1, 0, 3, height()));
+    const QPointF p = QPointF(r.x, r.y) * piksel_mm;
+    return QRect(0, int(p.y()) - 1, boyut.width(), 3)
+        .united(QRect(int(p.x()) - 1, 0, 3, boyut.height()));
+}
+
+void Rehber_Ciz(QPainter &p, const TasarimModeli::Rehber &r, QStringView alan, double piksel_mm,
+                QSize boyut) {
+    if (r.alan != alan)
+        return;
+    const QPointF n = QPointF(r.x, r.y) * piksel_mm;
+    p.setPen(QPen(Secim_Rengi, 0));
+    p.drawLine(QPointF(0, n.y()), QPointF(boyut.width(), n.y()));
+    p.drawLine(QPointF(n.x(), 0), QPointF(n.x(), boyut.height()));
 }
 
 void BolumGorunumu::nesneCiz(QPainter &p, int sira) {
@@ -185,12 +195,7 @@ void BolumGorunumu::paintEvent(QPaintEvent *e) {
     if (m_.Tutamaclar_Gorunur() && m_.Aktif_Nesne() && m_.Nesne(*m_.Aktif_Nesne()).Visible)
         for (const QRectF &t : m_.Tutamaclar())
             p.fillRect(Piksel(t), Secim_Rengi);
-    const auto &r = m_.Rehberler();
-    if (r.alan == u"B0") {
-        p.setPen(QPen(Secim_Rengi, 0));
-        p.drawLine(QPointF(0, r.y * o), QPointF(width(), r.y * o));
-        p.drawLine(QPointF(r.x * o, 0), QPointF(r.x * o, height()));
-    }
+    Rehber_Ciz(p, m_.Rehberler(), u"B0", o, size());
 }
 
 void BolumGorunumu::rehberIzle(QPointF mm) {

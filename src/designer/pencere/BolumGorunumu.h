@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/RaporSayfasi.h"
+#include "designer/TasarimModeli.h"
 
 #include <QWidget>
 #include <memory>
@@ -8,8 +9,19 @@
 #include <vector>
 
 class QLineEdit;
-class TasarimModeli;
+class QPainter;
 struct YuzeyNesnesi;
+
+// The colour value 0xB3532F of the handles and guides.
+inline const QColor Secim_Rengi(0x2F, 0x53, 0xB3);
+
+// The two guide lines of one area ("B0" the section, "F0" the window around it)
+// on a widget of `boyut` pixels, `piksel_mm` pixels to the millimetre: the strip
+// they cover (empty when the guides are in the other area), and their drawing.
+QRect Rehber_Kutusu(const TasarimModeli::Rehber &r, QStringView alan, double piksel_mm,
+                    QSize boyut);
+void Rehber_Ciz(QPainter &p, const TasarimModeli::Rehber &r, QStringView alan, double piksel_mm,
+                QSize boyut);
 
 // The section Bolum(0) on screen: paints the label through the one label drawing
 // (design record → drawing items → the shared painters) and turns mouse and keys
@@ -58,7 +70,6 @@ private:
     void rehberIzle(QPointF mm);
     void imlecAyarla(QPointF mm);
     QRect tutamacKutusu() const;
-    QRect cizgiKutusu(const QString &alan, double x, double y) const;
     void nesneCiz(QPainter &p, int sira);
 
     TasarimModeli &m_;

@@ -27,31 +27,19 @@ public:
         setObjectName(QStringLiteral("DizaynAlani"));
         setMouseTracking(true);
         connect(&m_, &TasarimModeli::Rehber_Degisti, this, [this](TasarimModeli::Rehber eski) {
-            update(kutu(eski));
-            update(kutu(m_.Rehberler()));
+            update(Rehber_Kutusu(eski, u"F0", bolum->Piksel_Mm(), size()));
+            update(Rehber_Kutusu(m_.Rehberler(), u"F0", bolum->Piksel_Mm(), size()));
         });
     }
     BolumGorunumu *bolum = nullptr;
 
     QPointF mm(QPointF piksel) const { return piksel / bolum->Piksel_Mm(); }
-    QRect kutu(const TasarimModeli::Rehber &r) const {
-        if (r.alan != u"F0")
-            return {};
-        const QPointF p = QPointF(r.x, r.y) * bolum->Piksel_Mm();
-        return QRect(0, int(p.y()) - 1, width(), 3).united(QRect(int(p.x()) - 1, 0, 3, height()));
-    }
 
 protected:
     void paintEvent(QPaintEvent *e) override {
         QPainter p(this);
         p.fillRect(e->rect(), palette().color(QPalette::Dark));
-        const auto &r = m_.Rehberler();
-        if (r.alan != u"F0")
-            return;
-        const QPointF n = QPointF(r.x, r.y) * bolum->Piksel_Mm();
-        p.setPen(QPen(QColor(0x2F, 0x53, 0xB3), 0));
-        p.drawLine(QPointF(0, n.y()), QPointF(width(), n.y()));
-        p.drawLine(QPointF(n.x(), 0), QPointF(n.x(), height()));
+        Rehber_Ciz(p, m_.Rehberler(), u"F0", bolum->Piksel_Mm(), size());
     }
     void mouseMoveEvent(QMouseEvent *e) override {
         const QPointF n = mm(e->position());
@@ -110,7 +98,7 @@ void DizaynFrm::basligiYaz() {
 
 void DizaynFrm::pencereyiBoyutla() {
     // The window is the printable page at the zoom; the section lies in its corner.
-    const double piksel_twip = bolum_->Piksel_Mm() * 25.4 / 1440 / (model_->Yuzde() / 100);
+    const double piksel_twip = bolum_->logicalDpiX() / 1440.0; // the page size is zoomed
     const QSize sayfa = (model_->Pencere_Boyutu() * piksel_twip).toSize();
     alan_->resize(sayfa.expandedTo(bolum_->size()));
     const int cerceve = 2 * kaydirma_->frameWidth();
