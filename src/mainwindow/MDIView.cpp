@@ -220,9 +220,7 @@ void MDIView::onizlemeAc() {
             Menu(QStringLiteral("MNOnizleme"))->setVisible(false);
             Onizlemeye_Gec(false);
         } else {
-            panel_->Dugme(QStringLiteral("Onizleme"))->setText(QStringLiteral("Önizlemeyi Kapat"));
-            panel_->Dugme(QStringLiteral("Onizleme"))
-                ->setToolTip(QStringLiteral("Önizlemeyi Kapat"));
+            panel_->Onizleme_Basligi(QStringLiteral("Önizlemeyi Kapat"));
             Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(true);
         }
         onizleme_->show();
@@ -235,8 +233,7 @@ void MDIView::onizlemeAc() {
 void MDIView::onizlemeKapandi() {
     Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(false);
     Menu(QStringLiteral("MNOnizleme"))->setVisible(true);
-    panel_->Dugme(QStringLiteral("Onizleme"))->setText(QStringLiteral("Önizleme"));
-    panel_->Dugme(QStringLiteral("Onizleme"))->setToolTip(QStringLiteral("Önizleme"));
+    panel_->Onizleme_Basligi(QStringLiteral("Önizleme"));
     Onizlemeye_Gec(true);
 }
 

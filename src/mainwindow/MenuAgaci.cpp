@@ -9,8 +9,8 @@ namespace {
 struct Oge {
     int derinlik;
     const char16_t *ad, *baslik;
-    const char *kisayol = nullptr;
-    bool isaretli = false; // checkable
+    const char *kisayol = nullptr; // "; " between several
+    bool isaretli = false;         // checkable
 };
 
 // Depth 0 is the menu bar; an item followed by deeper items is a submenu.
@@ -37,7 +37,7 @@ constexpr Oge agac[] = {
     {1, u"MNCikar", u"Çıkar"},
     {1, u"MNAlanFormat", u"Alan Formatla"},
     {1, u"MNGeriAl", u"Geri Al", "Ctrl+Z"},
-    {1, u"MNYinele", u"Yinele", "Ctrl+Y"},
+    {1, u"MNYinele", u"Yinele", "Ctrl+Y; Ctrl+Shift+Z"},
     {1, u"MNBarKodOz", u"Barkod Özellikleri"},
     {0, u"MNYaziciIslem", u"Yazıcı İşlemleri"},
     {1, u"MNSayfaAyar", u"Sayfa Ayarları"},
@@ -77,10 +77,7 @@ void Menu_Agaci_Kur(QMenuBar *cubuk, const std::function<void(const QString &)> 
         a->setObjectName(ad);
         a->setCheckable(o.isaretli);
         if (o.kisayol)
-            a->setShortcut(QKeySequence(QString::fromLatin1(o.kisayol)));
-        if (ad == u"MNYinele")
-            a->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
-                             QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+            a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(o.kisayol)));
         QObject::connect(a, &QAction::triggered, a, [tikla, ad] { tikla(ad); });
     }
 }

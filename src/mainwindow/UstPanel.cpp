@@ -144,6 +144,13 @@ QToolButton *UstPanel::dugme(const QString &ad, const QString &ipucu, const QStr
 
 QToolButton *UstPanel::Dugme(const QString &ad) const { return findChild<QToolButton *>(ad); }
 
+void UstPanel::Onizleme_Basligi(const QString &baslik) {
+    QToolButton *d = Dugme(QStringLiteral("Onizleme"));
+    d->setText(baslik);
+    d->setToolTip(baslik);
+    d->setAccessibleName(baslik);
+}
+
 void UstPanel::Modeli_Bagla(TasarimModeli *model) {
     m_ = model;
     if (!m_)

@@ -22,6 +22,9 @@ public:
 
     void Modeli_Bagla(TasarimModeli *model);
     QToolButton *Dugme(const QString &ad) const;
+    // The preview toggle's caption: "Önizleme", or "Önizlemeyi Kapat" while the
+    // preview window is open (its tool tip and accessible name follow).
+    void Onizleme_Basligi(const QString &baslik);
     QLineEdit *RotateTxt() const { return donme_; }
     QLineEdit *Yakinlastir() const { return yakinlik_; }
     QLineEdit *Font_Combo() const { return yazi_tipi_; }

@@ -17,7 +17,8 @@
 #include <QVBoxLayout>
 
 EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidget *ust)
-    : QDialog(ust), m_(model), kutu_(kutu), kagit_(new QComboBox(this)) {
+    : QDialog(ust), m_(model), kutu_(kutu), kagit_(new QComboBox(this)),
+      kagitlar_(Etiket_Kagitlari()) {
     setObjectName(QStringLiteral("EtiketFormatFRM"));
     setWindowTitle(QStringLiteral("  Etiket Ayarları"));
     setModal(true);
@@ -33,8 +34,7 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     kagit_->setObjectName(QStringLiteral("Hazir_Etiket_Kagidi"));
     kagit_->setAccessibleName(QStringLiteral("Hazır Etiket Kağıdı"));
     kagit_->addItem(QStringLiteral("Özel"));
-    const QList<EtiketKagidi> kagitlar = Etiket_Kagitlari();
-    for (const EtiketKagidi &k : kagitlar)
+    for (const EtiketKagidi &k : kagitlar_)
         kagit_->addItem(k.Ad());
     form->addRow(QStringLiteral("Hazır Etiket Kağıdı"), kagit_);
     const char16_t *adlar[][2] = {{u"ETBoy", u"Etiket Boyu"},
@@ -52,10 +52,10 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
         form->addRow(QString::fromUtf16(adlar[i][1]), k);
         kutular_[i] = k;
     }
-    connect(kagit_, &QComboBox::activated, this, [this, kagitlar](int i) {
-        if (i < 1 || i > kagitlar.size())
+    connect(kagit_, &QComboBox::activated, this, [this](int i) {
+        if (i < 1 || i > kagitlar_.size())
             return;
-        const EtiketKagidi &k = kagitlar[i - 1];
+        const EtiketKagidi &k = kagitlar_[i - 1];
         const double d[] = {k.boy, k.en, k.yatay, k.dikey};
         for (int j = 0; j < 4; ++j)
             kutular_[j]->setText(Tek_Metni(float(d[j])));
@@ -79,9 +79,9 @@ void EtiketFormatFRM::FormatTamam_Click() {
     for (QLineEdit *k : kutular_)
         metinler << k->text();
     const int secili = kagit_->currentIndex();
-    const QList<EtiketKagidi> kagitlar = Etiket_Kagitlari();
-    const auto kagit = secili > 0 && secili <= kagitlar.size() ? std::optional(kagitlar[secili - 1])
-                                                               : std::nullopt;
+    const auto kagit = secili > 0 && secili <= kagitlar_.size()
+                           ? std::optional(kagitlar_[secili - 1])
+                           : std::nullopt;
     const auto sonuc = Etiket_Ayari(m_.Ayar, metinler, kagit);
     if (const int *hatali = std::get_if<int>(&sonuc)) {
         kutu_.MsgBox(Gecersiz_Deger_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,

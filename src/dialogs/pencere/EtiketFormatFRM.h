@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "dialogs/EtiketSayfasi.h"
+
 class MesajKutusu;
 class QComboBox;
 class QLineEdit;
@@ -25,4 +27,5 @@ private:
     MesajKutusu &kutu_;
     QLineEdit *kutular_[4];
     QComboBox *kagit_;
+    const QList<EtiketKagidi> kagitlar_;
 };
