@@ -57,7 +57,7 @@ SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, doubl
 }
 
 QString Sayfa_Basina_Mesaji(const SayfaBasina &s) {
-    return QStringLiteral("Bu Tasarım Sonucu :\nYatayda : %1\n Dikeyde : %2\nOlmak Üzere Sayfa "
+    return QStringLiteral("Bu Tasarım Sonucu :\rYatayda : %1\r Dikeyde : %2\rOlmak Üzere Sayfa "
                           "Başına %3 Adet Barkod Basımı Yapılacaktır")
         .arg(s.yatay)
         .arg(s.dikey)

@@ -31,6 +31,7 @@ struct SayfaBasina {
     qint64 yatay = 0, dikey = 0;
 };
 SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, double bolum_boy);
+// The message with its carriage returns; the message window shows them as line breaks.
 QString Sayfa_Basina_Mesaji(const SayfaBasina &s);
 
 inline const QString Gecersiz_Deger_Mesaji = QStringLiteral("Lütfen geçerli bir değer giriniz.");

@@ -66,7 +66,7 @@ private:
 
 void AyarPencereleriTesti::etiketAyarlari() {
     QCOMPARE(Sayfa_Basina_Mesaji(Sayfa_Basina(11000, 16000, 2834, 1701)),
-             QStringLiteral("Bu Tasarım Sonucu :\nYatayda : 3\n Dikeyde : 9\nOlmak Üzere Sayfa "
+             QStringLiteral("Bu Tasarım Sonucu :\rYatayda : 3\r Dikeyde : 9\rOlmak Üzere Sayfa "
                             "Başına 27 Adet Barkod Basımı Yapılacaktır"));
     TasarimModeli m;
     laserTasarim(m);
