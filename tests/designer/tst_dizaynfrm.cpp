@@ -1,6 +1,5 @@
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
-#include "designer/AlanSurukleme.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
@@ -12,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,7 +59,7 @@ private slots:
     void elleTasarimVeKayit();
     void nesnelerErisilebilir();
     void kaydedilmemisKapatma();
-    void alanBirakmaVeImlecler();
+    void imleclerVeBolumKenari();
 };
 
 void DizaynFrmTesti::elleTasarimVeKayit() {
@@ -216,28 +214,14 @@ void DizaynFrmTesti::kaydedilmemisKapatma() {
     QTRY_VERIFY(!izle);
 }
 
-void DizaynFrmTesti::alanBirakmaVeImlecler() {
+void DizaynFrmTesti::imleclerVeBolumKenari() {
     QTemporaryDir klasor;
     SahteMesaj kutu;
     const auto pencere = yeniPencere(klasor.path(), kutu);
     TasarimModeli &m = pencere->Model();
     BolumGorunumu *b = pencere->Bolum();
-
-    // A field from the field list, held 2 mm (114 twips) from its corner.
-    std::unique_ptr<QMimeData> veri(Alan_Verisi({"Stok_Adi", 114, 114}));
-    const QPoint nokta = piksel(b, {30, 20});
-    QDragEnterEvent giris(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(b, &giris);
-    QVERIFY(giris.isAccepted());
-    QDropEvent birak(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(b, &birak);
-    QCOMPARE(m.Toplam(), 1);
-    const YuzeyNesnesi &n = m.Nesne(0);
-    QCOMPARE(n.Tanim(), QStringLiteral("Alan(1)"));
-    QCOMPARE(n.Nesne().Caption, QStringLiteral("Stok_Adi"));
-    const QPointF yer = n.Alan().topLeft() - (b->Mm(nokta) - QPointF(2, 2));
-    QVERIFY(yer.manhattanLength() < 1e-4);
-    QVERIFY(m.Tutamaclar_Gorunur());
+    m.Nesne_Ekle("Alan", [](YuzeyNesnesi &n) { n.Alan_Ayarla(QRectF(28, 18, 10, 5)); });
+    m.Nesne_Sec(0);
 
     // Pointer shapes: a handle's sizing arrow, the vertical arrow near the bottom edge.
     QTest::mouseMove(b, piksel(b, m.Tutamaclar()[2].center()));

@@ -1,10 +1,7 @@
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
-#include "common/TestVeritabani.h"
-#include "components/pencere/RaporGoruntuleyici.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "document/TasarimDegiskenleri.h"
-#include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 
 #include <QApplication>
@@ -43,7 +40,6 @@ private slots:
     }
     void listeSilVeAc();
     void hemenBasSorulari();
-    void secRaporuAcar();
 
 private:
     QTemporaryDir klasor_;
@@ -131,30 +127,6 @@ void FormTasarimGirisTesti::hemenBasSorulari() {
         QCOMPARE(kutu.kutular.size(), s.rapor ? 1 : 0); // no connection here: the report says so
     }
     Degiskenler::Sabit_Etiket_Adedi = 0;
-}
-
-void FormTasarimGirisTesti::secRaporuAcar() {
-    const TestVeritabani t = Sqlite_Demo(klasor_.path());
-    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-    SahteMesaj kutu;
-    QVERIFY(Main(kutu, t.Satir("STOKKART.Stok_ID<=3", 0)).devam);
-    FormTasarimGiris f(kutu);
-    f.show();
-    sec(f, "A4 Etiket 3x8");
-    kutu.girdi_cevaplari << QStringLiteral("1") << QStringLiteral("2")
-                         << QStringLiteral("Yaz Kampanyası");
-    QTest::mouseClick(f.Button(4), Qt::LeftButton);
-    auto *w = f.findChild<RaporGoruntuleyici *>();
-    QVERIFY(w);
-    QTRY_VERIFY(w->Dizim_Bitti());
-    QVERIFY(w->isVisible());
-    QStringList metinler;
-    for (const CizimOgesi &o : w->Sayfa(0).ogeler)
-        metinler << o.metin;
-    QCOMPARE(metinler.count("Şeker 1 kg"), 2); // two labels per item
-    QVERIFY(metinler.contains("Yaz Kampanyası"));
-    w->close();
-    Baglanti_Kapat();
 }
 
 QTEST_MAIN(FormTasarimGirisTesti)

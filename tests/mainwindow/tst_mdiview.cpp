@@ -271,6 +271,7 @@ void MDIViewTesti::alanSurukleme() {
     const QPoint nokta = (QPointF(40, 30) * b->Piksel_Mm()).toPoint();
     QDragEnterEvent giris(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
     QApplication::sendEvent(b, &giris);
+    QVERIFY(giris.isAccepted());
     QDropEvent birak(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
     QApplication::sendEvent(b, &birak);
     TasarimModeli &m = w.Tasarim()->Model();
@@ -278,6 +279,8 @@ void MDIViewTesti::alanSurukleme() {
     QCOMPARE(m.Nesne(0).Nesne().Caption, QStringLiteral("Stok_Adi"));
     const QPointF beklenen = b->Mm(nokta) - QPointF(Twip_Mm(alan->tutma_x), Twip_Mm(alan->tutma_y));
     QVERIFY((m.Nesne(0).Alan().topLeft() - beklenen).manhattanLength() < 1e-4);
+    QCOMPARE(m.Nesne(0).Tanim(), QStringLiteral("Alan(1)"));
+    QVERIFY(m.Tutamaclar_Gorunur()); // the dropped field is selected
 }
 
 void MDIViewTesti::onizlemeRaporu() {
