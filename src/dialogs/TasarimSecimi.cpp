@@ -3,6 +3,7 @@
 #include "components/MesajKutusu.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimTopla.h"
+#include "printjob/DogrudanBaski.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
 
@@ -43,11 +44,7 @@ bool Hemen_Bas_Hazirla(const QString &ad, MesajKutusu &kutu) {
     Baslangic_Etiketi = *baslangic;
     if (Sabit_Etiket_Adedi == 0) {
         Etiket_Adedi = 1;
-        const QString cevap =
-            kutu.InputBox(QStringLiteral("Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"), baslik,
-                          QStringLiteral("1"))
-                .value_or(QString());
-        const double adet = std::nearbyint(Bastaki_Sayi(cevap));
+        const double adet = std::nearbyint(Adet_Sor(kutu));
         Etiket_Adedi = adet >= 0 && adet <= 32767 ? qint16(adet) : qint16(0);
         if (Etiket_Adedi == 0)
             return false;

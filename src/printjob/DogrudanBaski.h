@@ -28,8 +28,9 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet,
 // puts it in the captions of the copy.
 void Parametreleri_Sor(MesajKutusu &kutu, TasarimBelgesi &belge);
 
-// The labels-per-item question of the preview window: the number its answer
-// begins with ("." as decimal point); 0 prints nothing.
+// The labels-per-item question (design chooser, preview window), Etiket_Adedi
+// (1 when it is 0) offered: the number the answer begins with ("." as decimal
+// point); 0 prints nothing.
 double Adet_Sor(MesajKutusu &kutu);
 
 // The preview window's label: the first item's values drawn on the label area,
