@@ -94,16 +94,10 @@ std::optional<QSizeF> Dogrudan_Sayfa(const TasarimBelgesi &belge) {
 }
 
 void Parametreleri_Sor(MesajKutusu &kutu, TasarimBelgesi &belge) {
-    QHash<QString, QString> degerler;
-    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
-        NesneKaydi &r = belge.Nesneler[i];
-        if (!r.Tag.startsWith(QLatin1String("PR_")))
-            continue;
-        const QString ad = r.Tag.mid(3);
-        if (!degerler.contains(ad))
-            degerler.insert(ad, kutu.InputBox(Parametre_Istemi(ad), QString()).value_or(QString()));
-        r.Caption = degerler.value(ad);
-    }
+    const QHash<QString, QString> degerler = Parametre_Degerleri(kutu, belge);
+    for (NesneKaydi &r : belge.Nesneler)
+        if (r.Tag.startsWith(QLatin1String("PR_")))
+            r.Caption = degerler.value(r.Tag.mid(3));
 }
 
 double Adet_Sor(MesajKutusu &kutu) {

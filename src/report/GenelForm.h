@@ -91,3 +91,6 @@ private:
 
 // The prompt that asks a parameter's value at print time.
 QString Parametre_Istemi(const QString &ad);
+// Asks each parameter name of the design once (names differ by case); a cancelled
+// question leaves its value empty.
+QHash<QString, QString> Parametre_Degerleri(MesajKutusu &kutu, const TasarimBelgesi &belge);

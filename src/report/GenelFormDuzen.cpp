@@ -17,6 +17,18 @@ QString Parametre_Istemi(const QString &ad) {
     return ad + QStringLiteral(" Parametresinin Basım İçinOlan Değerini Giriniz");
 }
 
+QHash<QString, QString> Parametre_Degerleri(MesajKutusu &kutu, const TasarimBelgesi &belge) {
+    QHash<QString, QString> degerler;
+    for (const NesneKaydi &n : belge.Nesneler) {
+        if (!n.Tag.startsWith(QLatin1String("PR_")))
+            continue;
+        const QString ad = n.Tag.mid(3);
+        if (!degerler.contains(ad))
+            degerler.insert(ad, kutu.InputBox(Parametre_Istemi(ad), QString()).value_or(QString()));
+    }
+    return degerler;
+}
+
 void GenelForm::Bolum_Duzenle() {
     const TasarimBelgesi &d = belge_;
     PageSettings.LeftMargin = d.Sol_Bosluk;
@@ -65,19 +77,8 @@ void GenelForm::Duzenle() {
     nesneleriKur();
 }
 
-// Each parameter name is asked once per run; the answers live in the report, not
-// in the design.
-void GenelForm::parametreleriSor() {
-    parametreler_.clear();
-    for (const NesneKaydi &n : belge_.Nesneler) {
-        if (!n.Tag.startsWith(QLatin1String("PR_")))
-            continue;
-        const QString ad = n.Tag.mid(3);
-        if (!parametreler_.contains(ad))
-            parametreler_.insert(
-                ad, kutu_.InputBox(Parametre_Istemi(ad), QString(), QString()).value_or(QString()));
-    }
-}
+// The answers live in the report, not in the design.
+void GenelForm::parametreleriSor() { parametreler_ = Parametre_Degerleri(kutu_, belge_); }
 
 void GenelForm::barkodlariKur() {
     Barkod_Kontrolleri = {nullptr};

@@ -1,3 +1,4 @@
+#include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
 #include "components/VeriBaglantisi.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using Motor = VeriBaglantisi::Motor;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,69 +38,48 @@ private slots:
         Degiskenler::Basamak_Ayirac = QStringLiteral(".");
     }
 
-    void coz_data() {
-        QTest::addColumn<QString>("sunucu");
-        QTest::addColumn<int>("motor");
-        QTest::addColumn<QString>("ana");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("dosya");
-        QTest::newRow("01 sqlite")
-            << "sqlite:/veri" << int(Motor::SQLite) << "" << -1 << "/veri/STOK.db";
-        QTest::newRow("02 sqlite relative")
-            << "sqlite:data/demo" << int(Motor::SQLite) << "" << -1 << "data/demo/STOK.db";
-        QTest::newRow("03 sqlite empty dir")
-            << "sqlite:" << int(Motor::SQLite) << "" << -1 << "./STOK.db";
-        QTest::newRow("04 pg host")
-            << "postgresql://db.local" << int(Motor::PostgreSQL) << "db.local" << -1 << "";
-        QTest::newRow("05 pg port")
-            << "postgresql://127.0.0.1:5433" << int(Motor::PostgreSQL) << "127.0.0.1" << 5433 << "";
-        QTest::newRow("06 pg ipv6")
-            << "postgresql://[::1]:6000" << int(Motor::PostgreSQL) << "::1" << 6000 << "";
-        QTest::newRow("07 pg slash")
-            << "postgresql://h:1/" << int(Motor::PostgreSQL) << "h" << 1 << "";
-        QTest::newRow("08 mssql") << "SUNUCU" << int(Motor::SQLServer) << "SUNUCU" << -1 << "";
-        QTest::newRow("09 mssql instance")
-            << "SUNUCU\\SQLEXPRESS" << int(Motor::SQLServer) << "SUNUCU\\SQLEXPRESS" << -1 << "";
-        QTest::newRow("10 mssql port")
-            << "sunucu,1433" << int(Motor::SQLServer) << "sunucu" << 1433 << "";
-        QTest::newRow("11 case") << "SQLite:/v" << int(Motor::SQLite) << "" << -1 << "/v/STOK.db";
-    }
     void coz() {
-        QFETCH(QString, sunucu);
-        QFETCH(int, motor);
-        QFETCH(QString, ana);
-        QFETCH(int, port);
-        QFETCH(QString, dosya);
-        const auto p = VeriBaglantisi::Coz(
-            metin(QStringLiteral("sa"), QStringLiteral("x"), QStringLiteral("STOK"), sunucu));
-        QCOMPARE(int(p.motor), motor);
-        QCOMPARE(p.sunucu, sunucu);
-        QCOMPARE(p.veritabani, QStringLiteral("STOK"));
-        QCOMPARE(p.kullanici, QStringLiteral("sa"));
-        QCOMPARE(p.sifre, QStringLiteral("x"));
-        QCOMPARE(p.ana_bilgisayar, ana);
-        QCOMPARE(p.port, port);
-        QCOMPARE(p.sqlite_dosyasi, dosya);
-    }
-
-    void sifre_maskesi_data() {
-        QTest::addColumn<QString>("sifre");
-        QTest::newRow("plain") << "gizli";
-        QTest::newRow("semicolon") << "a;b";
-        QTest::newRow("equals") << "a=b;c";
-        QTest::newRow("key-like") << "x;Initial";
-        QTest::newRow("empty") << "";
-        QTest::newRow("turkish") << "şifreĞ";
-    }
-    void sifre_maskesi() {
-        QFETCH(QString, sifre);
-        const QString m =
-            metin(QStringLiteral("sa"), sifre, QStringLiteral("STOK"), QStringLiteral("SRV"));
-        QCOMPARE(VeriBaglantisi::Coz(m).sifre, sifre);
-        QCOMPARE(VeriBaglantisi::Coz(m).veritabani, QStringLiteral("STOK"));
-        const QString maskeli = VeriBaglantisi::Sifre_Maskele(m);
-        QCOMPARE(maskeli, metin(QStringLiteral("sa"), QStringLiteral("***"), QStringLiteral("STOK"),
-                                QStringLiteral("SRV")));
+        // The server field, the engine, host, port and SQLite file it names.
+        const struct {
+            const char *sunucu;
+            Motor motor;
+            const char *ana;
+            int port;
+            const char *dosya;
+        } tablo[] = {
+            {"sqlite:/veri", Motor::SQLite, "", -1, "/veri/STOK.db"},
+            {"sqlite:data/demo", Motor::SQLite, "", -1, "data/demo/STOK.db"},
+            {"sqlite:", Motor::SQLite, "", -1, "./STOK.db"},
+            {"SQLite:/v", Motor::SQLite, "", -1, "/v/STOK.db"},
+            {"postgresql://db.local", Motor::PostgreSQL, "db.local", -1, ""},
+            {"postgresql://127.0.0.1:5433", Motor::PostgreSQL, "127.0.0.1", 5433, ""},
+            {"postgresql://[::1]:6000", Motor::PostgreSQL, "::1", 6000, ""},
+            {"postgresql://h:1/", Motor::PostgreSQL, "h", 1, ""},
+            {"SUNUCU", Motor::SQLServer, "SUNUCU", -1, ""},
+            {"SUNUCU\\SQLEXPRESS", Motor::SQLServer, "SUNUCU\\SQLEXPRESS", -1, ""},
+            {"sunucu,1433", Motor::SQLServer, "sunucu", 1433, ""},
+        };
+        for (const auto &s : tablo) {
+            const Satir_Izi iz(s.sunucu);
+            const auto p = VeriBaglantisi::Coz(metin(u"sa"_s, u"x"_s, u"STOK"_s, s.sunucu));
+            QCOMPARE(p.motor, s.motor);
+            QCOMPARE(p.sunucu, QString(s.sunucu));
+            QCOMPARE(p.veritabani, u"STOK"_s);
+            QCOMPARE(p.kullanici, u"sa"_s);
+            QCOMPARE(p.sifre, u"x"_s);
+            QCOMPARE(p.ana_bilgisayar, QString(s.ana));
+            QCOMPARE(p.port, s.port);
+            QCOMPARE(p.sqlite_dosyasi, QString(s.dosya));
+        }
+        // Passwords that look like the text's own syntax come back whole, and masked.
+        for (const QString &sifre :
+             {u"gizli"_s, u"a;b"_s, u"a=b;c"_s, u"x;Initial"_s, QString(), u"şifreĞ"_s}) {
+            const QString m = metin(u"sa"_s, sifre, u"STOK"_s, u"SRV"_s);
+            QCOMPARE(VeriBaglantisi::Coz(m).sifre, sifre);
+            QCOMPARE(VeriBaglantisi::Coz(m).veritabani, u"STOK"_s);
+            QCOMPARE(VeriBaglantisi::Sifre_Maskele(m),
+                     metin(u"sa"_s, u"***"_s, u"STOK"_s, u"SRV"_s));
+        }
     }
 
     void lehce() {

@@ -1,4 +1,5 @@
 #include "common/Araclar.h"
+#include "common/Tablo.h"
 #include "components/Barkod.h"
 #include "components/RaporSayfasi.h"
 #include "components/SayfaHedefi.h"
@@ -7,6 +8,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,6 +32,12 @@ RaporSayfasi sayfa(const std::shared_ptr<const Barkod> &b, int yon) {
     return s;
 }
 
+// The engine's EAN styles take the number without its check digit.
+std::shared_ptr<const Barkod> kodla(bool motor, int kod, const QString &veri) {
+    const Barkod::Sembol s = motor ? Barkod::Motor_Stili(kod) : Barkod::Yuzey_Kodu(kod);
+    return Barkod::Kodla(s, veri, motor && (kod == 17 || kod == 18));
+}
+
 } // namespace
 
 class TstBarkod : public QObject {
@@ -36,112 +45,80 @@ class TstBarkod : public QObject {
     QTemporaryDir klasor_;
 
 private slots:
-    void cozulur_data() {
-        QTest::addColumn<int>("yol"); // 0: engine style, 1: surface code
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<QString>("veri");
-        QTest::addColumn<QString>("beklenen"); // zbarimg's "TYPE:data"
-        QTest::newRow("01 engine EAN-13 adds check") << 0 << 18 << "869000000001"
-                                                     << "EAN-13:8690000000012";
-        QTest::newRow("02 engine EAN-8 adds check") << 0 << 17 << "8690001"
-                                                    << "EAN-8:86900010";
-        QTest::newRow("03 engine UPC-A") << 0 << 19 << "036000291452"
-                                         << "UPC-A:036000291452";
-        QTest::newRow("04 engine Code 39") << 0 << 6 << "IRM-0500"
-                                           << "CODE-39:IRM-0500";
-        QTest::newRow("05 engine Code 93") << 0 << 12 << "PRN-B2KG"
-                                           << "CODE-93:PRN-B2KG";
-        QTest::newRow("06 engine Code 128") << 0 << 8 << "UZM 2026-11"
-                                            << "CODE-128:UZM 2026-11";
-        QTest::newRow("07 surface EAN-13 12 digits") << 1 << 0 << "869000000002"
-                                                     << "EAN-13:8690000000029";
-        QTest::newRow("08 surface EAN-13 checked") << 1 << 0 << "8690000000036"
-                                                   << "EAN-13:8690000000036";
-        QTest::newRow("09 surface EAN-8") << 1 << 1 << "86900126"
-                                          << "EAN-8:86900126";
-        QTest::newRow("10 surface UPC-A") << 1 << 4 << "042100005264"
-                                          << "UPC-A:042100005264";
-        QTest::newRow("11 surface UPC-E") << 1 << 5 << "01234565"
-                                          << "UPC-E:01234565";
-        QTest::newRow("12 surface Code 39") << 1 << 6 << "ANT-FST-250"
-                                            << "CODE-39:ANT-FST-250";
-        QTest::newRow("13 surface Code 93") << 1 << 21 << "Raf 93/a"
-                                            << "CODE-93:Raf 93/a";
-        QTest::newRow("14 surface Code 128") << 1 << 8 << "SMP/KPK 400ML"
-                                             << "CODE-128:SMP/KPK 400ML";
-    }
     void cozulur() {
-        QFETCH(int, yol);
-        QFETCH(int, kod);
-        QFETCH(QString, veri);
-        QFETCH(QString, beklenen);
-        const Barkod::Sembol s = yol == 0 ? Barkod::Motor_Stili(kod) : Barkod::Yuzey_Kodu(kod);
-        const bool kontrolsuz = yol == 0 && (kod == 17 || kod == 18);
-        const auto b = Barkod::Kodla(s, veri, kontrolsuz);
-        QVERIFY2(b->Gecerli(), qPrintable(b->Neden()));
-        QVERIFY(b->Cubuk_Sayisi() > 10);
-        for (int yon : {0, 900, 1800, 2700}) {
-            const QString png = klasor_.filePath(
-                QStringLiteral("b-%1-%2.png").arg(QTest::currentDataTag()).arg(yon));
-            PngHedefi hedef(png, 300);
-            QVERIFY(hedef.Sayfa(sayfa(b, yon)));
-            QVERIFY(hedef.Bitir());
-            const QStringList bulunan = Barkod_Coz(png);
-            QVERIFY2(bulunan == QStringList{beklenen},
-                     qPrintable(QStringLiteral("yön %1: %2").arg(yon).arg(bulunan.join(u','))));
+        // Engine styles (true) or surface codes, the data, what zbarimg reads.
+        const struct {
+            bool motor;
+            int kod;
+            const char *veri, *beklenen;
+        } tablo[] = {
+            {true, 18, "869000000001", "EAN-13:8690000000012"}, // the check digit is added
+            {true, 17, "8690001", "EAN-8:86900010"},
+            {true, 19, "036000291452", "UPC-A:036000291452"},
+            {true, 6, "IRM-0500", "CODE-39:IRM-0500"},
+            {true, 12, "PRN-B2KG", "CODE-93:PRN-B2KG"},
+            {true, 8, "UZM 2026-11", "CODE-128:UZM 2026-11"},
+            {false, 0, "869000000002", "EAN-13:8690000000029"},
+            {false, 0, "8690000000036", "EAN-13:8690000000036"},
+            {false, 1, "86900126", "EAN-8:86900126"},
+            {false, 4, "042100005264", "UPC-A:042100005264"},
+            {false, 5, "01234565", "UPC-E:01234565"},
+            {false, 6, "ANT-FST-250", "CODE-39:ANT-FST-250"},
+            {false, 21, "Raf 93/a", "CODE-93:Raf 93/a"},
+            {false, 8, "SMP/KPK 400ML", "CODE-128:SMP/KPK 400ML"},
+        };
+        for (const auto &s : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(s.veri));
+            const auto b = kodla(s.motor, s.kod, QString::fromUtf8(s.veri));
+            QVERIFY2(b->Gecerli(), qPrintable(b->Neden()));
+            QVERIFY(b->Cubuk_Sayisi() > 10);
+            for (int yon : {0, 900, 1800, 2700}) {
+                const QString png = klasor_.filePath(u"b.png"_s);
+                PngHedefi hedef(png, 300);
+                QVERIFY(hedef.Sayfa(sayfa(b, yon)) && hedef.Bitir());
+                const QStringList bulunan = Barkod_Coz(png);
+                QVERIFY2(bulunan == QStringList{s.beklenen},
+                         qPrintable(u"yön %1: %2"_s.arg(yon).arg(bulunan.join(u','))));
+            }
         }
     }
 
-    void gecersiz_veri_data() {
-        QTest::addColumn<int>("yol");
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<QString>("veri");
-        QTest::addColumn<QString>("neden");
-        QTest::newRow("01 EAN-13 letters") << 1 << 0 << "86900000ABC12"
-                                           << "yalnız rakam";
-        QTest::newRow("02 EAN-13 five digits") << 1 << 0 << "12345"
-                                               << "12 ya da 13 rakam";
-        QTest::newRow("03 EAN-13 wrong check") << 1 << 0 << "8690000000013"
-                                               << "kontrol rakamı yanlış";
-        QTest::newRow("04 engine EAN-13 full number") << 0 << 18 << "8690000000012"
-                                                      << "12 rakam gerekir";
-        QTest::newRow("05 engine EAN-8 too short") << 0 << 17 << "869"
-                                                   << "7 rakam gerekir";
-        QTest::newRow("06 UPC-A wrong check") << 1 << 4 << "036000291453"
-                                              << "kontrol rakamı yanlış";
-        QTest::newRow("07 Code 128 A lower case") << 0 << 8 << "Kuru üzüm"
-                                                  << "Code 128 A";
-        QTest::newRow("08 Code 39 lower case") << 0 << 6 << "abc"
-                                               << "Code 39";
-        QTest::newRow("09 Code 93 Turkish letter") << 0 << 12 << "ŞEKER"
-                                                   << "Code 93";
-        QTest::newRow("10 empty") << 0 << 18 << ""
-                                  << "verisi yok";
-        QTest::newRow("11 UPC-E bad system") << 1 << 5 << "21234565"
-                                             << "sayı sistemi";
-    }
     void gecersiz_veri() {
-        QFETCH(int, yol);
-        QFETCH(int, kod);
-        QFETCH(QString, veri);
-        QFETCH(QString, neden);
-        const Barkod::Sembol s = yol == 0 ? Barkod::Motor_Stili(kod) : Barkod::Yuzey_Kodu(kod);
-        const auto b = Barkod::Kodla(s, veri, yol == 0 && (kod == 17 || kod == 18));
-        QVERIFY(!b->Gecerli());
-        QVERIFY2(b->Neden().contains(neden), qPrintable(b->Neden()));
-        QCOMPARE(b->Cubuk_Sayisi(), 0);
         // No bars anywhere, and the PDF shows the data and the reason.
-        const QString png = klasor_.filePath(QStringLiteral("g.png"));
-        PngHedefi resim(png, 300);
-        QVERIFY(resim.Sayfa(sayfa(b, 0)) && resim.Bitir());
-        QVERIFY(Barkod_Coz(png).isEmpty());
-        const QString pdf = klasor_.filePath(QStringLiteral("g.pdf"));
-        PdfHedefi belge(pdf);
-        QVERIFY(belge.Sayfa(sayfa(b, 0)) && belge.Bitir());
-        const QString metin = Pdf_Metni(pdf).simplified();
-        QVERIFY2(metin.contains(neden), qPrintable(metin));
-        if (!veri.isEmpty())
-            QVERIFY2(metin.contains(veri.simplified()), qPrintable(metin));
+        const struct {
+            bool motor;
+            int kod;
+            const char *veri, *neden;
+        } tablo[] = {
+            {false, 0, "86900000ABC12", "yalnız rakam"},
+            {false, 0, "12345", "12 ya da 13 rakam"},
+            {false, 0, "8690000000013", "kontrol rakamı yanlış"},
+            {true, 18, "8690000000012", "12 rakam gerekir"},
+            {true, 17, "869", "7 rakam gerekir"},
+            {false, 4, "036000291453", "kontrol rakamı yanlış"},
+            {true, 8, "Kuru üzüm", "Code 128 A"},
+            {true, 6, "abc", "Code 39"},
+            {true, 12, "ŞEKER", "Code 93"},
+            {true, 18, "", "verisi yok"},
+            {false, 5, "21234565", "sayı sistemi"},
+        };
+        for (const auto &s : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(s.veri));
+            const QString neden = QString::fromUtf8(s.neden), veri = QString::fromUtf8(s.veri);
+            const auto b = kodla(s.motor, s.kod, veri);
+            QVERIFY(!b->Gecerli());
+            QVERIFY2(b->Neden().contains(neden), qPrintable(b->Neden()));
+            QCOMPARE(b->Cubuk_Sayisi(), 0);
+            const QString png = klasor_.filePath(u"g.png"_s);
+            PngHedefi resim(png, 300);
+            QVERIFY(resim.Sayfa(sayfa(b, 0)) && resim.Bitir());
+            QVERIFY(Barkod_Coz(png).isEmpty());
+            const QString pdf = klasor_.filePath(u"g.pdf"_s);
+            PdfHedefi belge(pdf);
+            QVERIFY(belge.Sayfa(sayfa(b, 0)) && belge.Bitir());
+            const QString metin = Pdf_Metni(pdf).simplified();
+            QVERIFY2(metin.contains(neden) && metin.contains(veri.simplified()), qPrintable(metin));
+        }
     }
 
     void yok_hicbir_sey_cizmez() {

@@ -1,5 +1,7 @@
+#include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/SqliteDosyasi.h"
+#include "common/Tablo.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
@@ -9,23 +11,13 @@
 #include <QTest>
 
 using Simge = MesajKutusu::Simge;
+using namespace Qt::StringLiterals;
 
 class TstBaslangic : public QObject {
     Q_OBJECT
     QTemporaryDir ayarlar_;
     QTemporaryDir veri_;
     QString sunucu_; // "sqlite:<dir>" holding stok.db
-
-    void bolgeAyarla(const QString &kisaTarih) {
-        const auto yaz = [](const char *ad, const QString &v) {
-            Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QString::fromLatin1(ad),
-                            v);
-        };
-        yaz("sDecimal", QStringLiteral(","));
-        yaz("sThousand", QStringLiteral("."));
-        yaz("sDate", QStringLiteral("."));
-        yaz("sShortDate", kisaTarih);
-    }
 
 private slots:
     void initTestCase() {
@@ -34,7 +26,7 @@ private slots:
         sunucu_ = QStringLiteral("sqlite:") + veri_.path();
     }
     void init() {
-        bolgeAyarla(QStringLiteral("dd.MM.yyyy"));
+        Bolge_Ayarla({});
         Baglanti_Kapat();
         Degiskenler::Parametreler.clear();
         Degiskenler::Sql_Sifre = QStringLiteral("önceki");
@@ -42,81 +34,70 @@ private slots:
     }
     void cleanupTestCase() { Baglanti_Kapat(); }
 
-    void bol_data() {
-        QTest::addColumn<QString>("satir");
-        QTest::addColumn<QStringList>("alanlar");
-        QTest::newRow("01 empty") << "" << QStringList{};
-        QTest::newRow("02 one blank") << " " << QStringList{" "};
-        QTest::newRow("03 three") << "a|b|c" << QStringList{"a", "b", "c"};
-        QTest::newRow("04 trailing bar stays") << "a|b|" << QStringList{"a", "b|"};
-        QTest::newRow("05 bar only") << "|" << QStringList{"|"};
-        QTest::newRow("06 empty middle") << "a||b" << QStringList{"a", "", "b"};
-        QTest::newRow("07 leading bar") << "|a" << QStringList{"", "a"};
-        QTest::newRow("08 blanks kept") << " a | b " << QStringList{" a ", " b "};
-        QTest::newRow("09 two bars at end") << "a||" << QStringList{"a", "|"};
-        QTest::newRow("10 single char") << "x" << QStringList{"x"};
-    }
     void bol() {
-        QFETCH(QString, satir);
-        QFETCH(QStringList, alanlar);
-        QCOMPARE(Komut_Satirini_Bol(satir), alanlar);
+        const struct {
+            const char *satir;
+            QStringList alanlar;
+        } tablo[] = {
+            {"", {}},
+            {" ", {" "}},
+            {"a|b|c", {"a", "b", "c"}},
+            {"a|b|", {"a", "b|"}}, // a trailing bar stays
+            {"|", {"|"}},
+            {"a||b", {"a", "", "b"}},
+            {"|a", {"", "a"}},
+            {" a | b ", {" a ", " b "}},
+            {"a||", {"a", "|"}},
+            {"x", {"x"}},
+        };
+        for (const auto &s : tablo)
+            QCOMPARE(Komut_Satirini_Bol(s.satir), s.alanlar);
     }
 
-    void parametre_oku_data() {
-        QTest::addColumn<QString>("satir"); // "%S" stands for the test database's server field
-        QTest::addColumn<bool>("devam");
-        QTest::addColumn<QString>("mesaj");
-        QTest::addColumn<int>("simge");
-        const QString hata = QStringLiteral("Datbase'e Bağlanılamadı.");
-        const QString eksik = QStringLiteral("Eksik Paremetre Kullanımı ");
-        QTest::newRow("01 one blank") << " " << false << eksik << int(Simge::Kritik);
-        QTest::newRow("02 three fields") << "a|b|c" << false << eksik << int(Simge::Kritik);
-        QTest::newRow("03 four fields") << "%S|F|stok|x=1" << false << hata << int(Simge::Yok);
-        QTest::newRow("04 six fields") << "%S|F|stok|x=1|1|sa" << false << hata << int(Simge::Yok);
-        QTest::newRow("05 count not a number")
-            << "%S|F|stok|x=1|bir|sa|æ" << false << hata << int(Simge::Yok);
-        QTest::newRow("06 count too big")
-            << "%S|F|stok|x=1|40000|sa|æ" << false << hata << int(Simge::Yok);
-        QTest::newRow("07 missing database")
-            << "%S|F|yok|x=1|1|sa|æ" << false << hata << int(Simge::Yok);
-        QTest::newRow("08 complete") << "%S|F|stok|x=1|1|sa|æ" << true << "" << 0;
-        QTest::newRow("09 missing folder")
-            << "sqlite:/yok/klasor|F|stok|x=1|1|sa|æ" << false << hata << int(Simge::Yok);
-        const QString kosul = Stok_Sarti_Mesaji;
-        QTest::newRow("10 second statement") << "%S|F|stok|x=1; DELETE FROM STOKFIYAT|1|sa|æ"
-                                             << false << kosul << int(Simge::Kritik);
-        QTest::newRow("11 trailing semicolon")
-            << "%S|F|stok|x=1;|1|sa|æ" << false << kosul << int(Simge::Kritik);
-        QTest::newRow("12 semicolon in quotes")
-            << "%S|F|stok|Stok_Adi<>'a;b' AND \"x;\"=[y;]|1|sa|æ" << true << "" << 0;
-        QTest::newRow("14 quote inside a comment")
-            << "%S|F|stok|x=1 -- it's\n; DELETE FROM STOKFIYAT|1|sa|æ" << false << kosul
-            << int(Simge::Kritik);
-        QTest::newRow("15 semicolon in a block comment")
-            << "%S|F|stok|x=1 /* a*b; */|1|sa|æ" << true << "" << 0;
-        QTest::newRow("13 doubled quote")
-            << "%S|F|stok|Stok_Adi<>'it''s;'|1|sa|æ" << true << "" << 0;
-    }
     void parametre_oku() {
-        QFETCH(QString, satir);
-        QFETCH(bool, devam);
-        QFETCH(QString, mesaj);
-        QFETCH(int, simge);
-        satir.replace(QStringLiteral("%S"), sunucu_);
-        SahteMesaj kutu;
-        const Baslangic_Sonucu s = Parametre_Oku(kutu, satir);
-        QCOMPARE(s.devam, devam);
-        QCOMPARE(Degiskenler::Baglanti != nullptr, devam);
-        if (devam) {
-            QVERIFY(kutu.kutular.isEmpty());
-            return;
+        // "%S" stands for the test database's server field. Each refused line gives
+        // one box with OK and exit status 1.
+        const QString hata = u"Datbase'e Bağlanılamadı."_s, eksik = u"Eksik Paremetre Kullanımı "_s,
+                      kosul = Stok_Sarti_Mesaji;
+        const struct {
+            const char *satir;
+            QString mesaj; // empty: the connection opens
+            Simge simge;
+        } tablo[] = {
+            {" ", eksik, Simge::Kritik},
+            {"a|b|c", eksik, Simge::Kritik},
+            {"%S|F|stok|x=1", hata, Simge::Yok},
+            {"%S|F|stok|x=1|1|sa", hata, Simge::Yok},
+            {"%S|F|stok|x=1|bir|sa|æ", hata, Simge::Yok},
+            {"%S|F|stok|x=1|40000|sa|æ", hata, Simge::Yok},
+            {"%S|F|yok|x=1|1|sa|æ", hata, Simge::Yok}, // no such database: none is made
+            {"%S|F|stok|x=1|1|sa|æ", {}, {}},
+            {"sqlite:/yok/klasor|F|stok|x=1|1|sa|æ", hata, Simge::Yok},
+            {"%S|F|stok|x=1; DELETE FROM STOKFIYAT|1|sa|æ", kosul, Simge::Kritik},
+            {"%S|F|stok|x=1;|1|sa|æ", kosul, Simge::Kritik},
+            {"%S|F|stok|Stok_Adi<>'a;b' AND \"x;\"=[y;]|1|sa|æ", {}, {}},
+            {"%S|F|stok|Stok_Adi<>'it''s;'|1|sa|æ", {}, {}},
+            {"%S|F|stok|x=1 -- it's\n; DELETE FROM STOKFIYAT|1|sa|æ", kosul, Simge::Kritik},
+            {"%S|F|stok|x=1 /* a*b; */|1|sa|æ", {}, {}},
+        };
+        for (const auto &s : tablo) {
+            init();
+            const QString satir = QString::fromUtf8(s.satir).replace(u"%S"_s, sunucu_);
+            const Satir_Izi iz(satir);
+            SahteMesaj kutu;
+            const Baslangic_Sonucu b = Parametre_Oku(kutu, satir);
+            QCOMPARE(b.devam, s.mesaj.isEmpty());
+            QCOMPARE(Degiskenler::Baglanti != nullptr, b.devam);
+            if (b.devam) {
+                QVERIFY(kutu.kutular.isEmpty());
+                continue;
+            }
+            QCOMPARE(b.cikis_kodu, 1);
+            QCOMPARE(kutu.metinler(), QStringList{s.mesaj});
+            QCOMPARE(kutu.kutular[0].simge, s.simge);
+            QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::Tamam);
+            QVERIFY(!QFileInfo::exists(veri_.filePath(u"yok.db"_s)));
         }
-        QCOMPARE(s.cikis_kodu, 1);
-        QCOMPARE(kutu.kutular.size(), 1);
-        QCOMPARE(kutu.kutular[0].metin, mesaj);
-        QCOMPARE(int(kutu.kutular[0].simge), simge);
-        QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::Tamam);
-        QVERIFY(QFileInfo(veri_.filePath(QStringLiteral("yok.db"))).exists() == false);
     }
 
     void etkilesimli_baslangic() {
@@ -183,7 +164,7 @@ private slots:
     }
 
     void bolge_reddi_programi_bitirir() {
-        bolgeAyarla(QStringLiteral("d.M.yyyy"));
+        Bolge_Ayarla({}, u"d.M.yyyy"_s);
         SahteMesaj kutu;
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
         const Baslangic_Sonucu s = Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|1|sa|æ"));
