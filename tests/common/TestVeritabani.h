@@ -60,19 +60,67 @@ inline bool Demo_Yukle(QSqlDatabase &db, const QString &sema, QString &hata) {
            Betik_Calistir(db, Kaynak_Yolu(QStringLiteral("data/demo/demo_veri.sql")), hata);
 }
 
+// The test's own connection to a test database, beside the program's; closed and
+// removed when it goes. `secenek`: the driver's connect options.
+class TestBaglantisi {
+public:
+    explicit TestBaglantisi(const TestVeritabani &t, const QString &secenek = {}) {
+        static int sayac = 0;
+        ad_ = QStringLiteral("test-%1").arg(++sayac);
+        const bool sqlite = t.sunucu.startsWith(QLatin1String("sqlite:"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), ad_);
+        if (sqlite) {
+            db.setDatabaseName(t.sunucu.mid(7) + u'/' + t.veritabani + QStringLiteral(".db"));
+        } else {
+            db.setHostName(qEnvironmentVariable("VARNEL_PG_HOST"));
+            db.setPort(qEnvironmentVariableIntValue("VARNEL_PG_PORT"));
+            db.setUserName(t.kullanici);
+            db.setPassword(t.sifre);
+            db.setDatabaseName(t.veritabani);
+        }
+        db.setConnectOptions(secenek);
+        if (!db.open())
+            hata = db.lastError().text();
+    }
+    ~TestBaglantisi() {
+        Db().close();
+        QSqlDatabase::removeDatabase(ad_);
+    }
+    TestBaglantisi(const TestBaglantisi &) = delete;
+    TestBaglantisi &operator=(const TestBaglantisi &) = delete;
+
+    QSqlDatabase Db() const { return QSqlDatabase::database(ad_, false); }
+    bool Calistir(const QString &sql) {
+        QSqlQuery q(Db());
+        const bool tamam = q.exec(sql);
+        if (!tamam)
+            hata = q.lastError().text();
+        return tamam;
+    }
+    // The first column of the first row, or `yoksa` when the statement fails.
+    QVariant Deger(const QString &sql, const QVariant &yoksa = {}) {
+        QSqlQuery q(Db());
+        if (q.exec(sql) && q.next())
+            return q.value(0);
+        hata = q.lastError().text();
+        return yoksa;
+    }
+
+    QString hata;
+
+private:
+    QString ad_;
+};
+
 // The demo stock database as an SQLite file in `klasor`.
 inline TestVeritabani Sqlite_Demo(const QString &klasor,
                                   const QString &ad = QStringLiteral("stok")) {
     TestVeritabani t{QStringLiteral("sqlite:") + klasor, ad, QStringLiteral("sa"), QString(), {}};
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("kurulum"));
-        db.setDatabaseName(klasor + u'/' + ad + QStringLiteral(".db"));
-        if (!db.open() || !Demo_Yukle(db, QStringLiteral("sema_sqlite.sql"), t.hata))
-            t.hata += db.lastError().text();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("kurulum"));
+    TestBaglantisi b(t);
+    QSqlDatabase db = b.Db();
+    if (!b.hata.isEmpty() || !Demo_Yukle(db, QStringLiteral("sema_sqlite.sql"), t.hata))
+        t.hata += b.hata;
     return t;
 }
 
@@ -80,38 +128,27 @@ inline bool Pg_Var() { return !qEnvironmentVariableIsEmpty("VARNEL_PG_PORT"); }
 
 // A new database holding the demo stock data on the test PostgreSQL server.
 inline TestVeritabani Pg_Demo() {
-    TestVeritabani t;
-    const QString host = qEnvironmentVariable("VARNEL_PG_HOST");
-    const QString port = qEnvironmentVariable("VARNEL_PG_PORT");
-    t.sunucu = QStringLiteral("postgresql://") + host + u':' + port;
-    t.kullanici = qEnvironmentVariable("VARNEL_PG_USER");
-    t.sifre = qEnvironmentVariable("VARNEL_PG_PASSWORD");
-    t.veritabani = QStringLiteral("stok_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-    const auto baglan = [&](const QString &ad, const QString &vt) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), ad);
-        db.setHostName(host);
-        db.setPort(port.toInt());
-        db.setUserName(t.kullanici);
-        db.setPassword(t.sifre);
-        db.setDatabaseName(vt);
-        return db;
-    };
+    TestVeritabani t{
+        QStringLiteral("postgresql://%1:%2")
+            .arg(qEnvironmentVariable("VARNEL_PG_HOST"), qEnvironmentVariable("VARNEL_PG_PORT")),
+        QStringLiteral("postgres"),
+        qEnvironmentVariable("VARNEL_PG_USER"),
+        qEnvironmentVariable("VARNEL_PG_PASSWORD"),
+        {}};
+    const QString ad =
+        QStringLiteral("stok_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
     {
-        QSqlDatabase db = baglan(QStringLiteral("kurulum-pg"), QStringLiteral("postgres"));
-        if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("CREATE DATABASE ") + t.veritabani))
-            t.hata = db.lastError().text();
-        db.close();
+        TestBaglantisi yonetim(t);
+        if (!yonetim.Calistir(QStringLiteral("CREATE DATABASE ") + ad))
+            t.hata = yonetim.hata;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("kurulum-pg"));
-    if (!t.hata.isEmpty())
-        return t;
-    {
-        QSqlDatabase db = baglan(QStringLiteral("kurulum-pg2"), t.veritabani);
-        if (!db.open() || !Demo_Yukle(db, QStringLiteral("sema_postgresql.sql"), t.hata))
-            t.hata += db.lastError().text();
-        db.close();
+    t.veritabani = ad;
+    if (t.hata.isEmpty()) {
+        TestBaglantisi b(t);
+        QSqlDatabase db = b.Db();
+        if (!b.hata.isEmpty() || !Demo_Yukle(db, QStringLiteral("sema_postgresql.sql"), t.hata))
+            t.hata += b.hata;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("kurulum-pg2"));
     return t;
 }
 

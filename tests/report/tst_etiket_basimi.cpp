@@ -12,6 +12,8 @@
 #include <QTest>
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double mm = 72.0 / 25.4; // PDF points per millimetre
@@ -77,32 +79,8 @@ class TstEtiketBasimi : public QObject {
         return false;
     }
 
-    int isTablosuSatiri(const TestVeritabani &t) {
-        QSqlDatabase db;
-        const QString ad = QStringLiteral("denetim");
-        int n = -1;
-        {
-            if (t.sunucu.startsWith(QLatin1String("sqlite:"))) {
-                db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
-                db.setDatabaseName(t.sunucu.mid(7) + u'/' + t.veritabani + QStringLiteral(".db"));
-            } else {
-                db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), ad);
-                db.setHostName(qEnvironmentVariable("VARNEL_PG_HOST"));
-                db.setPort(qEnvironmentVariableIntValue("VARNEL_PG_PORT"));
-                db.setUserName(t.kullanici);
-                db.setPassword(t.sifre);
-                db.setDatabaseName(t.veritabani);
-            }
-            if (db.open()) {
-                QSqlQuery q(db);
-                if (q.exec(QStringLiteral("SELECT count(*) FROM BARKODID")) && q.next())
-                    n = q.value(0).toInt();
-            }
-            db.close();
-            db = QSqlDatabase();
-        }
-        QSqlDatabase::removeDatabase(ad);
-        return n;
+    static int isTablosuSatiri(const TestVeritabani &t) {
+        return TestBaglantisi(t).Deger(u"SELECT count(*) FROM BARKODID"_s, -1).toInt();
     }
 
     // Words of a PDF page with their boxes (points), from pdftotext -bbox.
@@ -334,19 +312,10 @@ private slots:
                               QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
                               sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 200)});
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("okuyucu"));
-            db.setDatabaseName(sqlite_.sunucu.mid(7) + QStringLiteral("/stok.db"));
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY2(q.exec(QStringLiteral("SELECT count(*) FROM STOKFIYAT")) && q.next(),
-                     qPrintable(q.lastError().text()));
-            QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
-            QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("okuyucu"));
+        TestBaglantisi okuyucu(sqlite_, u"QSQLITE_BUSY_TIMEOUT=0"_s);
+        QVERIFY2(okuyucu.Deger(u"SELECT count(*) FROM STOKFIYAT"_s).isValid(),
+                 qPrintable(okuyucu.hata));
+        QCOMPARE(okuyucu.Deger(u"PRAGMA journal_mode"_s).toString(), u"wal"_s);
         const Sonuc s = bekle(p);
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
     }
@@ -362,21 +331,9 @@ private slots:
                               t.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 300)});
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         // The server ends the run's session while pages are drawn.
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("yonetici"));
-            db.setHostName(qEnvironmentVariable("VARNEL_PG_HOST"));
-            db.setPort(qEnvironmentVariableIntValue("VARNEL_PG_PORT"));
-            db.setUserName(t.kullanici);
-            db.setPassword(t.sifre);
-            db.setDatabaseName(t.veritabani);
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
-                                          "WHERE pid <> pg_backend_pid() AND datname = "
-                                          "current_database()")));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("yonetici"));
+        QVERIFY(TestBaglantisi(t).Calistir(
+            u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> "
+            "pg_backend_pid() AND datname = current_database()"_s));
         const Sonuc s = bekle(p);
         QCOMPARE(s.kod, 1);
         QVERIFY2(s.hata.count(u'\n') <= 2, qPrintable(s.hata));

@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
@@ -7,7 +8,6 @@
 #include "document/TasarimDosyasi.h"
 #include "report/GenelForm.h"
 #include "startup/Baslangic.h"
-#include "startup/BolgeAyar.h"
 #include "startup/Degiskenler.h"
 
 #include <QElapsedTimer>
@@ -15,16 +15,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-NesneKaydi alan(const QString &caption, const QString &tag = QString(), const QString &tur = "A") {
+NesneKaydi alan(const QString &caption, const QString &tag = {}, const QString &tur = u"A"_s) {
     NesneKaydi n;
-    n.Caption = caption;
-    n.Tag = tag;
-    n.Tur = tur;
-    n.Left = 2, n.Top = 2, n.Width = 30, n.Height = 5;
-    n.FontName = QStringLiteral("Arial");
-    n.FontSize = 8;
+    n.Caption = caption, n.Tag = tag, n.Tur = tur;
+    n.Left = 2, n.Top = 2, n.Width = 30, n.Height = 5, n.FontName = u"Arial"_s, n.FontSize = 8;
     return n;
 }
 
@@ -49,15 +47,7 @@ class TstGenelForm : public QObject {
 private slots:
     void initTestCase_data() { IkiMotor::Satirlar(); }
     void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", klasor_.filePath(QStringLiteral("ayar")).toUtf8());
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDecimal"),
-                        QStringLiteral(","));
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sThousand"),
-                        QStringLiteral("."));
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sDate"),
-                        QStringLiteral("."));
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QStringLiteral("sShortDate"),
-                        QStringLiteral("dd.MM.yyyy"));
+        Bolge_Ayarla(klasor_.filePath(u"ayar"_s));
         const QString hata = vt_.Hazirla(klasor_.path());
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
     }
@@ -91,34 +81,24 @@ private slots:
         if (motor != u"sqlite")
             QSKIP("SQLite yazma kilidiyle sınanır");
         // Another run holds the work table: this one waits, gives up and touches nothing.
-        QSqlDatabase diger =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("diger"));
-        diger.setDatabaseName(Degiskenler::Baglanti->Ayarlar().sqlite_dosyasi);
-        QVERIFY(diger.open());
-        {
-            QSqlQuery q(diger);
-            QVERIFY(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
-            QVERIFY(q.exec(QStringLiteral("INSERT INTO BARKODID (ID) VALUES (42)")));
-            SahteMesaj kutu;
-            GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
-            form.Yazici_Gerekli = false;
-            form.Kilit_Bekleme = 1;
-            RaporMotoru motor(form);
-            QElapsedTimer t;
-            t.start();
-            QVERIFY(motor.Baslat());
-            QVERIFY(t.elapsed() >= 900);
-            QVERIFY(form.Hata().contains(QStringLiteral("Başka bir basım")));
-            RaporSayfasi s;
-            QVERIFY(!motor.Sonraki_Sayfa(s));
-            motor.Bitir();
-            QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM BARKODID")) && q.next());
-            QCOMPARE(q.value(0).toInt(), 1); // the other run's row is still there
-            QVERIFY(q.exec(QStringLiteral("ROLLBACK")));
-        }
-        diger.close();
-        diger = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("diger"));
+        TestBaglantisi diger(vt_.sqlite);
+        QVERIFY(diger.Calistir(u"BEGIN IMMEDIATE"_s));
+        QVERIFY(diger.Calistir(u"INSERT INTO BARKODID (ID) VALUES (42)"_s));
+        SahteMesaj kutu;
+        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+        form.Yazici_Gerekli = false;
+        form.Kilit_Bekleme = 1;
+        RaporMotoru rapor(form);
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(rapor.Baslat());
+        QVERIFY(t.elapsed() >= 900);
+        QVERIFY(form.Hata().contains(u"Başka bir basım"_s));
+        RaporSayfasi s;
+        QVERIFY(!rapor.Sonraki_Sayfa(s));
+        rapor.Bitir();
+        QCOMPARE(diger.Deger(u"SELECT count(*) FROM BARKODID"_s).toInt(), 1); // the other run's
+        QVERIFY(diger.Calistir(u"ROLLBACK"_s));
     }
 
     void baslangic_ve_adet_data() {
