@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
@@ -33,10 +34,7 @@ class TstBaglanti : public QObject {
     QTemporaryDir klasor_;
 
 private slots:
-    void initTestCase() {
-        Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
-        Degiskenler::Basamak_Ayirac = QStringLiteral(".");
-    }
+    void initTestCase() { Turkce_Ayiraclar(); }
 
     void coz() {
         // The server field, the engine, host, port and SQLite file it names.
@@ -83,27 +81,22 @@ private slots:
     }
 
     void lehce() {
-        const QString sql =
-            QStringLiteral(",ISNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,isnull (x,1)");
+        const QString sql = u",ISNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,isnull (x,1)"_s;
         VeriBaglantisi b;
-        b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
-                     QStringLiteral("sqlite:/yok")));
-        QCOMPARE(b.Lehce(sql),
-                 QStringLiteral(",IFNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,IFNULL(x,1)"));
+        b.Open(metin(u"sa"_s, QString(), u"yok"_s, u"sqlite:/yok"_s));
+        QCOMPARE(b.Lehce(sql), u",IFNULL(STOKFIYAT.Ana_Birim_Fiyat ,0) as Fiyat4 ,IFNULL(x,1)"_s);
         VeriBaglantisi pg;
-        pg.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("yok"),
-                      QStringLiteral("postgresql://127.0.0.1:1")));
+        pg.Open(metin(u"sa"_s, QString(), u"yok"_s, u"postgresql://127.0.0.1:1"_s));
         QCOMPARE(pg.Lehce(sql), sql);
     }
 
     void sqlite_veritabani_olmayan_dosya() {
-        QFile f(klasor_.filePath(QStringLiteral("bozuk.db")));
+        QFile f(klasor_.filePath(u"bozuk.db"_s));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
         f.close();
         VeriBaglantisi b;
-        QVERIFY(!b.Open(metin(QStringLiteral("sa"), QString(), QStringLiteral("bozuk"),
-                              QStringLiteral("sqlite:") + klasor_.path())));
+        QVERIFY(!b.Open(metin(u"sa"_s, QString(), u"bozuk"_s, u"sqlite:"_s + klasor_.path())));
     }
 
     void sessiz_sunucu_zaman_asimi_data() {
@@ -122,7 +115,7 @@ private slots:
         VeriBaglantisi b;
         QElapsedTimer t;
         t.start();
-        QVERIFY(!b.Open(metin(QStringLiteral("sa"), QStringLiteral("gizli"), QStringLiteral("STOK"),
+        QVERIFY(!b.Open(metin(u"sa"_s, u"gizli"_s, u"STOK"_s,
                               onEk + ayirac + QString::number(sunucu.serverPort()))));
         const qint64 gecen = t.elapsed();
         QVERIFY2(gecen >= 1500 && gecen < 6000, qPrintable(QString::number(gecen)));

@@ -26,7 +26,7 @@ RaporSayfasi sayfa(const std::shared_ptr<const Barkod> &b, int yon) {
                  : QRectF(10 * mm, 30 * mm, 70 * mm, 28 * mm);
     o.barkod = b;
     o.barkod_gorunum.yon = yon;
-    o.barkod_gorunum.yazi = QFont(QStringLiteral("Liberation Sans"));
+    o.barkod_gorunum.yazi = QFont(u"Liberation Sans"_s);
     o.barkod_gorunum.yazi.setPointSize(8);
     s.ogeler.append(o);
     return s;
@@ -122,8 +122,8 @@ private slots:
     }
 
     void yok_hicbir_sey_cizmez() {
-        for (const auto &b : {Barkod::Kodla(Barkod::Yuzey_Kodu(16), QStringLiteral("123")),
-                              Barkod::Kodla(Barkod::Motor_Stili(0), QStringLiteral("123"))}) {
+        for (const auto &b : {Barkod::Kodla(Barkod::Yuzey_Kodu(16), u"123"_s),
+                              Barkod::Kodla(Barkod::Motor_Stili(0), u"123"_s)}) {
             QCOMPARE(b->Sembolu(), Barkod::Sembol::Yok);
             QImage resim(200, 100, QImage::Format_RGB32);
             resim.fill(Qt::white);
@@ -135,13 +135,10 @@ private slots:
     }
 
     void insan_okur_metni() {
-        QCOMPARE(
-            Barkod::Kodla(Barkod::Sembol::EAN13, QStringLiteral("869000000001"), true)->Metin(),
-            QStringLiteral("8690000000012"));
-        QCOMPARE(Barkod::Kodla(Barkod::Sembol::UPCE, QStringLiteral("123456"))->Metin(),
-                 QStringLiteral("01234565"));
-        QCOMPARE(Barkod::Kodla(Barkod::Sembol::Code39, QStringLiteral("AB-1"))->Metin(),
-                 QStringLiteral("AB-1"));
+        QCOMPARE(Barkod::Kodla(Barkod::Sembol::EAN13, u"869000000001"_s, true)->Metin(),
+                 u"8690000000012"_s);
+        QCOMPARE(Barkod::Kodla(Barkod::Sembol::UPCE, u"123456"_s)->Metin(), u"01234565"_s);
+        QCOMPARE(Barkod::Kodla(Barkod::Sembol::Code39, u"AB-1"_s)->Metin(), u"AB-1"_s);
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Box around the pixels that are not paper white.
@@ -18,8 +20,7 @@ QRect murekkep(const QImage &r) {
     return kutu;
 }
 
-QImage ciz(const QRectF &alan, const YaziGorunumu &g,
-           const QString &metin = QStringLiteral("ŞEKERLEME")) {
+QImage ciz(const QRectF &alan, const YaziGorunumu &g, const QString &metin = u"ŞEKERLEME"_s) {
     QImage r(400, 400, QImage::Format_RGB32);
     r.fill(Qt::white);
     QPainter p(&r);
@@ -63,7 +64,7 @@ private slots:
         QFETCH(double, aci);
         QFETCH(bool, dikey);
         YaziGorunumu g;
-        g.yazi_tipi = QStringLiteral("Liberation Sans");
+        g.yazi_tipi = u"Liberation Sans"_s;
         g.boyut = 20;
         g.aci = aci;
         g.yatay_hiza = 2;
@@ -72,7 +73,7 @@ private slots:
         const QRect m = murekkep(ciz(alan, g));
         QVERIFY(!m.isEmpty());
         QVERIFY2(dikey ? m.height() > 2 * m.width() : m.width() > 2 * m.height(),
-                 qPrintable(QStringLiteral("%1x%2").arg(m.width()).arg(m.height())));
+                 qPrintable(u"%1x%2"_s.arg(m.width()).arg(m.height())));
         QVERIFY(alan.contains(m));
         // Centred both ways inside its rectangle.
         QVERIFY(qAbs(m.center().x() - alan.center().x()) < 8);
@@ -90,12 +91,12 @@ private slots:
         QFETCH(int, yatay);
         QFETCH(int, dikey);
         YaziGorunumu g;
-        g.yazi_tipi = QStringLiteral("Liberation Sans");
+        g.yazi_tipi = u"Liberation Sans"_s;
         g.boyut = 12;
         g.yatay_hiza = yatay;
         g.dikey_hiza = dikey;
         const QRectF alan(50, 50, 300, 300);
-        const QRect m = murekkep(ciz(alan, g, QStringLiteral("Fiyat")));
+        const QRect m = murekkep(ciz(alan, g, u"Fiyat"_s));
         const double x = yatay == 0   ? m.left() - alan.left()
                          : yatay == 1 ? alan.right() - m.right()
                                       : qAbs(m.center().x() - alan.center().x());
@@ -110,8 +111,8 @@ private slots:
     void yakinlastirilan_yazi() {
         CizimOgesi o;
         o.alan = QRectF(0, 0, 4000, 1000); // twips
-        o.metin = QStringLiteral("Fiyat");
-        o.yazi.yazi_tipi = QStringLiteral("Liberation Sans");
+        o.metin = u"Fiyat"_s;
+        o.yazi.yazi_tipi = u"Liberation Sans"_s;
         o.yazi.boyut = 12;
         QList<int> yukseklik;
         for (double yuzde : {100.0, 200.0}) {
@@ -124,7 +125,7 @@ private slots:
             yukseklik.append(murekkep(r).height());
         }
         QVERIFY2(qAbs(yukseklik[1] - 2 * yukseklik[0]) <= 2,
-                 qPrintable(QStringLiteral("%1 / %2").arg(yukseklik[0]).arg(yukseklik[1])));
+                 qPrintable(u"%1 / %2"_s.arg(yukseklik[0]).arg(yukseklik[1])));
     }
 };
 

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr double mm = 1440.0 / 25.4;
 }
@@ -44,34 +46,34 @@ private slots:
         QCOMPARE(bitti.count(), 1);
         QCOMPARE(g.Sayfa_Sayisi(), 3);
         QCOMPARE(g.Gecerli_Sayfa(), 0);
-        QVERIFY(!g.Dugme(QStringLiteral("onceki"))->isEnabled());
-        QTest::mouseClick(g.Dugme(QStringLiteral("sonraki")), Qt::LeftButton);
+        QVERIFY(!g.Dugme(u"onceki"_s)->isEnabled());
+        QTest::mouseClick(g.Dugme(u"sonraki"_s), Qt::LeftButton);
         QCOMPARE(g.Gecerli_Sayfa(), 1);
-        QTest::mouseClick(g.Dugme(QStringLiteral("son")), Qt::LeftButton);
+        QTest::mouseClick(g.Dugme(u"son"_s), Qt::LeftButton);
         QCOMPARE(g.Gecerli_Sayfa(), 2);
-        QVERIFY(!g.Dugme(QStringLiteral("sonraki"))->isEnabled());
+        QVERIFY(!g.Dugme(u"sonraki"_s)->isEnabled());
         QTest::keyClick(&g, Qt::Key_Home);
         QCOMPARE(g.Gecerli_Sayfa(), 0);
         QTest::keyClick(&g, Qt::Key_PageDown);
         QCOMPARE(g.Gecerli_Sayfa(), 1);
-        QTest::mouseClick(g.Dugme(QStringLiteral("ilk")), Qt::LeftButton);
+        QTest::mouseClick(g.Dugme(u"ilk"_s), Qt::LeftButton);
         QCOMPARE(g.Gecerli_Sayfa(), 0);
-        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
+        QCOMPARE(r.olaylar.last(), u"terminate"_s);
         QVERIFY(!g.Iptal_Dugmesi()->isVisible());
 
         // Typed zoom: "%150" and "200" are percentages of real size.
         const double gercek = g.logicalDpiX() / 1440.0;
         QLineEdit *yazi = g.Yakinlik_Kutusu()->lineEdit();
         yazi->selectAll();
-        QTest::keyClicks(yazi, QStringLiteral("%150"));
+        QTest::keyClicks(yazi, u"%150"_s);
         QTest::keyClick(yazi, Qt::Key_Return);
         QVERIFY(qAbs(g.Olcek() - gercek * 1.5) < 1e-9);
         yazi->selectAll();
-        QTest::keyClicks(yazi, QStringLiteral("200"));
+        QTest::keyClicks(yazi, u"200"_s);
         QTest::keyClick(yazi, Qt::Key_Return);
         QVERIFY(qAbs(g.Olcek() - gercek * 2) < 1e-9);
         yazi->selectAll();
-        QTest::keyClicks(yazi, QStringLiteral("abc"));
+        QTest::keyClicks(yazi, u"abc"_s);
         QTest::keyClick(yazi, Qt::Key_Return);
         QVERIFY(qAbs(g.Olcek() - gercek * 2) < 1e-9); // not a number: unchanged
         g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Sayfa);
@@ -81,12 +83,11 @@ private slots:
 
         g.Yakinlik_Ayarla(RaporGoruntuleyici::Yakinlik::Sayfa);
 
-        const QString pdf = klasor_.filePath(QStringLiteral("o.pdf"));
+        const QString pdf = klasor_.filePath(u"o.pdf"_s);
         QVERIFY(!g.Pdf_Kaydet(pdf));
         const QString metin = Pdf_Metni(pdf);
-        QVERIFY(metin.contains(QStringLiteral("ETIKET1 ")) ||
-                metin.contains(QStringLiteral("ETIKET1\n")));
-        QVERIFY(metin.contains(QStringLiteral("ETIKET60")));
+        QVERIFY(metin.contains(u"ETIKET1 "_s) || metin.contains(u"ETIKET1\n"_s));
+        QVERIFY(metin.contains(u"ETIKET60"_s));
         QCOMPARE(metin.count(u'\f'), 3);
     }
 
@@ -105,7 +106,7 @@ private slots:
         const int sayfa = g.Sayfa_Sayisi();
         QTest::qWait(50);
         QCOMPARE(g.Sayfa_Sayisi(), sayfa); // nothing more after cancel
-        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
+        QCOMPARE(r.olaylar.last(), u"terminate"_s);
     }
 };
 

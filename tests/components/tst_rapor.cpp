@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double mm = 1440.0 / 25.4;
@@ -72,13 +74,13 @@ private slots:
             for (const CizimOgesi &o : sayfalar.last().ogeler)
                 if (!o.barkod)
                     son = o.metin;
-            QCOMPARE(son, QStringLiteral("ETIKET%1").arg(satir));
+            QCOMPARE(son, u"ETIKET%1"_s.arg(satir));
         }
         m.Bitir();
-        QCOMPARE(r.olaylar.first(), QStringLiteral("init"));
-        QCOMPARE(r.olaylar[1], QStringLiteral("start"));
-        QCOMPARE(r.olaylar.count(QStringLiteral("format")), satir);
-        QCOMPARE(r.olaylar.count(QStringLiteral("before")), satir);
+        QCOMPARE(r.olaylar.first(), u"init"_s);
+        QCOMPARE(r.olaylar[1], u"start"_s);
+        QCOMPARE(r.olaylar.count(u"format"_s), satir);
+        QCOMPARE(r.olaylar.count(u"before"_s), satir);
         QCOMPARE(r.olaylar.mid(r.olaylar.size() - 2), (QStringList{"end", "terminate"}));
         for (int i = 0; i < satir; ++i)
             QCOMPARE(r.olaylar.mid(2 + 2 * i, 2), (QStringList{"format", "before"}));
@@ -93,7 +95,7 @@ private slots:
         r.Detail.ColumnCount = 2;
         r.Detail.ColumnSpacing = 10 * mm;
         r.Detail.Height = 30 * mm;
-        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR WHERE NO<=4 ORDER BY NO")};
+        r.Data1 = {baglanti_, u"SELECT NO FROM SATIR WHERE NO<=4 ORDER BY NO"_s};
         RaporMotoru m(r);
         QVERIFY(m.Baslat());
         RaporSayfasi s;
@@ -107,20 +109,19 @@ private slots:
 
     void veri_hatasi() {
         DenemeRaporu r;
-        r.Data1 = {baglanti_, QStringLiteral("SELECT * FROM YOK_TABLO")};
+        r.Data1 = {baglanti_, u"SELECT * FROM YOK_TABLO"_s};
         RaporMotoru m(r);
         QString hata;
         QVERIFY(!m.Baslat(&hata));
-        QVERIFY(hata.contains(QStringLiteral("okunamadı")));
+        QVERIFY(hata.contains(u"okunamadı"_s));
         m.Bitir();
-        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate")); // the end events still run
+        QCOMPARE(r.olaylar.last(), u"terminate"_s); // the end events still run
         DenemeRaporu r2;
-        r2.Data1 = {
-            QStringLiteral("User ID=sa;Password=gizli;Initial Catalog=yok;Data Source=sqlite:/yok"),
-            QStringLiteral("SELECT 1")};
+        r2.Data1 = {u"User ID=sa;Password=gizli;Initial Catalog=yok;Data Source=sqlite:/yok"_s,
+                    u"SELECT 1"_s};
         RaporMotoru m2(r2);
         QVERIFY(!m2.Baslat(&hata));
-        QVERIFY(!hata.contains(QStringLiteral("gizli")));
+        QVERIFY(!hata.contains(u"gizli"_s));
     }
 
     void png_sayfalari_beyaz_ve_numarali() {
@@ -129,14 +130,14 @@ private slots:
         r.Printer.PaperSize = 70; // A6
         r.PrintWidth = r.Printer.PaperWidth();
         r.Detail.Height = 148 * mm;
-        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR WHERE NO<=3 ORDER BY NO")};
+        r.Data1 = {baglanti_, u"SELECT NO FROM SATIR WHERE NO<=3 ORDER BY NO"_s};
         RaporMotoru m(r);
         QVERIFY(m.Baslat());
-        const QString png = klasor_.filePath(QStringLiteral("sayfa.png"));
+        const QString png = klasor_.filePath(u"sayfa.png"_s);
         PngHedefi hedef(png, 100);
         QCOMPARE(Rapor_Uret(m, hedef), 3);
         QCOMPARE(hedef.Dosyalar().size(), 3);
-        QVERIFY(hedef.Dosyalar()[2].endsWith(QStringLiteral("sayfa-0003.png")));
+        QVERIFY(hedef.Dosyalar()[2].endsWith(u"sayfa-0003.png"_s));
         const QImage resim(hedef.Dosyalar()[0]);
         QCOMPARE(resim.size(), QSize(413, 583)); // 105 x 148 mm at 100 dpi
         QVERIFY(!resim.hasAlphaChannel());
@@ -147,22 +148,21 @@ private slots:
         DenemeRaporu r;
         r.PageSettings = {0, 0, 0, 0};
         r.Detail.Height = 297 * mm;
-        r.Data1 = {baglanti_, QStringLiteral("SELECT NO FROM SATIR ORDER BY NO")};
+        r.Data1 = {baglanti_, u"SELECT NO FROM SATIR ORDER BY NO"_s};
         RaporMotoru m(r);
         QVERIFY(m.Baslat());
-        PngHedefi hedef(klasor_.filePath(QStringLiteral("iptal.png")), 20);
-        QString hata = QStringLiteral("-");
+        PngHedefi hedef(klasor_.filePath(u"iptal.png"_s), 20);
+        QString hata = u"-"_s;
         QCOMPARE(Rapor_Uret(
                      m, hedef, [](int sayfa, qint64) { return sayfa < 4; }, &hata),
                  -1);
         QVERIFY(hata.isEmpty());
         // A cancelled run leaves no page behind, not even a temporary one.
         QCOMPARE(QDir(klasor_.path())
-                     .entryList({QStringLiteral("*iptal*"), QStringLiteral(".varnel-*")},
-                                QDir::Files | QDir::Hidden),
+                     .entryList({u"*iptal*"_s, u".varnel-*"_s}, QDir::Files | QDir::Hidden),
                  QStringList());
         m.Bitir();
-        QCOMPARE(r.olaylar.last(), QStringLiteral("terminate"));
+        QCOMPARE(r.olaylar.last(), u"terminate"_s);
     }
 };
 

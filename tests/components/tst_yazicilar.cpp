@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 class TstYazicilar : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
@@ -23,28 +25,28 @@ private slots:
         QVERIFY(m.Baslat());
         QPrinter yazici(QPrinter::HighResolution);
         yazici.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = klasor_.filePath(QStringLiteral("yazici.pdf"));
+        const QString pdf = klasor_.filePath(u"yazici.pdf"_s);
         yazici.setOutputFileName(pdf);
         YaziciHedefi hedef(yazici);
         QCOMPARE(Rapor_Uret(m, hedef), 2);
         const QString metin = Pdf_Metni(pdf);
         QCOMPARE(metin.count(u'\f'), 2);
-        QVERIFY(metin.contains(QStringLiteral("ETIKET30")));
-        QVERIFY(metin.contains(QStringLiteral("8690000000302")));
-        QVERIFY(Arac_Calistir(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("(A4)")));
+        QVERIFY(metin.contains(u"ETIKET30"_s));
+        QVERIFY(metin.contains(u"8690000000302"_s));
+        QVERIFY(Arac_Calistir(u"pdfinfo"_s, {pdf}).contains(u"(A4)"_s));
     }
 
     void yazici_secimi_basarisizligi_gorulur() {
         DenemeRaporu r;
-        r.Printer.DeviceName = QStringLiteral("Önceki");
-        QVERIFY(!r.Yazici_Sec(QStringLiteral("Barkod Yazıcı"))); // no lookup at all
+        r.Printer.DeviceName = u"Önceki"_s;
+        QVERIFY(!r.Yazici_Sec(u"Barkod Yazıcı"_s)); // no lookup at all
         r.Yazici_Var = [](const QString &ad) { return Yazici_Bul(ad).has_value(); };
-        QVERIFY(!Yazici_Bul(QStringLiteral("Olmayan Yazıcı 42")).has_value());
-        QVERIFY(!r.Yazici_Sec(QStringLiteral("Olmayan Yazıcı 42")));
-        QCOMPARE(r.Printer.DeviceName, QStringLiteral("Önceki"));
+        QVERIFY(!Yazici_Bul(u"Olmayan Yazıcı 42"_s).has_value());
+        QVERIFY(!r.Yazici_Sec(u"Olmayan Yazıcı 42"_s));
+        QCOMPARE(r.Printer.DeviceName, u"Önceki"_s);
         r.Yazici_Var = [](const QString &ad) { return ad == u"Barkod Yazıcı"; };
-        QVERIFY(r.Yazici_Sec(QStringLiteral("Barkod Yazıcı")));
-        QCOMPARE(r.Printer.DeviceName, QStringLiteral("Barkod Yazıcı"));
+        QVERIFY(r.Yazici_Sec(u"Barkod Yazıcı"_s));
+        QCOMPARE(r.Printer.DeviceName, u"Barkod Yazıcı"_s);
     }
 
     void sayfa_yapisi_geri_yazar_data() {

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A new laser-printer design with a 40 x 60 mm label.
@@ -69,7 +71,7 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     DizaynFrm &w = *pencere;
     TasarimModeli &m = w.Model();
     BolumGorunumu *b = w.Bolum();
-    QCOMPARE(w.windowTitle(), QStringLiteral("Yeni Tasarım[*]"));
+    QCOMPARE(w.windowTitle(), u"Yeni Tasarım[*]"_s);
 
     QVERIFY(m.Nesne_Ekle("Etiket")); // the main window's "Sabit Yazı"
     const int o = *m.Aktif_Nesne();
@@ -104,7 +106,7 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     QTest::mouseDClick(b, Qt::LeftButton, {}, orta);
     QLineEdit *editor = b->EditText();
     QVERIFY(editor->isVisible());
-    QCOMPARE(editor->text(), QStringLiteral("Etiket1"));
+    QCOMPARE(editor->text(), u"Etiket1"_s);
     editor->selectAll();
     QTest::keyClicks(editor, "Fiyat TL");
     QTest::keyClick(editor, Qt::Key_Delete); // edits the text, deletes no object
@@ -112,7 +114,7 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     QVERIFY(editor->isVisible());
     QTest::keyClick(editor, Qt::Key_Return);
     QVERIFY(!editor->isVisible());
-    QCOMPARE(m.Nesne(o).Nesne().Caption, QStringLiteral("Fiyat TL"));
+    QCOMPARE(m.Nesne(o).Nesne().Caption, u"Fiyat TL"_s);
 
     // A line, deleted with Delete, back with Ctrl+Z, gone again with Ctrl+Y.
     QVERIFY(m.Nesne_Ekle("YatayCizgi"));
@@ -126,10 +128,10 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     QTest::keyClick(b, Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(!m.Nesne(c).Visible);
 
-    kutu.girdi_cevaplari.enqueue(QStringLiteral("Elle"));
+    kutu.girdi_cevaplari.enqueue(u"Elle"_s);
     QVERIFY(w.Kaydet());
     QVERIFY(!w.isWindowModified());
-    QCOMPARE(w.windowTitle(), QStringLiteral("Elle[*]"));
+    QCOMPARE(w.windowTitle(), u"Elle[*]"_s);
     QProcess p;
     Program_Baslat(p, {"inspect", klasor.filePath("Elle.ftr"), "--json"});
     const Program_Sonucu s = Program_Bekle(p);
@@ -141,31 +143,31 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     QCOMPARE(nesneler.size(), 1);
     const QJsonObject n = nesneler[0].toObject();
     const QRectF a = m.Nesne(o).Alan();
-    QCOMPARE(n["Caption"].toString(), QStringLiteral("Fiyat TL"));
-    QCOMPARE(n["Tur"].toString(), QStringLiteral("E"));
+    QCOMPARE(n["Caption"].toString(), u"Fiyat TL"_s);
+    QCOMPARE(n["Tur"].toString(), u"E"_s);
     QCOMPARE(n["Left"].toDouble(), dosyada(a.left()));
     QCOMPARE(n["Top"].toDouble(), dosyada(a.top()));
     QCOMPARE(n["Width"].toDouble(), dosyada(a.width()));
     QCOMPARE(n["Height"].toDouble(), dosyada(a.height()));
-    QCOMPARE(n["FontName"].toString(), QStringLiteral("Arial"));
+    QCOMPARE(n["FontName"].toString(), u"Arial"_s);
     QCOMPARE(n["ForeColor"].toInt(), Varsayilan_Yazi_Rengi);
     QCOMPARE(j["Detaylar"].toObject()["Height"].toDouble(), double(Mm_Twip(40.0)));
 }
 
 void DizaynFrmTesti::nesnelerErisilebilir() {
     Degiskenler::Tasarim_Klasoru = QStringLiteral(VARNEL_KAYNAK "/data/designs");
-    Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
+    Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
     Degiskenler::Yeni_Tasarim = false;
     SahteMesaj kutu;
     DizaynFrm w(kutu);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(kutu.kutular.isEmpty());
-    QCOMPARE(w.windowTitle(), QStringLiteral("A4 Etiket 3x8[*]"));
+    QCOMPARE(w.windowTitle(), u"A4 Etiket 3x8[*]"_s);
     BolumGorunumu *b = w.Bolum();
     QAccessibleInterface *bolum = QAccessible::queryAccessibleInterface(b);
     QVERIFY(bolum);
-    QCOMPARE(bolum->text(QAccessible::Name), QStringLiteral("Bolum(0)"));
+    QCOMPARE(bolum->text(QAccessible::Name), u"Bolum(0)"_s);
     const auto cocuklar = [&] {
         QMap<QString, QAccessibleInterface *> c;
         for (int i = 0; i < bolum->childCount(); ++i)
@@ -175,8 +177,8 @@ void DizaynFrmTesti::nesnelerErisilebilir() {
     };
     auto c = cocuklar();
     QCOMPARE(c.size(), 14); // 2 barcodes and 12 objects
-    QCOMPARE(c["ZKOD(1)"]->text(QAccessible::Name), QStringLiteral("Barkod 123456789012"));
-    QCOMPARE(c["Yatay_Cizgi(1)"]->text(QAccessible::Name), QStringLiteral("Yatay Çizgi"));
+    QCOMPARE(c["ZKOD(1)"]->text(QAccessible::Name), u"Barkod 123456789012"_s);
+    QCOMPARE(c["Yatay_Cizgi(1)"]->text(QAccessible::Name), u"Yatay Çizgi"_s);
     TasarimModeli &m = w.Model();
     const int z = *m.Bul(Liste::ZKOD, 2);
     const QRect yer = b->Piksel(m.Nesne(z).Alan()).toAlignedRect();

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double e = 1e-4;
@@ -18,11 +20,7 @@ bool yakin(const QRectF &a, const QRectF &b) {
 }
 
 QString metin(const QRectF &r) {
-    return QStringLiteral("(%1, %2, %3 x %4)")
-        .arg(r.left())
-        .arg(r.top())
-        .arg(r.width())
-        .arg(r.height());
+    return u"(%1, %2, %3 x %4)"_s.arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
 }
 
 // A 60 x 40 mm label section with one object of `tur` at `alan`.
@@ -96,8 +94,8 @@ void TasarimModeliTesti::yeniNesneler() {
     QVERIFY(!m.Tutamaclar_Gorunur()); // creation does not select
     for (int i = 0; i < 2; ++i) {
         const YuzeyNesnesi &n = m.Nesne(i);
-        QCOMPARE(n.Tanim(), QStringLiteral("Etiket(%1)").arg(i + 1));
-        QCOMPARE(n.Nesne().Caption, QStringLiteral("Etiket1"));
+        QCOMPARE(n.Tanim(), u"Etiket(%1)"_s.arg(i + 1));
+        QCOMPARE(n.Nesne().Caption, u"Etiket1"_s);
         QVERIFY(yakin(n.Alan(), QRectF(5.3229, 1.3229, 10.32, 4.5)));
     }
     struct {
@@ -113,7 +111,7 @@ void TasarimModeliTesti::yeniNesneler() {
         QCOMPARE(n.Tanim(), QString(s.ad));
         QVERIFY2(yakin(n.Alan(), QRectF(n.Alan().topLeft(), s.boyut)), s.tur);
     }
-    QCOMPARE(m.Nesne(m.Toplam() - 1).Barkod().FontName, QStringLiteral("Tahoma"));
+    QCOMPARE(m.Nesne(m.Toplam() - 1).Barkod().FontName, u"Tahoma"_s);
     QCOMPARE(m.Nesne(3).Nesne().BackColor, 0x404040);
 }
 
@@ -171,8 +169,7 @@ void TasarimModeliTesti::boyutlandir() {
         m.Boyutlandir(k, basla.x() + s.dx, basla.y() + s.dy);
         m.Boyutlandirma_Bitir();
         const QRectF a = m.Nesne(0).Alan();
-        QVERIFY2(yakin(a, s.sonra),
-                 qPrintable(QStringLiteral("satır %1: %2").arg(i).arg(metin(a))));
+        QVERIFY2(yakin(a, s.sonra), qPrintable(u"satır %1: %2"_s.arg(i).arg(metin(a))));
         QCOMPARE(m.Yigin().count(), a == s.once ? 0 : 1);
     }
 }
@@ -200,7 +197,7 @@ void TasarimModeliTesti::birakmaSinirlari() {
         else
             m.Bolume_Birak(o, s.x, s.y);
         QVERIFY2(yakin(m.Nesne(o).Alan(), QRectF(s.sonuc, QSizeF(10, 5))),
-                 qPrintable(QStringLiteral("satır %1: %2").arg(i).arg(metin(m.Nesne(o).Alan()))));
+                 qPrintable(u"satır %1: %2"_s.arg(i).arg(metin(m.Nesne(o).Alan()))));
     }
     // Arrow keys: clamped the same way, one step each.
     TasarimModeli m;
@@ -336,7 +333,7 @@ void TasarimModeliTesti::yukleVeTopla() {
     TasarimModeli m;
     QCOMPARE(Tasarim_Ac(m, b), 1);
     QCOMPARE(m.Kontroller().size(), 5);
-    QCOMPARE(m.Kontroller().first().ozellik.Caption, QStringLiteral("Raf"));
+    QCOMPARE(m.Kontroller().first().ozellik.Caption, u"Raf"_s);
 }
 
 void TasarimModeliTesti::geriAlVeYinele() {
@@ -401,14 +398,14 @@ void TasarimModeliTesti::yerindeDuzenleme() {
     m.Nesne_Sec(p);
     m.Duzenlemeyi_Baslat();
     QVERIFY(m.Duzenleniyor());
-    QCOMPARE(m.Duzenleyici_Metni(), QStringLiteral("Etiket1"));
+    QCOMPARE(m.Duzenleyici_Metni(), u"Etiket1"_s);
     m.Duzenleyici_Metni_Ayarla("Fiyat");
     m.Nesne_Sec(diger); // selecting another object commits first
     QVERIFY(!m.Duzenleniyor());
-    QCOMPARE(m.Nesne(p).Nesne().Caption, QStringLiteral("Fiyat"));
-    QCOMPARE(m.Nesne(p).Nesne().Tag, QStringLiteral("PR_Fiyat"));
+    QCOMPARE(m.Nesne(p).Nesne().Caption, u"Fiyat"_s);
+    QCOMPARE(m.Nesne(p).Nesne().Tag, u"PR_Fiyat"_s);
     m.Geri_Al();
-    QCOMPARE(m.Nesne(p).Nesne().Tag, QStringLiteral("PR_Parametre"));
+    QCOMPARE(m.Nesne(p).Nesne().Tag, u"PR_Parametre"_s);
     // Fields have no in-place editor.
     birNesne(m, "Alan", QRectF(1, 20, 10, 5));
     m.Duzenlemeyi_Baslat();

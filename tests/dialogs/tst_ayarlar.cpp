@@ -26,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A laser-printer design on A4 whose printable area is 11000 x 16000 twips.
@@ -51,10 +53,7 @@ void yaz(QLineEdit *k, const QString &metin) {
 class AyarPencereleriTesti : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        Bolge_Ayarla(klasor_.filePath("ayar"));
-        Degiskenler::Ondalik_Ayirac = ",", Degiskenler::Basamak_Ayirac = ".";
-    }
+    void initTestCase() { Bolge_Ayarla(klasor_.filePath("ayar")); }
     void etiketAyarlari();
     void hazirKagitBaskisi();
     void yaziFormati();
@@ -86,7 +85,7 @@ void AyarPencereleriTesti::etiketAyarlari() {
             yaz(d->Kutu(i), s.kutular[i]);
         QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
         QVERIFY(d && d->isVisible());
-        QCOMPARE(kutu.metinler().last(), QStringLiteral("Lütfen geçerli bir değer giriniz."));
+        QCOMPARE(kutu.metinler().last(), u"Lütfen geçerli bir değer giriniz."_s);
         QCOMPARE(d->focusWidget(), d->Kutu(s.hatali));
         QTest::mouseClick(dugme(d, "FormatVazgec"), Qt::LeftButton);
         QTRY_VERIFY(!d);
@@ -96,8 +95,8 @@ void AyarPencereleriTesti::etiketAyarlari() {
 
     QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
     d->open();
-    QCOMPARE(d->windowTitle(), QStringLiteral("  Etiket Ayarları"));
-    QCOMPARE(d->Kutu(0)->accessibleName(), QStringLiteral("Etiket Boyu"));
+    QCOMPARE(d->windowTitle(), u"  Etiket Ayarları"_s);
+    QCOMPARE(d->Kutu(0)->accessibleName(), u"Etiket Boyu"_s);
     const QStringList degerler = {"30", "50", "2,5", "1,25"};
     for (int i = 0; i < 4; ++i)
         yaz(d->Kutu(i), degerler[i]);
@@ -125,15 +124,15 @@ void AyarPencereleriTesti::hazirKagitBaskisi() {
     SahteMesaj kutu;
     auto *d = new EtiketFormatFRM(m, kutu);
     d->open();
-    const QString ad = QStringLiteral("A4 — 2 × 7, 99,1 × 38,1 mm");
+    const QString ad = u"A4 — 2 × 7, 99,1 × 38,1 mm"_s;
     const int i = d->Hazir_Kagit()->findText(ad);
     QVERIFY(i > 0);
     QVERIFY(d->Hazir_Kagit()->count() >= 19);
     d->Hazir_Kagit()->setCurrentIndex(i);
     emit d->Hazir_Kagit()->activated(i);
-    QCOMPARE(d->Kutu(0)->text(), QStringLiteral("38,1"));
-    QCOMPARE(d->Kutu(1)->text(), QStringLiteral("99,1"));
-    QCOMPARE(d->Kutu(2)->text(), QStringLiteral("2,5"));
+    QCOMPARE(d->Kutu(0)->text(), u"38,1"_s);
+    QCOMPARE(d->Kutu(1)->text(), u"99,1"_s);
+    QCOMPARE(d->Kutu(2)->text(), u"2,5"_s);
     yaz(d->Kutu(3), "0");
     QCOMPARE(d->Hazir_Kagit()->currentIndex(), 0); // edited by hand: "Özel"
     d->Hazir_Kagit()->setCurrentIndex(i);
@@ -157,7 +156,7 @@ void AyarPencereleriTesti::hazirKagitBaskisi() {
     QMap<QString, QPointF> yer;
     const QString kutular = Arac_Calistir("pdftotext", {"-bbox", pdf, "-"});
     static const QRegularExpression kelime(
-        QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>(Şeker|Süzme|Çay)<"));
+        u"xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>(Şeker|Süzme|Çay)<"_s);
     for (auto it = kelime.globalMatch(kutular); it.hasNext();) {
         const auto k = it.next();
         if (!yer.contains(k.captured(3)))
@@ -211,11 +210,11 @@ void AyarPencereleriTesti::yaziFormati() {
     QCOMPARE(CiktiFormati("O_Tarihdd.mm.yy").List2_Secili(), -1); // none preselected
     CiktiFormati tarih("O_Tarih");
     tarih.List2_Sec(4);
-    QCOMPARE(tarih.Ornek(QDate(2026, 12, 6)), QStringLiteral("12.2026"));
+    QCOMPARE(tarih.Ornek(QDate(2026, 12, 6)), u"12.2026"_s);
     CiktiFormati para("F_#,##0.00");
-    QCOMPARE(para.Ornek(QDate()), QStringLiteral("1.234,00"));
+    QCOMPARE(para.Ornek(QDate()), u"1.234,00"_s);
     para.List1_Sec(0);
-    QCOMPARE(para.Ornek(QDate()), QStringLiteral("1234"));
+    QCOMPARE(para.Ornek(QDate()), u"1234"_s);
 
     // The window: list names, frame, sample, one undo step, "Vazgeç" keeps the tag.
     TasarimModeli m;
@@ -223,21 +222,21 @@ void AyarPencereleriTesti::yaziFormati() {
     m.Gecmisi_Temizle();
     auto *w = new OutPutFormatFrm(m, 0);
     w->show();
-    QCOMPARE(w->List1()->accessibleName(), QStringLiteral("Format Türü"));
-    QCOMPARE(w->List2()->accessibleName(), QStringLiteral("Format"));
+    QCOMPARE(w->List1()->accessibleName(), u"Format Türü"_s);
+    QCOMPARE(w->List2()->accessibleName(), u"Format"_s);
     QCOMPARE(w->List1()->currentRow(), 1);
     QCOMPARE(w->List2()->currentRow(), 2);
-    QCOMPARE(w->Ornek_Label()->text(), QStringLiteral("1.234,00"));
+    QCOMPARE(w->Ornek_Label()->text(), u"1.234,00"_s);
     w->List1()->setCurrentRow(0);
     QVERIFY(!w->Frame2()->isVisible());
     QTest::mouseClick(dugme(w, "FormatVazgec"), Qt::LeftButton);
-    QCOMPARE(m.Nesne(0).Nesne().Tag, QStringLiteral("F_#,##0.00"));
+    QCOMPARE(m.Nesne(0).Nesne().Tag, u"F_#,##0.00"_s);
     w = new OutPutFormatFrm(m, 0);
     w->show();
     w->List2()->setCurrentRow(4);
-    QCOMPARE(w->Ornek_Label()->text(), QStringLiteral("1.234,0000"));
+    QCOMPARE(w->Ornek_Label()->text(), u"1.234,0000"_s);
     QTest::mouseClick(dugme(w, "FormatTamam"), Qt::LeftButton);
-    QCOMPARE(m.Nesne(0).Nesne().Tag, QStringLiteral("F_#,##0.0000"));
+    QCOMPARE(m.Nesne(0).Nesne().Tag, u"F_#,##0.0000"_s);
     QCOMPARE(m.Yigin().count(), 1);
 }
 
@@ -252,8 +251,8 @@ void AyarPencereleriTesti::barkodOzellikleri() {
     SahteMesaj kutu;
     auto *w = new BarKodOzFrm(m, 0, kutu);
     w->show();
-    QCOMPARE(w->Kutu(1)->text(), QStringLiteral("35,67")); // cut, not rounded
-    QCOMPARE(w->Kutu(1)->accessibleName(), QStringLiteral("Genişlik"));
+    QCOMPARE(w->Kutu(1)->text(), u"35,67"_s); // cut, not rounded
+    QCOMPARE(w->Kutu(1)->accessibleName(), u"Genişlik"_s);
     QVERIFY(w->Option(2)->isChecked());
     yaz(w->Kutu(3), "12,5x");
     QTest::mouseClick(dugme(w, "TamamBtn"), Qt::LeftButton);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList liste(const FormTasarimGiris &f) {
@@ -51,7 +53,7 @@ void FormTasarimGirisTesti::listeSilVeAc() {
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(liste(f), (QStringList{"A4 Etiket 3x8", "etiket", "Raf Etiketi"}));
-    QCOMPARE(f.FrmList()->accessibleName(), QStringLiteral("Tasarımlar"));
+    QCOMPARE(f.FrmList()->accessibleName(), u"Tasarımlar"_s);
     QStringList basliklar;
     for (int i = 1; i <= 5; ++i)
         basliklar << f.Button(i)->text();
@@ -62,7 +64,7 @@ void FormTasarimGirisTesti::listeSilVeAc() {
     QTest::mouseClick(f.Button(2), Qt::LeftButton);
     QCOMPARE(kutu.metinler(),
              QStringList{"Bu form tasarımını silmek istediğinizden emin misiniz?"});
-    QCOMPARE(kutu.kutular[0].baslik, QStringLiteral("Varnel 1.0"));
+    QCOMPARE(kutu.kutular[0].baslik, u"Varnel 1.0"_s);
     QVERIFY(QFile::exists(klasor_.filePath("etiket.v2.ftr")));
     sec(f, "Raf Etiketi");
     kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
@@ -79,7 +81,7 @@ void FormTasarimGirisTesti::listeSilVeAc() {
     sec(f, "Raf Etiketi");
     QTest::mouseClick(f.Button(3), Qt::LeftButton);
     QCOMPARE(ac.size(), 1);
-    QCOMPARE(Degiskenler::Tasarim_Adi, QStringLiteral("Raf Etiketi"));
+    QCOMPARE(Degiskenler::Tasarim_Adi, u"Raf Etiketi"_s);
     QVERIFY(!Degiskenler::Yeni_Tasarim && !Degiskenler::Dinamik_Barkod);
     QTest::mouseClick(f.Button(1), Qt::LeftButton);
     QCOMPARE(ac.size(), 2);
@@ -119,8 +121,8 @@ void FormTasarimGirisTesti::hemenBasSorulari() {
         QTest::keyClick(f.FrmList(), Qt::Key_Return); // Enter is "Seç"
         QCOMPARE(kutu.girdiler.size(), s.soru);
         QCOMPARE(kutu.girdiler[0].istem,
-                 QStringLiteral("Kaçıncı Etiketten Başlayarak Basım Yapmak İstiyorsunuz?"));
-        QCOMPARE(kutu.girdiler[0].baslik, QStringLiteral("Dinamik Barkod"));
+                 u"Kaçıncı Etiketten Başlayarak Basım Yapmak İstiyorsunuz?"_s);
+        QCOMPARE(kutu.girdiler[0].baslik, u"Dinamik Barkod"_s);
         QCOMPARE(Degiskenler::Baslangic_Etiketi, s.baslangic);
         QCOMPARE(Degiskenler::Etiket_Adedi, s.adet);
         QCOMPARE(Degiskenler::Dinamik_Barkod, true);

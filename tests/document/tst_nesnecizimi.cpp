@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The one drawing of design elements: records to controls and drawing items, in
 // twips from the label's corner.
 class TstNesneCizimi : public QObject {
@@ -30,7 +32,7 @@ private slots:
         QFETCH(QList<double>, cubuk);
         BarkodKaydi k;
         k.Left = 10, k.Top = 5, k.Width = 40, k.Height = 20;
-        k.FontName = QStringLiteral("Arial");
+        k.FontName = u"Arial"_s;
         k.FontSize = 7;
         k.Orientation = qint16(yon);
         const BarkodKontrolleri c = Barkod_Kontrolleri(k);
@@ -43,34 +45,33 @@ private slots:
         QCOMPARE(b.Style(), 18);
 
         // The drawing items sit where the controls are, the bars carry the symbol.
-        const auto sembol =
-            Barkod::Kodla(Barkod::Sembol::EAN13, QStringLiteral("869000000001"), true);
-        const QList<CizimOgesi> o = Barkod_Cizimi(k, sembol, QStringLiteral("8690000000012"));
+        const auto sembol = Barkod::Kodla(Barkod::Sembol::EAN13, u"869000000001"_s, true);
+        const QList<CizimOgesi> o = Barkod_Cizimi(k, sembol, u"8690000000012"_s);
         QCOMPARE(o.size(), 2);
         QCOMPARE(o[0].alan, QRectF(b.Left, b.Top, b.Width, b.Height));
         QCOMPARE(o[0].barkod, sembol);
         QCOMPARE(o[0].barkod_gorunum.yon, b.Direction == 2 ? 900 : 0);
         QCOMPARE(o[1].alan, QRectF(e.Left, e.Top, e.Width, e.Height));
-        QCOMPARE(o[1].metin, QStringLiteral("8690000000012"));
+        QCOMPARE(o[1].metin, u"8690000000012"_s);
         QCOMPARE(o[1].yazi.aci, e.Angle / 10.0);
     }
 
     void nesne() {
         NesneKaydi n;
         n.Left = 2.5f, n.Top = 1, n.Width = 30, n.Height = 0.2f;
-        n.Tur = QStringLiteral("Y");
-        n.FontName = QStringLiteral("Tahoma");
+        n.Tur = u"Y"_s;
+        n.FontName = u"Tahoma"_s;
         n.FontSize = 9;
         n.FontBold = true;
         n.Alignment = 2;
         n.Escapement = 90;
         n.BackColor = 0x0000FF; // red in 0x00BBGGRR
-        const CizimOgesi o = Nesne_Cizimi(n, QStringLiteral("Değer"));
+        const CizimOgesi o = Nesne_Cizimi(n, u"Değer"_s);
         // Millimetres to whole twips (Mm_Twip), the turn in degrees, a filled background.
         QCOMPARE(o.alan, QRectF(142, 57, 1701, 11));
-        QCOMPARE(o.metin, QStringLiteral("Değer"));
+        QCOMPARE(o.metin, u"Değer"_s);
         QCOMPARE(o.yazi.aci, 90.0);
-        QCOMPARE(o.yazi.yazi_tipi, QStringLiteral("Tahoma"));
+        QCOMPARE(o.yazi.yazi_tipi, u"Tahoma"_s);
         QVERIFY(o.yazi.kalin);
         QCOMPARE(o.yazi.yatay_hiza, 2);
         QVERIFY(o.yazi.arka_opak);

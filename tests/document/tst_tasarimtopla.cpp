@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
@@ -6,6 +7,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,7 +33,7 @@ public:
         k.kapsayici = kapsayici;
         k.gorunur = gorunur;
         k.ozellik.Caption = caption;
-        k.ozellik.FontName = QStringLiteral("Arial");
+        k.ozellik.FontName = u"Arial"_s;
         k.ozellik.FontSize = 8;
         k.ozellik.Width = 20;
         k.ozellik.Height = 5;
@@ -47,8 +50,7 @@ class TstTasarimTopla : public QObject {
 
 private slots:
     void init() {
-        Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
-        Degiskenler::Basamak_Ayirac = QStringLiteral(".");
+        Turkce_Ayiraclar();
         Degiskenler::Tasarim_Klasoru = klasor_.path();
         Degiskenler::Belge = TasarimBelgesi();
         Degiskenler::Kayit_Iptal = false;
@@ -56,19 +58,18 @@ private slots:
 
     void toplama_kurallari() {
         SahteYuzey y;
-        y.ekle(QStringLiteral("Etiket"), QStringLiteral("Sabit")).ozellik.Tag =
-            QStringLiteral("  PR_Kampanya  ");
-        y.ekle(QStringLiteral("Alan"), QStringLiteral("Stok_Adi")).ozellik.Escapement = 45;
-        y.ekle(QStringLiteral("Secims"), QString());       // selection handle
-        y.ekle(QStringLiteral("Rehber_Dikey"), QString()); // guide
-        y.ekle(QStringLiteral("Rehber_Yatay"), QString()); // guide
-        y.ekle(QStringLiteral("ZKOD"), QString());         // barcode control
-        y.ekle(QStringLiteral("Alan"), QStringLiteral("Silinmiş"), "Bolum", false); // deleted
-        y.ekle(QStringLiteral("AlanLbl"), QStringLiteral("x"), QStringLiteral("UstPanel"));
-        auto &cizgi = y.ekle(QStringLiteral("Yatay_Cizgi"), QString());
+        y.ekle(u"Etiket"_s, u"Sabit"_s).ozellik.Tag = u"  PR_Kampanya  "_s;
+        y.ekle(u"Alan"_s, u"Stok_Adi"_s).ozellik.Escapement = 45;
+        y.ekle(u"Secims"_s, QString());                   // selection handle
+        y.ekle(u"Rehber_Dikey"_s, QString());             // guide
+        y.ekle(u"Rehber_Yatay"_s, QString());             // guide
+        y.ekle(u"ZKOD"_s, QString());                     // barcode control
+        y.ekle(u"Alan"_s, u"Silinmiş"_s, "Bolum", false); // deleted
+        y.ekle(u"AlanLbl"_s, u"x"_s, u"UstPanel"_s);
+        auto &cizgi = y.ekle(u"Yatay_Cizgi"_s, QString());
         cizgi.ozellik.Escapement = 30; // whatever the control holds, lines keep 0
         cizgi.kapsayici_no = 1;
-        y.ekle(QStringLiteral("Dikey_Cizgi"), QString());
+        y.ekle(u"Dikey_Cizgi"_s, QString());
         for (int i = 0; i < 3; ++i) {
             TasarimYuzeyi::Barkod b;
             b.gorunur = i != 1;
@@ -83,14 +84,14 @@ private slots:
         Tasarim_Topla(y, b, kutu);
         QVERIFY(kutu.kutular.isEmpty());
         QCOMPARE(b.Nesne_Sayisi(), 4);
-        QCOMPARE(b.Nesneler[1].Tur, QStringLiteral("E"));
-        QCOMPARE(b.Nesneler[1].Tag, QStringLiteral("PR_Kampanya"));
-        QCOMPARE(b.Nesneler[2].Tur, QStringLiteral("A"));
+        QCOMPARE(b.Nesneler[1].Tur, u"E"_s);
+        QCOMPARE(b.Nesneler[1].Tag, u"PR_Kampanya"_s);
+        QCOMPARE(b.Nesneler[2].Tur, u"A"_s);
         QCOMPARE(b.Nesneler[2].Escapement, qint16(45));
-        QCOMPARE(b.Nesneler[3].Tur, QStringLiteral("Y"));
+        QCOMPARE(b.Nesneler[3].Tur, u"Y"_s);
         QCOMPARE(b.Nesneler[3].Escapement, qint16(0));
         QCOMPARE(b.Nesneler[3].Bolum_No, qint16(1));
-        QCOMPARE(b.Nesneler[4].Tur, QStringLiteral("D"));
+        QCOMPARE(b.Nesneler[4].Tur, u"D"_s);
         QCOMPARE(b.Barkod_Sayisi(), 2);
         QCOMPARE(b.Barkodlar[2].Orientation, qint16(1800));
         QCOMPARE(b.Barkodlar[2].Bolum_No, qint16(2));
@@ -100,37 +101,36 @@ private slots:
         QCOMPARE(b.Sag_Bosluk, 4);
         QCOMPARE(b.Ust_Bosluk, 1440);
         QCOMPARE(b.Alt_Bosluk, 0);
-        QCOMPARE(b.Yazici_Durum, QStringLiteral("2"));
+        QCOMPARE(b.Yazici_Durum, u"2"_s);
         QCOMPARE(b.Kagit_Boyutu, 11.0f);
     }
 
     void bos_tasarim_kaydedilmez() {
         SahteYuzey y;
-        y.ekle(QStringLiteral("Alan"), QStringLiteral("gizli"), "Bolum", false);
-        y.ekle(QStringLiteral("Secims"), QString());
+        y.ekle(u"Alan"_s, u"gizli"_s, "Bolum", false);
+        y.ekle(u"Secims"_s, QString());
         TasarimYuzeyi::Barkod gizli;
         gizli.gorunur = false;
         y.barkodlar.append(gizli);
         Degiskenler::Belge.Nesneler.append(NesneKaydi());
         const TasarimBelgesi once = Degiskenler::Belge;
-        Degiskenler::Tasarim_Adi = QStringLiteral("Bos");
+        Degiskenler::Tasarim_Adi = u"Bos"_s;
 
         SahteMesaj kutu;
         QVERIFY(!Tasarim_Yaz(y, kutu));
         QCOMPARE(kutu.kutular.size(), 1);
-        QCOMPARE(kutu.kutular[0].metin, QStringLiteral("Tasarımı boş olarak kaydedemezsiniz."));
+        QCOMPARE(kutu.kutular[0].metin, u"Tasarımı boş olarak kaydedemezsiniz."_s);
         QCOMPARE(kutu.kutular[0].simge, MesajKutusu::Simge::Bilgi);
-        QCOMPARE(kutu.kutular[0].baslik, QStringLiteral("Varnel 1.0"));
+        QCOMPARE(kutu.kutular[0].baslik, u"Varnel 1.0"_s);
         QVERIFY(Degiskenler::Kayit_Iptal);
         QVERIFY(Degiskenler::Belge == once);
-        QVERIFY(!QFileInfo::exists(Tasarim_Yolu(klasor_.path(), QStringLiteral("Bos"))));
+        QVERIFY(!QFileInfo::exists(Tasarim_Yolu(klasor_.path(), u"Bos"_s)));
     }
 
     void kaydet_ve_geri_oku() {
         SahteYuzey y;
-        y.ekle(QStringLiteral("Alan"), QStringLiteral("  Fiyat1  ")).ozellik.Tag =
-            QStringLiteral("F_#,##0.00");
-        Degiskenler::Tasarim_Adi = QStringLiteral("Fiyat Etiketi");
+        y.ekle(u"Alan"_s, u"  Fiyat1  "_s).ozellik.Tag = u"F_#,##0.00"_s;
+        Degiskenler::Tasarim_Adi = u"Fiyat Etiketi"_s;
         SahteMesaj kutu;
         QVERIFY(Tasarim_Yaz(y, kutu));
         QCOMPARE(y.duzenleyici_kapatildi, 1);
@@ -138,20 +138,20 @@ private slots:
         Degiskenler::Belge = TasarimBelgesi();
         QVERIFY(Tasarim_Oku(kutu));
         QVERIFY(kutu.kutular.isEmpty());
-        QCOMPARE(Degiskenler::Belge.Nesneler[1].Caption, QStringLiteral("Fiyat1")); // trimmed
+        QCOMPARE(Degiskenler::Belge.Nesneler[1].Caption, u"Fiyat1"_s); // trimmed
         QCOMPARE(Degiskenler::Belge.Nesne_Sayisi(), yazilan.Nesne_Sayisi());
 
-        Degiskenler::Tasarim_Adi = QStringLiteral("Olmayan");
+        Degiskenler::Tasarim_Adi = u"Olmayan"_s;
         QVERIFY(!Tasarim_Oku(kutu));
         QCOMPARE(kutu.kutular.size(), 1);
-        QVERIFY(kutu.kutular[0].metin.contains(QStringLiteral("Olmayan.ftr")));
+        QVERIFY(kutu.kutular[0].metin.contains(u"Olmayan.ftr"_s));
     }
 
     void farkli_kaydet() {
         SahteYuzey y;
-        y.ekle(QStringLiteral("Etiket"), QStringLiteral("Yeni"));
-        Degiskenler::Tasarim_Adi = QStringLiteral("Eski Ad");
-        const QString yol = Tasarim_Yolu(klasor_.path(), QStringLiteral("Var Olan"));
+        y.ekle(u"Etiket"_s, u"Yeni"_s);
+        Degiskenler::Tasarim_Adi = u"Eski Ad"_s;
+        const QString yol = Tasarim_Yolu(klasor_.path(), u"Var Olan"_s);
         QFile f(yol);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("eski icerik");
@@ -163,37 +163,37 @@ private slots:
         QVERIFY(!FarkliKaydet_Btn_Click(y, kutu));
         kutu.girdi_cevaplari.enqueue(QString());
         QVERIFY(!FarkliKaydet_Btn_Click(y, kutu));
-        QCOMPARE(kutu.girdiler[0].istem, QStringLiteral("Lütfen Tasarım Adını Giriniz."));
+        QCOMPARE(kutu.girdiler[0].istem, u"Lütfen Tasarım Adını Giriniz."_s);
 
         // An existing name asks once; No leaves the file and the name alone.
-        kutu.girdi_cevaplari.enqueue(QStringLiteral("Var Olan"));
+        kutu.girdi_cevaplari.enqueue(u"Var Olan"_s);
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
         QVERIFY(!FarkliKaydet_Btn_Click(y, kutu));
         QCOMPARE(kutu.kutular.size(), 1);
         QCOMPARE(kutu.kutular[0].metin,
-                 QStringLiteral("Bu isimle kayıtlı bir tasarım vardır.Üzerine yazılsın mı?"));
-        QCOMPARE(kutu.kutular[0].baslik, QStringLiteral("Dikkat"));
+                 u"Bu isimle kayıtlı bir tasarım vardır.Üzerine yazılsın mı?"_s);
+        QCOMPARE(kutu.kutular[0].baslik, u"Dikkat"_s);
         QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::EvetHayir);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("eski icerik"));
         f.close();
-        QCOMPARE(Degiskenler::Tasarim_Adi, QStringLiteral("Eski Ad"));
+        QCOMPARE(Degiskenler::Tasarim_Adi, u"Eski Ad"_s);
 
         // Yes overwrites.
-        kutu.girdi_cevaplari.enqueue(QStringLiteral("Var Olan"));
+        kutu.girdi_cevaplari.enqueue(u"Var Olan"_s);
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Evet);
         QVERIFY(FarkliKaydet_Btn_Click(y, kutu));
-        QCOMPARE(Degiskenler::Tasarim_Adi, QStringLiteral("Var Olan"));
+        QCOMPARE(Degiskenler::Tasarim_Adi, u"Var Olan"_s);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith("Tip_\r\n"));
         f.close();
 
         // A name the file system refuses is refused before anything is written.
         kutu.kutular.clear();
-        kutu.girdi_cevaplari.enqueue(QStringLiteral("raf/ikinci"));
+        kutu.girdi_cevaplari.enqueue(u"raf/ikinci"_s);
         QVERIFY(!FarkliKaydet_Btn_Click(y, kutu));
         QCOMPARE(kutu.kutular.size(), 1);
-        QCOMPARE(Degiskenler::Tasarim_Adi, QStringLiteral("Var Olan"));
+        QCOMPARE(Degiskenler::Tasarim_Adi, u"Var Olan"_s);
     }
 };
 

@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const NesneKaydi &son(MDIView &w) {
@@ -40,7 +42,6 @@ class MDIViewTesti : public QObject {
 private slots:
     void initTestCase() {
         Bolge_Ayarla(klasor_.filePath("ayar"));
-        Degiskenler::Ondalik_Ayirac = ",", Degiskenler::Basamak_Ayirac = ".";
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/Baslik.mtr"),
                     klasor_.filePath("Baslik.mtr"));
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/A4 Etiket 3x8.ftr"),
@@ -66,13 +67,13 @@ void MDIViewTesti::menuKomutlari() {
     MDIView w(kutu);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Barkod Tasarımı"));
+    QCOMPARE(w.windowTitle(), u"Barkod Tasarımı"_s);
     TasarimModeli &m = w.Tasarim()->Model();
     QVERIFY(m.Kareli_Acik() && m.Kareli_Adim() == 3 && w.Menu("MNKare3")->isChecked());
     QVERIFY(!w.Menu("MNKaydet")->isEnabled()); // a new design is named first
     QVERIFY(!w.Menu("MNGeriAl")->isEnabled() && !w.Menu("MNYinele")->isEnabled());
-    QCOMPARE(w.Menu("MnLazerYazicidir")->text(), QStringLiteral("Yazıcım Bir Lazer yazıdır"));
-    QCOMPARE(w.Menu("MNKullaniciT")->text(), QStringLiteral("Kullanıcı Tn.Alan"));
+    QCOMPARE(w.Menu("MnLazerYazicidir")->text(), u"Yazıcım Bir Lazer yazıdır"_s);
+    QCOMPARE(w.Menu("MNKullaniciT")->text(), u"Kullanıcı Tn.Alan"_s);
 
     // Menu items by hand and commands by name: list, caption and tag of what they make.
     struct {
@@ -121,13 +122,12 @@ void MDIViewTesti::menuKomutlari() {
     QVERIFY(w.Menu("MNYinele")->isEnabled());
     w.Menu("MNYinele")->trigger();
 
-    kutu.girdi_cevaplari << QStringLiteral("Ana_Birim_Barkod") << std::nullopt
-                         << QStringLiteral(" ");
+    kutu.girdi_cevaplari << u"Ana_Birim_Barkod"_s << std::nullopt << u" "_s;
     for (int i = 0; i < 3; ++i)
         w.Menu("MNKullaniciT")->trigger();
-    QCOMPARE(kutu.girdiler[0].istem, QStringLiteral("Alan adını giriniz"));
+    QCOMPARE(kutu.girdiler[0].istem, u"Alan adını giriniz"_s);
     QCOMPARE(m.Toplam(), 10);
-    QCOMPARE(son(w).Caption, QStringLiteral("Ana_Birim_Barkod"));
+    QCOMPARE(son(w).Caption, u"Ana_Birim_Barkod"_s);
     m.Nesne_Sec(m.Aktif_Nesne());
     w.Menu("MNCikar")->trigger();
     QVERIFY(!m.Nesne(9).Visible);
@@ -153,7 +153,7 @@ void MDIViewTesti::menuKomutlari() {
     QVERIFY(!w.Menu("MnEtiketAyarlari")->isEnabled() && w.Menu("MnBarkodYazicidir")->isChecked());
     w.Menu("MnLazerYazicidir")->trigger();
 
-    kutu.girdi_cevaplari << QStringLiteral("Menü");
+    kutu.girdi_cevaplari << u"Menü"_s;
     w.Menu("MNFKaydet")->trigger();
     QVERIFY(QFile::exists(klasor_.filePath("Menü.ftr")));
     QVERIFY(w.Menu("MNKaydet")->isEnabled());
@@ -175,14 +175,14 @@ void MDIViewTesti::aracCubugu() {
          {"YazdirBtn", "Onizleme", "SayfaAyar_Image", "FormatButon", "FontBtn", "Bold", "Italic",
           "ULine", "BackColor", "Fore_Color_Image", "Image1(0)", "Image1(1)", "Image1(2)"})
         QVERIFY2(p->Dugme(ad) && !p->Dugme(ad)->accessibleName().isEmpty(), ad);
-    QCOMPARE(p->RotateTxt()->accessibleName(), QStringLiteral("Döndürme"));
-    QCOMPARE(p->Yakinlastir()->accessibleName(), QStringLiteral("Yakınlaştırma"));
+    QCOMPARE(p->RotateTxt()->accessibleName(), u"Döndürme"_s);
+    QCOMPARE(p->Yakinlastir()->accessibleName(), u"Yakınlaştırma"_s);
 
     w.Menu_Click("MNEtiket");
     const int o = *m.Aktif_Nesne();
     m.Nesne_Sec(o);
-    QCOMPARE(p->Label1()->text(), QStringLiteral("5,322917  /  1,322917"));
-    QCOMPARE(p->Font_Combo()->text(), QStringLiteral("Arial"));
+    QCOMPARE(p->Label1()->text(), u"5,322917  /  1,322917"_s);
+    QCOMPARE(p->Font_Combo()->text(), u"Arial"_s);
     QToolButton *kalin = p->Dugme("Bold");
     QTest::mouseClick(kalin, Qt::LeftButton);
     QVERIFY(m.Nesne(o).Nesne().FontBold && kalin->isChecked());
@@ -205,17 +205,17 @@ void MDIViewTesti::aracCubugu() {
         return std::optional<QFont>();
     };
     QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
-    QCOMPARE(yazi->family(), QStringLiteral("Arial"));
-    QCOMPARE(m.Nesne(o).Nesne().FontName, QStringLiteral("Arial"));
-    QFont tahoma(QStringLiteral("Tahoma"));
+    QCOMPARE(yazi->family(), u"Arial"_s);
+    QCOMPARE(m.Nesne(o).Nesne().FontName, u"Arial"_s);
+    QFont tahoma(u"Tahoma"_s);
     tahoma.setPointSizeF(12);
     tahoma.setStrikeOut(true);
     p->Yazi_Tipi_Sor = [&](const QFont &) { return std::optional(tahoma); };
     QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
-    QCOMPARE(m.Nesne(o).Nesne().FontName, QStringLiteral("Tahoma"));
+    QCOMPARE(m.Nesne(o).Nesne().FontName, u"Tahoma"_s);
     QCOMPARE(m.Nesne(o).Nesne().FontSize, 12.0f);
     QVERIFY(m.Nesne(o).Nesne().FontStrikethru);
-    QCOMPARE(p->Font_Combo()->text(), QStringLiteral("Tahoma"));
+    QCOMPARE(p->Font_Combo()->text(), u"Tahoma"_s);
 
     // Rotation box: whole degrees with Enter; anything else shows the angle again.
     const QSizeF boyut = m.Nesne(o).Alan().size();
@@ -225,7 +225,7 @@ void MDIViewTesti::aracCubugu() {
     QCOMPARE(m.Nesne(o).Alan().size(), boyut.transposed());
     p->RotateTxt()->setText("45,5");
     QTest::keyClick(p->RotateTxt(), Qt::Key_Return);
-    QCOMPARE(p->RotateTxt()->text(), QStringLiteral("90"));
+    QCOMPARE(p->RotateTxt()->text(), u"90"_s);
 
     // Barcodes: no alignment, no strike-through; the rotation box shows degrees.
     w.Menu_Click("MNBarkod");
@@ -237,7 +237,7 @@ void MDIViewTesti::aracCubugu() {
     QVERIFY(!m.Nesne(z).Barkod().FontStrikethru);
     QCOMPARE(m.Yigin().index(), adim + 1); // the font only
     m.Nesne_Donder(z, 270);
-    QCOMPARE(p->RotateTxt()->text(), QStringLiteral("270"));
+    QCOMPARE(p->RotateTxt()->text(), u"270"_s);
 
     // Zoom box: the percent in force is remembered on focus; refusals restore it.
     p->Yakinlastir()->setFocus();
@@ -247,7 +247,7 @@ void MDIViewTesti::aracCubugu() {
     p->Yakinlastir()->setText("0");
     QTest::keyClick(p->Yakinlastir(), Qt::Key_Return);
     QCOMPARE(m.Yuzde(), 150.0);
-    QCOMPARE(p->Yakinlastir()->text(), QStringLiteral("150"));
+    QCOMPARE(p->Yakinlastir()->text(), u"150"_s);
 }
 
 void MDIViewTesti::alanSurukleme() {
@@ -257,14 +257,14 @@ void MDIViewTesti::alanSurukleme() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     AlanGrd *g = w.Alan_Listesi();
     QCOMPARE(g->rowCount(), 13);
-    QCOMPARE(g->item(1, 0)->text(), QStringLiteral("Stok_Adi"));
+    QCOMPARE(g->item(1, 0)->text(), u"Stok_Adi"_s);
     std::unique_ptr<QMimeData> veri;
     g->Surukle = [&](QMimeData *v, const QPixmap &, QPoint) { veri.reset(v); };
     const QRect hucre = g->visualRect(g->model()->index(1, 0));
     QTest::mousePress(g->viewport(), Qt::LeftButton, {}, hucre.topLeft() + QPoint(10, 5));
     QVERIFY(veri);
     const auto alan = Alan_Verisi_Oku(*veri);
-    QCOMPARE(alan->ad, QStringLiteral("Stok_Adi"));
+    QCOMPARE(alan->ad, u"Stok_Adi"_s);
     QCOMPARE(alan->tutma_x, 10 * 1440.0 / g->logicalDpiX());
 
     BolumGorunumu *b = w.Tasarim()->Bolum();
@@ -276,10 +276,10 @@ void MDIViewTesti::alanSurukleme() {
     QApplication::sendEvent(b, &birak);
     TasarimModeli &m = w.Tasarim()->Model();
     QCOMPARE(m.Toplam(), 1);
-    QCOMPARE(m.Nesne(0).Nesne().Caption, QStringLiteral("Stok_Adi"));
+    QCOMPARE(m.Nesne(0).Nesne().Caption, u"Stok_Adi"_s);
     const QPointF beklenen = b->Mm(nokta) - QPointF(Twip_Mm(alan->tutma_x), Twip_Mm(alan->tutma_y));
     QVERIFY((m.Nesne(0).Alan().topLeft() - beklenen).manhattanLength() < 1e-4);
-    QCOMPARE(m.Nesne(0).Tanim(), QStringLiteral("Alan(1)"));
+    QCOMPARE(m.Nesne(0).Tanim(), u"Alan(1)"_s);
     QVERIFY(m.Tutamaclar_Gorunur()); // the dropped field is selected
 }
 
@@ -289,11 +289,11 @@ void MDIViewTesti::onizlemeRaporu() {
     SahteMesaj kutu;
     QVERIFY(Main(kutu, t.Satir("STOKKART.Stok_ID<=2", 3)).devam);
     Degiskenler::Yeni_Tasarim = false;
-    Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
+    Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
     MDIView w(kutu);
     w.show();
     QVERIFY(w.Acildi());
-    kutu.girdi_cevaplari << QStringLiteral("İndirim");
+    kutu.girdi_cevaplari << u"İndirim"_s;
     QTest::mouseClick(w.Arac_Cubugu()->Dugme("Onizleme"), Qt::LeftButton);
     auto *r = w.findChild<RaporGoruntuleyici *>();
     QVERIFY(r);

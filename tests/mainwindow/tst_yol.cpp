@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // A newcomer's road through the windows: a new design in the main window, saved,
 // then printed from the chooser to a PDF.
 class YolTesti : public QObject {
@@ -75,16 +77,16 @@ void YolTesti::yeniTasarimdanPdfe() {
     w->Menu("MnBarkod")->trigger();
     alanBirak(*w, 1, {5, 20}); // Stok_Adi
     alanBirak(*w, 8, {5, 30}); // Fiyat1, selected after the drop
-    QCOMPARE(m.Nesne(*m.Aktif_Nesne()).Nesne().Caption, QStringLiteral("Fiyat1"));
+    QCOMPARE(m.Nesne(*m.Aktif_Nesne()).Nesne().Caption, u"Fiyat1"_s);
     w->Menu("MNAlanFormat")->trigger();
     auto *format = w->findChild<OutPutFormatFrm *>();
     QVERIFY(format);
     format->List1()->setCurrentRow(1);
     format->List2()->setCurrentRow(2);
     QTest::mouseClick(format->findChild<QPushButton *>("FormatTamam"), Qt::LeftButton);
-    QCOMPARE(m.Nesne(*m.Aktif_Nesne()).Nesne().Tag, QStringLiteral("F_#,##0.00"));
+    QCOMPARE(m.Nesne(*m.Aktif_Nesne()).Nesne().Tag, u"F_#,##0.00"_s);
     w->Menu("MNTarih")->trigger();
-    kutu.girdi_cevaplari << QStringLiteral("İlk Etiket");
+    kutu.girdi_cevaplari << u"İlk Etiket"_s;
     w->Menu("MNFKaydet")->trigger();
     QVERIFY(QFile::exists(klasor.filePath("İlk Etiket.ftr")));
 
@@ -94,7 +96,7 @@ void YolTesti::yeniTasarimdanPdfe() {
     const auto bulunan = secici->FrmList()->findItems("İlk Etiket", Qt::MatchExactly);
     QCOMPARE(bulunan.size(), 1);
     secici->FrmList()->setCurrentItem(bulunan[0]);
-    kutu.girdi_cevaplari << QStringLiteral("1") << QStringLiteral("1");
+    kutu.girdi_cevaplari << u"1"_s << u"1"_s;
     QTest::mouseClick(secici->Button(4), Qt::LeftButton); // "Seç"
     auto *r = secici->findChild<RaporGoruntuleyici *>();
     QVERIFY(r);

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 class OnizlemeTesti : public QObject {
     Q_OBJECT
 private slots:
@@ -31,7 +33,7 @@ private slots:
     }
     void init() {
         Degiskenler::Tasarim_Klasoru = klasor_.path();
-        Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
+        Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
         Degiskenler::Yeni_Tasarim = false;
         QVERIFY(Main(kutu_, vt_.Satir("STOKKART.Stok_ID<=2", 1)).devam);
     }
@@ -59,7 +61,7 @@ void OnizlemeTesti::bakmakIcin() {
     OnizlemeFrm *o = w.Onizleme();
     QVERIFY(o && o->isVisible());
     QToolButton *dugme = w.Arac_Cubugu()->Dugme("Onizleme");
-    QCOMPARE(dugme->text(), QStringLiteral("Önizlemeyi Kapat"));
+    QCOMPARE(dugme->text(), u"Önizlemeyi Kapat"_s);
     QVERIFY(w.Menu("MNOnizlemeKapat")->isVisible());
     QVERIFY(menulerAcik(w) && w.Arac_Cubugu()->isVisible());
     QStringList metinler;
@@ -74,11 +76,11 @@ void OnizlemeTesti::bakmakIcin() {
     QVERIFY(barkod.barkod);
     const double olcek = o->Bolum()->logicalDpiX() / 1440.0;
     QTest::mouseClick(o->Bolum(), Qt::LeftButton, {}, (barkod.alan.center() * olcek).toPoint());
-    QCOMPARE(w.Arac_Cubugu()->Label1()->text(), QStringLiteral("1814,4  / 1020,6"));
+    QCOMPARE(w.Arac_Cubugu()->Label1()->text(), u"1814,4  / 1020,6"_s);
 
     QTest::mouseClick(dugme, Qt::LeftButton);
     QTRY_VERIFY(!w.Onizleme());
-    QCOMPARE(dugme->text(), QStringLiteral("Önizleme"));
+    QCOMPARE(dugme->text(), u"Önizleme"_s);
     QVERIFY(!w.Menu("MNOnizlemeKapat")->isVisible());
 }
 
@@ -89,12 +91,11 @@ void OnizlemeTesti::dogrudanYazdirBirKez() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     kutu_.girdiler.clear();
-    kutu_.girdi_cevaplari << QStringLiteral("2") << QStringLiteral("Yaz");
+    kutu_.girdi_cevaplari << u"2"_s << u"Yaz"_s;
     w.Menu("MNDogrudanYazdir")->trigger();
     QVERIFY(w.Onizleme());
     QCOMPARE(kutu_.girdiler.size(), 2); // labels per item, then the one parameter
-    QCOMPARE(kutu_.girdiler[0].istem,
-             QStringLiteral("Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"));
+    QCOMPARE(kutu_.girdiler[0].istem, u"Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"_s);
     QCOMPARE(w.Onizleme()->Basilan_Sayfa(), 4);
     QCOMPARE(Pdf_Metni(pdf).count("Şeker 1 kg"), 2);
     QVERIFY(!Degiskenler::Dinamik_Barkod);

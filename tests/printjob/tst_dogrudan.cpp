@@ -50,7 +50,6 @@ private slots:
         Bolge_Ayarla(klasor_.filePath("ayar"));
         vt_ = Sqlite_Demo(klasor_.path());
         QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
-        Degiskenler::Ondalik_Ayirac = ",", Degiskenler::Basamak_Ayirac = ".";
     }
     void kurallar();
     void sayfalarSirasiVeYerleri();
@@ -76,20 +75,19 @@ void DogrudanBaskiTesti::kurallar() {
                   {6, 4},  {7, 5}, {8, 0}, {9, 16}, {12, 0}, {-1, 0}};
     for (const auto &t : tipler)
         QCOMPARE(Barkod_Tipi_Cevir(t.kod), t.yuzey);
-    QCOMPARE(Stok_Sorgusu(" select Stok_ID FROM STOKKART"),
-             QStringLiteral(" select Stok_ID FROM STOKKART"));
+    QCOMPARE(Stok_Sorgusu(" select Stok_ID FROM STOKKART"), u" select Stok_ID FROM STOKKART"_s);
     QCOMPARE(Stok_Sorgusu("Stok_ID<3"),
-             QStringLiteral("SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"));
+             u"SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"_s);
 
     // The text of each kind of element for one item.
     EtiketKaynagi k;
     k.sutun = [](const QString &ad) -> std::optional<QString> {
         if (ad == u"Stok_Adi")
-            return QStringLiteral("  Çay  ");
+            return u"  Çay  "_s;
         if (ad == u"Tutar")
-            return QStringLiteral("2,5");
+            return u"2,5"_s;
         if (ad == u"Miktar")
-            return QStringLiteral("1234,5");
+            return u"1234,5"_s;
         if (ad == u"Bos")
             return QString();
         return std::nullopt;
@@ -140,7 +138,7 @@ void DogrudanBaskiTesti::kurallar() {
         kutu.girdi_cevaplari << QString(cevap);
         QCOMPARE(Adet_Sor(kutu), adet);
     }
-    QCOMPARE(kutu.girdiler.last().baslik, QStringLiteral("Dinamik Barkod"));
+    QCOMPARE(kutu.girdiler.last().baslik, u"Dinamik Barkod"_s);
 
     // A paper no code names and no label area: the two paper messages, no page.
     TasarimBelgesi kagitsiz = tasarim({});
@@ -166,7 +164,7 @@ void DogrudanBaskiTesti::sayfalarSirasiVeYerleri() {
         calistir({"print", "Dogrudan", "--direct", "--copies", "2", "--out", pdf},
                  "STOKKART.Stok_ID IN (2,1)");
     QVERIFY2(s.kod == 0, qPrintable(s.hata));
-    QCOMPARE(s.cikis.trimmed(), QStringLiteral("4 etiket, 4 sayfa: ") + pdf);
+    QCOMPARE(s.cikis.trimmed(), u"4 etiket, 4 sayfa: "_s + pdf);
     const QStringList beklenen = {"Şeker 1 kg", "Şeker 1 kg", "Süzme Yoğurt 1 kg",
                                   "Süzme Yoğurt 1 kg"};
     for (int i = 1; i <= 4; ++i)
@@ -175,7 +173,7 @@ void DogrudanBaskiTesti::sayfalarSirasiVeYerleri() {
     QVERIFY(Pdf_Metni(pdf, {"-f", "1", "-l", "1"}).contains("42,50"));
     // The text stands 3.704117 mm right of its place (twips at 56.7 to the mm).
     const QString kutular = Arac_Calistir("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
-    static const QRegularExpression seker(QStringLiteral("xMin=\"([\\d.]+)\"[^>]*>Şeker<"));
+    static const QRegularExpression seker(u"xMin=\"([\\d.]+)\"[^>]*>Şeker<"_s);
     const auto m = seker.match(kutular);
     QVERIFY(m.hasMatch());
     QVERIFY(std::abs(m.captured(1).toDouble() - 3.704117 * 56.7 / 20) < 1.5);
@@ -237,7 +235,7 @@ void DogrudanBaskiTesti::eksikSutunVeParametreler() {
     const QString pdf = klasor_.filePath("e.pdf");
     Program_Sonucu s = calistir({"print", "Eksik", "--direct", "--out", pdf}, "STOKKART.Stok_ID<3");
     QCOMPARE(s.kod, 1);
-    QCOMPARE(s.hata.trimmed(), QStringLiteral("Olmayan_Alan alanı stok kayıtlarında bulunamadı."));
+    QCOMPARE(s.hata.trimmed(), u"Olmayan_Alan alanı stok kayıtlarında bulunamadı."_s);
     QVERIFY(!QFile::exists(pdf));
 
     QVERIFY(!Tasarim_Dosyasi_Yaz(

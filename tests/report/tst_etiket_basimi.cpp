@@ -1,5 +1,6 @@
 #include "common/Araclar.h"
 #include "common/Program.h"
+#include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "document/TasarimDosyasi.h"
 
@@ -40,13 +41,9 @@ class TstEtiketBasimi : public QObject {
     QProcess *baslat(const QStringList &argumanlar, int kb = 0) {
         auto *p = new QProcess(this);
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), klasor_.filePath(QStringLiteral("ayar")));
+        ortam.insert(u"XDG_CONFIG_HOME"_s, klasor_.filePath(u"ayar"_s));
         p->setProcessEnvironment(ortam);
-        Program_Baslat(
-            *p,
-            QStringList{QStringLiteral("--designs"), tasarimlar_, QStringLiteral("print")} +
-                argumanlar,
-            kb);
+        Program_Baslat(*p, QStringList{u"--designs"_s, tasarimlar_, u"print"_s} + argumanlar, kb);
         return p;
     }
     static Sonuc bekle(QProcess *p) {
@@ -55,6 +52,10 @@ class TstEtiketBasimi : public QObject {
         return s;
     }
     Sonuc bas(const QStringList &argumanlar, int kb = 0) { return bekle(baslat(argumanlar, kb)); }
+    // A run of the shelf label design with its parameter.
+    static QStringList raf(const QString &deger, const QString &cikti, const QString &satir) {
+        return {"Raf Etiketi", "--param", "Raf=" + deger, "--out", cikti, satir};
+    }
 
     // A file with old content that a failed run must leave as it was.
     QString eskiDosya(const QString &ad) {
@@ -71,7 +72,7 @@ class TstEtiketBasimi : public QObject {
     // Whether a run has written into its output (a temporary file of the test folder
     // that may have no name yet), not only into the database.
     bool yaziliyor(const QProcess *p) const {
-        const QDir fd(QStringLiteral("/proc/%1/fd").arg(p->processId()));
+        const QDir fd(u"/proc/%1/fd"_s.arg(p->processId()));
         for (const QFileInfo &f : fd.entryInfoList(QDir::Files | QDir::System))
             if (const QString h = f.symLinkTarget();
                 h.startsWith(klasor_.path()) && !h.contains(QLatin1String(".db")) && f.size() > 0)
@@ -90,8 +91,7 @@ class TstEtiketBasimi : public QObject {
         QString metin;
     };
     static QList<Sozcuk> sozcukler(const QString &pdf) {
-        const QString x = Arac_Calistir(QStringLiteral("pdftotext"),
-                                        {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const QString x = Arac_Calistir(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
         static const QRegularExpression re(
             QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
                            "yMax=\"([0-9.]+)\">([^<]*)</word>"));
@@ -106,54 +106,52 @@ class TstEtiketBasimi : public QObject {
             s.append({sayfa,
                       QRectF(QPointF(e.captured(1).toDouble(), e.captured(2).toDouble()),
                              QPointF(e.captured(3).toDouble(), e.captured(4).toDouble())),
-                      e.captured(5).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
+                      e.captured(5).replace(u"&amp;"_s, u"&"_s)});
         }
         return s;
     }
 
 private slots:
     void initTestCase() {
-        QDir().mkpath(klasor_.filePath(QStringLiteral("ayar/varnel")));
-        QFile ayar(klasor_.filePath(QStringLiteral("ayar/varnel/International.ini")));
+        QDir().mkpath(klasor_.filePath(u"ayar/varnel"_s));
+        QFile ayar(klasor_.filePath(u"ayar/varnel/International.ini"_s));
         QVERIFY(ayar.open(QIODevice::WriteOnly));
         ayar.write(
             "[International]\nsDecimal=\",\"\nsThousand=.\nsDate=.\nsShortDate=dd.MM.yyyy\n");
         ayar.close();
-        tasarimlar_ = klasor_.filePath(QStringLiteral("Barkod"));
+        tasarimlar_ = klasor_.filePath(u"Barkod"_s);
         QDir().mkpath(tasarimlar_);
-        const QDir kaynak(Kaynak_Yolu(QStringLiteral("data/designs")));
-        for (const QString &f : kaynak.entryList({QStringLiteral("*.ftr")}))
+        const QDir kaynak(Kaynak_Yolu(u"data/designs"_s));
+        for (const QString &f : kaynak.entryList({u"*.ftr"_s}))
             QVERIFY(QFile::copy(kaynak.filePath(f), tasarimlar_ + u'/' + f));
         // A design with a field the stock table lacks.
         TasarimBelgesi b;
-        QVERIFY(!Tasarim_Dosyasi_Oku(tasarimlar_ + QStringLiteral("/Raf Etiketi.ftr"), b));
+        QVERIFY(!Tasarim_Dosyasi_Oku(tasarimlar_ + u"/Raf Etiketi.ftr"_s, b));
         NesneKaydi yok = b.Nesneler.value(1);
-        yok.Caption = QStringLiteral("Olmayan_Alan");
-        yok.Tur = QStringLiteral("A");
+        yok.Caption = u"Olmayan_Alan"_s;
+        yok.Tur = u"A"_s;
         yok.Tag.clear();
         b.Nesneler.append(yok);
-        QVERIFY(!Tasarim_Dosyasi_Yaz(tasarimlar_, QStringLiteral("Olmayan Alan"), b));
+        QVERIFY(!Tasarim_Dosyasi_Yaz(tasarimlar_, u"Olmayan Alan"_s, b));
         sqlite_ = Sqlite_Demo(klasor_.path());
         QVERIFY2(sqlite_.hata.isEmpty(), qPrintable(sqlite_.hata));
     }
 
     void a4_pdf_metinleri_ve_konumlar() {
-        const QString pdf = klasor_.filePath(QStringLiteral("a4.pdf"));
-        const Sonuc s = bas({QStringLiteral("A4 Etiket 3x8"), QStringLiteral("--start"),
-                             QStringLiteral("3"), QStringLiteral("--param"),
-                             QStringLiteral("Kampanya=Yaz İndirimi"), QStringLiteral("--out"), pdf,
-                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=5"), 2,
-                                           QStringLiteral("Demo Ticaret A.Ş."))});
+        const QString pdf = klasor_.filePath(u"a4.pdf"_s);
+        const Sonuc s = bas({u"A4 Etiket 3x8"_s, u"--start"_s, u"3"_s, u"--param"_s,
+                             u"Kampanya=Yaz İndirimi"_s, u"--out"_s, pdf,
+                             sqlite_.Satir(u"STOKKART.Stok_ID<=5"_s, 2, u"Demo Ticaret A.Ş."_s)});
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
-        QVERIFY(s.cikis.contains(QStringLiteral("10 etiket, 1 sayfa")));
+        QVERIFY(s.cikis.contains(u"10 etiket, 1 sayfa"_s));
         const QString metin = Pdf_Metni(pdf);
         for (const char *beklenen : {"Şeker 1 kg", "1.234,50", "2.500.000,00", "1.199,00",
                                      "BinİkiYüzOtuzDört YTL Elli Yeni Kuruş", "Demo Ticaret A.Ş.",
                                      "Yaz İndirimi", "stok", "8690000000050"})
             QVERIFY2(metin.contains(QString::fromUtf8(beklenen)), beklenen);
-        QVERIFY(metin.contains(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
+        QVERIFY(metin.contains(QDate::currentDate().toString(u"dd.MM.yyyy"_s)));
         // TL_Fiyat1 of item 5 with "F_#,##0": no decimals, so the plain product.
-        QVERIFY(metin.contains(QStringLiteral("2500000000000")));
+        QVERIFY(metin.contains(u"2500000000000"_s));
 
         // Two empty positions, then items 1..5 in ascending id, two copies side by side.
         const QList<Sozcuk> s2 = sozcukler(pdf);
@@ -177,11 +175,9 @@ private slots:
     }
 
     void png_barkodlari_cozulur() {
-        const QString png = klasor_.filePath(QStringLiteral("a4.png"));
-        const Sonuc s = bas({QStringLiteral("A4 Etiket 3x8"), QStringLiteral("--param"),
-                             QStringLiteral("Kampanya=x"), QStringLiteral("--out"), png,
-                             QStringLiteral("--dpi"), QStringLiteral("300"),
-                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=9"))});
+        const QString png = klasor_.filePath(u"a4.png"_s);
+        const Sonuc s = bas({u"A4 Etiket 3x8"_s, u"--param"_s, u"Kampanya=x"_s, u"--out"_s, png,
+                             u"--dpi"_s, u"300"_s, sqlite_.Satir(u"STOKKART.Stok_ID<=9"_s)});
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
         const QImage sayfa(png);
         QCOMPARE(sayfa.size(), QSize(2480, 3508));
@@ -190,8 +186,8 @@ private slots:
         for (int i = 0; i < 9; ++i) {
             const QRect etiket(int((i % 3) * 70 * px), int((i / 3) * 37 * px), int(70 * px),
                                int(37 * px));
-            const QString sol = klasor_.filePath(QStringLiteral("sol.png"));
-            const QString sag = klasor_.filePath(QStringLiteral("sag.png"));
+            const QString sol = klasor_.filePath(u"sol.png"_s);
+            const QString sag = klasor_.filePath(u"sag.png"_s);
             sayfa.copy(etiket.adjusted(0, 0, -int(35 * px), 0)).save(sol);
             sayfa.copy(etiket.adjusted(int(56 * px), 0, 0, 0)).save(sag);
             QCOMPARE(Barkod_Coz(sol), QStringList{barkodlar[i + 1]});
@@ -200,117 +196,103 @@ private slots:
     }
 
     void raf_etiketi_sayfa_basina_bir() {
-        const QString pdf = klasor_.filePath(QStringLiteral("raf.pdf"));
-        const Sonuc s = bas({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                             QStringLiteral("Raf=A-12"), QStringLiteral("--copies"),
-                             QStringLiteral("1"), QStringLiteral("--out"), pdf,
-                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID IN (3,10,11)"), 4)});
+        const QString pdf = klasor_.filePath(u"raf.pdf"_s);
+        const Sonuc s =
+            bas({u"Raf Etiketi"_s, u"--param"_s, u"Raf=A-12"_s, u"--copies"_s, u"1"_s, u"--out"_s,
+                 pdf, sqlite_.Satir(u"STOKKART.Stok_ID IN (3,10,11)"_s, 4)});
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
         const QString metin = Pdf_Metni(pdf);
         QCOMPARE(metin.count(u'\f'), 3);
         const QStringList sayfalar = metin.split(u'\f');
-        QVERIFY(sayfalar[0].contains(QStringLiteral("1.234,50")));
-        QVERIFY(sayfalar[0].contains(QStringLiteral("1.234.500.000,00")));
-        QVERIFY(sayfalar[0].contains(QStringLiteral("1.150,0"))); // level 3 with one decimal
-        QVERIFY(sayfalar[0].contains(QStringLiteral("A-12")));
+        QVERIFY(sayfalar[0].contains(u"1.234,50"_s));
+        QVERIFY(sayfalar[0].contains(u"1.234.500.000,00"_s));
+        QVERIFY(sayfalar[0].contains(u"1.150,0"_s)); // level 3 with one decimal
+        QVERIFY(sayfalar[0].contains(u"A-12"_s));
         // Item 10 has no level-1 price and item 11 a price of 0: nothing is printed.
-        QVERIFY(!sayfalar[1].contains(QStringLiteral("0,00")));
-        QVERIFY(sayfalar[1].contains(QStringLiteral("60,0")));
-        QVERIFY(sayfalar[2].contains(QStringLiteral("Çamaşır Deterjanı")));
-        QVERIFY(sayfalar[2].contains(QStringLiteral("SıfırYTL")));
-        const QString pdfinfo = Arac_Calistir(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY2(pdfinfo.contains(QStringLiteral("170 x 113 pts")),
+        QVERIFY(!sayfalar[1].contains(u"0,00"_s));
+        QVERIFY(sayfalar[1].contains(u"60,0"_s));
+        QVERIFY(sayfalar[2].contains(u"Çamaşır Deterjanı"_s));
+        QVERIFY(sayfalar[2].contains(u"SıfırYTL"_s));
+        const QString pdfinfo = Arac_Calistir(u"pdfinfo"_s, {pdf});
+        QVERIFY2(pdfinfo.contains(u"170 x 113 pts"_s),
                  qPrintable(pdfinfo)); // 60 x 40 mm
     }
 
-    void hatalar_data() {
-        QTest::addColumn<QStringList>("argumanlar");
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<QString>("mesaj");
-        QTest::newRow("missing parameter") << QStringList{"A4 Etiket 3x8", "--out", "x.pdf"} << 2
-                                           << "Parametre değeri verilmedi: Kampanya";
-        QTest::newRow("no design")
-            << QStringList{"Yok Böyle", "--out", "x.pdf"} << 1 << "Tasarım dosyası bulunamadı";
-        QTest::newRow("no items") << QStringList{"Raf Etiketi", "--param",
-                                                 "Raf=1",       "--out",
-                                                 "x.pdf",       "<şart:STOKKART.Stok_ID>1000>"}
-                                  << 1 << "Basılacak etiket yok";
-        QTest::newRow("unknown column")
-            << QStringList{"Olmayan Alan", "--param", "Raf=1", "--out", "x.pdf"} << 1
-            << "Olmayan_Alan alanı sorguda bulunamadı.";
-        QTest::newRow("too many copies")
-            << QStringList{"Raf Etiketi", "--copies", "40000", "--out", "x.pdf"} << 2
-            << "--copies en çok 32767 olabilir";
-        QTest::newRow("png dpi") << QStringList{"Raf Etiketi", "--dpi", "5000", "--out", "x.png"}
-                                 << 2 << "--dpi 72 ile 1200 arasında olmalıdır";
-        QTest::newRow("bad condition")
-            << QStringList{"Raf Etiketi", "--param", "Raf=1",
-                           "--out",       "x.pdf",   "<şart:STOKKART.Stok_ID>>>1>"}
-            << 1 << "Stok kartları okunamadı";
-    }
     void hatalar() {
-        QFETCH(QStringList, argumanlar);
-        QFETCH(int, kod);
-        QFETCH(QString, mesaj);
-        QString kosul = QStringLiteral("STOKKART.Stok_ID<=2");
-        if (argumanlar.last().startsWith(u"<şart:")) {
-            kosul = argumanlar.takeLast().mid(6).chopped(1);
+        // Arguments before the start line ("x.pdf": the output), the item condition,
+        // exit status and message. Nothing is written and the work table stays empty.
+        const struct {
+            QStringList argumanlar;
+            const char *kosul;
+            int kod;
+            const char *mesaj;
+        } tablo[] = {
+            {{"A4 Etiket 3x8", "--out", "x.pdf"}, "", 2, "Parametre değeri verilmedi: Kampanya"},
+            {{"Yok Böyle", "--out", "x.pdf"}, "", 1, "Tasarım dosyası bulunamadı"},
+            {raf("1", "x.pdf", {}), "STOKKART.Stok_ID>1000", 1, "Basılacak etiket yok"},
+            {{"Olmayan Alan", "--param", "Raf=1", "--out", "x.pdf"},
+             "",
+             1,
+             "Olmayan_Alan alanı sorguda bulunamadı."},
+            {{"Raf Etiketi", "--copies", "40000", "--out", "x.pdf"},
+             "",
+             2,
+             "--copies en çok 32767 olabilir"},
+            {{"Raf Etiketi", "--dpi", "5000", "--out", "x.png"},
+             "",
+             2,
+             "--dpi 72 ile 1200 arasında olmalıdır"},
+            {raf("1", "x.pdf", {}), "STOKKART.Stok_ID>>>1", 1, "Stok kartları okunamadı"},
+        };
+        const QString yol = klasor_.filePath(u"hata.pdf"_s);
+        for (const auto &t : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(t.mesaj));
+            QStringList argumanlar = t.argumanlar;
+            argumanlar.removeAll(QString());
+            argumanlar.replaceInStrings(u"x.pdf"_s, yol);
+            const Sonuc s =
+                bas(argumanlar << sqlite_.Satir(*t.kosul ? t.kosul : "STOKKART.Stok_ID<=2"));
+            QCOMPARE(s.kod, t.kod);
+            QVERIFY2(s.hata.contains(QString::fromUtf8(t.mesaj)), qPrintable(s.hata));
+            QVERIFY(!QFileInfo::exists(yol));
+            QCOMPARE(isTablosuSatiri(sqlite_), 0);
         }
-        for (QString &a : argumanlar)
-            if (a == u"x.pdf")
-                a = klasor_.filePath(QStringLiteral("hata.pdf"));
-        const Sonuc s = bas(argumanlar << sqlite_.Satir(kosul));
-        QCOMPARE(s.kod, kod);
-        QVERIFY2(s.hata.contains(mesaj), qPrintable(s.hata));
-        QVERIFY(!QFileInfo::exists(klasor_.filePath(QStringLiteral("hata.pdf"))));
-        QCOMPARE(isTablosuSatiri(sqlite_), 0);
     }
 
     void yazilamayan_cikti_tabloyu_bos_birakir() {
         // The output name is a folder: the PDF cannot be written and the run fails.
-        const QString yol = klasor_.filePath(QStringLiteral("klasor.pdf"));
+        const QString yol = klasor_.filePath(u"klasor.pdf"_s);
         QVERIFY(QDir().mkpath(yol));
-        const Sonuc s = bas({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                             QStringLiteral("Raf=1"), QStringLiteral("--out"), yol,
-                             sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=3"))});
+        const Sonuc s = bas(raf(u"1"_s, yol, sqlite_.Satir(u"STOKKART.Stok_ID<=3"_s)));
         QCOMPARE(s.kod, 1);
-        QVERIFY2(s.hata.contains(QStringLiteral("Çıktı dosyası düzenli bir dosya değil")),
-                 qPrintable(s.hata));
+        QVERIFY2(s.hata.contains(u"Çıktı dosyası düzenli bir dosya değil"_s), qPrintable(s.hata));
         QCOMPARE(isTablosuSatiri(sqlite_), 0);
     }
 
-    void dolu_disk_eski_dosyayi_korur_data() {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<QStringList>("argumanlar");
-        QTest::newRow("pdf") << "dolu.pdf" << QStringList{"Raf Etiketi", "--param", "Raf=A"};
-        QTest::newRow("png") << "dolu.png"
-                             << QStringList{"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi",
-                                            "600"};
-    }
     void dolu_disk_eski_dosyayi_korur() {
         // Files may grow to 64 KiB only: the database works, the output cannot be finished.
-        QFETCH(QString, ad);
-        QFETCH(QStringList, argumanlar);
-        const QString yol = eskiDosya(ad);
-        const Sonuc s = bas(argumanlar << QStringLiteral("--out") << yol
-                                       << sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=24"), 3),
-                            64);
-        QCOMPARE(s.kod, 1);
-        QVERIFY2(s.hata.contains(QStringLiteral("yazılamadı")), qPrintable(s.hata));
-        QCOMPARE(icerik(yol), QByteArray("ESKI"));
-        QCOMPARE(QDir(klasor_.path())
-                     .entryList({QStringLiteral(".varnel-*"), ad + QStringLiteral(".*")},
-                                QDir::Files | QDir::Hidden),
-                 QStringList());
-        QCOMPARE(isTablosuSatiri(sqlite_), 0);
+        for (const auto &[ad, argumanlar] :
+             {std::pair{u"dolu.pdf"_s, QStringList{"Raf Etiketi", "--param", "Raf=A"}},
+              {u"dolu.png"_s, {"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi", "600"}}}) {
+            const QString yol = eskiDosya(ad);
+            const Sonuc s =
+                bas(QStringList(argumanlar)
+                        << u"--out"_s << yol << sqlite_.Satir(u"STOKKART.Stok_ID<=24"_s, 3),
+                    64);
+            QCOMPARE(s.kod, 1);
+            QVERIFY2(s.hata.contains(u"yazılamadı"_s), qPrintable(s.hata));
+            QCOMPARE(icerik(yol), QByteArray("ESKI"));
+            QCOMPARE(QDir(klasor_.path())
+                         .entryList({u".varnel-*"_s, ad + u".*"_s}, QDir::Files | QDir::Hidden),
+                     QStringList());
+            QCOMPARE(isTablosuSatiri(sqlite_), 0);
+        }
     }
 
     void sqlite_okuyuculari_beklemez() {
         // A long run on SQLite: other readers of the stock database get their rows at once.
-        const QString pdf = klasor_.filePath(QStringLiteral("wal.pdf"));
-        QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                              QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
-                              sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 200)});
+        const QString pdf = klasor_.filePath(u"wal.pdf"_s);
+        QProcess *p = baslat(raf(u"A"_s, pdf, sqlite_.Satir(u"STOKKART.Stok_ID>0"_s, 200)));
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         TestBaglantisi okuyucu(sqlite_, u"QSQLITE_BUSY_TIMEOUT=0"_s);
         QVERIFY2(okuyucu.Deger(u"SELECT count(*) FROM STOKFIYAT"_s).isValid(),
@@ -325,10 +307,8 @@ private slots:
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         const TestVeritabani t = Pg_Demo();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-        const QString pdf = eskiDosya(QStringLiteral("kopuk.pdf"));
-        QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                              QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
-                              t.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 300)});
+        const QString pdf = eskiDosya(u"kopuk.pdf"_s);
+        QProcess *p = baslat(raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 300)));
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         // The server ends the run's session while pages are drawn.
         QVERIFY(TestBaglantisi(t).Calistir(
@@ -341,12 +321,10 @@ private slots:
     }
 
     void yazici_yoksa() {
-        const Sonuc s =
-            bas({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"), QStringLiteral("Raf=1"),
-                 QStringLiteral("--printer"), QStringLiteral("Olmayan Yazıcı"),
-                 sqlite_.Satir(QStringLiteral("STOKKART.Stok_ID<=3"))});
+        const Sonuc s = bas({u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--printer"_s,
+                             u"Olmayan Yazıcı"_s, sqlite_.Satir(u"STOKKART.Stok_ID<=3"_s)});
         QCOMPARE(s.kod, 1);
-        QVERIFY(s.hata.contains(QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.")));
+        QVERIFY(s.hata.contains(u"Lütfen Barkod Yazıcısını Tanımlayın."_s));
     }
 
     void iptal_ve_olum_tabloyu_bos_birakir_data() {
@@ -367,10 +345,8 @@ private slots:
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-        const QString pdf = eskiDosya(QStringLiteral("uzun-%1.pdf").arg(motor));
-        QProcess *p = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                              QStringLiteral("Raf=A"), QStringLiteral("--out"), pdf,
-                              t.Satir(QStringLiteral("STOKKART.Stok_ID>0"), 300)});
+        const QString pdf = eskiDosya(u"uzun-%1.pdf"_s.arg(motor));
+        QProcess *p = baslat(raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 300)));
         // Wait until pages are being written, then stop the run.
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         QCOMPARE(p->state(), QProcess::Running);
@@ -378,7 +354,7 @@ private slots:
         const Sonuc s = bekle(p);
         if (kod > 0) {
             QCOMPARE(s.kod, kod);
-            QVERIFY(s.hata.contains(QStringLiteral("Basım iptal edildi.")));
+            QVERIFY(s.hata.contains(u"Basım iptal edildi."_s));
         }
         // The file that was there is untouched, whatever stopped the run.
         QCOMPARE(icerik(pdf), QByteArray("ESKI"));
@@ -396,25 +372,21 @@ private slots:
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
-        const QString a = klasor_.filePath(QStringLiteral("a-%1.pdf").arg(motor));
-        const QString b = klasor_.filePath(QStringLiteral("b-%1.pdf").arg(motor));
+        const QString a = klasor_.filePath(u"a-%1.pdf"_s.arg(motor));
+        const QString b = klasor_.filePath(u"b-%1.pdf"_s.arg(motor));
         // Many copies make the runs long enough to overlap.
-        QProcess *pa = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                               QStringLiteral("Raf=A"), QStringLiteral("--out"), a,
-                               t.Satir(QStringLiteral("STOKKART.Stok_ID<=3"), 150)});
-        QProcess *pb = baslat({QStringLiteral("Raf Etiketi"), QStringLiteral("--param"),
-                               QStringLiteral("Raf=B"), QStringLiteral("--out"), b,
-                               t.Satir(QStringLiteral("STOKKART.Stok_ID>=40"), 150)});
+        QProcess *pa = baslat(raf(u"A"_s, a, t.Satir(u"STOKKART.Stok_ID<=3"_s, 150)));
+        QProcess *pb = baslat(raf(u"B"_s, b, t.Satir(u"STOKKART.Stok_ID>=40"_s, 150)));
         const Sonuc sa = bekle(pa), sb = bekle(pb);
         QVERIFY2(sa.kod == 0, qPrintable(sa.hata));
         QVERIFY2(sb.kod == 0, qPrintable(sb.hata));
         const QString ma = Pdf_Metni(a), mb = Pdf_Metni(b);
         QCOMPARE(ma.count(u'\f'), 450);
         QCOMPARE(mb.count(u'\f'), 450);
-        QCOMPARE(ma.count(QStringLiteral("Şeker 1 kg")), 150);
-        QCOMPARE(ma.count(QStringLiteral("Güneş Kremi")), 0);
-        QCOMPARE(mb.count(QStringLiteral("Güneş Kremi SPF 50")), 150);
-        QCOMPARE(mb.count(QStringLiteral("Şeker 1 kg")), 0);
+        QCOMPARE(ma.count(u"Şeker 1 kg"_s), 150);
+        QCOMPARE(ma.count(u"Güneş Kremi"_s), 0);
+        QCOMPARE(mb.count(u"Güneş Kremi SPF 50"_s), 150);
+        QCOMPARE(mb.count(u"Şeker 1 kg"_s), 0);
         QCOMPARE(isTablosuSatiri(t), 0);
     }
 };

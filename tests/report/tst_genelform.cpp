@@ -36,10 +36,10 @@ class TstGenelForm : public QObject {
 
     QStringList isTablosu() {
         KayitKumesi rs;
-        rs.Open(*Degiskenler::Baglanti, QStringLiteral("SELECT ID FROM BARKODID"));
+        rs.Open(*Degiskenler::Baglanti, u"SELECT ID FROM BARKODID"_s);
         QStringList s;
         for (; !rs.EOF_(); rs.MoveNext())
-            s << rs.Text(QStringLiteral("ID"));
+            s << rs.Text(u"ID"_s);
         std::sort(s.begin(), s.end());
         return s;
     }
@@ -54,21 +54,21 @@ private slots:
     void init() {
         IKI_MOTOR_SEC(vt_, t);
         SahteMesaj kutu;
-        QVERIFY(Main(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID IN (7,5)"), 2)).devam);
+        QVERIFY(Main(kutu, t.Satir(u"STOKKART.Stok_ID IN (7,5)"_s, 2)).devam);
         Degiskenler::Belge = TasarimBelgesi();
         Degiskenler::Baslangic_Etiketi = 1;
     }
     void cleanup() { Baglanti_Kapat(); }
 
     void olmayan_alan_basimi_durdurur() {
-        Degiskenler::Belge.Nesneler.append(alan(QStringLiteral("Stok_Adi")));
-        Degiskenler::Belge.Nesneler.append(alan(QStringLiteral("Olmayan_Alan")));
+        Degiskenler::Belge.Nesneler.append(alan(u"Stok_Adi"_s));
+        Degiskenler::Belge.Nesneler.append(alan(u"Olmayan_Alan"_s));
         SahteMesaj kutu;
         GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
         form.Yazici_Gerekli = false;
         RaporMotoru motor(form);
         QVERIFY(motor.Baslat());
-        QCOMPARE(form.Hata(), QStringLiteral("Olmayan_Alan alanı sorguda bulunamadı."));
+        QCOMPARE(form.Hata(), u"Olmayan_Alan alanı sorguda bulunamadı."_s);
         RaporSayfasi s;
         QVERIFY(!motor.Sonraki_Sayfa(s));
         motor.Bitir();
@@ -157,20 +157,16 @@ private slots:
 
     void parametre_bir_kez_sorulur() {
         TasarimBelgesi &d = Degiskenler::Belge;
-        d.Nesneler.append(
-            alan(QStringLiteral("Parametre"), QStringLiteral("PR_Raf"), QStringLiteral("E")));
-        d.Nesneler.append(
-            alan(QStringLiteral("Parametre"), QStringLiteral("PR_raf"), QStringLiteral("E")));
-        d.Nesneler.append(
-            alan(QStringLiteral("Parametre"), QStringLiteral("PR_Raf"), QStringLiteral("E")));
+        d.Nesneler.append(alan(u"Parametre"_s, u"PR_Raf"_s, u"E"_s));
+        d.Nesneler.append(alan(u"Parametre"_s, u"PR_raf"_s, u"E"_s));
+        d.Nesneler.append(alan(u"Parametre"_s, u"PR_Raf"_s, u"E"_s));
         SahteMesaj kutu;
-        kutu.girdi_cevaplari.enqueue(QStringLiteral("A-12"));
+        kutu.girdi_cevaplari.enqueue(u"A-12"_s);
         kutu.girdi_cevaplari.enqueue(std::nullopt); // cancelled: empty text
         GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
         form.Duzenle();
         QCOMPARE(kutu.girdiler.size(), 2); // names differing in case are different
-        QCOMPARE(kutu.girdiler[0].istem,
-                 QStringLiteral("Raf Parametresinin Basım İçinOlan Değerini Giriniz"));
+        QCOMPARE(kutu.girdiler[0].istem, u"Raf Parametresinin Basım İçinOlan Değerini Giriniz"_s);
         QCOMPARE(kutu.girdiler[0].baslik, QString());
         // The answers print; the design keeps its own captions.
         QStringList basilan;
@@ -178,22 +174,22 @@ private slots:
             if (const auto *e = dynamic_cast<const RaporEtiketi *>(form.Detail.Item(i)))
                 basilan << e->caption;
         QCOMPARE(basilan, (QStringList{"A-12", "", "A-12"}));
-        QCOMPARE(d.Nesneler[1].Caption, QStringLiteral("Parametre"));
+        QCOMPARE(d.Nesneler[1].Caption, u"Parametre"_s);
     }
 
     void eleman_kodlari() {
         TasarimBelgesi &d = Degiskenler::Belge;
-        d.Nesneler.append(alan(QStringLiteral("Fiyat1"), QStringLiteral("F_#,##0.00")));
-        d.Nesneler.append(alan(QStringLiteral("Tarih"), QStringLiteral("O_Tarihdd.mm.yyyy")));
-        d.Nesneler.append(alan(QStringLiteral("Firma_Kod"), QStringLiteral("O_Firma_Kod")));
-        d.Nesneler.append(alan(QStringLiteral("Firma_Ad"), QStringLiteral("O_Firma_Ad ")));
-        d.Nesneler.append(alan(QStringLiteral("Stok_Kodu")));
-        d.Nesneler.append(alan(QStringLiteral("Sabit yazı"), QString(), QStringLiteral("E")));
-        d.Nesneler.append(alan(QString(), QString(), QStringLiteral("Y")));
-        NesneKaydi baska = alan(QStringLiteral("Bölüm 1"));
+        d.Nesneler.append(alan(u"Fiyat1"_s, u"F_#,##0.00"_s));
+        d.Nesneler.append(alan(u"Tarih"_s, u"O_Tarihdd.mm.yyyy"_s));
+        d.Nesneler.append(alan(u"Firma_Kod"_s, u"O_Firma_Kod"_s));
+        d.Nesneler.append(alan(u"Firma_Ad"_s, u"O_Firma_Ad "_s));
+        d.Nesneler.append(alan(u"Stok_Kodu"_s));
+        d.Nesneler.append(alan(u"Sabit yazı"_s, QString(), u"E"_s));
+        d.Nesneler.append(alan(QString(), QString(), u"Y"_s));
+        NesneKaydi baska = alan(u"Bölüm 1"_s);
         baska.Bolum_No = 1;
         d.Nesneler.append(baska);
-        d.Nesneler.append(alan(QStringLiteral("x"), QString(), QStringLiteral("Q")));
+        d.Nesneler.append(alan(u"x"_s, QString(), u"Q"_s));
         SahteMesaj kutu;
         GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
         form.Duzenle();
@@ -201,13 +197,13 @@ private slots:
         const auto e = [&form](int i) {
             return static_cast<RaporEtiketi *>(form.Detail.Item(3 + i));
         };
-        QCOMPARE(e(0)->Tag, QStringLiteral("Fiyat1;#,##0.00"));
-        QCOMPARE(e(1)->Tag, QStringLiteral(";O_Tarihdd.mm.yyyy"));
+        QCOMPARE(e(0)->Tag, u"Fiyat1;#,##0.00"_s);
+        QCOMPARE(e(1)->Tag, u";O_Tarihdd.mm.yyyy"_s);
         QVERIFY(e(1)->caption.isEmpty());
         QCOMPARE(e(2)->caption, Degiskenler::Veritabani_Adi);
         QCOMPARE(e(3)->caption, Degiskenler::Firma_Unvani);
-        QCOMPARE(e(4)->Tag, QStringLiteral("Stok_Kodu"));
-        QCOMPARE(e(5)->caption, QStringLiteral("Sabit yazı"));
+        QCOMPARE(e(4)->Tag, u"Stok_Kodu"_s);
+        QCOMPARE(e(5)->caption, u"Sabit yazı"_s);
         QCOMPARE(e(6)->BackStyle, 1); // a line is a filled label
     }
 };

@@ -22,14 +22,14 @@ class TstBaslangic : public QObject {
 private slots:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", ayarlar_.path().toUtf8());
-        QVERIFY(Sqlite_Dosyasi_Yap(veri_.filePath(QStringLiteral("stok.db"))));
-        sunucu_ = QStringLiteral("sqlite:") + veri_.path();
+        QVERIFY(Sqlite_Dosyasi_Yap(veri_.filePath(u"stok.db"_s)));
+        sunucu_ = u"sqlite:"_s + veri_.path();
     }
     void init() {
         Bolge_Ayarla({});
         Baglanti_Kapat();
         Degiskenler::Parametreler.clear();
-        Degiskenler::Sql_Sifre = QStringLiteral("önceki");
+        Degiskenler::Sql_Sifre = u"önceki"_s;
         Degiskenler::Stok_Sarti.clear();
     }
     void cleanupTestCase() { Baglanti_Kapat(); }
@@ -102,8 +102,7 @@ private slots:
 
     void etkilesimli_baslangic() {
         SahteMesaj kutu;
-        for (const QString &c : {QStringLiteral("kullanici"), QStringLiteral("parola"),
-                                 QStringLiteral("stok"), sunucu_, QStringLiteral("7")})
+        for (const QString &c : {u"kullanici"_s, u"parola"_s, u"stok"_s, sunucu_, u"7"_s})
             kutu.girdi_cevaplari.enqueue(c);
         const Baslangic_Sonucu s = Main(kutu, QString());
         QVERIFY(s.devam);
@@ -115,17 +114,17 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(kutu.girdiler[i].istem, istemler[i]);
             QCOMPARE(kutu.girdiler[i].varsayilan, varsayilanlar[i]);
-            QCOMPARE(kutu.girdiler[i].baslik, QStringLiteral("Varnel 1.0"));
+            QCOMPARE(kutu.girdiler[i].baslik, u"Varnel 1.0"_s);
         }
-        QCOMPARE(Degiskenler::Sql_Kullanici.toString(), QStringLiteral("kullanici"));
-        QCOMPARE(Degiskenler::Sql_Sifre, QStringLiteral("parola"));
+        QCOMPARE(Degiskenler::Sql_Kullanici.toString(), u"kullanici"_s);
+        QCOMPARE(Degiskenler::Sql_Sifre, u"parola"_s);
         QCOMPARE(Degiskenler::Secili_Stok_ID, 7);
-        QCOMPARE(Degiskenler::Stok_Sarti, QStringLiteral(" STOKKART.Stok_ID=7"));
+        QCOMPARE(Degiskenler::Stok_Sarti, u" STOKKART.Stok_ID=7"_s);
         QCOMPARE(Degiskenler::Sabit_Etiket_Adedi, qint16(0));
         QVERIFY(!Degiskenler::Firma_Unvani.isEmpty());
         // The interactive text logs in as sa without the typed password.
-        QVERIFY(Degiskenler::Baglanti->ConnectionString().contains(QStringLiteral("User ID=sa;")));
-        QVERIFY(!Degiskenler::Baglanti->ConnectionString().contains(QStringLiteral("parola")));
+        QVERIFY(Degiskenler::Baglanti->ConnectionString().contains(u"User ID=sa;"_s));
+        QVERIFY(!Degiskenler::Baglanti->ConnectionString().contains(u"parola"_s));
     }
 
     void etkilesimli_hatalar_data() {
@@ -141,8 +140,8 @@ private slots:
         QFETCH(bool, sunucuVar);
         QFETCH(QString, mesaj);
         SahteMesaj kutu;
-        for (const QString &c : {QStringLiteral("sa"), QString(), QStringLiteral("stok"),
-                                 sunucuVar ? sunucu_ : QStringLiteral("sqlite:/yok")})
+        for (const QString &c :
+             {u"sa"_s, QString(), u"stok"_s, sunucuVar ? sunucu_ : u"sqlite:/yok"_s})
             kutu.girdi_cevaplari.enqueue(c);
         kutu.girdi_cevaplari.enqueue(stokId == u"<iptal>" ? std::nullopt
                                                           : std::optional<QString>(stokId));
@@ -157,9 +156,9 @@ private slots:
         // "-1" as a server field names no reachable SQL Server: start-up ends there
         // and the interactive start is never reached.
         SahteMesaj kutu;
-        const Baslangic_Sonucu s = Main(kutu, QStringLiteral("-1|F|stok|x=1|1|sa|æ"));
+        const Baslangic_Sonucu s = Main(kutu, u"-1|F|stok|x=1|1|sa|æ"_s);
         QVERIFY(!s.devam);
-        QCOMPARE(kutu.metinler(), QStringList{QStringLiteral("Datbase'e Bağlanılamadı.")});
+        QCOMPARE(kutu.metinler(), QStringList{u"Datbase'e Bağlanılamadı."_s});
         QVERIFY(kutu.girdiler.isEmpty());
     }
 
@@ -167,7 +166,7 @@ private slots:
         Bolge_Ayarla({}, u"d.M.yyyy"_s);
         SahteMesaj kutu;
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
-        const Baslangic_Sonucu s = Main(kutu, sunucu_ + QStringLiteral("|F|stok|x=1|1|sa|æ"));
+        const Baslangic_Sonucu s = Main(kutu, sunucu_ + u"|F|stok|x=1|1|sa|æ"_s);
         QVERIFY(!s.devam);
         QCOMPARE(kutu.kutular.size(), 1);
         QCOMPARE(kutu.kutular[0].simge, Simge::Soru);

@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "common/Tablo.h"
 #include "startup/Bicim.h"
 #include "startup/Degiskenler.h"
@@ -7,7 +8,7 @@ using namespace Qt::StringLiterals;
 class TstBicim : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Degiskenler::Ondalik_Ayirac = u","_s, Degiskenler::Basamak_Ayirac = u"."_s; }
+    void init() { Turkce_Ayiraclar(); }
 
     void sayi() {
         const struct {

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString soru = QStringLiteral("Programın Çalışabilmesi için Sistemin Ayarlanması Gerekiyor."
@@ -18,14 +20,12 @@ class TstBolgeAyar : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> klasor_;
 
-    QString iniYolu() const {
-        return klasor_->path() + QStringLiteral("/varnel/International.ini");
-    }
+    QString iniYolu() const { return klasor_->path() + u"/varnel/International.ini"_s; }
 
     // Writes the store directly, as another program would.
     void depola(const QMap<QString, QVariant> &degerler) {
         QSettings s(iniYolu(), QSettings::IniFormat);
-        s.beginGroup(QStringLiteral("International"));
+        s.beginGroup(u"International"_s);
         for (auto it = degerler.cbegin(); it != degerler.cend(); ++it)
             s.setValue(it.key(), it.value());
         s.sync();
@@ -39,8 +39,8 @@ private slots:
     void init() {
         klasor_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", klasor_->path().toUtf8());
-        Degiskenler::Ondalik_Ayirac = QStringLiteral("?");
-        Degiskenler::Basamak_Ayirac = QStringLiteral("?");
+        Degiskenler::Ondalik_Ayirac = u"?"_s;
+        Degiskenler::Basamak_Ayirac = u"?"_s;
     }
 
     void kontrol_data() {
@@ -72,36 +72,35 @@ private slots:
             QCOMPARE(kutu.kutular[0].metin, soru);
             QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::EvetHayir);
             QCOMPARE(kutu.kutular[0].simge, MesajKutusu::Simge::Soru);
-            QCOMPARE(kutu.kutular[0].baslik, QStringLiteral("Varnel 1.0"));
+            QCOMPARE(kutu.kutular[0].baslik, u"Varnel 1.0"_s);
         }
         // All four are in force afterwards, whichever one differed.
-        QCOMPARE(oku("sDecimal"), QStringLiteral(","));
-        QCOMPARE(oku("sThousand"), QStringLiteral("."));
-        QCOMPARE(oku("sDate"), QStringLiteral("."));
-        QCOMPARE(oku("sShortDate"), QStringLiteral("dd.MM.yyyy"));
-        QCOMPARE(Degiskenler::Ondalik_Ayirac, QStringLiteral(","));
-        QCOMPARE(Degiskenler::Basamak_Ayirac, QStringLiteral("."));
+        QCOMPARE(oku("sDecimal"), u","_s);
+        QCOMPARE(oku("sThousand"), u"."_s);
+        QCOMPARE(oku("sDate"), u"."_s);
+        QCOMPARE(oku("sShortDate"), u"dd.MM.yyyy"_s);
+        QCOMPARE(Degiskenler::Ondalik_Ayirac, u","_s);
+        QCOMPARE(Degiskenler::Basamak_Ayirac, u"."_s);
     }
 
     void hayir_hicbir_sey_yazmaz() {
-        depola({{QStringLiteral("sDecimal"), QStringLiteral(".")},
-                {QStringLiteral("sThousand"), QStringLiteral(",")}});
+        depola({{u"sDecimal"_s, u"."_s}, {u"sThousand"_s, u","_s}});
         SahteMesaj kutu;
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
         QVERIFY(!Bolge_Ayar_Kontrol(kutu));
         QCOMPARE(kutu.kutular.size(), 1);
-        QCOMPARE(oku("sDecimal"), QStringLiteral("."));
+        QCOMPARE(oku("sDecimal"), u"."_s);
         QCOMPARE(oku("sDate"), QString());
         // The separators in force are still recorded before the question.
-        QCOMPARE(Degiskenler::Ondalik_Ayirac, QStringLiteral("."));
-        QCOMPARE(Degiskenler::Basamak_Ayirac, QStringLiteral(","));
+        QCOMPARE(Degiskenler::Ondalik_Ayirac, u"."_s);
+        QCOMPARE(Degiskenler::Basamak_Ayirac, u","_s);
     }
 
     void ayarlar_dogruysa_dosyaya_dokunmaz() {
-        depola({{QStringLiteral("sDecimal"), QStringLiteral(",")},
-                {QStringLiteral("sThousand"), QStringLiteral(".")},
-                {QStringLiteral("sDate"), QStringLiteral(".")},
-                {QStringLiteral("sShortDate"), QStringLiteral("dd.MM.yyyy")}});
+        depola({{u"sDecimal"_s, u","_s},
+                {u"sThousand"_s, u"."_s},
+                {u"sDate"_s, u"."_s},
+                {u"sShortDate"_s, u"dd.MM.yyyy"_s}});
         const QDateTime once = QFileInfo(iniYolu()).lastModified();
         QTest::qWait(20);
         SahteMesaj kutu;

@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "common/Tablo.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
@@ -28,7 +29,7 @@ template <typename F> void sina(std::initializer_list<Satir> tablo, F islev) {
 class TstSayiMetni : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Degiskenler::Ondalik_Ayirac = u","_s, Degiskenler::Basamak_Ayirac = u"."_s; }
+    void init() { Turkce_Ayiraclar(); }
 
     void bicimle() {
         sina(

@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
@@ -8,6 +9,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using Simge = MesajKutusu::Simge;
 
@@ -20,28 +23,26 @@ class TstSorgu : public QObject {
 private slots:
     void initTestCase_data() { IkiMotor::Satirlar(); }
     void initTestCase() {
-        Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
-        Degiskenler::Basamak_Ayirac = QStringLiteral(".");
+        Turkce_Ayiraclar();
         const QString hata = vt_.Hazirla(klasor_.path());
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
-        vt_.sqlite.sifre = QStringLiteral("yerel_sifre"); // SQLite ignores it; masking must not
+        vt_.sqlite.sifre = u"yerel_sifre"_s; // SQLite ignores it; masking must not
     }
     void init() {
         IKI_MOTOR_SEC(vt_, t);
         SahteMesaj kutu;
-        QVERIFY(Parametre_Oku(kutu, t.Satir(QStringLiteral("STOKKART.Stok_ID<=5"))).devam);
+        QVERIFY(Parametre_Oku(kutu, t.Satir(u"STOKKART.Stok_ID<=5"_s)).devam);
     }
     void cleanup() { Baglanti_Kapat(); }
 
     void satirlari_sirayla_gezer() {
         VeriBaglantisi *b = Degiskenler::Baglanti;
         KayitKumesi rs;
-        QVERIFY(
-            rs.Open(*b, QStringLiteral("SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID")));
+        QVERIFY(rs.Open(*b, u"SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID"_s));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
         int n = 0, onceki = 0;
         while (!rs.EOF_()) {
-            const int id = rs.Value(QStringLiteral("Stok_ID")).toInt();
+            const int id = rs.Value(u"Stok_ID"_s).toInt();
             QVERIFY(id > onceki);
             onceki = id;
             ++n;
@@ -50,20 +51,20 @@ private slots:
         QCOMPARE(n, 42);
         rs.MoveNext(); // past the end stays at the end
         QVERIFY(rs.EOF_());
-        QVERIFY(!rs.Value(QStringLiteral("Stok_ID")).isValid());
+        QVERIFY(!rs.Value(u"Stok_ID"_s).isValid());
     }
 
     void alan_adlari_buyuk_kucuk_harf() {
         VeriBaglantisi *b = Degiskenler::Baglanti;
         KayitKumesi rs;
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT STOKKART.* FROM STOKKART WHERE Stok_ID=1")));
-        QCOMPARE(rs.Text(QStringLiteral("Stok_Adi")), QStringLiteral("Şeker 1 kg"));
-        QCOMPARE(rs.Text(QStringLiteral("STOK_ADI")), QStringLiteral("Şeker 1 kg"));
-        QCOMPARE(rs.Text(QStringLiteral("stok_adi")), QStringLiteral("Şeker 1 kg"));
-        QCOMPARE(rs.Text(QStringLiteral("Ana_Birim_Barkod")), QStringLiteral("8690000000012"));
-        QCOMPARE(rs.Number(QStringLiteral("ana_birim_barkod_tipi")), 1.0);
-        QCOMPARE(rs.FieldIndex(QStringLiteral("Yok_Boyle")), -1);
-        QVERIFY(rs.Text(QStringLiteral("Yok_Boyle")).isEmpty());
+        QVERIFY(rs.Open(*b, u"SELECT STOKKART.* FROM STOKKART WHERE Stok_ID=1"_s));
+        QCOMPARE(rs.Text(u"Stok_Adi"_s), u"Şeker 1 kg"_s);
+        QCOMPARE(rs.Text(u"STOK_ADI"_s), u"Şeker 1 kg"_s);
+        QCOMPARE(rs.Text(u"stok_adi"_s), u"Şeker 1 kg"_s);
+        QCOMPARE(rs.Text(u"Ana_Birim_Barkod"_s), u"8690000000012"_s);
+        QCOMPARE(rs.Number(u"ana_birim_barkod_tipi"_s), 1.0);
+        QCOMPARE(rs.FieldIndex(u"Yok_Boyle"_s), -1);
+        QVERIFY(rs.Text(u"Yok_Boyle"_s).isEmpty());
     }
 
     void isnull_ve_sayi_metinleri_data() {
@@ -88,41 +89,39 @@ private slots:
             QString::number(stok);
         QVERIFY2(rs.Open(*b, sql), qPrintable(rs.LastError().text()));
         QVERIFY(!rs.EOF_());
-        QCOMPARE(rs.Text(QStringLiteral("Fiyat1")), fiyat1);
+        QCOMPARE(rs.Text(u"Fiyat1"_s), fiyat1);
     }
 
     void eylem_komutlari() {
         VeriBaglantisi *b = Degiskenler::Baglanti;
         KayitKumesi rs;
-        QVERIFY(rs.Open(*b, QStringLiteral("DELETE FROM BARKODID"), KayitKumesi::Kilit::Iyimser));
+        QVERIFY(rs.Open(*b, u"DELETE FROM BARKODID"_s, KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         for (const char *id : {"0", "'7'", "'5'", "'7'"})
-            QVERIFY(rs.Open(
-                *b, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (%1)").arg(QLatin1String(id)),
-                KayitKumesi::Kilit::Iyimser));
+            QVERIFY(rs.Open(*b, u"INSERT INTO BARKODID (ID) VALUES (%1)"_s.arg(QLatin1String(id)),
+                            KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.RowsAffected(), 1);
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT ID FROM BARKODID ORDER BY ID")));
+        QVERIFY(rs.Open(*b, u"SELECT ID FROM BARKODID ORDER BY ID"_s));
         QStringList idler;
         for (; !rs.EOF_(); rs.MoveNext())
-            idler << rs.Text(QStringLiteral("id"));
+            idler << rs.Text(u"id"_s);
         QCOMPARE(idler, (QStringList{"0", "5", "7", "7"}));
-        QVERIFY(rs.Open(*b, QStringLiteral("DELETE FROM BARKODID"), KayitKumesi::Kilit::Iyimser));
+        QVERIFY(rs.Open(*b, u"DELETE FROM BARKODID"_s, KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.RowsAffected(), 4);
         // A SELECT runs prepared: a second statement behind it is refused, not run.
-        QVERIFY(!rs.Open(*b, QStringLiteral("SELECT 1; DELETE FROM STOKFIYAT")));
-        QVERIFY(rs.Open(*b, QStringLiteral("SELECT count(*) AS n FROM STOKFIYAT")));
-        QVERIFY(rs.Number(QStringLiteral("n")) > 0);
+        QVERIFY(!rs.Open(*b, u"SELECT 1; DELETE FROM STOKFIYAT"_s));
+        QVERIFY(rs.Open(*b, u"SELECT count(*) AS n FROM STOKFIYAT"_s));
+        QVERIFY(rs.Number(u"n"_s) > 0);
     }
 
     void basarili_sorgu_sessizdir() {
         SahteMesaj kutu;
         KayitKumesi rs;
-        Sorgu_Oku(kutu, rs,
-                  QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + Degiskenler::Stok_Sarti);
+        Sorgu_Oku(kutu, rs, u"SELECT Stok_ID FROM STOKKART WHERE "_s + Degiskenler::Stok_Sarti);
         QVERIFY(kutu.kutular.isEmpty());
         QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
         QCOMPARE(rs.LockType(), KayitKumesi::Kilit::SaltOkunur);
-        Sorgu_Ac(kutu, rs, QStringLiteral("DELETE FROM BARKODID"));
+        Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s);
         QVERIFY(kutu.kutular.isEmpty());
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         QCOMPARE(rs.LockType(), KayitKumesi::Kilit::Iyimser);
@@ -138,21 +137,20 @@ private slots:
         SahteMesaj kutu;
         KayitKumesi rs;
         Sorgu_Oku(kutu, rs,
-                  QStringLiteral("SELECT 1 AS x")); // left open; must be closed on failure
-        const QString sql = QStringLiteral("SELECT * FROM OLMAYAN_TABLO");
+                  u"SELECT 1 AS x"_s); // left open; must be closed on failure
+        const QString sql = u"SELECT * FROM OLMAYAN_TABLO"_s;
         ac ? Sorgu_Ac(kutu, rs, sql) : Sorgu_Oku(kutu, rs, sql);
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         QCOMPARE(kutu.kutular.size(), 4);
-        QVERIFY(
-            kutu.kutular[0].metin.contains(QStringLiteral("olmayan_tablo"), Qt::CaseInsensitive));
+        QVERIFY(kutu.kutular[0].metin.contains(u"olmayan_tablo"_s, Qt::CaseInsensitive));
         QCOMPARE(kutu.kutular[0].simge, Simge::Kritik);
         QVERIFY(!kutu.kutular[1].metin.isEmpty());
         QCOMPARE(kutu.kutular[1].simge, Simge::Yok);
         QCOMPARE(kutu.kutular[2].metin, sql);
         QCOMPARE(kutu.kutular[2].simge, Simge::Kritik);
         QCOMPARE(kutu.kutular[3].simge, Simge::Yok);
-        QVERIFY(kutu.kutular[3].metin.startsWith(QStringLiteral("Provider=SQLOLEDB.1;")));
-        QVERIFY(kutu.kutular[3].metin.contains(QStringLiteral(";Password=***;")));
+        QVERIFY(kutu.kutular[3].metin.startsWith(u"Provider=SQLOLEDB.1;"_s));
+        QVERIFY(kutu.kutular[3].metin.contains(u";Password=***;"_s));
         for (const auto &k : kutu.kutular)
             QVERIFY(!k.metin.contains(Degiskenler::Sql_Sifre));
     }
@@ -165,16 +163,15 @@ private slots:
         // statements after it fail at once and quietly.
         SahteMesaj kutu;
         KayitKumesi rs;
-        QVERIFY(
-            !Sorgu_Oku(kutu, rs, QStringLiteral("SELECT pg_terminate_backend(pg_backend_pid())")));
+        QVERIFY(!Sorgu_Oku(kutu, rs, u"SELECT pg_terminate_backend(pg_backend_pid())"_s));
         QCOMPARE(kutu.metinler(),
                  QStringList{QStringLiteral("SQL Server Bağlantı Hatası Tekrar Denenecektir.Lütfen "
                                             "Programı Kapatmayınız.")});
         QCOMPARE(kutu.kutular[0].simge, Simge::Yok);
         QVERIFY(Degiskenler::Baglanti->Koptu);
         kutu.kutular.clear();
-        QVERIFY(!Sorgu_Oku(kutu, rs, QStringLiteral("SELECT Stok_ID FROM STOKKART")));
-        QVERIFY(!Sorgu_Ac(kutu, rs, QStringLiteral("DELETE FROM BARKODID")));
+        QVERIFY(!Sorgu_Oku(kutu, rs, u"SELECT Stok_ID FROM STOKKART"_s));
+        QVERIFY(!Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         QVERIFY(kutu.kutular.isEmpty());
     }
@@ -183,9 +180,9 @@ private slots:
         Baglanti_Kapat();
         SahteMesaj kutu;
         KayitKumesi rs;
-        Sorgu_Ac(kutu, rs, QStringLiteral("DELETE FROM BARKODID"));
+        Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s);
         QVERIFY(kutu.kutular.isEmpty());
-        Sorgu_Oku(kutu, rs, QStringLiteral("SELECT 1"));
+        Sorgu_Oku(kutu, rs, u"SELECT 1"_s);
         QCOMPARE(kutu.kutular.size(), 1);
     }
 };

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 // The program itself, started as a stock application would start it.
 class TstVarnelKomut : public QObject {
     Q_OBJECT
@@ -25,10 +27,10 @@ class TstVarnelKomut : public QObject {
     Sonuc calistir(const QStringList &argumanlar, const QByteArray &girdi = {}, int kb = 0) {
         QProcess p;
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar_.path());
-        ortam.remove(QStringLiteral("DISPLAY"));
-        ortam.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        ortam.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        ortam.insert(u"XDG_CONFIG_HOME"_s, ayarlar_.path());
+        ortam.remove(u"DISPLAY"_s);
+        ortam.remove(u"WAYLAND_DISPLAY"_s);
+        ortam.remove(u"QT_QPA_PLATFORM"_s);
         p.setProcessEnvironment(ortam);
         QElapsedTimer t;
         t.start();
@@ -40,38 +42,36 @@ class TstVarnelKomut : public QObject {
 
 private slots:
     void initTestCase() {
-        demo_ = Sqlite_Demo(veri_.path(), QStringLiteral("DEMO"));
+        demo_ = Sqlite_Demo(veri_.path(), u"DEMO"_s);
         QVERIFY2(demo_.hata.isEmpty(), qPrintable(demo_.hata));
     }
 
     void genel_secenekler() {
-        Sonuc s = calistir({QStringLiteral("--version")});
+        Sonuc s = calistir({u"--version"_s});
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.cikis.startsWith(QStringLiteral("Varnel 1.")));
-        s = calistir({QStringLiteral("--help")});
+        QVERIFY(s.cikis.startsWith(u"Varnel 1."_s));
+        s = calistir({u"--help"_s});
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.cikis.contains(QStringLiteral("varnel check SATIR")));
-        s = calistir({QStringLiteral("--renk")});
+        QVERIFY(s.cikis.contains(u"varnel check SATIR"_s));
+        s = calistir({u"--renk"_s});
         QCOMPARE(s.kod, 2);
-        QVERIFY(s.hata.contains(QStringLiteral("Bilinmeyen seçenek: --renk")));
+        QVERIFY(s.hata.contains(u"Bilinmeyen seçenek: --renk"_s));
         s = calistir({});
         QCOMPARE(s.kod, 1);
-        QVERIFY(s.hata.contains(QStringLiteral("varnel print")));
+        QVERIFY(s.hata.contains(u"varnel print"_s));
         QCOMPARE(s.hata.count(u'\n'), 1);
     }
 
     void check_demo() {
         // First run: the regional question is answered Yes in batch and written.
-        Sonuc s = calistir(
-            {QStringLiteral("check"), demo_.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        Sonuc s = calistir({u"check"_s, demo_.Satir(u"STOKKART.Stok_ID<=30"_s)});
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.cikis.contains(QStringLiteral("SQLite")));
-        QVERIFY(s.cikis.contains(QStringLiteral("DEMO.db")));
-        QVERIFY(s.hata.contains(QStringLiteral("Onaylıyormusunuz ?")));
-        QVERIFY(QFileInfo::exists(ayarlar_.filePath(QStringLiteral("varnel/International.ini"))));
+        QVERIFY(s.cikis.contains(u"SQLite"_s));
+        QVERIFY(s.cikis.contains(u"DEMO.db"_s));
+        QVERIFY(s.hata.contains(u"Onaylıyormusunuz ?"_s));
+        QVERIFY(QFileInfo::exists(ayarlar_.filePath(u"varnel/International.ini"_s)));
         // Second run: settings are in force, nothing asked.
-        s = calistir(
-            {QStringLiteral("check"), demo_.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        s = calistir({u"check"_s, demo_.Satir(u"STOKKART.Stok_ID<=30"_s)});
         QCOMPARE(s.kod, 0);
         QVERIFY(s.hata.isEmpty());
     }
@@ -81,8 +81,7 @@ private slots:
         QTest::addColumn<QString>("mesaj");
         // Each refusal is tested with start-up; here what the process adds.
         QTest::newRow("second statement")
-            << QStringLiteral("sqlite:%1|F|DEMO|Stok_ID<=3; DELETE FROM STOKFIYAT|1|sa|æ")
-                   .arg(veri_.path())
+            << u"sqlite:%1|F|DEMO|Stok_ID<=3; DELETE FROM STOKFIYAT|1|sa|æ"_s.arg(veri_.path())
             << "Stok şartı tek bir koşul olmalıdır.";
         QTest::newRow("refused sql server") << "127.0.0.1,1|F|STOK|x=1|1|sa|gizli123"
                                             << "Datbase'e Bağlanılamadı.";
@@ -90,30 +89,30 @@ private slots:
     void check_basarisiz() {
         QFETCH(QString, satir);
         QFETCH(QString, mesaj);
-        const Sonuc s = calistir({QStringLiteral("check"), satir});
+        const Sonuc s = calistir({u"check"_s, satir});
         QCOMPARE(s.kod, 1);
         QVERIFY(s.hata.split(u'\n').contains(mesaj));
         QVERIFY(s.sure < 6000);
-        QVERIFY(!s.hata.contains(QStringLiteral("gizli123")));
+        QVERIFY(!s.hata.contains(u"gizli123"_s));
     }
 
     void satir_standart_girdiden() {
         // "-" keeps the password out of the process list.
-        const Sonuc s = calistir({QStringLiteral("check"), QStringLiteral("-")},
-                                 demo_.Satir(QStringLiteral("STOKKART.Stok_ID<=30")).toUtf8() +
-                                     "\r\nikinci satır\n");
+        const Sonuc s =
+            calistir({u"check"_s, u"-"_s},
+                     demo_.Satir(u"STOKKART.Stok_ID<=30"_s).toUtf8() + "\r\nikinci satır\n");
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.cikis.contains(QStringLiteral("DEMO.db")));
+        QVERIFY(s.cikis.contains(u"DEMO.db"_s));
     }
 
     void inspect() {
-        const QString ornek = Kaynak_Yolu(QStringLiteral("tests/document/ornekler/lazer_tam.ftr"));
-        Sonuc s = calistir({QStringLiteral("inspect"), ornek});
+        const QString ornek = Kaynak_Yolu(u"tests/document/ornekler/lazer_tam.ftr"_s);
+        Sonuc s = calistir({u"inspect"_s, ornek});
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.cikis.contains(QStringLiteral("lazer yazıcı")));
-        QVERIFY(s.cikis.contains(QStringLiteral("Kampanya İndirimi")));
+        QVERIFY(s.cikis.contains(u"lazer yazıcı"_s));
+        QVERIFY(s.cikis.contains(u"Kampanya İndirimi"_s));
 
-        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--json")});
+        s = calistir({u"inspect"_s, ornek, u"--json"_s});
         QCOMPARE(s.kod, 0);
         const QJsonObject j = QJsonDocument::fromJson(s.cikis.toUtf8()).object();
         for (const char *ad :
@@ -121,20 +120,19 @@ private slots:
               "Nesneler", "Detaylar", "Sol_Bosluk", "Sag_Bosluk", "Ust_Bosluk", "Alt_Bosluk",
               "Yazici_Durum", "Kagit_Boyutu"})
             QVERIFY2(j.contains(QLatin1String(ad)), ad);
-        QCOMPARE(j[QStringLiteral("Tip")].toInt(), 1);
-        QCOMPARE(j[QStringLiteral("Etiket_Yatay")].toDouble(), 2.5);
-        QCOMPARE(j[QStringLiteral("Yazici_Durum")].toInt(), 1);
-        QCOMPARE(j[QStringLiteral("Detaylar")][QStringLiteral("Visible")].toBool(), true);
-        const QJsonArray nesneler = j[QStringLiteral("Nesneler")].toArray();
+        QCOMPARE(j[u"Tip"_s].toInt(), 1);
+        QCOMPARE(j[u"Etiket_Yatay"_s].toDouble(), 2.5);
+        QCOMPARE(j[u"Yazici_Durum"_s].toInt(), 1);
+        QCOMPARE(j[u"Detaylar"_s][u"Visible"_s].toBool(), true);
+        const QJsonArray nesneler = j[u"Nesneler"_s].toArray();
         QCOMPARE(nesneler.size(), 9);
-        QCOMPARE(nesneler[5][QStringLiteral("Caption")].toString(),
-                 QStringLiteral("Kampanya İndirimi"));
-        QCOMPARE(nesneler[5][QStringLiteral("FontStrikethru")].toBool(), true);
-        QCOMPARE(nesneler[0][QStringLiteral("ForeColor")].toInteger(), -2147483630);
-        QCOMPARE(j[QStringLiteral("Barkodlar")][1][QStringLiteral("Orientation")].toInt(), 900);
+        QCOMPARE(nesneler[5][u"Caption"_s].toString(), u"Kampanya İndirimi"_s);
+        QCOMPARE(nesneler[5][u"FontStrikethru"_s].toBool(), true);
+        QCOMPARE(nesneler[0][u"ForeColor"_s].toInteger(), -2147483630);
+        QCOMPARE(j[u"Barkodlar"_s][1][u"Orientation"_s].toInt(), 900);
 
-        const QString cikti = veri_.filePath(QStringLiteral("kopya.ftr"));
-        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"), cikti});
+        const QString cikti = veri_.filePath(u"kopya.ftr"_s);
+        s = calistir({u"inspect"_s, ornek, u"--write"_s, cikti});
         QCOMPARE(s.kod, 0);
         QFile a(ornek), b(cikti);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
@@ -164,14 +162,14 @@ private slots:
         if (ad == u"boru.ftr")
             QCOMPARE(::mkfifo(QFile::encodeName(yol), 0600), 0);
         else if (ad == u"sifir.ftr")
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), yol));
+            QVERIFY(QFile::link(u"/dev/zero"_s, yol));
         else if (ad == u"buyuk.ftr")
             QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(11 * 1024 * 1024));
         else if (ad == u"bozuk.ftr")
             QVERIFY(f.open(QIODevice::WriteOnly) &&
                     f.write("Tip_\r\n 0 \r\nBarkod_\r\n1\r\n0;x;\r\n"));
         f.close();
-        const Sonuc s = calistir({QStringLiteral("inspect"), yol});
+        const Sonuc s = calistir({u"inspect"_s, yol});
         QCOMPARE(s.kod, 1);
         QVERIFY2(s.hata.contains(mesaj), qPrintable(s.hata));
         QVERIFY(s.cikis.isEmpty());
@@ -179,34 +177,31 @@ private slots:
 
     void inspect_yazilamayanlar() {
         // A full disk (files may grow to 1 KiB; the design has 1.4): the old one stays.
-        const QString ornek = Kaynak_Yolu(QStringLiteral("data/designs/A4 Etiket 3x8.ftr"));
-        const QString eski = veri_.filePath(QStringLiteral("eski.ftr"));
+        const QString ornek = Kaynak_Yolu(u"data/designs/A4 Etiket 3x8.ftr"_s);
+        const QString eski = veri_.filePath(u"eski.ftr"_s);
         QFile f(eski);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("ESKI");
         f.close();
-        Sonuc s =
-            calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"), eski}, {}, 1);
+        Sonuc s = calistir({u"inspect"_s, ornek, u"--write"_s, eski}, {}, 1);
         QCOMPARE(s.kod, 1);
-        QVERIFY2(s.hata.contains(QStringLiteral("Tasarım kaydedilemedi")), qPrintable(s.hata));
+        QVERIFY2(s.hata.contains(u"Tasarım kaydedilemedi"_s), qPrintable(s.hata));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("ESKI"));
         f.close();
         // A name leading to a device is refused; the device stays.
-        const QString aygit = veri_.filePath(QStringLiteral("aygit.ftr"));
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), aygit));
-        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"), aygit});
+        const QString aygit = veri_.filePath(u"aygit.ftr"_s);
+        QVERIFY(QFile::link(u"/dev/null"_s, aygit));
+        s = calistir({u"inspect"_s, ornek, u"--write"_s, aygit});
         QCOMPARE(s.kod, 1);
-        QVERIFY2(s.hata.contains(QStringLiteral("düzenli bir dosya değil")), qPrintable(s.hata));
-        QVERIFY(QFileInfo(QStringLiteral("/dev/null")).exists());
+        QVERIFY2(s.hata.contains(u"düzenli bir dosya değil"_s), qPrintable(s.hata));
+        QVERIFY(QFileInfo(u"/dev/null"_s).exists());
         QVERIFY(QFileInfo(aygit).isSymLink());
         // Without ".ftr" the design is written as NAME.ftr, and the path says so.
-        s = calistir({QStringLiteral("inspect"), ornek, QStringLiteral("--write"),
-                      veri_.filePath(QStringLiteral("adsiz"))});
+        s = calistir({u"inspect"_s, ornek, u"--write"_s, veri_.filePath(u"adsiz"_s)});
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.hata.contains(QStringLiteral("Yazıldı: ") +
-                                veri_.filePath(QStringLiteral("adsiz.ftr"))));
-        QVERIFY(QFileInfo::exists(veri_.filePath(QStringLiteral("adsiz.ftr"))));
+        QVERIFY(s.hata.contains(u"Yazıldı: "_s + veri_.filePath(u"adsiz.ftr"_s)));
+        QVERIFY(QFileInfo::exists(veri_.filePath(u"adsiz.ftr"_s)));
     }
 
     void check_postgresql() {
@@ -214,15 +209,14 @@ private slots:
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
         TestVeritabani pg = Pg_Demo();
         QVERIFY2(pg.hata.isEmpty(), qPrintable(pg.hata));
-        Sonuc s =
-            calistir({QStringLiteral("check"), pg.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        Sonuc s = calistir({u"check"_s, pg.Satir(u"STOKKART.Stok_ID<=30"_s)});
         QCOMPARE(s.kod, 0);
-        QVERIFY(s.cikis.contains(QStringLiteral("PostgreSQL")));
+        QVERIFY(s.cikis.contains(u"PostgreSQL"_s));
         QVERIFY(!s.cikis.contains(pg.sifre));
-        pg.sifre = QStringLiteral("yanlis_sifre_42");
-        s = calistir({QStringLiteral("check"), pg.Satir(QStringLiteral("STOKKART.Stok_ID<=30"))});
+        pg.sifre = u"yanlis_sifre_42"_s;
+        s = calistir({u"check"_s, pg.Satir(u"STOKKART.Stok_ID<=30"_s)});
         QCOMPARE(s.kod, 1);
-        QVERIFY(s.hata.contains(QStringLiteral("Datbase'e Bağlanılamadı.")));
+        QVERIFY(s.hata.contains(u"Datbase'e Bağlanılamadı."_s));
         QVERIFY(!s.hata.contains(pg.sifre));
         QVERIFY(s.sure < 6000);
     }

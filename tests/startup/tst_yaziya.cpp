@@ -1,3 +1,4 @@
+#include "common/BolgeAyari.h"
 #include "startup/Degiskenler.h"
 #include "startup/Yaziya.h"
 
@@ -5,13 +6,12 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 class TstYaziya : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
-        Degiskenler::Basamak_Ayirac = QStringLiteral(".");
-    }
+    void init() { Turkce_Ayiraclar(); }
 
     void tamsayi_data() {
         QTest::addColumn<qint64>("deger");
@@ -52,21 +52,20 @@ private slots:
     }
 
     void metin_ve_kesir() {
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("05")), QStringLiteral("Beş"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("12,5")), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("1.000")), QStringLiteral("Bin"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("-0")), QStringLiteral("Sıfır"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("999999999999999")),
-                 Yaziya_Cevir(qint64(999999999999999)));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("1000000000000000")), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("0001000000000000000")), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("on iki")), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(QStringLiteral("")), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(12.5), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(1e15), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(-1e15), QStringLiteral("Hata"));
-        QCOMPARE(Yaziya_Cevir(42.0), QStringLiteral("Kırkİki"));
-        QCOMPARE(Yaziya_Cevir(std::nan("")), QStringLiteral("Hata"));
+        QCOMPARE(Yaziya_Cevir(u"05"_s), u"Beş"_s);
+        QCOMPARE(Yaziya_Cevir(u"12,5"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u"1.000"_s), u"Bin"_s);
+        QCOMPARE(Yaziya_Cevir(u"-0"_s), u"Sıfır"_s);
+        QCOMPARE(Yaziya_Cevir(u"999999999999999"_s), Yaziya_Cevir(qint64(999999999999999)));
+        QCOMPARE(Yaziya_Cevir(u"1000000000000000"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u"0001000000000000000"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u"on iki"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u""_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(12.5), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(1e15), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(-1e15), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(42.0), u"Kırkİki"_s);
+        QCOMPARE(Yaziya_Cevir(std::nan("")), u"Hata"_s);
     }
 };
 
