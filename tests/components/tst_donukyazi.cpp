@@ -33,78 +33,57 @@ QImage ciz(const QRectF &alan, const YaziGorunumu &g, const QString &metin = u"Å
 class TstDonukYazi : public QObject {
     Q_OBJECT
 private slots:
-    void renkler_data() {
-        QTest::addColumn<qint64>("deger");
-        QTest::addColumn<QColor>("renk");
-        QTest::newRow("red (0x0000FF)") << qint64(0x0000FF) << QColor(255, 0, 0);
-        QTest::newRow("blue (0xFF0000)") << qint64(0xFF0000) << QColor(0, 0, 255);
-        QTest::newRow("mixed") << qint64(0x336699) << QColor(0x99, 0x66, 0x33);
-        QTest::newRow("button text") << qint64(-2147483630) << QColor(0, 0, 0);
-        QTest::newRow("window") << qint64(-2147483643) << QColor(255, 255, 255);
-        QTest::newRow("button face") << qint64(-2147483633) << QColor(0xD4, 0xD0, 0xC8);
-        QTest::newRow("unknown system index") << qint64(-2147483393) << QColor(0, 0, 0);
-    }
     void renkler() {
-        QFETCH(qint64, deger);
-        QFETCH(QColor, renk);
-        QCOMPARE(Renk_Cevir(qint32(deger)), renk);
-        if (deger >= 0)
-            QCOMPARE(qint64(Renk_Degeri(renk)), deger);
+        // 0x00BBGGRR values and system colours (the high bit set).
+        const std::pair<qint64, QColor> tablo[] = {
+            {0x0000FF, QColor(255, 0, 0)},           {0xFF0000, QColor(0, 0, 255)},
+            {0x336699, QColor(0x99, 0x66, 0x33)},    {-2147483630, QColor(0, 0, 0)}, // button text
+            {-2147483643, QColor(255, 255, 255)},                                    // window
+            {-2147483633, QColor(0xD4, 0xD0, 0xC8)},                                 // button face
+            {-2147483393, QColor(0, 0, 0)}, // unknown system index
+        };
+        for (const auto &[deger, renk] : tablo) {
+            QCOMPARE(Renk_Cevir(qint32(deger)), renk);
+            if (deger >= 0)
+                QCOMPARE(qint64(Renk_Degeri(renk)), deger);
+        }
     }
 
-    void donuk_yazi_data() {
-        QTest::addColumn<double>("aci");
-        QTest::addColumn<bool>("dikey");
-        QTest::newRow("0") << 0.0 << false;
-        QTest::newRow("90") << 90.0 << true;
-        QTest::newRow("180") << 180.0 << false;
-        QTest::newRow("270") << 270.0 << true;
-    }
     void donuk_yazi() {
-        QFETCH(double, aci);
-        QFETCH(bool, dikey);
-        YaziGorunumu g;
-        g.yazi_tipi = u"Liberation Sans"_s;
-        g.boyut = 20;
-        g.aci = aci;
-        g.yatay_hiza = 2;
-        g.dikey_hiza = 1;
-        const QRectF alan = dikey ? QRectF(150, 20, 100, 360) : QRectF(20, 150, 360, 100);
-        const QRect m = murekkep(ciz(alan, g));
-        QVERIFY(!m.isEmpty());
-        QVERIFY2(dikey ? m.height() > 2 * m.width() : m.width() > 2 * m.height(),
-                 qPrintable(u"%1x%2"_s.arg(m.width()).arg(m.height())));
-        QVERIFY(alan.contains(m));
-        // Centred both ways inside its rectangle.
-        QVERIFY(qAbs(m.center().x() - alan.center().x()) < 8);
-        QVERIFY(qAbs(m.center().y() - alan.center().y()) < 8);
+        for (double aci : {0.0, 90.0, 180.0, 270.0}) {
+            const bool dikey = aci == 90 || aci == 270;
+            YaziGorunumu g;
+            g.yazi_tipi = u"Liberation Sans"_s, g.boyut = 20, g.aci = aci;
+            g.yatay_hiza = 2, g.dikey_hiza = 1;
+            const QRectF alan = dikey ? QRectF(150, 20, 100, 360) : QRectF(20, 150, 360, 100);
+            const QRect m = murekkep(ciz(alan, g));
+            QVERIFY(!m.isEmpty());
+            QVERIFY2(dikey ? m.height() > 2 * m.width() : m.width() > 2 * m.height(),
+                     qPrintable(u"%1Â°: %2x%3"_s.arg(aci).arg(m.width()).arg(m.height())));
+            QVERIFY(alan.contains(m));
+            // Centred both ways inside its rectangle.
+            QVERIFY(qAbs(m.center().x() - alan.center().x()) < 8);
+            QVERIFY(qAbs(m.center().y() - alan.center().y()) < 8);
+        }
     }
 
-    void hizalama_data() {
-        QTest::addColumn<int>("yatay");
-        QTest::addColumn<int>("dikey");
-        QTest::newRow("left top") << 0 << 0;
-        QTest::newRow("right bottom") << 1 << 2;
-        QTest::newRow("centre middle") << 2 << 1;
-    }
     void hizalama() {
-        QFETCH(int, yatay);
-        QFETCH(int, dikey);
-        YaziGorunumu g;
-        g.yazi_tipi = u"Liberation Sans"_s;
-        g.boyut = 12;
-        g.yatay_hiza = yatay;
-        g.dikey_hiza = dikey;
-        const QRectF alan(50, 50, 300, 300);
-        const QRect m = murekkep(ciz(alan, g, u"Fiyat"_s));
-        const double x = yatay == 0   ? m.left() - alan.left()
-                         : yatay == 1 ? alan.right() - m.right()
-                                      : qAbs(m.center().x() - alan.center().x());
-        const double y = dikey == 0   ? m.top() - alan.top()
-                         : dikey == 2 ? alan.bottom() - m.bottom()
-                                      : qAbs(m.center().y() - alan.center().y());
-        QVERIFY2(x < 8, qPrintable(QString::number(x)));
-        QVERIFY2(y < 12, qPrintable(QString::number(y)));
+        // Left/top, right/bottom, centre/middle.
+        for (const auto &[yatay, dikey] : {std::pair{0, 0}, {1, 2}, {2, 1}}) {
+            YaziGorunumu g;
+            g.yazi_tipi = u"Liberation Sans"_s, g.boyut = 12, g.yatay_hiza = yatay;
+            g.dikey_hiza = dikey;
+            const QRectF alan(50, 50, 300, 300);
+            const QRect m = murekkep(ciz(alan, g, u"Fiyat"_s));
+            const double x = yatay == 0   ? m.left() - alan.left()
+                             : yatay == 1 ? alan.right() - m.right()
+                                          : qAbs(m.center().x() - alan.center().x());
+            const double y = dikey == 0   ? m.top() - alan.top()
+                             : dikey == 2 ? alan.bottom() - m.bottom()
+                                          : qAbs(m.center().y() - alan.center().y());
+            QVERIFY2(x < 8 && y < 12,
+                     qPrintable(u"%1, %2: %3, %4"_s.arg(yatay).arg(dikey).arg(x).arg(y)));
+        }
     }
 
     // A page item's text grows with the painter's zoom, as its box does.

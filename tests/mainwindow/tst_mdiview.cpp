@@ -1,3 +1,4 @@
+#include "common/AlanBirakma.h"
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
@@ -258,22 +259,13 @@ void MDIViewTesti::alanSurukleme() {
     AlanGrd *g = w.Alan_Listesi();
     QCOMPARE(g->rowCount(), 13);
     QCOMPARE(g->item(1, 0)->text(), u"Stok_Adi"_s);
-    std::unique_ptr<QMimeData> veri;
-    g->Surukle = [&](QMimeData *v, const QPixmap &, QPoint) { veri.reset(v); };
-    const QRect hucre = g->visualRect(g->model()->index(1, 0));
-    QTest::mousePress(g->viewport(), Qt::LeftButton, {}, hucre.topLeft() + QPoint(10, 5));
+    const auto veri = Alan_Birak(w, 1, {40, 30});
     QVERIFY(veri);
     const auto alan = Alan_Verisi_Oku(*veri);
     QCOMPARE(alan->ad, u"Stok_Adi"_s);
     QCOMPARE(alan->tutma_x, 10 * 1440.0 / g->logicalDpiX());
-
     BolumGorunumu *b = w.Tasarim()->Bolum();
     const QPoint nokta = (QPointF(40, 30) * b->Piksel_Mm()).toPoint();
-    QDragEnterEvent giris(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(b, &giris);
-    QVERIFY(giris.isAccepted());
-    QDropEvent birak(nokta, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(b, &birak);
     TasarimModeli &m = w.Tasarim()->Model();
     QCOMPARE(m.Toplam(), 1);
     QCOMPARE(m.Nesne(0).Nesne().Caption, u"Stok_Adi"_s);

@@ -1,3 +1,4 @@
+#include "common/AlanBirakma.h"
 #include "common/Araclar.h"
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
@@ -33,23 +34,6 @@ class YolTesti : public QObject {
     Q_OBJECT
 private slots:
     void yeniTasarimdanPdfe();
-
-private:
-    // Drags row `satir` of the field list onto the section at (x, y) mm.
-    static void alanBirak(MDIView &w, int satir, QPointF mm) {
-        AlanGrd *g = w.Alan_Listesi();
-        std::unique_ptr<QMimeData> veri;
-        g->Surukle = [&](QMimeData *v, const QPixmap &, QPoint) { veri.reset(v); };
-        QTest::mousePress(g->viewport(), Qt::LeftButton, {},
-                          g->visualRect(g->model()->index(satir, 0)).center());
-        QTest::mouseRelease(g->viewport(), Qt::LeftButton);
-        BolumGorunumu *b = w.Tasarim()->Bolum();
-        const QPoint p = (mm * b->Piksel_Mm()).toPoint();
-        QDragEnterEvent giris(p, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
-        QApplication::sendEvent(b, &giris);
-        QDropEvent birak(p, Qt::CopyAction, veri.get(), Qt::LeftButton, {});
-        QApplication::sendEvent(b, &birak);
-    }
 };
 
 void YolTesti::yeniTasarimdanPdfe() {
@@ -75,8 +59,8 @@ void YolTesti::yeniTasarimdanPdfe() {
     TasarimModeli &m = w->Tasarim()->Model();
 
     w->Menu("MnBarkod")->trigger();
-    alanBirak(*w, 1, {5, 20}); // Stok_Adi
-    alanBirak(*w, 8, {5, 30}); // Fiyat1, selected after the drop
+    QVERIFY(Alan_Birak(*w, 1, {5, 20})); // Stok_Adi
+    QVERIFY(Alan_Birak(*w, 8, {5, 30})); // Fiyat1, selected after the drop
     QCOMPARE(m.Nesne(*m.Aktif_Nesne()).Nesne().Caption, u"Fiyat1"_s);
     w->Menu("MNAlanFormat")->trigger();
     auto *format = w->findChild<OutPutFormatFrm *>();

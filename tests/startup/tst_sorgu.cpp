@@ -67,29 +67,21 @@ private slots:
         QVERIFY(rs.Text(u"Yok_Boyle"_s).isEmpty());
     }
 
-    void isnull_ve_sayi_metinleri_data() {
-        QTest::addColumn<int>("stok");
-        QTest::addColumn<QString>("fiyat1");
-        QTest::newRow("grouped later") << 3 << "1234,5";
-        QTest::newRow("millions") << 5 << "2500000";
-        QTest::newRow("no level 1") << 10 << "0";
-        QTest::newRow("zero price") << 11 << "0";
-        QTest::newRow("cents") << 9 << "119,99";
-    }
     void isnull_ve_sayi_metinleri() {
-        QFETCH(int, stok);
-        QFETCH(QString, fiyat1);
-        VeriBaglantisi *b = Degiskenler::Baglanti;
-        KayitKumesi rs;
-        const QString sql =
-            QStringLiteral(
-                "SELECT STOKKART.Stok_ID,ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0)  as Fiyat1 "
-                " FROM STOKKART LEFT JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID "
-                "AND STOKFIYAT.Fiyat_Sira_No=1) WHERE STOKKART.Stok_ID=") +
-            QString::number(stok);
-        QVERIFY2(rs.Open(*b, sql), qPrintable(rs.LastError().text()));
-        QVERIFY(!rs.EOF_());
-        QCOMPARE(rs.Text(u"Fiyat1"_s), fiyat1);
+        // Item, its level-1 price as text: grouped later, millions, no level 1, zero, cents.
+        for (const auto &[stok, fiyat1] :
+             {std::pair{3, "1234,5"}, {5, "2500000"}, {10, "0"}, {11, "0"}, {9, "119,99"}}) {
+            KayitKumesi rs;
+            const QString sql =
+                u"SELECT STOKKART.Stok_ID,ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0)  as "
+                u"Fiyat1  FROM STOKKART LEFT JOIN STOKFIYAT ON "
+                u"(STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND STOKFIYAT.Fiyat_Sira_No=1) "
+                u"WHERE STOKKART.Stok_ID="_s +
+                QString::number(stok);
+            QVERIFY2(rs.Open(*Degiskenler::Baglanti, sql), qPrintable(rs.LastError().text()));
+            QVERIFY(!rs.EOF_());
+            QCOMPARE(rs.Text(u"Fiyat1"_s), QString(fiyat1));
+        }
     }
 
     void eylem_komutlari() {
