@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPointF>
 #include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -30,4 +33,42 @@ inline QString Pdf_Metni(const QString &pdf, const QStringList &ek = {}) {
     return Arac_Calistir(QStringLiteral("pdftotext"), QStringList(ek)
                                                           << QStringLiteral("-layout") << pdf
                                                           << QStringLiteral("-"));
+}
+
+// A word of a PDF with its page (from 1) and box in points, from pdftotext -bbox.
+struct Pdf_Sozcugu {
+    int sayfa;
+    QRectF kutu;
+    QString metin;
+};
+
+inline QList<Pdf_Sozcugu> Pdf_Sozcukleri(const QString &pdf) {
+    const QString x = Arac_Calistir(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression re(
+        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    QList<Pdf_Sozcugu> s;
+    int sayfa = 0;
+    for (auto it = re.globalMatch(x); it.hasNext();) {
+        const auto e = it.next();
+        if (e.captured(0) == u"<page ") {
+            ++sayfa;
+            continue;
+        }
+        s.append({sayfa,
+                  QRectF(QPointF(e.captured(1).toDouble(), e.captured(2).toDouble()),
+                         QPointF(e.captured(3).toDouble(), e.captured(4).toDouble())),
+                  e.captured(5).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
+    }
+    return s;
+}
+
+// The top-left corner of the first `metin` word in the PDF; far off the page when
+// there is none.
+inline QPointF Pdf_Yeri(const QString &pdf, const QString &metin) {
+    for (const Pdf_Sozcugu &s : Pdf_Sozcukleri(pdf))
+        if (s.metin == metin)
+            return s.kutu.topLeft();
+    return {-1e6, -1e6};
 }

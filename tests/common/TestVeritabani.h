@@ -27,6 +27,11 @@ struct TestVeritabani {
     }
 };
 
+// An SQLite database file `ad`.db in `klasor` (made when first opened).
+inline TestVeritabani Sqlite_Vt(const QString &klasor, const QString &ad) {
+    return {QStringLiteral("sqlite:") + klasor, ad, QStringLiteral("sa"), QString(), QString()};
+}
+
 inline QString Kaynak_Yolu(const QString &goreli) {
     return QStringLiteral(VARNEL_KAYNAK) + u'/' + goreli;
 }
@@ -116,7 +121,7 @@ private:
 // The demo stock database as an SQLite file in `klasor`.
 inline TestVeritabani Sqlite_Demo(const QString &klasor,
                                   const QString &ad = QStringLiteral("stok")) {
-    TestVeritabani t{QStringLiteral("sqlite:") + klasor, ad, QStringLiteral("sa"), QString(), {}};
+    TestVeritabani t = Sqlite_Vt(klasor, ad);
     TestBaglantisi b(t);
     QSqlDatabase db = b.Db();
     if (!b.hata.isEmpty() || !Demo_Yukle(db, QStringLiteral("sema_sqlite.sql"), t.hata))

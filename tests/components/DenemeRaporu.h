@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/SqliteDosyasi.h"
+#include "common/TestVeritabani.h"
 #include "components/Rapor.h"
 
 #include <QStringList>
@@ -21,18 +21,11 @@ public:
         no->DataField = QStringLiteral("NO");
         no->Visible = false;
         yazi = static_cast<RaporEtiketi *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Label")));
-        yazi->Left = 100;
-        yazi->Top = 100;
-        yazi->Width = 2000;
-        yazi->Height = 400;
-        yazi->Font.Name = QStringLiteral("Liberation Sans");
-        yazi->Font.Size = 10;
+        yazi->Left = 100, yazi->Top = 100, yazi->Width = 2000, yazi->Height = 400;
+        yazi->Font.Name = QStringLiteral("Liberation Sans"), yazi->Font.Size = 10;
         barkod =
             static_cast<RaporBarkodu *>(Detail.Ekle(QStringLiteral("DDActiveReports2.Barcode")));
-        barkod->Left = 100;
-        barkod->Top = 600;
-        barkod->Width = 2800;
-        barkod->Height = 1200;
+        barkod->Left = 100, barkod->Top = 600, barkod->Width = 2800, barkod->Height = 1200;
         barkod->CaptionPosition = 1;
         barkod->setStyle(18);
     }
@@ -49,10 +42,11 @@ public:
 // An SQLite file in `klasor` with a table SATIR of the numbers 1..n; returns the
 // connection text for a report's data control.
 inline QString Satir_Tablosu(const QString &klasor, int n) {
-    QStringList komutlar = {QStringLiteral("CREATE TABLE SATIR (NO INTEGER)")};
+    TestBaglantisi b(Sqlite_Vt(klasor, QStringLiteral("satir")));
+    bool tamam = b.Calistir(QStringLiteral("CREATE TABLE SATIR (NO INTEGER)"));
     for (int i = 1; i <= n; ++i)
-        komutlar << QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i);
-    if (!Sqlite_Dosyasi_Yap(klasor + QStringLiteral("/satir.db"), komutlar))
+        tamam = tamam && b.Calistir(QStringLiteral("INSERT INTO SATIR VALUES (%1)").arg(i));
+    if (!tamam)
         return QString();
     return QStringLiteral("User ID=sa;Password=;Initial Catalog=satir;Data Source=sqlite:") +
            klasor;

@@ -1,5 +1,4 @@
 #include "DenemeRaporu.h"
-#include "common/SqliteDosyasi.h"
 #include "components/RaporMotoru.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 

@@ -1,5 +1,5 @@
 #include "common/Araclar.h"
-#include "common/SqliteDosyasi.h"
+#include "common/Tablo.h"
 #include "components/DenemeRaporu.h"
 #include "components/Rapor.h"
 #include "components/RaporMotoru.h"
@@ -31,59 +31,54 @@ private slots:
         QVERIFY(!baglanti_.isEmpty());
     }
 
-    void yerlesim_data() {
-        QTest::addColumn<int>("satir");
-        QTest::addColumn<int>("sutun");
-        QTest::addColumn<double>("bantMm");
-        QTest::addColumn<int>("sayfa");
-        QTest::addColumn<int>("sonSayfaBandi");
-        QTest::newRow("01 3x8 sheet, 50 rows") << 50 << 3 << 37.0 << 3 << 2;
-        QTest::newRow("02 exactly one sheet") << 24 << 3 << 37.0 << 1 << 24;
-        QTest::newRow("03 one label a page") << 5 << 1 << 297.0 << 5 << 1;
-        QTest::newRow("04 one row") << 1 << 3 << 37.0 << 1 << 1;
-        QTest::newRow("05 no rows") << 0 << 3 << 37.0 << 0 << 0;
-        QTest::newRow("06 taller than page") << 3 << 1 << 400.0 << 3 << 1;
-    }
     void yerlesim() {
-        QFETCH(int, satir);
-        QFETCH(int, sutun);
-        QFETCH(double, bantMm);
-        QFETCH(int, sayfa);
-        QFETCH(int, sonSayfaBandi);
-        DenemeRaporu r;
-        Deneme_Yerlesimi(r, baglanti_, satir, sutun, bantMm * mm);
-        RaporMotoru m(r);
-        QVERIFY(m.Baslat());
-        RaporSayfasi s;
-        QList<RaporSayfasi> sayfalar;
-        while (m.Sonraki_Sayfa(s))
-            sayfalar << s;
-        QCOMPARE(sayfalar.size(), sayfa);
-        QCOMPARE(m.Bant_Sayisi(), satir);
-        if (sayfa > 0) {
-            QCOMPARE(m.Son_Bantlar().size(), sonSayfaBandi);
-            // Bands run across first: band k is in column k % n, row k / n.
-            const QRectF ilk = m.Son_Bantlar().first();
-            QCOMPARE(ilk.topLeft(), QPointF(0, 0));
-            if (sonSayfaBandi > 1 && sutun > 1) {
-                QVERIFY(qAbs(m.Son_Bantlar()[1].left() - r.PrintWidth / sutun) < 0.01);
-                QCOMPARE(m.Son_Bantlar()[1].top(), 0.0);
+        // Rows, columns, band height (mm); pages and bands on the last page.
+        const struct {
+            int satir, sutun;
+            double bantMm;
+            int sayfa, sonSayfaBandi;
+        } tablo[] = {
+            {50, 3, 37, 3, 2},                                        // a 3 x 8 sheet
+            {24, 3, 37, 1, 24}, {5, 1, 297, 5, 1},                    // one label a page
+            {1, 3, 37, 1, 1},   {0, 3, 37, 0, 0},  {3, 1, 400, 3, 1}, // taller than the page
+        };
+        for (const auto &[satir, sutun, bantMm, sayfa, sonSayfaBandi] : tablo) {
+            const Satir_Izi iz(QString::number(satir));
+            DenemeRaporu r;
+            Deneme_Yerlesimi(r, baglanti_, satir, sutun, bantMm * mm);
+            RaporMotoru m(r);
+            QVERIFY(m.Baslat());
+            RaporSayfasi s;
+            QList<RaporSayfasi> sayfalar;
+            while (m.Sonraki_Sayfa(s))
+                sayfalar << s;
+            QCOMPARE(sayfalar.size(), sayfa);
+            QCOMPARE(m.Bant_Sayisi(), satir);
+            if (sayfa > 0) {
+                QCOMPARE(m.Son_Bantlar().size(), sonSayfaBandi);
+                // Bands run across first: band k is in column k % n, row k / n.
+                const QRectF ilk = m.Son_Bantlar().first();
+                QCOMPARE(ilk.topLeft(), QPointF(0, 0));
+                if (sonSayfaBandi > 1 && sutun > 1) {
+                    QVERIFY(qAbs(m.Son_Bantlar()[1].left() - r.PrintWidth / sutun) < 0.01);
+                    QCOMPARE(m.Son_Bantlar()[1].top(), 0.0);
+                }
+                // The last label on the last page carries the last row.
+                QString son;
+                for (const CizimOgesi &o : sayfalar.last().ogeler)
+                    if (!o.barkod)
+                        son = o.metin;
+                QCOMPARE(son, u"ETIKET%1"_s.arg(satir));
             }
-            // The last label on the last page carries the last row.
-            QString son;
-            for (const CizimOgesi &o : sayfalar.last().ogeler)
-                if (!o.barkod)
-                    son = o.metin;
-            QCOMPARE(son, u"ETIKET%1"_s.arg(satir));
+            m.Bitir();
+            QCOMPARE(r.olaylar.first(), u"init"_s);
+            QCOMPARE(r.olaylar[1], u"start"_s);
+            QCOMPARE(r.olaylar.count(u"format"_s), satir);
+            QCOMPARE(r.olaylar.count(u"before"_s), satir);
+            QCOMPARE(r.olaylar.mid(r.olaylar.size() - 2), (QStringList{"end", "terminate"}));
+            for (int i = 0; i < satir; ++i)
+                QCOMPARE(r.olaylar.mid(2 + 2 * i, 2), (QStringList{"format", "before"}));
         }
-        m.Bitir();
-        QCOMPARE(r.olaylar.first(), u"init"_s);
-        QCOMPARE(r.olaylar[1], u"start"_s);
-        QCOMPARE(r.olaylar.count(u"format"_s), satir);
-        QCOMPARE(r.olaylar.count(u"before"_s), satir);
-        QCOMPARE(r.olaylar.mid(r.olaylar.size() - 2), (QStringList{"end", "terminate"}));
-        for (int i = 0; i < satir; ++i)
-            QCOMPARE(r.olaylar.mid(2 + 2 * i, 2), (QStringList{"format", "before"}));
     }
 
     void aralikli_sutunlar() {

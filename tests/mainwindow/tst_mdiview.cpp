@@ -5,24 +5,18 @@
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
 #include "designer/TasarimModeli.h"
-#include "designer/pencere/BolumGorunumu.h"
-#include "designer/pencere/DizaynFrm.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
-#include "mainwindow/AlanGrd.h"
 #include "mainwindow/MDIView.h"
 #include "mainwindow/UstPanel.h"
 #include "startup/Baslangic.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>

@@ -4,23 +4,15 @@
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
 #include "components/pencere/RaporGoruntuleyici.h"
-#include "designer/AlanSurukleme.h"
 #include "designer/TasarimModeli.h"
-#include "designer/pencere/BolumGorunumu.h"
-#include "designer/pencere/DizaynFrm.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDegiskenleri.h"
-#include "mainwindow/AlanGrd.h"
-#include "mainwindow/MDIView.h"
 #include "mainwindow/PencereAkisi.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -84,33 +83,6 @@ class TstEtiketBasimi : public QObject {
         return TestBaglantisi(t).Deger(u"SELECT count(*) FROM BARKODID"_s, -1).toInt();
     }
 
-    // Words of a PDF page with their boxes (points), from pdftotext -bbox.
-    struct Sozcuk {
-        int sayfa;
-        QRectF kutu;
-        QString metin;
-    };
-    static QList<Sozcuk> sozcukler(const QString &pdf) {
-        const QString x = Arac_Calistir(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
-        static const QRegularExpression re(
-            QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                           "yMax=\"([0-9.]+)\">([^<]*)</word>"));
-        QList<Sozcuk> s;
-        int sayfa = 0;
-        for (auto it = re.globalMatch(x); it.hasNext();) {
-            const auto e = it.next();
-            if (e.captured(0) == u"<page ") {
-                ++sayfa;
-                continue;
-            }
-            s.append({sayfa,
-                      QRectF(QPointF(e.captured(1).toDouble(), e.captured(2).toDouble()),
-                             QPointF(e.captured(3).toDouble(), e.captured(4).toDouble())),
-                      e.captured(5).replace(u"&amp;"_s, u"&"_s)});
-        }
-        return s;
-    }
-
 private slots:
     void initTestCase() {
         QDir().mkpath(klasor_.filePath(u"ayar/varnel"_s));
@@ -154,14 +126,14 @@ private slots:
         QVERIFY(metin.contains(u"2500000000000"_s));
 
         // Two empty positions, then items 1..5 in ascending id, two copies side by side.
-        const QList<Sozcuk> s2 = sozcukler(pdf);
-        const auto hucre = [](const Sozcuk &z) {
+        const QList<Pdf_Sozcugu> s2 = Pdf_Sozcukleri(pdf);
+        const auto hucre = [](const Pdf_Sozcugu &z) {
             const int sutun = int(z.kutu.center().x() / (70 * mm));
             const int satir = int(z.kutu.center().y() / (37 * mm));
             return satir * 3 + sutun;
         };
         QMap<int, QStringList> hucreler;
-        for (const Sozcuk &z : s2)
+        for (const Pdf_Sozcugu &z : s2)
             hucreler[hucre(z)] << z.metin;
         QVERIFY(!hucreler.contains(0));
         QVERIFY(!hucreler.contains(1));

@@ -1,7 +1,7 @@
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
-#include "common/SqliteDosyasi.h"
 #include "common/Tablo.h"
+#include "common/TestVeritabani.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
@@ -22,7 +22,8 @@ class TstBaslangic : public QObject {
 private slots:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", ayarlar_.path().toUtf8());
-        QVERIFY(Sqlite_Dosyasi_Yap(veri_.filePath(u"stok.db"_s)));
+        QVERIFY(TestBaglantisi(Sqlite_Vt(veri_.path(), u"stok"_s))
+                    .Calistir(u"CREATE TABLE Bos (x INTEGER)"_s));
         sunucu_ = u"sqlite:"_s + veri_.path();
     }
     void init() {
