@@ -49,32 +49,26 @@ private slots:
         QCOMPARE(r.Printer.DeviceName, u"Barkod Yazıcı"_s);
     }
 
-    void sayfa_yapisi_geri_yazar_data() {
-        QTest::addColumn<int>("kagit");
-        QTest::addColumn<int>("yon");
-        QTest::newRow("A5 landscape") << 11 << 2;
-        QTest::newRow("Letter portrait") << 1 << 1;
-        QTest::newRow("A4 portrait") << 9 << 1;
-    }
     void sayfa_yapisi_geri_yazar() {
-        QFETCH(int, kagit);
-        QFETCH(int, yon);
-        DenemeRaporu r;
-        r.PageSettings = {720, 360, 1440, 0};
-        r.Printer.PaperSize = kagit;
-        r.Printer.Orientation = yon;
-        // Accept the dialog as soon as it is up: what it read must come back unchanged.
-        QTimer::singleShot(0, [] {
-            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                d->accept();
-        });
-        QVERIFY(Sayfa_Ayari_Goster(r));
-        QCOMPARE(r.Printer.PaperSize, kagit);
-        QCOMPARE(r.Printer.Orientation, yon);
-        QVERIFY(qAbs(r.PageSettings.LeftMargin - 720) < 1);
-        QVERIFY(qAbs(r.PageSettings.RightMargin - 360) < 1);
-        QVERIFY(qAbs(r.PageSettings.TopMargin - 1440) < 1);
-        QVERIFY(qAbs(r.PageSettings.BottomMargin) < 1);
+        // A5 landscape, Letter and A4 portrait.
+        for (const auto &[kagit, yon] : {std::pair{11, 2}, {1, 1}, {9, 1}}) {
+            DenemeRaporu r;
+            r.PageSettings = {720, 360, 1440, 0};
+            r.Printer.PaperSize = kagit;
+            r.Printer.Orientation = yon;
+            // Accept the dialog as soon as it is up: what it read must come back unchanged.
+            QTimer::singleShot(0, [] {
+                if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                    d->accept();
+            });
+            QVERIFY(Sayfa_Ayari_Goster(r));
+            QCOMPARE(r.Printer.PaperSize, kagit);
+            QCOMPARE(r.Printer.Orientation, yon);
+            QVERIFY(qAbs(r.PageSettings.LeftMargin - 720) < 1);
+            QVERIFY(qAbs(r.PageSettings.RightMargin - 360) < 1);
+            QVERIFY(qAbs(r.PageSettings.TopMargin - 1440) < 1);
+            QVERIFY(qAbs(r.PageSettings.BottomMargin) < 1);
+        }
     }
 };
 

@@ -1,8 +1,13 @@
 #include "common/BolgeAyari.h"
 #include "common/Tablo.h"
+#include "startup/Bicim.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
+#include "startup/Yaziya.h"
+
+#include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +31,7 @@ template <typename F> void sina(std::initializer_list<Satir> tablo, F islev) {
 
 } // namespace
 
+// Numbers as text: reading, rounding, units, patterns and amounts in words.
 class TstSayiMetni : public QObject {
     Q_OBJECT
 private slots:
@@ -146,6 +152,111 @@ private slots:
             QVERIFY2(Sayi_Mi(s), s);
         for (const char *s : {".5", "1,2,3", "12a", "", "-", ","})
             QVERIFY2(!Sayi_Mi(s), s);
+    }
+
+    void sayi() {
+        const struct {
+            double deger;
+            const char *desen, *beklenen;
+        } tablo[] = {
+            {1234.5, "#,##0.00", "1.234,50"},
+            {2500000.0, "#,##0.00", "2.500.000,00"},
+            {1234.0, "#,##0", "1.234"},
+            {2.675, "#,##0.00", "2,68"},   // half up
+            {-2.675, "#,##0.00", "-2,68"}, // away from zero
+            {0.0, "#,##0.00", "0,00"},
+            {0.004, "#,##0.00", "0,00"},
+            {-0.004, "#,##0.00", "0,00"}, // no minus zero
+            {1234.56789, "#,##0.0000", "1.234,5679"},
+            {999.96, "#,##0.0", "1.000,0"},
+            {1234.5, "0.00", "1234,50"},
+            {1.5, "#,##0.##", "1,5"},
+            {2.0, "#,##0.##", "2"},
+            {12.0, "#,##0.00 TL", "12,00 TL"},
+            {12.0, "TL #,##0", "TL 12"},
+            {0.0, "##,#", ""},
+            {7.0, "000", "007"},
+            {123456789012.0, "#,##0", "123.456.789.012"},
+            {0.5, "#,##0", "1"},
+        };
+        for (const auto &s : tablo) {
+            const Satir_Izi iz(QString::number(s.deger) + u' ' + s.desen);
+            QCOMPARE(Sayi_Deseni(s.deger, s.desen), QString::fromUtf8(s.beklenen));
+        }
+    }
+
+    void tarih() {
+        const QDateTime an(QDate(2026, 3, 5), QTime(9, 7, 4));
+        const char *tablo[][2] = {
+            {"dd.mm.yyyy", "05.03.2026"}, {"dd.mm.yy", "05.03.26"}, {"mm.dd.yyyy", "03.05.2026"},
+            {"mm.dd.yy", "03.05.26"},     {"mm.yyyy", "03.2026"},   {"mm.yy", "03.26"},
+            {"hh:nn:ss", "09:07:04"},     {"d.m.yyyy", "5.3.2026"}, {"", ""},
+        };
+        for (const auto &s : tablo)
+            QCOMPARE(Tarih_Deseni(an, s[0]), QString::fromUtf8(s[1]));
+    }
+
+    void desen_uygula() {
+        QCOMPARE(Desen_Uygula(u"1234"_s, u"#,##0.00"_s), u"1.234,00"_s);
+        QCOMPARE(Desen_Uygula(u"1.234,5"_s, u"#,##0.00"_s), u"1.234,50"_s);
+        QCOMPARE(Desen_Uygula(u"05.03.2026"_s, u"mm.yy"_s), u"03.26"_s);
+        QCOMPARE(Desen_Uygula(u"Elma"_s, u"#,##0.00"_s), u"Elma"_s);
+        QCOMPARE(Desen_Uygula(u"Elma"_s, QString()), u"Elma"_s);
+    }
+
+    void tamsayi_data() {
+        QTest::addColumn<qint64>("deger");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("01") << qint64(0) << "Sıfır";
+        QTest::newRow("02") << qint64(1) << "Bir";
+        QTest::newRow("03") << qint64(10) << "On";
+        QTest::newRow("04") << qint64(11) << "OnBir";
+        QTest::newRow("05") << qint64(100) << "Yüz";
+        QTest::newRow("06") << qint64(101) << "YüzBir";
+        QTest::newRow("07") << qint64(200) << "İkiYüz";
+        QTest::newRow("08") << qint64(1000) << "Bin";
+        QTest::newRow("09") << qint64(1001) << "BinBir";
+        QTest::newRow("10") << qint64(2000) << "İkiBin";
+        QTest::newRow("11") << qint64(100000) << "YüzBin";
+        QTest::newRow("12") << qint64(101000) << "YüzBirBin";
+        QTest::newRow("13") << qint64(1000000) << "BirMilyon";
+        QTest::newRow("14") << qint64(1000000000) << "BirMilyar";
+        QTest::newRow("15") << qint64(1000000000000) << "BirTrilyon";
+        QTest::newRow("16") << qint64(1234567) << "BirMilyonİkiYüzOtuzDörtBinBeşYüzAltmışYedi";
+        QTest::newRow("17") << qint64(-25) << "EksiYirmiBeş";
+        QTest::newRow("18") << qint64(999999999999999)
+                            << "DokuzYüzDoksanDokuzTrilyonDokuzYüzDoksanDokuzMilyarDokuzYüz"
+                               "DoksanDokuzMilyonDokuzYüzDoksanDokuzBinDokuzYüzDoksanDokuz";
+        QTest::newRow("19") << qint64(1000000000000000) << "Hata";
+        QTest::newRow("20") << qint64(1001000) << "BirMilyonBin";
+        QTest::newRow("21") << qint64(2001) << "İkiBinBir";
+        QTest::newRow("22") << qint64(1000001) << "BirMilyonBir";
+        QTest::newRow("23") << qint64(-1000) << "EksiBin";
+        QTest::newRow("24") << std::numeric_limits<qint64>::min() << "Hata";
+        QTest::newRow("25") << qint64(90) << "Doksan";
+        QTest::newRow("26") << qint64(1100) << "BinYüz";
+    }
+    void tamsayi() {
+        QFETCH(qint64, deger);
+        QFETCH(QString, beklenen);
+        QCOMPARE(Yaziya_Cevir(deger), beklenen);
+    }
+
+    void metin_ve_kesir() {
+        QCOMPARE(Yaziya_Cevir(u"05"_s), u"Beş"_s);
+        QCOMPARE(Yaziya_Cevir(u"12,5"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u"1.000"_s), u"Bin"_s);
+        QCOMPARE(Yaziya_Cevir(u"-0"_s), u"Sıfır"_s);
+        QCOMPARE(Yaziya_Cevir(u"999999999999999"_s), Yaziya_Cevir(qint64(999999999999999)));
+        QCOMPARE(Yaziya_Cevir(u"1000000000000000"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u"0001000000000000000"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u"on iki"_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(u""_s), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(12.5), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(1e15), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(-1e15), u"Hata"_s);
+        QCOMPARE(Yaziya_Cevir(42.0), u"Kırkİki"_s);
+        QCOMPARE(Yaziya_Cevir(std::nan("")), u"Hata"_s);
     }
 };
 

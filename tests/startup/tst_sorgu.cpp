@@ -119,32 +119,28 @@ private slots:
         QCOMPARE(rs.LockType(), KayitKumesi::Kilit::Iyimser);
     }
 
-    void komut_hatasi_dort_kutu_data() {
-        QTest::addColumn<bool>("ac");
-        QTest::newRow("Sorgu_Ac") << true;
-        QTest::newRow("Sorgu_Oku") << false;
-    }
     void komut_hatasi_dort_kutu() {
-        QFETCH(bool, ac);
-        SahteMesaj kutu;
-        KayitKumesi rs;
-        Sorgu_Oku(kutu, rs,
-                  u"SELECT 1 AS x"_s); // left open; must be closed on failure
-        const QString sql = u"SELECT * FROM OLMAYAN_TABLO"_s;
-        ac ? Sorgu_Ac(kutu, rs, sql) : Sorgu_Oku(kutu, rs, sql);
-        QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
-        QCOMPARE(kutu.kutular.size(), 4);
-        QVERIFY(kutu.kutular[0].metin.contains(u"olmayan_tablo"_s, Qt::CaseInsensitive));
-        QCOMPARE(kutu.kutular[0].simge, Simge::Kritik);
-        QVERIFY(!kutu.kutular[1].metin.isEmpty());
-        QCOMPARE(kutu.kutular[1].simge, Simge::Yok);
-        QCOMPARE(kutu.kutular[2].metin, sql);
-        QCOMPARE(kutu.kutular[2].simge, Simge::Kritik);
-        QCOMPARE(kutu.kutular[3].simge, Simge::Yok);
-        QVERIFY(kutu.kutular[3].metin.startsWith(u"Provider=SQLOLEDB.1;"_s));
-        QVERIFY(kutu.kutular[3].metin.contains(u";Password=***;"_s));
-        for (const auto &k : kutu.kutular)
-            QVERIFY(!k.metin.contains(Degiskenler::Sql_Sifre));
+        for (bool ac : {true, false}) { // Sorgu_Ac, Sorgu_Oku
+            SahteMesaj kutu;
+            KayitKumesi rs;
+            Sorgu_Oku(kutu, rs,
+                      u"SELECT 1 AS x"_s); // left open; must be closed on failure
+            const QString sql = u"SELECT * FROM OLMAYAN_TABLO"_s;
+            ac ? Sorgu_Ac(kutu, rs, sql) : Sorgu_Oku(kutu, rs, sql);
+            QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
+            QCOMPARE(kutu.kutular.size(), 4);
+            QVERIFY(kutu.kutular[0].metin.contains(u"olmayan_tablo"_s, Qt::CaseInsensitive));
+            QCOMPARE(kutu.kutular[0].simge, Simge::Kritik);
+            QVERIFY(!kutu.kutular[1].metin.isEmpty());
+            QCOMPARE(kutu.kutular[1].simge, Simge::Yok);
+            QCOMPARE(kutu.kutular[2].metin, sql);
+            QCOMPARE(kutu.kutular[2].simge, Simge::Kritik);
+            QCOMPARE(kutu.kutular[3].simge, Simge::Yok);
+            QVERIFY(kutu.kutular[3].metin.startsWith(u"Provider=SQLOLEDB.1;"_s));
+            QVERIFY(kutu.kutular[3].metin.contains(u";Password=***;"_s));
+            for (const auto &k : kutu.kutular)
+                QVERIFY(!k.metin.contains(Degiskenler::Sql_Sifre));
+        }
     }
 
     void baglanti_kopunca() {

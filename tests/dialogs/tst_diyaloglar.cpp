@@ -9,12 +9,15 @@
 #include "dialogs/EtiketSayfasi.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/EtiketFormatFRM.h"
+#include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
+#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,12 +52,37 @@ void yaz(QLineEdit *k, const QString &metin) {
     QTest::keyClicks(k, metin);
 }
 
+QStringList liste(const FormTasarimGiris &f) {
+    QStringList s;
+    for (int i = 0; i < f.FrmList()->count(); ++i)
+        s << f.FrmList()->item(i)->text();
+    return s;
+}
+
+void sec(FormTasarimGiris &f, const QString &ad) {
+    f.FrmList()->setCurrentItem(f.FrmList()->findItems(ad, Qt::MatchExactly).value(0));
+}
+
 } // namespace
 
-class AyarPencereleriTesti : public QObject {
+// The chooser and the settings dialogs, through their controls.
+class DiyalogTesti : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Bolge_Ayarla(klasor_.filePath("ayar")); }
+    void initTestCase() {
+        Bolge_Ayarla(klasor_.filePath("ayar"));
+        // The chooser lists its own folder.
+        const QString secici = klasor_.filePath("secici");
+        QDir().mkpath(secici);
+        for (const char *ad : {"Raf Etiketi.ftr", "A4 Etiket 3x8.ftr", "etiket.v2.ftr"})
+            QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/%1")
+                            .arg(QString(ad).startsWith("etiket") ? "Raf Etiketi.ftr" : ad),
+                        secici + u'/' + ad);
+        QFile(secici + "/Baslik.mtr").open(QIODevice::WriteOnly);
+        Degiskenler::Tasarim_Klasoru = secici;
+    }
+    void listeSilVeAc();
+    void hemenBasSorulari();
     void etiketAyarlari();
     void hazirKagitBaskisi();
     void yaziFormati();
@@ -63,7 +92,92 @@ private:
     QTemporaryDir klasor_;
 };
 
-void AyarPencereleriTesti::etiketAyarlari() {
+void DiyalogTesti::listeSilVeAc() {
+    const QDir d(Degiskenler::Tasarim_Klasoru);
+    SahteMesaj kutu;
+    FormTasarimGiris f(kutu);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(liste(f), (QStringList{"A4 Etiket 3x8", "etiket", "Raf Etiketi"}));
+    QCOMPARE(f.FrmList()->accessibleName(), u"Tasarımlar"_s);
+    QStringList basliklar;
+    for (int i = 1; i <= 5; ++i)
+        basliklar << f.Button(i)->text();
+    QCOMPARE(basliklar, (QStringList{"Yeni", "Sil", "Değiştir", "Seç", "Vazgeç"}));
+
+    // "etiket" stands for etiket.ftr, which does not exist: nothing is deleted.
+    sec(f, "etiket");
+    QTest::mouseClick(f.Button(2), Qt::LeftButton);
+    QCOMPARE(kutu.metinler(),
+             QStringList{"Bu form tasarımını silmek istediğinizden emin misiniz?"});
+    QCOMPARE(kutu.kutular[0].baslik, u"Varnel 1.0"_s);
+    QVERIFY(d.exists("etiket.v2.ftr"));
+    sec(f, "Raf Etiketi");
+    kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
+    QTest::mouseClick(f.Button(2), Qt::LeftButton);
+    QVERIFY(d.exists("Raf Etiketi.ftr"));
+    QFile::copy(d.filePath("Raf Etiketi.ftr"), d.filePath("Kopya.ftr"));
+    f.Tasarim_Listesi_Doldur();
+    sec(f, "Kopya");
+    QTest::mouseClick(f.Button(2), Qt::LeftButton);
+    QVERIFY(!d.exists("Kopya.ftr"));
+    QCOMPARE(liste(f), (QStringList{"A4 Etiket 3x8", "etiket", "Raf Etiketi"}));
+
+    QSignalSpy ac(&f, &FormTasarimGiris::Tasarim_Ac);
+    sec(f, "Raf Etiketi");
+    QTest::mouseClick(f.Button(3), Qt::LeftButton);
+    QCOMPARE(ac.size(), 1);
+    QCOMPARE(Degiskenler::Tasarim_Adi, u"Raf Etiketi"_s);
+    QVERIFY(!Degiskenler::Yeni_Tasarim && !Degiskenler::Dinamik_Barkod);
+    QTest::mouseClick(f.Button(1), Qt::LeftButton);
+    QCOMPARE(ac.size(), 2);
+    QVERIFY(Degiskenler::Yeni_Tasarim);
+    QSignalSpy vazgec(&f, &FormTasarimGiris::Vazgecildi);
+    QTest::mouseClick(f.Button(5), Qt::LeftButton);
+    QCOMPARE(vazgec.size(), 1);
+}
+
+void DiyalogTesti::hemenBasSorulari() {
+    // Each row: fixed count on the start line, the answers, the values set and
+    // how many questions were asked. No connection: the report cannot open, so a
+    // run that gets past the questions says so.
+    struct Satir {
+        qint16 sabit;
+        QStringList cevaplar;
+        qint16 baslangic, adet;
+        int soru;
+        bool rapor;
+    } const tablo[] = {
+        {0, {"abc"}, 1, 7, 1, false},     // not a number: stops after the first question
+        {0, {"3", "0"}, 3, 0, 2, false},  // count 0: stops
+        {0, {"3", "x"}, 3, 0, 2, false},  // count no number reads as 0
+        {0, {"2", "2.5"}, 2, 2, 2, true}, // a leading number, "." as decimal point
+        {4, {"5"}, 5, 7, 1, true},        // fixed on the start line: only the start is asked
+    };
+    for (const Satir &s : tablo) {
+        SahteMesaj kutu;
+        FormTasarimGiris f(kutu);
+        Degiskenler::Sabit_Etiket_Adedi = s.sabit;
+        Degiskenler::Etiket_Adedi = 7;
+        Degiskenler::Baslangic_Etiketi = 1;
+        for (const QString &c : s.cevaplar)
+            kutu.girdi_cevaplari.enqueue(c);
+        sec(f, "A4 Etiket 3x8");
+        f.FrmList()->setFocus();
+        QTest::keyClick(f.FrmList(), Qt::Key_Return); // Enter is "Seç"
+        QCOMPARE(kutu.girdiler.size(), s.soru);
+        QCOMPARE(kutu.girdiler[0].istem,
+                 u"Kaçıncı Etiketten Başlayarak Basım Yapmak İstiyorsunuz?"_s);
+        QCOMPARE(kutu.girdiler[0].baslik, u"Dinamik Barkod"_s);
+        QCOMPARE(Degiskenler::Baslangic_Etiketi, s.baslangic);
+        QCOMPARE(Degiskenler::Etiket_Adedi, s.adet);
+        QCOMPARE(Degiskenler::Dinamik_Barkod, true);
+        QCOMPARE(kutu.kutular.size(), s.rapor ? 1 : 0); // no connection here: the report says so
+    }
+    Degiskenler::Sabit_Etiket_Adedi = 0;
+}
+
+void DiyalogTesti::etiketAyarlari() {
     QCOMPARE(Sayfa_Basina_Mesaji(Sayfa_Basina(11000, 16000, 2834, 1701)),
              QStringLiteral("Bu Tasarım Sonucu :\rYatayda : 3\r Dikeyde : 9\rOlmak Üzere Sayfa "
                             "Başına 27 Adet Barkod Basımı Yapılacaktır"));
@@ -113,7 +227,7 @@ void AyarPencereleriTesti::etiketAyarlari() {
     QCOMPARE(m.Bolum().Height, 1000.0f);
 }
 
-void AyarPencereleriTesti::hazirKagitBaskisi() {
+void DiyalogTesti::hazirKagitBaskisi() {
     const TestVeritabani t = Sqlite_Demo(klasor_.path());
     QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
     TasarimBelgesi belge;
@@ -168,7 +282,7 @@ void AyarPencereleriTesti::hazirKagitBaskisi() {
     QVERIFY(std::abs(yer["Çay"].y() - yer["Şeker"].y() - adim_y) < 1);
 }
 
-void AyarPencereleriTesti::yaziFormati() {
+void DiyalogTesti::yaziFormati() {
     // Each row: the tag on opening, the kind row and pattern row chosen (-1: none),
     // the tag after "Tamam" (nothing: left as it was).
     struct Satir {
@@ -233,7 +347,7 @@ void AyarPencereleriTesti::yaziFormati() {
     QCOMPARE(m.Yigin().count(), 1);
 }
 
-void AyarPencereleriTesti::barkodOzellikleri() {
+void DiyalogTesti::barkodOzellikleri() {
     TasarimModeli m;
     m.Bolum_Ayarla({true, 5000, 5000});
     m.Nesne_Ekle("Barkod", [](YuzeyNesnesi &n) {
@@ -267,5 +381,5 @@ void AyarPencereleriTesti::barkodOzellikleri() {
     QTRY_VERIFY(!w2);
 }
 
-QTEST_MAIN(AyarPencereleriTesti)
-#include "tst_ayarlar.moc"
+QTEST_MAIN(DiyalogTesti)
+#include "tst_diyaloglar.moc"
