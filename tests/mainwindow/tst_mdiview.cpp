@@ -1,7 +1,9 @@
 #include "common/AlanBirakma.h"
+#include "common/Araclar.h"
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
+#include "components/SayfaHedefi.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
 #include "designer/TasarimModeli.h"
@@ -11,12 +13,15 @@
 #include "document/TasarimDosyasi.h"
 #include "mainwindow/MDIView.h"
 #include "mainwindow/UstPanel.h"
+#include "preview/pencere/OnizlemeFrm.h"
 #include "startup/Baslangic.h"
 #include "startup/Birimler.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -30,8 +35,17 @@ const NesneKaydi &son(MDIView &w) {
     return m.Nesne(*m.Aktif_Nesne()).Nesne();
 }
 
+bool menulerAcik(MDIView &w) {
+    bool acik = true;
+    for (const char *ad : {"MNDosya", "MNAlanIslem", "MNYaziciIslem", "MNGorunum"})
+        acik = acik && w.findChild<QMenu *>(ad)->menuAction()->isEnabled();
+    return acik;
+}
+
 } // namespace
 
+// The main window: menus, tool bar, field list, the report and label previews and
+// direct printing.
 class MDIViewTesti : public QObject {
     Q_OBJECT
 private slots:
@@ -41,6 +55,8 @@ private slots:
                     klasor_.filePath("Baslik.mtr"));
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/A4 Etiket 3x8.ftr"),
                     klasor_.filePath("A4 Etiket 3x8.ftr"));
+        vt_ = Sqlite_Demo(klasor_.path());
+        QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
     }
     void init() {
         Degiskenler::Tasarim_Klasoru = klasor_.path();
@@ -51,10 +67,20 @@ private slots:
     void menuKomutlari();
     void aracCubugu();
     void alanSurukleme();
+    void cleanup() { Baglanti_Kapat(); }
     void onizlemeRaporu();
+    void bakmakIcin();
+    void dogrudanYazdirBirKez();
 
 private:
+    // The demo design on the first two demo items, opened as the chooser opens it.
+    void demoTasarim(SahteMesaj &kutu, int adet) {
+        QVERIFY(Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", adet)).devam);
+        Degiskenler::Yeni_Tasarim = false;
+        Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
+    }
     QTemporaryDir klasor_;
+    TestVeritabani vt_;
 };
 
 void MDIViewTesti::menuKomutlari() {
@@ -263,12 +289,8 @@ void MDIViewTesti::alanSurukleme() {
 }
 
 void MDIViewTesti::onizlemeRaporu() {
-    const TestVeritabani t = Sqlite_Demo(klasor_.path());
-    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
     SahteMesaj kutu;
-    QVERIFY(Main(kutu, t.Satir("STOKKART.Stok_ID<=2", 3)).devam);
-    Degiskenler::Yeni_Tasarim = false;
-    Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
+    demoTasarim(kutu, 3);
     MDIView w(kutu);
     w.show();
     QVERIFY(w.Acildi());
@@ -285,7 +307,70 @@ void MDIViewTesti::onizlemeRaporu() {
     QCOMPARE(metinler.count("Süzme Yoğurt 1 kg"), 1);
     QVERIFY(metinler.contains("İndirim"));
     r->close();
-    Baglanti_Kapat();
+}
+
+void MDIViewTesti::bakmakIcin() {
+    SahteMesaj kutu;
+    demoTasarim(kutu, 1);
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.Menu("MNEtiketOnizleme")->trigger();
+    OnizlemeFrm *o = w.Onizleme();
+    QVERIFY(o && o->isVisible());
+    QToolButton *dugme = w.Arac_Cubugu()->Dugme("Onizleme");
+    QCOMPARE(dugme->text(), u"Önizlemeyi Kapat"_s);
+    QVERIFY(w.Menu("MNOnizlemeKapat")->isVisible());
+    QVERIFY(menulerAcik(w) && w.Arac_Cubugu()->isVisible());
+    QStringList metinler;
+    for (const CizimOgesi &g : o->Sayfa()->ogeler)
+        metinler << g.metin;
+    QVERIFY(metinler.contains("Şeker 1 kg"));
+    QVERIFY(metinler.contains("42,50"));
+    QVERIFY(!Degiskenler::Dinamik_Barkod);
+
+    // A click on a barcode shows its size in twips.
+    const CizimOgesi &barkod = o->Sayfa()->ogeler[0];
+    QVERIFY(barkod.barkod);
+    const double olcek = o->Bolum()->logicalDpiX() / 1440.0;
+    QTest::mouseClick(o->Bolum(), Qt::LeftButton, {}, (barkod.alan.center() * olcek).toPoint());
+    QCOMPARE(w.Arac_Cubugu()->Label1()->text(), u"1814,4  / 1020,6"_s);
+
+    QTest::mouseClick(dugme, Qt::LeftButton);
+    QTRY_VERIFY(!w.Onizleme());
+    QCOMPARE(dugme->text(), u"Önizleme"_s);
+    QVERIFY(!w.Menu("MNOnizlemeKapat")->isVisible());
+}
+
+void MDIViewTesti::dogrudanYazdirBirKez() {
+    SahteMesaj kutu;
+    demoTasarim(kutu, 1);
+    MDIView w(kutu);
+    const QString pdf = klasor_.filePath("dogrudan.pdf");
+    w.Dogrudan_Yazici = [&pdf](QString &) { return std::make_unique<PdfHedefi>(pdf); };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    kutu.girdi_cevaplari << u"2"_s << u"Yaz"_s;
+    w.Menu("MNDogrudanYazdir")->trigger();
+    QVERIFY(w.Onizleme());
+    QCOMPARE(kutu.girdiler.size(), 2); // labels per item, then the one parameter
+    QCOMPARE(kutu.girdiler[0].istem, u"Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"_s);
+    QCOMPARE(w.Onizleme()->Basilan_Sayfa(), 4);
+    QCOMPARE(Pdf_Metni(pdf).count("Şeker 1 kg"), 2);
+    QVERIFY(!Degiskenler::Dinamik_Barkod);
+    // The preview state: no menus, no tool bar, no design window.
+    QVERIFY(!menulerAcik(w) && !w.Arac_Cubugu()->isVisible());
+    QVERIFY(!w.Tasarim()->parentWidget()->isVisible());
+    QVERIFY(!w.Menu("MNOnizleme")->isVisible());
+    // Activated again, it only draws.
+    w.Onizleme()->Etkinlestir();
+    QCOMPARE(kutu.girdiler.size(), 2);
+
+    w.Onizleme()->parentWidget()->close();
+    QTRY_VERIFY(!w.Onizleme());
+    QVERIFY(menulerAcik(w) && w.Arac_Cubugu()->isVisible());
+    QVERIFY(w.Tasarim()->parentWidget()->isVisible());
+    QVERIFY(w.Menu("MNOnizleme")->isVisible());
 }
 
 QTEST_MAIN(MDIViewTesti)

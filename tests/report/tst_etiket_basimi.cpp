@@ -1,4 +1,5 @@
 #include "common/Araclar.h"
+#include "common/BolgeAyari.h"
 #include "common/Program.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
@@ -38,10 +39,7 @@ class TstEtiketBasimi : public QObject {
     using Sonuc = Program_Sonucu;
     // `kb`: files the program writes may grow to this many KiB (a full disk).
     QProcess *baslat(const QStringList &argumanlar, int kb = 0) {
-        auto *p = new QProcess(this);
-        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-        ortam.insert(u"XDG_CONFIG_HOME"_s, klasor_.filePath(u"ayar"_s));
-        p->setProcessEnvironment(ortam);
+        auto *p = new QProcess(this); // with the test's regional settings
         Program_Baslat(*p, QStringList{u"--designs"_s, tasarimlar_, u"print"_s} + argumanlar, kb);
         return p;
     }
@@ -85,12 +83,7 @@ class TstEtiketBasimi : public QObject {
 
 private slots:
     void initTestCase() {
-        QDir().mkpath(klasor_.filePath(u"ayar/varnel"_s));
-        QFile ayar(klasor_.filePath(u"ayar/varnel/International.ini"_s));
-        QVERIFY(ayar.open(QIODevice::WriteOnly));
-        ayar.write(
-            "[International]\nsDecimal=\",\"\nsThousand=.\nsDate=.\nsShortDate=dd.MM.yyyy\n");
-        ayar.close();
+        Bolge_Ayarla(klasor_.filePath(u"ayar"_s));
         tasarimlar_ = klasor_.filePath(u"Barkod"_s);
         QDir().mkpath(tasarimlar_);
         const QDir kaynak(Kaynak_Yolu(u"data/designs"_s));
@@ -100,9 +93,7 @@ private slots:
         TasarimBelgesi b;
         QVERIFY(!Tasarim_Dosyasi_Oku(tasarimlar_ + u"/Raf Etiketi.ftr"_s, b));
         NesneKaydi yok = b.Nesneler.value(1);
-        yok.Caption = u"Olmayan_Alan"_s;
-        yok.Tur = u"A"_s;
-        yok.Tag.clear();
+        yok.Caption = u"Olmayan_Alan"_s, yok.Tur = u"A"_s, yok.Tag.clear();
         b.Nesneler.append(yok);
         QVERIFY(!Tasarim_Dosyasi_Yaz(tasarimlar_, u"Olmayan Alan"_s, b));
         sqlite_ = Sqlite_Demo(klasor_.path());
