@@ -204,42 +204,37 @@ private slots:
         QCOMPARE(Desen_Uygula(u"Elma"_s, QString()), u"Elma"_s);
     }
 
-    void tamsayi_data() {
-        QTest::addColumn<qint64>("deger");
-        QTest::addColumn<QString>("beklenen");
-        QTest::newRow("01") << qint64(0) << "Sıfır";
-        QTest::newRow("02") << qint64(1) << "Bir";
-        QTest::newRow("03") << qint64(10) << "On";
-        QTest::newRow("04") << qint64(11) << "OnBir";
-        QTest::newRow("05") << qint64(100) << "Yüz";
-        QTest::newRow("06") << qint64(101) << "YüzBir";
-        QTest::newRow("07") << qint64(200) << "İkiYüz";
-        QTest::newRow("08") << qint64(1000) << "Bin";
-        QTest::newRow("09") << qint64(1001) << "BinBir";
-        QTest::newRow("10") << qint64(2000) << "İkiBin";
-        QTest::newRow("11") << qint64(100000) << "YüzBin";
-        QTest::newRow("12") << qint64(101000) << "YüzBirBin";
-        QTest::newRow("13") << qint64(1000000) << "BirMilyon";
-        QTest::newRow("14") << qint64(1000000000) << "BirMilyar";
-        QTest::newRow("15") << qint64(1000000000000) << "BirTrilyon";
-        QTest::newRow("16") << qint64(1234567) << "BirMilyonİkiYüzOtuzDörtBinBeşYüzAltmışYedi";
-        QTest::newRow("17") << qint64(-25) << "EksiYirmiBeş";
-        QTest::newRow("18") << qint64(999999999999999)
-                            << "DokuzYüzDoksanDokuzTrilyonDokuzYüzDoksanDokuzMilyarDokuzYüz"
-                               "DoksanDokuzMilyonDokuzYüzDoksanDokuzBinDokuzYüzDoksanDokuz";
-        QTest::newRow("19") << qint64(1000000000000000) << "Hata";
-        QTest::newRow("20") << qint64(1001000) << "BirMilyonBin";
-        QTest::newRow("21") << qint64(2001) << "İkiBinBir";
-        QTest::newRow("22") << qint64(1000001) << "BirMilyonBir";
-        QTest::newRow("23") << qint64(-1000) << "EksiBin";
-        QTest::newRow("24") << std::numeric_limits<qint64>::min() << "Hata";
-        QTest::newRow("25") << qint64(90) << "Doksan";
-        QTest::newRow("26") << qint64(1100) << "BinYüz";
-    }
     void tamsayi() {
-        QFETCH(qint64, deger);
-        QFETCH(QString, beklenen);
-        QCOMPARE(Yaziya_Cevir(deger), beklenen);
+        const std::pair<qint64, const char *> tablo[] = {
+            {0, "Sıfır"},
+            {1, "Bir"},
+            {10, "On"},
+            {11, "OnBir"},
+            {100, "Yüz"},
+            {101, "YüzBir"},
+            {200, "İkiYüz"},
+            {1000, "Bin"},
+            {1001, "BinBir"},
+            {2000, "İkiBin"},
+            {100000, "YüzBin"},
+            {101000, "YüzBirBin"},
+            {1000000, "BirMilyon"},
+            {1000000000, "BirMilyar"},
+            {1000000000000, "BirTrilyon"},
+            {1234567, "BirMilyonİkiYüzOtuzDörtBinBeşYüzAltmışYedi"},
+            {-25, "EksiYirmiBeş"},
+            {999999999999999, "DokuzYüzDoksanDokuzTrilyonDokuzYüzDoksanDokuzMilyarDokuzYüz"
+                              "DoksanDokuzMilyonDokuzYüzDoksanDokuzBinDokuzYüzDoksanDokuz"},
+            {1000000000000000, "Hata"},
+            {1001000, "BirMilyonBin"},
+            {2001, "İkiBinBir"},
+            {1000001, "BirMilyonBir"},
+            {-1000, "EksiBin"},
+            {std::numeric_limits<qint64>::min(), "Hata"},
+            {90, "Doksan"},
+            {1100, "BinYüz"}};
+        for (const auto &[deger, beklenen] : tablo)
+            QCOMPARE(Yaziya_Cevir(deger), QString::fromUtf8(beklenen));
     }
 
     void metin_ve_kesir() {
