@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QPointF>
 #include <QProcess>
 #include <QRectF>
@@ -17,6 +18,17 @@ inline QString Arac_Calistir(const QString &program, const QStringList &argumanl
     if (cikisKodu)
         *cikisKodu = p.exitCode();
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A file's bytes; empty when it cannot be read.
+inline QByteArray Dosya_Oku(const QString &yol) {
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool Dosya_Yaz(const QString &yol, const QByteArray &icerik) {
+    QFile f(yol);
+    return f.open(QIODevice::WriteOnly) && f.write(icerik) == icerik.size();
 }
 
 // Every symbol zbarimg finds in an image, as "TYPE:data" lines.

@@ -1,3 +1,4 @@
+#include "common/Araclar.h"
 #include "common/BolgeAyari.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
@@ -91,34 +92,24 @@ private slots:
     }
 
     void sqlite_veritabani_olmayan_dosya() {
-        QFile f(klasor_.filePath(u"bozuk.db"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
-        f.close();
+        QVERIFY(Dosya_Yaz(klasor_.filePath(u"bozuk.db"_s), QByteArray(4096, 'x')));
         VeriBaglantisi b;
         QVERIFY(!b.Open(metin(u"sa"_s, QString(), u"bozuk"_s, u"sqlite:"_s + klasor_.path())));
     }
 
-    void sessiz_sunucu_zaman_asimi_data() {
-        QTest::addColumn<QString>("onEk");
-        QTest::addColumn<QString>("ayirac");
-        QTest::newRow("postgresql") << "postgresql://127.0.0.1"
-                                    << ":";
-        QTest::newRow("sql server") << "127.0.0.1"
-                                    << ",";
-    }
     void sessiz_sunucu_zaman_asimi() {
-        QFETCH(QString, onEk);
-        QFETCH(QString, ayirac);
-        SessizSunucu sunucu;
-        QVERIFY(sunucu.isListening());
-        VeriBaglantisi b;
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(!b.Open(metin(u"sa"_s, u"gizli"_s, u"STOK"_s,
-                              onEk + ayirac + QString::number(sunucu.serverPort()))));
-        const qint64 gecen = t.elapsed();
-        QVERIFY2(gecen >= 1500 && gecen < 6000, qPrintable(QString::number(gecen)));
+        // PostgreSQL and SQL Server give up on a server that never answers.
+        for (const char *sunucu : {"postgresql://127.0.0.1:%1", "127.0.0.1,%1"}) {
+            SessizSunucu dinleyen;
+            QVERIFY(dinleyen.isListening());
+            VeriBaglantisi b;
+            QElapsedTimer t;
+            t.start();
+            QVERIFY(!b.Open(
+                metin(u"sa"_s, u"gizli"_s, u"STOK"_s, QString(sunucu).arg(dinleyen.serverPort()))));
+            const qint64 gecen = t.elapsed();
+            QVERIFY2(gecen >= 1500 && gecen < 6000, qPrintable(u"%1: %2"_s.arg(sunucu).arg(gecen)));
+        }
     }
 };
 

@@ -49,33 +49,29 @@ void surukle(QWidget *w, QPoint basla, QPoint bitis) {
 
 QPoint piksel(BolumGorunumu *b, QPointF mm) { return (mm * b->Piksel_Mm()).toPoint(); }
 
-// What the design file keeps of a millimetre value: two decimals, cut.
-double dosyada(double mm) { return std::floor(mm * 100 + 1e-6) / 100; }
-
 } // namespace
 
 class DizaynFrmTesti : public QObject {
     Q_OBJECT
 private slots:
     void init() { Degiskenler::Belge = TasarimBelgesi(); }
-    void elleTasarimVeKayit();
+    void elleTasarim();
+    void kayit();
     void nesnelerErisilebilir();
     void kaydedilmemisKapatma();
     void imleclerVeBolumKenari();
 };
 
-void DizaynFrmTesti::elleTasarimVeKayit() {
+void DizaynFrmTesti::elleTasarim() {
     QTemporaryDir klasor;
     SahteMesaj kutu;
     const auto pencere = yeniPencere(klasor.path(), kutu);
     DizaynFrm &w = *pencere;
     TasarimModeli &m = w.Model();
     BolumGorunumu *b = w.Bolum();
-    QCOMPARE(w.windowTitle(), u"Yeni Tasarım[*]"_s);
 
     QVERIFY(m.Nesne_Ekle("Etiket")); // the main window's "Sabit Yazı"
     const int o = *m.Aktif_Nesne();
-    QVERIFY(w.isWindowModified());
     const QRectF ilk = m.Nesne(o).Alan();
 
     // Drag 10 mm to the right: the drop keeps the grab point in whole millimetres.
@@ -127,7 +123,22 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     QCOMPARE(m.Aktif_Nesne(), c);
     QTest::keyClick(b, Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(!m.Nesne(c).Visible);
+}
 
+// A new design saved by name: what the file holds is what the window shows, cut to
+// two decimals of a millimetre.
+void DizaynFrmTesti::kayit() {
+    QTemporaryDir klasor;
+    SahteMesaj kutu;
+    const auto pencere = yeniPencere(klasor.path(), kutu);
+    DizaynFrm &w = *pencere;
+    TasarimModeli &m = w.Model();
+    QCOMPARE(w.windowTitle(), u"Yeni Tasarım[*]"_s);
+    QVERIFY(m.Nesne_Ekle("Etiket", [](YuzeyNesnesi &n) {
+        n.Alan_Ayarla(QRectF(3.339, 4.441, 20.126, 5.5));
+        n.Nesne().Caption = u"Fiyat TL"_s;
+    }));
+    QVERIFY(w.isWindowModified());
     kutu.girdi_cevaplari.enqueue(u"Elle"_s);
     QVERIFY(w.Kaydet());
     QVERIFY(!w.isWindowModified());
@@ -142,13 +153,12 @@ void DizaynFrmTesti::elleTasarimVeKayit() {
     const QJsonArray nesneler = j["Nesneler"].toArray();
     QCOMPARE(nesneler.size(), 1);
     const QJsonObject n = nesneler[0].toObject();
-    const QRectF a = m.Nesne(o).Alan();
     QCOMPARE(n["Caption"].toString(), u"Fiyat TL"_s);
     QCOMPARE(n["Tur"].toString(), u"E"_s);
-    QCOMPARE(n["Left"].toDouble(), dosyada(a.left()));
-    QCOMPARE(n["Top"].toDouble(), dosyada(a.top()));
-    QCOMPARE(n["Width"].toDouble(), dosyada(a.width()));
-    QCOMPARE(n["Height"].toDouble(), dosyada(a.height()));
+    QCOMPARE(n["Left"].toDouble(), 3.33); // cut, not rounded
+    QCOMPARE(n["Top"].toDouble(), 4.44);
+    QCOMPARE(n["Width"].toDouble(), 20.12);
+    QCOMPARE(n["Height"].toDouble(), 5.5);
     QCOMPARE(n["FontName"].toString(), u"Arial"_s);
     QCOMPARE(n["ForeColor"].toInt(), Varsayilan_Yazi_Rengi);
     QCOMPARE(j["Detaylar"].toObject()["Height"].toDouble(), double(Mm_Twip(40.0)));

@@ -1,3 +1,4 @@
+#include "common/Araclar.h"
 #include "common/SahteMesaj.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
@@ -284,10 +285,7 @@ void TasarimModeliTesti::kareliVeBolumKenari() {
 void TasarimModeliTesti::baslikOku() {
     QTemporaryDir d;
     const auto yaz = [&](const QByteArray &icerik) {
-        QFile f(d.filePath("Baslik.mtr"));
-        f.open(QIODevice::WriteOnly);
-        f.write(icerik);
-        return f.fileName();
+        return Dosya_Yaz(d.filePath("Baslik.mtr"), icerik) ? d.filePath("Baslik.mtr") : QString();
     };
     QCOMPARE(Baslik_Oku(d.filePath("yok.mtr")), QList<QStringList>());
     QCOMPARE(Baslik_Oku(yaz("Stok_Kodu \r\nYaz\xfdyla \r\n<end>\r\nSonra \r\n")),

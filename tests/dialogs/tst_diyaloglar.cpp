@@ -86,6 +86,7 @@ private slots:
     void etiketAyarlari();
     void hazirKagitBaskisi();
     void yaziFormati();
+    void yaziFormatiPenceresi();
     void barkodOzellikleri();
 
 private:
@@ -322,8 +323,10 @@ void DiyalogTesti::yaziFormati() {
     QCOMPARE(para.Ornek(QDate()), u"1.234,00"_s);
     para.List1_Sec(0);
     QCOMPARE(para.Ornek(QDate()), u"1234"_s);
+}
 
-    // The window: list names, frame, sample, one undo step, "Vazgeç" keeps the tag.
+// The window: list names, frame, sample, one undo step, "Vazgeç" keeps the tag.
+void DiyalogTesti::yaziFormatiPenceresi() {
     TasarimModeli m;
     m.Nesne_Ekle("Alan", [](YuzeyNesnesi &n) { n.Nesne().Tag = "F_#,##0.00"; });
     m.Gecmisi_Temizle();

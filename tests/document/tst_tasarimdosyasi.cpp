@@ -1,3 +1,4 @@
+#include "common/Araclar.h"
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
@@ -18,8 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QByteArray dosya(const QString &ad) {
-    QFile f(Kaynak_Yolu(u"tests/document/ornekler/"_s + ad));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return Dosya_Oku(Kaynak_Yolu(u"tests/document/ornekler/"_s + ad));
 }
 
 // Lines of a design file, each ended by CR LF.
@@ -414,10 +414,7 @@ private slots:
         y.ekle(u"Etiket"_s, u"Yeni"_s);
         Degiskenler::Tasarim_Adi = u"Eski Ad"_s;
         const QString yol = Tasarim_Yolu(klasor_.path(), u"Var Olan"_s);
-        QFile f(yol);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("eski icerik");
-        f.close();
+        QVERIFY(Dosya_Yaz(yol, "eski icerik"));
 
         // Cancelled and empty names end the command.
         SahteMesaj kutu;
@@ -436,9 +433,7 @@ private slots:
                  u"Bu isimle kayıtlı bir tasarım vardır.Üzerine yazılsın mı?"_s);
         QCOMPARE(kutu.kutular[0].baslik, u"Dikkat"_s);
         QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::EvetHayir);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("eski icerik"));
-        f.close();
+        QCOMPARE(Dosya_Oku(yol), QByteArray("eski icerik"));
         QCOMPARE(Degiskenler::Tasarim_Adi, u"Eski Ad"_s);
 
         // Yes overwrites.
@@ -446,9 +441,7 @@ private slots:
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Evet);
         QVERIFY(FarkliKaydet_Btn_Click(y, kutu));
         QCOMPARE(Degiskenler::Tasarim_Adi, u"Var Olan"_s);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().startsWith("Tip_\r\n"));
-        f.close();
+        QVERIFY(Dosya_Oku(yol).startsWith("Tip_\r\n"));
 
         // A name the file system refuses is refused before anything is written.
         kutu.kutular.clear();

@@ -70,7 +70,9 @@ private slots:
         Degiskenler::Belge = TasarimBelgesi();
     }
     void menuKomutlari();
+    void menuAyarlari();
     void aracCubugu();
+    void aracCubuguBarkod();
     void alanSurukleme();
     void cleanup() { Baglanti_Kapat(); }
     void onizlemeRaporu();
@@ -95,9 +97,6 @@ void MDIViewTesti::menuKomutlari() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     TasarimModeli &m = w.Tasarim()->Model();
-    QVERIFY(m.Kareli_Acik() && m.Kareli_Adim() == 3 && w.Menu("MNKare3")->isChecked());
-    QVERIFY(!w.Menu("MNKaydet")->isEnabled()); // a new design is named first
-    QVERIFY(!w.Menu("MNGeriAl")->isEnabled() && !w.Menu("MNYinele")->isEnabled());
 
     // Menu items by hand and commands by name: list, caption and tag of what they make.
     struct {
@@ -155,6 +154,18 @@ void MDIViewTesti::menuKomutlari() {
     m.Nesne_Sec(m.Aktif_Nesne());
     w.Menu("MNCikar")->trigger();
     QVERIFY(!m.Nesne(9).Visible);
+}
+
+// A new design's settings: grid, printer kind, first save.
+void MDIViewTesti::menuAyarlari() {
+    SahteMesaj kutu;
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TasarimModeli &m = w.Tasarim()->Model();
+    QVERIFY(m.Kareli_Acik() && m.Kareli_Adim() == 3 && w.Menu("MNKare3")->isChecked());
+    QVERIFY(!w.Menu("MNKaydet")->isEnabled()); // a new design is named first
+    QVERIFY(!w.Menu("MNGeriAl")->isEnabled() && !w.Menu("MNYinele")->isEnabled());
 
     // The grid items: one checked at a time, "Düz" turns the grid off.
     for (const char *ad : {"MNKare5", "MNDuz", "MNKare7"}) {
@@ -173,6 +184,8 @@ void MDIViewTesti::menuKomutlari() {
     QVERIFY(!w.Menu("MnEtiketAyarlari")->isEnabled() && w.Menu("MnBarkodYazicidir")->isChecked());
     w.Menu("MnLazerYazicidir")->trigger();
 
+    w.Menu("MnBarkod")->trigger();
+    w.Menu("MNTarih")->trigger();
     kutu.girdi_cevaplari << u"Menü"_s;
     w.Menu("MNFKaydet")->trigger();
     QVERIFY(QFile::exists(klasor_.filePath("Menü.ftr")));
@@ -180,7 +193,7 @@ void MDIViewTesti::menuKomutlari() {
     TasarimBelgesi okunan;
     QVERIFY(!Tasarim_Dosyasi_Oku(klasor_.filePath("Menü.ftr"), okunan));
     QCOMPARE(okunan.Tip, quint8(1));
-    QCOMPARE(okunan.Nesne_Sayisi(), 8);
+    QCOMPARE(okunan.Nesne_Sayisi(), 1);
     QCOMPARE(okunan.Barkod_Sayisi(), 1);
 }
 
@@ -246,7 +259,19 @@ void MDIViewTesti::aracCubugu() {
     p->RotateTxt()->setText("45,5");
     QTest::keyClick(p->RotateTxt(), Qt::Key_Return);
     QCOMPARE(p->RotateTxt()->text(), u"90"_s);
+}
 
+void MDIViewTesti::aracCubuguBarkod() {
+    SahteMesaj kutu;
+    MDIView w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TasarimModeli &m = w.Tasarim()->Model();
+    UstPanel *p = w.Arac_Cubugu();
+    p->Yazi_Tipi_Sor = [](QFont f) {
+        f.setPointSizeF(12), f.setStrikeOut(true);
+        return std::optional(f);
+    };
     // Barcodes: no alignment, no strike-through; the rotation box shows degrees.
     w.Menu_Click("MNBarkod");
     const int z = *m.Aktif_Nesne();
@@ -254,7 +279,7 @@ void MDIViewTesti::aracCubugu() {
     const int adim = m.Yigin().index();
     QTest::mouseClick(p->Dugme("Image1(1)"), Qt::LeftButton);
     QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
-    QVERIFY(!m.Nesne(z).Barkod().FontStrikethru);
+    QVERIFY(!m.Nesne(z).Barkod().FontStrikethru && m.Nesne(z).Barkod().FontSize == 12);
     QCOMPARE(m.Yigin().index(), adim + 1); // the font only
     m.Nesne_Donder(z, 270);
     QCOMPARE(p->RotateTxt()->text(), u"270"_s);
@@ -382,22 +407,14 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
 // A newcomer's road through the windows: a new design in the main window, saved,
 // then printed from the chooser to a PDF.
 void MDIViewTesti::yeniTasarimdanPdfe() {
-    QTemporaryDir klasor;
-    Bolge_Ayarla(klasor.filePath("ayar"));
-    QVERIFY(QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/Baslik.mtr"),
-                        klasor.filePath("Baslik.mtr")));
-    Degiskenler::Tasarim_Klasoru = klasor.path();
-    const TestVeritabani t = Sqlite_Demo(klasor.path());
-    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
     SahteMesaj kutu;
-    QVERIFY(Main(kutu, t.Satir("STOKKART.Stok_ID<=2", 0)).devam);
+    QVERIFY(Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", 0)).devam);
 
     PencereAkisi akis(kutu);
     QSignalSpy bitti(&akis, &PencereAkisi::Bitti);
     akis.Baslat();
     FormTasarimGiris *secici = akis.Secici();
     QVERIFY(QTest::qWaitForWindowExposed(secici));
-    QCOMPARE(secici->FrmList()->count(), 0);
     QTest::mouseClick(secici->Button(1), Qt::LeftButton); // "Yeni"
     MDIView *w = akis.Ana_Pencere();
     QVERIFY(w && w->isVisible() && !secici->isVisible());
@@ -417,7 +434,7 @@ void MDIViewTesti::yeniTasarimdanPdfe() {
     w->Menu("MNTarih")->trigger();
     kutu.girdi_cevaplari << u"İlk Etiket"_s;
     w->Menu("MNFKaydet")->trigger();
-    QVERIFY(QFile::exists(klasor.filePath("İlk Etiket.ftr")));
+    QVERIFY(QFile::exists(klasor_.filePath("İlk Etiket.ftr")));
 
     w->Menu("MNCikis")->trigger();
     QTRY_VERIFY(!akis.Ana_Pencere());
@@ -431,7 +448,7 @@ void MDIViewTesti::yeniTasarimdanPdfe() {
     QVERIFY(r);
     QTRY_VERIFY(r->Dizim_Bitti());
     QCOMPARE(r->Sayfa_Sayisi(), 2); // a barcode printer: one label a page
-    const QString pdf = klasor.filePath("etiketler.pdf");
+    const QString pdf = klasor_.filePath("etiketler.pdf");
     QVERIFY(!r->Pdf_Kaydet(pdf));
     // The fields keep their template width: a long name wraps.
     const QString metin = Pdf_Metni(pdf).simplified();
@@ -442,7 +459,6 @@ void MDIViewTesti::yeniTasarimdanPdfe() {
 
     QTest::mouseClick(secici->Button(5), Qt::LeftButton); // "Vazgeç"
     QCOMPARE(bitti.size(), 1);
-    Baglanti_Kapat();
 }
 
 QTEST_MAIN(MDIViewTesti)

@@ -50,6 +50,7 @@ private slots:
         QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
     }
     void kurallar();
+    void nesneMetinleri();
     void sayfalarSirasiVeYerleri();
     void onizlemeResmi();
     void eksikSutunVeParametreler();
@@ -77,7 +78,43 @@ void DogrudanBaskiTesti::kurallar() {
     QCOMPARE(Stok_Sorgusu("Stok_ID<3"),
              u"SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"_s);
 
-    // The text of each kind of element for one item.
+    // A turned text lies in a box whose width is the text's height.
+    NesneKaydi dik = nesne("E", "Fiyat", "", 0, 0);
+    const CizimOgesi duz = Metin_Bas(dik, "Fiyat", {});
+    dik.Escapement = 90;
+    const CizimOgesi donuk = Metin_Bas(dik, "Fiyat", {});
+    QCOMPARE(donuk.alan.size(), duz.alan.size().transposed());
+    QVERIFY(duz.alan.width() > duz.alan.height());
+
+    // The answers land in every copy's caption (the questions are the report's).
+    TasarimBelgesi b = tasarim({nesne("E", "", "PR_Raf", 0, 0), nesne("E", "", "PR_Raf", 0, 6)});
+    SahteMesaj kutu;
+    kutu.girdi_cevaplari << u"A-01"_s;
+    Parametreleri_Sor(kutu, b);
+    QCOMPARE(b.Nesneler[1].Caption + b.Nesneler[2].Caption, u"A-01A-01"_s);
+    for (const auto &[cevap, adet] : {std::pair{"2.5", 2.5}, {" 3 adet", 3.0}, {"abc", 0.0}}) {
+        kutu.girdi_cevaplari << QString(cevap);
+        QCOMPARE(Adet_Sor(kutu), adet);
+    }
+    QCOMPARE(kutu.girdiler.last().baslik, u"Dinamik Barkod"_s);
+
+    // A paper no code names and no label area: the two paper messages, no page.
+    TasarimBelgesi kagitsiz = tasarim({});
+    kagitsiz.Detaylar[1] = {};
+    SahteMesaj k2;
+    PdfHedefi hedef(klasor_.filePath("kagitsiz.pdf"));
+    const DogrudanSonucu s = Dinamik_Bas(k2, kagitsiz, 1, hedef);
+    QCOMPARE(s.sayfa, 0);
+    QCOMPARE(k2.metinler(),
+             (QStringList{"Seçilen Yazıcı Bu Tasaımla Basımı Desteklemiyor.Lütfen Tasrımdaki "
+                          "Kağıt Ayarlarını Kontrol Ediniz",
+                          "Kağıt boyutu tanınmıyor: 256"}));
+    QCOMPARE(k2.kutular[0].simge, MesajKutusu::Simge::Kritik);
+    QCOMPARE(k2.kutular[1].simge, MesajKutusu::Simge::Bilgi);
+}
+
+// The text of each kind of element for one item.
+void DogrudanBaskiTesti::nesneMetinleri() {
     EtiketKaynagi k;
     k.sutun = [](const QString &ad) -> std::optional<QString> {
         if (ad == u"Stok_Adi")
@@ -118,39 +155,6 @@ void DogrudanBaskiTesti::kurallar() {
         QCOMPARE(Nesne_Metni(s.n, k, &eksik), s.metin);
         QCOMPARE(eksik, s.eksik);
     }
-    // A turned text lies in a box whose width is the text's height.
-    NesneKaydi dik = nesne("E", "Fiyat", "", 0, 0);
-    const CizimOgesi duz = Metin_Bas(dik, "Fiyat", {});
-    dik.Escapement = 90;
-    const CizimOgesi donuk = Metin_Bas(dik, "Fiyat", {});
-    QCOMPARE(donuk.alan.size(), duz.alan.size().transposed());
-    QVERIFY(duz.alan.width() > duz.alan.height());
-
-    // The answers land in every copy's caption (the questions are the report's).
-    TasarimBelgesi b = tasarim({nesne("E", "", "PR_Raf", 0, 0), nesne("E", "", "PR_Raf", 0, 6)});
-    SahteMesaj kutu;
-    kutu.girdi_cevaplari << u"A-01"_s;
-    Parametreleri_Sor(kutu, b);
-    QCOMPARE(b.Nesneler[1].Caption + b.Nesneler[2].Caption, u"A-01A-01"_s);
-    for (const auto &[cevap, adet] : {std::pair{"2.5", 2.5}, {" 3 adet", 3.0}, {"abc", 0.0}}) {
-        kutu.girdi_cevaplari << QString(cevap);
-        QCOMPARE(Adet_Sor(kutu), adet);
-    }
-    QCOMPARE(kutu.girdiler.last().baslik, u"Dinamik Barkod"_s);
-
-    // A paper no code names and no label area: the two paper messages, no page.
-    TasarimBelgesi kagitsiz = tasarim({});
-    kagitsiz.Detaylar[1] = {};
-    SahteMesaj k2;
-    PdfHedefi hedef(klasor_.filePath("kagitsiz.pdf"));
-    const DogrudanSonucu s = Dinamik_Bas(k2, kagitsiz, 1, hedef);
-    QCOMPARE(s.sayfa, 0);
-    QCOMPARE(k2.metinler(),
-             (QStringList{"Seçilen Yazıcı Bu Tasaımla Basımı Desteklemiyor.Lütfen Tasrımdaki "
-                          "Kağıt Ayarlarını Kontrol Ediniz",
-                          "Kağıt boyutu tanınmıyor: 256"}));
-    QCOMPARE(k2.kutular[0].simge, MesajKutusu::Simge::Kritik);
-    QCOMPARE(k2.kutular[1].simge, MesajKutusu::Simge::Bilgi);
 }
 
 void DogrudanBaskiTesti::sayfalarSirasiVeYerleri() {

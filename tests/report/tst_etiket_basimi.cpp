@@ -57,14 +57,7 @@ class TstEtiketBasimi : public QObject {
     // A file with old content that a failed run must leave as it was.
     QString eskiDosya(const QString &ad) {
         const QString yol = klasor_.filePath(ad);
-        QFile f(yol);
-        if (f.open(QIODevice::WriteOnly))
-            f.write("ESKI");
-        return yol;
-    }
-    static QByteArray icerik(const QString &yol) {
-        QFile f(yol);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return Dosya_Yaz(yol, "ESKI") ? yol : QString();
     }
     // Whether a run has written into its output (a temporary file of the test folder
     // that may have no name yet), not only into the database.
@@ -244,7 +237,7 @@ private slots:
                     64);
             QCOMPARE(s.kod, 1);
             QVERIFY2(s.hata.contains(u"yazılamadı"_s), qPrintable(s.hata));
-            QCOMPARE(icerik(yol), QByteArray("ESKI"));
+            QCOMPARE(Dosya_Oku(yol), QByteArray("ESKI"));
             QCOMPARE(QDir(klasor_.path())
                          .entryList({u".varnel-*"_s, ad + u".*"_s}, QDir::Files | QDir::Hidden),
                      QStringList());
@@ -280,7 +273,7 @@ private slots:
         const Sonuc s = bekle(p);
         QCOMPARE(s.kod, 1);
         QVERIFY2(s.hata.count(u'\n') <= 2, qPrintable(s.hata));
-        QCOMPARE(icerik(pdf), QByteArray("ESKI"));
+        QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
     }
 
     void yazici_yoksa() {
@@ -320,7 +313,7 @@ private slots:
             QVERIFY(s.hata.contains(u"Basım iptal edildi."_s));
         }
         // The file that was there is untouched, whatever stopped the run.
-        QCOMPARE(icerik(pdf), QByteArray("ESKI"));
+        QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
         QCOMPARE(isTablosuSatiri(t), 0);
     }
 

@@ -1,3 +1,4 @@
+#include "common/Araclar.h"
 #include "common/Program.h"
 #include "common/TestVeritabani.h"
 
@@ -125,9 +126,7 @@ private slots:
         const QString cikti = veri_.filePath(u"kopya.ftr"_s);
         s = calistir({u"inspect"_s, ornek, u"--write"_s, cikti});
         QCOMPARE(s.kod, 0);
-        QFile a(ornek), b(cikti);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(b.readAll(), a.readAll());
+        QCOMPARE(Dosya_Oku(cikti), Dosya_Oku(ornek));
     }
 
     void inspect_okunamayanlar() {
@@ -136,11 +135,7 @@ private slots:
         const std::pair<const char *, std::function<bool()>> tablo[] = {
             {"bulunamadı", [] { return true; }},
             {"tasarim.ftr, satır 5",
-             [&] {
-                 QFile f(yol);
-                 return f.open(QIODevice::WriteOnly) &&
-                        f.write("Tip_\r\n 0 \r\nBarkod_\r\n1\r\n0;x;\r\n") > 0;
-             }},
+             [&] { return Dosya_Yaz(yol, "Tip_\r\n 0 \r\nBarkod_\r\n1\r\n0;x;\r\n"); }},
             {"düzenli bir dosya değil",
              [&] { return QFile::remove(yol) && ::mkfifo(QFile::encodeName(yol), 0600) == 0; }},
             {"düzenli bir dosya değil",
@@ -165,16 +160,11 @@ private slots:
         // A full disk (files may grow to 1 KiB; the design has 1.4): the old one stays.
         const QString ornek = Kaynak_Yolu(u"data/designs/A4 Etiket 3x8.ftr"_s);
         const QString eski = veri_.filePath(u"eski.ftr"_s);
-        QFile f(eski);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("ESKI");
-        f.close();
+        QVERIFY(Dosya_Yaz(eski, "ESKI"));
         Sonuc s = calistir({u"inspect"_s, ornek, u"--write"_s, eski}, {}, 1);
         QCOMPARE(s.kod, 1);
         QVERIFY2(s.hata.contains(u"Tasarım kaydedilemedi"_s), qPrintable(s.hata));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("ESKI"));
-        f.close();
+        QCOMPARE(Dosya_Oku(eski), QByteArray("ESKI"));
         // A name leading to a device is refused; the device stays.
         const QString aygit = veri_.filePath(u"aygit.ftr"_s);
         QVERIFY(QFile::link(u"/dev/null"_s, aygit));
