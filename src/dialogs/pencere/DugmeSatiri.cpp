@@ -1,6 +1,7 @@
 #include "DugmeSatiri.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 DugmeSatiri Dugme_Satiri(QWidget *ust, const QString &tamam_adi, const QString &vazgec_adi,
@@ -13,4 +14,12 @@ DugmeSatiri Dugme_Satiri(QWidget *ust, const QString &tamam_adi, const QString &
     d.duzen->addWidget(d.tamam);
     d.duzen->addWidget(d.vazgec);
     return d;
+}
+
+QLabel *Kalin_Baslik(const QString &metin, QWidget *ust) {
+    auto *l = new QLabel(metin, ust);
+    QFont kalin = l->font();
+    kalin.setBold(true);
+    l->setFont(kalin);
+    return l;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -14,3 +15,6 @@ struct DugmeSatiri {
 };
 DugmeSatiri Dugme_Satiri(QWidget *ust, const QString &tamam_adi, const QString &vazgec_adi,
                          const QString &vazgec_metni);
+
+// A bold line of text that heads a window.
+QLabel *Kalin_Baslik(const QString &metin, QWidget *ust);

@@ -24,11 +24,8 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
     auto *duzen = new QVBoxLayout(this);
-    auto *baslik = new QLabel(QStringLiteral("Lütfen Etiket Ayarlarınızı Buradan Belirleyiniz."));
-    QFont kalin = baslik->font();
-    kalin.setBold(true);
-    baslik->setFont(kalin);
-    duzen->addWidget(baslik);
+    duzen->addWidget(
+        Kalin_Baslik(QStringLiteral("Lütfen Etiket Ayarlarınızı Buradan Belirleyiniz."), this));
 
     auto *form = new QFormLayout;
     kagit_->setObjectName(QStringLiteral("Hazir_Etiket_Kagidi"));

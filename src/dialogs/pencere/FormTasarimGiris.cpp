@@ -1,5 +1,7 @@
 #include "FormTasarimGiris.h"
 
+#include "DugmeSatiri.h"
+
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
 #include "dialogs/TasarimSecimi.h"
@@ -21,11 +23,7 @@ FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, QWidget *ust)
     setObjectName(QStringLiteral("FormTasarimGiris"));
     setWindowTitle(Degiskenler::Program_Basligi);
     auto *duzen = new QVBoxLayout(this);
-    auto *firma = new QLabel(Degiskenler::Firma_Unvani, this);
-    QFont kalin = firma->font();
-    kalin.setBold(true);
-    firma->setFont(kalin);
-    duzen->addWidget(firma);
+    duzen->addWidget(Kalin_Baslik(Degiskenler::Firma_Unvani, this));
     if (Degiskenler::Baglanti)
         duzen->addWidget(new QLabel(Degiskenler::Baglanti->Tanim(), this));
 

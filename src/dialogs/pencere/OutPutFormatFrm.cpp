@@ -27,11 +27,8 @@ OutPutFormatFrm::OutPutFormatFrm(TasarimModeli &model, int sira, QWidget *ust)
     setWindowTitle(QStringLiteral("  Yazı Formatı"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *duzen = new QVBoxLayout(this);
-    auto *baslik = new QLabel(QStringLiteral("  Yazı Formatı"), this);
+    QLabel *baslik = Kalin_Baslik(QStringLiteral("  Yazı Formatı"), this);
     baslik->setObjectName(QStringLiteral("Baslik"));
-    QFont kalin = baslik->font();
-    kalin.setBold(true);
-    baslik->setFont(kalin);
     duzen->addWidget(baslik);
 
     auto *listeler = new QHBoxLayout;
