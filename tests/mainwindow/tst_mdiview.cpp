@@ -40,6 +40,11 @@ const NesneKaydi &son(MDIView &w) {
     return m.Nesne(*m.Aktif_Nesne()).Nesne();
 }
 
+bool ekranda(QWidget &w) {
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
+}
+
 bool menulerAcik(MDIView &w) {
     bool acik = true;
     for (const char *ad : {"MNDosya", "MNAlanIslem", "MNYaziciIslem", "MNGorunum"})
@@ -94,8 +99,7 @@ private:
 void MDIViewTesti::menuKomutlari() {
     SahteMesaj kutu;
     MDIView w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
 
     // Menu items by hand and commands by name: list, caption and tag of what they make.
@@ -160,8 +164,7 @@ void MDIViewTesti::menuKomutlari() {
 void MDIViewTesti::menuAyarlari() {
     SahteMesaj kutu;
     MDIView w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     QVERIFY(m.Kareli_Acik() && m.Kareli_Adim() == 3 && w.Menu("MNKare3")->isChecked());
     QVERIFY(!w.Menu("MNKaydet")->isEnabled()); // a new design is named first
@@ -200,8 +203,7 @@ void MDIViewTesti::menuAyarlari() {
 void MDIViewTesti::aracCubugu() {
     SahteMesaj kutu;
     MDIView w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
     for (const char *ad :
@@ -264,8 +266,7 @@ void MDIViewTesti::aracCubugu() {
 void MDIViewTesti::aracCubuguBarkod() {
     SahteMesaj kutu;
     MDIView w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
     p->Yazi_Tipi_Sor = [](QFont f) {
@@ -298,8 +299,7 @@ void MDIViewTesti::aracCubuguBarkod() {
 void MDIViewTesti::alanSurukleme() {
     SahteMesaj kutu;
     MDIView w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     AlanGrd *g = w.Alan_Listesi();
     QCOMPARE(g->rowCount(), 13);
     QCOMPARE(g->item(1, 0)->text(), u"Stok_Adi"_s);
@@ -344,8 +344,7 @@ void MDIViewTesti::bakmakIcin() {
     SahteMesaj kutu;
     demoTasarim(kutu, 1);
     MDIView w(kutu);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     w.Menu("MNEtiketOnizleme")->trigger();
     OnizlemeFrm *o = w.Onizleme();
     QVERIFY(o && o->isVisible());
@@ -379,8 +378,7 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     MDIView w(kutu);
     const QString pdf = klasor_.filePath("dogrudan.pdf");
     w.Dogrudan_Yazici = [&pdf](QString &) { return std::make_unique<PdfHedefi>(pdf); };
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(ekranda(w));
     kutu.girdi_cevaplari << u"2"_s << u"Yaz"_s;
     w.Menu("MNDogrudanYazdir")->trigger();
     QVERIFY(w.Onizleme());
