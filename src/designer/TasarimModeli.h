@@ -41,7 +41,7 @@ public:
     double Son_X = 0, Son_Y = 0;          // pointer at the last resize step, mm
     const QList<int> &Silinenler() const { return silinenler_; }
 
-    // --- creation (3.1) ---
+    // --- creation ---
     // Creates an element of the kind near the section's top-left corner and makes
     // it Aktif_Nesne (not selected). `ayarla` sets its properties in the same
     // undo step. Unknown kinds do nothing and return false.
@@ -49,7 +49,7 @@ public:
     // A field dragged from the field list and dropped at (x, y) mm of the section.
     void Alan_Birak(const QString &baslik, double x, double y);
 
-    // --- selection, moving, resizing (3.2) ---
+    // --- selection, moving, resizing ---
     void Nesne_Sec(std::optional<int> sira);
     void Secimi_Gizle();
     bool Tutamaclar_Gorunur() const { return tutamaclar_gorunur_; }
@@ -74,7 +74,7 @@ public:
     void Boyutlandir(int tutamac, double x, double y);
     void Boyutlandirma_Bitir();
 
-    // --- editing, rotation, delete, undo (3.3) ---
+    // --- editing, rotation, delete, undo ---
     void Duzenlemeyi_Baslat(); // the in-place editor over Aktif_Nesne (fixed texts)
     bool Duzenleniyor() const { return duzenleniyor_; }
     const QString &Duzenleyici_Metni() const { return duzenleyici_metni_; }
@@ -90,7 +90,7 @@ public:
     void Degistir(int sira, const std::function<void(YuzeyNesnesi &)> &degisiklik,
                   const QString &aciklama = QString());
 
-    // --- window, zoom, grid, section (3.4) ---
+    // --- window, zoom, grid, section ---
     double Yuzde() const { return yuzde_; }
     // Refuses (false) a percent that is ≤ 0, above 800 or no number.
     bool Yakinlastir_Yuzde(double eski, double yeni);
