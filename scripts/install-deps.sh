@@ -8,7 +8,7 @@ packages=(
     qt6-translations-l10n
     libzint-dev
     unixodbc-dev odbcinst tdsodbc libsqlite3-dev sqlite3
-    postgresql
+    postgresql libpq-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine
     poppler-utils zbar-tools
 )

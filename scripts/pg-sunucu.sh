@@ -26,11 +26,13 @@ start)
     as_owner "$bin/initdb" -D "$dir/data" -U varnel --pwfile="$pwfile" -A scram-sha-256 \
         -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1
     as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 30 \
-        -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=off" start >/dev/null
+        -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=off -c log_statement=all" start >/dev/null
     echo "VARNEL_PG_HOST=127.0.0.1"
     echo "VARNEL_PG_PORT=$port"
     echo "VARNEL_PG_USER=varnel"
     echo "VARNEL_PG_PASSWORD=varnel_test_sifre"
+    # Every statement the server ran, for tests that check what reached it.
+    echo "VARNEL_PG_LOG=$dir/server.log"
     ;;
 stop)
     if [ -d "$dir/data" ]; then

@@ -1,5 +1,6 @@
 #include "KayitKumesi.h"
 
+#include "SqlTarama.h"
 #include "VeriBaglantisi.h"
 
 #include <cmath>
@@ -8,33 +9,10 @@
 
 Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
 
-bool Tek_Komut_Mu(const QString &sql) {
-    QChar kapanis; // what ends the quoted text or comment being read, if any
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        const QChar c = sql[i];
-        const QChar sonraki = i + 1 < sql.size() ? sql[i + 1] : QChar();
-        if (!kapanis.isNull()) {
-            if (kapanis == u'*' && c == u'*' && sonraki == u'/')
-                kapanis = QChar(), ++i;
-            else if (kapanis != u'*' && c == kapanis) // a doubled quote reopens: same result
-                kapanis = QChar();
-        } else if (c == u'\'' || c == u'"') {
-            kapanis = c;
-        } else if (c == u'[') {
-            kapanis = u']';
-        } else if (c == u'-' && sonraki == u'-') {
-            kapanis = u'\n';
-        } else if (c == u'/' && sonraki == u'*') {
-            kapanis = u'*', ++i;
-        } else if (c == u';') {
-            return false;
-        }
-    }
-    return true;
-}
-
 void KayitKumesi::Close() {
     sorgu_.reset();
+    okunan_ = {};
+    satir_ = -1;
     kayit_ = QSqlRecord();
     durum_ = Durum::Kapali;
     sonda_ = true;
@@ -49,21 +27,33 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     const QString sql = baglanti.Lehce(source);
     qCDebug(varnelSql).noquote() << sql;
 
+    // The item condition reaches the SELECTs: the scanner refuses a second
+    // statement before anything is sent, the engine guard below makes sure.
+    const bool secim = source.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    if (secim && !Tek_Komut_Mu(source, baglanti.Motoru())) {
+        hata_ = QSqlError(QString(), QStringLiteral("Sorgu tek bir komut olmalıdır."),
+                          QSqlError::StatementError);
+        return false;
+    }
+    if (secim && kilit == Kilit::SaltOkunur && baglanti.Motoru() != VeriBaglantisi::Motor::SQLite)
+        return saltOku(baglanti, sql);
+
     auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
     // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
     // forward-only mode streams one statement at a time per connection, and the
     // program reads one set while it runs others, so there the rows are fetched whole.
     q->setForwardOnly(baglanti.Motoru() != VeriBaglantisi::Motor::PostgreSQL);
     q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    // The item condition reaches the SELECTs. Preparing is no guard: PostgreSQL's
-    // driver prepares with "PREPARE … AS" text, which runs what follows a ";".
-    const bool secim = source.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
-    if (secim && !Tek_Komut_Mu(source)) {
-        hata_ = QSqlError(QString(), QStringLiteral("Sorgu tek bir komut olmalıdır."),
-                          QSqlError::StatementError);
-        return false;
-    }
-    if (!q->exec(sql)) {
+    // SQLite: the connection refuses writes while the statement is compiled and
+    // starts; a SELECT cannot turn into a write after that.
+    const bool koruma = secim && kilit == Kilit::SaltOkunur;
+    QSqlQuery pragma(baglanti.Veritabani());
+    if (koruma)
+        pragma.exec(QStringLiteral("PRAGMA query_only=1"));
+    const bool tamam = q->exec(sql);
+    if (koruma)
+        pragma.exec(QStringLiteral("PRAGMA query_only=0"));
+    if (!tamam) {
         hata_ = q->lastError();
         return false;
     }
@@ -78,10 +68,49 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     return true;
 }
 
+// PostgreSQL reads through its own guard; SQL Server inside a transaction that is
+// always rolled back (nested under the run's own, when there is one).
+bool KayitKumesi::saltOku(VeriBaglantisi &baglanti, const QString &sql) {
+    if (baglanti.Motoru() == VeriBaglantisi::Motor::PostgreSQL) {
+        if (!Pg_Salt_Oku(baglanti.Veritabani(), sql, okunan_, hata_))
+            return false;
+    } else {
+        QSqlQuery q(baglanti.Veritabani());
+        q.setForwardOnly(true);
+        q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+        QSqlQuery islem(baglanti.Veritabani());
+        islem.exec(QStringLiteral("BEGIN TRANSACTION; SAVE TRANSACTION varnel_okuma"));
+        const bool tamam = q.exec(sql);
+        if (tamam) {
+            okunan_.kayit = q.record();
+            while (q.next()) {
+                QList<QVariant> satir;
+                for (int i = 0; i < okunan_.kayit.count(); ++i)
+                    satir.append(q.value(i));
+                okunan_.satirlar.append(std::move(satir));
+            }
+        } else {
+            hata_ = q.lastError();
+        }
+        q.finish();
+        islem.exec(QStringLiteral("ROLLBACK TRANSACTION varnel_okuma; COMMIT TRANSACTION"));
+        if (!tamam)
+            return false;
+    }
+    kayit_ = okunan_.kayit;
+    durum_ = Durum::Acik;
+    satir_ = 0;
+    sonda_ = okunan_.satirlar.isEmpty();
+    return true;
+}
+
 void KayitKumesi::MoveNext() {
-    if (!sorgu_ || sonda_)
+    if (sonda_)
         return;
-    sonda_ = !sorgu_->next();
+    if (sorgu_)
+        sonda_ = !sorgu_->next();
+    else
+        sonda_ = ++satir_ >= okunan_.satirlar.size();
 }
 
 int KayitKumesi::FieldIndex(const QString &ad) const {
@@ -95,9 +124,9 @@ int KayitKumesi::FieldIndex(const QString &ad) const {
 }
 
 QVariant KayitKumesi::Value(int i) const {
-    if (!sorgu_ || sonda_ || i < 0)
+    if (sonda_ || i < 0 || i >= kayit_.count())
         return QVariant();
-    return sorgu_->value(i);
+    return sorgu_ ? sorgu_->value(i) : okunan_.satirlar[satir_][i];
 }
 
 QVariant KayitKumesi::Value(const QString &ad) const { return Value(FieldIndex(ad)); }

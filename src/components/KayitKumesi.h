@@ -8,16 +8,13 @@
 #include <QVariant>
 #include <memory>
 
+#include "PgOkuma.h"
+
 class VeriBaglantisi;
 
 // A field value as the program writes it: numbers with the given decimal
 // separator and no grouping, dates as dd.MM.yyyy, NULL as empty text.
 QString Deger_Metni(const QVariant &v, const QString &ondalik);
-
-// False when `sql` holds a ";" outside quoted text and comments: it would end one
-// statement and start another (the item condition goes into every statement of a
-// run).
-bool Tek_Komut_Mu(const QString &sql);
 
 // A forward-only record set over one connection, with the operations the
 // program uses: state, close, open with a source, end of rows, next row and
@@ -35,7 +32,8 @@ public:
     // Runs `source` (after the engine's dialect change). A statement that
     // returns rows leaves the set open on its first row; an action statement
     // leaves it closed. Returns false on failure (see LastError()). A SELECT
-    // holding a second statement is refused before it reaches the database.
+    // holding a second statement is refused before it reaches the database, and a
+    // read-only SELECT runs where it cannot write (the item condition is in it).
     bool Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit = Kilit::SaltOkunur);
 
     Kilit LockType() const { return kilit_; }
@@ -54,7 +52,12 @@ public:
     qint64 RowsAffected() const { return etkilenen_; }
 
 private:
+    bool saltOku(VeriBaglantisi &baglanti, const QString &sql);
+
     std::unique_ptr<QSqlQuery> sorgu_;
+    // Rows fetched whole (read-only sets on PostgreSQL and SQL Server), else streamed.
+    OkunanSatirlar okunan_;
+    qsizetype satir_ = -1;
     QSqlRecord kayit_;
     Durum durum_ = Durum::Kapali;
     Kilit kilit_ = Kilit::SaltOkunur;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <optional>
 
 namespace {
 
@@ -31,8 +32,29 @@ struct Parca {
     qsizetype degerSonu = 0;
 };
 
-// Splits "Key=Value;..." into pieces. A piece that does not start with a known
-// key belongs to the value before it, so a password may hold ";".
+// A value in double or single quotes (a doubled quote inside stands for one), as
+// connection texts quote a value that holds ";" or starts with a quote.
+std::optional<QString> tirnakli(const QString &metin, qsizetype bas, qsizetype &son) {
+    const QChar q = bas < metin.size() ? metin[bas] : QChar();
+    if (q != u'"' && q != u'\'')
+        return std::nullopt;
+    QString deger;
+    for (qsizetype i = bas + 1; i < metin.size(); ++i) {
+        if (metin[i] != q) {
+            deger += metin[i];
+        } else if (i + 1 < metin.size() && metin[i + 1] == q) {
+            deger += q, ++i;
+        } else {
+            son = i + 1;
+            return deger;
+        }
+    }
+    return std::nullopt;
+}
+
+// Splits "Key=Value;..." into pieces. A quoted value is taken whole; a piece that
+// does not start with a known key belongs to the unquoted value before it, so a
+// typed password may hold ";".
 QList<Parca> parcala(const QString &metin) {
     QList<Parca> parcalar;
     qsizetype i = 0;
@@ -44,7 +66,17 @@ QList<Parca> parcala(const QString &metin) {
         const qsizetype esit = parca.indexOf(u'=');
         const QString anahtar = esit < 0 ? QString() : parca.left(esit).trimmed().toLower();
         if (esit >= 0 && bilinenAnahtarlar.contains(anahtar)) {
-            parcalar.append({anahtar, parca.mid(esit + 1), i + esit + 1, son});
+            qsizetype bas = i + esit + 1, kapanis = 0;
+            while (bas < metin.size() && metin[bas] == u' ')
+                ++bas;
+            if (const auto d = tirnakli(metin, bas, kapanis)) {
+                parcalar.append({anahtar, *d, bas, kapanis});
+                son = metin.indexOf(u';', kapanis);
+                if (son < 0)
+                    son = metin.size();
+            } else {
+                parcalar.append({anahtar, parca.mid(esit + 1), i + esit + 1, son});
+            }
         } else if (!parcalar.isEmpty() && !parca.isEmpty()) {
             Parca &onceki = parcalar.last();
             onceki.degerSonu = son;
@@ -125,6 +157,16 @@ VeriBaglantisi::Parametreler VeriBaglantisi::Coz(const QString &connectionString
         }
     }
     return p;
+}
+
+QString VeriBaglantisi::Deger_Tirnakla(const QString &deger) {
+    const bool gerek = deger.contains(u';') || deger.startsWith(u'"') || deger.startsWith(u'\'') ||
+                       deger.startsWith(u' ');
+    if (!gerek)
+        return deger;
+    QString d = deger;
+    d.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + d + u'"';
 }
 
 QString VeriBaglantisi::Sifre_Maskele(const QString &connectionString) {

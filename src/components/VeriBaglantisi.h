@@ -59,6 +59,9 @@ public:
     QString Gizle(const QString &metin) const;
 
     static Parametreler Coz(const QString &connectionString);
+    // A value as a connection text must hold it: quoted when it has ";", starts
+    // with a quote or a blank, so it can never add or change another key.
+    static QString Deger_Tirnakla(const QString &deger);
     static QString Sifre_Maskele(const QString &connectionString);
     static QString Odbc_Metni(const Parametreler &p);
 

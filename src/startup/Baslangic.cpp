@@ -5,6 +5,7 @@
 #include "Degiskenler.h"
 #include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
+#include "components/SqlTarama.h"
 #include "components/VeriBaglantisi.h"
 
 namespace {
@@ -54,15 +55,18 @@ QStringList Komut_Satirini_Bol(const QString &komutSatiri) {
 
 QString Komut_Satiri_Baglanti_Metni(const QString &kullanici, const QString &sifre,
                                     const QString &veritabani, const QString &sunucu) {
-    return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") + kullanici +
-           QStringLiteral(";Password=") + sifre + QStringLiteral(";Initial Catalog=") + veritabani +
-           QStringLiteral(";Data Source=") + sunucu;
+    const auto q = &VeriBaglantisi::Deger_Tirnakla;
+    return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;User ID=") +
+           q(kullanici) + QStringLiteral(";Password=") + q(sifre) +
+           QStringLiteral(";Initial Catalog=") + q(veritabani) + QStringLiteral(";Data Source=") +
+           q(sunucu);
 }
 
 QString Etkilesimli_Baglanti_Metni(const QString &veritabani, const QString &sunucu) {
     return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=True;User ID=sa;"
                           "Initial Catalog=") +
-           veritabani + QStringLiteral(";Data Source=") + sunucu +
+           VeriBaglantisi::Deger_Tirnakla(veritabani) + QStringLiteral(";Data Source=") +
+           VeriBaglantisi::Deger_Tirnakla(sunucu) +
            QStringLiteral(";Use Procedure for Prepare=1;Auto Translate=True;Packet Size=4096;"
                           "Workstation ID=") +
            istasyonAdi +
@@ -90,7 +94,9 @@ Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri) {
     Firma_Unvani = Parametreler[1];
     Veritabani_Adi = Parametreler[2];
     Stok_Sarti = Parametreler[3].trimmed();
-    if (!Tek_Komut_Mu(Stok_Sarti)) {
+    // Read as the engine of the server field will read it.
+    const auto motor = VeriBaglantisi::Coz(QStringLiteral("Data Source=") + Sunucu_Adi).motor;
+    if (!Tek_Komut_Mu(Stok_Sarti, motor)) {
         kutu.MsgBox(Stok_Sarti_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                     Program_Basligi);
         return bitir(1);

@@ -3,6 +3,7 @@
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
+#include "components/SqlTarama.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
@@ -70,14 +71,56 @@ private slots:
             QCOMPARE(p.port, s.port);
             QCOMPARE(p.sqlite_dosyasi, QString(s.dosya));
         }
-        // Passwords that look like the text's own syntax come back whole, and masked.
-        for (const QString &sifre :
-             {u"gizli"_s, u"a;b"_s, u"a=b;c"_s, u"x;Initial"_s, QString(), u"şifreĞ"_s}) {
+        // Values that look like the text's own syntax come back whole, never change
+        // another key, and the password is masked.
+        for (const QString &sifre : {u"gizli"_s, u"a;b"_s, u"a=b;c"_s, u"x;Initial"_s, QString(),
+                                     u"şifreĞ"_s, u"Gizli1;Workstation ID=x"_s, u"a;User ID=x"_s,
+                                     u"\"q\";Data Source=y"_s, u"'x"_s, u" b "_s}) {
             const QString m = metin(u"sa"_s, sifre, u"STOK"_s, u"SRV"_s);
+            const Satir_Izi iz(m);
             QCOMPARE(VeriBaglantisi::Coz(m).sifre, sifre);
+            QCOMPARE(VeriBaglantisi::Coz(m).kullanici, u"sa"_s);
+            QCOMPARE(VeriBaglantisi::Coz(m).sunucu, u"SRV"_s);
             QCOMPARE(VeriBaglantisi::Coz(m).veritabani, u"STOK"_s);
             QCOMPARE(VeriBaglantisi::Sifre_Maskele(m),
                      metin(u"sa"_s, u"***"_s, u"STOK"_s, u"SRV"_s));
+        }
+    }
+
+    void tek_komut() {
+        // Each engine's quoting: 1 = one statement, 0 = a ";" ends it. Columns:
+        // SQLite, PostgreSQL, SQL Server.
+        const struct {
+            const char *sql;
+            int sqlite, pg, mssql;
+        } tablo[] = {
+            {"x=1", 1, 1, 1},
+            {"x=1; DROP TABLE t", 0, 0, 0},
+            {"a<>'a;b' AND \"x;\"=1", 1, 1, 1},
+            {"a<>'it''s;'", 1, 1, 1},
+            {"x=1 /* a;b */", 1, 1, 1},
+            {"x=1 -- it's\n; DROP TABLE t", 0, 0, 0},
+            // A "--" comment ends at a bare CR on PostgreSQL; read so everywhere.
+            {"x=1 -- '\r; DROP TABLE t", 0, 0, 0},
+            {"Stok_ID<=3 AND $$'$$ <> ''; CREATE TABLE pwn (x int); --'", 1, 0, 1},
+            {"a=$tag$;$tag$", 0, 1, 0},
+            {"a$$b = 1 AND c = '$$;'", 1, 1, 1},
+            {"a = $1; DROP TABLE t", 0, 0, 0},
+            {"x=1 AND E'\\'' <> ''; UPDATE stokfiyat SET x=0; --'", 1, 0, 1},
+            {"x=1 AND e'\\'' <> ''; UPDATE t SET x=0", 1, 0, 1},
+            {"ae'\\' ; DROP TABLE t'", 0, 0, 0}, // "ae" is a name, not E''
+            {"x=1 /* /* */ ; */", 0, 1, 1},
+            {"x=1 /* /* */ ; */ ; DROP TABLE t", 0, 0, 0},
+            {"x=1 AND `a'` = 1; DROP TABLE t", 0, 1, 1},
+            {"x=1 AND [a'] = 1; DROP TABLE t", 0, 1, 0},
+            {"ARRAY[1][1;DROP TABLE t;--]=1", 1, 0, 1},
+        };
+        for (const auto &s : tablo) {
+            const QString sql = QString::fromUtf8(s.sql);
+            const Satir_Izi iz(sql);
+            QCOMPARE(int(Tek_Komut_Mu(sql, Motor::SQLite)), s.sqlite);
+            QCOMPARE(int(Tek_Komut_Mu(sql, Motor::PostgreSQL)), s.pg);
+            QCOMPARE(int(Tek_Komut_Mu(sql, Motor::SQLServer)), s.mssql);
         }
     }
 

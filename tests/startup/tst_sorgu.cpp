@@ -1,7 +1,10 @@
+#include "common/Araclar.h"
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
+#include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
+#include "components/PgOkuma.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
@@ -104,6 +107,48 @@ private slots:
         QVERIFY(!rs.Open(*b, u"SELECT 1; DELETE FROM STOKFIYAT"_s));
         QVERIFY(rs.Open(*b, u"SELECT count(*) AS n FROM STOKFIYAT"_s));
         QVERIFY(rs.Number(u"n"_s) > 0);
+    }
+
+    void okuma_yazamaz() {
+        // Conditions that get past a scanner blind to PostgreSQL's quoting, sent
+        // straight to the engine guard: nothing after the first statement runs, and
+        // a single statement that writes is refused.
+        QFETCH_GLOBAL(QString, motor);
+        if (motor != u"postgresql" || !Pg_Var())
+            QSKIP("sunucu korumasi PostgreSQL'de sinanir");
+        VeriBaglantisi *b = Degiskenler::Baglanti;
+        const QString once = u"SELECT Stok_ID FROM STOKKART WHERE "_s;
+        const QString saldirilar[] = {
+            once + u"STOKKART.Stok_ID<=3 AND $$'$$ <> ''; CREATE TABLE pwn (x int); --'"_s,
+            once + u"STOKKART.Stok_ID<=3 AND E'\\'' <> ''; UPDATE stokfiyat SET "
+                   u"ana_birim_fiyat=0 WHERE stok_id=2; --'"_s,
+            once + u"STOKKART.Stok_ID<=3 -- '\r; CREATE TABLE pwn (x int); --'"_s,
+            u"WITH x AS (DELETE FROM STOKFIYAT RETURNING Stok_ID) SELECT * FROM x"_s,
+            once + u"STOKKART.Stok_ID<=3 AND setval('yok', 1) > 0"_s,
+        };
+        b->Veritabani().transaction(); // the savepoint road, as a print run reads
+        for (const QString &sql : saldirilar) {
+            const Satir_Izi iz(sql);
+            OkunanSatirlar satirlar;
+            QSqlError hata;
+            QVERIFY(!Pg_Salt_Oku(b->Veritabani(), sql, satirlar, hata));
+            QVERIFY(!hata.databaseText().isEmpty());
+        }
+        // The run's transaction is still writable and was never aborted.
+        QSqlQuery q(b->Veritabani());
+        QVERIFY(q.exec(u"INSERT INTO BARKODID (ID) VALUES (1)"_s));
+        QVERIFY(b->Veritabani().rollback());
+        QVERIFY(q.exec(u"SELECT count(*) FROM STOKFIYAT WHERE Ana_Birim_Fiyat = 0 AND "
+                       u"Stok_ID = 2"_s) &&
+                q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+        QVERIFY(!q.exec(u"SELECT * FROM pwn"_s));
+        // What reached the server: each text once, as one refused statement.
+        const QString kayit = QString::fromUtf8(Dosya_Oku(qEnvironmentVariable("VARNEL_PG_LOG")));
+        QVERIFY(!kayit.isEmpty());
+        QVERIFY(!kayit.contains(u"statement: CREATE TABLE pwn"_s));
+        QVERIFY(!kayit.contains(u"statement: UPDATE stokfiyat"_s));
+        QVERIFY(kayit.contains(u"cannot insert multiple commands into a prepared statement"_s));
     }
 
     void basarili_sorgu_sessizdir() {

@@ -1,0 +1,167 @@
+#include "PgOkuma.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlDriver>
+#include <QSqlField>
+#include <libpq-fe.h>
+#include <memory>
+
+namespace {
+
+// Type numbers of pg_type that change how a value reads; the rest is text.
+enum : Oid {
+    BoolOid = 16,
+    Int8Oid = 20,
+    Int2Oid = 21,
+    Int4Oid = 23,
+    OidOid = 26,
+    Float4Oid = 700,
+    Float8Oid = 701,
+    NumericOid = 1700,
+    DateOid = 1082,
+    TimeOid = 1083,
+    TimestampOid = 1114,
+    TimestamptzOid = 1184,
+};
+
+// The types Qt's own driver gives these columns, so values print as before.
+QMetaType tur(Oid oid) {
+    switch (oid) {
+    case BoolOid:
+        return QMetaType(QMetaType::Bool);
+    case Int2Oid:
+    case Int4Oid:
+    case OidOid:
+        return QMetaType(QMetaType::Int);
+    case Int8Oid:
+        return QMetaType(QMetaType::LongLong);
+    case Float4Oid:
+    case Float8Oid:
+    case NumericOid:
+        return QMetaType(QMetaType::Double);
+    case DateOid:
+        return QMetaType(QMetaType::QDate);
+    case TimeOid:
+        return QMetaType(QMetaType::QTime);
+    case TimestampOid:
+    case TimestamptzOid:
+        return QMetaType(QMetaType::QDateTime);
+    default:
+        return QMetaType(QMetaType::QString);
+    }
+}
+
+QVariant deger(const char *v, Oid oid) {
+    const QString s = QString::fromUtf8(v);
+    switch (oid) {
+    case BoolOid:
+        return s == u"t";
+    case Int2Oid:
+    case Int4Oid:
+    case OidOid:
+        return s.toInt();
+    case Int8Oid:
+        return s.toLongLong();
+    case Float4Oid:
+    case Float8Oid:
+    case NumericOid:
+        if (s == u"NaN")
+            return qQNaN();
+        if (s == u"Infinity" || s == u"-Infinity")
+            return s.startsWith(u'-') ? -qInf() : qInf();
+        return s.toDouble();
+    case DateOid:
+        return QDate::fromString(s, Qt::ISODate);
+    case TimeOid:
+        return QTime::fromString(s, Qt::ISODateWithMs);
+    case TimestampOid:
+        return QDateTime::fromString(QString(s).replace(u' ', u'T'), Qt::ISODateWithMs);
+    case TimestamptzOid: {
+        QString t = QString(s).replace(u' ', u'T');
+        if (t.size() > 3 && (t[t.size() - 3] == u'+' || t[t.size() - 3] == u'-'))
+            t += QStringLiteral(":00"); // "+03" → "+03:00"
+        return QDateTime::fromString(t, Qt::ISODateWithMs).toLocalTime();
+    }
+    default:
+        return s;
+    }
+}
+
+using Sonuc = std::unique_ptr<PGresult, decltype(&PQclear)>;
+
+QSqlError pgHatasi(PGconn *c, const PGresult *r) {
+    const QString metin =
+        QString::fromUtf8(r ? PQresultErrorMessage(r) : PQerrorMessage(c)).trimmed();
+    const char *kod = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
+    const auto tip =
+        PQstatus(c) == CONNECTION_BAD ? QSqlError::ConnectionError : QSqlError::StatementError;
+    return QSqlError(QStringLiteral("QPSQL: Unable to create query"), metin, tip,
+                     kod ? QString::fromLatin1(kod) : QString());
+}
+
+// Our own fixed statements; several in one text is fine here.
+bool komut(PGconn *c, const char *sql, QSqlError &hata) {
+    Sonuc r(PQexec(c, sql), &PQclear);
+    if (r && PQresultStatus(r.get()) == PGRES_COMMAND_OK)
+        return true;
+    hata = pgHatasi(c, r.get());
+    return false;
+}
+
+void oku(const PGresult *r, OkunanSatirlar &sonuc) {
+    const int sutun = PQnfields(r), satir = PQntuples(r);
+    for (int j = 0; j < sutun; ++j)
+        sonuc.kayit.append(QSqlField(QString::fromUtf8(PQfname(r, j)), tur(PQftype(r, j))));
+    sonuc.satirlar.reserve(satir);
+    for (int i = 0; i < satir; ++i) {
+        QList<QVariant> s;
+        s.reserve(sutun);
+        for (int j = 0; j < sutun; ++j)
+            s.append(PQgetisnull(r, i, j) ? QVariant(tur(PQftype(r, j)))
+                                          : deger(PQgetvalue(r, i, j), PQftype(r, j)));
+        sonuc.satirlar.append(std::move(s));
+    }
+}
+
+} // namespace
+
+bool Pg_Salt_Oku(const QSqlDatabase &db, const QString &sql, OkunanSatirlar &sonuc,
+                 QSqlError &hata) {
+    sonuc = {};
+    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
+    PGconn *c = h.isValid() && (qstrcmp(h.typeName(), "PGconn*") == 0 ||
+                                qstrcmp(h.typeName(), "pg_conn*") == 0)
+                    ? *static_cast<PGconn *const *>(h.constData())
+                    : nullptr;
+    if (!c || PQstatus(c) != CONNECTION_OK) {
+        hata = QSqlError(QStringLiteral("QPSQL: Unable to create query"),
+                         QStringLiteral("no connection to the server"), QSqlError::ConnectionError);
+        return false;
+    }
+    // Inside the run's transaction a savepoint keeps its writes; rolling back to it
+    // makes the transaction writable again and undoes a failure.
+    const bool icinde = PQtransactionStatus(c) != PQTRANS_IDLE;
+    if (!komut(c, icinde ? "SAVEPOINT varnel_okuma; SET TRANSACTION READ ONLY" : "BEGIN READ ONLY",
+               hata))
+        return false;
+    const QByteArray metin = sql.toUtf8();
+    Sonuc r(PQexecParams(c, metin.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0), &PQclear);
+    const bool tamam = r && PQresultStatus(r.get()) == PGRES_TUPLES_OK;
+    if (tamam)
+        oku(r.get(), sonuc);
+    else
+        hata = pgHatasi(c, r.get());
+    QSqlError bitis;
+    const bool kapandi =
+        PQstatus(c) == CONNECTION_OK &&
+        komut(c,
+              icinde ? "ROLLBACK TO SAVEPOINT varnel_okuma; RELEASE SAVEPOINT varnel_okuma"
+                     : "ROLLBACK",
+              bitis);
+    if (tamam && !kapandi) {
+        hata = bitis;
+        return false;
+    }
+    return tamam;
+}
