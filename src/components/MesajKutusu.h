@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Every question and message of the program goes through this interface, so the
@@ -15,6 +16,11 @@ public:
 
     virtual Cevap MsgBox(const QString &metin, Dugmeler dugmeler = Dugmeler::Tamam,
                          Simge simge = Simge::Yok, const QString &baslik = QString()) = 0;
+
+    // A failure told in one box: the message first, the texts behind it (driver
+    // text, statement …) under "Ayrıntılar"; batch writes each on a line of its own.
+    virtual void Ayrintili(const QString &metin, const QStringList &ayrintilar,
+                           const QString &baslik) = 0;
 
     // Returns nothing when the user cancels.
     virtual std::optional<QString> InputBox(const QString &istem, const QString &baslik,

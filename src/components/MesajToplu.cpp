@@ -24,6 +24,13 @@ MesajKutusu::Cevap MesajToplu::MsgBox(const QString &metin, Dugmeler dugmeler, S
     return Cevap::Tamam;
 }
 
+void MesajToplu::Ayrintili(const QString &metin, const QStringList &ayrintilar,
+                           const QString &baslik) {
+    MsgBox(metin, Dugmeler::Tamam, Simge::Kritik, baslik);
+    for (const QString &a : ayrintilar)
+        MsgBox(a, Dugmeler::Tamam, Simge::Yok, baslik);
+}
+
 std::optional<QString> MesajToplu::InputBox(const QString &istem, const QString &,
                                             const QString &) {
     const auto it = girdiler_.constFind(istem);

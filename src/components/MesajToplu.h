@@ -20,6 +20,8 @@ public:
 
     Cevap MsgBox(const QString &metin, Dugmeler dugmeler, Simge simge,
                  const QString &baslik) override;
+    void Ayrintili(const QString &metin, const QStringList &ayrintilar,
+                   const QString &baslik) override;
     std::optional<QString> InputBox(const QString &istem, const QString &baslik,
                                     const QString &varsayilan) override;
 

@@ -294,6 +294,24 @@ QString VeriBaglantisi::Tanim() const {
     return QString();
 }
 
+QString VeriBaglantisi::Motor_Metni() const {
+    switch (ayar_.motor) {
+    case Motor::SQLite:
+        return QStringLiteral("QSQLITE: ") + QFileInfo(ayar_.sqlite_dosyasi).absoluteFilePath();
+    case Motor::PostgreSQL:
+        return QStringLiteral("QPSQL: host=%1 port=%2 dbname=%3 user=%4 password=***")
+            .arg(ayar_.ana_bilgisayar,
+                 ayar_.port > 0 ? QString::number(ayar_.port) : QStringLiteral("5432"),
+                 ayar_.veritabani, ayar_.kullanici);
+    case Motor::SQLServer: {
+        Parametreler p = ayar_;
+        p.sifre = QStringLiteral("***");
+        return QStringLiteral("QODBC: ") + Odbc_Metni(p);
+    }
+    }
+    return QString();
+}
+
 QString VeriBaglantisi::Lehce(const QString &sql) const {
     if (ayar_.motor != Motor::SQLite)
         return sql;

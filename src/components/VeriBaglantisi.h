@@ -46,6 +46,8 @@ public:
     QSqlDatabase Veritabani() const;
     // A text safe to show: engine, server and database, never the password.
     QString Tanim() const;
+    // How the engine in use was reached, as its driver was told (password masked).
+    QString Motor_Metni() const;
 
     // The one place for engine dialects: makes the statement mean on this
     // engine what it means on SQL Server.
@@ -54,6 +56,9 @@ public:
     // Set after a statement failed because the server went away: the helpers
     // then report once and the run stops instead of failing statement by statement.
     bool Koptu = false;
+    // Set when a record-set helper told the user of a failure; the window that
+    // started the run then shows no second box for it.
+    bool Bildirildi = false;
 
     // Removes the password from any text about this connection.
     QString Gizle(const QString &metin) const;

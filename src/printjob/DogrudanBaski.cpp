@@ -5,6 +5,7 @@
 #include "components/MesajKutusu.h"
 #include "components/Rapor.h"
 #include "components/SayfaHedefi.h"
+#include "components/VeriBaglantisi.h"
 #include "report/Fiyat.h"
 #include "report/GenelForm.h"
 #include "startup/Birimler.h"
@@ -35,19 +36,22 @@ QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
     return {};
 }
 
-// The item's prices in level order.
-QList<QPair<QString, double>> fiyatlariOku(MesajKutusu &kutu, const KayitKumesi &rs) {
+// The item's prices in level order; nothing when they could not be read (a label
+// without its prices must not be printed).
+std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu,
+                                                          const KayitKumesi &rs) {
     QList<QPair<QString, double>> fiyat;
     if (rs.FieldIndex(QStringLiteral("Stok_ID")) < 0)
         return fiyat;
     KayitKumesi f;
-    if (Sorgu_Oku(kutu, f,
-                  QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
-                                 "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
-                      .arg(qint64(rs.Number(QStringLiteral("Stok_ID"))))))
-        for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
-            fiyat.append({f.Text(QStringLiteral("Fiyat_Sira_No")),
-                          f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
+    if (!Sorgu_Oku(kutu, f,
+                   QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
+                                  "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
+                       .arg(qint64(rs.Number(QStringLiteral("Stok_ID"))))))
+        return std::nullopt;
+    for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
+        fiyat.append(
+            {f.Text(QStringLiteral("Fiyat_Sira_No")), f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
     return fiyat;
 }
 
@@ -68,10 +72,11 @@ std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const TasarimBel
     if (!Sorgu_Oku(kutu, rs, Stok_Sorgusu(Degiskenler::Stok_Sarti)) ||
         rs.State() != KayitKumesi::Durum::Acik)
         return std::nullopt;
-    const QList<QPair<QString, double>> fiyat =
-        rs.EOF_() ? QList<QPair<QString, double>>() : fiyatlariOku(kutu, rs);
+    const auto fiyat = rs.EOF_() ? QList<QPair<QString, double>>() : fiyatlariOku(kutu, rs);
+    if (!fiyat)
+        return std::nullopt;
     // No item: the label shows what needs none (texts, lines, date, time).
-    EtiketKaynagi k = kaynak(rs, fiyat);
+    EtiketKaynagi k = kaynak(rs, *fiyat);
     if (rs.EOF_())
         k.sutun = [](const QString &) { return std::optional(QString()); };
     BarkodOnbellegi barkodlar;
@@ -135,10 +140,16 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet,
     const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};
     BarkodOnbellegi barkodlar;
     for (; !s.kagit && !rs.EOF_(); rs.MoveNext()) {
-        const QList<QPair<QString, double>> fiyat = fiyatlariOku(kutu, rs);
+        const auto fiyat = fiyatlariOku(kutu, rs);
+        if (!fiyat) {
+            s.hata = Degiskenler::Baglanti && Degiskenler::Baglanti->Koptu
+                         ? QStringLiteral("Veritabanı bağlantısı koptu; basım durduruldu.")
+                         : QStringLiteral("Fiyatlar okunamadı; basım durduruldu.");
+            return s;
+        }
         RaporSayfasi sayfa;
         sayfa.boyut = *kagit;
-        sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(rs, fiyat), yer, barkodlar);
+        sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(rs, *fiyat), yer, barkodlar);
         for (int c = 1; c <= adet; ++c) {
             sayfa.no = s.sayfa + 1;
             if (!hedef.Sayfa(sayfa)) {

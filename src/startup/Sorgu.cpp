@@ -34,6 +34,8 @@ bool calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     if (!b || !b->Acik() || Baglanti_Hatasi_Mi(hata)) {
         if (b)
             b->Koptu = true;
+        if (tur == Tur::Oku && b)
+            b->Bildirildi = true;
         if (tur == Tur::Oku)
             kutu.MsgBox(QStringLiteral("SQL Server Bağlantı Hatası Tekrar Denenecektir.Lütfen "
                                        "Programı Kapatmayınız."),
@@ -43,10 +45,16 @@ bool calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     QString aciklama = hata.databaseText();
     if (aciklama.isEmpty())
         aciklama = hata.text();
-    kutu.MsgBox(b->Gizle(aciklama), D::Tamam, S::Kritik);
-    kutu.MsgBox(hataNumarasi(hata), D::Tamam, S::Yok);
-    kutu.MsgBox(sql, D::Tamam, S::Kritik);
-    kutu.MsgBox(b->Maskeli_Metin(), D::Tamam, S::Yok);
+    QString numara = hataNumarasi(hata);
+    // SQLite's driver refuses a second statement with "not an error" (21).
+    if (hata.driverText().contains(QLatin1String("multiple statements"))) {
+        aciklama = QStringLiteral("Sorgu tek bir komut olmalıdır.");
+        numara = QStringLiteral("-2147217900");
+    }
+    b->Bildirildi = true;
+    kutu.Ayrintili(Sorgu_Hatasi_Mesaji,
+                   {b->Gizle(aciklama.trimmed()), numara, sql, b->Motor_Metni()},
+                   Degiskenler::Program_Basligi);
     return false;
 }
 
@@ -60,6 +68,9 @@ bool Baglanti_Hatasi_Mi(const QSqlError &hata) {
     if (kod.startsWith(QLatin1String("08")) || kod.startsWith(QLatin1String("57P0")) ||
         kod == u"HYT00" || kod == u"HYT01")
         return true;
+    // Any other code is the server's answer to the statement: it is still there.
+    if (!kod.isEmpty())
+        return false;
     const QString metin = hata.text();
     for (const char *parca :
          {"server closed the connection", "no connection to the server", "terminating connection",

@@ -5,6 +5,12 @@
 class KayitKumesi;
 class MesajKutusu;
 
+// The message of a failed statement; the driver's text, its number, the statement
+// and the connection text go under "Ayrıntılar".
+inline const QString Sorgu_Hatasi_Mesaji =
+    QStringLiteral("Veritabanı komutu çalıştırılamadı; stok şartını ve tasarımdaki alanları "
+                   "kontrol ediniz.");
+
 // Open a record set on the program's connection with its standard failure
 // messages. Neither retries; on failure the set is left closed and they return
 // false. After the server went away they fail at once without a message.

@@ -15,6 +15,7 @@ public:
         Dugmeler dugmeler;
         Simge simge;
         QString baslik;
+        QStringList ayrintilar;
     };
     struct Girdi {
         QString istem;
@@ -29,12 +30,17 @@ public:
 
     Cevap MsgBox(const QString &metin, Dugmeler dugmeler, Simge simge,
                  const QString &baslik) override {
-        kutular.append({metin, dugmeler, simge, baslik});
+        kutular.append({metin, dugmeler, simge, baslik, {}});
         if (!cevaplar.isEmpty())
             return cevaplar.dequeue();
         return dugmeler == Dugmeler::EvetHayir || dugmeler == Dugmeler::EvetHayirIptal
                    ? Cevap::Evet
                    : Cevap::Tamam;
+    }
+
+    void Ayrintili(const QString &metin, const QStringList &ayrintilar,
+                   const QString &baslik) override {
+        kutular.append({metin, Dugmeler::Tamam, Simge::Kritik, baslik, ayrintilar});
     }
 
     std::optional<QString> InputBox(const QString &istem, const QString &baslik,

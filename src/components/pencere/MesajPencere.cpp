@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 MesajKutusu::Cevap MesajPencere::MsgBox(const QString &metin, Dugmeler dugmeler, Simge simge,
                                         const QString &baslik) {
@@ -57,6 +58,24 @@ MesajKutusu::Cevap MesajPencere::MsgBox(const QString &metin, Dugmeler dugmeler,
         // Closing a Yes/No box without a choice counts as No.
         return dugmeler == Dugmeler::EvetHayir ? Cevap::Hayir : Cevap::Tamam;
     }
+}
+
+void MesajPencere::Ayrintili(const QString &metin, const QStringList &ayrintilar,
+                             const QString &baslik) {
+    QMessageBox kutu(ust_);
+    kutu.setIcon(QMessageBox::Critical);
+    kutu.setWindowTitle(baslik);
+    kutu.setText(metin);
+    kutu.setDetailedText(ayrintilar.join(QStringLiteral("\n\n")));
+    kutu.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
+    // The details button is Qt's own, outside buttons(); it is named in English
+    // until Qt's Turkish translation is loaded.
+    for (QPushButton *d : kutu.findChildren<QPushButton *>())
+        if (!kutu.buttons().contains(d)) {
+            d->setText(QStringLiteral("Ayrıntılar"));
+            d->setAccessibleName(QStringLiteral("Ayrıntılar"));
+        }
+    kutu.exec();
 }
 
 std::optional<QString> MesajPencere::InputBox(const QString &istem, const QString &baslik,

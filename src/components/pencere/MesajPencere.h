@@ -10,6 +10,8 @@ public:
     explicit MesajPencere(QWidget *ust = nullptr) : ust_(ust) {}
     Cevap MsgBox(const QString &metin, Dugmeler dugmeler, Simge simge,
                  const QString &baslik) override;
+    void Ayrintili(const QString &metin, const QStringList &ayrintilar,
+                   const QString &baslik) override;
     std::optional<QString> InputBox(const QString &istem, const QString &baslik,
                                     const QString &varsayilan) override;
 

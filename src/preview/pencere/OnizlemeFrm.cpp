@@ -2,6 +2,7 @@
 
 #include "components/MesajKutusu.h"
 #include "components/SayfaHedefi.h"
+#include "components/VeriBaglantisi.h"
 #include "components/pencere/Yazicilar.h"
 #include "document/TasarimDegiskenleri.h"
 #include "printjob/DogrudanBaski.h"
@@ -89,8 +90,12 @@ void OnizlemeFrm::Dinamik_Bas() {
                      Degiskenler::Program_Basligi);
         return;
     }
+    if (Degiskenler::Baglanti)
+        Degiskenler::Baglanti->Bildirildi = false;
     const DogrudanSonucu s = ::Dinamik_Bas(kutu_, Degiskenler::Belge, adet, *hedef);
-    if (!s.hata.isEmpty() && !s.kagit)
+    // The paper messages, and a failed statement, were told already.
+    const bool bildirildi = Degiskenler::Baglanti && Degiskenler::Baglanti->Bildirildi;
+    if (!s.hata.isEmpty() && !s.kagit && !bildirildi)
         kutu_.MsgBox(s.hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                      Degiskenler::Program_Basligi);
     if (s.hata.isEmpty() && hedef->Bitir())

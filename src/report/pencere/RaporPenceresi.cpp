@@ -2,6 +2,7 @@
 
 #include "components/MesajKutusu.h"
 #include "components/RaporMotoru.h"
+#include "components/VeriBaglantisi.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "components/pencere/Yazicilar.h"
 #include "report/GenelForm.h"
@@ -34,11 +35,14 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const TasarimBelgesi &belge,
     }
     auto sahip = std::make_unique<RaporSahibi>(kutu, belge);
     QString hata;
+    Degiskenler::Baglanti->Bildirildi = false;
     if (!sahip->motor.Baslat(&hata) || !sahip->form.Hata().isEmpty()) {
         sahip->motor.Bitir();
-        kutu.MsgBox(sahip->form.Hata().isEmpty() ? hata : sahip->form.Hata(),
-                    MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                    Degiskenler::Program_Basligi);
+        // A failed statement was told in its own box, with its details: one is enough.
+        if (!Degiskenler::Baglanti->Bildirildi)
+            kutu.MsgBox(sahip->form.Hata().isEmpty() ? hata : sahip->form.Hata(),
+                        MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                        Degiskenler::Program_Basligi);
         return nullptr;
     }
     auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
