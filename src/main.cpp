@@ -69,6 +69,8 @@ int incele(const Komut &k) {
         yaz(stderr, *h);
         return 1;
     }
+    if (const int n = Taninmayan_Kayitlar(belge))
+        yaz(stderr, Atlanan_Kayit_Mesaji.arg(n));
     if (k.json)
         yaz(stdout,
             QString::fromUtf8(QJsonDocument(Tasarim_Json(belge)).toJson(QJsonDocument::Indented)));

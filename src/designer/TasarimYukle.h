@@ -19,9 +19,6 @@ int Tasarim_Yukle(TasarimModeli &model, const TasarimBelgesi &belge);
 // the last object made and an empty history. Returns how many records were skipped.
 int Tasarim_Ac(TasarimModeli &model, const TasarimBelgesi &belge, bool yeni = false);
 
-inline const QString Atlanan_Kayit_Mesaji =
-    QStringLiteral("Tasarımdaki %1 kayıt tanınmadığı için yüklenmedi.");
-
 // The field catalogue: one row per line up to "<end>", each line without its
 // last character, cells split at tabs. A missing file gives no rows.
 QList<QStringList> Baslik_Oku(const QString &yol);

@@ -217,3 +217,12 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
     }
     return std::nullopt;
 }
+
+int Taninmayan_Kayitlar(const TasarimBelgesi &belge) {
+    int n = 0;
+    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
+        const QString &t = belge.Nesneler[i].Tur;
+        n += t != u"E" && t != u"A" && t != u"Y" && t != u"D";
+    }
+    return n;
+}

@@ -12,6 +12,9 @@
 // objects of each list.
 inline constexpr qint64 En_Buyuk_Tasarim_Dosyasi = 10 * 1024 * 1024;
 inline constexpr qint32 En_Cok_Nesne = 10000;
+
+inline const QString Atlanan_Kayit_Mesaji =
+    QStringLiteral("Tasarımdaki %1 kayıt tanınmadığı için yüklenmedi.");
 inline const QString Gecersiz_Tasarim = QStringLiteral("geçerli bir tasarım dosyası değil.");
 
 // The bytes of the design file for a document.
@@ -44,3 +47,7 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
 // A single as a record line writes it: grouped, at most two decimals, cut
 // (35.678 gives "35,67").
 QString Kayit_Sayisi(float x);
+
+// Object records of a kind no list takes (not a text, field, line): they are
+// left out of every surface and output, and the user is told how many.
+int Taninmayan_Kayitlar(const TasarimBelgesi &belge);

@@ -70,6 +70,10 @@ public:
         return satirlar_[konum_++];
     }
     void basaDon() { konum_ = 0; }
+    // Whether the next line is another record (a line with ";"); reads nothing.
+    bool sonrakiKayitMi() const {
+        return konum_ < satirlar_.size() && satirlar_[konum_].contains(u';');
+    }
     // Whether any line is one of the file's section markers.
     bool isaretVar() const {
         static const QStringList isaretler = {
@@ -83,6 +87,9 @@ public:
     int satirNo() const { return konum_; } // number of the line read last
 
     [[noreturn]] void hata(const QString &neden) const { throw Hata{{konum_, neden}}; }
+    [[noreturn]] void sonrakindeHata(const QString &neden) const {
+        throw Hata{{konum_ + 1, neden}};
+    }
 
     template <typename T> T gerekli(std::optional<T> v, const QString &ne) const {
         if (!v)
@@ -94,6 +101,35 @@ private:
     QStringList satirlar_;
     int konum_ = 0;
 };
+
+// Values outside these ranges are no label a printer can make; refusing them when
+// reading keeps every later step (drawing, PNG pages, the grid) bounded.
+constexpr double En_Az_Konum = -1000, En_Cok_Konum = 2000; // mm
+constexpr double En_Az_Yazi = 1, En_Cok_Yazi = 500;        // pt
+constexpr double En_Az_Etiket = 1, En_Cok_Etiket = 2000;   // mm
+constexpr double En_Cok_Bosluk = 500;                      // mm, gaps and margins
+constexpr qsizetype En_Uzun_Metin = 64 * 1024;             // characters of one text
+constexpr double Twip_Mm_Orani = 1440.0 / 25.4;
+
+QString mmMetni(double d) { return QString::number(d, 'g', 6).replace(u'.', u','); }
+
+void aralikta(const Okuyucu &o, double d, double en_az, double en_cok, const QString &ne,
+              const char *birim) {
+    if (!(d >= en_az && d <= en_cok))
+        o.hata(QStringLiteral("%1 %2…%3 %4 arasında olmalı: %5")
+                   .arg(ne, mmMetni(en_az), mmMetni(en_cok), QLatin1String(birim), mmMetni(d)));
+}
+
+// Position, size and font of an element, the same for barcodes and objects.
+template <typename K> void yerDenetle(const Okuyucu &o, const K &k) {
+    aralikta(o, k.Left, En_Az_Konum, En_Cok_Konum, QStringLiteral("Sol"), "mm");
+    aralikta(o, k.Top, En_Az_Konum, En_Cok_Konum, QStringLiteral("Üst"), "mm");
+    for (const auto &[d, ne] : {std::pair{k.Width, "Genişlik"}, {k.Height, "Yükseklik"}})
+        if (!(d > 0 && d <= En_Cok_Konum))
+            o.hata(QStringLiteral("%1 0'dan büyük, en çok %2 mm olmalı: %3")
+                       .arg(QString::fromUtf8(ne), mmMetni(En_Cok_Konum), mmMetni(d)));
+    aralikta(o, k.FontSize, En_Az_Yazi, En_Cok_Yazi, QStringLiteral("Yazı boyutu"), "pt");
+}
 
 // Splits a record line; field n (1-based) is the text before the n-th ";".
 class Alanlar {
@@ -145,6 +181,7 @@ BarkodKaydi barkodCoz(const QString &satir, const Okuyucu &o) {
     b.ForeColor = a.tamsayi<qint32>(11);
     b.BackColor = a.tamsayi<qint32>(12);
     b.Orientation = a.tamsayi<qint16>(13);
+    yerDenetle(o, b);
     return b;
 }
 
@@ -170,22 +207,27 @@ NesneKaydi nesneCoz(const QString &satir, const Okuyucu &o) {
     n.Tag = a.metin(17);
     if (n.Tur != u"D" && n.Tur != u"Y")
         n.Escapement = a.tamsayi<qint16>(18);
+    yerDenetle(o, n);
+    if (n.Caption.size() > En_Uzun_Metin || n.Tag.size() > En_Uzun_Metin)
+        o.hata(QStringLiteral("bir metin en çok %1 KB olabilir").arg(En_Uzun_Metin / 1024));
     return n;
 }
 
-// The label-area line: a field that does not convert is skipped.
-void detayCoz(const QString &satir, DetayKaydi &d) {
+// The label-area line: a field that does not convert is skipped; sizes are twips.
+void detayCoz(const QString &satir, DetayKaydi &d, const Okuyucu &o) {
     QStringList p = satir.split(u';');
     p.removeLast();
     if (p.size() >= 1)
         if (const auto v = mantikOku(p[0]))
             d.Visible = *v;
-    if (p.size() >= 2)
-        if (const auto v = tekOku(p[1]))
-            d.Height = *v;
-    if (p.size() >= 3)
-        if (const auto v = tekOku(p[2]))
-            d.Width = *v;
+    const std::pair<float *, const char *> olculer[] = {{&d.Height, "Etiket alanı yüksekliği"},
+                                                        {&d.Width, "Etiket alanı genişliği"}};
+    for (qsizetype i = 1; i <= 2 && i < p.size(); ++i)
+        if (const auto v = tekOku(p[i])) {
+            *olculer[i - 1].first = *v;
+            aralikta(o, *v / Twip_Mm_Orani, En_Az_Etiket, En_Cok_Etiket,
+                     QString::fromUtf8(olculer[i - 1].second), "mm");
+        }
 }
 
 template <typename Kayit, typename Cozucu> QList<Kayit> listeOku(Okuyucu &o, Cozucu coz) {
@@ -206,6 +248,10 @@ template <typename Kayit, typename Cozucu> QList<Kayit> listeOku(Okuyucu &o, Coz
         const QString satir = o.oku();
         liste.append(satir.contains(u';') ? coz(satir, o) : Kayit());
     }
+    // A count smaller than its records would silently lose the rest of the file.
+    if (o.sonrakiKayitMi())
+        o.sonrakindeHata(
+            QStringLiteral("kayıt sayısı %1 yazıyor, ardından başka kayıtlar da var").arg(sayi));
     return liste;
 }
 
@@ -218,11 +264,24 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         const QString tip = o.oku();
         b.Tip = o.gerekli(Tamsayi_Oku<quint8>(tip),
                           QStringLiteral("yazıcı türü okunamadı: \"%1\"").arg(tip));
+        if (b.Tip > 1)
+            o.hata(QStringLiteral("yazıcı türü 0 ya da 1 olmalı: %1").arg(b.Tip));
         if (b.Tip == 1) {
-            for (float *deger :
-                 {&b.Etiket_Boy, &b.Etiket_Genislik, &b.Etiket_Yatay, &b.Etiket_Dikey})
-                if (const auto v = tekOku(o.oku()))
-                    *deger = *v;
+            const struct {
+                float *deger;
+                const char *ne;
+                double en_az, en_cok;
+            } olculer[] = {{&b.Etiket_Boy, "Etiket boyu", En_Az_Etiket, En_Cok_Etiket},
+                           {&b.Etiket_Genislik, "Etiket genişliği", En_Az_Etiket, En_Cok_Etiket},
+                           {&b.Etiket_Yatay, "Yatay boşluk", 0, En_Cok_Bosluk},
+                           {&b.Etiket_Dikey, "Dikey boşluk", 0, En_Cok_Bosluk}};
+            // A laser design whose sheet was never set is saved with a label of 0.
+            for (const auto &x : olculer)
+                if (const auto v = tekOku(o.oku())) {
+                    *x.deger = *v;
+                    if (*v != 0)
+                        aralikta(o, *v, x.en_az, x.en_cok, QString::fromUtf8(x.ne), "mm");
+                }
         }
     }
     if (o.oku() == u"Barkod_")
@@ -233,7 +292,7 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         b.Detaylar = {DetayKaydi(), DetayKaydi()};
         satir = o.oku();
         if (satir.contains(u';'))
-            detayCoz(satir, b.Detaylar[1]);
+            detayCoz(satir, b.Detaylar[1], o);
     }
     const auto bosluk = [&o](const char *isaret, qint32 &hedef) {
         if (o.oku() != QLatin1String(isaret))
@@ -242,6 +301,7 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         v.remove(u' ');
         hedef =
             o.gerekli(Tamsayi_Oku<qint32>(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
+        aralikta(o, hedef / Twip_Mm_Orani, 0, En_Cok_Bosluk, QStringLiteral("Kenar boşluğu"), "mm");
     };
     bosluk("Sol_Bosluk_", b.Sol_Bosluk);
     bosluk("Sag_Bosluk_", b.Sag_Bosluk);

@@ -98,7 +98,13 @@ bool Tasarim_Oku(MesajKutusu &kutu) {
 bool Tasarimi_Oku(const QString &ad, MesajKutusu &kutu) {
     Degiskenler::Yeni_Tasarim = false;
     Degiskenler::Tasarim_Adi = ad.trimmed();
-    return Tasarim_Oku(kutu);
+    if (!Tasarim_Oku(kutu))
+        return false;
+    // Printing goes on without them, as the design window does, but says so.
+    if (const int n = Taninmayan_Kayitlar(Degiskenler::Belge))
+        kutu.MsgBox(Atlanan_Kayit_Mesaji.arg(n), MesajKutusu::Dugmeler::Tamam,
+                    MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+    return true;
 }
 
 bool FarkliKaydet_Btn_Click(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {

@@ -180,7 +180,7 @@ private slots:
             QStringLiteral(
                 "Tip_| 0 "
                 "|Barkod_|0|Nesneler_|1|0;Ad;10;0;1;A;2;Arial;False;False;False;False;8;0;3;0;;0;|"
-                "Detaylar_|True;10;20;|Sol_Bosluk_| 0 |Sag_Bosluk_| 0 |Ust_Bosluk_| 0 "
+                "Detaylar_|True;1000;2000;|Sol_Bosluk_| 0 |Sag_Bosluk_| 0 |Ust_Bosluk_| 0 "
                 "|Alt_Bosluk_| 0 |Yazici_Durum_| 1 |Kagit_Boyutu_| 9 |<end>")
                 .split(u'|');
         const auto degistir = [&iyi](int i, const QString &yeni) {
@@ -208,6 +208,30 @@ private slots:
         QTest::newRow("margin not a number") << degistir(10, "sıfır") << 11;
         QTest::newRow("paper not a number") << degistir(20, "A4") << 21;
         QTest::newRow("printer kind not a byte") << degistir(1, " 300 ") << 2;
+        // Values no label can have: refused with their line.
+        const auto nesne = [&degistir](int alan, const QString &deger) {
+            QStringList f =
+                u"0;Ad;10;0;1;A;2;Arial;False;False;False;False;8;0;3;0;;0;"_s.split(u';');
+            f[alan - 1] = deger;
+            return degistir(6, f.join(u';'));
+        };
+        QTest::newRow("printer kind 255") << degistir(1, " 255 ") << 2;
+        QTest::newRow("label 9000 mm") << degistir(1, " 1 \r\n9000\r\n50\r\n0\r\n0") << 3;
+        QTest::newRow("label 0,001 mm") << degistir(1, " 1 \r\n50\r\n0,001\r\n0\r\n0") << 4;
+        QTest::newRow("negative gap") << degistir(1, " 1 \r\n50\r\n50\r\n-1\r\n0") << 5;
+        QTest::newRow("label area 0") << degistir(8, "True;0;2000;") << 9;
+        QTest::newRow("label area negative") << degistir(8, "True;1000;-5;") << 9;
+        QTest::newRow("left 3E+38 mm") << nesne(5, "3E+38") << 7;
+        QTest::newRow("top -1001 mm") << nesne(7, "-1001") << 7;
+        QTest::newRow("width 0") << nesne(3, "0") << 7;
+        QTest::newRow("height negative") << nesne(15, "-3") << 7;
+        QTest::newRow("font size 0") << nesne(13, "0") << 7;
+        QTest::newRow("font size -12") << nesne(13, "-12") << 7;
+        QTest::newRow("font size 1E+30") << nesne(13, "1E+30") << 7;
+        QTest::newRow("text over 64 KB") << nesne(2, QString(70000, u'x')) << 7;
+        QTest::newRow("margin 2^31-1") << degistir(10, "2147483647") << 11;
+        QTest::newRow("margin -2^31") << degistir(10, "-2147483648") << 11;
+        QTest::newRow("count below its records") << degistir(6, iyi[6] + u"\r\n"_s + iyi[6]) << 8;
     }
     void bozuk_dosyalar() {
         QFETCH(QByteArray, bayt);

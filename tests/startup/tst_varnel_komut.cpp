@@ -127,6 +127,17 @@ private slots:
         s = calistir({u"inspect"_s, ornek, u"--write"_s, cikti});
         QCOMPARE(s.kod, 0);
         QCOMPARE(Dosya_Oku(cikti), Dosya_Oku(ornek));
+
+        // An element of a kind no list takes is named, not dropped silently.
+        QByteArray tuhaf = Dosya_Oku(ornek);
+        const qsizetype i = tuhaf.indexOf(";A;");
+        QVERIFY(i > 0);
+        tuhaf.replace(i, 3, ";Z;");
+        QVERIFY(Dosya_Yaz(cikti, tuhaf));
+        s = calistir({u"inspect"_s, cikti});
+        QCOMPARE(s.kod, 0);
+        QVERIFY2(s.hata.contains(u"Tasarımdaki 1 kayıt tanınmadığı için yüklenmedi."_s),
+                 qPrintable(s.hata));
     }
 
     void inspect_okunamayanlar() {

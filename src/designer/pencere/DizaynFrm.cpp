@@ -6,6 +6,7 @@
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "document/TasarimDegiskenleri.h"
+#include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Degiskenler.h"
 
