@@ -169,9 +169,11 @@ static void calismaKlasoru() {
 
 // A start line of "-" comes from the first line of standard input, so the SQL
 // password never shows in the process list.
-static void satiriGirdidenOku(Komut &k) {
-    if (k.satir == u"-")
-        k.satir = QTextStream(stdin).readLine(); // without its "\n" or "\r\n"
+static bool satiriGirdidenOku(Komut &k) {
+    if (k.satir != u"-")
+        return true;
+    k.satir = QTextStream(stdin).readLine(); // without its "\n" or "\r\n"
+    return !k.satir.trimmed().isEmpty();
 }
 
 // Every PDF page compresses its stream with a fresh zlib state of a few hundred
@@ -197,7 +199,10 @@ int main(int argc, char **argv) {
         yaz(stderr, QStringLiteral("Kullanım için: varnel --help"));
         return 2;
     }
-    satiriGirdidenOku(c.komut);
+    if (!satiriGirdidenOku(c.komut)) {
+        yaz(stderr, QStringLiteral("Standart girdiden başlangıç satırı okunamadı: ilk satır boş."));
+        return 2;
+    }
     const Komut &k = c.komut;
     switch (k.tur) {
     case Komut::Tur::Yardim:

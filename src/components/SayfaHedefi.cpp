@@ -11,13 +11,35 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
 QString yerel(const QString &yol) { return QDir::toNativeSeparators(yol); }
 
 } // namespace
+
+QFileDevice::Permissions Yeni_Dosya_Izni() {
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    const mode_t m = 0666 & ~maske;
+    QFileDevice::Permissions p;
+    const std::pair<mode_t, QFileDevice::Permissions> bitler[] = {
+        {S_IRUSR, QFileDevice::ReadOwner | QFileDevice::ReadUser},
+        {S_IWUSR, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+        {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IWGRP, QFileDevice::WriteGroup},
+        {S_IROTH, QFileDevice::ReadOther},
+        {S_IWOTH, QFileDevice::WriteOther}};
+    for (const auto &[bit, izin] : bitler)
+        if (m & bit)
+            p |= izin;
+    return p;
+}
 
 bool Duzenli_Dosya_Degil(const QString &yol) {
     const QFileInfo f(yol);
@@ -111,8 +133,19 @@ QString PngHedefi::Numarali_Ad(const QString &yol, int no) {
 }
 
 bool PngHedefi::Sayfa(const RaporSayfasi &s) {
-    const QSize piksel(qMax(1, int(std::lround(s.boyut.width() * dpi_ / 1440.0))),
-                       qMax(1, int(std::lround(s.boyut.height() * dpi_ / 1440.0))));
+    // Sized in doubles first: a design's page may ask for more pixels than an int holds.
+    const double en = std::max(1.0, std::round(s.boyut.width() * dpi_ / 1440.0));
+    const double boy = std::max(1.0, std::round(s.boyut.height() * dpi_ / 1440.0));
+    if (!(en <= En_Cok_Kenar && boy <= En_Cok_Kenar && en * boy <= En_Cok_Piksel)) {
+        hata_ = QStringLiteral("PNG sayfası çok büyük: %1 × %2 piksel (en çok %3 piksel bir "
+                               "kenarda, %4 megapiksel); --dpi ile küçültün.")
+                    .arg(en, 0, 'f', 0)
+                    .arg(boy, 0, 'f', 0)
+                    .arg(En_Cok_Kenar)
+                    .arg(En_Cok_Piksel / 1000000);
+        return false;
+    }
+    const QSize piksel{int(en), int(boy)};
     QImage resim(piksel, QImage::Format_RGB32);
     if (resim.isNull()) {
         hata_ = QStringLiteral("PNG sayfası için bellek yetmedi: %1 × %2 piksel")
@@ -131,12 +164,26 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     }
     QTemporaryFile gecici(QFileInfo(yol_).absolutePath() + QStringLiteral("/.varnel-XXXXXX.png"));
     gecici.setAutoRemove(false);
-    if (!gecici.open() || !resim.save(&gecici, "PNG") || !gecici.flush()) {
-        hata_ = QStringLiteral("PNG dosyası yazılamadı: %1 (disk dolu olabilir)")
-                    .arg(yerel(Numarali_Ad(yol_, s.no)));
+    // The first page is named as the user wrote it: most runs have one.
+    const QString ad = yerel(s.no <= 1 ? yol_ : Numarali_Ad(yol_, s.no));
+    if (!gecici.open()) {
+        hata_ = QStringLiteral("PNG dosyası yazılamadı: %1 (%2)").arg(ad, gecici.errorString());
+        return false;
+    }
+    errno = 0;
+    if (!resim.save(&gecici, "PNG") || !gecici.flush()) {
+        hata_ = errno == ENOSPC || errno == EDQUOT
+                    ? QStringLiteral("PNG dosyası yazılamadı: %1 (disk dolu)").arg(ad)
+                    : QStringLiteral("PNG dosyası yazılamadı: %1 (%2)")
+                          .arg(ad, errno ? QString::fromLocal8Bit(std::strerror(errno))
+                                         : gecici.errorString());
         gecici.remove();
         return false;
     }
+    // A temporary file is private; the output gets what any new file would get
+    // (or what the file it replaces had).
+    const QFileInfo eski(s.no <= 1 ? yol_ : Numarali_Ad(yol_, s.no));
+    gecici.setPermissions(eski.isFile() ? eski.permissions() : Yeni_Dosya_Izni());
     gecici_.append(gecici.fileName());
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "RaporSayfasi.h"
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -56,8 +57,15 @@ private:
 // PNG pages on white paper. One page is written to the given name; more pages
 // get the page number before the extension (etiket-0001.png, etiket-0002.png, ...).
 // Pages go to temporary files that take their names only when the run ends well.
+// The permissions a new file gets under the process's umask.
+QFileDevice::Permissions Yeni_Dosya_Izni();
+
 class PngHedefi : public SayfaHedefi {
 public:
+    // A page beyond these would take gigabytes before the first pixel.
+    static constexpr double En_Cok_Kenar = 20000;
+    static constexpr double En_Cok_Piksel = 200e6;
+
     PngHedefi(const QString &yol, int dpi);
     ~PngHedefi() override;
     bool Sayfa(const RaporSayfasi &sayfa) override;

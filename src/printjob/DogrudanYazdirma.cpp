@@ -41,9 +41,12 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         return *kod;
     if (!Parametreleri_Ver(k, kutu))
         return 2;
-    const double adet = k.adet >= 0                     ? k.adet
-                        : Degiskenler::Etiket_Adedi > 0 ? Degiskenler::Etiket_Adedi
-                                                        : 1;
+    const Toplu_Adet toplu = Toplu_Etiket_Adedi(k, Degiskenler::Etiket_Adedi);
+    if (!toplu.hata.isEmpty()) {
+        yaz(stderr, toplu.hata);
+        return 2;
+    }
+    const double adet = toplu.adet;
     std::unique_ptr<SayfaHedefi> hedef;
     if (k.cikti.isEmpty()) {
         QString hata;

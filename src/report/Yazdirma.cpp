@@ -152,9 +152,12 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
     Baslangic_Etiketi = qint16(k.baslangic);
     // The chooser asks the count only when the start line did not fix it; its
     // question defaults to 1.
-    Etiket_Adedi = k.adet >= 0               ? qint16(k.adet)
-                   : Sabit_Etiket_Adedi != 0 ? Sabit_Etiket_Adedi
-                                             : qint16(1);
+    const Toplu_Adet adet = Toplu_Etiket_Adedi(k, Sabit_Etiket_Adedi);
+    if (!adet.hata.isEmpty()) {
+        yaz(adet.hata);
+        return 2;
+    }
+    Etiket_Adedi = qint16(adet.adet);
     if (!Parametreleri_Ver(k, kutu))
         return 2;
 

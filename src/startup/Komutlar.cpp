@@ -28,8 +28,10 @@ public:
             return a + QStringLiteral(" bir sayı ister.");
         bool ok = false;
         const qlonglong n = v.toLongLong(&ok);
-        if (!ok || n < enAz)
+        if (!ok)
             return a + QStringLiteral(" için geçersiz sayı: ") + v;
+        if (n < enAz)
+            return QStringLiteral("%1 en az %2 olmalıdır: %3").arg(a).arg(enAz).arg(v);
         if (n > enCok)
             return QStringLiteral("%1 en çok %2 olabilir: %3").arg(a).arg(enCok).arg(v);
         hedef = int(n);
@@ -47,7 +49,7 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
     if (a == u"--start")
         return c.sayi(a, 1, En_Cok_Adet, k.baslangic);
     if (a == u"--copies")
-        return c.sayi(a, 0, En_Cok_Adet, k.adet);
+        return c.sayi(a, 1, En_Cok_Adet, k.adet); // 0 labels is no run
     if (a == u"--dpi") {
         auto h = c.sayi(a, 1, 1 << 30, k.dpi);
         if (!h && (k.dpi < En_Az_Dpi || k.dpi > En_Cok_Dpi))
@@ -127,7 +129,7 @@ std::optional<QString> inceleCoz(Cozucu &c, Komut &k) {
         if (a == u"--json") {
             k.json = true;
         } else if (a == u"--write") {
-            if (!c.deger(k.yazilacak_dosya))
+            if (!c.deger(k.yazilacak_dosya) || k.yazilacak_dosya.trimmed().isEmpty())
                 return QStringLiteral("--write bir dosya adı ister.");
         } else if (secenekMi(a)) {
             return QStringLiteral("Bilinmeyen seçenek: ") + a;
@@ -225,4 +227,14 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     k.satir = satir.join(u' ');
     s.tamam = true;
     return s;
+}
+
+Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki) {
+    if (k.adet >= 0)
+        return {k.adet, {}};
+    if (satirdaki < 0)
+        return {0, QStringLiteral("Başlangıç satırındaki etiket adedi eksi olamaz: %1 "
+                                  "(--copies N ile verilebilir).")
+                       .arg(satirdaki)};
+    return {satirdaki > 0 ? satirdaki : 1, {}};
 }

@@ -42,3 +42,12 @@ inline constexpr int En_Cok_Dpi = 1200;
 
 Komut_Sonucu Komut_Coz(const QStringList &argumanlar); // without the program name
 QString Kullanim_Metni();
+
+// Labels per item of a batch run: --copies, else the start line's count, else 1
+// (a count of 0 there fixes nothing). A negative start-line count is refused
+// with the text to show.
+struct Toplu_Adet {
+    int adet = 1;
+    QString hata;
+};
+Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki);

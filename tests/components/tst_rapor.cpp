@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -120,6 +121,7 @@ private slots:
     }
 
     void png_sayfalari_beyaz_ve_numarali() {
+        ::umask(022);
         DenemeRaporu r;
         r.PageSettings = {0, 0, 0, 0};
         r.Printer.PaperSize = 70; // A6
@@ -137,6 +139,18 @@ private slots:
         QCOMPARE(resim.size(), QSize(413, 583)); // 105 x 148 mm at 100 dpi
         QVERIFY(!resim.hasAlphaChannel());
         QCOMPARE(resim.pixel(400, 570), qRgb(255, 255, 255));
+        // Pages get a new file's permissions, not the temporary file's 0600.
+        QCOMPARE(QFileInfo(hedef.Dosyalar()[0]).permissions() & 0x0777,
+                 QFileDevice::Permissions(0x0644));
+
+        // A page over 20000 pixels a side is refused before any memory is taken.
+        RaporSayfasi dev;
+        dev.no = 1;
+        dev.boyut = QSizeF(1440 * 40, 1440 * 2); // 40 × 2 in at 600 dpi: 24000 px
+        PngHedefi buyuk(klasor_.filePath(u"dev.png"_s), 600);
+        QVERIFY(!buyuk.Sayfa(dev));
+        QVERIFY2(buyuk.Hata().startsWith(u"PNG sayfası çok büyük: 24000 × 1200 piksel"_s),
+                 qPrintable(buyuk.Hata()));
     }
 
     void iptal() {

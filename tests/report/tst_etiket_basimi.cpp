@@ -182,6 +182,7 @@ private slots:
             const char *kosul;
             int kod;
             const char *mesaj;
+            int adet = 1; // the start line's labels per item
         } tablo[] = {
             {{"A4 Etiket 3x8", "--out", "x.pdf"}, "", 2, "Parametre değeri verilmedi: Kampanya"},
             {{"Yok Böyle", "--out", "x.pdf"}, "", 1, "Tasarım dosyası bulunamadı"},
@@ -199,6 +200,13 @@ private slots:
              2,
              "--dpi 72 ile 1200 arasında olmalıdır"},
             {raf("1", "x.pdf", {}), "STOKKART.Stok_ID>>>1", 1, "Stok kartları okunamadı"},
+            {{"Raf Etiketi", "--copies", "0", "--out", "x.pdf"}, "", 2, "--copies en az 1"},
+            {raf("1", "x.pdf", {}), "", 2, "etiket adedi eksi olamaz: -5", -5},
+            {{"Raf Etiketi", "--direct", "--param", "Raf=1", "--out", "x.pdf"},
+             "",
+             2,
+             "etiket adedi eksi olamaz: -5",
+             -5},
         };
         const QString yol = klasor_.filePath(u"hata.pdf"_s);
         for (const auto &t : tablo) {
@@ -206,8 +214,8 @@ private slots:
             QStringList argumanlar = t.argumanlar;
             argumanlar.removeAll(QString());
             argumanlar.replaceInStrings(u"x.pdf"_s, yol);
-            const Sonuc s =
-                bas(argumanlar << sqlite_.Satir(*t.kosul ? t.kosul : "STOKKART.Stok_ID<=2"));
+            const Sonuc s = bas(
+                argumanlar << sqlite_.Satir(*t.kosul ? t.kosul : "STOKKART.Stok_ID<=2", t.adet));
             QCOMPARE(s.kod, t.kod);
             QVERIFY2(s.hata.contains(QString::fromUtf8(t.mesaj)), qPrintable(s.hata));
             QVERIFY(!QFileInfo::exists(yol));

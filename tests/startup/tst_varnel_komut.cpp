@@ -100,6 +100,10 @@ private slots:
                      demo_.Satir(u"STOKKART.Stok_ID<=30"_s).toUtf8() + "\r\nikinci satır\n");
         QCOMPARE(s.kod, 0);
         QVERIFY(s.cikis.contains(u"DEMO.db"_s));
+        // Nothing on standard input is no start line (not an interactive start).
+        const Sonuc bos = calistir({u"check"_s, u"-"_s}, QByteArray());
+        QCOMPARE(bos.kod, 2);
+        QVERIFY2(bos.hata.contains(u"başlangıç satırı okunamadı"_s), qPrintable(bos.hata));
     }
 
     void inspect() {
@@ -127,6 +131,10 @@ private slots:
         s = calistir({u"inspect"_s, ornek, u"--write"_s, cikti});
         QCOMPARE(s.kod, 0);
         QCOMPARE(Dosya_Oku(cikti), Dosya_Oku(ornek));
+
+        s = calistir({u"inspect"_s, ornek, u"--write"_s, QString()});
+        QCOMPARE(s.kod, 2);
+        QVERIFY(s.hata.contains(u"--write bir dosya adı ister."_s));
 
         // An element of a kind no list takes is named, not dropped silently.
         QByteArray tuhaf = Dosya_Oku(ornek);
