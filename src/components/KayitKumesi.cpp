@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <QLocale>
+
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
@@ -131,6 +133,28 @@ QVariant KayitKumesi::Value(int i) const {
 
 QVariant KayitKumesi::Value(const QString &ad) const { return Value(FieldIndex(ad)); }
 
+QString Duz_Ondalik(double d, const QString &ondalik) {
+    if (!std::isfinite(d))
+        return QString();
+    // The shortest digits that read back as the same double, then the exponent
+    // spelled out: every later step (rounding, grouping, patterns) reads plain digits.
+    const QString g = QString::number(d, 'e', QLocale::FloatingPointShortest);
+    const qsizetype e = g.indexOf(u'e');
+    const bool eksi = g.startsWith(u'-');
+    QString rakam = g.mid(eksi ? 1 : 0, e - (eksi ? 1 : 0));
+    rakam.remove(u'.');
+    const int us = g.mid(e + 1).toInt();
+    qsizetype nokta = 1 + us; // digits before the decimal separator
+    QString s;
+    if (nokta <= 0)
+        s = QStringLiteral("0") + ondalik + QString(-nokta, u'0') + rakam;
+    else if (nokta >= rakam.size())
+        s = rakam + QString(nokta - rakam.size(), u'0');
+    else
+        s = rakam.left(nokta) + ondalik + rakam.mid(nokta);
+    return eksi && d != 0 ? u'-' + s : s;
+}
+
 QString Deger_Metni(const QVariant &v, const QString &ondalik) {
     if (v.isNull())
         return QString();
@@ -140,9 +164,14 @@ QString Deger_Metni(const QVariant &v, const QString &ondalik) {
         const double d = v.toDouble();
         if (std::fabs(d) < 1e15 && d == std::trunc(d))
             return QString::number(static_cast<qint64>(d));
-        QString s = QString::number(d, 'g', 15);
-        s.replace(u'.', ondalik);
-        return s;
+        // Fifteen significant digits, as before, for everyday values; beyond that
+        // every digit the double holds, never an exponent.
+        if (std::fabs(d) < 1e15 && std::fabs(d) >= 1e-4) {
+            QString s = QString::number(d, 'g', 15);
+            s.replace(u'.', ondalik);
+            return s;
+        }
+        return Duz_Ondalik(d, ondalik);
     }
     case QMetaType::QDate:
         return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));

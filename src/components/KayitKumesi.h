@@ -15,6 +15,9 @@ class VeriBaglantisi;
 // A field value as the program writes it: numbers with the given decimal
 // separator and no grouping, dates as dd.MM.yyyy, NULL as empty text.
 QString Deger_Metni(const QVariant &v, const QString &ondalik);
+// A double as plain digits (no exponent, however large or small), in its shortest
+// exact form; empty for infinities and NaN.
+QString Duz_Ondalik(double d, const QString &ondalik);
 
 // A forward-only record set over one connection, with the operations the
 // program uses: state, close, open with a source, end of rows, next row and

@@ -141,6 +141,14 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet,
     BarkodOnbellegi barkodlar;
     for (; !s.kagit && !rs.EOF_(); rs.MoveNext()) {
         const auto fiyat = fiyatlariOku(kutu, rs);
+        if (fiyat)
+            for (const auto &[sira, deger] : *fiyat)
+                if (!std::isfinite(deger)) {
+                    s.hata =
+                        Sayi_Olmayan_Fiyat_Mesaji.arg(rs.Text(QStringLiteral("Stok_Kodu")),
+                                                      QStringLiteral("Fiyat") + sira.trimmed());
+                    return s;
+                }
         if (!fiyat) {
             s.hata = Degiskenler::Baglanti && Degiskenler::Baglanti->Koptu
                          ? QStringLiteral("Veritabanı bağlantısı koptu; basım durduruldu.")

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <QString>
+
+// A price the database holds as infinity or NaN: no label may show other digits.
+inline const QString Sayi_Olmayan_Fiyat_Mesaji =
+    QStringLiteral("%1 stok kartının %2 değeri bir sayı değil; basım durduruldu.");
+
 #include <QList>
 #include <QPair>
 #include <QString>

@@ -269,6 +269,13 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
     const std::optional<double> p = Fiyat_Degeri(alan, fiyatlar_);
     if (!p)
         return QString();
+    // No digits stand for an infinity: the run stops and names the item.
+    if (!std::isfinite(*p)) {
+        if (hata_.isEmpty())
+            hata_ =
+                Sayi_Olmayan_Fiyat_Mesaji.arg(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")), alan);
+        return QString();
+    }
     const QString metin = Deger_Metni(QVariant(*p), Degiskenler::Ondalik_Ayirac);
     if (ondalik == -1)
         return metin;

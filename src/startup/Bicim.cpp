@@ -4,6 +4,7 @@
 #include "Degiskenler.h"
 #include "SayiMetni.h"
 
+#include <QLocale>
 #include <cmath>
 #include <cstdio>
 
@@ -51,11 +52,14 @@ SayiDeseni deseniCoz(const QString &desen) {
 }
 
 // Decimal digits of |x| (whole, fraction) with 15 significant digits, so that
-// 2.675 is seen as written and not as its binary neighbour.
+// 2.675 is seen as written and not as its binary neighbour; from 10^15 on, every
+// digit of the shortest exact form (15 would change the whole part).
 void ondalikRakamlar(double x, QString &tam, QString &kesir) {
     char tampon[64];
     std::snprintf(tampon, sizeof tampon, "%.14e", std::fabs(x));
-    const QString m = QString::fromLatin1(tampon);
+    const QString m = std::fabs(x) < 1e15
+                          ? QString::fromLatin1(tampon)
+                          : QString::number(std::fabs(x), 'e', QLocale::FloatingPointShortest);
     const qsizetype e = m.indexOf(u'e');
     QString rakamlar = m.left(e);
     rakamlar.remove(u'.');
@@ -105,10 +109,12 @@ bool Sayi_Deseni_Mi(const QString &desen) { return desen.contains(u'#') || desen
 QString Sayi_Deseni(double deger, const QString &desen) {
     const SayiDeseni d = deseniCoz(desen);
     if (!std::isfinite(deger))
-        return QString::number(deger);
+        return QString(); // no digits stand for an infinity
     QString tam, kesir;
     ondalikRakamlar(deger, tam, kesir);
     yuvarla(tam, kesir, d.enCokKesir);
+    if (kesir.size() < d.enAzKesir)
+        kesir += QString(d.enAzKesir - kesir.size(), u'0');
     while (kesir.size() > d.enAzKesir && kesir.endsWith(u'0'))
         kesir.chop(1);
     while (tam.size() > 1 && tam.startsWith(u'0'))

@@ -304,6 +304,24 @@ private slots:
         }
     }
 
+    void sayi_olmayan_fiyat_durdurur() {
+        // A price the database holds as infinity: both roads stop and name the item.
+        QTemporaryDir k;
+        const TestVeritabani t = Sqlite_Demo(k.path());
+        QVERIFY(TestBaglantisi(t).Calistir(
+            u"UPDATE STOKFIYAT SET Ana_Birim_Fiyat=9e999 WHERE Stok_ID=2 AND Fiyat_Sira_No=1"_s));
+        for (const QStringList &ek : {QStringList(), QStringList{u"--direct"_s}}) {
+            const QString pdf = eskiDosya(u"sonsuz.pdf"_s);
+            const Sonuc s =
+                bas(QStringList{u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--out"_s, pdf}
+                    << ek << t.Satir(u"STOKKART.Stok_ID<=3"_s));
+            QCOMPARE(s.kod, 1);
+            QVERIFY2(s.hata.contains(u"STK-0002 stok kartının Fiyat1 değeri bir sayı değil"_s),
+                     qPrintable(s.hata));
+            QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
+        }
+    }
+
     void yazici_yoksa() {
         const Sonuc s = bas({u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--printer"_s,
                              u"Olmayan Yazıcı"_s, sqlite_.Satir(u"STOKKART.Stok_ID<=3"_s)});

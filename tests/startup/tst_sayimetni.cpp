@@ -1,5 +1,6 @@
 #include "common/BolgeAyari.h"
 #include "common/Tablo.h"
+#include "components/KayitKumesi.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
@@ -178,10 +179,37 @@ private slots:
             {7.0, "000", "007"},
             {123456789012.0, "#,##0", "123.456.789.012"},
             {0.5, "#,##0", "1"},
+            // From 10^15 on every digit of the double, never an exponent.
+            {9e15, "#,##0.00", "9.000.000.000.000.000,00"},
+            {123456789012345678.0, "#,##0", "123.456.789.012.345.680"},
+            {1e21, "#,##0", "1.000.000.000.000.000.000.000"},
         };
         for (const auto &s : tablo) {
             const Satir_Izi iz(QString::number(s.deger) + u' ' + s.desen);
             QCOMPARE(Sayi_Deseni(s.deger, s.desen), QString::fromUtf8(s.beklenen));
+        }
+    }
+
+    void deger_metni() {
+        // Database values as the program writes them before rounding and grouping:
+        // plain digits however large or small, the shortest exact form.
+        const struct {
+            double deger;
+            QString beklenen;
+        } tablo[] = {
+            {1234.5, u"1234,5"_s},
+            {9e15, u"9000000000000000"_s},
+            {-2.5e16, u"-25000000000000000"_s},
+            {123456789012345678.0, u"123456789012345680"_s},
+            {1e300, u"1"_s + QString(300, u'0')},
+            {9e21, u"9"_s + QString(21, u'0')},
+            {1e-7, u"0,0000001"_s},
+            {0.1, u"0,1"_s},
+            {qInf(), QString()},
+        };
+        for (const auto &s : tablo) {
+            const Satir_Izi iz(QString::number(s.deger));
+            QCOMPARE(Deger_Metni(QVariant(s.deger), u","_s), s.beklenen);
         }
     }
 
