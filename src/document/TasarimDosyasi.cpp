@@ -6,6 +6,7 @@
 #include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,6 +153,11 @@ QString Tasarim_Yolu(const QString &klasor, const QString &ad) {
 std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad) {
     if (ad.isEmpty())
         return QStringLiteral("Tasarım adı boş olamaz.");
+    // Names are listed and opened trimmed; a hidden file is never listed.
+    if (ad != ad.trimmed())
+        return QStringLiteral("Tasarım adı boşlukla başlayamaz ya da bitemez.");
+    if (ad.startsWith(u'.'))
+        return QStringLiteral("Tasarım adı nokta ile başlayamaz.");
     QString yasak = QStringLiteral("/");
     yasak += QChar(0);
 #ifdef Q_OS_WIN
@@ -225,4 +231,13 @@ int Taninmayan_Kayitlar(const TasarimBelgesi &belge) {
         n += t != u"E" && t != u"A" && t != u"Y" && t != u"D";
     }
     return n;
+}
+
+QByteArray Dosya_Ozeti(const QString &yol) {
+    QFile f(yol);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    h.addData(&f);
+    return h.result();
 }

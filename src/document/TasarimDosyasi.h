@@ -51,3 +51,10 @@ QString Kayit_Sayisi(float x);
 // Object records of a kind no list takes (not a text, field, line): they are
 // left out of every surface and output, and the user is told how many.
 int Taninmayan_Kayitlar(const TasarimBelgesi &belge);
+
+// What a design file holds, to see whether someone else saved it since it was
+// opened; empty when it cannot be read.
+QByteArray Dosya_Ozeti(const QString &yol);
+
+inline const QString Disarida_Degisti_Mesaji =
+    QStringLiteral("Tasarım dosyası başka bir yerde değiştirilmiş. Üzerine yazılsın mı?");

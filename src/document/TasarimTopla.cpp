@@ -109,7 +109,8 @@ bool Tasarimi_Oku(const QString &ad, MesajKutusu &kutu) {
 
 bool FarkliKaydet_Btn_Click(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {
     const QString ad = kutu.InputBox(QStringLiteral("Lütfen Tasarım Adını Giriniz."), QString())
-                           .value_or(QString());
+                           .value_or(QString())
+                           .trimmed();
     if (ad.isEmpty())
         return false;
     if (const auto h = Tasarim_Adi_Hatasi(ad)) {

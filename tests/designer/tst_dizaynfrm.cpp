@@ -1,9 +1,11 @@
+#include "common/Araclar.h"
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
 #include "document/TasarimDegiskenleri.h"
+#include "document/TasarimDosyasi.h"
 #include "startup/Birimler.h"
 
 #include <QAccessible>
@@ -162,6 +164,26 @@ void DizaynFrmTesti::kayit() {
     QCOMPARE(n["FontName"].toString(), u"Arial"_s);
     QCOMPARE(n["ForeColor"].toInt(), Varsayilan_Yazi_Rengi);
     QCOMPARE(j["Detaylar"].toObject()["Height"].toDouble(), double(Mm_Twip(40.0)));
+
+    // Someone else saved the file since: asked first; "Hayır" keeps both.
+    const QString yol = klasor.filePath("Elle.ftr");
+    QByteArray baska = Dosya_Oku(yol);
+    baska.replace("Fiyat TL", "Başkası");
+    QVERIFY(Dosya_Yaz(yol, baska));
+    QVERIFY(m.Nesne_Ekle("Etiket", [](YuzeyNesnesi &) {}));
+    kutu.kutular.clear();
+    kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
+    QVERIFY(!w.Kaydet());
+    QCOMPARE(kutu.metinler(), QStringList{Disarida_Degisti_Mesaji});
+    QCOMPARE(kutu.kutular[0].dugmeler, MesajKutusu::Dugmeler::EvetHayir);
+    QCOMPARE(Dosya_Oku(yol), baska);
+    QVERIFY(w.isWindowModified());
+    kutu.cevaplar.enqueue(MesajKutusu::Cevap::Evet);
+    QVERIFY(w.Kaydet());
+    QVERIFY(Dosya_Oku(yol) != baska);
+    kutu.kutular.clear();
+    QVERIFY(w.Kaydet()); // saved here last: no question
+    QVERIFY(kutu.kutular.isEmpty());
 }
 
 void DizaynFrmTesti::nesnelerErisilebilir() {

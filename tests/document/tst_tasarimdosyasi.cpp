@@ -467,12 +467,20 @@ private slots:
         QCOMPARE(Degiskenler::Tasarim_Adi, u"Var Olan"_s);
         QVERIFY(Dosya_Oku(yol).startsWith("Tip_\r\n"));
 
-        // A name the file system refuses is refused before anything is written.
-        kutu.kutular.clear();
-        kutu.girdi_cevaplari.enqueue(u"raf/ikinci"_s);
-        QVERIFY(!FarkliKaydet_Btn_Click(y, kutu));
-        QCOMPARE(kutu.kutular.size(), 1);
-        QCOMPARE(Degiskenler::Tasarim_Adi, u"Var Olan"_s);
+        // A name the file system refuses, or one never listed, is refused before
+        // anything is written; blanks around a name are dropped, as opening does.
+        for (const QString &ad : {u"raf/ikinci"_s, u".gizli"_s, u" .gizli"_s}) {
+            kutu.kutular.clear();
+            kutu.girdi_cevaplari.enqueue(ad);
+            QVERIFY(!FarkliKaydet_Btn_Click(y, kutu));
+            QCOMPARE(kutu.kutular.size(), 1);
+            QCOMPARE(Degiskenler::Tasarim_Adi, u"Var Olan"_s);
+        }
+        QVERIFY(!QFileInfo::exists(klasor_.filePath(u".gizli.ftr"_s)));
+        kutu.girdi_cevaplari.enqueue(u"  bosluklu  "_s);
+        QVERIFY(FarkliKaydet_Btn_Click(y, kutu));
+        QCOMPARE(Degiskenler::Tasarim_Adi, u"bosluklu"_s);
+        QVERIFY(QFileInfo::exists(klasor_.filePath(u"bosluklu.ftr"_s)));
     }
 };
 

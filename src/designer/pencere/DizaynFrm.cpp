@@ -74,6 +74,8 @@ DizaynFrm::DizaynFrm(MesajKutusu &kutu, QWidget *ust)
 
     if (!Degiskenler::Yeni_Tasarim)
         acildi_ = Tasarim_Oku(kutu_);
+    if (acildi_ && !Degiskenler::Yeni_Tasarim)
+        diskOzeti_ = Dosya_Ozeti(dosyaYolu());
     const int atlanan =
         Tasarim_Ac(*model_, Degiskenler::Belge, Degiskenler::Yeni_Tasarim || !acildi_);
     alanlar_ = Baslik_Oku(Degiskenler::Tasarim_Klasoru + QStringLiteral("/Baslik.mtr"));
@@ -119,12 +121,24 @@ void DizaynFrm::pencereyiBoyutla() {
         cerceveli->resize(istenen);
 }
 
+QString DizaynFrm::dosyaYolu() const {
+    return Tasarim_Yolu(Degiskenler::Tasarim_Klasoru, Degiskenler::Tasarim_Adi);
+}
+
 bool DizaynFrm::Kaydet() {
     if (Degiskenler::Tasarim_Adi.isEmpty() || Degiskenler::Yeni_Tasarim)
         return FarkliKaydet_Btn_Click();
+    // Another window or program saved the file since: ask before its work is lost.
+    const QByteArray simdiki = Dosya_Ozeti(dosyaYolu());
+    if (!diskOzeti_.isEmpty() && simdiki != diskOzeti_ &&
+        kutu_.MsgBox(Disarida_Degisti_Mesaji, MesajKutusu::Dugmeler::EvetHayir,
+                     MesajKutusu::Simge::Unlem,
+                     Degiskenler::Program_Basligi) != MesajKutusu::Cevap::Evet)
+        return false;
     model_->Belgeye_Yaz(Degiskenler::Belge);
     if (!Tasarim_Yaz(*model_, kutu_))
         return false;
+    diskOzeti_ = Dosya_Ozeti(dosyaYolu());
     model_->Kaydedildi();
     return true;
 }
@@ -139,6 +153,7 @@ bool DizaynFrm::FarkliKaydet_Btn_Click() {
     if (!::FarkliKaydet_Btn_Click(*model_, kutu_))
         return false;
     Degiskenler::Yeni_Tasarim = false;
+    diskOzeti_ = Dosya_Ozeti(dosyaYolu());
     model_->Kaydedildi();
     basligiYaz();
     return true;

@@ -40,6 +40,7 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
+    QString dosyaYolu() const;
     void basligiYaz();
     void pencereyiBoyutla();
 
@@ -50,4 +51,5 @@ private:
     BolumGorunumu *bolum_;
     QList<QStringList> alanlar_;
     bool acildi_ = true;
+    QByteArray diskOzeti_; // the file as opened or last saved here
 };
