@@ -2,6 +2,7 @@
 
 #include "RaporMotoru.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -122,7 +124,15 @@ void PdfHedefi::Vazgec() {
     dosya_.reset();
 }
 
-PngHedefi::PngHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
+PngHedefi::PngHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {
+    // Pages of a run that was killed stay behind; a day later they are nobody's.
+    const QDir klasor = QFileInfo(yol).absoluteDir();
+    const QDateTime sinir = QDateTime::currentDateTime().addDays(-1);
+    for (const QFileInfo &f :
+         klasor.entryInfoList({QStringLiteral(".varnel-*.png")}, QDir::Files | QDir::Hidden))
+        if (f.lastModified() < sinir && f.ownerId() == ::getuid())
+            QFile::remove(f.absoluteFilePath());
+}
 
 PngHedefi::~PngHedefi() { Vazgec(); }
 

@@ -1,6 +1,7 @@
 #include "DogrudanYazdirma.h"
 
 #include "DogrudanBaski.h"
+#include "components/IptalSinyali.h"
 #include "components/MesajToplu.h"
 #include "components/SayfaHedefi.h"
 #include "document/TasarimDegiskenleri.h"
@@ -37,6 +38,7 @@ QString yerel(const QString &yol) {
 } // namespace
 
 int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &yazici) {
+    const Iptal_Dinleyici iptal;
     if (const auto kod = hazirla(k, kutu))
         return *kod;
     if (!Parametreleri_Ver(k, kutu))
@@ -58,7 +60,13 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     } else if (!(hedef = Dosya_Hedefi(k))) {
         return 1;
     }
-    const DogrudanSonucu s = Dinamik_Bas(kutu, Degiskenler::Belge, adet, *hedef);
+    const DogrudanSonucu s = Dinamik_Bas(kutu, Degiskenler::Belge, adet, *hedef,
+                                         [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
+    if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
+        hedef->Vazgec();
+        yaz(stderr, QStringLiteral("Basım iptal edildi."));
+        return 128 + sinyal;
+    }
     if (!s.hata.isEmpty() || s.sayfa == 0) {
         hedef->Vazgec();
         if (!s.kagit) // the paper messages were told already

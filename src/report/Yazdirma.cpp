@@ -1,6 +1,7 @@
 #include "Yazdirma.h"
 
 #include "GenelForm.h"
+#include "components/IptalSinyali.h"
 #include "components/MesajToplu.h"
 #include "components/RaporMotoru.h"
 #include "components/SayfaHedefi.h"
@@ -17,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The signal that asked to stop (Ctrl+C or a termination request); the run then
-// stops after the page in hand and still empties the work table.
-volatile std::sig_atomic_t iptalSinyali = 0;
-
-void iptalEt(int sinyal) { iptalSinyali = sinyal; }
 
 void yaz(const QString &metin) {
     std::fputs(metin.toUtf8().constData(), stderr);
@@ -96,7 +91,7 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
     const auto ilerleme = [&](int sayfa, qint64 bant) {
         if (terminal && sayfa % 10 == 0)
             std::fprintf(stderr, "\r%lld etiket, %d sayfa...", static_cast<long long>(bant), sayfa);
-        return iptalSinyali == 0 && !baglanti.Koptu;
+        return Iptal_Dinleyici::Sinyal() == 0 && !baglanti.Koptu;
     };
     // Report end runs before the output is made final: a run whose end failed, or
     // that had no item to print, leaves no file.
@@ -106,9 +101,9 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
     if (terminal)
         std::fputs("\r\033[K", stderr);
     motor.Bitir();
-    if (iptalSinyali) {
+    if (Iptal_Dinleyici::Sinyal()) {
         yaz(QStringLiteral("Basım iptal edildi."));
-        return 128 + iptalSinyali;
+        return 128 + Iptal_Dinleyici::Sinyal();
     }
     if (!form.Hata().isEmpty() || sayfa < 0) {
         yaz(!form.Hata().isEmpty() ? form.Hata()
@@ -129,13 +124,8 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
 int Etiket_Bas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici) {
     // A stop asked for at any time is honoured at the first page boundary, after the
     // work table was filled, so report end always empties it.
-    iptalSinyali = 0;
-    const auto oncekiInt = std::signal(SIGINT, iptalEt);
-    const auto oncekiTerm = std::signal(SIGTERM, iptalEt);
-    const int kod = etiketBas(k, kutu, yazici);
-    std::signal(SIGINT, oncekiInt);
-    std::signal(SIGTERM, oncekiTerm);
-    return kod;
+    const Iptal_Dinleyici iptal;
+    return etiketBas(k, kutu, yazici);
 }
 
 namespace {

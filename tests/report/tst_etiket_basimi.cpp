@@ -363,6 +363,37 @@ private slots:
         QCOMPARE(isTablosuSatiri(t), 0);
     }
 
+    void dogrudan_basim_iptal_edilir() {
+        // Direct printing to PNG pages: a termination request stops it cleanly, and
+        // a later run removes hidden pages a killed run left over a day ago.
+        QTemporaryDir k;
+        const QString eski = k.filePath(u".varnel-olu.png"_s),
+                      yeni = k.filePath(u".varnel-taze.png"_s);
+        for (const QString &f : {eski, yeni})
+            QVERIFY(Dosya_Yaz(f, "x"));
+        QFile e(eski);
+        QVERIFY(e.open(QIODevice::ReadWrite) &&
+                e.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                              QFileDevice::FileModificationTime));
+        e.close();
+        const QString png = k.filePath(u"d.png"_s);
+        QVERIFY(Dosya_Yaz(png, "ESKI"));
+        QProcess *p = baslat({u"Raf Etiketi"_s, u"--direct"_s, u"--copies"_s, u"20000"_s,
+                              u"--param"_s, u"Raf=1"_s, u"--dpi"_s, u"72"_s, u"--out"_s, png,
+                              sqlite_.Satir(u"STOKKART.Stok_ID<=2"_s)});
+        const auto sayfalar = [&k] {
+            return QDir(k.path()).entryList({u".varnel-*.png"_s}, QDir::Files | QDir::Hidden);
+        };
+        QVERIFY(QTest::qWaitFor([&] { return sayfalar().size() > 3; }, 30000));
+        QVERIFY(!sayfalar().contains(u".varnel-olu.png"_s));
+        ::kill(pid_t(p->processId()), SIGTERM);
+        const Sonuc s = bekle(p);
+        QCOMPARE(s.kod, 143);
+        QVERIFY2(s.hata.contains(u"Basım iptal edildi."_s), qPrintable(s.hata));
+        QCOMPARE(sayfalar(), QStringList{u".varnel-taze.png"_s});
+        QCOMPARE(Dosya_Oku(png), QByteArray("ESKI"));
+    }
+
     void ayni_anda_iki_basim_data() {
         QTest::addColumn<QString>("motor");
         QTest::newRow("sqlite") << "sqlite";
