@@ -132,10 +132,10 @@ private slots:
     }
 
     void sayfa_yapisi_geri_yazar() {
-        // A5 landscape, Letter and A4 portrait.
-        for (const auto &[kagit, yon] : {std::pair{11, 2}, {1, 1}, {9, 1}}) {
+        // A5 landscape, Letter, A3 and A4 portrait; margins of 10 mm, 6,35 mm and 1 in.
+        for (const auto &[kagit, yon] : {std::pair{11, 2}, {1, 1}, {8, 1}, {9, 1}}) {
             DenemeRaporu r;
-            r.PageSettings = {720, 360, 1440, 0};
+            r.PageSettings = {567, 360, 1440, 0};
             r.Printer.PaperSize = kagit;
             r.Printer.Orientation = yon;
             // Accept the dialog as soon as it is up: what it read must come back unchanged.
@@ -146,10 +146,10 @@ private slots:
             QVERIFY(Sayfa_Ayari_Goster(r));
             QCOMPARE(r.Printer.PaperSize, kagit);
             QCOMPARE(r.Printer.Orientation, yon);
-            QVERIFY(qAbs(r.PageSettings.LeftMargin - 720) < 1);
-            QVERIFY(qAbs(r.PageSettings.RightMargin - 360) < 1);
-            QVERIFY(qAbs(r.PageSettings.TopMargin - 1440) < 1);
-            QVERIFY(qAbs(r.PageSettings.BottomMargin) < 1);
+            QCOMPARE(r.PageSettings.LeftMargin, 567.0);
+            QCOMPARE(r.PageSettings.RightMargin, 360.0);
+            QCOMPARE(r.PageSettings.TopMargin, 1440.0);
+            QCOMPARE(r.PageSettings.BottomMargin, 0.0);
         }
     }
 };

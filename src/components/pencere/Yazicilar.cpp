@@ -65,29 +65,46 @@ bool YaziciHedefi::Bitir() {
     return true;
 }
 
-void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &r) {
-    // The report names the printer as the user knows it; the system wants its queue.
-    if (!r.Printer.DeviceName.isEmpty())
-        yazici.setPrinterName(Yazici_Bul(r.Printer.DeviceName).value_or(r.Printer.DeviceName));
+namespace {
+
+constexpr double Mm_Basina_Twip = 1440.0 / 25.4;
+
+// Paper, orientation and margins. Margins go in millimetres: a layout in points
+// keeps whole points only (10 mm would come back as 9,88).
+void sayfaDuzeni(QPrinter &yazici, const Rapor &r) {
     yazici.setPageSize(sayfaBoyu(r.Printer));
     yazici.setPageOrientation(r.Printer.Orientation == 2 ? QPageLayout::Landscape
                                                          : QPageLayout::Portrait);
     const auto &a = r.PageSettings;
-    yazici.setPageMargins(QMarginsF(a.LeftMargin / 20.0, a.TopMargin / 20.0, a.RightMargin / 20.0,
-                                    a.BottomMargin / 20.0),
-                          QPageLayout::Point);
+    yazici.setPageMargins(QMarginsF(a.LeftMargin, a.TopMargin, a.RightMargin, a.BottomMargin) /
+                              Mm_Basina_Twip,
+                          QPageLayout::Millimeter);
+}
+
+} // namespace
+
+void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &r) {
+    // The report names the printer as the user knows it; the system wants its queue.
+    if (!r.Printer.DeviceName.isEmpty())
+        yazici.setPrinterName(Yazici_Bul(r.Printer.DeviceName).value_or(r.Printer.DeviceName));
+    sayfaDuzeni(yazici, r);
 }
 
 bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
+    // A printer of no queue: a queue's own paper list would turn A5, Letter and A3
+    // into its default, and the dialog must give back the paper it was given.
     QPrinter yazici(QPrinter::HighResolution);
-    Yaziciyi_Hazirla(yazici, r);
+    yazici.setOutputFormat(QPrinter::PdfFormat);
+    sayfaDuzeni(yazici, r);
     QPageSetupDialog d(&yazici, ust);
     d.setWindowTitle(QStringLiteral("Sayfa Yapısı"));
     if (d.exec() != QDialog::Accepted)
         return false;
     const QPageLayout duzen = yazici.pageLayout();
-    const QMarginsF m = duzen.margins(QPageLayout::Point);
-    r.PageSettings = {m.left() * 20, m.right() * 20, m.top() * 20, m.bottom() * 20};
+    const QMarginsF m = duzen.margins(QPageLayout::Millimeter) * Mm_Basina_Twip;
+    // Whole twips, as the design file keeps them.
+    r.PageSettings = {double(qRound(m.left())), double(qRound(m.right())), double(qRound(m.top())),
+                      double(qRound(m.bottom()))};
     r.Printer.Orientation = duzen.orientation() == QPageLayout::Landscape ? 2 : 1;
     const QPageSize::PageSizeId id = duzen.pageSize().id();
     r.Printer.PaperSize = Kagit_Kodu(id);
