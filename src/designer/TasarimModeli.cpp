@@ -212,15 +212,22 @@ void TasarimModeli::Bolum_Temizle() {
     emit Gorunum_Degisti();
 }
 
-std::pair<QList<double>, QList<double>> TasarimModeli::Kareli_Cizgileri() const {
+std::pair<QList<double>, QList<double>> TasarimModeli::Kareli_Cizgileri(const QRectF &alan) const {
     std::pair<QList<double>, QList<double>> c;
     if (!kareli_acik_)
         return c;
     const double h = Bolum_Yuksekligi(), w = Bolum_Genisligi(), s = kareli_adim_;
     const int n = Yuvarla_Cift(h / s - 1), m = Yuvarla_Cift(w / s - 1);
-    for (int i = 1; i <= n; ++i)
+    const auto aralik = [&](double bas, double son, int en_cok) {
+        return alan.isNull() ? std::pair{1, en_cok}
+                             : std::pair{std::max(1, int(std::ceil(bas / s))),
+                                         std::min(en_cok, int(std::floor(son / s)))};
+    };
+    const auto [y1, y2] = aralik(alan.top(), alan.bottom(), n);
+    const auto [x1, x2] = aralik(alan.left(), alan.right(), m);
+    for (int i = y1; i <= y2; ++i)
         c.first.append(i * s);
-    for (int j = 1; j <= m; ++j)
+    for (int j = x1; j <= x2; ++j)
         c.second.append(j * s);
     return c;
 }

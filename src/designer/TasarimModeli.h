@@ -100,8 +100,9 @@ public:
     int Kareli_Adim() const { return kareli_adim_; }
     void Kareli_Ciz(int adim);
     void Bolum_Temizle();
-    // The grid lines: y of the horizontal ones and x of the vertical ones, mm.
-    std::pair<QList<double>, QList<double>> Kareli_Cizgileri() const;
+    // The grid lines: y of the horizontal ones and x of the vertical ones, mm; with
+    // an area, only those crossing it (what a window shows of a large label).
+    std::pair<QList<double>, QList<double>> Kareli_Cizgileri(const QRectF &alan = {}) const;
     const DetayKaydi &Bolum() const { return bolum_; }
     double Bolum_Genisligi() const { return bolum_.Width * Twip_Basina_Mm; } // mm
     double Bolum_Yuksekligi() const { return bolum_.Height * Twip_Basina_Mm; }

@@ -265,6 +265,10 @@ void TasarimModeliTesti::kareliVeBolumKenari() {
         QCOMPARE(d.size(), s.dikey);
         QCOMPARE(y.first(), double(s.adim));
     }
+    // Only the lines crossing an area (10..20 mm down, 0..6 mm across) at 10 mm.
+    const auto [y, d] = m.Kareli_Cizgileri(QRectF(0, 10, 6, 10));
+    QCOMPARE(y, (QList<double>{10, 20}));
+    QVERIFY(d.isEmpty());
     m.Bolum_Temizle();
     QVERIFY(m.Kareli_Cizgileri().first.isEmpty());
 

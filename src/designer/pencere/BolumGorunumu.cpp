@@ -173,7 +173,10 @@ void BolumGorunumu::paintEvent(QPaintEvent *e) {
     const double o = Piksel_Mm();
     if (m_.Kareli_Acik()) {
         p.setPen(QPen(Kareli_Rengi, 0, Qt::DotLine));
-        const auto [yatay, dikey] = m_.Kareli_Cizgileri();
+        // Only the lines of the exposed part: a large label has thousands.
+        const QRectF piksel = QRectF(boya).adjusted(-1, -1, 1, 1);
+        const auto [yatay, dikey] =
+            m_.Kareli_Cizgileri(QRectF(piksel.topLeft() / o, piksel.size() / o));
         for (double y : yatay)
             p.drawLine(QPointF(0, y * o), QPointF(width(), y * o));
         for (double x : dikey)
