@@ -1,9 +1,11 @@
 #include "EtiketSayfasi.h"
 
 #include "startup/Birimler.h"
+#include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -64,15 +66,33 @@ QString Sayfa_Basina_Mesaji(const SayfaBasina &s) {
         .arg(s.yatay * s.dikey);
 }
 
+std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok) {
+    static const QRegularExpression duz(QStringLiteral("^-?[0-9]{1,6}(?:([.,])[0-9]{1,9})?$"));
+    const QString t = metin.trimmed();
+    const QRegularExpressionMatch m = duz.match(t);
+    // Only the regional decimal separator: "37.5" would be read as 375 elsewhere.
+    if (!m.hasMatch() || (m.hasCaptured(1) && m.captured(1) != Degiskenler::Ondalik_Ayirac))
+        return std::nullopt;
+    QString c = t;
+    c.replace(Degiskenler::Ondalik_Ayirac, QStringLiteral("."));
+    bool ok = false;
+    const double d = c.toDouble(&ok);
+    if (!ok || d < en_az || d > en_cok)
+        return std::nullopt;
+    return d;
+}
+
 std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayarlar &ayar,
                                                        const QStringList &kutular,
                                                        const std::optional<EtiketKagidi> &kagit) {
     double d[4] = {};
     for (int i = 0; i < 4; ++i) {
         const bool boyut = i < 2;
-        if (!Sayi_Oku(kutular.value(i), d[i]) || !std::isfinite(d[i]) || std::abs(d[i]) > 10000 ||
-            (boyut && Mm_Twip(d[i]) <= 0))
+        const auto v = boyut ? Mm_Oku(kutular.value(i), En_Az_Etiket_Mm, En_Cok_Etiket_Mm)
+                             : Mm_Oku(kutular.value(i), 0, En_Cok_Bosluk_Mm);
+        if (!v)
             return i;
+        d[i] = *v;
     }
     TasarimModeli::Ayarlar a = ayar;
     a.Etiket_Boy = float(d[0]), a.Etiket_Genislik = float(d[1]);
@@ -82,5 +102,11 @@ std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayar
         a.Printer.PaperSize = 9;
         a.Printer.Orientation = 1;
     }
+    const RaporSayfaAyari &k = a.PageSettings;
+    const SayfaBasina s = Sayfa_Basina(a.Printer.PaperWidth() - (k.LeftMargin + k.RightMargin),
+                                       a.Printer.PaperHeight() - (k.TopMargin + k.BottomMargin),
+                                       Mm_Twip(d[1]), Mm_Twip(d[0]));
+    if (s.yatay <= 0 || s.dikey <= 0)
+        return Sigmayan_Yerlesim;
     return a;
 }

@@ -35,11 +35,25 @@ SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, doubl
 QString Sayfa_Basina_Mesaji(const SayfaBasina &s);
 
 inline const QString Gecersiz_Deger_Mesaji = QStringLiteral("Lütfen geçerli bir değer giriniz.");
+inline const QString Sigmiyor_Mesaji =
+    QStringLiteral("Bu ölçülerle sayfaya hiç etiket sığmıyor; etiket ya da kağıt ayarlarını "
+                   "değiştiriniz.");
 
-// "Tamam": the four boxes (height, width, horizontal, vertical) read with the
-// regional separators into the sheet, with the chosen catalogue sheet's margins
-// and paper. The index of the first box that is no number (or a height or width
-// of 0 or less) when they cannot be taken.
+// A millimetre box: a plain decimal with the regional decimal separator (no
+// grouping, no exponent) within [en_az, en_cok]; nothing otherwise.
+std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok);
+
+// Ranges of the millimetre boxes, the same the design reader holds files to.
+inline constexpr double En_Az_Etiket_Mm = 1, En_Cok_Etiket_Mm = 2000;
+inline constexpr double En_Cok_Bosluk_Mm = 500;
+inline constexpr double En_Az_Konum_Mm = -1000, En_Cok_Konum_Mm = 2000;
+// The index of Etiket_Ayari's answer when the boxes are numbers but no label fits.
+inline constexpr int Sigmayan_Yerlesim = -1;
+
+// "Tamam": the four boxes (height, width, horizontal, vertical) read as millimetres
+// into the sheet, with the chosen catalogue sheet's margins and paper. The index of
+// the first box out of its range (sizes 1…2000 mm, gaps 0…500 mm) when they cannot
+// be taken, Sigmayan_Yerlesim when not one label fits the printable area.
 std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayarlar &ayar,
                                                        const QStringList &kutular,
                                                        const std::optional<EtiketKagidi> &kagit);

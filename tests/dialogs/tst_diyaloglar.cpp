@@ -189,10 +189,12 @@ void DiyalogTesti::etiketAyarlari() {
     struct {
         QStringList kutular;
         int hatali;
-    } const kotuler[] = {{{"30", "abc", "0", "0"}, 1},
-                         {{"0", "50", "0", "0"}, 0},
-                         {{"30", "-2", "0", "0"}, 1},
-                         {{"30", "50", "", "0"}, 2}};
+    } const kotuler[] = {{{"30", "abc", "0", "0"}, 1},   {{"0", "50", "0", "0"}, 0},
+                         {{"30", "-2", "0", "0"}, 1},    {{"30", "50", "", "0"}, 2},
+                         {{"37.5", "50", "0", "0"}, 0}, // "." groups here: not a decimal
+                         {{"30", "1e3", "0", "0"}, 1},   {{"0,01", "50", "0", "0"}, 0},
+                         {{"30", "2001", "0", "0"}, 1},  {{"30", "50", "-1", "0"}, 2},
+                         {{"30", "50", "0", "500,5"}, 3}};
     for (const auto &s : kotuler) {
         QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
         d->open();
@@ -207,6 +209,19 @@ void DiyalogTesti::etiketAyarlari() {
     }
     QCOMPARE(m.Yigin().count(), 0);
     QCOMPARE(m.Ayar.Etiket_Boy, 0.0f);
+    // Numbers in range, but not one label fits the page: said, nothing applied.
+    {
+        QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
+        d->open();
+        for (int i = 0; i < 4; ++i)
+            yaz(d->Kutu(i), QStringList{"1999", "1999", "0", "0"}[i]);
+        QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(kutu.metinler().last(), Sigmiyor_Mesaji);
+        QCOMPARE(m.Yigin().count(), 0);
+        QTest::mouseClick(dugme(d, "FormatVazgec"), Qt::LeftButton);
+        QTRY_VERIFY(!d);
+    }
 
     QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
     d->open();
@@ -364,10 +379,18 @@ void DiyalogTesti::barkodOzellikleri() {
     QCOMPARE(w->Kutu(1)->text(), u"35,67"_s); // cut, not rounded
     QCOMPARE(w->Kutu(1)->accessibleName(), u"Genişlik"_s);
     QVERIFY(w->Option(2)->isChecked());
-    yaz(w->Kutu(3), "12,5x");
-    QTest::mouseClick(dugme(w, "TamamBtn"), Qt::LeftButton);
-    QVERIFY(w->isVisible());
-    QCOMPARE(kutu.metinler(), QStringList{"Lütfen geçerli bir değer giriniz."});
+    // Refused: no number, a size of 0 or less, a position beyond -1000…2000 mm.
+    for (const auto &[kutu_no, metin] :
+         {std::pair{3, "12,5x"}, {0, "0"}, {1, "-5"}, {2, "9999"}, {3, "-9999"}, {2, "1e3"}}) {
+        kutu.kutular.clear();
+        const QString once = w->Kutu(kutu_no)->text();
+        yaz(w->Kutu(kutu_no), metin);
+        QTest::mouseClick(dugme(w, "TamamBtn"), Qt::LeftButton);
+        QVERIFY(w->isVisible());
+        QCOMPARE(kutu.metinler(), QStringList{"Lütfen geçerli bir değer giriniz."});
+        QCOMPARE(w->focusWidget(), w->Kutu(kutu_no));
+        yaz(w->Kutu(kutu_no), once);
+    }
     QTest::mouseClick(dugme(w, "IptalBtn"), Qt::LeftButton);
     QCOMPARE(m.Yigin().count(), 0);
 

@@ -64,10 +64,14 @@ BarKodOzFrm::BarKodOzFrm(TasarimModeli &model, int sira, MesajKutusu &kutu, QWid
 }
 
 void BarKodOzFrm::TamamBtn_Click() {
+    // Height and width, then left and top.
     double d[4] = {};
     for (int i = 0; i < 4; ++i) {
-        if (!Sayi_Oku(kutular_[i]->text(), d[i]) || !std::isfinite(d[i]) ||
-            std::abs(d[i]) > 10000) {
+        const auto v = i < 2 ? Mm_Oku(kutular_[i]->text(), 0.01, En_Cok_Konum_Mm)
+                             : Mm_Oku(kutular_[i]->text(), En_Az_Konum_Mm, En_Cok_Konum_Mm);
+        if (v)
+            d[i] = *v;
+        else {
             kutu_.MsgBox(Gecersiz_Deger_Mesaji, MesajKutusu::Dugmeler::Tamam,
                          MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
             kutular_[i]->setFocus();

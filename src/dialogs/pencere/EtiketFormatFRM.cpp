@@ -81,10 +81,12 @@ void EtiketFormatFRM::FormatTamam_Click() {
                            : std::nullopt;
     const auto sonuc = Etiket_Ayari(m_.Ayar, metinler, kagit);
     if (const int *hatali = std::get_if<int>(&sonuc)) {
-        kutu_.MsgBox(Gecersiz_Deger_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+        const int i = *hatali == Sigmayan_Yerlesim ? 0 : *hatali;
+        kutu_.MsgBox(*hatali == Sigmayan_Yerlesim ? Sigmiyor_Mesaji : Gecersiz_Deger_Mesaji,
+                     MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
                      Degiskenler::Program_Basligi);
-        kutular_[*hatali]->setFocus();
-        kutular_[*hatali]->selectAll();
+        kutular_[i]->setFocus();
+        kutular_[i]->selectAll();
         return;
     }
     m_.Ayar_Degistir(std::get<TasarimModeli::Ayarlar>(sonuc), QStringLiteral("Etiket Ayarları"));
