@@ -2,6 +2,7 @@
 
 #include "RaporMotoru.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -180,8 +181,20 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
         hata_ = QStringLiteral("PNG dosyası yazılamadı: %1 (%2)").arg(ad, gecici.errorString());
         return false;
     }
+    // Encoded in memory first: libpng would report a failed write in English on
+    // standard error; the file write's own error names the cause.
+    QByteArray kodlu;
+    {
+        QBuffer tampon(&kodlu);
+        tampon.open(QIODevice::WriteOnly);
+        if (!resim.save(&tampon, "PNG")) {
+            hata_ = QStringLiteral("PNG sayfası kodlanamadı: %1").arg(ad);
+            gecici.remove();
+            return false;
+        }
+    }
     errno = 0;
-    if (!resim.save(&gecici, "PNG") || !gecici.flush()) {
+    if (gecici.write(kodlu) != kodlu.size() || !gecici.flush()) {
         hata_ = errno == ENOSPC || errno == EDQUOT
                     ? QStringLiteral("PNG dosyası yazılamadı: %1 (disk dolu)").arg(ad)
                     : QStringLiteral("PNG dosyası yazılamadı: %1 (%2)")

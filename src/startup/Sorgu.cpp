@@ -31,7 +31,10 @@ bool calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
         return true;
 
     const QSqlError hata = b ? rs.LastError() : QSqlError();
-    if (!b || !b->Acik() || Baglanti_Hatasi_Mi(hata)) {
+    // An SQLite file has no server to lose; its driver calls every failed step a
+    // connection error ("integer overflow" included).
+    const bool sunucusuz = b && b->Motoru() == VeriBaglantisi::Motor::SQLite;
+    if (!b || !b->Acik() || (!sunucusuz && Baglanti_Hatasi_Mi(hata))) {
         if (b)
             b->Koptu = true;
         if (tur == Tur::Oku && b)
