@@ -1,5 +1,6 @@
 #include "DonukYazi.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
@@ -12,6 +13,45 @@ QFont YaziGorunumu::Font() const {
     f.setUnderline(alti_cizili);
     f.setStrikeOut(ustu_cizili);
     return f;
+}
+
+namespace {
+
+bool dik(qreal aci) {
+    const qreal a = std::fmod(std::fabs(aci), 180.0);
+    return std::fabs(a - 90.0) < 45.0;
+}
+
+// Width of the text at 1000 units a point-size, without hinting: widths then
+// scale exactly with the size on every device.
+qreal olcuGenisligi(const QString &metin, const YaziGorunumu &g) {
+    QFont f = g.Font();
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setPixelSize(1000);
+    return QFontMetricsF(f).horizontalAdvance(metin);
+}
+
+} // namespace
+
+YaziSigdirma Yazi_Sigdir(const QString &metin, const YaziGorunumu &g, const QRectF &alan,
+                         qreal birim_nokta) {
+    YaziSigdirma s;
+    s.boyut = g.boyut > 0 ? g.boyut : 8;
+    if (metin.isEmpty() || birim_nokta <= 0)
+        return s;
+    const qreal kutu = (dik(g.aci) ? alan.height() : alan.width()) / birim_nokta; // points
+    const qreal olcu = olcuGenisligi(metin, g) / 1000.0; // points of width per point of size
+    if (olcu <= 0 || olcu * s.boyut <= kutu)
+        return s;
+    // The largest tenth of a point that fits.
+    const qreal sigan = std::floor(kutu / olcu * 10.0) / 10.0;
+    if (sigan >= En_Kucuk_Yazi) {
+        s.boyut = sigan;
+    } else {
+        s.boyut = En_Kucuk_Yazi;
+        s.tasti = true;
+    }
+    return s;
 }
 
 qreal Birim_Nokta(const QPainter &p) {
@@ -30,9 +70,11 @@ void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const
         return;
     p.save();
     // Font size in the painter's units, so the same call works on screen, paper and PDF.
-    QFont f = g.Font();
     const qreal birim = birim_nokta > 0 ? birim_nokta : Birim_Nokta(p);
-    f.setPixelSize(qMax(1, int(std::lround(f.pointSizeF() * birim))));
+    const YaziSigdirma sigdirma = Yazi_Sigdir(metin, g, alan, birim);
+    QFont f = g.Font();
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setPixelSize(qMax(1, int(std::lround(sigdirma.boyut * birim))));
     p.setFont(f);
     p.setPen(g.on);
 
@@ -41,19 +83,18 @@ void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const
     if (g.aci != 0) {
         p.translate(alan.center());
         p.rotate(-g.aci);
-        const qreal a = std::fmod(std::fabs(g.aci), 180.0);
-        const bool dik = std::fabs(a - 90.0) < 45.0;
-        const QSizeF boyut = dik ? QSizeF(alan.height(), alan.width()) : alan.size();
+        const QSizeF boyut = dik(g.aci) ? QSizeF(alan.height(), alan.width()) : alan.size();
         yerel = QRectF(QPointF(-boyut.width() / 2, -boyut.height() / 2), boyut);
     }
+    if (sigdirma.tasti)
+        p.setClipRect(yerel, Qt::IntersectClip);
     int bayrak = g.yatay_hiza == 1   ? Qt::AlignRight
                  : g.yatay_hiza == 2 ? Qt::AlignHCenter
                                      : Qt::AlignLeft;
     bayrak |= g.dikey_hiza == 1   ? Qt::AlignVCenter
               : g.dikey_hiza == 2 ? Qt::AlignBottom
                                   : Qt::AlignTop;
-    if (g.cok_satirli)
-        bayrak |= Qt::TextWordWrap;
-    p.drawText(yerel, bayrak, metin);
+    // One line, never wrapped: a second line would fall outside the box and be lost.
+    p.drawText(yerel, bayrak | Qt::TextSingleLine, metin);
     p.restore();
 }

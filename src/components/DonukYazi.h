@@ -18,16 +18,30 @@ struct YaziGorunumu {
     int yatay_hiza = 0; // 0 left, 1 right, 2 centre
     int dikey_hiza = 0; // 0 top, 1 middle, 2 bottom
     qreal aci = 0;      // degrees, counter-clockwise
-    bool cok_satirli = true;
 
     QFont Font() const;
 };
+
+// The smallest size a text is shrunk to; below it, it is clipped and counted.
+inline constexpr qreal En_Kucuk_Yazi = 4;
+
+// How a text meets its box: on one line, at its own size when it fits the box's
+// width (its height when turned), else at the largest size down to 4 pt at which it
+// does; below that at 4 pt, clipped (`tasti`). Measured without hinting, so every
+// surface and output comes to the same size.
+struct YaziSigdirma {
+    qreal boyut = 8; // points
+    bool tasti = false;
+};
+YaziSigdirma Yazi_Sigdir(const QString &metin, const YaziGorunumu &g, const QRectF &alan,
+                         qreal birim_nokta);
 
 // Painter units per point from the device's resolution and the painter's scale.
 qreal Birim_Nokta(const QPainter &p);
 
 // Draws `metin` rotated inside `alan` (any unit of the painter): the background
-// fills the rectangle, the text is laid out along the rotated axis. `birim_nokta`
+// fills the rectangle, the text is laid out on one line along the rotated axis at
+// the size Yazi_Sigdir gives. `birim_nokta`
 // is how many painter units make a point (20 for twips); 0 takes the device's
 // resolution, which holds only while the painter is not zoomed.
 void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g,

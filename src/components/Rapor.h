@@ -80,6 +80,9 @@ public:
     // When set, the data control reads through this open connection (and sees its
     // open transaction) instead of opening its own from ConnectionString.
     class VeriBaglantisi *Veri_Baglantisi = nullptr;
+    // The column whose value names a Detail band in the list of bands whose text
+    // did not fit (the item code on labels).
+    QString Tasma_Anahtari;
 
     // Selects a printer by name; false when no such printer exists.
     bool Yazici_Sec(const QString &ad);

@@ -16,7 +16,6 @@ YaziGorunumu RaporEtiketi::Gorunum() const {
     g.yatay_hiza = Alignment;
     g.dikey_hiza = VerticalAlignment;
     g.aci = Angle / 10.0;
-    g.cok_satirli = MultiLine;
     return g;
 }
 

@@ -3,6 +3,7 @@
 #include "Rapor.h"
 #include "VeriBaglantisi.h"
 
+#include <algorithm>
 #include <cmath>
 
 RaporMotoru::RaporMotoru(Rapor &rapor) : r_(rapor) {}
@@ -91,7 +92,11 @@ bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s) {
         r_.Detail_BeforePrint();
         const QPointF koken(a.LeftMargin + (yer % sutun) * (sutunG + aralik),
                             a.TopMargin + ustBaslik + (yer / sutun) * bantY);
+        const qsizetype ilk = s.ogeler.size();
         bolumuCiz(r_.Detail, koken, sutunG, s);
+        if (std::any_of(s.ogeler.cbegin() + ilk, s.ogeler.cend(), Yazi_Tasiyor))
+            tasmalar_.Ekle(r_.Tasma_Anahtari.isEmpty() ? QString::number(bant_ + 1)
+                                                       : veri_.Text(r_.Tasma_Anahtari).trimmed());
         sonBantlar_.append(QRectF(koken, QSizeF(sutunG, bantY)));
         ++bant_;
         veri_.MoveNext();

@@ -29,6 +29,8 @@ public:
     void Bitir();
 
     qint64 Bant_Sayisi() const { return bant_; }
+    // Detail bands whose text did not fit, named by the report's Tasma_Anahtari.
+    const TasmaListesi &Tasmalar() const { return tasmalar_; }
     int Sayfa_Sayisi() const { return sayfa_; }
     // Where the bands of the last page went, in twips (for layout checks).
     const QList<QRectF> &Son_Bantlar() const { return sonBantlar_; }
@@ -45,4 +47,5 @@ private:
     qint64 bant_ = 0;
     int sayfa_ = 0;
     QList<QRectF> sonBantlar_;
+    TasmaListesi tasmalar_;
 };

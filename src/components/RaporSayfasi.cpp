@@ -18,6 +18,26 @@ void Oge_Ciz(QPainter &p, const CizimOgesi &o) {
         Donuk_Yazi_Ciz(p, o.alan, o.metin, o.yazi, twip_nokta);
 }
 
+bool Yazi_Tasiyor(const CizimOgesi &o) {
+    return !o.barkod && Yazi_Sigdir(o.metin, o.yazi, o.alan, 20).tasti;
+}
+
+void TasmaListesi::Ekle(const QString &ad) {
+    ++sayi_;
+    if (adlar_.size() < 5 && !adlar_.contains(ad))
+        adlar_.append(ad);
+}
+
+QString TasmaListesi::Mesaj() const {
+    if (sayi_ == 0)
+        return QString();
+    QString m = QStringLiteral("%1 etikette yazı alanına sığmadı: ").arg(sayi_) +
+                adlar_.join(QStringLiteral(", "));
+    if (adlar_.size() < sayi_)
+        m += QStringLiteral(", …");
+    return m;
+}
+
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa) {
     for (const CizimOgesi &o : sayfa.ogeler)
         Oge_Ciz(p, o);

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
+#include <QStringList>
 #include <memory>
 
 class QPainter;
@@ -32,6 +33,23 @@ struct RaporSayfasi {
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa);
 // One item of a page, the same way (the design window paints only what changed).
 void Oge_Ciz(QPainter &p, const CizimOgesi &oge);
+// Whether a text item does not fit its box even at the smallest size.
+bool Yazi_Tasiyor(const CizimOgesi &oge);
+
+// Labels whose text did not fit, counted over a run: how many, and the names of
+// the first few (item codes), told once at its end.
+class TasmaListesi {
+public:
+    void Ekle(const QString &ad);
+    qint64 Sayi() const { return sayi_; }
+    bool Bos() const { return sayi_ == 0; }
+    // "12 etikette yazı alanına sığmadı: STK-0005, STK-0011, …"
+    QString Mesaj() const;
+
+private:
+    qint64 sayi_ = 0;
+    QStringList adlar_;
+};
 
 // The page size of a paper given in twips.
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,

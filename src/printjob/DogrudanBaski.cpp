@@ -13,6 +13,7 @@
 #include "startup/Sorgu.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -158,7 +159,10 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet,
         RaporSayfasi sayfa;
         sayfa.boyut = *kagit;
         sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(rs, *fiyat), yer, barkodlar);
+        const bool tasti = std::any_of(sayfa.ogeler.cbegin(), sayfa.ogeler.cend(), Yazi_Tasiyor);
         for (int c = 1; c <= adet; ++c) {
+            if (tasti)
+                s.tasmalar.Ekle(rs.Text(QStringLiteral("Stok_Kodu")).trimmed());
             sayfa.no = s.sayfa + 1;
             if (!hedef.Sayfa(sayfa)) {
                 s.kagit = true;

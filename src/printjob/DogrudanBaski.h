@@ -18,8 +18,9 @@ class SayfaHedefi;
 // are read over the program's connection.
 struct DogrudanSonucu {
     int sayfa = 0;
-    QString hata;       // why nothing (or not everything) was printed
-    bool kagit = false; // the target refused the paper: the paper messages were shown
+    QString hata;          // why nothing (or not everything) was printed
+    bool kagit = false;    // the target refused the paper: the paper messages were shown
+    TasmaListesi tasmalar; // labels whose text did not fit, by item code
 };
 DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet, SayfaHedefi &hedef,
                            const std::function<bool(int)> &devam = {});

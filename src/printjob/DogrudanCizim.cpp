@@ -2,12 +2,12 @@
 
 #include "components/KayitKumesi.h"
 #include "components/Renk.h"
+#include "document/NesneCizimi.h"
 #include "report/Fiyat.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
 
-#include <QFontMetrics>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -78,35 +78,10 @@ QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik)
     return {};
 }
 
-QFont Yazici_Font_Ayarla(const NesneKaydi &r) {
-    const int hucre = int(std::nearbyint(double(r.FontSize) * 1.5));
-    QFont olcu(r.FontName);
-    olcu.setPixelSize(100);
-    const double oran = QFontMetricsF(olcu).height() / 100.0;
-    QFont f(r.FontName);
-    f.setPixelSize(std::max(1, int(std::lround(hucre / (oran > 0 ? oran : 1.15)))));
-    f.setBold(r.FontBold), f.setItalic(r.FontItalic), f.setUnderline(r.FontUnderline);
-    return f;
-}
-
 CizimOgesi Metin_Bas(const NesneKaydi &r, const QString &metin, QPointF sol_ust) {
-    const QFont f = Yazici_Font_Ayarla(r);
-    const QFontMetrics fm(f);
-    QSizeF boyut(fm.horizontalAdvance(metin) * 15.0, fm.height() * 15.0);
-    const int aci = r.Escapement;
-    if (aci == 90 || aci == 270)
-        boyut.transpose();
-    CizimOgesi o;
-    o.alan = QRectF(sol_ust, boyut);
-    o.metin = metin;
-    YaziGorunumu &g = o.yazi;
-    g.yazi_tipi = r.FontName;
-    g.boyut = f.pixelSize() * 0.75; // pixels at 96 dpi to points
-    g.kalin = r.FontBold, g.italik = r.FontItalic, g.alti_cizili = r.FontUnderline;
-    g.on = Renk_Cevir(r.ForeColor);
-    g.arka_opak = false;
-    g.aci = aci;
-    g.cok_satirli = false;
+    CizimOgesi o = Nesne_Cizimi(r, metin);
+    // Direct printing's own millimetre (56.7 twips) places the box, as it always has.
+    o.alan = QRectF(sol_ust, QSizeF(double(r.Width), double(r.Height)) * Dogrudan_Twip);
     return o;
 }
 
@@ -151,12 +126,5 @@ QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKayna
 QList<CizimOgesi> Nesne_Bas(const NesneKaydi &r, const EtiketKaynagi &k, const EtiketYeri &yer) {
     const double t = Dogrudan_Twip;
     const QPointF sol_ust((double(r.Left) + yer.nesne_sol) * t, (double(r.Top) + yer.ust) * t);
-    CizimOgesi arka;
-    arka.alan = QRectF(sol_ust, QSizeF(double(r.Width) * t, double(r.Height) * t));
-    arka.yazi.arka = Renk_Cevir(r.BackColor);
-    arka.yazi.arka_opak = true;
-    const QString metin = Nesne_Metni(r, k);
-    if (metin.isEmpty())
-        return {arka};
-    return {arka, Metin_Bas(r, metin, sol_ust)};
+    return {Metin_Bas(r, Nesne_Metni(r, k), sol_ust)};
 }

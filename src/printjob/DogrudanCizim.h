@@ -51,14 +51,11 @@ using BarkodOnbellegi = QHash<QString, std::shared_ptr<const Barkod>>;
 QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKaynagi &k,
                                   const EtiketYeri &yer, BarkodOnbellegi &barkodlar);
 
-// The font of an object's text: its face, weight and styles, and a cell
-// (ascent and descent) FontSize × 1.5 pixels high at 96 dpi; no strike-out.
-QFont Yazici_Font_Ayarla(const NesneKaydi &r);
-
-// The text item of an object: the text measured at 96 dpi with that font, its box
-// turned on its side at 90 and 270, its top-left corner at `sol_ust` (twips).
+// The drawing of an object showing `metin` in its own box from `sol_ust` (twips):
+// the same font, alignment, colours, turn and fitting as the report's, so the
+// preview and direct printing show what the report prints.
 CizimOgesi Metin_Bas(const NesneKaydi &r, const QString &metin, QPointF sol_ust);
 
 // One object on the page: its rectangle filled with its back colour (all a line
-// is), then its text, if it has one.
+// is) and its text, if it has one.
 QList<CizimOgesi> Nesne_Bas(const NesneKaydi &r, const EtiketKaynagi &k, const EtiketYeri &yer);

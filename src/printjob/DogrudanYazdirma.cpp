@@ -67,6 +67,11 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         yaz(stderr, QStringLiteral("Basım iptal edildi."));
         return 128 + sinyal;
     }
+    if (k.kati && !s.tasmalar.Bos()) {
+        hedef->Vazgec();
+        yaz(stderr, s.tasmalar.Mesaj());
+        return Tasma_Cikis_Kodu;
+    }
     if (!s.hata.isEmpty() || s.sayfa == 0) {
         hedef->Vazgec();
         if (!s.kagit) // the paper messages were told already
@@ -79,6 +84,8 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         yaz(stderr, hedef->Hata());
         return 1;
     }
+    if (!s.tasmalar.Bos())
+        yaz(stderr, s.tasmalar.Mesaj());
     yaz(stdout,
         QStringLiteral("%1 etiket, %1 sayfa: %2")
             .arg(s.sayfa)

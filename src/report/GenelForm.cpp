@@ -66,6 +66,7 @@ GenelForm::GenelForm(MesajKutusu &kutu, VeriBaglantisi &baglanti, const TasarimB
     : kutu_(kutu), baglanti_(baglanti), belge_(belge) {
     PageHeader.Visible = false;
     PageFooter.Visible = false;
+    Tasma_Anahtari = QStringLiteral("Stok_Kodu");
 }
 
 GenelForm::~GenelForm() { kilidiBirak(); }

@@ -95,8 +95,10 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
     };
     // Report end runs before the output is made final: a run whose end failed, or
     // that had no item to print, leaves no file.
-    const int sayfa = Rapor_Uret(motor, hedef, ilerleme, &hata, [&form] {
-        return form.Hata().isEmpty() && form.Etiket_Sayisi() > 0;
+    // --strict: text that did not fit fails the run before the output is made final.
+    const int sayfa = Rapor_Uret(motor, hedef, ilerleme, &hata, [&form, &motor, &k] {
+        return form.Hata().isEmpty() && form.Etiket_Sayisi() > 0 &&
+               !(k.kati && !motor.Tasmalar().Bos());
     });
     if (terminal)
         std::fputs("\r\033[K", stderr);
@@ -105,6 +107,10 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
         yaz(QStringLiteral("Basım iptal edildi."));
         return 128 + Iptal_Dinleyici::Sinyal();
     }
+    if (k.kati && !motor.Tasmalar().Bos()) {
+        yaz(motor.Tasmalar().Mesaj());
+        return Tasma_Cikis_Kodu;
+    }
     if (!form.Hata().isEmpty() || sayfa < 0) {
         yaz(!form.Hata().isEmpty() ? form.Hata()
             : form.Etiket_Sayisi() == 0
@@ -112,6 +118,8 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
                 : hata);
         return 1;
     }
+    if (!motor.Tasmalar().Bos())
+        yaz(motor.Tasmalar().Mesaj());
     std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), sayfa,
                 qPrintable(k.cikti.isEmpty()
                                ? form.Printer.DeviceName

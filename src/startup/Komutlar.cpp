@@ -78,6 +78,10 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
         k.dogrudan = true;
         return std::nullopt;
     }
+    if (a == u"--strict") {
+        k.kati = true;
+        return std::nullopt;
+    }
     if (a == u"--printer") {
         if (!c.deger(k.yazici))
             return QStringLiteral("--printer bir yazıcı adı ister.");
@@ -114,7 +118,7 @@ std::optional<QString> onizleCoz(Cozucu &c, Komut &k, QStringList &satir) {
     if (auto h = yazdirCoz(c, k, satir))
         return h->replace(QLatin1String("print"), QLatin1String("preview"));
     k.tur = Komut::Tur::Onizle;
-    if (k.dogrudan || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty() ||
+    if (k.dogrudan || k.kati || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty() ||
         !k.yazici.isEmpty())
         return QStringLiteral("preview yalnızca --out ve --dpi alır.");
     if (!k.cikti.toLower().endsWith(QLatin1String(".png")))
@@ -182,6 +186,7 @@ QString Kullanim_Metni() {
         "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png] [--dpi N]\n"
         "         [--printer AD] SATIR\n"
         "      Doğrudan basım: her etiket bir sayfa, programın kendi çizimiyle.\n"
+        "      --strict: yazısı alanına sığmayan etiket varsa hiçbir şey yazmaz, 3 ile çıkar.\n"
         "  varnel [--designs KLASÖR] preview TASARIM --out DOSYA.png [--dpi N] SATIR\n"
         "      Önizleme penceresinin etiketini ilk stok için resim olarak yazar.\n"
         "  varnel check SATIR\n"

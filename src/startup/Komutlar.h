@@ -22,6 +22,7 @@ struct Komut {
     int dpi = 300;
     QString yazici;
     bool dogrudan = false; // --direct: one page per label, the program's own drawing
+    bool kati = false;     // --strict: a label whose text does not fit fails the run
     // inspect
     QString dosya;
     bool json = false;
@@ -39,6 +40,8 @@ struct Komut_Sonucu {
 inline constexpr int En_Cok_Adet = 32767;
 inline constexpr int En_Az_Dpi = 72;
 inline constexpr int En_Cok_Dpi = 1200;
+// The exit status of a --strict run that had text not fitting its box.
+inline constexpr int Tasma_Cikis_Kodu = 3;
 
 Komut_Sonucu Komut_Coz(const QStringList &argumanlar); // without the program name
 QString Kullanim_Metni();

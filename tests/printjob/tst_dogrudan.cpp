@@ -4,6 +4,7 @@
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
 #include "components/SayfaHedefi.h"
+#include "document/NesneCizimi.h"
 #include "document/TasarimDosyasi.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
@@ -78,13 +79,13 @@ void DogrudanBaskiTesti::kurallar() {
     QCOMPARE(Stok_Sorgusu("Stok_ID<3"),
              u"SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"_s);
 
-    // A turned text lies in a box whose width is the text's height.
+    // A text takes its element's box, turned or not, and the report's look.
     NesneKaydi dik = nesne("E", "Fiyat", "", 0, 0);
-    const CizimOgesi duz = Metin_Bas(dik, "Fiyat", {});
-    dik.Escapement = 90;
+    dik.Escapement = 90, dik.Alignment = 1;
     const CizimOgesi donuk = Metin_Bas(dik, "Fiyat", {});
-    QCOMPARE(donuk.alan.size(), duz.alan.size().transposed());
-    QVERIFY(duz.alan.width() > duz.alan.height());
+    QCOMPARE(donuk.alan.size(), QSizeF(dik.Width, dik.Height) * Dogrudan_Twip);
+    QCOMPARE(donuk.yazi.aci, 90.0);
+    QCOMPARE(donuk.yazi.yatay_hiza, Nesne_Cizimi(dik, "Fiyat").yazi.yatay_hiza);
 
     // The answers land in every copy's caption (the questions are the report's).
     TasarimBelgesi b = tasarim({nesne("E", "", "PR_Raf", 0, 0), nesne("E", "", "PR_Raf", 0, 6)});

@@ -309,6 +309,96 @@ private slots:
         }
     }
 
+    void yazi_alanina_sigar() {
+        // Texts longer than their boxes at several sizes and turns, on the report and
+        // the direct road: every word whole in the PDF and no wider than its box
+        // (taller, turned). A price of 1.234.567,89 in a 10 mm field among them.
+        QTemporaryDir k;
+        const TestVeritabani t = Sqlite_Demo(k.path());
+        QVERIFY(TestBaglantisi(t).Calistir(
+            u"UPDATE STOKFIYAT SET Ana_Birim_Fiyat=1234567.89 WHERE Stok_ID=1 AND Fiyat_Sira_No=1"_s));
+        const struct {
+            const char *metin; // "Fiyat1": the item's price as a field
+            double en, boy, pt;
+            qint16 aci;
+        } tablo[] = {
+            {"Fiyat1", 10, 5, 12, 0},
+            {"Zeytinyağı Sızma 5 lt", 20, 4, 10, 0},
+            {"2.500.000,00", 12, 4, 14, 0},
+            {"06.12.2026", 8, 3, 9, 0},
+            {"Uzun Dikey Yazı", 4, 14, 10, 90},
+            {"Ters 1.234,50", 11, 4, 10, 180},
+            {"Kısa", 30, 5, 8, 0}, // fits: left as it is
+        };
+        TasarimBelgesi b;
+        QVERIFY(!Tasarim_Dosyasi_Oku(tasarimlar_ + u"/Raf Etiketi.ftr"_s, b));
+        b.Barkodlar = {BarkodKaydi()};
+        b.Nesneler = {NesneKaydi()};
+        double ust = 1;
+        for (const auto &s : tablo) {
+            NesneKaydi n;
+            n.Caption = QString::fromUtf8(s.metin);
+            n.Tur = n.Caption == u"Fiyat1" ? u"A"_s : u"E"_s;
+            n.Tag = n.Tur == u"A" ? u"F_#,##0.00"_s : QString();
+            const bool yan = s.aci == 90; // the tall one stands on the right
+            n.Left = yan ? 50 : 2, n.Top = float(yan ? 1 : ust);
+            n.Width = float(s.en), n.Height = float(s.boy);
+            n.FontName = u"Arial"_s, n.FontSize = float(s.pt), n.Escapement = s.aci;
+            n.ForeColor = 0, n.BackColor = 0xFFFFFF;
+            b.Nesneler.append(n);
+            ust += yan ? 0 : s.boy + 1;
+        }
+        QVERIFY(!Tasarim_Dosyasi_Yaz(tasarimlar_, u"Sigdirma"_s, b));
+        for (const QStringList &ek : {QStringList(), QStringList{u"--direct"_s}}) {
+            const QString pdf = k.filePath(u"sigdirma.pdf"_s);
+            const Sonuc s = bas(QStringList{u"Sigdirma"_s, u"--out"_s, pdf}
+                                << ek << t.Satir(u"STOKKART.Stok_ID=1"_s));
+            QVERIFY2(s.kod == 0, qPrintable(s.hata));
+            QVERIFY2(!s.hata.contains(u"sığmadı"_s), qPrintable(s.hata));
+            const QList<Pdf_Sozcugu> sozcukler = Pdf_Sozcukleri(pdf);
+            const auto bul = [&sozcukler](const QString &w) -> const Pdf_Sozcugu * {
+                for (const Pdf_Sozcugu &p : sozcukler)
+                    if (p.metin == w)
+                        return &p;
+                return nullptr;
+            };
+            constexpr double mm = 72 / 25.4, pay = 0.5; // PDF points
+            for (const auto &r : tablo) {
+                const QString metin =
+                    QString::fromUtf8(r.metin) == u"Fiyat1" ? u"1.234.567,89"_s : r.metin;
+                const Satir_Izi iz(metin + u' ' + ek.join(u' '));
+                QRectF hepsi;
+                for (const QString &w : metin.split(u' ')) {
+                    const Pdf_Sozcugu *p = bul(w);
+                    QVERIFY2(p, qPrintable(w)); // whole, never cut or wrapped away
+                    hepsi |= p->kutu;
+                }
+                // A turned text runs along its box's height.
+                QVERIFY(hepsi.width() <= r.en * mm + pay);
+                QVERIFY2(hepsi.height() <= r.boy * mm + pay,
+                         qPrintable(QString::number(hepsi.height() / mm)));
+            }
+        }
+        // Below 4 pt nothing fits: printed clipped, told once, refused with --strict.
+        b.Nesneler[2].Caption = QString(300, u'Ş');
+        QVERIFY(!Tasarim_Dosyasi_Yaz(tasarimlar_, u"Sigdirma"_s, b));
+        for (const QStringList &ek : {QStringList(), QStringList{u"--direct"_s}}) {
+            const QString pdf = eskiDosya(u"tasma.pdf"_s);
+            Sonuc s = bas(QStringList{u"Sigdirma"_s, u"--out"_s, pdf}
+                          << ek << t.Satir(u"STOKKART.Stok_ID<=2"_s));
+            QCOMPARE(s.kod, 0);
+            QVERIFY2(s.hata.contains(u"2 etikette yazı alanına sığmadı: STK-0001, STK-0002"_s),
+                     qPrintable(s.hata));
+            QVERIFY(Dosya_Oku(pdf) != "ESKI");
+            QVERIFY(Dosya_Yaz(pdf, "ESKI"));
+            s = bas(QStringList{u"Sigdirma"_s, u"--strict"_s, u"--out"_s, pdf}
+                    << ek << t.Satir(u"STOKKART.Stok_ID<=2"_s));
+            QCOMPARE(s.kod, 3);
+            QVERIFY(s.hata.contains(u"yazı alanına sığmadı"_s));
+            QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
+        }
+    }
+
     void sayi_olmayan_fiyat_durdurur() {
         // A price the database holds as infinity: both roads stop and name the item.
         QTemporaryDir k;

@@ -98,10 +98,14 @@ void OnizlemeFrm::Dinamik_Bas() {
     if (!s.hata.isEmpty() && !s.kagit && !bildirildi)
         kutu_.MsgBox(s.hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                      Degiskenler::Program_Basligi);
-    if (s.hata.isEmpty() && hedef->Bitir())
+    if (s.hata.isEmpty() && hedef->Bitir()) {
         basilan_ = s.sayfa;
-    else
+        if (!s.tasmalar.Bos())
+            kutu_.MsgBox(s.tasmalar.Mesaj(), MesajKutusu::Dugmeler::Tamam,
+                         MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+    } else {
         hedef->Vazgec();
+    }
 }
 
 bool OnizlemeFrm::eventFilter(QObject *o, QEvent *e) {

@@ -46,6 +46,13 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const TasarimBelgesi &belge,
         return nullptr;
     }
     auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
+    // Text that did not fit is told once, when every page is laid out.
+    const RaporMotoru *motor = &sahip->motor;
+    QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [&kutu, motor] {
+        if (!motor->Tasmalar().Bos())
+            kutu.MsgBox(motor->Tasmalar().Mesaj(), MesajKutusu::Dugmeler::Tamam,
+                        MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+    });
     sahip.release()->setParent(w); // destroyed after the viewer's own destructor
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowFlag(Qt::Window);
