@@ -30,8 +30,20 @@ std::optional<int> TasarimModeli::Bul(Liste liste, int indeks) const {
     return std::nullopt;
 }
 
+QList<int> TasarimModeli::Cizim_Sirasi() const {
+    QList<int> sira;
+    sira.reserve(Toplam());
+    for (bool barkod : {true, false})
+        for (int i = 0; i < Toplam(); ++i)
+            if (nesneler_[size_t(i)].Barkod_Mu() == barkod)
+                sira.append(i);
+    return sira;
+}
+
 std::optional<int> TasarimModeli::Nesne_Bul(QPointF mm) const {
-    for (int i = Toplam() - 1; i >= 0; --i) {
+    const QList<int> sira = Cizim_Sirasi();
+    for (auto it = sira.crbegin(); it != sira.crend(); ++it) {
+        const int i = *it;
         const YuzeyNesnesi &n = nesneler_[size_t(i)];
         const QRectF a = n.Alan();
         if (n.Visible && mm.x() >= a.left() && mm.x() < a.right() && mm.y() >= a.top() &&

@@ -31,6 +31,9 @@ public:
     const YuzeyNesnesi &Nesne(int sira) const { return nesneler_.at(size_t(sira)); }
     std::optional<int> Bul(Liste liste, int indeks) const;
     const YuzeyNesnesi &Sablonu(Liste liste) const { return sablonlar_[size_t(liste)]; }
+    // The order objects are painted in, bottom first: barcodes, then the others,
+    // each in the order they were made, as the report adds them.
+    QList<int> Cizim_Sirasi() const;
     // The topmost visible object under a point of the section (mm).
     std::optional<int> Nesne_Bul(QPointF mm) const;
 

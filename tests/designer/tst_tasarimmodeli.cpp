@@ -114,6 +114,15 @@ void TasarimModeliTesti::yeniNesneler() {
     }
     QCOMPARE(m.Nesne(m.Toplam() - 1).Barkod().FontName, u"Tahoma"_s);
     QCOMPARE(m.Nesne(3).Nesne().BackColor, 0x404040);
+
+    // Stacking as printed: the barcode made last still lies under every text, and
+    // a click where they overlap finds the text.
+    QCOMPARE(m.Cizim_Sirasi(), (QList<int>{5, 0, 1, 2, 3, 4}));
+    const QPointF ortak = m.Nesne(5).Alan().center();
+    m.Degistir(
+        0, [&](YuzeyNesnesi &n) { n.Alan_Ayarla(QRectF(ortak - QPointF(1, 1), QSizeF(2, 2))); },
+        u"taşı"_s);
+    QCOMPARE(m.Nesne_Bul(ortak), 0);
 }
 
 void TasarimModeliTesti::tutamaclar() {

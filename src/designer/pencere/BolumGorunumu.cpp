@@ -182,10 +182,10 @@ void BolumGorunumu::paintEvent(QPaintEvent *e) {
         for (double x : dikey)
             p.drawLine(QPointF(x * o, 0), QPointF(x * o, height()));
     }
-    // Objects in creation order, each only where the exposed area needs it.
+    // Objects in the printed stacking order, each only where the exposed area needs it.
     p.save();
     Twip_Olcegi(p, logicalDpiX() * m_.Yuzde() / 100);
-    for (int i = 0; i < m_.Toplam(); ++i) {
+    for (const int i : m_.Cizim_Sirasi()) {
         const YuzeyNesnesi &n = m_.Nesne(i);
         if (n.Visible && Piksel(n.Alan()).toAlignedRect().adjusted(-1, -1, 1, 1).intersects(boya))
             nesneCiz(p, i);
