@@ -76,7 +76,11 @@ bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s) {
     const double sutunG = (genislik - (sutun - 1) * aralik) / sutun;
     const double bantY = qMax(1.0, r_.Detail.Height);
     const double kullanilir = kagitY - a.TopMargin - a.BottomMargin - ustBaslik - altBaslik;
-    const int satir = qMax(1, int(std::floor(kullanilir / bantY + 1e-9)));
+    // Millimetre sizes become whole twips band by band: a sheet whose labels fill
+    // the page exactly (10 × 29,7 mm on A4) comes out a few twips too tall, and
+    // would lose its last row. A band that overhangs the page by at most
+    // Satir_Payi twips (0,09 mm, inside any printer's margin) still counts.
+    const int satir = qMax(1, int(std::floor((kullanilir + Satir_Payi) / bantY + 1e-9)));
 
     s = RaporSayfasi();
     s.no = ++sayfa_;

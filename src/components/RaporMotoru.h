@@ -17,6 +17,7 @@ class RaporBolumu;
 // hands out finished pages one at a time so memory does not grow with the run.
 class RaporMotoru {
 public:
+    static constexpr double Satir_Payi = 5; // twips
     explicit RaporMotoru(Rapor &rapor);
     ~RaporMotoru(); // ends the run if the caller did not
 

@@ -8,12 +8,6 @@
 #include <QRegularExpression>
 #include <cmath>
 
-namespace {
-
-double twip(double mm) { return double(std::lround(mm * 56.7)); }
-
-} // namespace
-
 QString EtiketKagidi::Ad() const {
     return QStringLiteral("A4 — %1 × %2, %3 × %4 mm")
         .arg(sutun)
@@ -22,11 +16,42 @@ QString EtiketKagidi::Ad() const {
 }
 
 RaporSayfaAyari EtiketKagidi::Kenarlar() const {
-    const double sol = std::max(0.0, (210 - (sutun * en + (sutun - 1) * yatay)) / 2);
-    const double ust = std::max(0.0, (297 - (satir * boy + (satir - 1) * dikey)) / 2);
-    // The report gives every row its gap below; the last row's gap comes out of
-    // the bottom margin so that all rows fit.
-    return {twip(sol), twip(sol), twip(ust), twip(std::max(0.0, ust - dikey))};
+    // In the report's own twips: a band is Mm_Twip(label + gap) high and the rows
+    // are the whole bands that fit, so the margins leave room for exactly `satir`
+    // of them, with a little slack against the division, and centre the labels.
+    RaporYazicisi a4;
+    a4.PaperSize = 9;
+    a4.Orientation = 1;
+    const double W = a4.PaperWidth(), H = a4.PaperHeight();
+    constexpr double pay = 2;
+    const double bant = Mm_Twip(boy + dikey), bosluk = Mm_Twip(dikey);
+    const double ust = std::max(0.0, std::floor((H - (satir * bant - bosluk)) / 2));
+    const double alt = std::max(0.0, H - ust - satir * bant - pay);
+    const double ic = sutun * double(Mm_Twip(en)) + (sutun - 1) * double(Mm_Twip(yatay));
+    const double sol = std::max(0.0, std::floor((W - ic) / 2));
+    return {sol, sol, std::min(ust, std::max(0.0, H - satir * bant - pay)), alt};
+}
+
+bool EtiketKagidi::operator==(const EtiketKagidi &o) const {
+    return sutun == o.sutun && satir == o.satir && en == o.en && boy == o.boy && yatay == o.yatay &&
+           dikey == o.dikey;
+}
+
+std::optional<EtiketKagidi> Katalog_Kagidi(const TasarimModeli::Ayarlar &a) {
+    // Label values are singles in a design: compare them as such.
+    const auto ayni = [](float x, double y) { return x == float(y); };
+    for (const EtiketKagidi &k : Etiket_Kagitlari()) {
+        const RaporSayfaAyari m = k.Kenarlar();
+        const RaporSayfaAyari &s = a.PageSettings;
+        if (a.Tip == 1 && a.Printer.PaperSize == 9 && ayni(a.Etiket_Boy, k.boy) &&
+            ayni(a.Etiket_Genislik, k.en) && ayni(a.Etiket_Yatay, k.yatay) &&
+            ayni(a.Etiket_Dikey, k.dikey) && std::fabs(s.LeftMargin - m.LeftMargin) < 1 &&
+            std::fabs(s.RightMargin - m.RightMargin) < 1 &&
+            std::fabs(s.TopMargin - m.TopMargin) < 1 &&
+            std::fabs(s.BottomMargin - m.BottomMargin) < 1)
+            return k;
+    }
+    return std::nullopt;
 }
 
 QList<EtiketKagidi> Etiket_Kagitlari_Oku(const QString &metin) {

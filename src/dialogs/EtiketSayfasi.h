@@ -16,10 +16,15 @@ struct EtiketKagidi {
     double en = 0, boy = 0, yatay = 0, dikey = 0;
     // "A4 — 3 × 8, 70 × 37 mm" with the regional decimal separator.
     QString Ad() const;
-    // The margins (twips, 56.7 to the millimetre) that centre the grid on A4 and
-    // give the report exactly `satir` rows and `sutun` columns.
+    // The margins (whole twips) that centre the grid on A4 and give the report
+    // exactly `satir` rows and `sutun` columns.
     RaporSayfaAyari Kenarlar() const;
+    bool operator==(const EtiketKagidi &o) const;
 };
+
+// The catalogue sheet a design's settings are, if any (the dialog shows its name
+// again rather than "Özel").
+std::optional<EtiketKagidi> Katalog_Kagidi(const TasarimModeli::Ayarlar &a);
 
 // The catalogue kept with the program (data/etiket_kagitlari.txt).
 QList<EtiketKagidi> Etiket_Kagitlari();

@@ -270,6 +270,10 @@ void DiyalogTesti::hazirKagitBaskisi() {
     QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
     QCOMPARE(m.Yigin().count(), 1);
     QCOMPARE(kutu.metinler().last(), Sayfa_Basina_Mesaji({2, 7}));
+    // Opened again, the dialog names the sheet, not "Özel".
+    auto *tekrar = new EtiketFormatFRM(m, kutu);
+    QCOMPARE(tekrar->Hazir_Kagit()->currentText(), ad);
+    tekrar->close();
 
     // Printed on that sheet: the labels stand in its grid.
     TasarimBelgesi yeni = belge;

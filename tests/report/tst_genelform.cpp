@@ -1,14 +1,20 @@
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
+#include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
 #include "components/RaporMotoru.h"
 #include "components/VeriBaglantisi.h"
+#include "designer/TasarimModeli.h"
+#include "designer/TasarimYukle.h"
+#include "dialogs/EtiketSayfasi.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
+#include "document/TasarimTopla.h"
 #include "report/GenelForm.h"
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
+#include "startup/SayiMetni.h"
 
 #include <QElapsedTimer>
 #include <QSqlQuery>
@@ -151,6 +157,54 @@ private slots:
         QCOMPARE(yazici.Detail.ColumnCount, qint16(1));
         QCOMPARE(yazici.Detail.Height, 15900.0);
         QVERIFY(!yazici.PageHeader.Visible && !yazici.PageFooter.Visible);
+    }
+
+    void katalog_sayfalari() {
+        // Every catalogue sheet, applied through the label dialog's rule to a new
+        // laser design and to the demo A4 design, lays out exactly its columns × rows
+        // on a page.
+        IKI_MOTOR_SEC(vt_, t);
+        if (motor != u"sqlite")
+            QSKIP("yerleşim motordan bağımsız");
+        SahteMesaj kutu;
+        QVERIFY(Main(kutu, t.Satir(u"STOKKART.Stok_ID>0"_s, 2)).devam); // 84 labels
+        TasarimBelgesi demo;
+        QVERIFY(!Tasarim_Dosyasi_Oku(Kaynak_Yolu(u"data/designs/A4 Etiket 3x8.ftr"_s), demo));
+        const QList<EtiketKagidi> kagitlar = Etiket_Kagitlari();
+        QCOMPARE(kagitlar.size(), 20);
+        for (const EtiketKagidi &k : kagitlar) {
+            for (const bool yeni : {true, false}) {
+                const Satir_Izi iz(k.Ad() + (yeni ? u" yeni"_s : u" demo"_s));
+                TasarimModeli m;
+                Tasarim_Ac(m, demo, yeni);
+                TasarimModeli::Ayarlar a = m.Ayar;
+                a.Tip = 1;
+                m.Ayar_Degistir(a, u"Yazıcı Türü"_s);
+                const auto sonuc =
+                    Etiket_Ayari(m.Ayar,
+                                 {Tek_Metni(float(k.boy)), Tek_Metni(float(k.en)),
+                                  Tek_Metni(float(k.yatay)), Tek_Metni(float(k.dikey))},
+                                 k);
+                QVERIFY(std::holds_alternative<TasarimModeli::Ayarlar>(sonuc));
+                m.Ayar_Degistir(std::get<TasarimModeli::Ayarlar>(sonuc), u"Etiket Ayarları"_s);
+                if (!yeni || m.Toplam() == 0)
+                    m.Nesne_Ekle("Etiket");
+                TasarimBelgesi b;
+                m.Belgeye_Yaz(b);
+                QVERIFY(Tasarim_Topla(m, b, kutu));
+                GenelForm form(kutu, *Degiskenler::Baglanti, b);
+                form.Yazici_Gerekli = false;
+                RaporMotoru r(form);
+                QVERIFY(r.Baslat());
+                QVERIFY2(form.Hata().isEmpty(), qPrintable(form.Hata()));
+                RaporSayfasi s;
+                QVERIFY(r.Sonraki_Sayfa(s));
+                QCOMPARE(r.Son_Bantlar().size(), qsizetype(k.sutun * k.satir));
+                QCOMPARE(form.Detail.ColumnCount, qint16(k.sutun));
+                // Reopened, the dialog names the sheet again.
+                QCOMPARE(Katalog_Kagidi(m.Ayar), std::optional(k));
+            }
+        }
     }
 
     void parametre_bir_kez_sorulur() {

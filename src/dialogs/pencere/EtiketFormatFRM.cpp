@@ -33,6 +33,9 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     kagit_->addItem(QStringLiteral("Özel"));
     for (const EtiketKagidi &k : kagitlar_)
         kagit_->addItem(k.Ad());
+    // A design set from the catalogue shows that sheet's name again.
+    if (const auto k = Katalog_Kagidi(m_.Ayar))
+        kagit_->setCurrentIndex(int(kagitlar_.indexOf(*k)) + 1);
     form->addRow(QStringLiteral("Hazır Etiket Kağıdı"), kagit_);
     const char16_t *adlar[][2] = {{u"ETBoy", u"Etiket Boyu"},
                                   {u"ETGenislik", u"Etiket Genişliği"},
