@@ -50,6 +50,7 @@ AracDurumu Arac_Durumu(const YuzeyNesnesi &n) {
             d.BackColor = k.BackColor, d.ForeColor = k.ForeColor;
             d.kalin = k.FontBold, d.italik = k.FontItalic, d.alti_cizili = k.FontUnderline;
             d.yazi_tipi = k.FontName;
+            d.yazi_boyu = k.FontSize;
             d.konum = Tek_Metni(k.Left) + QStringLiteral("  /  ") + Tek_Metni(k.Top);
         },
         n.kayit);

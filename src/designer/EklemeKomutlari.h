@@ -21,6 +21,7 @@ struct AracDurumu {
     qint32 BackColor = 0, ForeColor = 0;
     bool kalin = false, italik = false, alti_cizili = false;
     QString yazi_tipi;
+    float yazi_boyu = 8; // points
     std::optional<qint16> aci; // none for lines: the box keeps what it shows
     QString konum;             // "Left  /  Top"
 };

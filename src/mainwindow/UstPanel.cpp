@@ -10,7 +10,8 @@
 
 #include <QColorDialog>
 #include <QEvent>
-#include <QFontDialog>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -54,11 +55,6 @@ UstPanel::UstPanel(QWidget *ust) : QToolBar(ust) {
         const QColor s = QColorDialog::getColor(c, this);
         return s.isValid() ? std::optional(s) : std::nullopt;
     };
-    Yazi_Tipi_Sor = [this](const QFont &f) -> std::optional<QFont> {
-        bool tamam = false;
-        const QFont s = QFontDialog::getFont(&tamam, f, this, QStringLiteral("Yazı Tipi"));
-        return tamam ? std::optional(s) : std::nullopt;
-    };
     komutlariKur();
     yaziDugmeleriniKur();
     kutulariKur();
@@ -79,10 +75,36 @@ void UstPanel::komutlariKur() {
 
 // Font, styles, colours and alignment of the selected object.
 void UstPanel::yaziDugmeleriniKur() {
-    connect(dugme("FontBtn", "Yazı Tipi", "Font"), &QToolButton::clicked, this,
-            &UstPanel::yaziTipi);
-    yazi_tipi_ = kutu(this, QStringLiteral("Font_Combo"), QStringLiteral("Yazı Tipi Adı"), 120);
-    yazi_tipi_->setReadOnly(true);
+    // Family and size in boxes of our own: a font dialog would turn a family the
+    // machine lacks ("Arial" drawn as Liberation Sans) into the one it drew with.
+    yazi_tipi_ = new QComboBox(this);
+    yazi_tipi_->setObjectName(QStringLiteral("Font_Combo"));
+    yazi_tipi_->setAccessibleName(QStringLiteral("Yazı Tipi Adı"));
+    yazi_tipi_->setToolTip(QStringLiteral("Yazı Tipi Adı"));
+    yazi_tipi_->setMinimumContentsLength(14);
+    QStringList aileler = QFontDatabase::families();
+    for (const QString &a : {QStringLiteral("Arial"), QStringLiteral("Tahoma")})
+        if (!aileler.contains(a))
+            aileler.append(a);
+    aileler.sort(Qt::CaseInsensitive);
+    yazi_tipi_->addItems(aileler);
+    addWidget(yazi_tipi_);
+    connect(yazi_tipi_, &QComboBox::activated, this,
+            [this](int i) { yaziTipi(yazi_tipi_->itemText(i), std::nullopt); });
+    yazi_boyu_ = new QComboBox(this);
+    yazi_boyu_->setObjectName(QStringLiteral("Font_Size"));
+    yazi_boyu_->setAccessibleName(QStringLiteral("Yazı Tipi Boyutu"));
+    yazi_boyu_->setToolTip(QStringLiteral("Yazı Tipi Boyutu"));
+    yazi_boyu_->setEditable(true);
+    for (int b : {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 36, 48, 72})
+        yazi_boyu_->addItem(QString::number(b));
+    yazi_boyu_->setMinimumContentsLength(4);
+    addWidget(yazi_boyu_);
+    connect(yazi_boyu_, &QComboBox::activated, this, [this](int i) {
+        yaziBoyu(yazi_boyu_->itemText(i));
+    });
+    connect(yazi_boyu_->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { yaziBoyu(yazi_boyu_->currentText()); });
     const char16_t *stiller[][3] = {
         {u"Bold", u"Kalın", u"K"}, {u"Italic", u"Eğik", u"E"}, {u"ULine", u"Altı Çizgili", u"A"}};
     for (int i = 0; i < 3; ++i) {
@@ -93,7 +115,11 @@ void UstPanel::yaziDugmeleriniKur() {
         f.setBold(i == 0), f.setItalic(i == 1), f.setUnderline(i == 2);
         d->setFont(f);
         d->setCheckable(true);
-        connect(d, &QToolButton::clicked, this, [this, i](bool acik) { stil(i, acik); });
+        // toggled, not clicked: an accessibility Toggle changes the element too.
+        connect(d, &QToolButton::toggled, this, [this, i](bool acik) {
+            if (!yansitiyor_)
+                stil(i, acik);
+        });
     }
     addSeparator();
     connect(dugme("BackColor", "Zemin Rengi", "Zemin"), &QToolButton::clicked, this,
@@ -162,6 +188,9 @@ void UstPanel::Modeli_Bagla(TasarimModeli *model) {
         if (m_->Aktif_Nesne() == sira)
             yansit(Arac_Durumu(m_->Nesne(sira)));
     });
+    // A design opens with an element selected: show it from the start.
+    if (const auto a = m_->Aktif_Nesne(); a && *a < m_->Toplam())
+        yansit(Arac_Durumu(m_->Nesne(*a)));
     connect(m_, &TasarimModeli::Gorunum_Degisti, this, [this] {
         if (!yakinlik_->hasFocus())
             yakinlik_->setText(Tek_Metni(float(m_->Yuzde())));
@@ -169,12 +198,19 @@ void UstPanel::Modeli_Bagla(TasarimModeli *model) {
 }
 
 void UstPanel::yansit(const AracDurumu &d) {
+    // Showing the element's state is no change to it.
+    yansitiyor_ = true;
     boya(arka_ornek_, d.BackColor);
     boya(yazi_ornek_, d.ForeColor);
     Dugme(QStringLiteral("Bold"))->setChecked(d.kalin);
     Dugme(QStringLiteral("Italic"))->setChecked(d.italik);
     Dugme(QStringLiteral("ULine"))->setChecked(d.alti_cizili);
-    yazi_tipi_->setText(d.yazi_tipi);
+    // A family the design uses is listed even when the machine lacks it.
+    if (yazi_tipi_->findText(d.yazi_tipi) < 0 && !d.yazi_tipi.isEmpty())
+        yazi_tipi_->addItem(d.yazi_tipi);
+    yazi_tipi_->setCurrentIndex(yazi_tipi_->findText(d.yazi_tipi));
+    yazi_boyu_->setEditText(Tek_Metni(d.yazi_boyu));
+    yansitiyor_ = false;
     if (d.aci)
         donme_->setText(QString::number(*d.aci));
     konum_->setText(d.konum);
@@ -218,39 +254,33 @@ void UstPanel::renk(bool arka) {
     boya(arka ? arka_ornek_ : yazi_ornek_, deger);
 }
 
-void UstPanel::yaziTipi() {
+void UstPanel::yaziTipi(const std::optional<QString> &aile, std::optional<float> boyut) {
     if (!m_ || !m_->Aktif_Nesne())
         return;
-    const int sira = *m_->Aktif_Nesne();
-    const bool barkod = m_->Nesne(sira).Barkod_Mu();
-    QFont f;
-    std::visit(
-        [&](const auto &k) {
-            f.setFamily(k.FontName);
-            f.setPointSizeF(k.FontSize > 0 ? double(k.FontSize) : 8.25);
-            f.setBold(k.FontBold), f.setItalic(k.FontItalic), f.setUnderline(k.FontUnderline);
-            f.setStrikeOut(!barkod && k.FontStrikethru);
-        },
-        m_->Nesne(sira).kayit);
-    const auto s = Yazi_Tipi_Sor(f);
-    if (!s)
-        return;
+    // Only what the user changed: a size never touches the family, nor the reverse.
     m_->Degistir(
-        sira,
+        *m_->Aktif_Nesne(),
         [&](YuzeyNesnesi &n) {
             std::visit(
                 [&](auto &k) {
-                    k.FontName = s->family();
-                    k.FontBold = s->bold(), k.FontItalic = s->italic();
-                    k.FontSize = float(s->pointSizeF());
-                    if (!barkod)
-                        k.FontStrikethru = s->strikeOut();
-                    k.FontUnderline = s->underline();
+                    if (aile)
+                        k.FontName = *aile;
+                    if (boyut)
+                        k.FontSize = *boyut;
                 },
                 n.kayit);
         },
-        QStringLiteral("Yazı Tipi"));
-    yazi_tipi_->setText(s->family());
+        aile ? QStringLiteral("Yazı Tipi") : QStringLiteral("Yazı Tipi Boyutu"));
+}
+
+void UstPanel::yaziBoyu(const QString &metin) {
+    if (!m_ || !m_->Aktif_Nesne())
+        return;
+    double d = 0;
+    if (Sayi_Oku(metin, d) && d >= 1 && d <= 500)
+        yaziTipi(std::nullopt, float(d));
+    else // the size in force again
+        yansit(Arac_Durumu(m_->Nesne(*m_->Aktif_Nesne())));
 }
 
 void UstPanel::hizala(int i) {

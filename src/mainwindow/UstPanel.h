@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -27,14 +28,14 @@ public:
     void Onizleme_Basligi(const QString &baslik);
     QLineEdit *RotateTxt() const { return donme_; }
     QLineEdit *Yakinlastir() const { return yakinlik_; }
-    QLineEdit *Font_Combo() const { return yazi_tipi_; }
+    QComboBox *Font_Combo() const { return yazi_tipi_; }
+    QComboBox *Font_Size() const { return yazi_boyu_; }
     QLabel *Label1() const { return konum_; }
 
     void FontRenk_Getir(); // background colour of the selected object
     void ForeRenk_Getir(); // its text colour
     // The common dialogs; tests script them. Nothing means cancelled.
     std::function<std::optional<QColor>(const QColor &)> Renk_Sor;
-    std::function<std::optional<QFont>(const QFont &)> Yazi_Tipi_Sor;
 
 signals:
     void Komut(const QString &ad); // a menu command the main window carries out
@@ -49,14 +50,17 @@ private:
     void yansit(const AracDurumu &d);
     void stil(int hangi, bool acik);
     void renk(bool arka);
-    void yaziTipi();
+    void yaziTipi(const std::optional<QString> &aile, std::optional<float> boyut);
+    void yaziBoyu(const QString &metin);
     void hizala(int i);
     void dondur();
     void yakinlastir();
     bool eventFilter(QObject *o, QEvent *e) override;
 
     TasarimModeli *m_ = nullptr;
-    QLineEdit *donme_, *yakinlik_, *yazi_tipi_;
+    QLineEdit *donme_, *yakinlik_;
+    QComboBox *yazi_tipi_, *yazi_boyu_;
+    bool yansitiyor_ = false;
     QLabel *konum_, *arka_ornek_, *yazi_ornek_;
     double onceki_yuzde_ = 100;
 };

@@ -6,6 +6,7 @@
 #include "components/SayfaHedefi.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
+#include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QComboBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -207,7 +209,7 @@ void MDIViewTesti::aracCubugu() {
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
     for (const char *ad :
-         {"YazdirBtn", "Onizleme", "SayfaAyar_Image", "FormatButon", "FontBtn", "Bold", "Italic",
+         {"YazdirBtn", "Onizleme", "SayfaAyar_Image", "FormatButon", "Bold", "Italic",
           "ULine", "BackColor", "Fore_Color_Image", "Image1(0)", "Image1(1)", "Image1(2)"})
         QVERIFY2(p->Dugme(ad) && !p->Dugme(ad)->accessibleName().isEmpty(), ad);
     QCOMPARE(p->RotateTxt()->accessibleName(), u"Döndürme"_s);
@@ -217,11 +219,13 @@ void MDIViewTesti::aracCubugu() {
     const int o = *m.Aktif_Nesne();
     m.Nesne_Sec(o);
     QCOMPARE(p->Label1()->text(), u"5,322917  /  1,322917"_s);
-    QCOMPARE(p->Font_Combo()->text(), u"Arial"_s);
+    QCOMPARE(p->Font_Combo()->currentText(), u"Arial"_s);
+    QCOMPARE(p->Font_Combo()->accessibleName(), u"Yazı Tipi Adı"_s);
+    QCOMPARE(p->Font_Size()->accessibleName(), u"Yazı Tipi Boyutu"_s);
     QToolButton *kalin = p->Dugme("Bold");
     QTest::mouseClick(kalin, Qt::LeftButton);
     QVERIFY(m.Nesne(o).Nesne().FontBold && kalin->isChecked());
-    QTest::mouseClick(kalin, Qt::LeftButton);
+    kalin->toggle(); // what an accessibility Toggle does
     QVERIFY(!m.Nesne(o).Nesne().FontBold && !kalin->isChecked());
     QTest::mouseClick(p->Dugme("Image1(2)"), Qt::LeftButton);
     QCOMPARE(m.Nesne(o).Nesne().Alignment, qint16(2));
@@ -234,23 +238,20 @@ void MDIViewTesti::aracCubugu() {
     renk = QColor(255, 0, 0);
     QTest::mouseClick(p->Dugme("Fore_Color_Image"), Qt::LeftButton);
     QCOMPARE(m.Nesne(o).Nesne().ForeColor, 0x0000FF);
-    std::optional<QFont> yazi;
-    p->Yazi_Tipi_Sor = [&](const QFont &f) {
-        yazi = f;
-        return std::optional<QFont>();
-    };
-    QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
-    QCOMPARE(yazi->family(), u"Arial"_s);
-    QCOMPARE(m.Nesne(o).Nesne().FontName, u"Arial"_s);
-    QFont tahoma(u"Tahoma"_s);
-    tahoma.setPointSizeF(12);
-    tahoma.setStrikeOut(true);
-    p->Yazi_Tipi_Sor = [&](const QFont &) { return std::optional(tahoma); };
-    QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
+    // Family and size from the tool bar's boxes: each changes only itself.
+    const int tahoma = p->Font_Combo()->findText(u"Tahoma"_s);
+    QVERIFY(tahoma >= 0);
+    p->Font_Combo()->setCurrentIndex(tahoma);
+    emit p->Font_Combo()->activated(tahoma);
     QCOMPARE(m.Nesne(o).Nesne().FontName, u"Tahoma"_s);
-    QCOMPARE(m.Nesne(o).Nesne().FontSize, 12.0f);
-    QVERIFY(m.Nesne(o).Nesne().FontStrikethru);
-    QCOMPARE(p->Font_Combo()->text(), u"Tahoma"_s);
+    p->Font_Size()->setEditText(u"12,5"_s);
+    QTest::keyClick(p->Font_Size()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m.Nesne(o).Nesne().FontSize, 12.5f);
+    QCOMPARE(m.Nesne(o).Nesne().FontName, u"Tahoma"_s); // kept after the size
+    p->Font_Size()->setEditText(u"0"_s);
+    QTest::keyClick(p->Font_Size()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m.Nesne(o).Nesne().FontSize, 12.5f);
+    QCOMPARE(p->Font_Size()->currentText(), u"12,5"_s);
 
     // Rotation box: whole degrees with Enter; anything else shows the angle again.
     const QSizeF boyut = m.Nesne(o).Alan().size();
@@ -269,19 +270,16 @@ void MDIViewTesti::aracCubuguBarkod() {
     QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
-    p->Yazi_Tipi_Sor = [](QFont f) {
-        f.setPointSizeF(12), f.setStrikeOut(true);
-        return std::optional(f);
-    };
     // Barcodes: no alignment, no strike-through; the rotation box shows degrees.
     w.Menu_Click("MNBarkod");
     const int z = *m.Aktif_Nesne();
     m.Nesne_Sec(z);
     const int adim = m.Yigin().index();
     QTest::mouseClick(p->Dugme("Image1(1)"), Qt::LeftButton);
-    QTest::mouseClick(p->Dugme("FontBtn"), Qt::LeftButton);
-    QVERIFY(!m.Nesne(z).Barkod().FontStrikethru && m.Nesne(z).Barkod().FontSize == 12);
-    QCOMPARE(m.Yigin().index(), adim + 1); // the font only
+    p->Font_Size()->setEditText(u"12"_s);
+    QTest::keyClick(p->Font_Size()->lineEdit(), Qt::Key_Return);
+    QVERIFY(m.Nesne(z).Barkod().FontSize == 12 && m.Nesne(z).Barkod().FontName == u"Tahoma");
+    QCOMPARE(m.Yigin().index(), adim + 1); // the size only
     m.Nesne_Donder(z, 270);
     QCOMPARE(p->RotateTxt()->text(), u"270"_s);
 
@@ -345,6 +343,12 @@ void MDIViewTesti::bakmakIcin() {
     demoTasarim(kutu, 1);
     MDIView w(kutu);
     QVERIFY(ekranda(w));
+    // The tool bar shows the element selected as the design opens.
+    const TasarimModeli &m = w.Tasarim()->Model();
+    QVERIFY(m.Aktif_Nesne());
+    const auto secili = Arac_Durumu(m.Nesne(*m.Aktif_Nesne()));
+    QCOMPARE(w.Arac_Cubugu()->Font_Combo()->currentText(), secili.yazi_tipi);
+    QCOMPARE(w.Arac_Cubugu()->Dugme("Bold")->isChecked(), secili.kalin);
     w.Menu("MNEtiketOnizleme")->trigger();
     OnizlemeFrm *o = w.Onizleme();
     QVERIFY(o && o->isVisible());
