@@ -115,8 +115,8 @@ double Adet_Sor(MesajKutusu &kutu) {
     return Bastaki_Sayi(cevap.value_or(QString()));
 }
 
-DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet, SayfaHedefi &hedef,
-                           const std::function<bool(int)> &devam) {
+DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, double adet,
+                           SayfaHedefi &hedef, const std::function<bool(int)> &devam) {
     DogrudanSonucu s;
     const auto kagit = Dogrudan_Sayfa(belge);
     if (!kagit) {
@@ -135,7 +135,6 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet,
             return s;
         }
     }
-    Parametreleri_Sor(kutu, belge);
     // Margins are twips in the design; positions here are millimetres.
     const double sol = belge.Sol_Bosluk / Dogrudan_Twip, ust = belge.Ust_Bosluk / Dogrudan_Twip;
     const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};

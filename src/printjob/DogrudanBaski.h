@@ -22,8 +22,10 @@ struct DogrudanSonucu {
     bool kagit = false;    // the target refused the paper: the paper messages were shown
     TasmaListesi tasmalar; // labels whose text did not fit, by item code
 };
-DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, TasarimBelgesi belge, double adet, SayfaHedefi &hedef,
-                           const std::function<bool(int)> &devam = {});
+// `belge` holds the parameters' answers already: the caller asks them before the
+// labels per item.
+DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, double adet,
+                           SayfaHedefi &hedef, const std::function<bool(int)> &devam = {});
 
 // Asks each parameter's value once per name (case-sensitive, empty on cancel) and
 // puts it in the captions of the copy.

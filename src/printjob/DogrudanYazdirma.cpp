@@ -60,7 +60,9 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     } else if (!(hedef = Dosya_Hedefi(k))) {
         return 1;
     }
-    const DogrudanSonucu s = Dinamik_Bas(kutu, Degiskenler::Belge, adet, *hedef,
+    TasarimBelgesi belge = Degiskenler::Belge;
+    Parametreleri_Sor(kutu, belge);
+    const DogrudanSonucu s = Dinamik_Bas(kutu, belge, adet, *hedef,
                                          [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
     if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
         hedef->Vazgec();

@@ -383,11 +383,11 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     const QString pdf = klasor_.filePath("dogrudan.pdf");
     w.Dogrudan_Yazici = [&pdf](QString &) { return std::make_unique<PdfHedefi>(pdf); };
     QVERIFY(ekranda(w));
-    kutu.girdi_cevaplari << u"2"_s << u"Yaz"_s;
+    kutu.girdi_cevaplari << u"Yaz"_s << u"2"_s;
     w.Menu("MNDogrudanYazdir")->trigger();
     QVERIFY(w.Onizleme());
-    QCOMPARE(kutu.girdiler.size(), 2); // labels per item, then the one parameter
-    QCOMPARE(kutu.girdiler[0].istem, u"Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"_s);
+    QCOMPARE(kutu.girdiler.size(), 2); // the one parameter, then labels per item
+    QCOMPARE(kutu.girdiler[1].istem, u"Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"_s);
     QCOMPARE(w.Onizleme()->Basilan_Sayfa(), 4);
     QCOMPARE(Pdf_Metni(pdf).count("Şeker 1 kg"), 2);
     QVERIFY(!Degiskenler::Dinamik_Barkod);

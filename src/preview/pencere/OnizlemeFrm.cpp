@@ -80,6 +80,9 @@ void OnizlemeFrm::Etkinlestir() {
 void OnizlemeFrm::Dinamik_Bas() {
     // One run per request: switching windows never prints again.
     Degiskenler::Dinamik_Barkod = false;
+    // The parameters first, then the labels per item.
+    TasarimBelgesi belge = Degiskenler::Belge;
+    Parametreleri_Sor(kutu_, belge);
     const double adet = Adet_Sor(kutu_);
     if (adet <= 0)
         return;
@@ -92,7 +95,7 @@ void OnizlemeFrm::Dinamik_Bas() {
     }
     if (Degiskenler::Baglanti)
         Degiskenler::Baglanti->Bildirildi = false;
-    const DogrudanSonucu s = ::Dinamik_Bas(kutu_, Degiskenler::Belge, adet, *hedef);
+    const DogrudanSonucu s = ::Dinamik_Bas(kutu_, belge, adet, *hedef);
     // The paper messages, and a failed statement, were told already.
     const bool bildirildi = Degiskenler::Baglanti && Degiskenler::Baglanti->Bildirildi;
     if (!s.hata.isEmpty() && !s.kagit && !bildirildi)
