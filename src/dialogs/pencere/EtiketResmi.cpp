@@ -1,5 +1,6 @@
 #include "EtiketResmi.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -54,8 +55,12 @@ void EtiketResmi::paintEvent(QPaintEvent *) {
     p.setPen(QPen(QColor(0x2F, 0x53, 0xB3), 1));
     olcu(p, {x0 - 5, y0}, {x0 - 5, y0 + h}, QStringLiteral("Boy"), {2, y0 + h / 2 + 4});
     olcu(p, {x0, y0 - 5}, {x0 + w, y0 - 5}, QStringLiteral("Genişlik"), {x0 + 10, y0 - 9});
-    olcu(p, {x0 + w, y0 + h / 2}, {x0 + w + gx, y0 + h / 2}, QStringLiteral("Yatay"),
-         {x0 + w - 4, y0 + h + 11});
+    // Each name by its own arrow, clear of the other: "Yatay" under the gap between
+    // the columns, "Dikey" beside the gap between the rows.
+    const QFontMetricsF fm(f);
+    const QString yatay = QStringLiteral("Yatay");
+    olcu(p, {x0 + w, y0 + h / 2}, {x0 + w + gx, y0 + h / 2}, yatay,
+         {x0 + w + gx / 2 - fm.horizontalAdvance(yatay) / 2, y0 + h / 2 + fm.ascent() + 6});
     olcu(p, {x0 + w / 2, y0 + h}, {x0 + w / 2, y0 + h + gy}, QStringLiteral("Dikey"),
-         {x0 + w / 2 + 6, y0 + h + gy - 2});
+         {x0 + w / 2 + 6, y0 + h + gy / 2 + fm.ascent() / 2});
 }
