@@ -21,6 +21,7 @@
 #include "startup/Birimler.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,7 +30,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QComboBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -209,8 +209,8 @@ void MDIViewTesti::aracCubugu() {
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
     for (const char *ad :
-         {"YazdirBtn", "Onizleme", "SayfaAyar_Image", "FormatButon", "Bold", "Italic",
-          "ULine", "BackColor", "Fore_Color_Image", "Image1(0)", "Image1(1)", "Image1(2)"})
+         {"YazdirBtn", "Onizleme", "SayfaAyar_Image", "FormatButon", "Bold", "Italic", "ULine",
+          "BackColor", "Fore_Color_Image", "Image1(0)", "Image1(1)", "Image1(2)"})
         QVERIFY2(p->Dugme(ad) && !p->Dugme(ad)->accessibleName().isEmpty(), ad);
     QCOMPARE(p->RotateTxt()->accessibleName(), u"Döndürme"_s);
     QCOMPARE(p->Yakinlastir()->accessibleName(), u"Yakınlaştırma"_s);
@@ -315,6 +315,13 @@ void MDIViewTesti::alanSurukleme() {
     QVERIFY((m.Nesne(0).Alan().topLeft() - beklenen).manhattanLength() < 1e-4);
     QCOMPARE(m.Nesne(0).Tanim(), u"Alan(1)"_s);
     QVERIFY(m.Tutamaclar_Gorunur()); // the dropped field is selected
+
+    // Zoomed to 200 %: the grab point is half as many millimetres.
+    QVERIFY(m.Yakinlastir_Yuzde(100, 200));
+    QVERIFY(Alan_Birak(w, 1, {20, 15}));
+    const QPointF zoomlu = b->Mm((QPointF(20, 15) * b->Piksel_Mm()).toPoint()) -
+                           QPointF(Twip_Mm(alan->tutma_x / 2), Twip_Mm(alan->tutma_y / 2));
+    QVERIFY((m.Nesne(1).Alan().topLeft() - zoomlu).manhattanLength() < 1e-4);
 }
 
 void MDIViewTesti::onizlemeRaporu() {

@@ -361,8 +361,11 @@ void BolumGorunumu::dropEvent(QDropEvent *e) {
     if (!alan)
         return;
     const QPointF mm = Mm(e->position());
-    m_.Tutma_X = alan->tutma_x;
-    m_.Tutma_Y = alan->tutma_y;
+    // The grab point is in the unzoomed picture's pixels; the section may be zoomed,
+    // and the field lands where the dragged picture's corner was.
+    const double olcek = 100.0 / m_.Yuzde();
+    m_.Tutma_X = alan->tutma_x * olcek;
+    m_.Tutma_Y = alan->tutma_y * olcek;
     m_.Alan_Birak(alan->ad, mm.x(), mm.y());
     e->acceptProposedAction();
 }
