@@ -43,6 +43,8 @@ public:
     bool EOF_() const { return sonda_; }
     void MoveNext();
 
+    // The columns of the set.
+    const QSqlRecord &Kayit() const { return kayit_; }
     // Index of a field by name, ignoring case; -1 when there is none.
     int FieldIndex(const QString &ad) const;
     QVariant Value(const QString &ad) const;

@@ -8,12 +8,14 @@
 #include "components/pencere/Yazicilar.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
+#include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDegiskenleri.h"
 #include "preview/pencere/OnizlemeFrm.h"
+#include "printjob/OrnekVeri.h"
 #include "report/pencere/RaporPenceresi.h"
 #include "startup/Degiskenler.h"
 
@@ -23,6 +25,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QToolButton>
 #include <cmath>
 
@@ -68,6 +71,21 @@ MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
             onizleme_->Etkinlestir();
     });
     Menu_Click(QStringLiteral("MNKare3")); // the grid is on at 3 mm when the window opens
+    // Sample data: on when the start line selects an item.
+    ornekler_ = Ornek_Stoklar(kutu_);
+    ornek_stok_ = new QSpinBox(panel_);
+    ornek_stok_->setObjectName(QStringLiteral("OrnekStok"));
+    ornek_stok_->setAccessibleName(QStringLiteral("Örnek Stok"));
+    ornek_stok_->setToolTip(QStringLiteral("Örnek Stok"));
+    ornek_stok_->setRange(1, std::max<int>(1, int(ornekler_.size())));
+    auto *etiket = new QLabel(QStringLiteral("Örnek Stok:"), panel_);
+    etiket->setBuddy(ornek_stok_);
+    panel_->addWidget(etiket);
+    panel_->addWidget(ornek_stok_);
+    connect(ornek_stok_, &QSpinBox::valueChanged, this, &MDIView::ornekVeri);
+    Menu(QStringLiteral("MNOrnekVeri"))->setEnabled(!ornekler_.isEmpty());
+    Menu(QStringLiteral("MNOrnekVeri"))->setChecked(!ornekler_.isEmpty());
+    ornekVeri();
     m.Gecmisi_Temizle();
     durumlariGuncelle();
     resize(1100, 760);
@@ -127,6 +145,8 @@ void MDIView::Menu_Click(const QString &girdi) {
     } else if (ad == u"MNCikar") {
         if (aktif && m.Nesne(*aktif).Visible)
             m.Nesne_Sil(aktif);
+    } else if (ad == u"MNOrnekVeri") {
+        ornekVeri();
     } else if (ad == u"MNDuz" || ad.startsWith(QLatin1String("MNKare"))) {
         kareli(ad);
     } else if (ad == u"MNSayfaAyar") {
@@ -256,4 +276,18 @@ void MDIView::closeEvent(QCloseEvent *e) {
     }
     e->accept();
     emit Kapandi();
+}
+
+void MDIView::ornekVeri() {
+    if (!tasarim_)
+        return;
+    const bool acik = Menu(QStringLiteral("MNOrnekVeri"))->isChecked() && !ornekler_.isEmpty();
+    ornek_stok_->setEnabled(acik);
+    if (!acik) {
+        tasarim_->Bolum()->Ornek_Veri_Ayarla(std::nullopt);
+        return;
+    }
+    const OrnekStok &s = ornekler_[qBound(0, ornek_stok_->value() - 1, int(ornekler_.size()) - 1)];
+    tasarim_->Bolum()->Ornek_Veri_Ayarla(
+        BolumGorunumu::OrnekVeri{[s](const NesneKaydi &r) { return Ornek_Metni(r, s); }, s.barkod});
 }

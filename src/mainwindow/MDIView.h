@@ -12,6 +12,8 @@ class AlanGrd;
 class DizaynFrm;
 class MesajKutusu;
 class QMdiArea;
+class QSpinBox;
+struct OrnekStok;
 class SayfaHedefi;
 class UstPanel;
 
@@ -33,6 +35,8 @@ public:
     UstPanel *Arac_Cubugu() const { return panel_; }
     AlanGrd *Alan_Listesi() const { return alanlar_; }
     OnizlemeFrm *Onizleme() const { return onizleme_; }
+    // "Örnek Stok": which selected item the sample data shows (1-based).
+    QSpinBox *Ornek_Stok() const { return ornek_stok_; }
     // Preview state: the design window, the four menus and the tool bar go away
     // (flag false) and come back (true).
     void Onizlemeye_Gec(bool geri);
@@ -55,6 +59,7 @@ private:
     void onizlemeAc();
     void onizlemeKapandi();
     void onizlemeDugmesi();
+    void ornekVeri();
 
     MesajKutusu &kutu_;
     QMdiArea *alan_;
@@ -64,4 +69,6 @@ private:
     bool kapaniyor_ = false;
     QPointer<OnizlemeFrm> onizleme_;
     bool onizleme_hazir_ = false;
+    QList<OrnekStok> ornekler_;
+    QSpinBox *ornek_stok_;
 };

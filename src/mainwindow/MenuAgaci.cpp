@@ -48,6 +48,7 @@ constexpr Oge agac[] = {
     {1, u"MNEtiketOnizleme", u"Etiket Önizleme"},
     {1, u"MNDogrudanYazdir", u"Doğrudan Yazdır"},
     {0, u"MNGorunum", u"Görünüm"},
+    {1, u"MNOrnekVeri", u"Örnek Veri", nullptr, true},
     {1, u"MNDuz", u"Düz", nullptr, true},
     {1, u"MNKareli", u"Kareli"},
     {2, u"MNKare3", u"3 (mm)", nullptr, true},

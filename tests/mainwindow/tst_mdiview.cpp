@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -84,6 +85,7 @@ private slots:
     void cleanup() { Baglanti_Kapat(); }
     void onizlemeRaporu();
     void bakmakIcin();
+    void ornekVeri();
     void dogrudanYazdirBirKez();
     void yeniTasarimdanPdfe();
 
@@ -343,6 +345,40 @@ void MDIViewTesti::onizlemeRaporu() {
     QCOMPARE(metinler.count("Süzme Yoğurt 1 kg"), 1);
     QVERIFY(metinler.contains("İndirim"));
     r->close();
+}
+
+void MDIViewTesti::ornekVeri() {
+    // The start line selects two items: the surface shows the first one's values,
+    // steps to the second, and shows captions when "Örnek Veri" is off.
+    SahteMesaj kutu;
+    demoTasarim(kutu, 1);
+    MDIView w(kutu);
+    QVERIFY(ekranda(w));
+    BolumGorunumu *b = w.Tasarim()->Bolum();
+    const TasarimModeli &m = w.Tasarim()->Model();
+    int ad = -1;
+    for (int i = 0; i < m.Toplam(); ++i)
+        if (!m.Nesne(i).Barkod_Mu() && m.Nesne(i).Nesne().Caption == u"Stok_Adi")
+            ad = i;
+    QVERIFY(ad >= 0);
+    QVERIFY(w.Menu("MNOrnekVeri")->isChecked());
+    QCOMPARE(w.Ornek_Stok()->accessibleName(), u"Örnek Stok"_s);
+    QCOMPARE(b->Cizim(ad).first().metin, u"Şeker 1 kg"_s);
+    w.Ornek_Stok()->setValue(2);
+    QCOMPARE(b->Cizim(ad).first().metin, u"Süzme Yoğurt 1 kg"_s);
+    QCOMPARE(w.Ornek_Stok()->maximum(), 2);
+    w.Menu("MNOrnekVeri")->trigger();
+    QVERIFY(!b->Ornek_Veri_Acik());
+    QCOMPARE(b->Cizim(ad).first().metin, u"Stok_Adi"_s);
+    w.Menu("MNOrnekVeri")->trigger();
+    // A name squeezed into 2 mm does not fit even at 4 pt: outlined, with its tip.
+    QVERIFY(!b->Tasiyor(ad));
+    w.Tasarim()->Model().Degistir(
+        ad, [](YuzeyNesnesi &n) { n.Nesne().Width = 2; }, u"dar"_s);
+    QVERIFY(b->Tasiyor(ad));
+    const QImage resim = b->grab().toImage();
+    const QRect kutu_ = b->Piksel(m.Nesne(ad).Alan()).toAlignedRect();
+    QCOMPARE(QColor(resim.pixel(kutu_.left(), kutu_.center().y())), QColor(0xD0, 0x10, 0x10));
 }
 
 void MDIViewTesti::bakmakIcin() {

@@ -78,13 +78,29 @@ const QList<CizimOgesi> &BolumGorunumu::Cizim(int sira) {
     auto &c = cizimler_[size_t(sira)];
     if (!c) {
         const YuzeyNesnesi &n = m_.Nesne(sira);
-        if (n.Barkod_Mu())
-            c = Barkod_Cizimi(n.Barkod(), ornek_barkod_, ornek_barkod_->Metin());
-        else
-            c = QList<CizimOgesi>{
-                Nesne_Cizimi(n.Nesne(), n.Cizgi_Mi() ? QString() : n.Nesne().Caption)};
+        if (n.Barkod_Mu()) {
+            const auto &b = ornek_ && ornek_->barkod ? ornek_->barkod : ornek_barkod_;
+            c = Barkod_Cizimi(n.Barkod(), b, b->Metin());
+        } else {
+            const QString metin = n.Cizgi_Mi() ? QString()
+                                  : ornek_     ? ornek_->metin(n.Nesne())
+                                               : n.Nesne().Caption;
+            c = QList<CizimOgesi>{Nesne_Cizimi(n.Nesne(), metin)};
+        }
     }
     return *c;
+}
+
+void BolumGorunumu::Ornek_Veri_Ayarla(std::optional<OrnekVeri> veri) {
+    ornek_ = std::move(veri);
+    for (auto &c : cizimler_)
+        c.reset();
+    update();
+}
+
+bool BolumGorunumu::Tasiyor(int sira) {
+    const QList<CizimOgesi> &c = Cizim(sira);
+    return std::any_of(c.cbegin(), c.cend(), Yazi_Tasiyor);
 }
 
 void BolumGorunumu::boyutla() {
@@ -185,12 +201,20 @@ void BolumGorunumu::paintEvent(QPaintEvent *e) {
     // Objects in the printed stacking order, each only where the exposed area needs it.
     p.save();
     Twip_Olcegi(p, logicalDpiX() * m_.Yuzde() / 100);
+    QList<int> tasanlar;
     for (const int i : m_.Cizim_Sirasi()) {
         const YuzeyNesnesi &n = m_.Nesne(i);
-        if (n.Visible && Piksel(n.Alan()).toAlignedRect().adjusted(-1, -1, 1, 1).intersects(boya))
+        if (n.Visible && Piksel(n.Alan()).toAlignedRect().adjusted(-1, -1, 1, 1).intersects(boya)) {
             nesneCiz(p, i);
+            if (Tasiyor(i))
+                tasanlar.append(i);
+        }
     }
     p.restore();
+    // A text that does not fit its box, even shrunk, is outlined in red.
+    p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 0));
+    for (const int i : tasanlar)
+        p.drawRect(Piksel(m_.Nesne(i).Alan()).adjusted(0, 0, -1, -1));
     if (durum_ == Durum::Tasiyor && !taslak_.isNull()) {
         p.setPen(QPen(Qt::black, 0, Qt::DashLine));
         p.drawRect(Piksel(taslak_));
@@ -224,7 +248,9 @@ bool BolumGorunumu::event(QEvent *e) {
     if (e->type() == QEvent::ToolTip) {
         auto *ipucu = static_cast<QHelpEvent *>(e);
         const auto o = m_.Nesne_Bul(Mm(ipucu->pos()));
-        if (o && m_.Nesne(*o).liste == Liste::Etiket && !m_.Nesne(*o).Nesne().Tag.isEmpty())
+        if (o && !m_.Nesne(*o).Barkod_Mu() && Tasiyor(*o))
+            QToolTip::showText(ipucu->globalPos(), Tasma_Ipucu, this);
+        else if (o && m_.Nesne(*o).liste == Liste::Etiket && !m_.Nesne(*o).Nesne().Tag.isEmpty())
             QToolTip::showText(ipucu->globalPos(), m_.Nesne(*o).Nesne().Tag, this);
         else
             QToolTip::hideText();

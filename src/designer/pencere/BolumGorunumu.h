@@ -4,6 +4,7 @@
 #include "designer/TasarimModeli.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -28,6 +29,9 @@ void Rehber_Ciz(QPainter &p, const TasarimModeli::Rehber &r, QStringView alan, d
 // into model calls. The mouse works as a small state machine: idle, moving an
 // object, resizing by a handle, dragging the bottom edge; in-place editing is the
 // model's state with the line edit EditText over the text.
+inline const QString Tasma_Ipucu =
+    QStringLiteral("Yazı alanına sığmıyor: en küçük boyutta bile kesilerek basılacak.");
+
 class BolumGorunumu : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +49,17 @@ public:
     QPointF Mm(QPointF piksel) const;
     // The drawing items of an object (twips), kept until it changes.
     const QList<CizimOgesi> &Cizim(int sira);
+
+    // Sample data: what texts and fields show instead of their captions (an item's
+    // values as they print) and the barcode drawn; without it, the captions.
+    struct OrnekVeri {
+        std::function<QString(const NesneKaydi &)> metin;
+        std::shared_ptr<const Barkod> barkod;
+    };
+    void Ornek_Veri_Ayarla(std::optional<OrnekVeri> veri);
+    bool Ornek_Veri_Acik() const { return ornek_.has_value(); }
+    // Whether an object's text does not fit its box even at the smallest size.
+    bool Tasiyor(int sira);
 
 signals:
     // The pointer left the section during a drag or a move (window coordinates mm).
@@ -82,4 +97,5 @@ private:
     QRect son_tutamaclar_;
     std::shared_ptr<const Barkod> ornek_barkod_; // every surface barcode shows the sample
     std::vector<std::optional<QList<CizimOgesi>>> cizimler_;
+    std::optional<OrnekVeri> ornek_;
 };
