@@ -29,6 +29,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,8 +68,8 @@ private slots:
         Bolge_Ayarla(klasor_.filePath("ayar"));
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/Baslik.mtr"),
                     klasor_.filePath("Baslik.mtr"));
-        QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/A4 Etiket 3x8.ftr"),
-                    klasor_.filePath("A4 Etiket 3x8.ftr"));
+        for (const char *ad : {"A4 Etiket 3x8.ftr", "Raf Etiketi.ftr"})
+            QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/") + ad, klasor_.filePath(ad));
         vt_ = Sqlite_Demo(klasor_.path());
         QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
     }
@@ -371,6 +373,16 @@ void MDIViewTesti::ornekVeri() {
     QVERIFY(!b->Ornek_Veri_Acik());
     QCOMPARE(b->Cizim(ad).first().metin, u"Stok_Adi"_s);
     w.Menu("MNOrnekVeri")->trigger();
+    // A small label opens whole: no scroll bar over it.
+    {
+        Degiskenler::Tasarim_Adi = u"Raf Etiketi"_s;
+        MDIView kucuk(kutu);
+        QVERIFY(ekranda(kucuk) && kucuk.Acildi());
+        const auto *alan = kucuk.Tasarim()->findChild<QScrollArea *>();
+        QVERIFY(alan);
+        QVERIFY(!alan->horizontalScrollBar()->isVisible());
+        QVERIFY(!alan->verticalScrollBar()->isVisible());
+    }
     // A name squeezed into 2 mm does not fit even at 4 pt: outlined, with its tip.
     QVERIFY(!b->Tasiyor(ad));
     w.Tasarim()->Model().Degistir(

@@ -116,7 +116,9 @@ void DizaynFrm::pencereyiBoyutla() {
         if (alt->mdiArea() && !alt->mdiArea()->viewport()->size().isEmpty())
             oda = alt->mdiArea()->viewport()->size();
     }
-    const QSize istenen = (sayfa + pay).boundedTo(oda);
+    // The page and the section, whichever is larger, all shown when there is room:
+    // no scroll bar then covers a small label.
+    const QSize istenen = (alan_->size() + pay).boundedTo(oda);
     if (cerceveli->size() != istenen)
         cerceveli->resize(istenen);
 }
