@@ -1,11 +1,13 @@
 #include "common/Araclar.h"
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
+#include "common/TestVeritabani.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
 #include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
+#include "printjob/DogrudanCizim.h"
 #include "startup/Birimler.h"
 
 #include <QAccessible>
@@ -61,6 +63,7 @@ private slots:
     void kayit();
     void nesnelerErisilebilir();
     void kaydedilmemisKapatma();
+    void yiginHerYerdeAyni();
     void imleclerVeBolumKenari();
 };
 
@@ -267,6 +270,59 @@ void DizaynFrmTesti::imleclerVeBolumKenari() {
     QVERIFY(std::abs(b->height() - m.Bolum_Yuksekligi() * b->Piksel_Mm()) < 1); // grew with it
     QTest::mouseMove(b, piksel(b, {10, 20}));
     QCOMPARE(b->cursor().shape(), Qt::ArrowCursor);
+}
+
+void DizaynFrmTesti::yiginHerYerdeAyni() {
+    // An opaque text over a barcode: its yellow ground covers the bars in the design
+    // window, in the preview picture and on the PDF page alike, all at 96 dpi.
+    QTemporaryDir k;
+    const TestVeritabani t = Sqlite_Demo(k.path());
+    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+    TasarimBelgesi b;
+    b.Detaylar[1] = {true, float(Mm_Twip(40.0)), float(Mm_Twip(60.0))};
+    b.Kagit_Boyutu = 256;
+    b.Sol_Bosluk = b.Sag_Bosluk = b.Ust_Bosluk = b.Alt_Bosluk = 0;
+    NesneKaydi yazi;
+    yazi.Tur = u"E"_s, yazi.Caption = u"Fiyat"_s, yazi.FontName = u"Arial"_s;
+    yazi.Left = 15, yazi.Top = 10, yazi.Width = 10, yazi.Height = 6, yazi.FontSize = 8;
+    yazi.ForeColor = 0, yazi.BackColor = 0x00FFFF; // yellow
+    b.Nesneler.append(yazi);
+    BarkodKaydi barkod;
+    barkod.Left = 5, barkod.Top = 5, barkod.Width = 40, barkod.Height = 25;
+    barkod.FontName = u"Tahoma"_s, barkod.FontSize = 8, barkod.ForeColor = 0;
+    barkod.BackColor = 0xFFFFFF;
+    b.Barkodlar.append(barkod);
+    QVERIFY(!Tasarim_Dosyasi_Yaz(k.path(), u"Yigin"_s, b));
+
+    const auto sari = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; };
+    const QPointF yer(16, 15.5); // mm, inside the text's box, off its glyphs
+    SahteMesaj kutu;
+    Degiskenler::Tasarim_Klasoru = k.path();
+    Degiskenler::Tasarim_Adi = u"Yigin"_s;
+    Degiskenler::Yeni_Tasarim = false;
+    DizaynFrm w(kutu);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage yuzey = w.Bolum()->grab().toImage();
+    QVERIFY(sari(yuzey.pixel(piksel(w.Bolum(), yer))));
+
+    const auto calistir = [&k, &t](const QStringList &a) {
+        QProcess p;
+        Program_Baslat(p, QStringList{u"--designs"_s, k.path()} + a +
+                              QStringList{t.Satir(u"STOKKART.Stok_ID=1"_s)});
+        return Program_Bekle(p);
+    };
+    const QString png = k.filePath(u"onizleme.png"_s), pdf = k.filePath(u"rapor.pdf"_s);
+    Program_Sonucu s = calistir({u"preview"_s, u"Yigin"_s, u"--dpi"_s, u"96"_s, u"--out"_s, png});
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    const double px = 96 / 25.4;
+    // The preview places texts by its own offset.
+    QVERIFY(sari(QImage(png).pixel(((yer + QPointF(Nesne_Kaydirma, 0)) * px).toPoint())));
+    s = calistir({u"print"_s, u"Yigin"_s, u"--out"_s, pdf});
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    Arac_Calistir(u"pdftoppm"_s,
+                  {u"-r"_s, u"96"_s, u"-png"_s, u"-singlefile"_s, pdf, k.filePath(u"sayfa"_s)});
+    QVERIFY(sari(QImage(k.filePath(u"sayfa.png"_s)).pixel((yer * px).toPoint())));
 }
 
 QTEST_MAIN(DizaynFrmTesti)
