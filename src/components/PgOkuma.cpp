@@ -54,34 +54,30 @@ QMetaType tur(Oid oid) {
 
 QVariant deger(const char *v, Oid oid) {
     const QString s = QString::fromUtf8(v);
-    switch (oid) {
-    case BoolOid:
+    switch (tur(oid).id()) {
+    case QMetaType::Bool:
         return s == u"t";
-    case Int2Oid:
-    case Int4Oid:
-    case OidOid:
+    case QMetaType::Int:
         return s.toInt();
-    case Int8Oid:
+    case QMetaType::LongLong:
         return s.toLongLong();
-    case Float4Oid:
-    case Float8Oid:
-    case NumericOid:
+    case QMetaType::Double:
         if (s == u"NaN")
             return qQNaN();
         if (s == u"Infinity" || s == u"-Infinity")
             return s.startsWith(u'-') ? -qInf() : qInf();
         return s.toDouble();
-    case DateOid:
+    case QMetaType::QDate:
         return QDate::fromString(s, Qt::ISODate);
-    case TimeOid:
+    case QMetaType::QTime:
         return QTime::fromString(s, Qt::ISODateWithMs);
-    case TimestampOid:
-        return QDateTime::fromString(QString(s).replace(u' ', u'T'), Qt::ISODateWithMs);
-    case TimestamptzOid: {
+    case QMetaType::QDateTime: {
         QString t = QString(s).replace(u' ', u'T');
-        if (t.size() > 3 && (t[t.size() - 3] == u'+' || t[t.size() - 3] == u'-'))
+        if (oid == TimestamptzOid && t.size() > 3 &&
+            (t[t.size() - 3] == u'+' || t[t.size() - 3] == u'-'))
             t += QStringLiteral(":00"); // "+03" → "+03:00"
-        return QDateTime::fromString(t, Qt::ISODateWithMs).toLocalTime();
+        const QDateTime an = QDateTime::fromString(t, Qt::ISODateWithMs);
+        return oid == TimestamptzOid ? an.toLocalTime() : an;
     }
     default:
         return s;

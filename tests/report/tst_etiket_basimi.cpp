@@ -54,6 +54,17 @@ class TstEtiketBasimi : public QObject {
         return {"Raf Etiketi", "--param", "Raf=" + deger, "--out", cikti, satir};
     }
 
+    // The demo stock data in `k` with one item's level-1 price set to `fiyat` (SQL).
+    static TestVeritabani fiyatiDegisik(const QTemporaryDir &k, int stok, const char *fiyat) {
+        TestVeritabani t = Sqlite_Demo(k.path());
+        TestBaglantisi b(t);
+        if (!b.Calistir(u"UPDATE STOKFIYAT SET Ana_Birim_Fiyat=%1 WHERE Stok_ID=%2 AND "
+                        u"Fiyat_Sira_No=1"_s.arg(QString::fromLatin1(fiyat))
+                            .arg(stok)))
+            t.hata = b.hata;
+        return t;
+    }
+
     // A file with old content that a failed run must leave as it was.
     QString eskiDosya(const QString &ad) {
         const QString yol = klasor_.filePath(ad);
@@ -314,9 +325,8 @@ private slots:
         // the direct road: every word whole in the PDF and no wider than its box
         // (taller, turned). A price of 1.234.567,89 in a 10 mm field among them.
         QTemporaryDir k;
-        const TestVeritabani t = Sqlite_Demo(k.path());
-        QVERIFY(TestBaglantisi(t).Calistir(
-            u"UPDATE STOKFIYAT SET Ana_Birim_Fiyat=1234567.89 WHERE Stok_ID=1 AND Fiyat_Sira_No=1"_s));
+        const TestVeritabani t = fiyatiDegisik(k, 1, "1234567.89");
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         const struct {
             const char *metin; // "Fiyat1": the item's price as a field
             double en, boy, pt;
@@ -402,9 +412,8 @@ private slots:
     void sayi_olmayan_fiyat_durdurur() {
         // A price the database holds as infinity: both roads stop and name the item.
         QTemporaryDir k;
-        const TestVeritabani t = Sqlite_Demo(k.path());
-        QVERIFY(TestBaglantisi(t).Calistir(
-            u"UPDATE STOKFIYAT SET Ana_Birim_Fiyat=9e999 WHERE Stok_ID=2 AND Fiyat_Sira_No=1"_s));
+        const TestVeritabani t = fiyatiDegisik(k, 2, "9e999");
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         for (const QStringList &ek : {QStringList(), QStringList{u"--direct"_s}}) {
             const QString pdf = eskiDosya(u"sonsuz.pdf"_s);
             const Sonuc s =
