@@ -217,7 +217,7 @@ bool VeriBaglantisi::ayarla(QSqlDatabase &db) {
         }
         db.setDatabaseName(dosya.absoluteFilePath());
         db.setConnectOptions(
-            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Baglanti_Zaman_Asimi * 1000));
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Zaman_Asimi * 1000));
         break;
     }
     case Motor::PostgreSQL:
@@ -227,13 +227,13 @@ bool VeriBaglantisi::ayarla(QSqlDatabase &db) {
         db.setDatabaseName(ayar_.veritabani);
         db.setUserName(ayar_.kullanici);
         db.setPassword(ayar_.sifre);
-        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(Baglanti_Zaman_Asimi));
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(Zaman_Asimi));
         break;
     case Motor::SQLServer:
         db.setDatabaseName(Odbc_Metni(ayar_));
         db.setConnectOptions(
             QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
-                .arg(Baglanti_Zaman_Asimi));
+                .arg(Zaman_Asimi));
         break;
     }
     return true;

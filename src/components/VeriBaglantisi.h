@@ -22,7 +22,9 @@ public:
         QString sqlite_dosyasi;
     };
 
-    static constexpr int Baglanti_Zaman_Asimi = 5; // seconds
+    // Seconds a connection attempt (and a wait for SQLite's lock) may take; set
+    // before Open. Five in the program; tests of a silent server make it shorter.
+    int Zaman_Asimi = 5;
 
     // The decimal separator of number texts read over this connection.
     QString Ondalik_Ayirac = QStringLiteral(",");

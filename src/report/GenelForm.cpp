@@ -88,7 +88,7 @@ bool GenelForm::kilitAl() {
         q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(Kilit_Bekleme * 1000));
         kilitli_ = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
         q.exec(QStringLiteral("PRAGMA busy_timeout=%1")
-                   .arg(VeriBaglantisi::Baglanti_Zaman_Asimi * 1000));
+                   .arg(b->Zaman_Asimi * 1000));
         break;
     case VeriBaglantisi::Motor::PostgreSQL: {
         QElapsedTimer t;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QProcess>
 
 // The program itself, started as a user or a stock application starts it (the

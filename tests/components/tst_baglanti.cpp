@@ -8,7 +8,6 @@
 #include "startup/Baslangic.h"
 #include "startup/Degiskenler.h"
 
-#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -146,12 +145,10 @@ private slots:
             SessizSunucu dinleyen;
             QVERIFY(dinleyen.isListening());
             VeriBaglantisi b;
-            QElapsedTimer t;
-            t.start();
+            b.Zaman_Asimi = 1;
             QVERIFY(!b.Open(
                 metin(u"sa"_s, u"gizli"_s, u"STOK"_s, QString(sunucu).arg(dinleyen.serverPort()))));
-            const qint64 gecen = t.elapsed();
-            QVERIFY2(gecen >= 1500 && gecen < 6000, qPrintable(u"%1: %2"_s.arg(sunucu).arg(gecen)));
+            QVERIFY(!b.Acik());
         }
     }
 };

@@ -6,7 +6,6 @@
 #include "document/TasarimDosyasi.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
