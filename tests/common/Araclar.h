@@ -32,14 +32,17 @@ inline bool Dosya_Yaz(const QString &yol, const QByteArray &icerik) {
 }
 
 // Every symbol zbarimg finds in an image, as "TYPE:data" lines.
-inline QStringList Barkod_Coz(const QString &resim) {
+// What zbarimg reads in the pictures, in their order (one run for all of them).
+inline QStringList Barkod_Coz(const QStringList &resimler) {
     const QString cikti = Arac_Calistir(
         QStringLiteral("zbarimg"),
-        {QStringLiteral("-q"), QStringLiteral("--nodbus"), QStringLiteral("-Supca.enable"),
-         QStringLiteral("-Supce.enable"), QStringLiteral("-Sisbn10.disable"),
-         QStringLiteral("-Sisbn13.disable"), resim});
+        QStringList{QStringLiteral("-q"), QStringLiteral("--nodbus"),
+                    QStringLiteral("-Supca.enable"), QStringLiteral("-Supce.enable"),
+                    QStringLiteral("-Sisbn10.disable"), QStringLiteral("-Sisbn13.disable")} +
+            resimler);
     return cikti.split(u'\n', Qt::SkipEmptyParts);
 }
+inline QStringList Barkod_Coz(const QString &resim) { return Barkod_Coz(QStringList{resim}); }
 
 inline QString Pdf_Metni(const QString &pdf, const QStringList &ek = {}) {
     return Arac_Calistir(QStringLiteral("pdftotext"), QStringList(ek)
