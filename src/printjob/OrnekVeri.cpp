@@ -1,6 +1,7 @@
 #include "OrnekVeri.h"
 
 #include "components/KayitKumesi.h"
+#include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
 #include "startup/Degiskenler.h"
 #include "startup/Sorgu.h"
@@ -36,11 +37,15 @@ QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok) {
 QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s) {
     if (r.Tag.startsWith(QLatin1String("PR_")))
         return r.Tag.mid(3);
-    EtiketKaynagi k;
-    k.sutun = [&s](const QString &ad) -> std::optional<QString> {
-        const auto it = s.sutunlar.constFind(ad.toLower());
-        return it == s.sutunlar.cend() ? std::nullopt : std::optional(*it);
-    };
-    k.fiyat = [&s](const QString &ad) { return Fiyat_Degeri(ad, s.fiyatlar); };
-    return Nesne_Metni(r, k);
+    // The report's own rules, so the surface shows what the report prints.
+    const QString tag = Rapor_Etiket_Tagi(r);
+    if (tag.isEmpty()) {
+        const QString tutar = Fiyat_Metni(QStringLiteral("Fiyat1"), -1, s.fiyatlar);
+        return Rapor_Sabit_Metni(r, {},
+                                 Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar));
+    }
+    RaporKaynagi k;
+    k.sutun = [&s](const QString &ad) { return s.sutunlar.value(ad.toLower()); };
+    k.fiyat = [&s](const QString &ad, int d) { return Fiyat_Metni(ad, d, s.fiyatlar); };
+    return Rapor_Etiket_Degeri(tag, k);
 }

@@ -24,6 +24,6 @@ struct OrnekStok {
 // prices and barcodes are read for each. Empty when there is no connection or no item.
 QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok = 200);
 
-// What an element shows for the item, formatted as printing formats it; a
-// parameter shows its name.
+// What an element shows for the item, by the label report's rules; a parameter
+// shows its name.
 QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s);

@@ -1,5 +1,6 @@
 #include "GenelForm.h"
 
+#include "EtiketDegeri.h"
 #include "Fiyat.h"
 
 #include "components/MesajKutusu.h"
@@ -54,12 +55,6 @@ int motorStili(const QString &tipMetni, int simdiki) {
     }
 }
 
-// Decimal count of a control's format part: characters after its first ".".
-int ondalikSayisi(const QString &bicim) {
-    const qsizetype nokta = bicim.indexOf(u'.');
-    return nokta < 0 ? -1 : int(bicim.size() - nokta - 1);
-}
-
 } // namespace
 
 GenelForm::GenelForm(MesajKutusu &kutu, VeriBaglantisi &baglanti, const TasarimBelgesi &belge)
@@ -87,8 +82,7 @@ bool GenelForm::kilitAl() {
         // The write lock of an immediate transaction: held until report end.
         q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(Kilit_Bekleme * 1000));
         kilitli_ = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
-        q.exec(QStringLiteral("PRAGMA busy_timeout=%1")
-                   .arg(b->Zaman_Asimi * 1000));
+        q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(b->Zaman_Asimi * 1000));
         break;
     case VeriBaglantisi::Motor::PostgreSQL: {
         QElapsedTimer t;
@@ -277,11 +271,7 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
                 Sayi_Olmayan_Fiyat_Mesaji.arg(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")), alan);
         return QString();
     }
-    const QString metin = Deger_Metni(QVariant(*p), Degiskenler::Ondalik_Ayirac);
-    if (ondalik == -1)
-        return metin;
-    qint16 d = qint16(ondalik);
-    return Sayi_Bicimle(Sayi_Yuvarla(metin, d), d);
+    return Fiyat_Metni(alan, ondalik, fiyatlar_);
 }
 
 void GenelForm::Detail_Format() {
@@ -303,28 +293,12 @@ void GenelForm::Detail_Format() {
         for (RaporEtiketi *e : yaziylalar_)
             e->caption = tutarYazisi();
     }
-    for (int i = 0; i < Detail.Count(); ++i) {
-        auto *e = dynamic_cast<RaporEtiketi *>(Detail.Item(i));
-        if (!e || e->Tag.isEmpty())
-            continue;
-        const qsizetype ayirac = e->Tag.indexOf(u';');
-        const QString alan = ayirac < 0 ? e->Tag : e->Tag.left(ayirac);
-        const QString bicim = ayirac < 0 ? QString() : e->Tag.mid(ayirac + 1);
-        const int d = ondalikSayisi(bicim);
-        if (alan.contains(QLatin1String("Fiyat"))) {
-            e->caption = fiyat(alan, d);
-        } else if (alan.isEmpty()) {
-            e->caption = Tarih_Deseni(QDateTime::currentDateTime(), bicim.mid(7));
-        } else {
-            const QString v = Rapor_Kaydi.Text(alan);
-            if (d == -1) {
-                e->caption = v;
-            } else {
-                qint16 dd = qint16(d);
-                e->caption = Sayi_Bicimle(Sayi_Yuvarla(v, dd), dd);
-            }
-        }
-    }
+    RaporKaynagi k;
+    k.sutun = [this](const QString &alan) { return Rapor_Kaydi.Text(alan); };
+    k.fiyat = [this](const QString &alan, int d) { return fiyat(alan, d); };
+    for (int i = 0; i < Detail.Count(); ++i)
+        if (auto *e = dynamic_cast<RaporEtiketi *>(Detail.Item(i)); e && !e->Tag.isEmpty())
+            e->caption = Rapor_Etiket_Degeri(e->Tag, k);
 }
 
 void GenelForm::ondalikMetni(RaporBolumu &b) {

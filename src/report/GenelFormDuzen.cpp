@@ -2,6 +2,8 @@
 // built at every report start from the design the report was given.
 #include "GenelForm.h"
 
+#include "EtiketDegeri.h"
+
 #include "Fiyat.h"
 
 #include "components/MesajKutusu.h"
@@ -94,29 +96,9 @@ void GenelForm::barkodlariKur() {
 // caption, a field a tag naming its column (and format) filled at every label.
 RaporEtiketi GenelForm::nesneEtiketi(const NesneKaydi &n) {
     RaporEtiketi e = Nesne_Kontrolu(n);
-    const QString tur = n.Tur.trimmed();
-    if (tur == u"E") {
-        e.caption =
-            n.Tag.startsWith(QLatin1String("PR_")) ? parametreler_.value(n.Tag.mid(3)) : n.Caption;
-    } else if (tur == u"A" && n.Caption == u"Yazıyla") {
-        e.caption = tutarYazisi();
-    } else if (tur == u"A" && n.Tag.startsWith(QLatin1String("F_"))) {
-        e.Tag = n.Caption + u';' + n.Tag.mid(2);
-    } else if (tur == u"A" && n.Tag.startsWith(QLatin1String("O_"))) {
-        const QString kod = n.Tag.mid(2).trimmed();
-        if (kod == u"Firma_Kod")
-            e.caption = Degiskenler::Veritabani_Adi;
-        else if (kod == u"Firma_Ad")
-            e.caption = Degiskenler::Firma_Unvani;
-        else if (kod == u"Tarih")
-            e.caption = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-        else if (kod == u"Saat")
-            e.caption = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-        else
-            e.Tag = u';' + n.Tag;
-    } else if (tur == u"A") {
-        e.Tag = n.Caption;
-    }
+    e.Tag = Rapor_Etiket_Tagi(n);
+    if (e.Tag.isEmpty())
+        e.caption = Rapor_Sabit_Metni(n, parametreler_, tutarYazisi());
     return e;
 }
 

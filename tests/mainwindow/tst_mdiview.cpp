@@ -28,9 +28,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -358,14 +358,20 @@ void MDIViewTesti::ornekVeri() {
     QVERIFY(ekranda(w));
     BolumGorunumu *b = w.Tasarim()->Bolum();
     const TasarimModeli &m = w.Tasarim()->Model();
-    int ad = -1;
-    for (int i = 0; i < m.Toplam(); ++i)
-        if (!m.Nesne(i).Barkod_Mu() && m.Nesne(i).Nesne().Caption == u"Stok_Adi")
-            ad = i;
+    const auto bul = [&m](const QString &baslik) {
+        for (int i = 0; i < m.Toplam(); ++i)
+            if (!m.Nesne(i).Barkod_Mu() && m.Nesne(i).Nesne().Caption == baslik)
+                return i;
+        return -1;
+    };
+    const int ad = bul(u"Stok_Adi"_s);
     QVERIFY(ad >= 0);
     QVERIFY(w.Menu("MNOrnekVeri")->isChecked());
     QCOMPARE(w.Ornek_Stok()->accessibleName(), u"Örnek Stok"_s);
     QCOMPARE(b->Cizim(ad).first().metin, u"Şeker 1 kg"_s);
+    // Formatted by the report's rules: the money field as the report prints it.
+    QCOMPARE(b->Cizim(bul(u"Fiyat1"_s)).first().metin, u"42,50"_s);
+    QCOMPARE(b->Cizim(bul(u"TL_Fiyat1"_s)).first().metin, u"42500000"_s);
     w.Ornek_Stok()->setValue(2);
     QCOMPARE(b->Cizim(ad).first().metin, u"Süzme Yoğurt 1 kg"_s);
     QCOMPARE(w.Ornek_Stok()->maximum(), 2);
