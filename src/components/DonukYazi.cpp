@@ -1,6 +1,7 @@
 #include "DonukYazi.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
@@ -23,12 +24,34 @@ bool dik(qreal aci) {
 }
 
 // Width of the text at 1000 units a point-size, without hinting: widths then
-// scale exactly with the size on every device.
+// scale exactly with the size on every device. A run measures each text twice
+// (laying out, then painting) and its fonts thousands of times: the metrics of a
+// font and the last widths are kept. Cache only, per thread: what it holds is
+// always what measuring again would give.
 qreal olcuGenisligi(const QString &metin, const YaziGorunumu &g) {
-    QFont f = g.Font();
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setPixelSize(1000);
-    return QFontMetricsF(f).horizontalAdvance(metin);
+    struct Onbellek {
+        QHash<QString, QFontMetricsF> olculer;
+        QHash<QString, qreal> genislikler;
+    };
+    thread_local Onbellek o;
+    const QString yazi = g.yazi_tipi + u'|' + QChar(u'0' + g.kalin) + QChar(u'0' + g.italik);
+    const QString anahtar = yazi + u'|' + metin;
+    if (const auto it = o.genislikler.constFind(anahtar); it != o.genislikler.cend())
+        return *it;
+    auto olcu = o.olculer.constFind(yazi);
+    if (olcu == o.olculer.cend()) {
+        QFont f = g.Font();
+        f.setHintingPreference(QFont::PreferNoHinting);
+        f.setPixelSize(1000);
+        if (o.olculer.size() > 64)
+            o.olculer.clear();
+        olcu = o.olculer.insert(yazi, QFontMetricsF(f));
+    }
+    const qreal w = olcu->horizontalAdvance(metin);
+    if (o.genislikler.size() > 4096)
+        o.genislikler.clear();
+    o.genislikler.insert(anahtar, w);
+    return w;
 }
 
 } // namespace
@@ -43,8 +66,9 @@ YaziSigdirma Yazi_Sigdir(const QString &metin, const YaziGorunumu &g, const QRec
     const qreal olcu = olcuGenisligi(metin, g) / 1000.0; // points of width per point of size
     if (olcu <= 0 || olcu * s.boyut <= kutu)
         return s;
-    // The largest tenth of a point that fits.
-    const qreal sigan = std::floor(kutu / olcu * 10.0) / 10.0;
+    // The largest half point that fits: sizes in steps, so a run of many labels
+    // loads a few sizes of a font, not one for every text.
+    const qreal sigan = std::floor(kutu / olcu * 2.0) / 2.0;
     if (sigan >= En_Kucuk_Yazi) {
         s.boyut = sigan;
     } else {
