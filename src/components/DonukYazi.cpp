@@ -28,30 +28,41 @@ bool dik(qreal aci) {
 // (laying out, then painting) and its fonts thousands of times: the metrics of a
 // font and the last widths are kept. Cache only, per thread: what it holds is
 // always what measuring again would give.
-qreal olcuGenisligi(const QString &metin, const YaziGorunumu &g) {
-    struct Onbellek {
-        QHash<QString, QFontMetricsF> olculer;
-        QHash<QString, qreal> genislikler;
+qreal olcuGenisligi(const QString &metin, const YaziGorunumu &g, qreal sinir) {
+    struct Olcu {
+        QFontMetricsF metrik;
+        QHash<char16_t, qreal> harfler; // advance of each character met so far
     };
-    thread_local Onbellek o;
-    const QString yazi = g.yazi_tipi + u'|' + QChar(u'0' + g.kalin) + QChar(u'0' + g.italik);
-    const QString anahtar = yazi + u'|' + metin;
-    if (const auto it = o.genislikler.constFind(anahtar); it != o.genislikler.cend())
-        return *it;
-    auto olcu = o.olculer.constFind(yazi);
-    if (olcu == o.olculer.cend()) {
-        QFont f = g.Font();
-        f.setHintingPreference(QFont::PreferNoHinting);
-        f.setPixelSize(1000);
-        if (o.olculer.size() > 64)
-            o.olculer.clear();
-        olcu = o.olculer.insert(yazi, QFontMetricsF(f));
+    thread_local QHash<QString, Olcu> olculer;
+    // Texts of one font follow each other: the last font is looked up first.
+    thread_local QString son_aile;
+    thread_local int son_stil = -1;
+    thread_local Olcu *son = nullptr;
+    const int stil = int(g.kalin) * 2 + int(g.italik);
+    if (!son || son_stil != stil || son_aile != g.yazi_tipi) {
+        const QString yazi = g.yazi_tipi + u'|' + QChar(u'0' + stil);
+        auto it = olculer.find(yazi);
+        if (it == olculer.end()) {
+            QFont f = g.Font();
+            f.setHintingPreference(QFont::PreferNoHinting);
+            f.setPixelSize(1000);
+            if (olculer.size() > 64)
+                olculer.clear();
+            it = olculer.insert(yazi, {QFontMetricsF(f), {}});
+        }
+        son = &*it, son_aile = g.yazi_tipi, son_stil = stil;
     }
-    const qreal w = olcu->horizontalAdvance(metin);
-    if (o.genislikler.size() > 4096)
-        o.genislikler.clear();
-    o.genislikler.insert(anahtar, w);
-    return w;
+    // The characters' own advances added up: no shaping, and what fits by that
+    // measure fits as drawn (kerning only brings letters closer). A text that may
+    // not fit is measured whole, as it will be drawn.
+    qreal toplam = 0;
+    for (const QChar c : metin) {
+        auto h = son->harfler.constFind(c.unicode());
+        if (h == son->harfler.cend())
+            h = son->harfler.insert(c.unicode(), son->metrik.horizontalAdvance(c));
+        toplam += *h;
+    }
+    return toplam <= sinir ? toplam : son->metrik.horizontalAdvance(metin);
 }
 
 } // namespace
@@ -63,7 +74,8 @@ YaziSigdirma Yazi_Sigdir(const QString &metin, const YaziGorunumu &g, const QRec
     if (metin.isEmpty() || birim_nokta <= 0)
         return s;
     const qreal kutu = (dik(g.aci) ? alan.height() : alan.width()) / birim_nokta; // points
-    const qreal olcu = olcuGenisligi(metin, g) / 1000.0; // points of width per point of size
+    // Points of width per point of size; exact when the text may not fit.
+    const qreal olcu = olcuGenisligi(metin, g, kutu / s.boyut * 1000.0) / 1000.0;
     if (olcu <= 0 || olcu * s.boyut <= kutu)
         return s;
     // The largest half point that fits: sizes in steps, so a run of many labels
@@ -87,7 +99,7 @@ qreal Birim_Nokta(const QPainter &p) {
 }
 
 void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g,
-                    qreal birim_nokta) {
+                    qreal birim_nokta, const YaziSigdirma *hazir) {
     if (g.arka_opak)
         p.fillRect(alan, g.arka);
     if (metin.isEmpty())
@@ -95,9 +107,9 @@ void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const
     p.save();
     // Font size in the painter's units, so the same call works on screen, paper and PDF.
     const qreal birim = birim_nokta > 0 ? birim_nokta : Birim_Nokta(p);
-    const YaziSigdirma sigdirma = Yazi_Sigdir(metin, g, alan, birim);
+    const YaziSigdirma sigdirma = hazir ? *hazir : Yazi_Sigdir(metin, g, alan, birim);
     QFont f = g.Font();
-    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setHintingPreference(QFont::PreferNoHinting); // drawn as measured, on every device
     f.setPixelSize(qMax(1, int(std::lround(sigdirma.boyut * birim))));
     p.setFont(f);
     p.setPen(g.on);

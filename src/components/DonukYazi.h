@@ -44,5 +44,6 @@ qreal Birim_Nokta(const QPainter &p);
 // the size Yazi_Sigdir gives. `birim_nokta`
 // is how many painter units make a point (20 for twips); 0 takes the device's
 // resolution, which holds only while the painter is not zoomed.
+// `hazir`: the fitting worked out already for this box (a page laid out once).
 void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g,
-                    qreal birim_nokta = 0);
+                    qreal birim_nokta = 0, const YaziSigdirma *hazir = nullptr);

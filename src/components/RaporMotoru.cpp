@@ -98,7 +98,11 @@ bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s) {
                             a.TopMargin + ustBaslik + (yer / sutun) * bantY);
         const qsizetype ilk = s.ogeler.size();
         bolumuCiz(r_.Detail, koken, sutunG, s);
-        if (std::any_of(s.ogeler.cbegin() + ilk, s.ogeler.cend(), Yazi_Tasiyor))
+        // Every text's fitting is worked out once here; painting takes it from the item.
+        bool tasti = false;
+        for (qsizetype i = ilk; i < s.ogeler.size(); ++i)
+            tasti |= Yazi_Tasiyor(s.ogeler[i]);
+        if (tasti)
             tasmalar_.Ekle(r_.Tasma_Anahtari.isEmpty() ? QString::number(bant_ + 1)
                                                        : veri_.Text(r_.Tasma_Anahtari).trimmed());
         sonBantlar_.append(QRectF(koken, QSizeF(sutunG, bantY)));

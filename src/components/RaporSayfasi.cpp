@@ -15,11 +15,19 @@ void Oge_Ciz(QPainter &p, const CizimOgesi &o) {
     if (o.barkod)
         o.barkod->Ciz(p, o.alan, o.barkod_gorunum, twip_nokta);
     else
-        Donuk_Yazi_Ciz(p, o.alan, o.metin, o.yazi, twip_nokta);
+        Donuk_Yazi_Ciz(p, o.alan, o.metin, o.yazi, twip_nokta, o.sigdirma ? &*o.sigdirma : nullptr);
+}
+
+bool Yazi_Tasiyor(CizimOgesi &o) {
+    if (o.barkod)
+        return false;
+    if (!o.sigdirma)
+        o.sigdirma = Yazi_Sigdir(o.metin, o.yazi, o.alan, 20);
+    return o.sigdirma->tasti;
 }
 
 bool Yazi_Tasiyor(const CizimOgesi &o) {
-    return !o.barkod && Yazi_Sigdir(o.metin, o.yazi, o.alan, 20).tasti;
+    return !o.barkod && (o.sigdirma ? *o.sigdirma : Yazi_Sigdir(o.metin, o.yazi, o.alan, 20)).tasti;
 }
 
 void TasmaListesi::Ekle(const QString &ad) {

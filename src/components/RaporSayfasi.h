@@ -9,6 +9,7 @@
 #include <QSizeF>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -19,6 +20,7 @@ struct CizimOgesi {
     QString metin;                        // text items
     YaziGorunumu yazi;                    // text items
     std::shared_ptr<const Barkod> barkod; // barcode items (shared, encoded once)
+    std::optional<YaziSigdirma> sigdirma; // text items: worked out when the page was laid out
     Barkod::Gorunum barkod_gorunum;
 };
 
@@ -33,7 +35,9 @@ struct RaporSayfasi {
 void Sayfa_Ciz(QPainter &p, const RaporSayfasi &sayfa);
 // One item of a page, the same way (the design window paints only what changed).
 void Oge_Ciz(QPainter &p, const CizimOgesi &oge);
-// Whether a text item does not fit its box even at the smallest size.
+// Works out how a text item meets its box, keeps it in the item, and says whether
+// the text does not fit even at the smallest size.
+bool Yazi_Tasiyor(CizimOgesi &oge);
 bool Yazi_Tasiyor(const CizimOgesi &oge);
 
 // Labels whose text did not fit, counted over a run: how many, and the names of

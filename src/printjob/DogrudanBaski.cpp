@@ -158,7 +158,9 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, doubl
         RaporSayfasi sayfa;
         sayfa.boyut = *kagit;
         sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(rs, *fiyat), yer, barkodlar);
-        const bool tasti = std::any_of(sayfa.ogeler.cbegin(), sayfa.ogeler.cend(), Yazi_Tasiyor);
+        bool tasti = false;
+        for (CizimOgesi &o : sayfa.ogeler)
+            tasti |= Yazi_Tasiyor(o);
         for (int c = 1; c <= adet; ++c) {
             if (tasti)
                 s.tasmalar.Ekle(rs.Text(QStringLiteral("Stok_Kodu")).trimmed());

@@ -87,6 +87,8 @@ const QList<CizimOgesi> &BolumGorunumu::Cizim(int sira) {
                                                : n.Nesne().Caption;
             c = QList<CizimOgesi>{Nesne_Cizimi(n.Nesne(), metin)};
         }
+        for (CizimOgesi &o : *c)
+            Yazi_Tasiyor(o); // the fitting, worked out once for every repaint
     }
     return *c;
 }
@@ -100,7 +102,7 @@ void BolumGorunumu::Ornek_Veri_Ayarla(std::optional<OrnekVeri> veri) {
 
 bool BolumGorunumu::Tasiyor(int sira) {
     const QList<CizimOgesi> &c = Cizim(sira);
-    return std::any_of(c.cbegin(), c.cend(), Yazi_Tasiyor);
+    return std::any_of(c.cbegin(), c.cend(), [](const CizimOgesi &o) { return Yazi_Tasiyor(o); });
 }
 
 void BolumGorunumu::boyutla() {
