@@ -3,11 +3,10 @@
 #include "SqlTarama.h"
 #include "VeriBaglantisi.h"
 
-#include <cmath>
-
 #include <QLocale>
-
 #include <QLoggingCategory>
+#include <cmath>
+#include <optional>
 
 Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
 
@@ -48,13 +47,15 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     // SQLite: the connection refuses writes while the statement is compiled and
     // starts; a SELECT cannot turn into a write after that.
-    const bool koruma = secim && kilit == Kilit::SaltOkunur;
-    QSqlQuery pragma(baglanti.Veritabani());
-    if (koruma)
-        pragma.exec(QStringLiteral("PRAGMA query_only=1"));
+    // (Action statements, one per label when the work table is filled, skip it.)
+    std::optional<QSqlQuery> pragma;
+    if (secim && kilit == Kilit::SaltOkunur) {
+        pragma.emplace(baglanti.Veritabani());
+        pragma->exec(QStringLiteral("PRAGMA query_only=1"));
+    }
     const bool tamam = q->exec(sql);
-    if (koruma)
-        pragma.exec(QStringLiteral("PRAGMA query_only=0"));
+    if (pragma)
+        pragma->exec(QStringLiteral("PRAGMA query_only=0"));
     if (!tamam) {
         hata_ = q->lastError();
         return false;

@@ -44,7 +44,7 @@ QSizeF Kagit_Boyutu_Twip(int kod) {
     // Defined sizes are exact (millimetres or inches), unlike the rounded points.
     const QPageSize boyut(*kimlik);
     const QSizeF s = boyut.definitionSize();
-    const double carpan = boyut.definitionUnits() == QPageSize::Inch ? 1440.0 : 1440.0 / 25.4;
+    const double carpan = boyut.definitionUnits() == QPageSize::Inch ? 1440.0 : Mm_Basina_Twip;
     return s * carpan;
 }
 

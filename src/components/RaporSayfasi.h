@@ -55,6 +55,9 @@ private:
     QStringList adlar_;
 };
 
+// Twips in a millimetre, exactly (1440 to the inch).
+inline constexpr double Mm_Basina_Twip = 1440.0 / 25.4;
+
 // The page size of a paper given in twips.
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,
                           QPageSize::SizeMatchPolicy eslesme = QPageSize::ExactMatch);

@@ -176,7 +176,8 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     QTemporaryFile gecici(QFileInfo(yol_).absolutePath() + QStringLiteral("/.varnel-XXXXXX.png"));
     gecici.setAutoRemove(false);
     // The first page is named as the user wrote it: most runs have one.
-    const QString ad = yerel(s.no <= 1 ? yol_ : Numarali_Ad(yol_, s.no));
+    const QString hedef = s.no <= 1 ? yol_ : Numarali_Ad(yol_, s.no);
+    const QString ad = yerel(hedef);
     if (!gecici.open()) {
         hata_ = QStringLiteral("PNG dosyası yazılamadı: %1 (%2)").arg(ad, gecici.errorString());
         return false;
@@ -205,7 +206,7 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     }
     // A temporary file is private; the output gets what any new file would get
     // (or what the file it replaces had).
-    const QFileInfo eski(s.no <= 1 ? yol_ : Numarali_Ad(yol_, s.no));
+    const QFileInfo eski(hedef);
     gecici.setPermissions(eski.isFile() ? eski.permissions() : Yeni_Dosya_Izni());
     gecici_.append(gecici.fileName());
     return true;

@@ -1,5 +1,6 @@
 #include "EtiketSayfasi.h"
 
+#include "document/TasarimDosyasi.h"
 #include "startup/Birimler.h"
 #include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
@@ -113,8 +114,8 @@ std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayar
     double d[4] = {};
     for (int i = 0; i < 4; ++i) {
         const bool boyut = i < 2;
-        const auto v = boyut ? Mm_Oku(kutular.value(i), En_Az_Etiket_Mm, En_Cok_Etiket_Mm)
-                             : Mm_Oku(kutular.value(i), 0, En_Cok_Bosluk_Mm);
+        const auto v = boyut ? Mm_Oku(kutular.value(i), En_Az_Etiket, En_Cok_Etiket)
+                             : Mm_Oku(kutular.value(i), 0, En_Cok_Bosluk);
         if (!v)
             return i;
         d[i] = *v;

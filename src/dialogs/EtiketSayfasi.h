@@ -48,10 +48,6 @@ inline const QString Sigmiyor_Mesaji =
 // grouping, no exponent) within [en_az, en_cok]; nothing otherwise.
 std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok);
 
-// Ranges of the millimetre boxes, the same the design reader holds files to.
-inline constexpr double En_Az_Etiket_Mm = 1, En_Cok_Etiket_Mm = 2000;
-inline constexpr double En_Cok_Bosluk_Mm = 500;
-inline constexpr double En_Az_Konum_Mm = -1000, En_Cok_Konum_Mm = 2000;
 // The index of Etiket_Ayari's answer when the boxes are numbers but no label fits.
 inline constexpr int Sigmayan_Yerlesim = -1;
 

@@ -13,6 +13,13 @@
 inline constexpr qint64 En_Buyuk_Tasarim_Dosyasi = 10 * 1024 * 1024;
 inline constexpr qint32 En_Cok_Nesne = 10000;
 
+// Values outside these ranges are no label a printer can make: the reader refuses
+// them in files, the dialogs in their boxes.
+inline constexpr double En_Az_Konum = -1000, En_Cok_Konum = 2000; // mm, sizes up to the latter
+inline constexpr double En_Az_Yazi = 1, En_Cok_Yazi = 500;        // pt
+inline constexpr double En_Az_Etiket = 1, En_Cok_Etiket = 2000;   // mm
+inline constexpr double En_Cok_Bosluk = 500;                      // mm, gaps and margins
+
 inline const QString Atlanan_Kayit_Mesaji =
     QStringLiteral("Tasarımdaki %1 kayıt tanınmadığı için yüklenmedi.");
 inline const QString Gecersiz_Tasarim = QStringLiteral("geçerli bir tasarım dosyası değil.");

@@ -3,6 +3,7 @@
 #include "TasarimDosyasi.h"
 
 #include "Kodlama.h"
+#include "components/RaporSayfasi.h"
 #include "startup/Birimler.h"
 #include "startup/SayiMetni.h"
 
@@ -102,14 +103,9 @@ private:
     int konum_ = 0;
 };
 
-// Values outside these ranges are no label a printer can make; refusing them when
-// reading keeps every later step (drawing, PNG pages, the grid) bounded.
-constexpr double En_Az_Konum = -1000, En_Cok_Konum = 2000; // mm
-constexpr double En_Az_Yazi = 1, En_Cok_Yazi = 500;        // pt
-constexpr double En_Az_Etiket = 1, En_Cok_Etiket = 2000;   // mm
-constexpr double En_Cok_Bosluk = 500;                      // mm, gaps and margins
-constexpr qsizetype En_Uzun_Metin = 64 * 1024;             // characters of one text
-constexpr double Twip_Mm_Orani = 1440.0 / 25.4;
+// Refusing out-of-range values when reading keeps every later step (drawing, PNG
+// pages, the grid) bounded.
+constexpr qsizetype En_Uzun_Metin = 64 * 1024; // characters of one text
 
 QString mmMetni(double d) { return QString::number(d, 'g', 6).replace(u'.', u','); }
 
@@ -225,7 +221,7 @@ void detayCoz(const QString &satir, DetayKaydi &d, const Okuyucu &o) {
     for (qsizetype i = 1; i <= 2 && i < p.size(); ++i)
         if (const auto v = tekOku(p[i])) {
             *olculer[i - 1].first = *v;
-            aralikta(o, *v / Twip_Mm_Orani, En_Az_Etiket, En_Cok_Etiket,
+            aralikta(o, *v / Mm_Basina_Twip, En_Az_Etiket, En_Cok_Etiket,
                      QString::fromUtf8(olculer[i - 1].second), "mm");
         }
 }
@@ -301,7 +297,8 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         v.remove(u' ');
         hedef =
             o.gerekli(Tamsayi_Oku<qint32>(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
-        aralikta(o, hedef / Twip_Mm_Orani, 0, En_Cok_Bosluk, QStringLiteral("Kenar boşluğu"), "mm");
+        aralikta(o, hedef / Mm_Basina_Twip, 0, En_Cok_Bosluk, QStringLiteral("Kenar boşluğu"),
+                 "mm");
     };
     bosluk("Sol_Bosluk_", b.Sol_Bosluk);
     bosluk("Sag_Bosluk_", b.Sag_Bosluk);

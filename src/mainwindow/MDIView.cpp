@@ -287,7 +287,8 @@ void MDIView::ornekVeri() {
         tasarim_->Bolum()->Ornek_Veri_Ayarla(std::nullopt);
         return;
     }
-    const OrnekStok &s = ornekler_[qBound(0, ornek_stok_->value() - 1, int(ornekler_.size()) - 1)];
+    OrnekStok &s = ornekler_[qBound(0, ornek_stok_->value() - 1, int(ornekler_.size()) - 1)];
+    Ornek_Stogu_Tamamla(kutu_, s);
     tasarim_->Bolum()->Ornek_Veri_Ayarla(
         BolumGorunumu::OrnekVeri{[s](const NesneKaydi &r) { return Ornek_Metni(r, s); }, s.barkod});
 }

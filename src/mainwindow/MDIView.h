@@ -70,5 +70,5 @@ private:
     QPointer<OnizlemeFrm> onizleme_;
     bool onizleme_hazir_ = false;
     QList<OrnekStok> ornekler_;
-    QSpinBox *ornek_stok_;
+    QSpinBox *ornek_stok_ = nullptr;
 };

@@ -37,23 +37,12 @@ QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
     return {};
 }
 
-// The item's prices in level order; nothing when they could not be read (a label
-// without its prices must not be printed).
+// The prices of the record set's item (none for a row without Stok_ID).
 std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu,
                                                           const KayitKumesi &rs) {
-    QList<QPair<QString, double>> fiyat;
     if (rs.FieldIndex(QStringLiteral("Stok_ID")) < 0)
-        return fiyat;
-    KayitKumesi f;
-    if (!Sorgu_Oku(kutu, f,
-                   QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
-                                  "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
-                       .arg(qint64(rs.Number(QStringLiteral("Stok_ID"))))))
-        return std::nullopt;
-    for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
-        fiyat.append(
-            {f.Text(QStringLiteral("Fiyat_Sira_No")), f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
-    return fiyat;
+        return QList<QPair<QString, double>>();
+    return Stok_Fiyatlari(kutu, qint64(rs.Number(QStringLiteral("Stok_ID"))));
 }
 
 // The values of the record set's current row, and its prices.
@@ -67,6 +56,20 @@ EtiketKaynagi kaynak(const KayitKumesi &rs, const QList<QPair<QString, double>> 
 }
 
 } // namespace
+
+std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, qint64 stok) {
+    KayitKumesi f;
+    if (!Sorgu_Oku(kutu, f,
+                   QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
+                                  "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
+                       .arg(stok)))
+        return std::nullopt;
+    QList<QPair<QString, double>> fiyat;
+    for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
+        fiyat.append(
+            {f.Text(QStringLiteral("Fiyat_Sira_No")), f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
+    return fiyat;
+}
 
 std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const TasarimBelgesi &belge) {
     KayitKumesi rs;

@@ -22,6 +22,10 @@ struct DogrudanSonucu {
     bool kagit = false;    // the target refused the paper: the paper messages were shown
     TasmaListesi tasmalar; // labels whose text did not fit, by item code
 };
+// An item's prices in level order (level text, price); nothing when they could not
+// be read (a label without its prices must not be printed).
+std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, qint64 stok);
+
 // `belge` holds the parameters' answers already: the caller asks them before the
 // labels per item.
 DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, double adet,

@@ -16,6 +16,10 @@ qint32 Barkod_Tipi_Cevir(qint16 kod) {
     return kod >= 0 && kod <= 9 ? tablo[kod] : 0;
 }
 
+Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip) {
+    return Barkod::Yuzey_Kodu(Barkod_Tipi_Cevir(qint16(tip.toInt())));
+}
+
 QString Stok_Sorgusu(const QString &stok_sarti) {
     static const QRegularExpression select(QStringLiteral("^\\s*select\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
@@ -92,8 +96,7 @@ QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKayna
     const auto tip = k.sutun ? k.sutun(QStringLiteral("Ana_Birim_Barkod_Tipi")) : std::nullopt;
     const auto no = k.sutun ? k.sutun(QStringLiteral("Ana_Birim_Barkod")) : std::nullopt;
     const QString veri = no.value_or(QString()).trimmed();
-    const Barkod::Sembol sembol =
-        Barkod::Yuzey_Kodu(Barkod_Tipi_Cevir(qint16(tip.value_or(QString()).toInt())));
+    const Barkod::Sembol sembol = Stok_Barkod_Sembolu(tip.value_or(QString()));
     const QString anahtar = QString::number(int(sembol)) + u'|' + veri;
     if (!barkodlar.contains(anahtar)) {
         // Items come one after another: a few recent numbers are all that repeat,

@@ -15,6 +15,8 @@
 
 // The stock barcode type code as a barcode symbology code of the surface.
 qint32 Barkod_Tipi_Cevir(qint16 kod);
+// The symbology an item's barcode type column (Ana_Birim_Barkod_Tipi) names.
+Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip);
 
 // The item query: a text beginning with SELECT is the whole query, any other is
 // the condition of the report's items, in their order.

@@ -1,5 +1,6 @@
 #include "OrnekVeri.h"
 
+#include "DogrudanBaski.h"
 #include "components/KayitKumesi.h"
 #include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
@@ -16,22 +17,20 @@ QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok) {
         OrnekStok s;
         for (int i = 0; i < rs.Kayit().count(); ++i)
             s.sutunlar.insert(rs.Kayit().fieldName(i).toLower(), rs.Text(rs.Kayit().fieldName(i)));
-        s.kod = s.sutunlar.value(QStringLiteral("stok_kodu")).trimmed();
-        KayitKumesi f;
-        if (Sorgu_Oku(kutu, f,
-                      QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
-                                     "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
-                          .arg(qint64(rs.Number(QStringLiteral("Stok_ID"))))))
-            for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
-                s.fiyatlar.append({f.Text(QStringLiteral("Fiyat_Sira_No")),
-                                   f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
-        const qint16 tip =
-            qint16(s.sutunlar.value(QStringLiteral("ana_birim_barkod_tipi")).toInt());
-        s.barkod = Barkod::Kodla(Barkod::Yuzey_Kodu(Barkod_Tipi_Cevir(tip)),
-                                 s.sutunlar.value(QStringLiteral("ana_birim_barkod")).trimmed());
+        s.stok = qint64(rs.Number(QStringLiteral("Stok_ID")));
         stoklar.append(std::move(s));
     }
     return stoklar;
+}
+
+void Ornek_Stogu_Tamamla(MesajKutusu &kutu, OrnekStok &s) {
+    if (s.tamam)
+        return;
+    s.tamam = true;
+    s.fiyatlar = Stok_Fiyatlari(kutu, s.stok).value_or(QList<QPair<QString, double>>());
+    s.barkod = Barkod::Kodla(
+        Stok_Barkod_Sembolu(s.sutunlar.value(QStringLiteral("ana_birim_barkod_tipi"))),
+        s.sutunlar.value(QStringLiteral("ana_birim_barkod")).trimmed());
 }
 
 QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s) {
@@ -40,9 +39,13 @@ QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s) {
     // The report's own rules, so the surface shows what the report prints.
     const QString tag = Rapor_Etiket_Tagi(r);
     if (tag.isEmpty()) {
-        const QString tutar = Fiyat_Metni(QStringLiteral("Fiyat1"), -1, s.fiyatlar);
-        return Rapor_Sabit_Metni(r, {},
-                                 Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar));
+        // The amount in words only for the element that shows it.
+        QString yazi;
+        if (r.Caption == u"Yazıyla") {
+            const QString tutar = Fiyat_Metni(QStringLiteral("Fiyat1"), -1, s.fiyatlar);
+            yazi = Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar);
+        }
+        return Rapor_Sabit_Metni(r, {}, yazi);
     }
     RaporKaynagi k;
     k.sutun = [&s](const QString &ad) { return s.sutunlar.value(ad.toLower()); };

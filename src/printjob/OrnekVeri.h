@@ -11,18 +11,21 @@
 
 class MesajKutusu;
 
-// One selected item as the design window's sample data shows it: its row, its
-// prices and its barcode, read once.
+// One selected item as the design window's sample data shows it: its row, and its
+// prices and barcode once it has been shown.
 struct OrnekStok {
     QHash<QString, QString> sutunlar; // column names in lower case (looked up as SQL Server does)
+    qint64 stok = 0;                  // Stok_ID
+    bool tamam = false;               // prices and barcode read
     QList<QPair<QString, double>> fiyatlar;
     std::shared_ptr<const Barkod> barkod;
-    QString kod; // Stok_Kodu
 };
 
-// The items the start line selects, in item order, at most `en_cok` of them;
-// prices and barcodes are read for each. Empty when there is no connection or no item.
+// The items the start line selects, in item order, at most `en_cok` of them, rows
+// only. Empty when there is no connection or no item.
 QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok = 200);
+// Reads the item's prices and encodes its barcode, the first time it is shown.
+void Ornek_Stogu_Tamamla(MesajKutusu &kutu, OrnekStok &s);
 
 // What an element shows for the item, by the label report's rules; a parameter
 // shows its name.

@@ -73,9 +73,13 @@ QString Rapor_Etiket_Degeri(const QString &tag, const RaporKaynagi &k) {
 QString Fiyat_Metni(const QString &alan, int ondalik,
                     const QList<QPair<QString, double>> &fiyatlar) {
     const std::optional<double> p = Fiyat_Degeri(alan, fiyatlar);
-    if (!p || !std::isfinite(*p))
+    return p ? Fiyat_Metni(*p, ondalik) : QString();
+}
+
+QString Fiyat_Metni(double fiyat, int ondalik) {
+    if (!std::isfinite(fiyat))
         return QString();
-    const QString metin = Deger_Metni(QVariant(*p), Degiskenler::Ondalik_Ayirac);
+    const QString metin = Deger_Metni(QVariant(fiyat), Degiskenler::Ondalik_Ayirac);
     if (ondalik == -1)
         return metin;
     qint16 d = qint16(ondalik);

@@ -35,3 +35,5 @@ QString Rapor_Etiket_Degeri(const QString &tag, const RaporKaynagi &k);
 // or rounded to `ondalik` decimals and grouped; empty without a price.
 QString Fiyat_Metni(const QString &alan, int ondalik,
                     const QList<QPair<QString, double>> &fiyatlar);
+// The same for a price already found (no digits for an infinity or NaN).
+QString Fiyat_Metni(double fiyat, int ondalik);

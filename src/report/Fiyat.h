@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QString>
-
-// A price the database holds as infinity or NaN: no label may show other digits.
-inline const QString Sayi_Olmayan_Fiyat_Mesaji =
-    QStringLiteral("%1 stok kartının %2 değeri bir sayı değil; basım durduruldu.");
-
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <optional>
+
+// A price the database holds as infinity or NaN: no label may show other digits.
+inline const QString Sayi_Olmayan_Fiyat_Mesaji =
+    QStringLiteral("%1 stok kartının %2 değeri bir sayı değil; basım durduruldu.");
 
 // The price a field named `alan` shows, from an item's prices (level text, price)
 // in level order: "FiyatN" takes level N, any other name the first price there is;

@@ -271,7 +271,7 @@ QString GenelForm::fiyat(const QString &alan, int ondalik) {
                 Sayi_Olmayan_Fiyat_Mesaji.arg(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")), alan);
         return QString();
     }
-    return Fiyat_Metni(alan, ondalik, fiyatlar_);
+    return Fiyat_Metni(*p, ondalik);
 }
 
 void GenelForm::Detail_Format() {

@@ -67,8 +67,6 @@ bool YaziciHedefi::Bitir() {
 
 namespace {
 
-constexpr double Mm_Basina_Twip = 1440.0 / 25.4;
-
 // Paper, orientation and margins. Margins go in millimetres: a layout in points
 // keeps whole points only (10 mm would come back as 9,88).
 void sayfaDuzeni(QPrinter &yazici, const Rapor &r) {

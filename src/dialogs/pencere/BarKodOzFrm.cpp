@@ -67,8 +67,8 @@ void BarKodOzFrm::TamamBtn_Click() {
     // Height and width, then left and top.
     double d[4] = {};
     for (int i = 0; i < 4; ++i) {
-        const auto v = i < 2 ? Mm_Oku(kutular_[i]->text(), 0.01, En_Cok_Konum_Mm)
-                             : Mm_Oku(kutular_[i]->text(), En_Az_Konum_Mm, En_Cok_Konum_Mm);
+        const auto v = i < 2 ? Mm_Oku(kutular_[i]->text(), 0.01, En_Cok_Konum)
+                             : Mm_Oku(kutular_[i]->text(), En_Az_Konum, En_Cok_Konum);
         if (v)
             d[i] = *v;
         else {
