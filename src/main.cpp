@@ -3,7 +3,6 @@
 #include "components/YaziTipleri.h"
 #include "components/pencere/MesajPencere.h"
 #include "components/pencere/Yazicilar.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimOzeti.h"
 #include "mainwindow/PencereAkisi.h"
@@ -11,7 +10,6 @@
 #include "report/GenelForm.h"
 #include "report/Yazdirma.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 #include "startup/Komutlar.h"
 
 #include <QApplication>
@@ -44,22 +42,16 @@ bool ekranVar() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-void tasarimKlasoruBelirle(const Komut &k) {
-    Degiskenler::Tasarim_Klasoru =
-        k.tasarim_klasoru.isEmpty()
-            ? QCoreApplication::applicationDirPath() + QStringLiteral("/Barkod")
-            : QDir(k.tasarim_klasoru).absolutePath();
-}
-
 int denetle(const Komut &k) {
     MesajToplu kutu;
     const Baslangic_Sonucu s = Main(kutu, k.satir);
     if (!s.devam)
         return s.cikis_kodu;
-    yaz(stdout, QStringLiteral("Bağlantı kuruldu: ") + Degiskenler::Baglanti->Tanim());
-    yaz(stdout, QStringLiteral("Firma: ") + Degiskenler::Firma_Unvani);
-    yaz(stdout, QStringLiteral("Stok şartı: ") + Degiskenler::Stok_Sarti);
-    Baglanti_Kapat();
+    const Oturum &o = s.oturum;
+    yaz(stdout, QStringLiteral("Bağlantı kuruldu: ") +
+                    (o.Baglanti ? o.Baglanti->Tanim() : QStringLiteral("yok")));
+    yaz(stdout, QStringLiteral("Firma: ") + o.Firma_Unvani);
+    yaz(stdout, QStringLiteral("Stok şartı: ") + o.Stok_Sarti);
     return 0;
 }
 
@@ -107,7 +99,6 @@ int yazdir(int argc, char **argv, const Komut &k) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Yazi_Tiplerini_Yukle();
-    tasarimKlasoruBelirle(k);
     MesajToplu kutu;
     const auto yazici = [](GenelForm &form, const QString &ad,
                            QString &hata) -> std::unique_ptr<SayfaHedefi> {
@@ -120,7 +111,6 @@ int yazdir(int argc, char **argv, const Komut &k) {
     const int kod = k.tur == Komut::Tur::Onizle ? Onizleme_Komutu(k, kutu)
                     : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, Yazici_Hedefi_Ac)
                                                 : Etiket_Bas(k, kutu, yazici);
-    Baglanti_Kapat();
     return kod;
 }
 
@@ -137,20 +127,17 @@ int pencereler(int argc, char **argv, const Komut &k) {
                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&ceviri);
     Yazi_Tiplerini_Yukle();
-    tasarimKlasoruBelirle(k);
     MesajPencere kutu;
-    const Baslangic_Sonucu s = Main(kutu, k.satir);
+    const Baslangic_Sonucu s = Main(kutu, k.satir, Tasarim_Klasoru(k));
     if (!s.devam)
         return s.cikis_kodu;
     // The chooser comes back whenever the main window closes; only its "Vazgeç"
     // (or closing it) ends the program.
     app.setQuitOnLastWindowClosed(false);
-    PencereAkisi akis(kutu);
+    PencereAkisi akis(kutu, s.oturum);
     QObject::connect(&akis, &PencereAkisi::Bitti, &app, &QApplication::quit);
     akis.Baslat();
-    const int kod = app.exec();
-    Baglanti_Kapat();
-    return kod;
+    return app.exec();
 }
 
 } // namespace

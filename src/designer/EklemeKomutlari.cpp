@@ -1,23 +1,26 @@
 #include "EklemeKomutlari.h"
 
 #include "TasarimModeli.h"
+#include "document/EtiketIcerigi.h"
 #include "startup/SayiMetni.h"
 
 namespace {
 
 struct Ekleme {
-    const char16_t *komut, *tur, *baslik, *etiket;
+    const char16_t *komut, *tur, *baslik;
+    QString (*etiket)(const QString &baslik); // the tag the element's content takes
 };
-constexpr Ekleme eklemeler[] = {
+const Ekleme eklemeler[] = {
     {u"MNEtiket", u"Etiket", nullptr, nullptr},
     {u"MNYatayCizgi", u"YatayCizgi", nullptr, nullptr},
     {u"MNDikeyCizgi", u"DikeyCizgi", nullptr, nullptr},
     {u"MNBarkod", u"Barkod", nullptr, nullptr},
-    {u"MNParametre", u"Etiket", u"Parametre", u"PR_Parametre"},
-    {u"MNFirma_Adi", u"Alan", u"Firma_Ad", u"O_Firma_Ad"},
-    {u"MNFirma_Kodu", u"Alan", u"Firma_Kod", u"O_Firma_Kod"},
-    {u"MNTarih", u"Alan", u"Tarih", u"O_Tarihdd.mm.yyyy"},
-    {u"MNSaat", u"Alan", u"Saat", u"O_Saat"},
+    {u"MNParametre", u"Etiket", u"Parametre", Parametre_Etiketi},
+    {u"MNFirma_Adi", u"Alan", u"Firma_Ad", [](const QString &) { return Firma_Adi_Etiketi(); }},
+    {u"MNFirma_Kodu", u"Alan", u"Firma_Kod", [](const QString &) { return Firma_Kodu_Etiketi(); }},
+    {u"MNTarih", u"Alan", u"Tarih",
+     [](const QString &) { return Tarih_Etiketi(Yeni_Tarih_Deseni); }},
+    {u"MNSaat", u"Alan", u"Saat", [](const QString &) { return Saat_Etiketi(); }},
 };
 
 } // namespace
@@ -29,7 +32,7 @@ bool Ekleme_Komutu(TasarimModeli &m, const QString &ad) {
         return m.Nesne_Ekle(QString::fromUtf16(e.tur), [&e](YuzeyNesnesi &n) {
             if (e.baslik) {
                 n.Nesne().Caption = QString::fromUtf16(e.baslik);
-                n.Nesne().Tag = QString::fromUtf16(e.etiket);
+                n.Nesne().Tag = e.etiket(n.Nesne().Caption);
             }
         });
     }
@@ -43,15 +46,15 @@ bool Kullanici_Alani(TasarimModeli &m, const QString &ad) {
     return m.Nesne_Ekle(QStringLiteral("Alan"), [&](YuzeyNesnesi &n) { n.Nesne().Caption = alan; });
 }
 
-AracDurumu Arac_Durumu(const YuzeyNesnesi &n) {
+AracDurumu Arac_Durumu(const YuzeyNesnesi &n, const Ayiraclar &a) {
     AracDurumu d;
     std::visit(
-        [&d](const auto &k) {
+        [&d, &a](const auto &k) {
             d.BackColor = k.BackColor, d.ForeColor = k.ForeColor;
             d.kalin = k.FontBold, d.italik = k.FontItalic, d.alti_cizili = k.FontUnderline;
             d.yazi_tipi = k.FontName;
             d.yazi_boyu = k.FontSize;
-            d.konum = Tek_Metni(k.Left) + QStringLiteral("  /  ") + Tek_Metni(k.Top);
+            d.konum = Tek_Metni(k.Left, a) + QStringLiteral("  /  ") + Tek_Metni(k.Top, a);
         },
         n.kayit);
     if (n.Barkod_Mu())

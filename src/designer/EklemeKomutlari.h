@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/Ayiraclar.h"
+
 #include <QString>
 #include <optional>
 
@@ -21,8 +23,8 @@ struct AracDurumu {
     qint32 BackColor = 0, ForeColor = 0;
     bool kalin = false, italik = false, alti_cizili = false;
     QString yazi_tipi;
-    float yazi_boyu = 8; // points
+    float yazi_boyu = 8;       // points
     std::optional<qint16> aci; // none for lines: the box keeps what it shows
     QString konum;             // "Left  /  Top"
 };
-AracDurumu Arac_Durumu(const YuzeyNesnesi &n);
+AracDurumu Arac_Durumu(const YuzeyNesnesi &n, const Ayiraclar &a);

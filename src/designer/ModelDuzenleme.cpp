@@ -1,5 +1,6 @@
 #include "ModelKomutlari.h"
 #include "TasarimModeli.h"
+#include "document/EtiketIcerigi.h"
 #include "startup/Birimler.h"
 
 #include <cmath>
@@ -116,8 +117,8 @@ void TasarimModeli::Duzenlemeyi_Bitir() {
         YuzeyNesnesi n = once;
         n.Nesne().Caption = duzenleyici_metni_;
         // A parameter's name follows its caption.
-        if (n.Nesne().Tag.left(3) == u"PR_")
-            n.Nesne().Tag = QStringLiteral("PR_") + duzenleyici_metni_;
+        if (Nesne_Icerigi(n.Nesne()).tur == EtiketIcerigi::Tur::Parametre)
+            n.Nesne().Tag = Parametre_Etiketi(duzenleyici_metni_);
         uygula(*aktif_, n, QStringLiteral("Yazı"));
     }
     emit Secim_Degisti();

@@ -287,12 +287,6 @@ void TasarimModeli::Belgeden_Al(const TasarimBelgesi &belge) {
     Ayar.Etiket_Yatay = belge.Etiket_Yatay, Ayar.Etiket_Dikey = belge.Etiket_Dikey;
 }
 
-void TasarimModeli::Belgeye_Yaz(TasarimBelgesi &belge) const {
-    belge.Tip = Ayar.Tip;
-    belge.Etiket_Boy = Ayar.Etiket_Boy, belge.Etiket_Genislik = Ayar.Etiket_Genislik;
-    belge.Etiket_Yatay = Ayar.Etiket_Yatay, belge.Etiket_Dikey = Ayar.Etiket_Dikey;
-}
-
 void TasarimModeli::Bolum_Cekme_Baslat(double y) {
     Bolum_Cekiliyor = true;
     Bolum_Son_Y = y;
@@ -323,30 +317,36 @@ void TasarimModeli::Gecmisi_Temizle() {
     yigin_.setClean();
 }
 
-// --- gathering ---
+// --- the document ---
 
-QList<TasarimYuzeyi::Kontrol> TasarimModeli::Kontroller() const {
-    QList<Kontrol> k;
-    for (const YuzeyNesnesi &n : nesneler_)
-        if (!n.Barkod_Mu())
-            k.append({Liste_Adi(n.liste), QStringLiteral("Bolum"), 0, n.Visible, n.Nesne()});
-    return k;
-}
-
-QList<TasarimYuzeyi::Barkod> TasarimModeli::Barkodlar() const {
-    QList<Barkod> b;
-    for (const YuzeyNesnesi &n : nesneler_)
-        if (n.Barkod_Mu())
-            b.append({0, n.Visible, n.Barkod()});
-    return b;
-}
-
-TasarimYuzeyi::Sayfa TasarimModeli::Sayfa_Ayari() const {
+TasarimBelgesi TasarimModeli::Belge() const {
+    TasarimBelgesi b;
+    b.Tip = Ayar.Tip;
+    b.Etiket_Boy = Ayar.Etiket_Boy, b.Etiket_Genislik = Ayar.Etiket_Genislik;
+    b.Etiket_Yatay = Ayar.Etiket_Yatay, b.Etiket_Dikey = Ayar.Etiket_Dikey;
+    for (const YuzeyNesnesi &n : nesneler_) {
+        if (!n.Visible)
+            continue; // deleted
+        if (n.Barkod_Mu()) {
+            b.Barkodlar.append(n.Barkod());
+            b.Barkodlar.last().Bolum_No = 0;
+            continue;
+        }
+        NesneKaydi r = n.Nesne();
+        r.Bolum_No = 0;
+        r.Tur = Liste_Adi(n.liste).left(1);
+        r.Tag = r.Tag.trimmed();
+        if (n.Cizgi_Mi())
+            r.Escapement = 0; // lines are never rotated
+        b.Nesneler.append(r);
+    }
+    b.Detaylar = {DetayKaydi(), bolum_};
     const RaporSayfaAyari &a = Ayar.PageSettings;
-    return {a.LeftMargin,
-            a.RightMargin,
-            a.TopMargin,
-            a.BottomMargin,
-            Ayar.Printer.Orientation,
-            float(Ayar.Printer.PaperSize)};
+    b.Sol_Bosluk = Yuvarla_Cift(a.LeftMargin);
+    b.Sag_Bosluk = Yuvarla_Cift(a.RightMargin);
+    b.Ust_Bosluk = Yuvarla_Cift(a.TopMargin);
+    b.Alt_Bosluk = Yuvarla_Cift(a.BottomMargin);
+    b.Yazici_Durum = QString::number(Ayar.Printer.Orientation);
+    b.Kagit_Boyutu = float(Ayar.Printer.PaperSize);
+    return b;
 }

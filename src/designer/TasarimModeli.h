@@ -2,7 +2,8 @@
 
 #include "YuzeyNesnesi.h"
 #include "components/Rapor.h"
-#include "document/TasarimTopla.h"
+#include "document/TasarimKayitlari.h"
+#include "startup/Ayiraclar.h"
 
 #include <QObject>
 #include <QPointF>
@@ -20,7 +21,7 @@ class ModelKomutu;
 // the view's). Each change a user makes is one step of the undo stack. Objects
 // are addressed by their place in creation order ("sira"), which is also the
 // order of the window's controls and the drawing order.
-class TasarimModeli : public QObject, public TasarimYuzeyi {
+class TasarimModeli : public QObject {
     Q_OBJECT
 public:
     explicit TasarimModeli(QObject *ust = nullptr);
@@ -83,7 +84,6 @@ public:
     const QString &Duzenleyici_Metni() const { return duzenleyici_metni_; }
     void Duzenleyici_Metni_Ayarla(const QString &metin) { duzenleyici_metni_ = metin; }
     void Duzenlemeyi_Bitir(); // commit: caption (and a parameter's tag) from the editor
-    void Duzenleyiciyi_Kapat() override { Duzenlemeyi_Bitir(); }
     void Nesne_Donder(int sira, qint16 aci);
     void Nesne_Sil(std::optional<int> sira);
     void Geri_Al() { yigin_.undo(); }
@@ -128,14 +128,17 @@ public:
         bool operator==(const Ayarlar &) const = default;
     };
     Ayarlar Ayar;
+    // The session's separators, for the numbers the surface shows and reads.
+    Ayiraclar Ayirac;
     // A sheet change by the user (printer kind, page setup, label settings) as one
     // undo step: a barcode printer's section follows the printable page, a laser
     // printer's the label size when there is one.
     void Ayar_Degistir(const Ayarlar &yeni, const QString &aciklama);
-    // The printer kind and label values from and into a document (gathering reads
-    // the rest).
+    // The printer kind and label values from a document (opening reads the rest).
     void Belgeden_Al(const TasarimBelgesi &belge);
-    void Belgeye_Yaz(TasarimBelgesi &belge) const;
+    // The whole design document the surface holds: visible objects in creation
+    // order, the section, the page settings.
+    TasarimBelgesi Belge() const;
     // The section the sheet gives: a barcode printer's is the printable page, a
     // laser printer's one label once its size is known.
     void Sayfaya_Uydur();
@@ -145,11 +148,7 @@ public:
     bool Degisti() const { return !yigin_.isClean(); }
     void Kaydedildi() { yigin_.setClean(); }
 
-    // TasarimYuzeyi
-    QList<Kontrol> Kontroller() const override;
-    QList<Barkod> Barkodlar() const override;
-    DetayKaydi Etiket_Alani() const override { return bolum_; }
-    Sayfa Sayfa_Ayari() const override;
+    const DetayKaydi &Etiket_Alani() const { return bolum_; }
 
 signals:
     void Nesne_Eklendi(int sira);

@@ -53,7 +53,7 @@ int Tasarim_Yukle(TasarimModeli &m, const TasarimBelgesi &b) {
     TasarimModeli::Ayarlar &a = m.Ayar;
     a.PageSettings = {double(b.Sol_Bosluk), double(b.Sag_Bosluk), double(b.Ust_Bosluk),
                       double(b.Alt_Bosluk)};
-    a.Printer.Orientation = Tamsayi_Oku<qint32>(b.Yazici_Durum).value_or(1);
+    a.Printer.Orientation = Tamsayi_Oku<qint32>(b.Yazici_Durum, m.Ayirac).value_or(1);
     a.Printer.PaperSize = Yuvarla_Cift(double(b.Kagit_Boyutu));
     // A paper the printer has no code for (a roll of labels) is the label area.
     if (alan.Width > 0 && alan.Height > 0)

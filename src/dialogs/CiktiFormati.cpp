@@ -1,5 +1,6 @@
 #include "CiktiFormati.h"
 
+#include "document/EtiketIcerigi.h"
 #include "startup/Bicim.h"
 
 namespace {
@@ -21,13 +22,13 @@ CiktiFormati::CiktiFormati(const QString &tag) : tag_(tag) {
         list1_ = 1;
         frame2_ = true;
         for (int i = 0; i < paraDesenleri.size(); ++i)
-            if (QStringLiteral("F_") + paraDesenleri[i] == tag.trimmed())
+            if (Alan_Desen_Etiketi(paraDesenleri[i]) == tag.trimmed())
                 list2_secili_ = i;
     } else {
         tur_ = Tur::Tarih;
         list1_ = 1;
         frame2_ = true;
-        if (tag.left(7) == u"O_Tarih")
+        if (tag.startsWith(Tarih_Etiketi({})))
             list2_ = tarihDesenleri;
     }
 }
@@ -49,25 +50,25 @@ void CiktiFormati::List2_Sec(int satir) {
         list2_secili_ = satir;
 }
 
-QString CiktiFormati::Ornek(const QDate &bugun) const {
+QString CiktiFormati::Ornek(const QDate &bugun, const Ayiraclar &a) const {
     const bool desen = frame2_ && list2_secili_ >= 0;
     if (tur_ == Tur::Tarih)
         return desen ? Tarih_Deseni(QDateTime(bugun, QTime()), list2_[list2_secili_])
                      : bugun.toString(QStringLiteral("dd.MM.yyyy"));
-    return desen ? Sayi_Deseni(1234, list2_[list2_secili_]) : QStringLiteral("1234");
+    return desen ? Sayi_Deseni(1234, list2_[list2_secili_], a) : QStringLiteral("1234");
 }
 
 std::optional<QString> CiktiFormati::Tamam() const {
-    const bool tarih = tag_.left(3) == u"O_T";
+    const bool tarih = Tarih_Etiketi_Mi(tag_);
     if (frame2_) {
         if (tur_ == Tur::Para)
-            return list2_secili_ >= 0 ? std::optional(QStringLiteral("F_") + list2_[list2_secili_])
+            return list2_secili_ >= 0 ? std::optional(Alan_Desen_Etiketi(list2_[list2_secili_]))
                                       : std::nullopt;
         if (!tarih)
             return std::nullopt;
-        return QStringLiteral("O_Tarih") + (list2_secili_ >= 0 ? list2_[list2_secili_] : QString());
+        return Tarih_Etiketi(list2_secili_ >= 0 ? list2_[list2_secili_] : QString());
     }
     if (tur_ == Tur::Para)
         return QString();
-    return tarih ? std::optional(QStringLiteral("O_Tarihdd.mm.yyyy")) : std::nullopt;
+    return tarih ? std::optional(Tarih_Etiketi(Yeni_Tarih_Deseni)) : std::nullopt;
 }

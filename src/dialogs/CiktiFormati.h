@@ -1,5 +1,6 @@
 #pragma once
 
+#include "startup/Ayiraclar.h"
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -23,7 +24,7 @@ public:
     void List2_Sec(int satir);
     // The sample: the pattern on 1234 or on `bugun`; "Genel" shows 1234 or the
     // date in its short form.
-    QString Ornek(const QDate &bugun) const;
+    QString Ornek(const QDate &bugun, const Ayiraclar &a) const;
     // The tag to store, or nothing when "Tamam" leaves it as it was.
     std::optional<QString> Tamam() const;
 

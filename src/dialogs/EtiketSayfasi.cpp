@@ -2,18 +2,17 @@
 
 #include "document/TasarimDosyasi.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <cmath>
 
-QString EtiketKagidi::Ad() const {
+QString EtiketKagidi::Ad(const Ayiraclar &a) const {
     return QStringLiteral("A4 — %1 × %2, %3 × %4 mm")
         .arg(sutun)
         .arg(satir)
-        .arg(Tek_Metni(float(en)), Tek_Metni(float(boy)));
+        .arg(Tek_Metni(float(en), a), Tek_Metni(float(boy), a));
 }
 
 RaporSayfaAyari EtiketKagidi::Kenarlar() const {
@@ -92,15 +91,16 @@ QString Sayfa_Basina_Mesaji(const SayfaBasina &s) {
         .arg(s.yatay * s.dikey);
 }
 
-std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok) {
+std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok,
+                             const Ayiraclar &a) {
     static const QRegularExpression duz(QStringLiteral("^-?[0-9]{1,6}(?:([.,])[0-9]{1,9})?$"));
     const QString t = metin.trimmed();
     const QRegularExpressionMatch m = duz.match(t);
     // Only the regional decimal separator: "37.5" would be read as 375 elsewhere.
-    if (!m.hasMatch() || (m.hasCaptured(1) && m.captured(1) != Degiskenler::Ondalik_Ayirac))
+    if (!m.hasMatch() || (m.hasCaptured(1) && m.captured(1) != a.ondalik))
         return std::nullopt;
     QString c = t;
-    c.replace(Degiskenler::Ondalik_Ayirac, QStringLiteral("."));
+    c.replace(a.ondalik, QStringLiteral("."));
     bool ok = false;
     const double d = c.toDouble(&ok);
     if (!ok || d < en_az || d > en_cok)
@@ -110,12 +110,13 @@ std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok) 
 
 std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayarlar &ayar,
                                                        const QStringList &kutular,
-                                                       const std::optional<EtiketKagidi> &kagit) {
+                                                       const std::optional<EtiketKagidi> &kagit,
+                                                       const Ayiraclar &ayirac) {
     double d[4] = {};
     for (int i = 0; i < 4; ++i) {
         const bool boyut = i < 2;
-        const auto v = boyut ? Mm_Oku(kutular.value(i), En_Az_Etiket, En_Cok_Etiket)
-                             : Mm_Oku(kutular.value(i), 0, En_Cok_Bosluk);
+        const auto v = boyut ? Mm_Oku(kutular.value(i), En_Az_Etiket, En_Cok_Etiket, ayirac)
+                             : Mm_Oku(kutular.value(i), 0, En_Cok_Bosluk, ayirac);
         if (!v)
             return i;
         d[i] = *v;

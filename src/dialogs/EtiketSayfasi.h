@@ -15,7 +15,7 @@ struct EtiketKagidi {
     int sutun = 1, satir = 1;
     double en = 0, boy = 0, yatay = 0, dikey = 0;
     // "A4 — 3 × 8, 70 × 37 mm" with the regional decimal separator.
-    QString Ad() const;
+    QString Ad(const Ayiraclar &a) const;
     // The margins (whole twips) that centre the grid on A4 and give the report
     // exactly `satir` rows and `sutun` columns.
     RaporSayfaAyari Kenarlar() const;
@@ -46,7 +46,7 @@ inline const QString Sigmiyor_Mesaji =
 
 // A millimetre box: a plain decimal with the regional decimal separator (no
 // grouping, no exponent) within [en_az, en_cok]; nothing otherwise.
-std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok);
+std::optional<double> Mm_Oku(const QString &metin, double en_az, double en_cok, const Ayiraclar &a);
 
 // The index of Etiket_Ayari's answer when the boxes are numbers but no label fits.
 inline constexpr int Sigmayan_Yerlesim = -1;
@@ -57,4 +57,5 @@ inline constexpr int Sigmayan_Yerlesim = -1;
 // be taken, Sigmayan_Yerlesim when not one label fits the printable area.
 std::variant<TasarimModeli::Ayarlar, int> Etiket_Ayari(const TasarimModeli::Ayarlar &ayar,
                                                        const QStringList &kutular,
-                                                       const std::optional<EtiketKagidi> &kagit);
+                                                       const std::optional<EtiketKagidi> &kagit,
+                                                       const Ayiraclar &ayirac);

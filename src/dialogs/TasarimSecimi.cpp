@@ -1,11 +1,10 @@
 #include "TasarimSecimi.h"
 
 #include "components/MesajKutusu.h"
-#include "document/TasarimDegiskenleri.h"
+#include "document/BaskiIsi.h"
 #include "document/TasarimTopla.h"
-#include "printjob/DogrudanBaski.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,31 +22,35 @@ QStringList Tasarim_Adlari(const QString &klasor) {
 bool Tasarim_Sil(const QString &klasor, const QString &ad, MesajKutusu &kutu) {
     if (kutu.MsgBox(QStringLiteral("Bu form tasarımını silmek istediğinizden emin misiniz?"),
                     MesajKutusu::Dugmeler::EvetHayir, MesajKutusu::Simge::Soru,
-                    Degiskenler::Program_Basligi) != MesajKutusu::Cevap::Evet)
+                    Program_Basligi) != MesajKutusu::Cevap::Evet)
         return false;
     const QString yol = klasor + u'/' + ad + QStringLiteral(".ftr");
     return QFile::exists(yol) && QFile::remove(yol);
 }
 
-bool Hemen_Bas_Hazirla(const QString &ad, MesajKutusu &kutu) {
-    using namespace Degiskenler;
-    Dinamik_Barkod = true;
-    if (!Tasarimi_Oku(ad, kutu))
-        return false;
+std::optional<BaskiIsi> Hemen_Bas_Hazirla(const QString &ad, const Oturum &oturum,
+                                          MesajKutusu &kutu) {
+    auto belge = Basilacak_Tasarim(oturum.Tasarim_Klasoru, ad, kutu);
+    if (!belge)
+        return std::nullopt;
+    BaskiIsi is;
+    is.Belge = std::move(*belge);
+    is.Tasarim_Adi = ad.trimmed();
     const QString baslik = QStringLiteral("Dinamik Barkod");
     const auto baslangic = Tamsayi_Oku<qint16>(
         kutu.InputBox(QStringLiteral("Kaçıncı Etiketten Başlayarak Basım Yapmak İstiyorsunuz?"),
                       baslik, QStringLiteral("1"))
-            .value_or(QString()));
+            .value_or(QString()),
+        oturum.ayirac);
     if (!baslangic)
-        return false;
-    Baslangic_Etiketi = *baslangic;
-    if (Sabit_Etiket_Adedi == 0) {
-        Etiket_Adedi = 1;
-        const double adet = std::nearbyint(Adet_Sor(kutu));
-        Etiket_Adedi = adet >= 0 && adet <= 32767 ? qint16(adet) : qint16(0);
-        if (Etiket_Adedi == 0)
-            return false;
+        return std::nullopt;
+    is.Baslangic_Etiketi = *baslangic;
+    is.Etiket_Adedi = oturum.Sabit_Etiket_Adedi;
+    if (oturum.Sabit_Etiket_Adedi == 0) {
+        const double adet = std::nearbyint(Adet_Sor(kutu, oturum.Varsayilan_Adet()));
+        is.Etiket_Adedi = adet >= 0 && adet <= 32767 ? qint16(adet) : qint16(0);
+        if (is.Etiket_Adedi == 0)
+            return std::nullopt;
     }
-    return true;
+    return is;
 }

@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+struct BaskiIsi;
+struct Oturum;
 
 class MesajKutusu;
 
@@ -16,6 +20,7 @@ QStringList Tasarim_Adlari(const QString &klasor);
 bool Tasarim_Sil(const QString &klasor, const QString &ad, MesajKutusu &kutu);
 
 // "Seç" up to the report: reads the design and asks the start position and,
-// unless the start line fixed it, the labels per item. False (nothing to print)
-// when the file cannot be read, the start is no number or the count is 0.
-bool Hemen_Bas_Hazirla(const QString &ad, MesajKutusu &kutu);
+// unless the start line fixed it, the labels per item. Nothing to print when the
+// file cannot be read, the start is no number or the count is 0.
+std::optional<BaskiIsi> Hemen_Bas_Hazirla(const QString &ad, const Oturum &oturum,
+                                          MesajKutusu &kutu);

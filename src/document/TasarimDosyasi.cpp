@@ -3,7 +3,6 @@
 #include "Kodlama.h"
 #include "components/SayfaHedefi.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
 
 #include <QCryptographicHash>
@@ -16,6 +15,8 @@
 #include <cmath>
 
 namespace {
+
+const Ayiraclar dosyaBicimi;
 
 // ---- number forms ----------------------------------------------------------
 
@@ -34,7 +35,7 @@ QString yazdirmaBicimi(double x) {
     QString s = kisaMetin(static_cast<float>(std::fabs(x)));
     if (s.startsWith(QLatin1String("0.")))
         s.remove(0, 1);
-    s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+    s.replace(u'.', dosyaBicimi.ondalik);
     return (x < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + s + u' ';
 }
 
@@ -65,7 +66,7 @@ QString yaziciDurumuMetni(const QString &v) {
     QString s = v;
     s.remove(u' ');
     double d = 0;
-    if (Sayi_Oku(s, d))
+    if (Sayi_Oku(s, d, dosyaBicimi))
         return yazdirmaBicimi(d);
     return u' ' + s + u' ';
 }
@@ -141,9 +142,9 @@ QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
 
 QString Kayit_Sayisi(float x) {
     QString s = kisaMetin(x);
-    s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+    s.replace(u'.', dosyaBicimi.ondalik);
     qint16 ondalik = 2;
-    return Sayi_Bicimle(s, ondalik);
+    return Sayi_Bicimle(s, ondalik, dosyaBicimi);
 }
 
 QString Tasarim_Yolu(const QString &klasor, const QString &ad) {

@@ -6,7 +6,9 @@
 #include <QString>
 #include <optional>
 
-// The design file: Windows-1254 text, CRLF lines, markers in a fixed order.
+// The design file: Windows-1254 text, CRLF lines, markers in a fixed order, numbers
+// in the regional form start-up requires (decimal comma, grouping dot), whatever
+// the machine that wrote it.
 
 // Limits that keep a hostile file from taking the machine: its size, and the
 // objects of each list.

@@ -14,11 +14,13 @@
 
 namespace {
 
+const Ayiraclar dosyaBicimi;
+
 // ---- reading conversions ---------------------------------------------------
 
 std::optional<double> sayiOku(const QString &s) {
     double d = 0;
-    if (!Sayi_Oku(s, d) || !std::isfinite(d))
+    if (!Sayi_Oku(s, d, dosyaBicimi) || !std::isfinite(d))
         return std::nullopt;
     return d;
 }
@@ -43,7 +45,7 @@ std::optional<bool> mantikOku(const QString &s) {
 
 std::optional<float> yukseklikOku(const QString &s) {
     qint16 ondalik = 2;
-    return tekOku(Sayi_Bicimle(s, ondalik));
+    return tekOku(Sayi_Bicimle(s, ondalik, dosyaBicimi));
 }
 
 // ---- the reader ------------------------------------------------------------
@@ -140,7 +142,7 @@ public:
         return parcalar_[n - 1];
     }
     template <typename T> T tamsayi(int n) const {
-        return o_.gerekli(Tamsayi_Oku<T>(metin(n)),
+        return o_.gerekli(Tamsayi_Oku<T>(metin(n), dosyaBicimi),
                           QStringLiteral("%1. alan tam sayı değil: \"%2\"").arg(n).arg(metin(n)));
     }
     float tek(int n) const {
@@ -228,7 +230,7 @@ void detayCoz(const QString &satir, DetayKaydi &d, const Okuyucu &o) {
 
 template <typename Kayit, typename Cozucu> QList<Kayit> listeOku(Okuyucu &o, Cozucu coz) {
     const QString sayiSatiri = o.oku();
-    const qint32 sayi = o.gerekli(Tamsayi_Oku<qint32>(sayiSatiri),
+    const qint32 sayi = o.gerekli(Tamsayi_Oku<qint32>(sayiSatiri, dosyaBicimi),
                                   QStringLiteral("sayı bekleniyordu: \"%1\"").arg(sayiSatiri));
     if (sayi < 0)
         o.hata(QStringLiteral("sayı eksi olamaz: %1").arg(sayi));
@@ -258,7 +260,7 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
         o.basaDon(); // no printer block: the file begins with "Barkod_"
     } else {
         const QString tip = o.oku();
-        b.Tip = o.gerekli(Tamsayi_Oku<quint8>(tip),
+        b.Tip = o.gerekli(Tamsayi_Oku<quint8>(tip, dosyaBicimi),
                           QStringLiteral("yazıcı türü okunamadı: \"%1\"").arg(tip));
         if (b.Tip > 1)
             o.hata(QStringLiteral("yazıcı türü 0 ya da 1 olmalı: %1").arg(b.Tip));
@@ -295,8 +297,8 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
             return;
         QString v = o.oku();
         v.remove(u' ');
-        hedef =
-            o.gerekli(Tamsayi_Oku<qint32>(v), QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
+        hedef = o.gerekli(Tamsayi_Oku<qint32>(v, dosyaBicimi),
+                          QStringLiteral("sayı bekleniyordu: \"%1\"").arg(v));
         aralikta(o, hedef / Mm_Basina_Twip, 0, En_Cok_Bosluk, QStringLiteral("Kenar boşluğu"),
                  "mm");
     };

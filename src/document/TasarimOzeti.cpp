@@ -1,5 +1,7 @@
 #include "TasarimOzeti.h"
 
+#include "EtiketIcerigi.h"
+
 #include <QJsonArray>
 #include <QStringList>
 
@@ -49,23 +51,27 @@ QJsonObject nesneJson(const NesneKaydi &n) {
 QString olcu(float mm) { return QString::number(mm, 'g', 6); }
 
 QString tur(const NesneKaydi &n) {
+    using T = EtiketIcerigi::Tur;
     if (n.Tur == u"Y")
         return QStringLiteral("yatay çizgi");
     if (n.Tur == u"D")
         return QStringLiteral("dikey çizgi");
-    if (n.Tag.startsWith(QLatin1String("PR_")))
+    switch (Nesne_Icerigi(n).tur) {
+    case T::Parametre:
         return QStringLiteral("parametre");
-    if (n.Tur == u"E")
+    case T::Sabit_Yazi:
         return QStringLiteral("sabit yazı");
-    if (n.Tag.startsWith(QLatin1String("O_T")))
+    case T::Tarih:
         return QStringLiteral("tarih");
-    if (n.Tag.startsWith(QLatin1String("O_S")))
+    case T::Saat:
         return QStringLiteral("saat");
-    if (n.Tag == u"O_Firma_Ad")
+    case T::Firma_Adi:
         return QStringLiteral("firma adı");
-    if (n.Tag == u"O_Firma_Kod")
+    case T::Firma_Kodu:
         return QStringLiteral("firma kodu");
-    return QStringLiteral("veritabanı alanı");
+    default:
+        return QStringLiteral("veritabanı alanı");
+    }
 }
 
 } // namespace

@@ -1,133 +1,82 @@
 #include "TasarimTopla.h"
 
-#include "TasarimDegiskenleri.h"
 #include "TasarimDosyasi.h"
 #include "components/MesajKutusu.h"
-#include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QFileInfo>
 
 namespace {
 
-bool sayilir(const TasarimYuzeyi::Kontrol &k) {
-    static const QStringList disarida = {QStringLiteral("Secims"), QStringLiteral("Rehber_Dikey"),
-                                         QStringLiteral("Rehber_Yatay"), QStringLiteral("ZKOD")};
-    return k.kapsayici == u"Bolum" && k.gorunur && !disarida.contains(k.ad);
+void hata(MesajKutusu &kutu, const QString &metin) {
+    kutu.MsgBox(metin, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik, Program_Basligi);
 }
 
 } // namespace
 
-bool Tasarim_Topla(const TasarimYuzeyi &yuzey, TasarimBelgesi &belge, MesajKutusu &kutu) {
-    const QList<TasarimYuzeyi::Kontrol> kontroller = yuzey.Kontroller();
-    const QList<TasarimYuzeyi::Barkod> barkodlar = yuzey.Barkodlar();
-    qsizetype nesneSayisi = 0, barkodSayisi = 0;
-    for (const auto &k : kontroller)
-        nesneSayisi += sayilir(k) ? 1 : 0;
-    for (const auto &b : barkodlar)
-        barkodSayisi += b.gorunur ? 1 : 0;
-    if (nesneSayisi == 0 && barkodSayisi == 0) {
-        kutu.MsgBox(Bos_Tasarim_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Bilgi,
-                    Degiskenler::Program_Basligi);
-        return false;
-    }
-
-    belge.Barkodlar = {BarkodKaydi()};
-    for (const auto &b : barkodlar) {
-        if (!b.gorunur)
-            continue;
-        BarkodKaydi r = b.ozellik;
-        r.Bolum_No = b.kapsayici_no;
-        belge.Barkodlar.append(r);
-    }
-    belge.Nesneler = {NesneKaydi()};
-    for (const auto &k : kontroller) {
-        if (!sayilir(k))
-            continue;
-        NesneKaydi r = k.ozellik;
-        r.Bolum_No = k.kapsayici_no;
-        r.Tur = k.ad.left(1);
-        r.Tag = r.Tag.trimmed();
-        if (k.ad.contains(QLatin1String("Cizgi")))
-            r.Escapement = 0; // lines are never rotated
-        belge.Nesneler.append(r);
-    }
-    belge.Detaylar = {DetayKaydi(), yuzey.Etiket_Alani()};
-    const TasarimYuzeyi::Sayfa s = yuzey.Sayfa_Ayari();
-    belge.Sol_Bosluk = Yuvarla_Cift(s.sol);
-    belge.Sag_Bosluk = Yuvarla_Cift(s.sag);
-    belge.Ust_Bosluk = Yuvarla_Cift(s.ust);
-    belge.Alt_Bosluk = Yuvarla_Cift(s.alt);
-    belge.Yazici_Durum = QString::number(s.yonlendirme);
-    belge.Kagit_Boyutu = s.kagit;
-    return true;
+bool Tasarim_Dolu(const TasarimBelgesi &belge, MesajKutusu &kutu) {
+    if (belge.Nesne_Sayisi() > 0 || belge.Barkod_Sayisi() > 0)
+        return true;
+    kutu.MsgBox(Bos_Tasarim_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Bilgi,
+                Program_Basligi);
+    return false;
 }
 
-bool Tasarim_Yaz(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {
-    yuzey.Duzenleyiciyi_Kapat();
-    // Refuse a bad name before gathering touches the document.
-    if (const auto h = Tasarim_Adi_Hatasi(Degiskenler::Tasarim_Adi)) {
-        kutu.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                    Degiskenler::Program_Basligi);
+bool Tasarim_Yaz(const TasarimBelgesi &belge, const QString &klasor, const QString &ad,
+                 MesajKutusu &kutu) {
+    if (const auto h = Tasarim_Adi_Hatasi(ad)) {
+        hata(kutu, *h);
         return false;
     }
-    Degiskenler::Kayit_Iptal = !Tasarim_Topla(yuzey, Degiskenler::Belge, kutu);
-    if (Degiskenler::Kayit_Iptal)
+    if (!Tasarim_Dolu(belge, kutu))
         return false;
-    if (const auto h = Tasarim_Dosyasi_Yaz(Degiskenler::Tasarim_Klasoru, Degiskenler::Tasarim_Adi,
-                                           Degiskenler::Belge)) {
-        kutu.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                    Degiskenler::Program_Basligi);
+    if (const auto h = Tasarim_Dosyasi_Yaz(klasor, ad, belge)) {
+        hata(kutu, *h);
         return false;
     }
     return true;
 }
 
-bool Tasarim_Oku(MesajKutusu &kutu) {
-    if (Degiskenler::Tasarim_Adi.isEmpty())
+bool Tasarim_Dosyasini_Ac(const QString &klasor, const QString &ad, TasarimBelgesi &belge,
+                          MesajKutusu &kutu) {
+    if (ad.isEmpty())
         return false;
-    const QString yol = Tasarim_Yolu(Degiskenler::Tasarim_Klasoru, Degiskenler::Tasarim_Adi);
-    if (const auto h = Tasarim_Dosyasi_Oku(yol, Degiskenler::Belge)) {
-        kutu.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                    Degiskenler::Program_Basligi);
+    if (const auto h = Tasarim_Dosyasi_Oku(Tasarim_Yolu(klasor, ad), belge)) {
+        hata(kutu, *h);
         return false;
     }
     return true;
 }
 
-bool Tasarimi_Oku(const QString &ad, MesajKutusu &kutu) {
-    Degiskenler::Yeni_Tasarim = false;
-    Degiskenler::Tasarim_Adi = ad.trimmed();
-    if (!Tasarim_Oku(kutu))
-        return false;
+std::optional<TasarimBelgesi> Basilacak_Tasarim(const QString &klasor, const QString &ad,
+                                                MesajKutusu &kutu) {
+    TasarimBelgesi belge;
+    if (!Tasarim_Dosyasini_Ac(klasor, ad.trimmed(), belge, kutu))
+        return std::nullopt;
     // Printing goes on without them, as the design window does, but says so.
-    if (const int n = Taninmayan_Kayitlar(Degiskenler::Belge))
+    if (const int n = Taninmayan_Kayitlar(belge))
         kutu.MsgBox(Atlanan_Kayit_Mesaji.arg(n), MesajKutusu::Dugmeler::Tamam,
-                    MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
-    return true;
+                    MesajKutusu::Simge::Unlem, Program_Basligi);
+    return belge;
 }
 
-bool FarkliKaydet_Btn_Click(TasarimYuzeyi &yuzey, MesajKutusu &kutu) {
+std::optional<QString> FarkliKaydet_Btn_Click(const TasarimBelgesi &belge, const QString &klasor,
+                                              MesajKutusu &kutu) {
     const QString ad = kutu.InputBox(QStringLiteral("Lütfen Tasarım Adını Giriniz."), QString())
                            .value_or(QString())
                            .trimmed();
     if (ad.isEmpty())
-        return false;
+        return std::nullopt;
     if (const auto h = Tasarim_Adi_Hatasi(ad)) {
-        kutu.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                    Degiskenler::Program_Basligi);
-        return false;
+        hata(kutu, *h);
+        return std::nullopt;
     }
-    if (QFileInfo::exists(Tasarim_Yolu(Degiskenler::Tasarim_Klasoru, ad)) &&
+    if (QFileInfo::exists(Tasarim_Yolu(klasor, ad)) &&
         kutu.MsgBox(QStringLiteral("Bu isimle kayıtlı bir tasarım vardır.Üzerine yazılsın mı?"),
                     MesajKutusu::Dugmeler::EvetHayir, MesajKutusu::Simge::Yok,
                     QStringLiteral("Dikkat")) != MesajKutusu::Cevap::Evet)
-        return false;
-    const QString onceki = Degiskenler::Tasarim_Adi;
-    Degiskenler::Tasarim_Adi = ad;
-    if (!Tasarim_Yaz(yuzey, kutu)) {
-        Degiskenler::Tasarim_Adi = onceki; // nothing was saved under the new name
-        return false;
-    }
-    return true;
+        return std::nullopt;
+    if (!Tasarim_Yaz(belge, klasor, ad, kutu))
+        return std::nullopt;
+    return ad;
 }

@@ -13,11 +13,11 @@
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
-#include "document/TasarimDegiskenleri.h"
+#include "document/BaskiIsi.h"
 #include "preview/pencere/OnizlemeFrm.h"
 #include "printjob/OrnekVeri.h"
 #include "report/pencere/RaporPenceresi.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -29,9 +29,9 @@
 #include <QToolButton>
 #include <cmath>
 
-MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
-    : QMainWindow(ust), kutu_(kutu), alan_(new QMdiArea(this)), panel_(new UstPanel(this)),
-      alanlar_(new AlanGrd(this)) {
+MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWidget *ust)
+    : QMainWindow(ust), kutu_(kutu), oturum_(oturum), alan_(new QMdiArea(this)),
+      panel_(new UstPanel(oturum.ayirac, this)), alanlar_(new AlanGrd(this)) {
     setObjectName(QStringLiteral("MDIView"));
     setWindowTitle(QStringLiteral("Barkod Tasarımı"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,9 +45,7 @@ MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
     Menu_Agaci_Kur(menuBar(), [this](const QString &ad) { Menu_Click(ad); });
     connect(panel_, &UstPanel::Komut, this, &MDIView::Menu_Click);
 
-    if (Degiskenler::Yeni_Tasarim)
-        Degiskenler::Belge.Yeni_Tasarim_Ayarlari();
-    tasarim_ = new DizaynFrm(kutu_);
+    tasarim_ = new DizaynFrm(kutu_, oturum_, ad);
     QMdiSubWindow *pencere = alan_->addSubWindow(tasarim_);
     pencere->setWindowIcon(Arac_Simgesi(QStringLiteral("Barkod")));
     pencere->move(0, 0);
@@ -72,7 +70,7 @@ MDIView::MDIView(MesajKutusu &kutu, QWidget *ust)
     });
     Menu_Click(QStringLiteral("MNKare3")); // the grid is on at 3 mm when the window opens
     // Sample data: on when the start line selects an item.
-    ornekler_ = Ornek_Stoklar(kutu_);
+    ornekler_ = Ornek_Stoklar(kutu_, oturum_);
     ornek_stok_ = new QSpinBox(panel_);
     ornek_stok_->setObjectName(QStringLiteral("OrnekStok"));
     ornek_stok_->setAccessibleName(QStringLiteral("Örnek Stok"));
@@ -106,8 +104,7 @@ void MDIView::durumlariGuncelle() {
     Menu(QStringLiteral("MnLazerYazicidir"))->setChecked(lazer);
     Menu(QStringLiteral("MnEtiketAyarlari"))->setEnabled(lazer);
     // A new design is saved with "Farklı Kaydet" first.
-    Menu(QStringLiteral("MNKaydet"))
-        ->setEnabled(!Degiskenler::Yeni_Tasarim && !Degiskenler::Tasarim_Adi.isEmpty());
+    Menu(QStringLiteral("MNKaydet"))->setEnabled(!tasarim_->Tasarim_Adi().isEmpty());
     Menu(QStringLiteral("MNGeriAl"))->setEnabled(tasarim_->Model().Yigin().canUndo());
     Menu(QStringLiteral("MNYinele"))->setEnabled(tasarim_->Model().Yigin().canRedo());
 }
@@ -128,7 +125,7 @@ void MDIView::Menu_Click(const QString &girdi) {
     if (Ekleme_Komutu(m, ad)) {
     } else if (ad == u"MNKullaniciT") {
         if (const auto cevap =
-                kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Degiskenler::Program_Basligi))
+                kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Program_Basligi))
             Kullanici_Alani(m, *cevap);
     } else if (ad == u"MNKaydet") {
         tasarim_->Kaydet();
@@ -152,10 +149,7 @@ void MDIView::Menu_Click(const QString &girdi) {
     } else if (ad == u"MNSayfaAyar") {
         sayfaAyari();
     } else if (ad == u"MNEtiketOnizleme" || ad == u"MNDogrudanYazdir") {
-        if (!tasarim_->Topla())
-            return;
-        Degiskenler::Dinamik_Barkod = ad == u"MNDogrudanYazdir";
-        onizlemeAc();
+        etiketOnizleme(ad == u"MNDogrudanYazdir");
     } else if (ad == u"MNOnizlemeKapat") {
         if (onizleme_)
             onizleme_->parentWidget()->close();
@@ -208,14 +202,25 @@ void MDIView::sayfaAyari() {
 }
 
 void MDIView::raporGoster(bool yazdir) {
+    BaskiIsi is;
     // Printing from the preview prints what it shows; otherwise the surface is gathered.
-    if (!yazdir || alan_->activeSubWindow() == nullptr ||
-        alan_->activeSubWindow()->widget() == tasarim_) {
-        if (!tasarim_->Topla())
-            return;
+    const bool onizlemeden = yazdir && onizleme_ && alan_->activeSubWindow() &&
+                             alan_->activeSubWindow()->widget() == onizleme_;
+    if (onizlemeden) {
+        is.Belge = onizleme_->Belge();
+    } else if (auto belge = tasarim_->Topla()) {
+        is.Belge = std::move(*belge);
+    } else {
+        return;
     }
-    Degiskenler::Etiket_Adedi = 1;
-    Rapor_Goster(kutu_, Degiskenler::Belge, this, yazdir);
+    is.Tasarim_Adi = tasarim_->Tasarim_Adi();
+    is.yazdir = yazdir;
+    Rapor_Goster(kutu_, oturum_, is, this);
+}
+
+void MDIView::etiketOnizleme(bool dogrudan) {
+    if (const auto belge = tasarim_->Topla())
+        onizlemeAc(*belge, dogrudan);
 }
 
 void MDIView::Onizlemeye_Gec(bool geri) {
@@ -226,16 +231,22 @@ void MDIView::Onizlemeye_Gec(bool geri) {
     panel_->setVisible(geri);
 }
 
-void MDIView::onizlemeAc() {
+void MDIView::onizlemeAc(const TasarimBelgesi &belge, bool dogrudan) {
+    if (onizleme_)
+        onizleme_->Belge_Ayarla(belge);
+    if (dogrudan && onizleme_)
+        onizleme_->Dogrudan_Bas_Iste();
     if (!onizleme_) {
         onizleme_hazir_ = false;
-        onizleme_ = new OnizlemeFrm(kutu_);
+        onizleme_ = new OnizlemeFrm(kutu_, oturum_, belge);
+        if (dogrudan)
+            onizleme_->Dogrudan_Bas_Iste();
         if (Dogrudan_Yazici)
             onizleme_->Yazici_Ac = Dogrudan_Yazici;
         connect(onizleme_, &OnizlemeFrm::Barkod_Olcusu, panel_->Label1(), &QLabel::setText);
         connect(onizleme_, &OnizlemeFrm::Kapandi, this, &MDIView::onizlemeKapandi);
         alan_->addSubWindow(onizleme_)->setWindowIcon(Arac_Simgesi(QStringLiteral("Onizleme")));
-        if (Degiskenler::Dinamik_Barkod) {
+        if (dogrudan) {
             Menu(QStringLiteral("MNOnizlemeKapat"))->setVisible(false);
             Menu(QStringLiteral("MNOnizleme"))->setVisible(false);
             Onizlemeye_Gec(false);
@@ -288,7 +299,8 @@ void MDIView::ornekVeri() {
         return;
     }
     OrnekStok &s = ornekler_[qBound(0, ornek_stok_->value() - 1, int(ornekler_.size()) - 1)];
-    Ornek_Stogu_Tamamla(kutu_, s);
-    tasarim_->Bolum()->Ornek_Veri_Ayarla(
-        BolumGorunumu::OrnekVeri{[s](const NesneKaydi &r) { return Ornek_Metni(r, s); }, s.barkod});
+    Ornek_Stogu_Tamamla(kutu_, oturum_, s);
+    const Oturum &o = oturum_;
+    tasarim_->Bolum()->Ornek_Veri_Ayarla(BolumGorunumu::OrnekVeri{
+        [s, &o](const NesneKaydi &r) { return Ornek_Metni(r, s, o); }, s.barkod});
 }

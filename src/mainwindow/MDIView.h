@@ -11,6 +11,8 @@
 class AlanGrd;
 class DizaynFrm;
 class MesajKutusu;
+struct Oturum;
+struct TasarimBelgesi;
 class QMdiArea;
 class QSpinBox;
 struct OrnekStok;
@@ -23,9 +25,9 @@ class UstPanel;
 class MDIView : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the design window on the design the chooser asked for (Yeni_Tasarim,
-    // Tasarim_Adi).
-    explicit MDIView(MesajKutusu &kutu, QWidget *ust = nullptr);
+    // Opens the design window on the design `ad` of the session's folder, or on a
+    // new design for an empty name.
+    MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWidget *ust = nullptr);
     ~MDIView() override;
 
     bool Acildi() const;
@@ -55,13 +57,15 @@ private:
     void yaziciTuru(quint8 tip);
     void sayfaAyari();
     void raporGoster(bool yazdir);
+    void etiketOnizleme(bool dogrudan);
     void durumlariGuncelle();
-    void onizlemeAc();
+    void onizlemeAc(const TasarimBelgesi &belge, bool dogrudan);
     void onizlemeKapandi();
     void onizlemeDugmesi();
     void ornekVeri();
 
     MesajKutusu &kutu_;
+    const Oturum &oturum_;
     QMdiArea *alan_;
     DizaynFrm *tasarim_ = nullptr;
     UstPanel *panel_;

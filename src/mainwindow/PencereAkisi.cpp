@@ -3,8 +3,8 @@
 #include "MDIView.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 
-PencereAkisi::PencereAkisi(MesajKutusu &kutu, QObject *ust)
-    : QObject(ust), kutu_(kutu), secici_(new FormTasarimGiris(kutu)) {
+PencereAkisi::PencereAkisi(MesajKutusu &kutu, const Oturum &oturum, QObject *ust)
+    : QObject(ust), kutu_(kutu), oturum_(oturum), secici_(new FormTasarimGiris(kutu, oturum)) {
     connect(secici_, &FormTasarimGiris::Vazgecildi, this, &PencereAkisi::Bitti);
     connect(secici_, &FormTasarimGiris::Tasarim_Ac, this, &PencereAkisi::tasarimiAc);
 }
@@ -16,8 +16,8 @@ PencereAkisi::~PencereAkisi() {
 
 void PencereAkisi::Baslat() { secici_->show(); }
 
-void PencereAkisi::tasarimiAc() {
-    auto *ana = new MDIView(kutu_);
+void PencereAkisi::tasarimiAc(const QString &ad) {
+    auto *ana = new MDIView(kutu_, oturum_, ad);
     if (!ana->Acildi()) {
         delete ana; // the user was told why
         return;

@@ -7,6 +7,7 @@
 
 class FormTasarimGiris;
 class MesajKutusu;
+struct Oturum;
 
 // The road between the windows: the design chooser first; "Yeni" and "Değiştir"
 // open the main window on the design; closing it brings the chooser back with
@@ -14,7 +15,7 @@ class MesajKutusu;
 class PencereAkisi : public QObject {
     Q_OBJECT
 public:
-    explicit PencereAkisi(MesajKutusu &kutu, QObject *ust = nullptr);
+    PencereAkisi(MesajKutusu &kutu, const Oturum &oturum, QObject *ust = nullptr);
     ~PencereAkisi() override;
 
     void Baslat(); // shows the chooser
@@ -25,9 +26,10 @@ signals:
     void Bitti();
 
 private:
-    void tasarimiAc();
+    void tasarimiAc(const QString &ad);
 
     MesajKutusu &kutu_;
+    const Oturum &oturum_;
     FormTasarimGiris *secici_;
     QPointer<MDIView> ana_;
 };

@@ -9,8 +9,8 @@
 #include "startup/SayiMetni.h"
 
 #include <QColorDialog>
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ QLineEdit *kutu(QToolBar *t, const QString &ad, const QString &etiket, int en) {
 
 } // namespace
 
-UstPanel::UstPanel(QWidget *ust) : QToolBar(ust) {
+UstPanel::UstPanel(const Ayiraclar &ayirac, QWidget *ust) : QToolBar(ust), ayirac_(ayirac) {
     setObjectName(QStringLiteral("UstPanel"));
     setWindowTitle(QStringLiteral("Araç Çubuğu"));
     setMovable(false);
@@ -100,9 +100,8 @@ void UstPanel::yaziDugmeleriniKur() {
         yazi_boyu_->addItem(QString::number(b));
     yazi_boyu_->setMinimumContentsLength(4);
     addWidget(yazi_boyu_);
-    connect(yazi_boyu_, &QComboBox::activated, this, [this](int i) {
-        yaziBoyu(yazi_boyu_->itemText(i));
-    });
+    connect(yazi_boyu_, &QComboBox::activated, this,
+            [this](int i) { yaziBoyu(yazi_boyu_->itemText(i)); });
     connect(yazi_boyu_->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { yaziBoyu(yazi_boyu_->currentText()); });
     const char16_t *stiller[][3] = {
@@ -182,18 +181,18 @@ void UstPanel::Modeli_Bagla(TasarimModeli *model) {
     if (!m_)
         return;
     connect(m_, &TasarimModeli::Secildi, this,
-            [this](int sira) { yansit(Arac_Durumu(m_->Nesne(sira))); });
+            [this](int sira) { yansit(Arac_Durumu(m_->Nesne(sira), ayirac_)); });
     // The selected object changed by a step or its undo: the tool bar follows.
     connect(m_, &TasarimModeli::Nesne_Degisti, this, [this](int sira) {
         if (m_->Aktif_Nesne() == sira)
-            yansit(Arac_Durumu(m_->Nesne(sira)));
+            yansit(Arac_Durumu(m_->Nesne(sira), ayirac_));
     });
     // A design opens with an element selected: show it from the start.
     if (const auto a = m_->Aktif_Nesne(); a && *a < m_->Toplam())
-        yansit(Arac_Durumu(m_->Nesne(*a)));
+        yansit(Arac_Durumu(m_->Nesne(*a), ayirac_));
     connect(m_, &TasarimModeli::Gorunum_Degisti, this, [this] {
         if (!yakinlik_->hasFocus())
-            yakinlik_->setText(Tek_Metni(float(m_->Yuzde())));
+            yakinlik_->setText(Tek_Metni(float(m_->Yuzde()), ayirac_));
     });
 }
 
@@ -209,7 +208,7 @@ void UstPanel::yansit(const AracDurumu &d) {
     if (yazi_tipi_->findText(d.yazi_tipi) < 0 && !d.yazi_tipi.isEmpty())
         yazi_tipi_->addItem(d.yazi_tipi);
     yazi_tipi_->setCurrentIndex(yazi_tipi_->findText(d.yazi_tipi));
-    yazi_boyu_->setEditText(Tek_Metni(d.yazi_boyu));
+    yazi_boyu_->setEditText(Tek_Metni(d.yazi_boyu, ayirac_));
     yansitiyor_ = false;
     if (d.aci)
         donme_->setText(QString::number(*d.aci));
@@ -277,10 +276,10 @@ void UstPanel::yaziBoyu(const QString &metin) {
     if (!m_ || !m_->Aktif_Nesne())
         return;
     double d = 0;
-    if (Sayi_Oku(metin, d) && d >= 1 && d <= 500)
+    if (Sayi_Oku(metin, d, ayirac_) && d >= 1 && d <= 500)
         yaziTipi(std::nullopt, float(d));
     else // the size in force again
-        yansit(Arac_Durumu(m_->Nesne(*m_->Aktif_Nesne())));
+        yansit(Arac_Durumu(m_->Nesne(*m_->Aktif_Nesne()), ayirac_));
 }
 
 void UstPanel::hizala(int i) {
@@ -297,9 +296,9 @@ void UstPanel::dondur() {
     const int sira = *m_->Aktif_Nesne();
     double d = 0;
     // Whole degrees only; anything else shows the object's angle again.
-    if (Sayi_Oku(donme_->text(), d) && d == std::trunc(d) && std::abs(d) <= 3276)
+    if (Sayi_Oku(donme_->text(), d, ayirac_) && d == std::trunc(d) && std::abs(d) <= 3276)
         m_->Nesne_Donder(sira, qint16(d));
-    else if (const auto aci = Arac_Durumu(m_->Nesne(sira)).aci)
+    else if (const auto aci = Arac_Durumu(m_->Nesne(sira), ayirac_).aci)
         donme_->setText(QString::number(*aci));
 }
 
@@ -307,16 +306,16 @@ void UstPanel::yakinlastir() {
     if (!m_)
         return;
     double yeni = 0;
-    if (Sayi_Oku(yakinlik_->text(), yeni) && m_->Yakinlastir_Yuzde(onceki_yuzde_, yeni))
+    if (Sayi_Oku(yakinlik_->text(), yeni, ayirac_) && m_->Yakinlastir_Yuzde(onceki_yuzde_, yeni))
         onceki_yuzde_ = yeni;
     else
-        yakinlik_->setText(Tek_Metni(float(m_->Yuzde()))); // the percent in force
+        yakinlik_->setText(Tek_Metni(float(m_->Yuzde()), ayirac_)); // the percent in force
 }
 
 bool UstPanel::eventFilter(QObject *o, QEvent *e) {
     if (o == yakinlik_ && e->type() == QEvent::FocusIn) {
         double d = 0;
-        if (Sayi_Oku(yakinlik_->text(), d))
+        if (Sayi_Oku(yakinlik_->text(), d, ayirac_))
             onceki_yuzde_ = d;
     }
     return QToolBar::eventFilter(o, e);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/Ayiraclar.h"
+
 #include <QColor>
 #include <QFont>
 #include <QToolBar>
@@ -19,7 +21,7 @@ struct AracDurumu;
 class UstPanel : public QToolBar {
     Q_OBJECT
 public:
-    explicit UstPanel(QWidget *ust = nullptr);
+    explicit UstPanel(const Ayiraclar &ayirac, QWidget *ust = nullptr);
 
     void Modeli_Bagla(TasarimModeli *model);
     QToolButton *Dugme(const QString &ad) const;
@@ -63,4 +65,5 @@ private:
     bool yansitiyor_ = false;
     QLabel *konum_, *arka_ornek_, *yazi_ornek_;
     double onceki_yuzde_ = 100;
+    Ayiraclar ayirac_;
 };

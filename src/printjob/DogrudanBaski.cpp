@@ -9,7 +9,7 @@
 #include "report/Fiyat.h"
 #include "report/GenelForm.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 #include "startup/Sorgu.h"
 
 #include <QHash>
@@ -38,28 +38,39 @@ QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
 }
 
 // The prices of the record set's item (none for a row without Stok_ID).
-std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu,
+std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu, VeriBaglantisi &b,
                                                           const KayitKumesi &rs) {
     if (rs.FieldIndex(QStringLiteral("Stok_ID")) < 0)
         return QList<QPair<QString, double>>();
-    return Stok_Fiyatlari(kutu, qint64(rs.Number(QStringLiteral("Stok_ID"))));
+    return Stok_Fiyatlari(kutu, b, qint64(rs.Number(QStringLiteral("Stok_ID"))));
+}
+
+// What the run shows the same on every label.
+EtiketKaynagi ortak(const Oturum &o, const QHash<QString, QString> *parametreler) {
+    EtiketKaynagi k;
+    k.parametreler = parametreler;
+    k.firma_adi = o.Firma_Unvani;
+    k.firma_kodu = o.Veritabani_Adi;
+    k.ayirac = o.ayirac;
+    return k;
 }
 
 // The values of the record set's current row, and its prices.
-EtiketKaynagi kaynak(const KayitKumesi &rs, const QList<QPair<QString, double>> &fiyat) {
-    EtiketKaynagi k;
+EtiketKaynagi kaynak(EtiketKaynagi k, const KayitKumesi &rs,
+                     const QList<QPair<QString, double>> &fiyat) {
     k.sutun = [&rs](const QString &ad) -> std::optional<QString> {
         return rs.FieldIndex(ad) < 0 ? std::nullopt : std::optional(rs.Text(ad));
     };
-    k.fiyat = [&fiyat](const QString &ad) { return Fiyat_Degeri(ad, fiyat); };
+    k.fiyat = [&fiyat](int seviye, bool milyon) { return Fiyat_Degeri(seviye, milyon, fiyat); };
     return k;
 }
 
 } // namespace
 
-std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, qint64 stok) {
+std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, VeriBaglantisi &b,
+                                                            qint64 stok) {
     KayitKumesi f;
-    if (!Sorgu_Oku(kutu, f,
+    if (!Sorgu_Oku(kutu, b, f,
                    QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
                                   "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
                        .arg(stok)))
@@ -71,16 +82,19 @@ std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, q
     return fiyat;
 }
 
-std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const TasarimBelgesi &belge) {
+std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const Oturum &oturum,
+                                             const TasarimBelgesi &belge) {
     KayitKumesi rs;
-    if (!Sorgu_Oku(kutu, rs, Stok_Sorgusu(Degiskenler::Stok_Sarti)) ||
+    if (!oturum.Baglanti ||
+        !Sorgu_Oku(kutu, *oturum.Baglanti, rs, Stok_Sorgusu(oturum.Stok_Sarti)) ||
         rs.State() != KayitKumesi::Durum::Acik)
         return std::nullopt;
-    const auto fiyat = rs.EOF_() ? QList<QPair<QString, double>>() : fiyatlariOku(kutu, rs);
+    const auto fiyat =
+        rs.EOF_() ? QList<QPair<QString, double>>() : fiyatlariOku(kutu, *oturum.Baglanti, rs);
     if (!fiyat)
         return std::nullopt;
     // No item: the label shows what needs none (texts, lines, date, time).
-    EtiketKaynagi k = kaynak(rs, *fiyat);
+    EtiketKaynagi k = kaynak(ortak(oturum, nullptr), rs, *fiyat);
     if (rs.EOF_())
         k.sutun = [](const QString &) { return std::optional(QString()); };
     BarkodOnbellegi barkodlar;
@@ -102,25 +116,16 @@ std::optional<QSizeF> Dogrudan_Sayfa(const TasarimBelgesi &belge) {
     return std::nullopt;
 }
 
-void Parametreleri_Sor(MesajKutusu &kutu, TasarimBelgesi &belge) {
-    const QHash<QString, QString> degerler = Parametre_Degerleri(kutu, belge);
-    for (NesneKaydi &r : belge.Nesneler)
-        if (r.Tag.startsWith(QLatin1String("PR_")))
-            r.Caption = degerler.value(r.Tag.mid(3));
-}
-
-double Adet_Sor(MesajKutusu &kutu) {
-    if (Degiskenler::Etiket_Adedi == 0)
-        Degiskenler::Etiket_Adedi = 1;
-    const auto cevap =
-        kutu.InputBox(QStringLiteral("Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"),
-                      QStringLiteral("Dinamik Barkod"), QString::number(Degiskenler::Etiket_Adedi));
-    return Bastaki_Sayi(cevap.value_or(QString()));
-}
-
-DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, double adet,
+DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiIsi &is,
                            SayfaHedefi &hedef, const std::function<bool(int)> &devam) {
     DogrudanSonucu s;
+    const TasarimBelgesi &belge = is.Belge;
+    if (!oturum.Baglanti) {
+        s.hata = QStringLiteral("Veritabanı bağlantısı yok; etiketler basılamıyor.");
+        return s;
+    }
+    VeriBaglantisi &baglanti = *oturum.Baglanti;
+    const EtiketKaynagi sabit = ortak(oturum, &is.Parametre_Degerleri);
     const auto kagit = Dogrudan_Sayfa(belge);
     if (!kagit) {
         s.kagit = true;
@@ -128,7 +133,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, doubl
     }
     KayitKumesi rs;
     if (!s.kagit) {
-        if (!Sorgu_Oku(kutu, rs, Stok_Sorgusu(Degiskenler::Stok_Sarti)) ||
+        if (!Sorgu_Oku(kutu, baglanti, rs, Stok_Sorgusu(oturum.Stok_Sarti)) ||
             rs.State() != KayitKumesi::Durum::Acik) {
             s.hata = QStringLiteral("Stok kayıtları okunamadı.");
             return s;
@@ -143,7 +148,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, doubl
     const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};
     BarkodOnbellegi barkodlar;
     for (; !s.kagit && !rs.EOF_(); rs.MoveNext()) {
-        const auto fiyat = fiyatlariOku(kutu, rs);
+        const auto fiyat = fiyatlariOku(kutu, baglanti, rs);
         if (fiyat)
             for (const auto &[sira, deger] : *fiyat)
                 if (!std::isfinite(deger)) {
@@ -153,18 +158,18 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const TasarimBelgesi &belge, doubl
                     return s;
                 }
         if (!fiyat) {
-            s.hata = Degiskenler::Baglanti && Degiskenler::Baglanti->Koptu
+            s.hata = baglanti.Koptu
                          ? QStringLiteral("Veritabanı bağlantısı koptu; basım durduruldu.")
                          : QStringLiteral("Fiyatlar okunamadı; basım durduruldu.");
             return s;
         }
         RaporSayfasi sayfa;
         sayfa.boyut = *kagit;
-        sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(rs, *fiyat), yer, barkodlar);
+        sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(sabit, rs, *fiyat), yer, barkodlar);
         bool tasti = false;
         for (CizimOgesi &o : sayfa.ogeler)
             tasti |= Yazi_Tasiyor(o);
-        for (int c = 1; c <= adet; ++c) {
+        for (int c = 1; c <= is.Etiket_Adedi; ++c) {
             if (tasti)
                 s.tasmalar.Ekle(rs.Text(QStringLiteral("Stok_Kodu")).trimmed());
             sayfa.no = s.sayfa + 1;

@@ -6,9 +6,7 @@
 #include "report/Fiyat.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 qint32 Barkod_Tipi_Cevir(qint16 kod) {
@@ -20,66 +18,68 @@ Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip) {
     return Barkod::Yuzey_Kodu(Barkod_Tipi_Cevir(qint16(tip.toInt())));
 }
 
-QString Stok_Sorgusu(const QString &stok_sarti) {
-    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (select.match(stok_sarti).hasMatch())
-        return stok_sarti;
-    return QStringLiteral("SELECT * FROM STOKKART WHERE ") + stok_sarti +
-           QStringLiteral(" ORDER BY STOKKART.Stok_ID");
-}
-
 namespace {
 
 QString bosIseBlank(const QString &s) { return s.isEmpty() ? QStringLiteral(" ") : s; }
 
+using Tur = EtiketIcerigi::Tur;
+
 // The value of a field object (Tur "A").
-QString alanMetni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik) {
-    const QString &c = r.Caption;
-    if (r.Tag.startsWith(QLatin1String("O_T")))
-        return Tarih_Deseni(k.an, r.Tag.mid(7));
-    if (r.Tag.startsWith(QLatin1String("O_S")))
+QString alanMetni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKaynagi &k,
+                  QString *eksik) {
+    const auto fiyat = [&k](int seviye, bool milyon) {
+        return k.fiyat ? k.fiyat(seviye, milyon) : std::nullopt;
+    };
+    switch (i.tur) {
+    case Tur::Tarih:
+        return Tarih_Deseni(k.an, i.desen);
+    case Tur::Saat:
         return k.an.time().toString(QStringLiteral("HH:mm:ss"));
-    if (r.Tag == u"O_Firma_Ad")
-        return Degiskenler::Firma_Unvani;
-    if (r.Tag == u"O_Firma_Kod")
-        return Degiskenler::Veritabani_Adi;
-    QString v;
-    if (c == u"Yazıyla") {
-        const auto p = k.fiyat ? k.fiyat(QStringLiteral("Fiyat1")) : std::nullopt;
+    case Tur::Firma_Adi:
+        return k.firma_adi;
+    case Tur::Firma_Kodu:
+        return k.firma_kodu;
+    case Tur::Yaziyla:
         return Tutar_Yazisi(
-            QString::number(p.value_or(0), 'f', 2).replace(u'.', Degiskenler::Ondalik_Ayirac));
+            QString::number(fiyat(1, false).value_or(0), 'f', 2).replace(u'.', k.ayirac.ondalik),
+            k.ayirac);
+    default:
+        break;
     }
-    if (c.contains(QLatin1String("Fiyat"))) {
-        if (const auto p = k.fiyat ? k.fiyat(c) : std::nullopt)
-            v = Deger_Metni(QVariant(*p), Degiskenler::Ondalik_Ayirac);
+    QString v;
+    if (i.tur == Tur::Fiyat) {
+        if (const auto p = fiyat(i.seviye, i.milyon))
+            v = Deger_Metni(QVariant(*p), k.ayirac.ondalik);
     } else {
-        const auto s =
-            k.sutun ? k.sutun(c.startsWith(QLatin1String("TL_")) ? c.mid(3) : c) : std::nullopt;
+        const auto s = k.sutun ? k.sutun(i.Sutun()) : std::nullopt;
         if (!s) {
             if (eksik)
-                *eksik = c;
+                *eksik = r.Caption;
             return {};
         }
         v = s->trimmed();
         double d = 0;
-        if (c.startsWith(QLatin1String("TL_")) && Sayi_Oku(v, d))
-            v = Deger_Metni(QVariant(d * 1000000), Degiskenler::Ondalik_Ayirac);
+        if (i.milyon && Sayi_Oku(v, d, k.ayirac))
+            v = Deger_Metni(QVariant(d * 1000000), k.ayirac.ondalik);
     }
-    v = bosIseBlank(v);
-    return r.Tag.isEmpty() ? v : Desen_Uygula(v, r.Tag.mid(2));
+    return Desen_Uygula(bosIseBlank(v), i.desen, k.ayirac);
 }
 
 } // namespace
 
 QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik) {
-    if (r.Tur == u"E")
-        return r.Tag.isEmpty() || r.Tag.startsWith(QLatin1String("PR_"))
-                   ? r.Caption
-                   : Desen_Uygula(r.Caption, r.Tag);
-    if (r.Tur == u"A")
-        return alanMetni(r, k, eksik);
-    return {};
+    const EtiketIcerigi i = Nesne_Icerigi(r);
+    switch (i.tur) {
+    case Tur::Hic:
+        return {};
+    case Tur::Parametre:
+        return k.parametreler ? k.parametreler->value(i.ad) : r.Caption;
+    case Tur::Sabit_Yazi:
+        // Direct printing applies a fixed text's tag as its pattern; the report does not.
+        return Desen_Uygula(r.Caption, i.desen, k.ayirac);
+    default:
+        return alanMetni(r, i, k, eksik);
+    }
 }
 
 CizimOgesi Metin_Bas(const NesneKaydi &r, const QString &metin, QPointF sol_ust) {

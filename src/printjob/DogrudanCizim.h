@@ -1,7 +1,8 @@
 #pragma once
 
 #include "components/RaporSayfasi.h"
-#include "document/TasarimKayitlari.h"
+#include "document/EtiketIcerigi.h"
+#include "startup/Ayiraclar.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -18,10 +19,6 @@ qint32 Barkod_Tipi_Cevir(qint16 kod);
 // The symbology an item's barcode type column (Ana_Birim_Barkod_Tipi) names.
 Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip);
 
-// The item query: a text beginning with SELECT is the whole query, any other is
-// the condition of the report's items, in their order.
-QString Stok_Sorgusu(const QString &stok_sarti);
-
 inline constexpr double Dogrudan_Twip = 56.7;      // twips per millimetre
 inline constexpr double Nesne_Kaydirma = 3.704117; // mm, texts and lines
 inline constexpr double Barkod_Kaydirma = 4.0;     // mm, barcodes in the preview
@@ -30,9 +27,14 @@ inline constexpr double Barkod_Kaydirma = 4.0;     // mm, barcodes in the previe
 struct EtiketKaynagi {
     // A column of the item's row; nothing when the row has no such column.
     std::function<std::optional<QString>(const QString &)> sutun;
-    // The item's price for a field name ("Fiyat1", "TL_Fiyat2", ...).
-    std::function<std::optional<double>(const QString &)> fiyat;
+    // The item's price of a level (0: the first there is), ×1,000,000 for `milyon`.
+    std::function<std::optional<double>(int seviye, bool milyon)> fiyat;
     QDateTime an = QDateTime::currentDateTime();
+    // The run's values: the parameters' answers (none: a parameter shows its
+    // caption, as in the preview), the company, the separators.
+    const QHash<QString, QString> *parametreler = nullptr;
+    QString firma_adi, firma_kodu;
+    Ayiraclar ayirac;
 };
 
 // The text an object shows for the item. `eksik` names the column the row

@@ -4,11 +4,9 @@
 #include "components/IptalSinyali.h"
 #include "components/MesajToplu.h"
 #include "components/SayfaHedefi.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimTopla.h"
 #include "report/Yazdirma.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,13 +20,23 @@ void yaz(FILE *f, const QString &metin) {
 }
 
 // Start-up and the design; the exit status when either fails.
-std::optional<int> hazirla(const Komut &k, MesajToplu &kutu) {
-    const Baslangic_Sonucu s = Main(kutu, k.satir);
-    if (!s.devam)
-        return s.cikis_kodu;
-    if (!Tasarimi_Oku(k.tasarim, kutu))
-        return 1;
-    return std::nullopt;
+struct Hazirlik {
+    Baslangic_Sonucu baslangic;
+    TasarimBelgesi belge;
+    int kod = 0;
+};
+Hazirlik hazirla(const Komut &k, MesajToplu &kutu) {
+    Hazirlik h{Main(kutu, k.satir, Tasarim_Klasoru(k)), {}, 0};
+    if (!h.baslangic.devam) {
+        h.kod = h.baslangic.cikis_kodu;
+        return h;
+    }
+    auto belge = Basilacak_Tasarim(h.baslangic.oturum.Tasarim_Klasoru, k.tasarim, kutu);
+    if (!belge)
+        h.kod = 1;
+    else
+        h.belge = std::move(*belge);
+    return h;
 }
 
 QString yerel(const QString &yol) {
@@ -39,16 +47,25 @@ QString yerel(const QString &yol) {
 
 int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &yazici) {
     const Iptal_Dinleyici iptal;
-    if (const auto kod = hazirla(k, kutu))
-        return *kod;
-    if (!Parametreleri_Ver(k, kutu))
+    Hazirlik h = hazirla(k, kutu);
+    if (h.kod != 0)
+        return h.kod;
+    const Oturum &oturum = h.baslangic.oturum;
+    const auto degerler = Parametreleri_Ver(k, h.belge);
+    if (!degerler)
         return 2;
-    const Toplu_Adet toplu = Toplu_Etiket_Adedi(k, Degiskenler::Etiket_Adedi);
+    const Toplu_Adet toplu = Toplu_Etiket_Adedi(k, oturum.Sabit_Etiket_Adedi);
     if (!toplu.hata.isEmpty()) {
         yaz(stderr, toplu.hata);
         return 2;
     }
-    const double adet = toplu.adet;
+    BaskiIsi is;
+    is.Belge = std::move(h.belge);
+    is.Tasarim_Adi = k.tasarim.trimmed();
+    is.Etiket_Adedi = qint16(toplu.adet);
+    is.Parametre_Degerleri = *degerler;
+    is.cikti = k.cikti;
+    is.yazici = k.yazici;
     std::unique_ptr<SayfaHedefi> hedef;
     if (k.cikti.isEmpty()) {
         QString hata;
@@ -60,10 +77,8 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     } else if (!(hedef = Dosya_Hedefi(k))) {
         return 1;
     }
-    TasarimBelgesi belge = Degiskenler::Belge;
-    Parametreleri_Sor(kutu, belge);
-    const DogrudanSonucu s = Dinamik_Bas(kutu, belge, adet, *hedef,
-                                         [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
+    const DogrudanSonucu s =
+        Dinamik_Bas(kutu, oturum, is, *hedef, [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
     if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
         hedef->Vazgec();
         yaz(stderr, QStringLiteral("Basım iptal edildi."));
@@ -97,9 +112,10 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
 }
 
 int Onizleme_Komutu(const Komut &k, MesajToplu &kutu) {
-    if (const auto kod = hazirla(k, kutu))
-        return *kod;
-    const auto sayfa = Onizleme_Sayfasi(kutu, Degiskenler::Belge);
+    const Hazirlik h = hazirla(k, kutu);
+    if (h.kod != 0)
+        return h.kod;
+    const auto sayfa = Onizleme_Sayfasi(kutu, h.baslangic.oturum, h.belge);
     if (!sayfa)
         return 1;
     if (sayfa->boyut.isEmpty()) {

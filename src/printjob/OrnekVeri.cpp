@@ -4,13 +4,14 @@
 #include "components/KayitKumesi.h"
 #include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 #include "startup/Sorgu.h"
 
-QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok) {
+QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, const Oturum &oturum, int en_cok) {
     QList<OrnekStok> stoklar;
     KayitKumesi rs;
-    if (!Degiskenler::Baglanti || !Sorgu_Oku(kutu, rs, Stok_Sorgusu(Degiskenler::Stok_Sarti)) ||
+    if (!oturum.Baglanti ||
+        !Sorgu_Oku(kutu, *oturum.Baglanti, rs, Stok_Sorgusu(oturum.Stok_Sarti)) ||
         rs.State() != KayitKumesi::Durum::Acik)
         return stoklar;
     for (; !rs.EOF_() && stoklar.size() < en_cok; rs.MoveNext()) {
@@ -23,32 +24,35 @@ QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok) {
     return stoklar;
 }
 
-void Ornek_Stogu_Tamamla(MesajKutusu &kutu, OrnekStok &s) {
-    if (s.tamam)
+void Ornek_Stogu_Tamamla(MesajKutusu &kutu, const Oturum &oturum, OrnekStok &s) {
+    if (s.tamam || !oturum.Baglanti)
         return;
     s.tamam = true;
-    s.fiyatlar = Stok_Fiyatlari(kutu, s.stok).value_or(QList<QPair<QString, double>>());
+    s.fiyatlar =
+        Stok_Fiyatlari(kutu, *oturum.Baglanti, s.stok).value_or(QList<QPair<QString, double>>());
     s.barkod = Barkod::Kodla(
         Stok_Barkod_Sembolu(s.sutunlar.value(QStringLiteral("ana_birim_barkod_tipi"))),
         s.sutunlar.value(QStringLiteral("ana_birim_barkod")).trimmed());
 }
 
-QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s) {
-    if (r.Tag.startsWith(QLatin1String("PR_")))
-        return r.Tag.mid(3);
+QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturum) {
     // The report's own rules, so the surface shows what the report prints.
-    const QString tag = Rapor_Etiket_Tagi(r);
-    if (tag.isEmpty()) {
+    const EtiketIcerigi i = Nesne_Icerigi(r);
+    const Ayiraclar &a = oturum.ayirac;
+    if (i.tur == EtiketIcerigi::Tur::Parametre)
+        return i.ad;
+    if (!Rapor_Etiketinde_Degisir(i)) {
+        RaporSabitleri sabit{{}, oturum.Firma_Unvani, oturum.Veritabani_Adi, {}};
         // The amount in words only for the element that shows it.
-        QString yazi;
-        if (r.Caption == u"Yazıyla") {
-            const QString tutar = Fiyat_Metni(QStringLiteral("Fiyat1"), -1, s.fiyatlar);
-            yazi = Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar);
+        if (i.tur == EtiketIcerigi::Tur::Yaziyla) {
+            const QString tutar = Fiyat_Metni(Fiyat_Icerigi(1), s.fiyatlar, a);
+            sabit.tutar_yazisi = Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar, a);
         }
-        return Rapor_Sabit_Metni(r, {}, yazi);
+        return Rapor_Sabit_Metni(i, sabit);
     }
     RaporKaynagi k;
     k.sutun = [&s](const QString &ad) { return s.sutunlar.value(ad.toLower()); };
-    k.fiyat = [&s](const QString &ad, int d) { return Fiyat_Metni(ad, d, s.fiyatlar); };
-    return Rapor_Etiket_Degeri(tag, k);
+    k.fiyat = [&s, &a](const EtiketIcerigi &f) { return Fiyat_Metni(f, s.fiyatlar, a); };
+    k.ayirac = a;
+    return Rapor_Etiket_Degeri(i, k);
 }

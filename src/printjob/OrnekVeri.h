@@ -10,6 +10,7 @@
 #include <memory>
 
 class MesajKutusu;
+struct Oturum;
 
 // One selected item as the design window's sample data shows it: its row, and its
 // prices and barcode once it has been shown.
@@ -23,10 +24,10 @@ struct OrnekStok {
 
 // The items the start line selects, in item order, at most `en_cok` of them, rows
 // only. Empty when there is no connection or no item.
-QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, int en_cok = 200);
+QList<OrnekStok> Ornek_Stoklar(MesajKutusu &kutu, const Oturum &oturum, int en_cok = 200);
 // Reads the item's prices and encodes its barcode, the first time it is shown.
-void Ornek_Stogu_Tamamla(MesajKutusu &kutu, OrnekStok &s);
+void Ornek_Stogu_Tamamla(MesajKutusu &kutu, const Oturum &oturum, OrnekStok &s);
 
 // What an element shows for the item, by the label report's rules; a parameter
 // shows its name.
-QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s);
+QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturum);

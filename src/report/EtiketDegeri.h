@@ -1,6 +1,7 @@
 #pragma once
 
-#include "document/TasarimKayitlari.h"
+#include "document/EtiketIcerigi.h"
+#include "startup/Ayiraclar.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -13,27 +14,33 @@
 // rules its layout and its per-label formatting follow, so the design window's
 // sample data shows what the report prints.
 
-// The tag the report gives an element's label ("column;pattern", ";O_pattern", or
-// the column alone), or empty when the label's caption is fixed for the run.
-QString Rapor_Etiket_Tagi(const NesneKaydi &n);
+// Whether the report fills the element at every label (a column, a price, a date
+// with a pattern) rather than once for the run.
+bool Rapor_Etiketinde_Degisir(const EtiketIcerigi &i);
 
-// The fixed caption of an element without a tag: its text, a parameter's answer,
-// the company, the date or time, the amount in words.
-QString Rapor_Sabit_Metni(const NesneKaydi &n, const QHash<QString, QString> &parametreler,
-                          const QString &tutar_yazisi);
-
-// Where a tagged label's value comes from for the current item.
-struct RaporKaynagi {
-    std::function<QString(const QString &alan)> sutun;
-    std::function<QString(const QString &alan, int ondalik)> fiyat; // -1: as stored
-    QDateTime an = QDateTime::currentDateTime();
+// What stays the same for a whole run.
+struct RaporSabitleri {
+    QHash<QString, QString> parametreler; // answers by parameter name
+    QString firma_adi, firma_kodu;
+    QString tutar_yazisi; // the amount in words
 };
-// The caption of a tagged label for the current item.
-QString Rapor_Etiket_Degeri(const QString &tag, const RaporKaynagi &k);
+// The caption of an element that does not change from label to label.
+QString Rapor_Sabit_Metni(const EtiketIcerigi &i, const RaporSabitleri &s);
+
+// Where a changing element's value comes from for the current item.
+struct RaporKaynagi {
+    std::function<QString(const QString &sutun)> sutun;
+    // A price element's text for the item.
+    std::function<QString(const EtiketIcerigi &fiyat)> fiyat;
+    QDateTime an = QDateTime::currentDateTime();
+    Ayiraclar ayirac;
+};
+// The caption of a changing element for the current item.
+QString Rapor_Etiket_Degeri(const EtiketIcerigi &i, const RaporKaynagi &k);
 
 // A price as the report prints it: the stored value with the regional separator,
-// or rounded to `ondalik` decimals and grouped; empty without a price.
-QString Fiyat_Metni(const QString &alan, int ondalik,
-                    const QList<QPair<QString, double>> &fiyatlar);
-// The same for a price already found (no digits for an infinity or NaN).
-QString Fiyat_Metni(double fiyat, int ondalik);
+// or rounded to `ondalik` decimals and grouped; empty without a price (and for an
+// infinity or NaN, which have no digits).
+QString Fiyat_Metni(double fiyat, int ondalik, const Ayiraclar &a);
+QString Fiyat_Metni(const EtiketIcerigi &i, const QList<QPair<QString, double>> &fiyatlar,
+                    const Ayiraclar &a);

@@ -5,11 +5,10 @@
 
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
-#include "document/TasarimDegiskenleri.h"
 #include "startup/Baslangic.h"
 #include "startup/Bicim.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 #include "startup/SayiMetni.h"
 #include "startup/Sorgu.h"
 #include "startup/Yaziya.h"
@@ -26,16 +25,16 @@ const QString kilitAdi = QStringLiteral("VARNEL_BARKODID");
 constexpr qint64 pgKilidi = 0x56524E4C42524B44; // "VRNLBRKD"
 
 // A text compared "as a number": 0 when it is no number.
-double sayi(const QString &metin) {
+double sayi(const QString &metin, const Ayiraclar &a) {
     double d = 0;
-    return Sayi_Oku(metin.trimmed(), d) ? d : 0;
+    return Sayi_Oku(metin.trimmed(), d, a) ? d : 0;
 }
 
 // The stock card's barcode type (Ana_Birim_Barkod_Tipi) to the engine's barcode
 // style: 0 none, 1 EAN-13 (18), 2 EAN-8 (17), 3 Code 39 (6), 4 Code 93 (12),
 // 5 Code 128 (8), 6 UPC-A (19); any other type keeps the control's style.
-int motorStili(const QString &tipMetni, int simdiki) {
-    switch (int(std::lround(sayi(tipMetni)))) {
+int motorStili(const QString &tipMetni, int simdiki, const Ayiraclar &a) {
+    switch (int(std::lround(sayi(tipMetni, a)))) {
     case 0:
         return 0;
     case 1:
@@ -57,8 +56,8 @@ int motorStili(const QString &tipMetni, int simdiki) {
 
 } // namespace
 
-GenelForm::GenelForm(MesajKutusu &kutu, VeriBaglantisi &baglanti, const TasarimBelgesi &belge)
-    : kutu_(kutu), baglanti_(baglanti), belge_(belge) {
+GenelForm::GenelForm(MesajKutusu &kutu, const Oturum &oturum, BaskiIsi is)
+    : kutu_(kutu), oturum_(oturum), baglanti_(*oturum.Baglanti), is_(std::move(is)) {
     PageHeader.Visible = false;
     PageFooter.Visible = false;
     Tasma_Anahtari = QStringLiteral("Stok_Kodu");
@@ -142,22 +141,22 @@ void GenelForm::kilidiBirak() {
 
 // Empty positions first, then every selected item's labels, in one transaction.
 bool GenelForm::isTablosunuDoldur() {
-    using namespace Degiskenler;
-    if (!Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
+    if (!Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
         return false;
-    if (!Sorgu_Oku(kutu_, Rapor_Kaydi,
-                   QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + Stok_Sarti) ||
+    if (!Sorgu_Oku(kutu_, baglanti_, Rapor_Kaydi,
+                   QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + oturum_.Stok_Sarti) ||
         Rapor_Kaydi.State() != KayitKumesi::Durum::Acik) {
         hata_ = QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
         return false;
     }
-    bool tamam = Sorgu_Ac(kutu_, ortak_, QStringLiteral("SELECT * FROM BARKODID"));
-    for (int i = 1; tamam && i <= Baslangic_Etiketi - 1; ++i)
-        tamam = Sorgu_Ac(kutu_, ortak_, QStringLiteral("INSERT INTO BARKODID (ID) VALUES (0)"));
+    bool tamam = Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("SELECT * FROM BARKODID"));
+    for (int i = 1; tamam && i <= is_.Baslangic_Etiketi - 1; ++i)
+        tamam = Sorgu_Ac(kutu_, baglanti_, ortak_,
+                         QStringLiteral("INSERT INTO BARKODID (ID) VALUES (0)"));
     for (; tamam && !Rapor_Kaydi.EOF_(); Rapor_Kaydi.MoveNext()) {
         const QString id = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
-        for (int i = 1; tamam && i <= Etiket_Adedi; ++i)
-            tamam = Sorgu_Ac(kutu_, ortak_,
+        for (int i = 1; tamam && i <= is_.Etiket_Adedi; ++i)
+            tamam = Sorgu_Ac(kutu_, baglanti_, ortak_,
                              QStringLiteral("INSERT INTO BARKODID (ID) VALUES ('") + id +
                                  QStringLiteral("')"));
     }
@@ -173,7 +172,7 @@ void GenelForm::durdur() {
 }
 
 void GenelForm::ActiveReport_ReportStart() {
-    using namespace Degiskenler;
+    const Oturum &o = oturum_;
     hata_.clear();
     etiket_ = 0;
     fiyatStok_.clear();
@@ -204,11 +203,11 @@ void GenelForm::ActiveReport_ReportStart() {
                        " FROM BARKODID LEFT JOIN STOKKART ON (STOKKART.Stok_ID=BARKODID.ID)  LEFT "
                        "JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND "
                        "STOKFIYAT.Fiyat_Sira_No=1) WHERE ") +
-        Stok_Sarti + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
-    Data1.ConnectionString = Komut_Satiri_Baglanti_Metni(Sql_Kullanici.toString(), Sql_Sifre,
-                                                         Veritabani_Adi, Sunucu_Adi);
+        o.Stok_Sarti + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
+    Data1.ConnectionString = Komut_Satiri_Baglanti_Metni(o.Sql_Kullanici.toString(), o.Sql_Sifre,
+                                                         o.Veritabani_Adi, o.Sunucu_Adi);
     Veri_Baglantisi = &baglanti_; // the report reads the rows written in this run's transaction
-    if (!Sorgu_Oku(kutu_, Rapor_Kaydi, sorgu))
+    if (!Sorgu_Oku(kutu_, baglanti_, Rapor_Kaydi, sorgu))
         return durdur();
     Bolum_Duzenle();
     Duzenle();
@@ -227,7 +226,7 @@ void GenelForm::ActiveReport_ReportEnd() {
     // Without the lock the rows belong to another run: leave them alone.
     if (!kilitli_)
         return;
-    if (!Sorgu_Ac(kutu_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
+    if (!Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
         durdur();
     kilidiBirak();
 }
@@ -240,13 +239,13 @@ void GenelForm::fiyatlariOku(const QString &stok) {
     fiyatlar_.clear();
     if (!fiyatAcik_) {
         fiyatAcik_ = true;
-        Sorgu_Oku(kutu_, fiyatKaydi_,
+        Sorgu_Oku(kutu_, baglanti_, fiyatKaydi_,
                   QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
                                  "STOKFIYAT.Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
                                  "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
                                  "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No"));
     }
-    const double hedef = sayi(stok);
+    const double hedef = sayi(stok, oturum_.ayirac);
     const auto acik = [this] {
         return fiyatKaydi_.State() == KayitKumesi::Durum::Acik && !fiyatKaydi_.EOF_();
     };
@@ -257,37 +256,38 @@ void GenelForm::fiyatlariOku(const QString &stok) {
                           fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
 }
 
-QString GenelForm::fiyat(const QString &alan, int ondalik) {
+QString GenelForm::fiyat(const EtiketIcerigi &i) {
     const QString stok = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
     if (stok != fiyatStok_)
         fiyatlariOku(stok);
-    const std::optional<double> p = Fiyat_Degeri(alan, fiyatlar_);
+    const std::optional<double> p = Fiyat_Degeri(i.seviye, i.milyon, fiyatlar_);
     if (!p)
         return QString();
     // No digits stand for an infinity: the run stops and names the item.
     if (!std::isfinite(*p)) {
         if (hata_.isEmpty())
             hata_ =
-                Sayi_Olmayan_Fiyat_Mesaji.arg(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")), alan);
+                Sayi_Olmayan_Fiyat_Mesaji.arg(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")), i.ad);
         return QString();
     }
-    return Fiyat_Metni(*p, ondalik);
+    return Fiyat_Metni(*p, i.ondalik, oturum_.ayirac);
 }
 
 void GenelForm::Detail_Format() {
-    if (sayi(txtBas->Text) == 0)
+    const Ayiraclar &a = oturum_.ayirac;
+    if (sayi(txtBas->Text, a) == 0)
         return; // an empty label position
     ++etiket_;
     for (qsizetype i = 1; i < Barkod_Kontrolleri.size(); ++i) {
         RaporBarkodu *b = Barkod_Kontrolleri[i];
-        b->setStyle(motorStili(txtAna_Birim_Barkod_Tipi->Text, b->Style()));
+        b->setStyle(motorStili(txtAna_Birim_Barkod_Tipi->Text, b->Style(), a));
         const QString n = txtAna_Birim_Barkod->Text.trimmed();
         b->setCaption(b->Style() == 17 || b->Style() == 18 ? n.chopped(qMin<qsizetype>(1, n.size()))
                                                            : n);
         Barkod_Yazilari[i]->caption = n;
     }
     if (!yaziylalar_.isEmpty()) {
-        Rapor_Tutari = fiyat(QStringLiteral("Fiyat1"), -1);
+        Rapor_Tutari = fiyat(Fiyat_Icerigi(1));
         if (Rapor_Tutari.isEmpty())
             Rapor_Tutari = QStringLiteral("0");
         for (RaporEtiketi *e : yaziylalar_)
@@ -295,10 +295,10 @@ void GenelForm::Detail_Format() {
     }
     RaporKaynagi k;
     k.sutun = [this](const QString &alan) { return Rapor_Kaydi.Text(alan); };
-    k.fiyat = [this](const QString &alan, int d) { return fiyat(alan, d); };
-    for (int i = 0; i < Detail.Count(); ++i)
-        if (auto *e = dynamic_cast<RaporEtiketi *>(Detail.Item(i)); e && !e->Tag.isEmpty())
-            e->caption = Rapor_Etiket_Degeri(e->Tag, k);
+    k.fiyat = [this](const EtiketIcerigi &i) { return fiyat(i); };
+    k.ayirac = a;
+    for (const auto &[e, icerik] : degisenler_)
+        e->caption = Rapor_Etiket_Degeri(icerik, k);
 }
 
 void GenelForm::ondalikMetni(RaporBolumu &b) {
@@ -306,7 +306,7 @@ void GenelForm::ondalikMetni(RaporBolumu &b) {
         auto *k = dynamic_cast<RaporMetinKutusu *>(b.Item(i));
         if (!k || k->OutputFormat.isEmpty())
             continue;
-        const QString v = Deger_Metni(k->DataValue, Degiskenler::Ondalik_Ayirac);
+        const QString v = Deger_Metni(k->DataValue, oturum_.ayirac.ondalik);
         const qsizetype virgul = v.indexOf(u',');
         if (virgul >= 0) {
             QString w = v.left(virgul), f = v.mid(virgul + 1);
@@ -315,7 +315,7 @@ void GenelForm::ondalikMetni(RaporBolumu &b) {
             if (w.isEmpty())
                 w = QStringLiteral("0");
             k->Text = w + u',' + f;
-        } else if (sayi(v) == 0 && !v.trimmed().isEmpty()) {
+        } else if (sayi(v, oturum_.ayirac) == 0 && !v.trimmed().isEmpty()) {
             k->Text = QStringLiteral("0,00");
         } else {
             k->Text += QStringLiteral("00");
@@ -327,7 +327,7 @@ void GenelForm::Detail_BeforePrint() {
     static const QStringList gizliAdlar = {QStringLiteral("txtAna_Birim_Barkod_Tipi"),
                                            QStringLiteral("txtAna_Birim_Barkod"),
                                            QStringLiteral("txtBas"), QStringLiteral("Data1")};
-    const bool bos = sayi(txtBas->Text) == 0;
+    const bool bos = sayi(txtBas->Text, oturum_.ayirac) == 0;
     for (int i = 0; i < Detail.Count(); ++i) {
         RaporKontrolu *k = Detail.Item(i);
         if (!gizliAdlar.contains(k->Name))

@@ -2,21 +2,24 @@
 
 #include "components/KayitKumesi.h"
 #include "components/Rapor.h"
-#include "document/TasarimKayitlari.h"
+#include "document/BaskiIsi.h"
+#include "document/EtiketIcerigi.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 
 class MesajKutusu;
+struct Oturum;
 class VeriBaglantisi;
 
-// The label report: built from a design at every report start, fed by the work
-// table BARKODID and the stock tables over the given connection, filled label by
-// label.
+// The label report of one print job: built from its design at every report start,
+// fed by the work table BARKODID and the stock tables over the session's
+// connection (every statement of the run on it), filled label by label.
 class GenelForm : public Rapor {
 public:
-    GenelForm(MesajKutusu &kutu, VeriBaglantisi &baglanti, const TasarimBelgesi &belge);
+    // The session must have a connection.
+    GenelForm(MesajKutusu &kutu, const Oturum &oturum, BaskiIsi is);
     ~GenelForm() override;
 
     // Whether initialize must select the printer (not when printing to files), and
@@ -66,19 +69,23 @@ private:
     RaporEtiketi nesneEtiketi(const NesneKaydi &n);
     bool kilitAl();
     void kilidiBirak();
-    QString fiyat(const QString &alan, int ondalik);
+    QString fiyat(const EtiketIcerigi &i);
     void fiyatlariOku(const QString &stok);
     QString tutarYazisi() const;
     void ondalikMetni(RaporBolumu &b);
 
     MesajKutusu &kutu_;
+    const Oturum &oturum_;
     VeriBaglantisi &baglanti_;
-    const TasarimBelgesi belge_;
+    const BaskiIsi is_;
+    const TasarimBelgesi &belge_ = is_.Belge;
     // The value typed for each parameter name in this run; the design keeps its
     // own captions.
     QHash<QString, QString> parametreler_;
     KayitKumesi ortak_; // the program's shared updatable record set
     QList<RaporEtiketi *> yaziylalar_;
+    // The elements filled at every label, with what they show.
+    QList<QPair<RaporEtiketi *, EtiketIcerigi>> degisenler_;
     QString hata_;
     bool kilitli_ = false;
     qint64 etiket_ = 0;
@@ -91,6 +98,7 @@ private:
 
 // The prompt that asks a parameter's value at print time.
 QString Parametre_Istemi(const QString &ad);
-// Asks each parameter name of the design once (names differ by case); a cancelled
-// question leaves its value empty.
-QHash<QString, QString> Parametre_Degerleri(MesajKutusu &kutu, const TasarimBelgesi &belge);
+// The value of each parameter name of the design: the one given, else asked once
+// (names differ by case; a cancelled question leaves it empty).
+QHash<QString, QString> Parametre_Degerleri(MesajKutusu &kutu, const TasarimBelgesi &belge,
+                                            const QHash<QString, QString> &verilen = {});

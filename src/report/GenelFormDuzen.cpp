@@ -9,7 +9,7 @@
 #include "components/MesajKutusu.h"
 #include "document/NesneCizimi.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 #include "startup/Yaziya.h"
 
 #include <QDate>
@@ -19,15 +19,14 @@ QString Parametre_Istemi(const QString &ad) {
     return ad + QStringLiteral(" Parametresinin Basım İçinOlan Değerini Giriniz");
 }
 
-QHash<QString, QString> Parametre_Degerleri(MesajKutusu &kutu, const TasarimBelgesi &belge) {
+QHash<QString, QString> Parametre_Degerleri(MesajKutusu &kutu, const TasarimBelgesi &belge,
+                                            const QHash<QString, QString> &verilen) {
     QHash<QString, QString> degerler;
-    for (const NesneKaydi &n : belge.Nesneler) {
-        if (!n.Tag.startsWith(QLatin1String("PR_")))
-            continue;
-        const QString ad = n.Tag.mid(3);
-        if (!degerler.contains(ad))
-            degerler.insert(ad, kutu.InputBox(Parametre_Istemi(ad), QString()).value_or(QString()));
-    }
+    for (const QString &ad : Parametre_Adlari(belge))
+        degerler.insert(ad,
+                        verilen.contains(ad)
+                            ? verilen.value(ad)
+                            : kutu.InputBox(Parametre_Istemi(ad), QString()).value_or(QString()));
     return degerler;
 }
 
@@ -38,7 +37,8 @@ void GenelForm::Bolum_Duzenle() {
     PageSettings.TopMargin = d.Ust_Bosluk;
     PageSettings.BottomMargin = d.Alt_Bosluk;
     double yon = 0;
-    Printer.Orientation = Sayi_Oku(d.Yazici_Durum.trimmed(), yon) ? Yuvarla_Cift(yon) : 0;
+    Printer.Orientation =
+        Sayi_Oku(d.Yazici_Durum.trimmed(), yon, oturum_.ayirac) ? Yuvarla_Cift(yon) : 0;
     Printer.PaperSize = Yuvarla_Cift(d.Kagit_Boyutu);
     // A paper the engine does not know (a barcode printer's label stock) is as big
     // as the label area.
@@ -66,6 +66,7 @@ void GenelForm::Duzenle() {
     parametreleriSor();
     Detail.Temizle();
     yaziylalar_.clear();
+    degisenler_.clear();
     const auto metinKutusu = [this](const char *ad, const char *alan) {
         auto *k = Detail.Ekle_<RaporMetinKutusu>(QString::fromLatin1(ad));
         k->DataField = QString::fromLatin1(alan);
@@ -80,7 +81,9 @@ void GenelForm::Duzenle() {
 }
 
 // The answers live in the report, not in the design.
-void GenelForm::parametreleriSor() { parametreler_ = Parametre_Degerleri(kutu_, belge_); }
+void GenelForm::parametreleriSor() {
+    parametreler_ = Parametre_Degerleri(kutu_, belge_, is_.Parametre_Degerleri);
+}
 
 void GenelForm::barkodlariKur() {
     Barkod_Kontrolleri = {nullptr};
@@ -92,24 +95,23 @@ void GenelForm::barkodlariKur() {
     }
 }
 
-// The control of one element with what it shows: a fixed text or parameter its
-// caption, a field a tag naming its column (and format) filled at every label.
-RaporEtiketi GenelForm::nesneEtiketi(const NesneKaydi &n) {
-    RaporEtiketi e = Nesne_Kontrolu(n);
-    e.Tag = Rapor_Etiket_Tagi(n);
-    if (e.Tag.isEmpty())
-        e.caption = Rapor_Sabit_Metni(n, parametreler_, tutarYazisi());
-    return e;
-}
-
+// One control per element: a fixed caption is set here, a changing one at every
+// label.
 void GenelForm::nesneleriKur() {
+    const RaporSabitleri sabit{parametreler_, oturum_.Firma_Unvani, oturum_.Veritabani_Adi,
+                               tutarYazisi()};
     for (qsizetype i = 1; i < belge_.Nesneler.size(); ++i) {
         const NesneKaydi &n = belge_.Nesneler[i];
         const QString tur = n.Tur.trimmed();
         if (n.Bolum_No != 0 || (tur != u"E" && tur != u"A" && tur != u"D" && tur != u"Y"))
             continue;
-        RaporEtiketi *e = Detail.Ekle_(nesneEtiketi(n), QString());
-        if (tur == u"A" && n.Caption == u"Yazıyla")
+        const EtiketIcerigi icerik = Nesne_Icerigi(n);
+        RaporEtiketi *e = Detail.Ekle_(Nesne_Kontrolu(n), QString());
+        if (Rapor_Etiketinde_Degisir(icerik))
+            degisenler_.append({e, icerik});
+        else
+            e->caption = Rapor_Sabit_Metni(icerik, sabit);
+        if (icerik.tur == EtiketIcerigi::Tur::Yaziyla)
             yaziylalar_.append(e);
     }
 }
@@ -117,18 +119,11 @@ void GenelForm::nesneleriKur() {
 // The first field whose column the report query does not have, named in the
 // message that stops the run; empty when every field is there.
 QString GenelForm::alanYoklamasi() const {
-    for (int i = 0; i < Detail.Count(); ++i) {
-        const auto *e = dynamic_cast<const RaporEtiketi *>(Detail.Item(i));
-        if (!e || e->Tag.isEmpty())
-            continue;
-        const QString alan = e->Tag.section(u';', 0, 0);
-        // Prices come from their own cursor; an empty name is a date pattern.
-        if (alan.isEmpty() || alan.contains(QLatin1String("Fiyat")))
-            continue;
-        if (Rapor_Kaydi.FieldIndex(alan) < 0)
-            return QStringLiteral("%1 alanı sorguda bulunamadı.").arg(alan);
-    }
+    // Prices come from their own cursor, dates from the clock.
+    for (const auto &[e, icerik] : degisenler_)
+        if (icerik.tur == EtiketIcerigi::Tur::Sutun && Rapor_Kaydi.FieldIndex(icerik.ad) < 0)
+            return QStringLiteral("%1 alanı sorguda bulunamadı.").arg(icerik.ad);
     return QString();
 }
 
-QString GenelForm::tutarYazisi() const { return Tutar_Yazisi(Rapor_Tutari); }
+QString GenelForm::tutarYazisi() const { return Tutar_Yazisi(Rapor_Tutari, oturum_.ayirac); }

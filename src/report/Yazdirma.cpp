@@ -6,10 +6,8 @@
 #include "components/RaporMotoru.h"
 #include "components/SayfaHedefi.h"
 #include "components/VeriBaglantisi.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimTopla.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,22 +24,21 @@ void yaz(const QString &metin) {
 
 } // namespace
 
-bool Parametreleri_Ver(const Komut &k, MesajToplu &kutu) {
-    QStringList eksik;
-    for (const NesneKaydi &n : Degiskenler::Belge.Nesneler) {
-        if (!n.Tag.startsWith(QLatin1String("PR_")))
+std::optional<QHash<QString, QString>> Parametreleri_Ver(const Komut &k,
+                                                         const TasarimBelgesi &belge) {
+    QHash<QString, QString> degerler;
+    for (const auto &[ad, deger] : k.parametreler)
+        degerler.insert(ad, deger); // the last one given counts
+    bool tamam = true;
+    for (const QString &ad : Parametre_Adlari(belge)) {
+        if (degerler.contains(ad))
             continue;
-        const QString ad = n.Tag.mid(3);
-        const bool var = std::any_of(k.parametreler.begin(), k.parametreler.end(),
-                                     [&ad](const auto &p) { return p.first == ad; });
-        if (!var && !eksik.contains(ad))
-            eksik << ad;
-    }
-    for (const QString &ad : eksik)
         yaz(QStringLiteral("Parametre değeri verilmedi: %1 (--param \"%1=DEĞER\")").arg(ad));
-    for (const auto &p : k.parametreler)
-        kutu.Girdi_Cevabi(Parametre_Istemi(p.first), p.second);
-    return eksik.isEmpty();
+        tamam = false;
+    }
+    if (!tamam)
+        return std::nullopt;
+    return degerler;
 }
 
 std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
@@ -78,7 +75,7 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
 
 // Lays the report out page by page into the target, with progress on a terminal.
 // Returns the exit status.
-int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
+int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHedefi &hedef) {
     QString hata;
     RaporMotoru motor(form);
     if (!motor.Baslat(&hata) || !form.Hata().isEmpty()) {
@@ -87,7 +84,6 @@ int calistir(const Komut &k, GenelForm &form, SayfaHedefi &hedef) {
         return 1;
     }
     const bool terminal = isatty(fileno(stderr));
-    VeriBaglantisi &baglanti = *Degiskenler::Baglanti;
     const auto ilerleme = [&](int sayfa, qint64 bant) {
         if (terminal && sayfa % 10 == 0)
             std::fprintf(stderr, "\r%lld etiket, %d sayfa...", static_cast<long long>(bant), sayfa);
@@ -139,34 +135,41 @@ int Etiket_Bas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yaz
 namespace {
 
 int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici) {
-    using namespace Degiskenler;
-    const Baslangic_Sonucu s = Main(kutu, k.satir);
+    const Baslangic_Sonucu s = Main(kutu, k.satir, Tasarim_Klasoru(k));
     if (!s.devam)
         return s.cikis_kodu;
+    const Oturum &oturum = s.oturum;
 
-    Dinamik_Barkod = true;
-    if (!Tasarimi_Oku(k.tasarim, kutu))
+    auto belge = Basilacak_Tasarim(oturum.Tasarim_Klasoru, k.tasarim, kutu);
+    if (!belge)
         return 1;
-    Baslangic_Etiketi = qint16(k.baslangic);
+    BaskiIsi is;
+    is.Tasarim_Adi = k.tasarim.trimmed();
+    is.Baslangic_Etiketi = qint16(k.baslangic);
     // The chooser asks the count only when the start line did not fix it; its
     // question defaults to 1.
-    const Toplu_Adet adet = Toplu_Etiket_Adedi(k, Sabit_Etiket_Adedi);
+    const Toplu_Adet adet = Toplu_Etiket_Adedi(k, oturum.Sabit_Etiket_Adedi);
     if (!adet.hata.isEmpty()) {
         yaz(adet.hata);
         return 2;
     }
-    Etiket_Adedi = qint16(adet.adet);
-    if (!Parametreleri_Ver(k, kutu))
+    is.Etiket_Adedi = qint16(adet.adet);
+    const auto degerler = Parametreleri_Ver(k, *belge);
+    if (!degerler)
         return 2;
+    is.Parametre_Degerleri = *degerler;
+    is.Belge = std::move(*belge);
+    is.cikti = k.cikti;
+    is.yazici = k.yazici;
 
-    GenelForm form(kutu, *Baglanti, Belge);
+    GenelForm form(kutu, oturum, std::move(is));
     form.Yazici_Gerekli = k.cikti.isEmpty();
     if (!k.yazici.isEmpty())
         form.Yazici_Adi = k.yazici;
     const std::unique_ptr<SayfaHedefi> hedef = hedefYap(k, form, yazici);
     if (!hedef)
         return 1;
-    return calistir(k, form, *hedef);
+    return calistir(k, form, *oturum.Baglanti, *hedef);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "startup/Komutlar.h"
 
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@
 class GenelForm;
 class MesajToplu;
 class SayfaHedefi;
+struct TasarimBelgesi;
 
 // The printer road of `varnel print`: makes the target for the chosen printer,
 // or nothing with the reason in `hata`. Provided by the windows side.
@@ -16,8 +18,9 @@ using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
     GenelForm &form, const QString &yazici, QString &hata)>;
 
 // Every parameter of the design needs its value on the command line (a missing
-// one is named on standard error); the values become the answers to the prompts.
-bool Parametreleri_Ver(const Komut &k, MesajToplu &kutu);
+// one is named on standard error); nothing when one is missing.
+std::optional<QHash<QString, QString>> Parametreleri_Ver(const Komut &k,
+                                                         const TasarimBelgesi &belge);
 
 // The file target of --out (PDF or PNG pages); nothing, with the reason on
 // standard error, when the path cannot be written.

@@ -2,7 +2,6 @@
 
 #include "Birimler.h"
 #include "BolgeAyar.h"
-#include "Degiskenler.h"
 #include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
 #include "components/SqlTarama.h"
@@ -14,28 +13,19 @@ const QString varsayilanVeritabani = QStringLiteral("DEMO");
 const QString varsayilanFirma = QStringLiteral("Demo Ticaret A.Ş.");
 const QString istasyonAdi = QStringLiteral("VARNEL");
 
-Baslangic_Sonucu bitir(int kod) { return {false, kod}; }
-Baslangic_Sonucu devam() { return {true, 0}; }
+Baslangic_Sonucu bitir(int kod) { return {false, kod, {}}; }
+Baslangic_Sonucu devam(Oturum &o) { return {true, 0, std::move(o)}; }
 
-bool baglan(const QString &metin) {
-    // A new connection replaces the old one, as a second start-up open does.
-    Baglanti_Kapat();
-    auto *b = new VeriBaglantisi;
-    if (!b->Open(metin)) {
-        delete b;
+bool baglan(Oturum &o, const QString &metin) {
+    auto b = std::make_unique<VeriBaglantisi>();
+    if (!b->Open(metin))
         return false;
-    }
-    b->Ondalik_Ayirac = Degiskenler::Ondalik_Ayirac;
-    Degiskenler::Baglanti = b;
+    b->Ondalik_Ayirac = o.ayirac.ondalik;
+    o.Baglanti = std::move(b);
     return true;
 }
 
 } // namespace
-
-void Baglanti_Kapat() {
-    delete Degiskenler::Baglanti;
-    Degiskenler::Baglanti = nullptr;
-}
 
 QStringList Komut_Satirini_Bol(const QString &komutSatiri) {
     QStringList alanlar;
@@ -74,14 +64,14 @@ QString Etkilesimli_Baglanti_Metni(const QString &veritabani, const QString &sun
                           "possible=False");
 }
 
-Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri) {
-    using namespace Degiskenler;
-    Parametreler = Komut_Satirini_Bol(komutSatiri);
-    if (Parametreler.isEmpty()) {
-        Parametreler = {QStringLiteral("-1")};
-        return devam();
+Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri, Oturum o) {
+    QStringList &p = o.Parametreler;
+    p = Komut_Satirini_Bol(komutSatiri);
+    if (p.isEmpty()) {
+        p = {QStringLiteral("-1")};
+        return devam(o);
     }
-    if (Parametreler.size() < 4) {
+    if (p.size() < 4) {
         kutu.MsgBox(Eksik_Parametre_Mesaji, MesajKutusu::Dugmeler::Tamam,
                     MesajKutusu::Simge::Kritik);
         return bitir(1);
@@ -90,68 +80,69 @@ Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri) {
         kutu.MsgBox(Baglanamadi_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Yok);
         return bitir(1);
     };
-    Sunucu_Adi = Parametreler[0];
-    Firma_Unvani = Parametreler[1];
-    Veritabani_Adi = Parametreler[2];
-    Stok_Sarti = Parametreler[3].trimmed();
+    o.Sunucu_Adi = p[0];
+    o.Firma_Unvani = p[1];
+    o.Veritabani_Adi = p[2];
+    o.Stok_Sarti = p[3].trimmed();
     // Read as the engine of the server field will read it.
-    const auto motor = VeriBaglantisi::Coz(QStringLiteral("Data Source=") + Sunucu_Adi).motor;
-    if (!Tek_Komut_Mu(Stok_Sarti, motor)) {
+    const auto motor = VeriBaglantisi::Coz(QStringLiteral("Data Source=") + o.Sunucu_Adi).motor;
+    if (!Tek_Komut_Mu(o.Stok_Sarti, motor)) {
         kutu.MsgBox(Stok_Sarti_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                     Program_Basligi);
         return bitir(1);
     }
-    if (Parametreler.size() < 7)
+    if (p.size() < 7)
         return basarisiz();
-    const auto adet = Tamsayi_Oku<qint16>(Parametreler[4]);
+    const auto adet = Tamsayi_Oku<qint16>(p[4], o.ayirac);
     if (!adet)
         return basarisiz();
-    Etiket_Adedi = *adet;
-    Sabit_Etiket_Adedi = *adet;
-    Sql_Kullanici = Parametreler[5];
-    Sql_Sifre = Parametreler[6];
-    if (Sql_Sifre == u"æ")
-        Sql_Sifre.clear();
-    if (!baglan(Komut_Satiri_Baglanti_Metni(Sql_Kullanici.toString(), Sql_Sifre, Veritabani_Adi,
-                                            Sunucu_Adi)))
+    o.Etiket_Adedi = *adet;
+    o.Sabit_Etiket_Adedi = *adet;
+    o.Sql_Kullanici = p[5];
+    o.Sql_Sifre = p[6];
+    if (o.Sql_Sifre == u"æ")
+        o.Sql_Sifre.clear();
+    if (!baglan(o, Komut_Satiri_Baglanti_Metni(o.Sql_Kullanici.toString(), o.Sql_Sifre,
+                                               o.Veritabani_Adi, o.Sunucu_Adi)))
         return basarisiz();
-    return devam();
+    return devam(o);
 }
 
-Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu) {
-    using namespace Degiskenler;
+Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu, Oturum o) {
     // A cancelled box answers with empty text, as the platform's input box does.
     const auto sor = [&kutu](const QString &istem, const QString &varsayilan) {
         return kutu.InputBox(istem, Program_Basligi, varsayilan).value_or(QString());
     };
-    Sql_Kullanici = sor(QStringLiteral("SQL Kullanıcısı :"), QStringLiteral("sa"));
-    Sql_Sifre = sor(QStringLiteral("SQL Kullanıcısı :"), QString());
-    Veritabani_Adi = sor(QStringLiteral("Firma Database Adı :"), varsayilanVeritabani);
-    Firma_Unvani = varsayilanFirma;
-    Sunucu_Adi = sor(QStringLiteral("Bağlanılacak Server"), QString());
-    const auto stok = Tamsayi_Oku<qint32>(sor(QStringLiteral("Stok_ID"), QStringLiteral("1")));
+    o.Sql_Kullanici = sor(QStringLiteral("SQL Kullanıcısı :"), QStringLiteral("sa"));
+    o.Sql_Sifre = sor(QStringLiteral("SQL Kullanıcısı :"), QString());
+    o.Veritabani_Adi = sor(QStringLiteral("Firma Database Adı :"), varsayilanVeritabani);
+    o.Firma_Unvani = varsayilanFirma;
+    o.Sunucu_Adi = sor(QStringLiteral("Bağlanılacak Server"), QString());
+    const auto stok =
+        Tamsayi_Oku<qint32>(sor(QStringLiteral("Stok_ID"), QStringLiteral("1")), o.ayirac);
     if (!stok) {
         kutu.MsgBox(Stok_ID_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                     Program_Basligi);
         return bitir(1);
     }
-    Secili_Stok_ID = *stok;
-    if (!baglan(Etkilesimli_Baglanti_Metni(Veritabani_Adi, Sunucu_Adi))) {
+    o.Secili_Stok_ID = *stok;
+    if (!baglan(o, Etkilesimli_Baglanti_Metni(o.Veritabani_Adi, o.Sunucu_Adi))) {
         kutu.MsgBox(Baglanamadi_Mesaji, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Yok);
         return bitir(1);
     }
-    Stok_Sarti = QStringLiteral(" STOKKART.Stok_ID=") + QString::number(Secili_Stok_ID);
-    Sabit_Etiket_Adedi = 0;
-    return devam();
+    o.Stok_Sarti = QStringLiteral(" STOKKART.Stok_ID=") + QString::number(o.Secili_Stok_ID);
+    o.Sabit_Etiket_Adedi = 0;
+    return devam(o);
 }
 
-Baslangic_Sonucu Main(MesajKutusu &kutu, const QString &komutSatiri) {
-    if (!Bolge_Ayar_Kontrol(kutu))
+Baslangic_Sonucu Main(MesajKutusu &kutu, const QString &komutSatiri,
+                      const QString &tasarimKlasoru) {
+    Oturum o;
+    o.Tasarim_Klasoru = tasarimKlasoru;
+    if (!Bolge_Ayar_Kontrol(kutu, o.ayirac))
         return bitir(1);
-    const Baslangic_Sonucu sonuc = Parametre_Oku(kutu, komutSatiri);
-    if (!sonuc.devam)
+    Baslangic_Sonucu sonuc = Parametre_Oku(kutu, komutSatiri, std::move(o));
+    if (!sonuc.devam || sonuc.oturum.Parametreler.value(0) != u"-1")
         return sonuc;
-    if (Degiskenler::Parametreler.value(0) == u"-1")
-        return Etkilesimli_Baslangic(kutu);
-    return devam();
+    return Etkilesimli_Baslangic(kutu, std::move(sonuc.oturum));
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "Oturum.h"
+
 #include <QString>
 #include <QStringList>
 
 class MesajKutusu;
 
-// What start-up left behind: go on to the windows, or end with a status.
+// What start-up left behind: the session to go on with, or a status to end with.
 struct Baslangic_Sonucu {
     bool devam = false;
     int cikis_kodu = 0;
+    Oturum oturum;
 };
 
 inline const QString Eksik_Parametre_Mesaji = QStringLiteral("Eksik Paremetre Kullanımı ");
@@ -25,14 +28,12 @@ QString Komut_Satiri_Baglanti_Metni(const QString &kullanici, const QString &sif
                                     const QString &veritabani, const QString &sunucu);
 QString Etkilesimli_Baglanti_Metni(const QString &veritabani, const QString &sunucu);
 
-// Fills the start-up values from the command line and opens the connection.
-Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri);
+// Fills the session from the command line and opens the connection.
+Baslangic_Sonucu Parametre_Oku(MesajKutusu &kutu, const QString &komutSatiri, Oturum oturum);
 
 // Asks for the start-up values in input boxes and opens the connection.
-Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu);
+Baslangic_Sonucu Etkilesimli_Baslangic(MesajKutusu &kutu, Oturum oturum);
 
 // The start procedure up to the point where the design chooser is shown.
-Baslangic_Sonucu Main(MesajKutusu &kutu, const QString &komutSatiri);
-
-// Closes and forgets the program's connection (end of the program, tests).
-void Baglanti_Kapat();
+Baslangic_Sonucu Main(MesajKutusu &kutu, const QString &komutSatiri,
+                      const QString &tasarimKlasoru = QString());

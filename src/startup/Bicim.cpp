@@ -1,7 +1,6 @@
 #include "Bicim.h"
 
 #include "Birimler.h"
-#include "Degiskenler.h"
 #include "SayiMetni.h"
 
 #include <QLocale>
@@ -106,7 +105,7 @@ void yuvarla(QString &tam, QString &kesir, int basamak) {
 
 bool Sayi_Deseni_Mi(const QString &desen) { return desen.contains(u'#') || desen.contains(u'0'); }
 
-QString Sayi_Deseni(double deger, const QString &desen) {
+QString Sayi_Deseni(double deger, const QString &desen, const Ayiraclar &a) {
     const SayiDeseni d = deseniCoz(desen);
     if (!std::isfinite(deger))
         return QString(); // no digits stand for an infinity
@@ -126,13 +125,13 @@ QString Sayi_Deseni(double deger, const QString &desen) {
     const bool sifir = !tam.contains(QRegularExpression(QStringLiteral("[1-9]"))) &&
                        !kesir.contains(QRegularExpression(QStringLiteral("[1-9]")));
     if (d.grupla && !tam.isEmpty())
-        tam = Basamak_Grupla(tam);
+        tam = Basamak_Grupla(tam, a);
     QString sonuc = d.onEk;
     if (deger < 0 && !sifir)
         sonuc += u'-';
     sonuc += tam;
     if (!kesir.isEmpty())
-        sonuc += Degiskenler::Ondalik_Ayirac + kesir;
+        sonuc += a.ondalik + kesir;
     return sonuc + d.sonEk;
 }
 
@@ -176,12 +175,12 @@ QString Tarih_Deseni(const QDateTime &an, const QString &desen) {
     return sonuc;
 }
 
-QString Desen_Uygula(const QString &deger, const QString &desen) {
+QString Desen_Uygula(const QString &deger, const QString &desen, const Ayiraclar &a) {
     if (desen.isEmpty())
         return deger;
     double d = 0;
-    if (Sayi_Deseni_Mi(desen) && Sayi_Oku(deger, d))
-        return Sayi_Deseni(d, desen);
+    if (Sayi_Deseni_Mi(desen) && Sayi_Oku(deger, d, a))
+        return Sayi_Deseni(d, desen, a);
     const QDateTime an =
         QDateTime::fromString(deger.trimmed(), QStringLiteral("dd.MM.yyyy HH:mm:ss"));
     if (an.isValid())

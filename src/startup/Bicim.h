@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ayiraclar.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QString>
@@ -14,7 +16,7 @@
 // Date patterns: "dd"/"d" day, "mm"/"m" month, "yyyy"/"yy" year, "hh"/"h" hour,
 // "nn"/"n" minute, "ss"/"s" second; anything else is written as it stands.
 
-QString Sayi_Deseni(double deger, const QString &desen);
+QString Sayi_Deseni(double deger, const QString &desen, const Ayiraclar &a);
 QString Tarih_Deseni(const QDateTime &an, const QString &desen);
 
 // True when the pattern has digit placeholders.
@@ -22,4 +24,4 @@ bool Sayi_Deseni_Mi(const QString &desen);
 
 // Formats a value that arrives as text: numeric text with a number pattern, a
 // date in the regional short form with a date pattern; anything else unchanged.
-QString Desen_Uygula(const QString &deger, const QString &desen);
+QString Desen_Uygula(const QString &deger, const QString &desen, const Ayiraclar &a);

@@ -1,6 +1,6 @@
 #include "BolgeAyar.h"
 
-#include "Degiskenler.h"
+#include "Oturum.h"
 #include "components/MesajKutusu.h"
 
 #include <QDir>
@@ -64,7 +64,7 @@ void Kayit_Deger_Yaz(KokAnahtar kok, const QString &anahtarYolu, const QString &
     anahtar->sync(); // a failed write stays silent
 }
 
-bool Bolge_Ayar_Kontrol(MesajKutusu &kutu) {
+bool Bolge_Ayar_Kontrol(MesajKutusu &kutu, Ayiraclar &ayirac) {
     const auto oku = [](const char *ad) {
         return Kayit_Deger_Oku(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari,
                                QString::fromLatin1(ad));
@@ -83,8 +83,7 @@ bool Bolge_Ayar_Kontrol(MesajKutusu &kutu) {
         isaret = QStringLiteral("TARIH");
     if (oku("sShortDate") != u"dd.MM.yyyy")
         isaret = QStringLiteral("TARIH");
-    Degiskenler::Ondalik_Ayirac = oku("sDecimal");
-    Degiskenler::Basamak_Ayirac = oku("sThousand");
+    ayirac = {oku("sDecimal"), oku("sThousand")};
     if (isaret.isEmpty())
         return true;
 
@@ -92,14 +91,13 @@ bool Bolge_Ayar_Kontrol(MesajKutusu &kutu) {
                                         "Gerekiyor.\rEğer Onaylarsanız Bu ayarlar "
                                         "Yapılacaktır.\rOnaylıyormusunuz ?");
     if (kutu.MsgBox(soru, MesajKutusu::Dugmeler::EvetHayir, MesajKutusu::Simge::Soru,
-                    Degiskenler::Program_Basligi) == MesajKutusu::Cevap::Hayir)
+                    Program_Basligi) == MesajKutusu::Cevap::Hayir)
         return false;
 
     yaz("sDecimal", QStringLiteral(","));
     yaz("sThousand", QStringLiteral("."));
     yaz("sShortDate", QStringLiteral("dd.MM.yyyy"));
     yaz("sDate", QStringLiteral("."));
-    Degiskenler::Ondalik_Ayirac = oku("sDecimal");
-    Degiskenler::Basamak_Ayirac = oku("sThousand");
+    ayirac = {oku("sDecimal"), oku("sThousand")};
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct Ayiraclar;
 class MesajKutusu;
 class QSettings;
 
@@ -18,6 +19,6 @@ void Kayit_Deger_Yaz(KokAnahtar kok, const QString &anahtarYolu, const QString &
                      const QString &metin);
 
 // Checks the four regional values and offers to set them. Returns false when the
-// user refuses, after which the program must end. Sets Ondalik_Ayirac and
-// Basamak_Ayirac from the store in every case.
-bool Bolge_Ayar_Kontrol(MesajKutusu &kutu);
+// user refuses, after which the program must end. Sets `ayirac` from the store
+// in every case.
+bool Bolge_Ayar_Kontrol(MesajKutusu &kutu, Ayiraclar &ayirac);

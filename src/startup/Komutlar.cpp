@@ -1,5 +1,8 @@
 #include "Komutlar.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 namespace {
 
 bool secenekMi(const QString &a) { return a.startsWith(QLatin1String("--")) && a.size() > 2; }
@@ -242,4 +245,10 @@ Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki) {
                                   "(--copies N ile verilebilir).")
                        .arg(satirdaki)};
     return {satirdaki > 0 ? satirdaki : 1, {}};
+}
+
+QString Tasarim_Klasoru(const Komut &k) {
+    return k.tasarim_klasoru.isEmpty()
+               ? QCoreApplication::applicationDirPath() + QStringLiteral("/Barkod")
+               : QDir(k.tasarim_klasoru).absolutePath();
 }

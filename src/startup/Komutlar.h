@@ -54,3 +54,6 @@ struct Toplu_Adet {
     QString hata;
 };
 Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki);
+
+// The design folder: --designs, else Barkod/ beside the program.
+QString Tasarim_Klasoru(const Komut &k);

@@ -1,17 +1,15 @@
 #include "SayiMetni.h"
 
-#include "Degiskenler.h"
-
 namespace {
 
 bool basliyor(const QString &s, qsizetype i, const QString &parca) {
     return !parca.isEmpty() && QStringView(s).mid(i).startsWith(parca);
 }
 
-QString sifirlar(qint16 ondalik) {
+QString sifirlar(qint16 ondalik, const Ayiraclar &a) {
     QString s = QStringLiteral("0");
     if (ondalik >= 1)
-        s += Degiskenler::Ondalik_Ayirac + QString(ondalik, u'0');
+        s += a.ondalik + QString(ondalik, u'0');
     return s;
 }
 
@@ -24,8 +22,8 @@ bool sifirdanFarkliRakamVar(QStringView s) {
 
 } // namespace
 
-QString Sayi_Temizle(const QString &deger) {
-    const QString &ayirac = Degiskenler::Ondalik_Ayirac;
+QString Sayi_Temizle(const QString &deger, const Ayiraclar &a) {
+    const QString &ayirac = a.ondalik;
     QString temiz;
     temiz.reserve(deger.size());
     bool ayiracGoruldu = false;
@@ -45,10 +43,10 @@ QString Sayi_Temizle(const QString &deger) {
     return temiz;
 }
 
-bool Sayi_Mi(const QString &deger) {
+bool Sayi_Mi(const QString &deger, const Ayiraclar &a) {
     const QString s = deger.trimmed();
-    const QString &ondalik = Degiskenler::Ondalik_Ayirac;
-    const QString &basamak = Degiskenler::Basamak_Ayirac;
+    const QString &ondalik = a.ondalik;
+    const QString &basamak = a.basamak;
     qsizetype i = 0;
     if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
         ++i;
@@ -89,7 +87,7 @@ bool Sayi_Mi(const QString &deger) {
     return i == s.size();
 }
 
-QString Basamak_Grupla(const QString &tamKisim) {
+QString Basamak_Grupla(const QString &tamKisim, const Ayiraclar &a) {
     const bool eksi = tamKisim.startsWith(u'-');
     QStringView rakamlar = QStringView(tamKisim).mid(eksi ? 1 : 0);
     while (rakamlar.size() > 1 && rakamlar.front() == u'0')
@@ -99,37 +97,37 @@ QString Basamak_Grupla(const QString &tamKisim) {
     if (rakamlar == u"0")
         return QStringLiteral("0");
     QString sonuc;
-    sonuc.reserve(rakamlar.size() + rakamlar.size() / 3 * Degiskenler::Basamak_Ayirac.size() + 1);
+    sonuc.reserve(rakamlar.size() + rakamlar.size() / 3 * a.basamak.size() + 1);
     if (eksi)
         sonuc += u'-';
     const qsizetype ilk = rakamlar.size() % 3 == 0 ? 3 : rakamlar.size() % 3;
     sonuc += rakamlar.left(ilk);
     for (qsizetype i = ilk; i < rakamlar.size(); i += 3) {
-        sonuc += Degiskenler::Basamak_Ayirac;
+        sonuc += a.basamak;
         sonuc += rakamlar.mid(i, 3);
     }
     return sonuc;
 }
 
-QString Sayi_Bicimle(const QString &deger, qint16 &ondalik) {
+QString Sayi_Bicimle(const QString &deger, qint16 &ondalik, const Ayiraclar &a) {
     if (ondalik == -1)
         ondalik = 2;
     if (deger.isEmpty())
         return QString();
-    const QString &ayirac = Degiskenler::Ondalik_Ayirac;
-    const QString temiz = Sayi_Temizle(deger);
+    const QString &ayirac = a.ondalik;
+    const QString temiz = Sayi_Temizle(deger, a);
     const qsizetype p = ayirac.isEmpty() ? -1 : temiz.indexOf(ayirac);
     if (p < 0)
-        return Basamak_Grupla(temiz);
+        return Basamak_Grupla(temiz, a);
     QString tam = temiz.left(p);
     if (tam != u"0" && tam != u"-0")
-        tam = Basamak_Grupla(tam);
+        tam = Basamak_Grupla(tam, a);
     const QString kesir = temiz.mid(p + ayirac.size(), qMax<qint16>(ondalik, 0));
     return tam + ayirac + kesir;
 }
 
-QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik) {
-    const qsizetype son = qMin(s.size(), p - 1 + Degiskenler::Ondalik_Ayirac.size() + ondalik);
+QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik, const Ayiraclar &a) {
+    const qsizetype son = qMin(s.size(), p - 1 + a.ondalik.size() + ondalik);
     QString sonuc = s.left(son);
     bool elde = true;
     for (qsizetype i = son - 1; i >= 0 && elde; --i) {
@@ -148,21 +146,21 @@ QString Yukari_Yuvarla(const QString &s, qsizetype p, qint16 ondalik) {
     return sonuc;
 }
 
-QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik) {
+QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik, const Ayiraclar &a) {
     QString s = deger.trimmed();
     if (ondalik == -1)
         ondalik = 2;
     const qint16 d = qMax<qint16>(ondalik, 0);
-    const QString &ayirac = Degiskenler::Ondalik_Ayirac;
-    const QString &basamak = Degiskenler::Basamak_Ayirac;
+    const QString &ayirac = a.ondalik;
+    const QString &basamak = a.basamak;
 
-    if (!Sayi_Mi(s)) {
+    if (!Sayi_Mi(s, a)) {
         if (!basamak.isEmpty() && s.startsWith(basamak))
             s = QStringLiteral("0") + ayirac + s.mid(basamak.size());
         else
-            return sifirlar(d);
+            return sifirlar(d, a);
     }
-    s = Sayi_Temizle(s);
+    s = Sayi_Temizle(s, a);
     if (basliyor(s, 0, ayirac))
         s.prepend(u'0');
     else if (s.startsWith(u'-') && basliyor(s, 1, ayirac))
@@ -184,7 +182,7 @@ QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik) {
                     artir = sifirdanFarkliRakamVar(kesir.mid(d + 1));
             }
             if (artir)
-                s = Yukari_Yuvarla(s, p + 1, d);
+                s = Yukari_Yuvarla(s, p + 1, d, a);
         }
         p = s.indexOf(ayirac);
         const qsizetype kesirUzunlugu = s.size() - p - ayirac.size();
@@ -198,9 +196,9 @@ QString Sayi_Yuvarla(const QString &deger, qint16 &ondalik) {
     return s;
 }
 
-QString Tek_Metni(float deger) {
+QString Tek_Metni(float deger, const Ayiraclar &a) {
     QString s = QString::number(double(deger), 'g', 7);
     if (s.contains(u'e'))
         s = QString::number(double(deger), 'f', 7);
-    return s.replace(u'.', Degiskenler::Ondalik_Ayirac);
+    return s.replace(u'.', a.ondalik);
 }

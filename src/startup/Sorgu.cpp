@@ -1,10 +1,11 @@
 #include "Sorgu.h"
 
-#include "Degiskenler.h"
+#include "Oturum.h"
 #include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 
 namespace {
@@ -18,9 +19,8 @@ QString hataNumarasi(const QSqlError &hata) {
     return kod.isEmpty() ? QStringLiteral("-2147217900") : kod;
 }
 
-bool calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
+bool calistir(MesajKutusu &kutu, VeriBaglantisi *b, KayitKumesi &rs, const QString &sql, Tur tur) {
     rs.Close();
-    VeriBaglantisi *b = Degiskenler::Baglanti;
     using D = MesajKutusu::Dugmeler;
     using S = MesajKutusu::Simge;
     // A lost server was reported once; the statements after it fail quietly.
@@ -56,8 +56,7 @@ bool calistir(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql, Tur tur) {
     }
     b->Bildirildi = true;
     kutu.Ayrintili(Sorgu_Hatasi_Mesaji,
-                   {b->Gizle(aciklama.trimmed()), numara, sql, b->Motor_Metni()},
-                   Degiskenler::Program_Basligi);
+                   {b->Gizle(aciklama.trimmed()), numara, sql, b->Motor_Metni()}, Program_Basligi);
     return false;
 }
 
@@ -83,10 +82,19 @@ bool Baglanti_Hatasi_Mi(const QSqlError &hata) {
     return false;
 }
 
-bool Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
-    return calistir(kutu, rs, sql, Tur::Ac);
+bool Sorgu_Ac(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql) {
+    return calistir(kutu, &b, rs, sql, Tur::Ac);
 }
 
-bool Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql) {
-    return calistir(kutu, rs, sql, Tur::Oku);
+bool Sorgu_Oku(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql) {
+    return calistir(kutu, &b, rs, sql, Tur::Oku);
+}
+
+QString Stok_Sorgusu(const QString &stok_sarti) {
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (select.match(stok_sarti).hasMatch())
+        return stok_sarti;
+    return QStringLiteral("SELECT * FROM STOKKART WHERE ") + stok_sarti +
+           QStringLiteral(" ORDER BY STOKKART.Stok_ID");
 }

@@ -4,6 +4,7 @@
 
 class KayitKumesi;
 class MesajKutusu;
+class VeriBaglantisi;
 
 // The message of a failed statement; the driver's text, its number, the statement
 // and the connection text go under "Ayrıntılar".
@@ -11,11 +12,15 @@ inline const QString Sorgu_Hatasi_Mesaji =
     QStringLiteral("Veritabanı komutu çalıştırılamadı; stok şartını ve tasarımdaki alanları "
                    "kontrol ediniz.");
 
-// Open a record set on the program's connection with its standard failure
-// messages. Neither retries; on failure the set is left closed and they return
-// false. After the server went away they fail at once without a message.
-bool Sorgu_Ac(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql);
-bool Sorgu_Oku(MesajKutusu &kutu, KayitKumesi &rs, const QString &sql);
+// Open a record set on the connection `b` with its standard failure messages.
+// Neither retries; on failure the set is left closed and they return false.
+// After the server went away they fail at once without a message.
+bool Sorgu_Ac(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql);
+bool Sorgu_Oku(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql);
+
+// The item query: a text beginning with SELECT is the whole query, any other is
+// the condition of the report's items, in their order.
+QString Stok_Sorgusu(const QString &stok_sarti);
 
 // True when the error means the connection itself failed (refused, lost, timed
 // out), which is reported like the driver's unspecified error.

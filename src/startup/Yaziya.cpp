@@ -79,7 +79,7 @@ QString Yaziya_Cevir(double deger) {
     return Yaziya_Cevir(static_cast<qint64>(deger));
 }
 
-QString Yaziya_Cevir(const QString &deger) {
+QString Yaziya_Cevir(const QString &deger, const Ayiraclar &a) {
     const QString s = deger.trimmed();
     // Plain integer text is read exactly, whatever its length.
     QStringView rakamlar(s);
@@ -97,7 +97,7 @@ QString Yaziya_Cevir(const QString &deger) {
         return rakamlariYaz(rakamlar.toString(), eksi && rakamlar != u"0");
     }
     double d = 0;
-    if (!Sayi_Oku(s, d))
+    if (!Sayi_Oku(s, d, a))
         return hata;
     return Yaziya_Cevir(d);
 }

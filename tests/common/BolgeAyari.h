@@ -1,18 +1,10 @@
 #pragma once
 
 #include "startup/BolgeAyar.h"
-#include "startup/Degiskenler.h"
 
 #include <QString>
 
-// The separators start-up puts in force with Turkish settings.
-inline void Turkce_Ayiraclar() {
-    Degiskenler::Ondalik_Ayirac = QStringLiteral(",");
-    Degiskenler::Basamak_Ayirac = QStringLiteral(".");
-}
-
-// Turkish regional settings in a private settings folder, as start-up wants them,
-// and their separators in force.
+// Turkish regional settings in a private settings folder, as start-up wants them.
 // Without `klasor`, in the settings folder already in force.
 inline void Bolge_Ayarla(const QString &klasor,
                          const QString &kisaTarih = QStringLiteral("dd.MM.yyyy")) {
@@ -24,5 +16,4 @@ inline void Bolge_Ayarla(const QString &klasor,
                                    {QStringLiteral("sShortDate"), kisaTarih}};
     for (const auto &d : degerler)
         Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, d[0], d[1]);
-    Turkce_Ayiraclar();
 }

@@ -1,12 +1,10 @@
 #include "common/Araclar.h"
-#include "common/BolgeAyari.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
 #include "components/SqlTarama.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -35,7 +33,6 @@ class TstBaglanti : public QObject {
     QTemporaryDir klasor_;
 
 private slots:
-    void initTestCase() { Turkce_Ayiraclar(); }
 
     void coz() {
         // The server field, the engine, host, port and SQLite file it names.

@@ -5,7 +5,6 @@
 #include "components/RaporMotoru.h"
 #include "components/SayfaHedefi.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 
 #include <QDir>
 #include <QRegularExpression>

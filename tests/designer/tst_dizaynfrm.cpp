@@ -5,10 +5,10 @@
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "printjob/DogrudanCizim.h"
 #include "startup/Birimler.h"
+#include "startup/Oturum.h"
 
 #include <QAccessible>
 #include <QJsonArray>
@@ -23,20 +23,27 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A new laser-printer design with a 40 x 60 mm label.
-void yeniTasarim(const QString &klasor) {
-    Degiskenler::Tasarim_Klasoru = klasor;
-    Degiskenler::Tasarim_Adi.clear();
-    Degiskenler::Yeni_Tasarim = true;
-    Degiskenler::Belge = TasarimBelgesi();
-    Degiskenler::Belge.Tip = 1;
-    Degiskenler::Belge.Etiket_Boy = 40, Degiskenler::Belge.Etiket_Genislik = 60;
+// A session without a database, on the design folder `klasor`.
+Oturum oturum(const QString &klasor) {
+    Oturum o;
+    o.Tasarim_Klasoru = klasor;
+    return o;
+}
+
+// A window on a new laser-printer design with a 40 x 60 mm label.
+DizaynFrm *yeniTasarim(const Oturum &o, SahteMesaj &kutu) {
+    auto *w = new DizaynFrm(kutu, o, QString());
+    TasarimModeli &m = w->Model();
+    TasarimModeli::Ayarlar a = m.Ayar;
+    a.Tip = 1, a.Etiket_Boy = 40, a.Etiket_Genislik = 60;
+    m.Ayar_Degistir(a, u"Etiket Ayarları"_s);
+    m.Gecmisi_Temizle();
+    return w;
 }
 
 // The window on a new design, on screen.
-std::unique_ptr<DizaynFrm> yeniPencere(const QString &klasor, SahteMesaj &kutu) {
-    yeniTasarim(klasor);
-    auto w = std::make_unique<DizaynFrm>(kutu);
+std::unique_ptr<DizaynFrm> yeniPencere(const Oturum &o, SahteMesaj &kutu) {
+    std::unique_ptr<DizaynFrm> w(yeniTasarim(o, kutu));
     w->show();
     if (!QTest::qWaitForWindowExposed(w.get()))
         qWarning("pencere ekrana gelmedi");
@@ -58,7 +65,6 @@ QPoint piksel(BolumGorunumu *b, QPointF mm) { return (mm * b->Piksel_Mm()).toPoi
 class DizaynFrmTesti : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Degiskenler::Belge = TasarimBelgesi(); }
     void elleTasarim();
     void kayit();
     void nesnelerErisilebilir();
@@ -69,8 +75,9 @@ private slots:
 
 void DizaynFrmTesti::elleTasarim() {
     QTemporaryDir klasor;
+    const Oturum ot = oturum(klasor.path());
     SahteMesaj kutu;
-    const auto pencere = yeniPencere(klasor.path(), kutu);
+    const auto pencere = yeniPencere(ot, kutu);
     DizaynFrm &w = *pencere;
     TasarimModeli &m = w.Model();
     BolumGorunumu *b = w.Bolum();
@@ -134,8 +141,9 @@ void DizaynFrmTesti::elleTasarim() {
 // two decimals of a millimetre.
 void DizaynFrmTesti::kayit() {
     QTemporaryDir klasor;
+    const Oturum ot = oturum(klasor.path());
     SahteMesaj kutu;
-    const auto pencere = yeniPencere(klasor.path(), kutu);
+    const auto pencere = yeniPencere(ot, kutu);
     DizaynFrm &w = *pencere;
     TasarimModeli &m = w.Model();
     QCOMPARE(w.windowTitle(), u"Yeni Tasarım[*]"_s);
@@ -190,11 +198,9 @@ void DizaynFrmTesti::kayit() {
 }
 
 void DizaynFrmTesti::nesnelerErisilebilir() {
-    Degiskenler::Tasarim_Klasoru = QStringLiteral(VARNEL_KAYNAK "/data/designs");
-    Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
-    Degiskenler::Yeni_Tasarim = false;
+    const Oturum ot = oturum(QStringLiteral(VARNEL_KAYNAK "/data/designs"));
     SahteMesaj kutu;
-    DizaynFrm w(kutu);
+    DizaynFrm w(kutu, ot, u"A4 Etiket 3x8"_s);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(kutu.kutular.isEmpty());
@@ -229,9 +235,9 @@ void DizaynFrmTesti::nesnelerErisilebilir() {
 
 void DizaynFrmTesti::kaydedilmemisKapatma() {
     QTemporaryDir klasor;
-    yeniTasarim(klasor.path());
+    const Oturum ot = oturum(klasor.path());
     SahteMesaj kutu;
-    auto *w = new DizaynFrm(kutu);
+    auto *w = yeniTasarim(ot, kutu);
     QSignalSpy kapandi(w, &DizaynFrm::Kapandi);
     w->show();
     w->Model().Nesne_Ekle("Alan");
@@ -253,8 +259,9 @@ void DizaynFrmTesti::kaydedilmemisKapatma() {
 
 void DizaynFrmTesti::imleclerVeBolumKenari() {
     QTemporaryDir klasor;
+    const Oturum ot = oturum(klasor.path());
     SahteMesaj kutu;
-    const auto pencere = yeniPencere(klasor.path(), kutu);
+    const auto pencere = yeniPencere(ot, kutu);
     TasarimModeli &m = pencere->Model();
     BolumGorunumu *b = pencere->Bolum();
     m.Nesne_Ekle("Alan", [](YuzeyNesnesi &n) { n.Alan_Ayarla(QRectF(28, 18, 10, 5)); });
@@ -296,11 +303,9 @@ void DizaynFrmTesti::yiginHerYerdeAyni() {
 
     const auto sari = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; };
     const QPointF yer(16, 15.5); // mm, inside the text's box, off its glyphs
+    const Oturum ot = oturum(k.path());
     SahteMesaj kutu;
-    Degiskenler::Tasarim_Klasoru = k.path();
-    Degiskenler::Tasarim_Adi = u"Yigin"_s;
-    Degiskenler::Yeni_Tasarim = false;
-    DizaynFrm w(kutu);
+    DizaynFrm w(kutu, ot, u"Yigin"_s);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage yuzey = w.Bolum()->grab().toImage();

@@ -7,15 +7,16 @@
 #include "designer/TasarimYukle.h"
 #include "dialogs/CiktiFormati.h"
 #include "dialogs/EtiketSayfasi.h"
+#include "dialogs/TasarimSecimi.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
-#include "document/TasarimDegiskenleri.h"
+#include "document/BaskiIsi.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -79,7 +80,7 @@ private slots:
                             .arg(QString(ad).startsWith("etiket") ? "Raf Etiketi.ftr" : ad),
                         secici + u'/' + ad);
         QFile(secici + "/Baslik.mtr").open(QIODevice::WriteOnly);
-        Degiskenler::Tasarim_Klasoru = secici;
+        oturum_.Tasarim_Klasoru = secici;
     }
     void listeSilVeAc();
     void hemenBasSorulari();
@@ -91,12 +92,13 @@ private slots:
 
 private:
     QTemporaryDir klasor_;
+    Oturum oturum_;
 };
 
 void DiyalogTesti::listeSilVeAc() {
-    const QDir d(Degiskenler::Tasarim_Klasoru);
+    const QDir d(oturum_.Tasarim_Klasoru);
     SahteMesaj kutu;
-    FormTasarimGiris f(kutu);
+    FormTasarimGiris f(kutu, oturum_);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(liste(f), (QStringList{"A4 Etiket 3x8", "etiket", "Raf Etiketi"}));
@@ -128,54 +130,60 @@ void DiyalogTesti::listeSilVeAc() {
     sec(f, "Raf Etiketi");
     QTest::mouseClick(f.Button(3), Qt::LeftButton);
     QCOMPARE(ac.size(), 1);
-    QCOMPARE(Degiskenler::Tasarim_Adi, u"Raf Etiketi"_s);
-    QVERIFY(!Degiskenler::Yeni_Tasarim && !Degiskenler::Dinamik_Barkod);
+    QCOMPARE(ac[0][0].toString(), u"Raf Etiketi"_s);
     QTest::mouseClick(f.Button(1), Qt::LeftButton);
     QCOMPARE(ac.size(), 2);
-    QVERIFY(Degiskenler::Yeni_Tasarim);
+    QCOMPARE(ac[1][0].toString(), QString()); // a new design
     QSignalSpy vazgec(&f, &FormTasarimGiris::Vazgecildi);
     QTest::mouseClick(f.Button(5), Qt::LeftButton);
     QCOMPARE(vazgec.size(), 1);
 }
 
 void DiyalogTesti::hemenBasSorulari() {
-    // Each row: fixed count on the start line, the answers, the values set and
-    // how many questions were asked. No connection: the report cannot open, so a
-    // run that gets past the questions says so.
+    // Each row: fixed count on the start line, the answers, the job made (start,
+    // labels per item; nothing: no run) and how many questions were asked.
     struct Satir {
         qint16 sabit;
         QStringList cevaplar;
-        qint16 baslangic, adet;
+        std::optional<std::pair<qint16, qint16>> is;
         int soru;
-        bool rapor;
     } const tablo[] = {
-        {0, {"abc"}, 1, 7, 1, false},     // not a number: stops after the first question
-        {0, {"3", "0"}, 3, 0, 2, false},  // count 0: stops
-        {0, {"3", "x"}, 3, 0, 2, false},  // count no number reads as 0
-        {0, {"2", "2.5"}, 2, 2, 2, true}, // a leading number, "." as decimal point
-        {4, {"5"}, 5, 7, 1, true},        // fixed on the start line: only the start is asked
+        {0, {"abc"}, {}, 1},            // not a number: stops after the first question
+        {0, {"3", "0"}, {}, 2},         // count 0: stops
+        {0, {"3", "x"}, {}, 2},         // count no number reads as 0
+        {0, {"2", "2.5"}, {{2, 2}}, 2}, // a leading number, "." as decimal point
+        {4, {"5"}, {{5, 4}}, 1},        // fixed on the start line: only the start is asked
     };
     for (const Satir &s : tablo) {
         SahteMesaj kutu;
-        FormTasarimGiris f(kutu);
-        Degiskenler::Sabit_Etiket_Adedi = s.sabit;
-        Degiskenler::Etiket_Adedi = 7;
-        Degiskenler::Baslangic_Etiketi = 1;
+        oturum_.Sabit_Etiket_Adedi = s.sabit;
         for (const QString &c : s.cevaplar)
             kutu.girdi_cevaplari.enqueue(c);
-        sec(f, "A4 Etiket 3x8");
-        f.FrmList()->setFocus();
-        QTest::keyClick(f.FrmList(), Qt::Key_Return); // Enter is "Seç"
+        const auto is = Hemen_Bas_Hazirla(u" A4 Etiket 3x8 "_s, oturum_, kutu);
         QCOMPARE(kutu.girdiler.size(), s.soru);
         QCOMPARE(kutu.girdiler[0].istem,
                  u"Kaçıncı Etiketten Başlayarak Basım Yapmak İstiyorsunuz?"_s);
         QCOMPARE(kutu.girdiler[0].baslik, u"Dinamik Barkod"_s);
-        QCOMPARE(Degiskenler::Baslangic_Etiketi, s.baslangic);
-        QCOMPARE(Degiskenler::Etiket_Adedi, s.adet);
-        QCOMPARE(Degiskenler::Dinamik_Barkod, true);
-        QCOMPARE(kutu.kutular.size(), s.rapor ? 1 : 0); // no connection here: the report says so
+        QCOMPARE(is.has_value(), s.is.has_value());
+        if (is) {
+            QCOMPARE(is->Baslangic_Etiketi, s.is->first);
+            QCOMPARE(is->Etiket_Adedi, s.is->second);
+            QCOMPARE(is->Tasarim_Adi, u"A4 Etiket 3x8"_s);
+            QCOMPARE(is->Belge.Tip, quint8(1));
+        }
+        if (s.soru == 2)
+            QCOMPARE(kutu.girdiler[1].varsayilan, u"1"_s);
     }
-    Degiskenler::Sabit_Etiket_Adedi = 0;
+    // Enter on the list is "Seç": without a connection the report says so.
+    oturum_.Sabit_Etiket_Adedi = 4;
+    SahteMesaj kutu;
+    kutu.girdi_cevaplari.enqueue(u"1"_s);
+    FormTasarimGiris f(kutu, oturum_);
+    sec(f, "A4 Etiket 3x8");
+    f.FrmList()->setFocus();
+    QTest::keyClick(f.FrmList(), Qt::Key_Return);
+    QCOMPARE(kutu.metinler(), QStringList{u"Veritabanı bağlantısı yok; etiketler basılamıyor."_s});
+    oturum_.Sabit_Etiket_Adedi = 0;
 }
 
 void DiyalogTesti::etiketAyarlari() {
@@ -276,10 +284,7 @@ void DiyalogTesti::hazirKagitBaskisi() {
     tekrar->close();
 
     // Printed on that sheet: the labels stand in its grid.
-    TasarimBelgesi yeni = belge;
-    m.Belgeye_Yaz(yeni);
-    QVERIFY(Tasarim_Topla(m, yeni, kutu));
-    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Sayfa", yeni));
+    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Sayfa", m.Belge()));
     const QString pdf = klasor_.filePath("sayfa.pdf");
     QProcess p;
     Program_Baslat(p, {"--designs", klasor_.path(), "print", "Sayfa", "--param", "Kampanya=x",
@@ -337,11 +342,11 @@ void DiyalogTesti::yaziFormati() {
     QCOMPARE(CiktiFormati("O_Tarihdd.mm.yy").List2_Secili(), -1); // none preselected
     CiktiFormati tarih("O_Tarih");
     tarih.List2_Sec(4);
-    QCOMPARE(tarih.Ornek(QDate(2026, 12, 6)), u"12.2026"_s);
+    QCOMPARE(tarih.Ornek(QDate(2026, 12, 6), {}), u"12.2026"_s);
     CiktiFormati para("F_#,##0.00");
-    QCOMPARE(para.Ornek(QDate()), u"1.234,00"_s);
+    QCOMPARE(para.Ornek(QDate(), {}), u"1.234,00"_s);
     para.List1_Sec(0);
-    QCOMPARE(para.Ornek(QDate()), u"1234"_s);
+    QCOMPARE(para.Ornek(QDate(), {}), u"1234"_s);
 }
 
 // The window: list names, frame, sample, one undo step, "Vazgeç" keeps the tag.

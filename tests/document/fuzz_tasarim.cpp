@@ -1,7 +1,6 @@
 // libFuzzer target for the design-file reader. A file the reader accepts must
 // write back to bytes that read again to the same document and the same bytes.
 #include "document/TasarimDosyasi.h"
-#include "startup/Degiskenler.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -11,7 +11,6 @@
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "mainwindow/MDIView.h"
 #include "mainwindow/PencereAkisi.h"
@@ -19,6 +18,7 @@
 #include "preview/pencere/OnizlemeFrm.h"
 #include "startup/Baslangic.h"
 #include "startup/Birimler.h"
+#include "startup/Oturum.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -74,17 +74,15 @@ private slots:
         QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
     }
     void init() {
-        Degiskenler::Tasarim_Klasoru = klasor_.path();
-        Degiskenler::Tasarim_Adi.clear();
-        Degiskenler::Yeni_Tasarim = true;
-        Degiskenler::Belge = TasarimBelgesi();
+        o_ = Oturum();
+        o_.Tasarim_Klasoru = klasor_.path();
+        ad_.clear();
     }
     void menuKomutlari();
     void menuAyarlari();
     void aracCubugu();
     void aracCubuguBarkod();
     void alanSurukleme();
-    void cleanup() { Baglanti_Kapat(); }
     void onizlemeRaporu();
     void bakmakIcin();
     void ornekVeri();
@@ -94,17 +92,20 @@ private slots:
 private:
     // The demo design on the first two demo items, opened as the chooser opens it.
     void demoTasarim(SahteMesaj &kutu, int adet) {
-        QVERIFY(Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", adet)).devam);
-        Degiskenler::Yeni_Tasarim = false;
-        Degiskenler::Tasarim_Adi = u"A4 Etiket 3x8"_s;
+        Baslangic_Sonucu s = Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", adet), klasor_.path());
+        QVERIFY(s.devam);
+        o_ = std::move(s.oturum);
+        ad_ = u"A4 Etiket 3x8"_s;
     }
     QTemporaryDir klasor_;
+    Oturum o_;
+    QString ad_; // empty: a new design
     TestVeritabani vt_;
 };
 
 void MDIViewTesti::menuKomutlari() {
     SahteMesaj kutu;
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
 
@@ -148,10 +149,7 @@ void MDIViewTesti::menuKomutlari() {
     QVERIFY(w.findChild<OutPutFormatFrm *>());
     QVERIFY(w.Menu("MNGeriAl")->isEnabled());
     w.Menu("MNGeriAl")->trigger();
-    const auto kontroller = m.Kontroller();
-    QCOMPARE(std::count_if(kontroller.begin(), kontroller.end(),
-                           [](const auto &k) { return k.gorunur; }),
-             7);
+    QCOMPARE(m.Belge().Nesne_Sayisi(), 7);
     QVERIFY(w.Menu("MNYinele")->isEnabled());
     w.Menu("MNYinele")->trigger();
 
@@ -169,7 +167,7 @@ void MDIViewTesti::menuKomutlari() {
 // A new design's settings: grid, printer kind, first save.
 void MDIViewTesti::menuAyarlari() {
     SahteMesaj kutu;
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     QVERIFY(m.Kareli_Acik() && m.Kareli_Adim() == 3 && w.Menu("MNKare3")->isChecked());
@@ -208,7 +206,7 @@ void MDIViewTesti::menuAyarlari() {
 
 void MDIViewTesti::aracCubugu() {
     SahteMesaj kutu;
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
@@ -270,7 +268,7 @@ void MDIViewTesti::aracCubugu() {
 
 void MDIViewTesti::aracCubuguBarkod() {
     SahteMesaj kutu;
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     TasarimModeli &m = w.Tasarim()->Model();
     UstPanel *p = w.Arac_Cubugu();
@@ -300,7 +298,7 @@ void MDIViewTesti::aracCubuguBarkod() {
 
 void MDIViewTesti::alanSurukleme() {
     SahteMesaj kutu;
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     AlanGrd *g = w.Alan_Listesi();
     QCOMPARE(g->rowCount(), 13);
@@ -331,7 +329,7 @@ void MDIViewTesti::alanSurukleme() {
 void MDIViewTesti::onizlemeRaporu() {
     SahteMesaj kutu;
     demoTasarim(kutu, 3);
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     w.show();
     QVERIFY(w.Acildi());
     kutu.girdi_cevaplari << u"İndirim"_s;
@@ -339,7 +337,6 @@ void MDIViewTesti::onizlemeRaporu() {
     auto *r = w.findChild<RaporGoruntuleyici *>();
     QVERIFY(r);
     QTRY_VERIFY(r->Dizim_Bitti());
-    QCOMPARE(Degiskenler::Etiket_Adedi, qint16(1));
     QStringList metinler;
     for (const CizimOgesi &o : r->Sayfa(0).ogeler)
         metinler << o.metin;
@@ -354,7 +351,7 @@ void MDIViewTesti::ornekVeri() {
     // steps to the second, and shows captions when "Örnek Veri" is off.
     SahteMesaj kutu;
     demoTasarim(kutu, 1);
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     BolumGorunumu *b = w.Tasarim()->Bolum();
     const TasarimModeli &m = w.Tasarim()->Model();
@@ -381,8 +378,7 @@ void MDIViewTesti::ornekVeri() {
     w.Menu("MNOrnekVeri")->trigger();
     // A small label opens whole: no scroll bar over it.
     {
-        Degiskenler::Tasarim_Adi = u"Raf Etiketi"_s;
-        MDIView kucuk(kutu);
+        MDIView kucuk(kutu, o_, u"Raf Etiketi"_s);
         QVERIFY(ekranda(kucuk) && kucuk.Acildi());
         const auto *alan = kucuk.Tasarim()->findChild<QScrollArea *>();
         QVERIFY(alan);
@@ -402,12 +398,12 @@ void MDIViewTesti::ornekVeri() {
 void MDIViewTesti::bakmakIcin() {
     SahteMesaj kutu;
     demoTasarim(kutu, 1);
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     // The tool bar shows the element selected as the design opens.
     const TasarimModeli &m = w.Tasarim()->Model();
     QVERIFY(m.Aktif_Nesne());
-    const auto secili = Arac_Durumu(m.Nesne(*m.Aktif_Nesne()));
+    const auto secili = Arac_Durumu(m.Nesne(*m.Aktif_Nesne()), o_.ayirac);
     QCOMPARE(w.Arac_Cubugu()->Font_Combo()->currentText(), secili.yazi_tipi);
     QCOMPARE(w.Arac_Cubugu()->Dugme("Bold")->isChecked(), secili.kalin);
     w.Menu("MNEtiketOnizleme")->trigger();
@@ -422,7 +418,6 @@ void MDIViewTesti::bakmakIcin() {
         metinler << g.metin;
     QVERIFY(metinler.contains("Şeker 1 kg"));
     QVERIFY(metinler.contains("42,50"));
-    QVERIFY(!Degiskenler::Dinamik_Barkod);
 
     // A click on a barcode shows its size in twips.
     const CizimOgesi &barkod = o->Sayfa()->ogeler[0];
@@ -440,7 +435,7 @@ void MDIViewTesti::bakmakIcin() {
 void MDIViewTesti::dogrudanYazdirBirKez() {
     SahteMesaj kutu;
     demoTasarim(kutu, 1);
-    MDIView w(kutu);
+    MDIView w(kutu, o_, ad_);
     const QString pdf = klasor_.filePath("dogrudan.pdf");
     w.Dogrudan_Yazici = [&pdf](QString &) { return std::make_unique<PdfHedefi>(pdf); };
     QVERIFY(ekranda(w));
@@ -451,7 +446,6 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     QCOMPARE(kutu.girdiler[1].istem, u"Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"_s);
     QCOMPARE(w.Onizleme()->Basilan_Sayfa(), 4);
     QCOMPARE(Pdf_Metni(pdf).count("Şeker 1 kg"), 2);
-    QVERIFY(!Degiskenler::Dinamik_Barkod);
     // The preview state: no menus, no tool bar, no design window.
     QVERIFY(!menulerAcik(w) && !w.Arac_Cubugu()->isVisible());
     QVERIFY(!w.Tasarim()->parentWidget()->isVisible());
@@ -471,9 +465,10 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
 // then printed from the chooser to a PDF.
 void MDIViewTesti::yeniTasarimdanPdfe() {
     SahteMesaj kutu;
-    QVERIFY(Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", 0)).devam);
+    Baslangic_Sonucu b = Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", 0), klasor_.path());
+    QVERIFY(b.devam);
 
-    PencereAkisi akis(kutu);
+    PencereAkisi akis(kutu, b.oturum);
     QSignalSpy bitti(&akis, &PencereAkisi::Bitti);
     akis.Baslat();
     FormTasarimGiris *secici = akis.Secici();

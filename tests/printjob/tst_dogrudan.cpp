@@ -9,7 +9,7 @@
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
+#include "startup/Sorgu.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,24 +87,24 @@ void DogrudanBaskiTesti::kurallar() {
     QCOMPARE(donuk.yazi.aci, 90.0);
     QCOMPARE(donuk.yazi.yatay_hiza, Nesne_Cizimi(dik, "Fiyat").yazi.yatay_hiza);
 
-    // The answers land in every copy's caption (the questions are the report's).
-    TasarimBelgesi b = tasarim({nesne("E", "", "PR_Raf", 0, 0), nesne("E", "", "PR_Raf", 0, 6)});
     SahteMesaj kutu;
-    kutu.girdi_cevaplari << u"A-01"_s;
-    Parametreleri_Sor(kutu, b);
-    QCOMPARE(b.Nesneler[1].Caption + b.Nesneler[2].Caption, u"A-01A-01"_s);
     for (const auto &[cevap, adet] : {std::pair{"2.5", 2.5}, {" 3 adet", 3.0}, {"abc", 0.0}}) {
         kutu.girdi_cevaplari << QString(cevap);
-        QCOMPARE(Adet_Sor(kutu), adet);
+        QCOMPARE(Adet_Sor(kutu, 4), adet);
     }
     QCOMPARE(kutu.girdiler.last().baslik, u"Dinamik Barkod"_s);
+    QCOMPARE(kutu.girdiler.last().varsayilan, u"4"_s);
 
     // A paper no code names and no label area: the two paper messages, no page.
     TasarimBelgesi kagitsiz = tasarim({});
     kagitsiz.Detaylar[1] = {};
     SahteMesaj k2;
     PdfHedefi hedef(klasor_.filePath("kagitsiz.pdf"));
-    const DogrudanSonucu s = Dinamik_Bas(k2, kagitsiz, 1, hedef);
+    Baslangic_Sonucu b = Main(k2, vt_.Satir("STOKKART.Stok_ID=1", 1));
+    QVERIFY(b.devam);
+    BaskiIsi is;
+    is.Belge = kagitsiz;
+    const DogrudanSonucu s = Dinamik_Bas(k2, b.oturum, is, hedef);
     QCOMPARE(s.sayfa, 0);
     QCOMPARE(k2.metinler(),
              (QStringList{"Seçilen Yazıcı Bu Tasaımla Basımı Desteklemiyor.Lütfen Tasrımdaki "
@@ -128,11 +128,12 @@ void DogrudanBaskiTesti::nesneMetinleri() {
             return QString();
         return std::nullopt;
     };
-    k.fiyat = [](const QString &ad) -> std::optional<double> {
-        return ad == u"Fiyat1" ? std::optional(42.5) : std::nullopt;
+    k.fiyat = [](int seviye, bool milyon) -> std::optional<double> {
+        return seviye == 1 ? std::optional(milyon ? 42.5e6 : 42.5) : std::nullopt;
     };
     k.an = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7));
-    Degiskenler::Firma_Unvani = "Demo A.Ş.";
+    k.firma_adi = "Demo A.Ş.";
+    const QHash<QString, QString> cevaplar{{"Raf", "A-01"}};
     const struct {
         NesneKaydi n;
         QString metin, eksik;
@@ -144,6 +145,8 @@ void DogrudanBaskiTesti::nesneMetinleri() {
         {nesne("A", "TL_Tutar", "", 0, 0), "2500000", ""},
         {nesne("A", "Miktar", "F_#,##0.00", 0, 0), "1.234,50", ""},
         {nesne("A", "Fiyat1", "F_#,##0.00", 0, 0), "42,50", ""},
+        {nesne("A", "TL_Fiyat1", "", 0, 0), "42500000", ""},
+        {nesne("E", "1234,5", "#,##0.00", 0, 0), "1.234,50", ""}, // a fixed text's pattern
         {nesne("A", "Fiyat3", "", 0, 0), " ", ""},
         {nesne("A", "Tarih", "O_Tarihdd.mm.yyyy", 0, 0), "06.12.2026", ""},
         {nesne("A", "Saat", "O_Saat", 0, 0), "09:05:07", ""},
@@ -156,6 +159,9 @@ void DogrudanBaskiTesti::nesneMetinleri() {
         QCOMPARE(Nesne_Metni(s.n, k, &eksik), s.metin);
         QCOMPARE(eksik, s.eksik);
     }
+    // A run's answers replace a parameter's caption.
+    k.parametreler = &cevaplar;
+    QCOMPARE(Nesne_Metni(nesne("E", "Yaz", "PR_Raf", 0, 0), k), u"A-01"_s);
 }
 
 void DogrudanBaskiTesti::sayfalarSirasiVeYerleri() {
@@ -199,9 +205,11 @@ void DogrudanBaskiTesti::onizlemeResmi() {
     QCOMPARE(Barkod_Coz(png), QStringList{"EAN-13:8690000000029"}); // the first item
     // Where its elements stand is checked on the page items below.
     SahteMesaj kutu;
-    QVERIFY(Main(kutu, vt_.Satir("STOKKART.Stok_ID>=2", 1)).devam);
+    const Baslangic_Sonucu b = Main(kutu, vt_.Satir("STOKKART.Stok_ID>=2", 1));
+    QVERIFY(b.devam);
     const auto sayfa = Onizleme_Sayfasi(
-        kutu, tasarim({nesne("A", "Stok_Adi", "", 0, 20), nesne("A", "Olmayan", "", 0, 26)}));
+        kutu, b.oturum,
+        tasarim({nesne("A", "Stok_Adi", "", 0, 20), nesne("A", "Olmayan", "", 0, 26)}));
     QVERIFY(sayfa);
     QStringList metinler;
     for (const CizimOgesi &o : sayfa->ogeler)
@@ -213,7 +221,6 @@ void DogrudanBaskiTesti::onizlemeResmi() {
     QCOMPARE(sayfa->ogeler[1].alan.left(), 3.704117 * 56.7);
     QCOMPARE(sayfa->ogeler[1].alan.top(), 20 * 56.7);
     QVERIFY(kutu.kutular.isEmpty()); // a missing column leaves its element blank
-    Baglanti_Kapat();
 }
 
 void DogrudanBaskiTesti::eksikSutunVeParametreler() {

@@ -8,12 +8,10 @@
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "dialogs/EtiketSayfasi.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "report/GenelForm.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 #include "startup/SayiMetni.h"
 
 #include <QSqlQuery>
@@ -38,10 +36,12 @@ class TstGenelForm : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
     IkiMotor vt_;
+    Oturum o_;
+    BaskiIsi is_;
 
     QStringList isTablosu() {
         KayitKumesi rs;
-        rs.Open(*Degiskenler::Baglanti, u"SELECT ID FROM BARKODID"_s);
+        rs.Open(*o_.Baglanti, u"SELECT ID FROM BARKODID"_s);
         QStringList s;
         for (; !rs.EOF_(); rs.MoveNext())
             s << rs.Text(u"ID"_s);
@@ -59,17 +59,18 @@ private slots:
     void init() {
         IKI_MOTOR_SEC(vt_, t);
         SahteMesaj kutu;
-        QVERIFY(Main(kutu, t.Satir(u"STOKKART.Stok_ID IN (7,5)"_s, 2)).devam);
-        Degiskenler::Belge = TasarimBelgesi();
-        Degiskenler::Baslangic_Etiketi = 1;
+        Baslangic_Sonucu s = Main(kutu, t.Satir(u"STOKKART.Stok_ID IN (7,5)"_s, 2));
+        QVERIFY(s.devam);
+        o_ = std::move(s.oturum);
+        is_ = BaskiIsi();
     }
-    void cleanup() { Baglanti_Kapat(); }
+    void cleanup() { o_ = {}; }
 
     void olmayan_alan_basimi_durdurur() {
-        Degiskenler::Belge.Nesneler.append(alan(u"Stok_Adi"_s));
-        Degiskenler::Belge.Nesneler.append(alan(u"Olmayan_Alan"_s));
+        is_.Belge.Nesneler.append(alan(u"Stok_Adi"_s));
+        is_.Belge.Nesneler.append(alan(u"Olmayan_Alan"_s));
         SahteMesaj kutu;
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+        GenelForm form(kutu, o_, is_);
         form.Yazici_Gerekli = false;
         RaporMotoru motor(form);
         QVERIFY(motor.Baslat());
@@ -90,7 +91,7 @@ private slots:
         QVERIFY(diger.Calistir(u"BEGIN IMMEDIATE"_s));
         QVERIFY(diger.Calistir(u"INSERT INTO BARKODID (ID) VALUES (42)"_s));
         SahteMesaj kutu;
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+        GenelForm form(kutu, o_, is_);
         form.Yazici_Gerekli = false;
         form.Kilit_Bekleme = 1;
         RaporMotoru rapor(form);
@@ -114,10 +115,10 @@ private slots:
                      {2, 0, {"0"}},
                      {1, 3, {"5", "5", "5", "7", "7", "7"}}};
         for (const auto &[baslangic, adet, satirlar] : tablo) {
-            Degiskenler::Baslangic_Etiketi = qint16(baslangic);
-            Degiskenler::Etiket_Adedi = qint16(adet);
+            is_.Baslangic_Etiketi = qint16(baslangic);
+            is_.Etiket_Adedi = qint16(adet);
             SahteMesaj kutu;
-            GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+            GenelForm form(kutu, o_, is_);
             form.Yazici_Gerekli = false;
             RaporMotoru motor(form);
             QVERIFY(motor.Baslat());
@@ -129,26 +130,26 @@ private slots:
 
     void sutun_sayisi_yarim_cifte() {
         // 40 mm labels with a 3 mm gap: 2438 twips a column; 6095 twips of width is 2.5 columns.
-        TasarimBelgesi &d = Degiskenler::Belge;
+        TasarimBelgesi &d = is_.Belge;
         d.Tip = 1;
         d.Etiket_Genislik = 40, d.Etiket_Yatay = 3, d.Etiket_Boy = 20, d.Etiket_Dikey = 1;
         d.Kagit_Boyutu = 256;
         d.Detaylar[1] = {true, 16000, 6095};
         SahteMesaj kutu;
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+        GenelForm form(kutu, o_, is_);
         form.Bolum_Duzenle();
         QCOMPARE(form.PrintWidth, 6095.0);
         QCOMPARE(form.Detail.ColumnCount, qint16(2));
         QCOMPARE(form.Detail.ColumnSpacing, 170.0); // Mm_Twip(3)
         QCOMPARE(form.Detail.Height, 1190.0);       // Mm_Twip(21)
         d.Detaylar[1].Width = 6096;
-        GenelForm genis(kutu, *Degiskenler::Baglanti, d);
+        GenelForm genis(kutu, o_, is_);
         genis.Bolum_Duzenle();
         QCOMPARE(genis.Detail.ColumnCount, qint16(3));
         // A barcode printer's label fills the printable page.
         d.Tip = 0;
         d.Ust_Bosluk = 100;
-        GenelForm yazici(kutu, *Degiskenler::Baglanti, d);
+        GenelForm yazici(kutu, o_, is_);
         yazici.Bolum_Duzenle();
         QCOMPARE(yazici.Detail.ColumnCount, qint16(1));
         QCOMPARE(yazici.Detail.Height, 15900.0);
@@ -163,32 +164,33 @@ private slots:
         if (motor != u"sqlite")
             QSKIP("yerleşim motordan bağımsız");
         SahteMesaj kutu;
-        QVERIFY(Main(kutu, t.Satir(u"STOKKART.Stok_ID>0"_s, 2)).devam); // 84 labels
+        Baslangic_Sonucu bs = Main(kutu, t.Satir(u"STOKKART.Stok_ID>0"_s, 2));
+        QVERIFY(bs.devam);
+        o_ = std::move(bs.oturum);
+        is_.Etiket_Adedi = 2; // 84 labels
         TasarimBelgesi demo;
         QVERIFY(!Tasarim_Dosyasi_Oku(Kaynak_Yolu(u"data/designs/A4 Etiket 3x8.ftr"_s), demo));
         const QList<EtiketKagidi> kagitlar = Etiket_Kagitlari();
         QCOMPARE(kagitlar.size(), 20);
         for (const EtiketKagidi &k : kagitlar) {
             for (const bool yeni : {true, false}) {
-                const Satir_Izi iz(k.Ad() + (yeni ? u" yeni"_s : u" demo"_s));
+                const Satir_Izi iz(k.Ad(o_.ayirac) + (yeni ? u" yeni"_s : u" demo"_s));
                 TasarimModeli m;
                 Tasarim_Ac(m, demo, yeni);
                 TasarimModeli::Ayarlar a = m.Ayar;
                 a.Tip = 1;
                 m.Ayar_Degistir(a, u"Yazıcı Türü"_s);
-                const auto sonuc =
-                    Etiket_Ayari(m.Ayar,
-                                 {Tek_Metni(float(k.boy)), Tek_Metni(float(k.en)),
-                                  Tek_Metni(float(k.yatay)), Tek_Metni(float(k.dikey))},
-                                 k);
+                const auto sonuc = Etiket_Ayari(
+                    m.Ayar,
+                    {Tek_Metni(float(k.boy), o_.ayirac), Tek_Metni(float(k.en), o_.ayirac),
+                     Tek_Metni(float(k.yatay), o_.ayirac), Tek_Metni(float(k.dikey), o_.ayirac)},
+                    k, o_.ayirac);
                 QVERIFY(std::holds_alternative<TasarimModeli::Ayarlar>(sonuc));
                 m.Ayar_Degistir(std::get<TasarimModeli::Ayarlar>(sonuc), u"Etiket Ayarları"_s);
                 if (!yeni || m.Toplam() == 0)
                     m.Nesne_Ekle("Etiket");
-                TasarimBelgesi b;
-                m.Belgeye_Yaz(b);
-                QVERIFY(Tasarim_Topla(m, b, kutu));
-                GenelForm form(kutu, *Degiskenler::Baglanti, b);
+                is_.Belge = m.Belge();
+                GenelForm form(kutu, o_, is_);
                 form.Yazici_Gerekli = false;
                 RaporMotoru r(form);
                 QVERIFY(r.Baslat());
@@ -204,14 +206,14 @@ private slots:
     }
 
     void parametre_bir_kez_sorulur() {
-        TasarimBelgesi &d = Degiskenler::Belge;
+        TasarimBelgesi &d = is_.Belge;
         d.Nesneler.append(alan(u"Parametre"_s, u"PR_Raf"_s, u"E"_s));
         d.Nesneler.append(alan(u"Parametre"_s, u"PR_raf"_s, u"E"_s));
         d.Nesneler.append(alan(u"Parametre"_s, u"PR_Raf"_s, u"E"_s));
         SahteMesaj kutu;
         kutu.girdi_cevaplari.enqueue(u"A-12"_s);
         kutu.girdi_cevaplari.enqueue(std::nullopt); // cancelled: empty text
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+        GenelForm form(kutu, o_, is_);
         form.Duzenle();
         QCOMPARE(kutu.girdiler.size(), 2); // names differing in case are different
         QCOMPARE(kutu.girdiler[0].istem, u"Raf Parametresinin Basım İçinOlan Değerini Giriniz"_s);
@@ -225,34 +227,33 @@ private slots:
         QCOMPARE(d.Nesneler[1].Caption, u"Parametre"_s);
     }
 
-    void eleman_kodlari() {
-        TasarimBelgesi &d = Degiskenler::Belge;
+    void sabit_ve_degisen_ogeler() {
+        TasarimBelgesi &d = is_.Belge;
         d.Nesneler.append(alan(u"Fiyat1"_s, u"F_#,##0.00"_s));
         d.Nesneler.append(alan(u"Tarih"_s, u"O_Tarihdd.mm.yyyy"_s));
         d.Nesneler.append(alan(u"Firma_Kod"_s, u"O_Firma_Kod"_s));
         d.Nesneler.append(alan(u"Firma_Ad"_s, u"O_Firma_Ad "_s));
         d.Nesneler.append(alan(u"Stok_Kodu"_s));
-        d.Nesneler.append(alan(u"Sabit yazı"_s, QString(), u"E"_s));
+        d.Nesneler.append(alan(u"Sabit yazı"_s, u"#,##0"_s, u"E"_s)); // no pattern in the report
         d.Nesneler.append(alan(QString(), QString(), u"Y"_s));
         NesneKaydi baska = alan(u"Bölüm 1"_s);
         baska.Bolum_No = 1;
         d.Nesneler.append(baska);
         d.Nesneler.append(alan(u"x"_s, QString(), u"Q"_s));
+        is_.Parametre_Degerleri = {{u"Raf"_s, u"A-12"_s}}; // given: not asked
+        d.Nesneler.append(alan(u"Raf"_s, u"PR_Raf"_s, u"E"_s));
         SahteMesaj kutu;
-        GenelForm form(kutu, *Degiskenler::Baglanti, Degiskenler::Belge);
+        GenelForm form(kutu, o_, is_);
         form.Duzenle();
-        QCOMPARE(form.Detail.Count(), 3 + 7); // three hidden text boxes, seven elements
-        const auto e = [&form](int i) {
-            return static_cast<RaporEtiketi *>(form.Detail.Item(3 + i));
-        };
-        QCOMPARE(e(0)->Tag, u"Fiyat1;#,##0.00"_s);
-        QCOMPARE(e(1)->Tag, u";O_Tarihdd.mm.yyyy"_s);
-        QVERIFY(e(1)->caption.isEmpty());
-        QCOMPARE(e(2)->caption, Degiskenler::Veritabani_Adi);
-        QCOMPARE(e(3)->caption, Degiskenler::Firma_Unvani);
-        QCOMPARE(e(4)->Tag, u"Stok_Kodu"_s);
-        QCOMPARE(e(5)->caption, u"Sabit yazı"_s);
-        QCOMPARE(e(6)->BackStyle, 1); // a line is a filled label
+        QVERIFY(kutu.girdiler.isEmpty());
+        QCOMPARE(form.Detail.Count(), 3 + 8); // three hidden text boxes, eight elements
+        QStringList basliklar;
+        for (int i = 3; i < form.Detail.Count(); ++i)
+            basliklar << static_cast<RaporEtiketi *>(form.Detail.Item(i))->caption;
+        // Fields, prices and dated patterns are filled at every label.
+        QCOMPARE(basliklar, (QStringList{"", "", o_.Veritabani_Adi, o_.Firma_Unvani, "",
+                                         "Sabit yazı", "", "A-12"}));
+        QCOMPARE(static_cast<RaporEtiketi *>(form.Detail.Item(9))->BackStyle, 1); // a line
     }
 };
 

@@ -5,7 +5,6 @@
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
-#include "startup/Degiskenler.h"
 #include "startup/Komutlar.h"
 
 #include <QTemporaryDir>
@@ -28,14 +27,7 @@ private slots:
                     .Calistir(u"CREATE TABLE Bos (x INTEGER)"_s));
         sunucu_ = u"sqlite:"_s + veri_.path();
     }
-    void init() {
-        Bolge_Ayarla({});
-        Baglanti_Kapat();
-        Degiskenler::Parametreler.clear();
-        Degiskenler::Sql_Sifre = u"önceki"_s;
-        Degiskenler::Stok_Sarti.clear();
-    }
-    void cleanupTestCase() { Baglanti_Kapat(); }
+    void init() { Bolge_Ayarla({}); }
 
     void bol() {
         const struct {
@@ -88,9 +80,9 @@ private slots:
             const QString satir = QString::fromUtf8(s.satir).replace(u"%S"_s, sunucu_);
             const Satir_Izi iz(satir);
             SahteMesaj kutu;
-            const Baslangic_Sonucu b = Parametre_Oku(kutu, satir);
+            const Baslangic_Sonucu b = Parametre_Oku(kutu, satir, {});
             QCOMPARE(b.devam, s.mesaj.isEmpty());
-            QCOMPARE(Degiskenler::Baglanti != nullptr, b.devam);
+            QCOMPARE(b.oturum.Baglanti != nullptr, b.devam);
             if (b.devam) {
                 QVERIFY(kutu.kutular.isEmpty());
                 continue;
@@ -119,15 +111,17 @@ private slots:
             QCOMPARE(kutu.girdiler[i].varsayilan, varsayilanlar[i]);
             QCOMPARE(kutu.girdiler[i].baslik, u"Varnel 1.0"_s);
         }
-        QCOMPARE(Degiskenler::Sql_Kullanici.toString(), u"kullanici"_s);
-        QCOMPARE(Degiskenler::Sql_Sifre, u"parola"_s);
-        QCOMPARE(Degiskenler::Secili_Stok_ID, 7);
-        QCOMPARE(Degiskenler::Stok_Sarti, u" STOKKART.Stok_ID=7"_s);
-        QCOMPARE(Degiskenler::Sabit_Etiket_Adedi, qint16(0));
-        QVERIFY(!Degiskenler::Firma_Unvani.isEmpty());
+        const Oturum &o = s.oturum;
+        QCOMPARE(o.Sql_Kullanici.toString(), u"kullanici"_s);
+        QCOMPARE(o.Sql_Sifre, u"parola"_s);
+        QCOMPARE(o.Secili_Stok_ID, 7);
+        QCOMPARE(o.Stok_Sarti, u" STOKKART.Stok_ID=7"_s);
+        QCOMPARE(o.Sabit_Etiket_Adedi, qint16(0));
+        QCOMPARE(o.Varsayilan_Adet(), qint16(1));
+        QVERIFY(!o.Firma_Unvani.isEmpty());
         // The interactive text logs in as sa without the typed password.
-        QVERIFY(Degiskenler::Baglanti->ConnectionString().contains(u"User ID=sa;"_s));
-        QVERIFY(!Degiskenler::Baglanti->ConnectionString().contains(u"parola"_s));
+        QVERIFY(o.Baglanti->ConnectionString().contains(u"User ID=sa;"_s));
+        QVERIFY(!o.Baglanti->ConnectionString().contains(u"parola"_s));
     }
 
     void etkilesimli_hatalar_data() {
@@ -152,7 +146,7 @@ private slots:
         QVERIFY(!s.devam);
         QCOMPARE(s.cikis_kodu, 1);
         QCOMPARE(kutu.metinler(), QStringList{mesaj});
-        QVERIFY(!Degiskenler::Baglanti);
+        QVERIFY(!s.oturum.Baglanti);
     }
 
     void eksi_bir_ilk_alan_baglanamazsa_biter() {
@@ -173,8 +167,7 @@ private slots:
         QVERIFY(!s.devam);
         QCOMPARE(kutu.kutular.size(), 1);
         QCOMPARE(kutu.kutular[0].simge, Simge::Soru);
-        QVERIFY(!Degiskenler::Baglanti);
-        QVERIFY(Degiskenler::Parametreler.isEmpty());
+        QVERIFY(!s.oturum.Baglanti);
     }
 
     void komut_coz() {

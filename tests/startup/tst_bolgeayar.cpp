@@ -1,6 +1,6 @@
 #include "common/SahteMesaj.h"
+#include "startup/Ayiraclar.h"
 #include "startup/BolgeAyar.h"
-#include "startup/Degiskenler.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -39,8 +39,6 @@ private slots:
     void init() {
         klasor_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", klasor_->path().toUtf8());
-        Degiskenler::Ondalik_Ayirac = u"?"_s;
-        Degiskenler::Basamak_Ayirac = u"?"_s;
     }
 
     void kontrol_data() {
@@ -66,7 +64,8 @@ private slots:
         depola(degerler);
 
         SahteMesaj kutu;
-        QVERIFY(Bolge_Ayar_Kontrol(kutu));
+        Ayiraclar a{u"?"_s, u"?"_s};
+        QVERIFY(Bolge_Ayar_Kontrol(kutu, a));
         QCOMPARE(kutu.kutular.size(), sorulur ? 1 : 0);
         if (sorulur) {
             QCOMPARE(kutu.kutular[0].metin, soru);
@@ -79,21 +78,22 @@ private slots:
         QCOMPARE(oku("sThousand"), u"."_s);
         QCOMPARE(oku("sDate"), u"."_s);
         QCOMPARE(oku("sShortDate"), u"dd.MM.yyyy"_s);
-        QCOMPARE(Degiskenler::Ondalik_Ayirac, u","_s);
-        QCOMPARE(Degiskenler::Basamak_Ayirac, u"."_s);
+        QCOMPARE(a.ondalik, u","_s);
+        QCOMPARE(a.basamak, u"."_s);
     }
 
     void hayir_hicbir_sey_yazmaz() {
         depola({{u"sDecimal"_s, u"."_s}, {u"sThousand"_s, u","_s}});
         SahteMesaj kutu;
         kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
-        QVERIFY(!Bolge_Ayar_Kontrol(kutu));
+        Ayiraclar a;
+        QVERIFY(!Bolge_Ayar_Kontrol(kutu, a));
         QCOMPARE(kutu.kutular.size(), 1);
         QCOMPARE(oku("sDecimal"), u"."_s);
         QCOMPARE(oku("sDate"), QString());
         // The separators in force are still recorded before the question.
-        QCOMPARE(Degiskenler::Ondalik_Ayirac, u"."_s);
-        QCOMPARE(Degiskenler::Basamak_Ayirac, u","_s);
+        QCOMPARE(a.ondalik, u"."_s);
+        QCOMPARE(a.basamak, u","_s);
     }
 
     void ayarlar_dogruysa_dosyaya_dokunmaz() {
@@ -104,7 +104,8 @@ private slots:
         const QDateTime once = QFileInfo(iniYolu()).lastModified();
         QTest::qWait(20);
         SahteMesaj kutu;
-        QVERIFY(Bolge_Ayar_Kontrol(kutu));
+        Ayiraclar a;
+        QVERIFY(Bolge_Ayar_Kontrol(kutu, a));
         QCOMPARE(QFileInfo(iniYolu()).lastModified(), once);
     }
 };

@@ -7,7 +7,6 @@
 #include "components/PgOkuma.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
-#include "startup/Degiskenler.h"
 #include "startup/Sorgu.h"
 
 #include <QTemporaryDir>
@@ -22,11 +21,11 @@ class TstSorgu : public QObject {
     Q_OBJECT
     QTemporaryDir klasor_;
     IkiMotor vt_;
+    Oturum o_;
 
 private slots:
     void initTestCase_data() { IkiMotor::Satirlar(); }
     void initTestCase() {
-        Turkce_Ayiraclar();
         const QString hata = vt_.Hazirla(klasor_.path());
         QVERIFY2(hata.isEmpty(), qPrintable(hata));
         vt_.sqlite.sifre = u"yerel_sifre"_s; // SQLite ignores it; masking must not
@@ -34,12 +33,14 @@ private slots:
     void init() {
         IKI_MOTOR_SEC(vt_, t);
         SahteMesaj kutu;
-        QVERIFY(Parametre_Oku(kutu, t.Satir(u"STOKKART.Stok_ID<=5"_s)).devam);
+        Baslangic_Sonucu s = Parametre_Oku(kutu, t.Satir(u"STOKKART.Stok_ID<=5"_s), {});
+        QVERIFY(s.devam);
+        o_ = std::move(s.oturum);
     }
-    void cleanup() { Baglanti_Kapat(); }
+    void cleanup() { o_ = {}; }
 
     void satirlari_sirayla_gezer() {
-        VeriBaglantisi *b = Degiskenler::Baglanti;
+        VeriBaglantisi *b = o_.Baglanti.get();
         KayitKumesi rs;
         QVERIFY(rs.Open(*b, u"SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID"_s));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
@@ -58,7 +59,7 @@ private slots:
     }
 
     void alan_adlari_buyuk_kucuk_harf() {
-        VeriBaglantisi *b = Degiskenler::Baglanti;
+        VeriBaglantisi *b = o_.Baglanti.get();
         KayitKumesi rs;
         QVERIFY(rs.Open(*b, u"SELECT STOKKART.* FROM STOKKART WHERE Stok_ID=1"_s));
         QCOMPARE(rs.Text(u"Stok_Adi"_s), u"Şeker 1 kg"_s);
@@ -81,14 +82,14 @@ private slots:
                 u"(STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND STOKFIYAT.Fiyat_Sira_No=1) "
                 u"WHERE STOKKART.Stok_ID="_s +
                 QString::number(stok);
-            QVERIFY2(rs.Open(*Degiskenler::Baglanti, sql), qPrintable(rs.LastError().text()));
+            QVERIFY2(rs.Open(*o_.Baglanti, sql), qPrintable(rs.LastError().text()));
             QVERIFY(!rs.EOF_());
             QCOMPARE(rs.Text(u"Fiyat1"_s), QString(fiyat1));
         }
     }
 
     void eylem_komutlari() {
-        VeriBaglantisi *b = Degiskenler::Baglanti;
+        VeriBaglantisi *b = o_.Baglanti.get();
         KayitKumesi rs;
         QVERIFY(rs.Open(*b, u"DELETE FROM BARKODID"_s, KayitKumesi::Kilit::Iyimser));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
@@ -116,7 +117,7 @@ private slots:
         QFETCH_GLOBAL(QString, motor);
         if (motor != u"postgresql" || !Pg_Var())
             QSKIP("sunucu korumasi PostgreSQL'de sinanir");
-        VeriBaglantisi *b = Degiskenler::Baglanti;
+        VeriBaglantisi *b = o_.Baglanti.get();
         const QString once = u"SELECT Stok_ID FROM STOKKART WHERE "_s;
         const QString saldirilar[] = {
             once + u"STOKKART.Stok_ID<=3 AND $$'$$ <> ''; CREATE TABLE pwn (x int); --'"_s,
@@ -154,11 +155,11 @@ private slots:
     void basarili_sorgu_sessizdir() {
         SahteMesaj kutu;
         KayitKumesi rs;
-        Sorgu_Oku(kutu, rs, u"SELECT Stok_ID FROM STOKKART WHERE "_s + Degiskenler::Stok_Sarti);
+        Sorgu_Oku(kutu, *o_.Baglanti, rs, u"SELECT Stok_ID FROM STOKKART WHERE "_s + o_.Stok_Sarti);
         QVERIFY(kutu.kutular.isEmpty());
         QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
         QCOMPARE(rs.LockType(), KayitKumesi::Kilit::SaltOkunur);
-        Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s);
+        Sorgu_Ac(kutu, *o_.Baglanti, rs, u"DELETE FROM BARKODID"_s);
         QVERIFY(kutu.kutular.isEmpty());
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         QCOMPARE(rs.LockType(), KayitKumesi::Kilit::Iyimser);
@@ -169,22 +170,22 @@ private slots:
         // statement and the engine's own connection text under "Ayrıntılar". A
         // failed read leaves the run's transaction usable (no second failure).
         QFETCH_GLOBAL(QString, motor);
-        VeriBaglantisi *b = Degiskenler::Baglanti;
+        VeriBaglantisi *b = o_.Baglanti.get();
         b->Veritabani().transaction();
         for (bool ac : {true, false}) { // Sorgu_Ac, Sorgu_Oku
             SahteMesaj kutu;
             KayitKumesi rs;
-            Sorgu_Oku(kutu, rs,
+            Sorgu_Oku(kutu, *o_.Baglanti, rs,
                       u"SELECT 1 AS x"_s); // left open; must be closed on failure
             const QString sql = ac ? u"SELECT * FROM OLMAYAN_TABLO"_s
                                    : u"SELECT Stok_ID FROM STOKKART WHERE STOKKART.Grupp='Gıda'"_s;
-            ac ? Sorgu_Ac(kutu, rs, sql) : Sorgu_Oku(kutu, rs, sql);
+            ac ? Sorgu_Ac(kutu, *o_.Baglanti, rs, sql) : Sorgu_Oku(kutu, *o_.Baglanti, rs, sql);
             QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
             QCOMPARE(kutu.kutular.size(), 1);
             const auto &k = kutu.kutular[0];
             QCOMPARE(k.metin, Sorgu_Hatasi_Mesaji);
             QCOMPARE(k.simge, Simge::Kritik);
-            QCOMPARE(k.baslik, Degiskenler::Program_Basligi);
+            QCOMPARE(k.baslik, Program_Basligi);
             QCOMPARE(k.ayrintilar.size(), 4);
             QVERIFY(k.ayrintilar[0].contains(ac ? u"olmayan_tablo"_s : u"grupp"_s,
                                              Qt::CaseInsensitive));
@@ -192,18 +193,18 @@ private slots:
             QCOMPARE(k.ayrintilar[2], sql);
             QVERIFY(k.ayrintilar[3].startsWith(motor == u"sqlite" ? u"QSQLITE: /"_s
                                                                   : u"QPSQL: host="_s));
-            QVERIFY(!k.ayrintilar.join(u' ').contains(Degiskenler::Sql_Sifre));
+            QVERIFY(!k.ayrintilar.join(u' ').contains(o_.Sql_Sifre));
             if (ac) // on PostgreSQL a failed write aborts the transaction: start anew
                 b->Veritabani().rollback(), b->Veritabani().transaction();
         }
         SahteMesaj kutu;
         KayitKumesi rs;
-        QVERIFY(Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s));
+        QVERIFY(Sorgu_Ac(kutu, *o_.Baglanti, rs, u"DELETE FROM BARKODID"_s));
         QVERIFY(kutu.kutular.isEmpty());
         b->Veritabani().rollback();
         // SQLite's own refusal of a second statement is named as such.
         if (motor == u"sqlite") {
-            Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID; DELETE FROM BARKODID"_s);
+            Sorgu_Ac(kutu, *o_.Baglanti, rs, u"DELETE FROM BARKODID; DELETE FROM BARKODID"_s);
             QCOMPARE(kutu.kutular.value(0).ayrintilar.value(0),
                      u"Sorgu tek bir komut olmalıdır."_s);
         }
@@ -217,27 +218,18 @@ private slots:
         // statements after it fail at once and quietly.
         SahteMesaj kutu;
         KayitKumesi rs;
-        QVERIFY(!Sorgu_Oku(kutu, rs, u"SELECT pg_terminate_backend(pg_backend_pid())"_s));
+        QVERIFY(
+            !Sorgu_Oku(kutu, *o_.Baglanti, rs, u"SELECT pg_terminate_backend(pg_backend_pid())"_s));
         QCOMPARE(kutu.metinler(),
                  QStringList{QStringLiteral("SQL Server Bağlantı Hatası Tekrar Denenecektir.Lütfen "
                                             "Programı Kapatmayınız.")});
         QCOMPARE(kutu.kutular[0].simge, Simge::Yok);
-        QVERIFY(Degiskenler::Baglanti->Koptu);
+        QVERIFY(o_.Baglanti->Koptu);
         kutu.kutular.clear();
-        QVERIFY(!Sorgu_Oku(kutu, rs, u"SELECT Stok_ID FROM STOKKART"_s));
-        QVERIFY(!Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s));
+        QVERIFY(!Sorgu_Oku(kutu, *o_.Baglanti, rs, u"SELECT Stok_ID FROM STOKKART"_s));
+        QVERIFY(!Sorgu_Ac(kutu, *o_.Baglanti, rs, u"DELETE FROM BARKODID"_s));
         QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
         QVERIFY(kutu.kutular.isEmpty());
-    }
-
-    void baglanti_yoksa() {
-        Baglanti_Kapat();
-        SahteMesaj kutu;
-        KayitKumesi rs;
-        Sorgu_Ac(kutu, rs, u"DELETE FROM BARKODID"_s);
-        QVERIFY(kutu.kutular.isEmpty());
-        Sorgu_Oku(kutu, rs, u"SELECT 1"_s);
-        QCOMPARE(kutu.kutular.size(), 1);
     }
 };
 

@@ -5,10 +5,9 @@
 #include "components/MesajKutusu.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
-#include "document/TasarimDegiskenleri.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -53,8 +52,9 @@ private:
 
 } // namespace
 
-DizaynFrm::DizaynFrm(MesajKutusu &kutu, QWidget *ust)
-    : QWidget(ust), kutu_(kutu), model_(new TasarimModeli(this)), kaydirma_(new QScrollArea(this)) {
+DizaynFrm::DizaynFrm(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWidget *ust)
+    : QWidget(ust), kutu_(kutu), oturum_(oturum), ad_(ad.trimmed()),
+      model_(new TasarimModeli(this)), kaydirma_(new QScrollArea(this)) {
     static const bool kuruldu = (Bolum_Erisimi_Kur(), true);
     Q_UNUSED(kuruldu);
     setObjectName(QStringLiteral("DizaynFrm"));
@@ -72,13 +72,14 @@ DizaynFrm::DizaynFrm(MesajKutusu &kutu, QWidget *ust)
     kaydirma_->setWidget(alan_);
     kaydirma_->setWidgetResizable(false);
 
-    if (!Degiskenler::Yeni_Tasarim)
-        acildi_ = Tasarim_Oku(kutu_);
-    if (acildi_ && !Degiskenler::Yeni_Tasarim)
+    model_->Ayirac = oturum_.ayirac;
+    TasarimBelgesi belge;
+    if (!ad_.isEmpty())
+        acildi_ = Tasarim_Dosyasini_Ac(oturum_.Tasarim_Klasoru, ad_, belge, kutu_);
+    if (acildi_ && !ad_.isEmpty())
         diskOzeti_ = Dosya_Ozeti(dosyaYolu());
-    const int atlanan =
-        Tasarim_Ac(*model_, Degiskenler::Belge, Degiskenler::Yeni_Tasarim || !acildi_);
-    alanlar_ = Baslik_Oku(Degiskenler::Tasarim_Klasoru + QStringLiteral("/Baslik.mtr"));
+    const int atlanan = Tasarim_Ac(*model_, belge, ad_.isEmpty() || !acildi_);
+    alanlar_ = Baslik_Oku(oturum_.Tasarim_Klasoru + QStringLiteral("/Baslik.mtr"));
     connect(model_, &TasarimModeli::Bolum_Degisti, this, &DizaynFrm::pencereyiBoyutla);
     connect(model_, &TasarimModeli::Gorunum_Degisti, this, &DizaynFrm::pencereyiBoyutla);
     connect(&model_->Yigin(), &QUndoStack::cleanChanged, this, &DizaynFrm::basligiYaz);
@@ -86,15 +87,13 @@ DizaynFrm::DizaynFrm(MesajKutusu &kutu, QWidget *ust)
     basligiYaz();
     if (atlanan > 0)
         kutu_.MsgBox(Atlanan_Kayit_Mesaji.arg(atlanan), MesajKutusu::Dugmeler::Tamam,
-                     MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+                     MesajKutusu::Simge::Unlem, Program_Basligi);
 }
 
 DizaynFrm::~DizaynFrm() = default;
 
 void DizaynFrm::basligiYaz() {
-    const QString ad = Degiskenler::Tasarim_Adi.isEmpty() || Degiskenler::Yeni_Tasarim
-                           ? QStringLiteral("Yeni Tasarım")
-                           : Degiskenler::Tasarim_Adi;
+    const QString ad = ad_.isEmpty() ? QStringLiteral("Yeni Tasarım") : ad_;
     setWindowTitle(ad + QStringLiteral("[*]"));
     setWindowModified(model_->Degisti());
 }
@@ -123,38 +122,39 @@ void DizaynFrm::pencereyiBoyutla() {
         cerceveli->resize(istenen);
 }
 
-QString DizaynFrm::dosyaYolu() const {
-    return Tasarim_Yolu(Degiskenler::Tasarim_Klasoru, Degiskenler::Tasarim_Adi);
-}
+QString DizaynFrm::dosyaYolu() const { return Tasarim_Yolu(oturum_.Tasarim_Klasoru, ad_); }
 
 bool DizaynFrm::Kaydet() {
-    if (Degiskenler::Tasarim_Adi.isEmpty() || Degiskenler::Yeni_Tasarim)
+    if (ad_.isEmpty())
         return FarkliKaydet_Btn_Click();
     // Another window or program saved the file since: ask before its work is lost.
     const QByteArray simdiki = Dosya_Ozeti(dosyaYolu());
     if (!diskOzeti_.isEmpty() && simdiki != diskOzeti_ &&
         kutu_.MsgBox(Disarida_Degisti_Mesaji, MesajKutusu::Dugmeler::EvetHayir,
-                     MesajKutusu::Simge::Unlem,
-                     Degiskenler::Program_Basligi) != MesajKutusu::Cevap::Evet)
+                     MesajKutusu::Simge::Unlem, Program_Basligi) != MesajKutusu::Cevap::Evet)
         return false;
-    model_->Belgeye_Yaz(Degiskenler::Belge);
-    if (!Tasarim_Yaz(*model_, kutu_))
+    model_->Duzenlemeyi_Bitir();
+    if (!Tasarim_Yaz(model_->Belge(), oturum_.Tasarim_Klasoru, ad_, kutu_))
         return false;
     diskOzeti_ = Dosya_Ozeti(dosyaYolu());
     model_->Kaydedildi();
     return true;
 }
 
-bool DizaynFrm::Topla() {
-    model_->Belgeye_Yaz(Degiskenler::Belge);
-    return Tasarim_Topla(*model_, Degiskenler::Belge, kutu_);
+std::optional<TasarimBelgesi> DizaynFrm::Topla() {
+    model_->Duzenlemeyi_Bitir();
+    TasarimBelgesi belge = model_->Belge();
+    if (!Tasarim_Dolu(belge, kutu_))
+        return std::nullopt;
+    return belge;
 }
 
 bool DizaynFrm::FarkliKaydet_Btn_Click() {
-    model_->Belgeye_Yaz(Degiskenler::Belge);
-    if (!::FarkliKaydet_Btn_Click(*model_, kutu_))
+    model_->Duzenlemeyi_Bitir();
+    const auto ad = ::FarkliKaydet_Btn_Click(model_->Belge(), oturum_.Tasarim_Klasoru, kutu_);
+    if (!ad)
         return false;
-    Degiskenler::Yeni_Tasarim = false;
+    ad_ = *ad;
     diskOzeti_ = Dosya_Ozeti(dosyaYolu());
     model_->Kaydedildi();
     basligiYaz();
@@ -175,8 +175,7 @@ void DizaynFrm::closeEvent(QCloseEvent *e) {
     if (model_->Degisti()) {
         const auto cevap = kutu_.MsgBox(
             QStringLiteral("Tasarımda kaydedilmemiş değişiklikler var. Kaydedilsin mi?"),
-            MesajKutusu::Dugmeler::EvetHayirIptal, MesajKutusu::Simge::Soru,
-            Degiskenler::Program_Basligi);
+            MesajKutusu::Dugmeler::EvetHayirIptal, MesajKutusu::Simge::Soru, Program_Basligi);
         if (cevap == MesajKutusu::Cevap::Iptal ||
             (cevap == MesajKutusu::Cevap::Evet && !Kaydet())) {
             e->ignore();

@@ -3,6 +3,10 @@
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
+
+struct Oturum;
+struct TasarimBelgesi;
 
 class BolumGorunumu;
 class MesajKutusu;
@@ -10,12 +14,12 @@ class QScrollArea;
 class TasarimModeli;
 
 // The design window: one section over the printable page, thin over the surface
-// model. Opening reads the design named Tasarim_Adi unless a new design was asked
-// for (Yeni_Tasarim); closing with unsaved changes asks first.
+// model. Opening reads the design `ad` of the session's design folder, or starts a
+// new design for an empty name; closing with unsaved changes asks first.
 class DizaynFrm : public QWidget {
     Q_OBJECT
 public:
-    explicit DizaynFrm(MesajKutusu &kutu, QWidget *ust = nullptr);
+    DizaynFrm(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWidget *ust = nullptr);
     ~DizaynFrm() override;
 
     // False when the stored design could not be read (the user was told why).
@@ -25,8 +29,11 @@ public:
     // The field catalogue's rows for the main window's field list.
     const QList<QStringList> &Alanlar() const { return alanlar_; }
 
-    // Gathers the design into the program's document (preview, print).
-    bool Topla();
+    // The design as it stands, for a preview or a print run; nothing (after saying
+    // so) when it is empty.
+    std::optional<TasarimBelgesi> Topla();
+    // The name it was opened or last saved under; empty for a new design.
+    const QString &Tasarim_Adi() const { return ad_; }
     bool Kaydet();                 // "Kaydet": save as when the design has no name yet
     bool FarkliKaydet_Btn_Click(); // "Farklı Kaydet"
     // The zoom box: false (nothing changes) for a percent ≤ 0, above 800 or no number.
@@ -45,6 +52,8 @@ private:
     void pencereyiBoyutla();
 
     MesajKutusu &kutu_;
+    const Oturum &oturum_;
+    QString ad_;
     TasarimModeli *model_;
     QScrollArea *kaydirma_;
     QWidget *alan_; // the window's own area around the section ("F0")

@@ -6,7 +6,7 @@
 #include "dialogs/EtiketSayfasi.h"
 #include "document/TasarimDosyasi.h"
 #include "startup/Birimler.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -67,13 +67,13 @@ void BarKodOzFrm::TamamBtn_Click() {
     // Height and width, then left and top.
     double d[4] = {};
     for (int i = 0; i < 4; ++i) {
-        const auto v = i < 2 ? Mm_Oku(kutular_[i]->text(), 0.01, En_Cok_Konum)
-                             : Mm_Oku(kutular_[i]->text(), En_Az_Konum, En_Cok_Konum);
+        const auto v = i < 2 ? Mm_Oku(kutular_[i]->text(), 0.01, En_Cok_Konum, m_.Ayirac)
+                             : Mm_Oku(kutular_[i]->text(), En_Az_Konum, En_Cok_Konum, m_.Ayirac);
         if (v)
             d[i] = *v;
         else {
             kutu_.MsgBox(Gecersiz_Deger_Mesaji, MesajKutusu::Dugmeler::Tamam,
-                         MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+                         MesajKutusu::Simge::Unlem, Program_Basligi);
             kutular_[i]->setFocus();
             kutular_[i]->selectAll();
             return;

@@ -5,7 +5,7 @@
 #include "components/MesajKutusu.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 #include "startup/SayiMetni.h"
 
 #include <QComboBox>
@@ -32,7 +32,7 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     kagit_->setAccessibleName(QStringLiteral("Hazır Etiket Kağıdı"));
     kagit_->addItem(QStringLiteral("Özel"));
     for (const EtiketKagidi &k : kagitlar_)
-        kagit_->addItem(k.Ad());
+        kagit_->addItem(k.Ad(m_.Ayirac));
     // A design set from the catalogue shows that sheet's name again.
     if (const auto k = Katalog_Kagidi(m_.Ayar))
         kagit_->setCurrentIndex(int(kagitlar_.indexOf(*k)) + 1);
@@ -44,7 +44,7 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
     const float degerler[] = {m_.Ayar.Etiket_Boy, m_.Ayar.Etiket_Genislik, m_.Ayar.Etiket_Yatay,
                               m_.Ayar.Etiket_Dikey};
     for (int i = 0; i < 4; ++i) {
-        auto *k = new QLineEdit(Tek_Metni(degerler[i]), this);
+        auto *k = new QLineEdit(Tek_Metni(degerler[i], m_.Ayirac), this);
         k->setObjectName(QString::fromUtf16(adlar[i][0]));
         k->setAccessibleName(QString::fromUtf16(adlar[i][1]));
         // A box edited by hand is no catalogue sheet any more.
@@ -58,7 +58,7 @@ EtiketFormatFRM::EtiketFormatFRM(TasarimModeli &model, MesajKutusu &kutu, QWidge
         const EtiketKagidi &k = kagitlar_[i - 1];
         const double d[] = {k.boy, k.en, k.yatay, k.dikey};
         for (int j = 0; j < 4; ++j)
-            kutular_[j]->setText(Tek_Metni(float(d[j])));
+            kutular_[j]->setText(Tek_Metni(float(d[j]), m_.Ayirac));
     });
     auto *orta = new QHBoxLayout;
     orta->addLayout(form);
@@ -82,12 +82,11 @@ void EtiketFormatFRM::FormatTamam_Click() {
     const auto kagit = secili > 0 && secili <= kagitlar_.size()
                            ? std::optional(kagitlar_[secili - 1])
                            : std::nullopt;
-    const auto sonuc = Etiket_Ayari(m_.Ayar, metinler, kagit);
+    const auto sonuc = Etiket_Ayari(m_.Ayar, metinler, kagit, m_.Ayirac);
     if (const int *hatali = std::get_if<int>(&sonuc)) {
         const int i = *hatali == Sigmayan_Yerlesim ? 0 : *hatali;
         kutu_.MsgBox(*hatali == Sigmayan_Yerlesim ? Sigmiyor_Mesaji : Gecersiz_Deger_Mesaji,
-                     MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
-                     Degiskenler::Program_Basligi);
+                     MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem, Program_Basligi);
         kutular_[i]->setFocus();
         kutular_[i]->selectAll();
         return;
@@ -100,6 +99,6 @@ void EtiketFormatFRM::FormatTamam_Click() {
                      m_.Ayar.Printer.PaperHeight() - (a.TopMargin + a.BottomMargin),
                      m_.Bolum().Width, m_.Bolum().Height);
     kutu_.MsgBox(Sayfa_Basina_Mesaji(s), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Yok,
-                 Degiskenler::Program_Basligi);
+                 Program_Basligi);
     accept();
 }

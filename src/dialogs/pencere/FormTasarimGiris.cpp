@@ -5,9 +5,9 @@
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
 #include "dialogs/TasarimSecimi.h"
-#include "document/TasarimDegiskenleri.h"
+#include "document/BaskiIsi.h"
 #include "report/pencere/RaporPenceresi.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -18,14 +18,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, QWidget *ust)
-    : QWidget(ust), kutu_(kutu), liste_(new QListWidget(this)) {
+FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWidget *ust)
+    : QWidget(ust), kutu_(kutu), oturum_(oturum), liste_(new QListWidget(this)) {
     setObjectName(QStringLiteral("FormTasarimGiris"));
-    setWindowTitle(Degiskenler::Program_Basligi);
+    setWindowTitle(Program_Basligi);
     auto *duzen = new QVBoxLayout(this);
-    duzen->addWidget(Kalin_Baslik(Degiskenler::Firma_Unvani, this));
-    if (Degiskenler::Baglanti)
-        duzen->addWidget(new QLabel(Degiskenler::Baglanti->Tanim(), this));
+    duzen->addWidget(Kalin_Baslik(oturum_.Firma_Unvani, this));
+    if (oturum_.Baglanti)
+        duzen->addWidget(new QLabel(oturum_.Baglanti->Tanim(), this));
 
     liste_->setObjectName(QStringLiteral("FrmList"));
     liste_->setAccessibleName(QStringLiteral("Tasarımlar"));
@@ -59,12 +59,12 @@ QPushButton *FormTasarimGiris::Button(int indeks) const {
 void FormTasarimGiris::Tasarim_Listesi_Doldur() {
     liste_->clear();
     const QIcon simge = style()->standardIcon(QStyle::SP_FileIcon);
-    QStringList adlar = Tasarim_Adlari(Degiskenler::Tasarim_Klasoru);
+    QStringList adlar = Tasarim_Adlari(oturum_.Tasarim_Klasoru);
     // Listed by name, as a file list shows them.
     adlar.sort(Qt::CaseInsensitive);
     for (const QString &ad : adlar) {
         auto *o = new QListWidgetItem(simge, ad, liste_);
-        o->setData(Qt::UserRole, QStringLiteral("Key") + Degiskenler::Tasarim_Klasoru + u'/' + ad);
+        o->setData(Qt::UserRole, QStringLiteral("Key") + oturum_.Tasarim_Klasoru + u'/' + ad);
     }
     if (liste_->count() > 0)
         liste_->setCurrentRow(0);
@@ -79,27 +79,22 @@ void FormTasarimGiris::Button_Click(int indeks) {
     const QString ad = secili();
     switch (indeks) {
     case 1:
-        Degiskenler::Yeni_Tasarim = true;
-        Degiskenler::Dinamik_Barkod = false;
-        Degiskenler::Tasarim_Adi.clear();
-        Degiskenler::Belge = TasarimBelgesi();
-        emit Tasarim_Ac();
+        emit Tasarim_Ac(QString());
         break;
     case 2:
-        if (!ad.isEmpty() && Tasarim_Sil(Degiskenler::Tasarim_Klasoru, ad, kutu_))
+        if (!ad.isEmpty() && Tasarim_Sil(oturum_.Tasarim_Klasoru, ad, kutu_))
             Tasarim_Listesi_Doldur();
         break;
     case 3:
         if (ad.isEmpty())
             break;
-        Degiskenler::Dinamik_Barkod = false;
-        Degiskenler::Yeni_Tasarim = false;
-        Degiskenler::Tasarim_Adi = ad.trimmed();
-        emit Tasarim_Ac();
+        emit Tasarim_Ac(ad.trimmed());
         break;
     case 4:
-        if (!ad.isEmpty() && Hemen_Bas_Hazirla(ad, kutu_))
-            Rapor_Goster(kutu_, Degiskenler::Belge, this);
+        if (ad.isEmpty())
+            break;
+        if (const auto is = Hemen_Bas_Hazirla(ad, oturum_, kutu_))
+            Rapor_Goster(kutu_, oturum_, *is, this);
         break;
     case 5:
         emit Vazgecildi();

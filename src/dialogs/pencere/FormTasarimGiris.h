@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class MesajKutusu;
+struct Oturum;
 class QListWidget;
 class QPushButton;
 
@@ -11,7 +12,7 @@ class QPushButton;
 class FormTasarimGiris : public QWidget {
     Q_OBJECT
 public:
-    explicit FormTasarimGiris(MesajKutusu &kutu, QWidget *ust = nullptr);
+    FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWidget *ust = nullptr);
 
     QListWidget *FrmList() const { return liste_; }
     QPushButton *Button(int indeks) const; // 1 to 5
@@ -19,9 +20,9 @@ public:
     void Button_Click(int indeks);
 
 signals:
-    // "Yeni" and "Değiştir": the design window opens (Yeni_Tasarim and Tasarim_Adi
-    // are set); "Vazgeç": the program ends.
-    void Tasarim_Ac();
+    // "Yeni" (an empty name) and "Değiştir": the design window opens on the design
+    // `ad`; "Vazgeç": the program ends.
+    void Tasarim_Ac(const QString &ad);
     void Vazgecildi();
 
 protected:
@@ -32,5 +33,6 @@ private:
     QString secili() const;
 
     MesajKutusu &kutu_;
+    const Oturum &oturum_;
     QListWidget *liste_;
 };

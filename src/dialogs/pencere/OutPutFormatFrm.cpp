@@ -77,7 +77,7 @@ void OutPutFormatFrm::yansit() {
     else
         list2_->setCurrentRow(-1);
     frame2_->setVisible(durum_.Frame2_Gorunur());
-    ornek_->setText(durum_.Ornek(QDate::currentDate()));
+    ornek_->setText(durum_.Ornek(QDate::currentDate(), m_.Ayirac));
 }
 
 void OutPutFormatFrm::FormatTamam_Click() {

@@ -4,10 +4,11 @@
 #include "components/SayfaHedefi.h"
 #include "components/VeriBaglantisi.h"
 #include "components/pencere/Yazicilar.h"
-#include "document/TasarimDegiskenleri.h"
+#include "document/BaskiIsi.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
-#include "startup/Degiskenler.h"
+#include "report/GenelForm.h"
+#include "startup/Oturum.h"
 #include "startup/SayiMetni.h"
 
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
@@ -45,7 +47,9 @@ private:
 
 } // namespace
 
-OnizlemeFrm::OnizlemeFrm(MesajKutusu &kutu, QWidget *ust) : QWidget(ust), kutu_(kutu) {
+OnizlemeFrm::OnizlemeFrm(MesajKutusu &kutu, const Oturum &oturum, const TasarimBelgesi &belge,
+                         QWidget *ust)
+    : QWidget(ust), kutu_(kutu), oturum_(oturum), belge_(belge) {
     setObjectName(QStringLiteral("OnizlemeFrm"));
     setWindowTitle(QStringLiteral("Etiket Önizleme"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -63,7 +67,7 @@ OnizlemeFrm::OnizlemeFrm(MesajKutusu &kutu, QWidget *ust) : QWidget(ust), kutu_(
 OnizlemeFrm::~OnizlemeFrm() = default;
 
 void OnizlemeFrm::Barkod_Onizleme() {
-    sayfa_ = Onizleme_Sayfasi(kutu_, Degiskenler::Belge);
+    sayfa_ = Onizleme_Sayfasi(kutu_, oturum_, belge_);
     const double o = static_cast<EtiketYuzeyi *>(bolum_)->olcek();
     const QSizeF boyut = sayfa_ ? sayfa_->boyut * o : QSizeF(200, 100);
     bolum_->resize(boyut.toSize().expandedTo(QSize(1, 1)));
@@ -73,39 +77,42 @@ void OnizlemeFrm::Barkod_Onizleme() {
 
 void OnizlemeFrm::Etkinlestir() {
     Barkod_Onizleme();
-    if (Degiskenler::Dinamik_Barkod)
+    if (dogrudan_)
         Dinamik_Bas();
 }
 
 void OnizlemeFrm::Dinamik_Bas() {
     // One run per request: switching windows never prints again.
-    Degiskenler::Dinamik_Barkod = false;
-    // The parameters first, then the labels per item.
-    TasarimBelgesi belge = Degiskenler::Belge;
-    Parametreleri_Sor(kutu_, belge);
-    const double adet = Adet_Sor(kutu_);
-    if (adet <= 0)
+    dogrudan_ = false;
+    // The parameters first, then the labels per item (a fraction is not rounded
+    // up: 2.5 gives 2).
+    BaskiIsi is;
+    is.Belge = belge_;
+    is.Parametre_Degerleri = Parametre_Degerleri(kutu_, belge_);
+    const double adet = std::floor(Adet_Sor(kutu_, oturum_.Varsayilan_Adet()));
+    if (!(adet >= 1))
         return;
+    is.Etiket_Adedi = qint16(std::min(adet, 32767.0));
     QString hata;
     std::unique_ptr<SayfaHedefi> hedef = Yazici_Ac(hata);
     if (!hedef) {
         kutu_.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                     Degiskenler::Program_Basligi);
+                     Program_Basligi);
         return;
     }
-    if (Degiskenler::Baglanti)
-        Degiskenler::Baglanti->Bildirildi = false;
-    const DogrudanSonucu s = ::Dinamik_Bas(kutu_, belge, adet, *hedef);
+    if (oturum_.Baglanti)
+        oturum_.Baglanti->Bildirildi = false;
+    const DogrudanSonucu s = ::Dinamik_Bas(kutu_, oturum_, is, *hedef);
     // The paper messages, and a failed statement, were told already.
-    const bool bildirildi = Degiskenler::Baglanti && Degiskenler::Baglanti->Bildirildi;
+    const bool bildirildi = oturum_.Baglanti && oturum_.Baglanti->Bildirildi;
     if (!s.hata.isEmpty() && !s.kagit && !bildirildi)
         kutu_.MsgBox(s.hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                     Degiskenler::Program_Basligi);
+                     Program_Basligi);
     if (s.hata.isEmpty() && hedef->Bitir()) {
         basilan_ = s.sayfa;
         if (!s.tasmalar.Bos())
             kutu_.MsgBox(s.tasmalar.Mesaj(), MesajKutusu::Dugmeler::Tamam,
-                         MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+                         MesajKutusu::Simge::Unlem, Program_Basligi);
     } else {
         hedef->Vazgec();
     }
@@ -117,8 +124,9 @@ bool OnizlemeFrm::eventFilter(QObject *o, QEvent *e) {
         const QPointF twip = static_cast<QMouseEvent *>(e)->position() / olcek;
         for (const CizimOgesi &b : sayfa_->ogeler)
             if (b.barkod && b.alan.contains(twip)) {
-                emit Barkod_Olcusu(Tek_Metni(float(b.alan.width())) + QStringLiteral("  / ") +
-                                   Tek_Metni(float(b.alan.height())));
+                emit Barkod_Olcusu(Tek_Metni(float(b.alan.width()), oturum_.ayirac) +
+                                   QStringLiteral("  / ") +
+                                   Tek_Metni(float(b.alan.height()), oturum_.ayirac));
                 break;
             }
     }

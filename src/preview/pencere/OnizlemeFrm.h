@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/RaporSayfasi.h"
+#include "document/TasarimKayitlari.h"
 
 #include <QWidget>
 #include <functional>
@@ -8,20 +9,27 @@
 #include <optional>
 
 class MesajKutusu;
+struct Oturum;
 class SayfaHedefi;
 
-// The preview window: one label of the design in memory filled with the first
-// item's values, drawn by the program itself. While Dinamik_Barkod is true its
+// The preview window: one label of the design it was given filled with the first
+// item's values, drawn by the program itself. After Dogrudan_Bas_Iste its next
 // activation prints the labels directly, once.
 class OnizlemeFrm : public QWidget {
     Q_OBJECT
 public:
-    explicit OnizlemeFrm(MesajKutusu &kutu, QWidget *ust = nullptr);
+    OnizlemeFrm(MesajKutusu &kutu, const Oturum &oturum, const TasarimBelgesi &belge,
+                QWidget *ust = nullptr);
     ~OnizlemeFrm() override;
 
     // Where a direct run prints: the system's printer by default; tests give a file.
     std::function<std::unique_ptr<SayfaHedefi>(QString &hata)> Yazici_Ac;
 
+    // The design to show from the next activation on.
+    void Belge_Ayarla(const TasarimBelgesi &belge) { belge_ = belge; }
+    const TasarimBelgesi &Belge() const { return belge_; }
+    // The next activation prints the labels directly.
+    void Dogrudan_Bas_Iste() { dogrudan_ = true; }
     // Activation: the label again, then the direct run when one was asked for.
     void Etkinlestir();
     void Barkod_Onizleme();
@@ -42,6 +50,9 @@ private:
     void Dinamik_Bas();
 
     MesajKutusu &kutu_;
+    const Oturum &oturum_;
+    TasarimBelgesi belge_;
+    bool dogrudan_ = false;
     QWidget *bolum_;
     std::optional<RaporSayfasi> sayfa_;
     int basilan_ = 0;

@@ -6,7 +6,7 @@
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "components/pencere/Yazicilar.h"
 #include "report/GenelForm.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QToolButton>
 
@@ -15,8 +15,8 @@ namespace {
 // Keeps the report and its run alive exactly as long as the viewer.
 class RaporSahibi : public QObject {
 public:
-    RaporSahibi(MesajKutusu &kutu, const TasarimBelgesi &belge)
-        : form(kutu, *Degiskenler::Baglanti, belge), motor(form) {
+    RaporSahibi(MesajKutusu &kutu, const Oturum &oturum, const BaskiIsi &is)
+        : form(kutu, oturum, is), motor(form) {
         form.Yazici_Var = [](const QString &ad) { return Yazici_Bul(ad).has_value(); };
     }
     GenelForm form;
@@ -25,24 +25,22 @@ public:
 
 } // namespace
 
-RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const TasarimBelgesi &belge, QWidget *ust,
-                                 bool yazdir) {
-    if (!Degiskenler::Baglanti) {
+RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const BaskiIsi &is,
+                                 QWidget *ust) {
+    if (!oturum.Baglanti) {
         kutu.MsgBox(QStringLiteral("Veritabanı bağlantısı yok; etiketler basılamıyor."),
-                    MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                    Degiskenler::Program_Basligi);
+                    MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik, Program_Basligi);
         return nullptr;
     }
-    auto sahip = std::make_unique<RaporSahibi>(kutu, belge);
+    auto sahip = std::make_unique<RaporSahibi>(kutu, oturum, is);
     QString hata;
-    Degiskenler::Baglanti->Bildirildi = false;
+    oturum.Baglanti->Bildirildi = false;
     if (!sahip->motor.Baslat(&hata) || !sahip->form.Hata().isEmpty()) {
         sahip->motor.Bitir();
         // A failed statement was told in its own box, with its details: one is enough.
-        if (!Degiskenler::Baglanti->Bildirildi)
+        if (!oturum.Baglanti->Bildirildi)
             kutu.MsgBox(sahip->form.Hata().isEmpty() ? hata : sahip->form.Hata(),
-                        MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
-                        Degiskenler::Program_Basligi);
+                        MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik, Program_Basligi);
         return nullptr;
     }
     auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
@@ -51,12 +49,12 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const TasarimBelgesi &belge,
     QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [&kutu, motor] {
         if (!motor->Tasmalar().Bos())
             kutu.MsgBox(motor->Tasmalar().Mesaj(), MesajKutusu::Dugmeler::Tamam,
-                        MesajKutusu::Simge::Unlem, Degiskenler::Program_Basligi);
+                        MesajKutusu::Simge::Unlem, Program_Basligi);
     });
     sahip.release()->setParent(w); // destroyed after the viewer's own destructor
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowFlag(Qt::Window);
-    if (yazdir) {
+    if (is.yazdir) {
         QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [w] {
             if (QToolButton *d = w->Dugme(QStringLiteral("yazdir")); d && d->isEnabled())
                 d->click();

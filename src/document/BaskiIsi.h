@@ -1,0 +1,30 @@
+#pragma once
+
+#include "TasarimKayitlari.h"
+
+#include <QHash>
+#include <QString>
+
+// What one print run needs, made by the command that starts it and handed to the
+// report or to direct printing.
+struct BaskiIsi {
+    TasarimBelgesi Belge;
+    QString Tasarim_Adi;
+    qint16 Baslangic_Etiketi = 1; // label position the first item starts at (sheets)
+    qint16 Etiket_Adedi = 1;      // labels per item
+    // Values given for the design's parameters, by name; a name without one is
+    // asked when the run lays its labels out.
+    QHash<QString, QString> Parametre_Degerleri;
+    // The output: the report viewer (with its print dialog at once when
+    // `yazdir`), or, from the command line, a file (`cikti`) or a printer.
+    bool yazdir = false;
+    QString cikti;
+    QString yazici;
+};
+
+class MesajKutusu;
+
+// The labels-per-item question (design chooser, preview window) with `onerilen`
+// offered: the number the answer begins with ("." as decimal point); 0 prints
+// nothing.
+double Adet_Sor(MesajKutusu &kutu, qint16 onerilen);

@@ -1,0 +1,114 @@
+#include "EtiketIcerigi.h"
+
+namespace {
+
+// The prefixes a design's tags are made of; nowhere else in the program.
+const QString parametreOneki = QStringLiteral("PR_");
+const QString desenOneki = QStringLiteral("F_");
+const QString kodOneki = QStringLiteral("O_");
+const QString tarihOneki = QStringLiteral("O_Tarih");
+const QString saatOneki = QStringLiteral("O_S");
+const QString milyonOneki = QStringLiteral("TL_");
+const QString yaziyla = QStringLiteral("Yazıyla");
+
+int ondalikSayisi(const QString &desen) {
+    const qsizetype nokta = desen.indexOf(u'.');
+    return nokta < 0 ? -1 : int(desen.size() - nokta - 1);
+}
+
+// "FiyatN" is level N (1..10); any other price name takes the first price there is.
+int fiyatSeviyesi(const QString &ad) {
+    if (!ad.startsWith(QLatin1String("Fiyat")))
+        return 0;
+    bool ok = false;
+    const int n = ad.mid(5).toInt(&ok);
+    return ok && n >= 1 && n <= 10 && QString::number(n) == ad.mid(5) ? n : 0;
+}
+
+EtiketIcerigi alan(const NesneKaydi &n) {
+    using T = EtiketIcerigi::Tur;
+    EtiketIcerigi i;
+    const QString kod = n.Tag.startsWith(kodOneki) ? n.Tag.mid(2).trimmed() : QString();
+    if (n.Tag.startsWith(QLatin1String("O_T"))) {
+        i.tur = T::Tarih;
+        i.desen = n.Tag.mid(tarihOneki.size());
+        return i;
+    }
+    if (n.Tag.startsWith(saatOneki)) {
+        i.tur = T::Saat;
+        return i;
+    }
+    if (kod == u"Firma_Ad" || kod == u"Firma_Kod") {
+        i.tur = kod == u"Firma_Ad" ? T::Firma_Adi : T::Firma_Kodu;
+        return i;
+    }
+    if (n.Caption == yaziyla) {
+        i.tur = T::Yaziyla;
+        return i;
+    }
+    i.ad = n.Caption;
+    i.desen = Alan_Deseni(n.Tag).value_or(QString());
+    i.ondalik = ondalikSayisi(i.desen);
+    i.milyon = n.Caption.startsWith(milyonOneki);
+    if (n.Caption.contains(QLatin1String("Fiyat"))) {
+        i.tur = T::Fiyat;
+        i.seviye = fiyatSeviyesi(i.milyon ? i.ad.mid(3) : i.ad);
+    } else {
+        i.tur = T::Sutun;
+    }
+    return i;
+}
+
+} // namespace
+
+EtiketIcerigi Nesne_Icerigi(const NesneKaydi &n) {
+    using T = EtiketIcerigi::Tur;
+    const QString tur = n.Tur.trimmed();
+    if (tur == u"A")
+        return alan(n);
+    EtiketIcerigi i;
+    if (tur != u"E")
+        return i;
+    if (n.Tag.startsWith(parametreOneki)) {
+        i.tur = T::Parametre;
+        i.ad = n.Tag.mid(parametreOneki.size());
+    } else {
+        i.tur = T::Sabit_Yazi;
+        i.ad = n.Caption;
+        i.desen = n.Tag;
+    }
+    return i;
+}
+
+EtiketIcerigi Fiyat_Icerigi(int seviye) {
+    EtiketIcerigi i;
+    i.tur = EtiketIcerigi::Tur::Fiyat;
+    i.ad = QStringLiteral("Fiyat%1").arg(seviye);
+    i.seviye = seviye;
+    return i;
+}
+
+QString Parametre_Etiketi(const QString &ad) { return parametreOneki + ad; }
+QString Tarih_Etiketi(const QString &desen) { return tarihOneki + desen; }
+QString Alan_Desen_Etiketi(const QString &desen) { return desenOneki + desen; }
+QString Firma_Adi_Etiketi() { return kodOneki + QStringLiteral("Firma_Ad"); }
+QString Firma_Kodu_Etiketi() { return kodOneki + QStringLiteral("Firma_Kod"); }
+QString Saat_Etiketi() { return kodOneki + QStringLiteral("Saat"); }
+
+std::optional<QString> Alan_Deseni(const QString &tag) {
+    if (!tag.startsWith(desenOneki))
+        return std::nullopt;
+    return tag.mid(desenOneki.size());
+}
+
+bool Tarih_Etiketi_Mi(const QString &tag) { return tag.startsWith(QLatin1String("O_T")); }
+
+QStringList Parametre_Adlari(const TasarimBelgesi &belge) {
+    QStringList adlar;
+    for (const NesneKaydi &n : belge.Nesneler) {
+        const EtiketIcerigi i = Nesne_Icerigi(n);
+        if (i.tur == EtiketIcerigi::Tur::Parametre && !adlar.contains(i.ad))
+            adlar.append(i.ad);
+    }
+    return adlar;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "TasarimKayitlari.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What an element prints, read once from its kind, caption and tag. Every road
+// (report, direct printing, preview, sample data, inspect, the format dialog and
+// the designer's new elements) reads an element through this and nothing else.
+struct EtiketIcerigi {
+    enum class Tur {
+        Hic,        // a line, or a kind that prints no text
+        Sabit_Yazi, // the caption; `desen` is the tag of a fixed text, if it has one
+        Parametre,  // the value typed for the parameter `ad`
+        Sutun,      // column `ad` of the item's row, through the field pattern `desen`
+        Fiyat,      // price level `seviye` (0: the first price there is), through `desen`
+        Yaziyla,    // the level-1 price in words
+        Tarih,      // the date through the pattern `desen` (no pattern: dd.MM.yyyy)
+        Saat,       // the time, HH:mm:ss
+        Firma_Adi,
+        Firma_Kodu,
+    };
+    Tur tur = Tur::Hic;
+    QString ad; // as the design writes it (a price or column field's caption)
+    // A field's output pattern (its tag without "F_"), a date's pattern, or the
+    // whole tag of a fixed text (direct printing applies it, the report does not).
+    QString desen;
+    int ondalik = -1; // decimals the pattern asks for; -1 without a point
+    int seviye = 0;   // price level 1..10
+    // "TL_": the value is in the old lira, printed ×1,000,000.
+    bool milyon = false;
+
+    // The column a field reads: its name without "TL_".
+    QString Sutun() const { return milyon ? ad.mid(3) : ad; }
+};
+
+EtiketIcerigi Nesne_Icerigi(const NesneKaydi &n);
+// A price of level `seviye` as stored (the amount in words reads level 1).
+EtiketIcerigi Fiyat_Icerigi(int seviye);
+
+// Tags the designer writes for what it creates.
+QString Parametre_Etiketi(const QString &ad);
+QString Tarih_Etiketi(const QString &desen);
+inline const QString Yeni_Tarih_Deseni = QStringLiteral("dd.mm.yyyy");
+QString Alan_Desen_Etiketi(const QString &desen);
+QString Firma_Adi_Etiketi();
+QString Firma_Kodu_Etiketi();
+QString Saat_Etiketi();
+// The pattern a field's tag carries ("F_…"), or nothing when the tag carries none.
+std::optional<QString> Alan_Deseni(const QString &tag);
+bool Tarih_Etiketi_Mi(const QString &tag);
+
+// The parameter names of a design, each once (names differ by case), in element order.
+QStringList Parametre_Adlari(const TasarimBelgesi &belge);
