@@ -15,4 +15,25 @@ for i in "${!sira[@]}"; do
     fi
 done
 [ $hata -eq 0 ] || echo "Yukarıdaki include satırları üst bir klasöre bakıyor." >&2
+
+# Windows and printers only in pencere/ folders, mainwindow/ and main.cpp: the core
+# must build and run without them. Header names come from the installed modules.
+qt=$(qmake6 -query QT_INSTALL_HEADERS 2>/dev/null || ls -d /usr/include/*/qt6 /usr/include/qt6 2>/dev/null | head -n 1 || true)
+siniflar=""
+for m in QtWidgets QtPrintSupport; do
+    [ -d "$qt/$m" ] || continue
+    siniflar+=$(cd "$qt/$m" && ls | grep -E '^Q[A-Za-z]+$' | tr '\n' '|')
+done
+pencere="^[[:space:]]*#include <(QtWidgets|QtPrintSupport)[/>]"
+[ -n "$siniflar" ] && pencere+="|^[[:space:]]*#include <(${siniflar%|})>"
+if grep -rnE "$pencere" --include='*.cpp' --include='*.h' . |
+    grep -vE '^\./([a-z]+/pencere/|mainwindow/|main\.cpp:)'; then
+    echo "Yukarıdaki satırlar pencere kodunu pencere/ klasörleri dışına alıyor." >&2
+    hata=1
+fi
+# Folders are named from src/, never reached by climbing.
+if grep -rnE '^[[:space:]]*#include "\.\./' --include='*.cpp' --include='*.h' .; then
+    echo "Yukarıdaki include satırları \"../\" ile çıkıyor." >&2
+    hata=1
+fi
 exit $hata

@@ -8,7 +8,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 shared=$(cd "$root/../shared/bench" 2>/dev/null && pwd || true)
-varnel="$root/build/bin/varnel"
+varnel="${VARNEL:-$root/build/bin/varnel}"
 work=$(mktemp -d /tmp/varnel-bench.XXXXXX)
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/ayar"

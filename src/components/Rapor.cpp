@@ -44,7 +44,8 @@ QSizeF Kagit_Boyutu_Twip(int kod) {
     // Defined sizes are exact (millimetres or inches), unlike the rounded points.
     const QPageSize boyut(*kimlik);
     const QSizeF s = boyut.definitionSize();
-    const double carpan = boyut.definitionUnits() == QPageSize::Inch ? 1440.0 : Mm_Basina_Twip;
+    const double carpan =
+        boyut.definitionUnits() == QPageSize::Inch ? Inc_Basina_Twip : Mm_Basina_Twip;
     return s * carpan;
 }
 

@@ -3,11 +3,11 @@
 #include <QPainter>
 
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip, QPageSize::SizeMatchPolicy eslesme) {
-    return QPageSize(QSizeF(twip.width() / 1440.0, twip.height() / 1440.0), QPageSize::Inch,
+    return QPageSize(QSizeF(twip.width(), twip.height()) / Inc_Basina_Twip, QPageSize::Inch,
                      QString(), eslesme);
 }
 
-void Twip_Olcegi(QPainter &p, qreal dpi) { p.scale(dpi / 1440.0, dpi / 1440.0); }
+void Twip_Olcegi(QPainter &p, qreal dpi) { p.scale(Twip_Piksel(1, dpi), Twip_Piksel(1, dpi)); }
 
 void Oge_Ciz(QPainter &p, const CizimOgesi &o) {
     // Pages are twips: 20 to a point at any zoom of the painter.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Birimler.h"
+
 #include "Barkod.h"
 #include "DonukYazi.h"
 
@@ -54,9 +56,6 @@ private:
     qint64 sayi_ = 0;
     QStringList adlar_;
 };
-
-// Twips in a millimetre, exactly (1440 to the inch).
-inline constexpr double Mm_Basina_Twip = 1440.0 / 25.4;
 
 // The page size of a paper given in twips.
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,

@@ -145,8 +145,8 @@ QString PngHedefi::Numarali_Ad(const QString &yol, int no) {
 
 bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     // Sized in doubles first: a design's page may ask for more pixels than an int holds.
-    const double en = std::max(1.0, std::round(s.boyut.width() * dpi_ / 1440.0));
-    const double boy = std::max(1.0, std::round(s.boyut.height() * dpi_ / 1440.0));
+    const double en = std::max(1.0, std::round(Twip_Piksel(s.boyut.width(), dpi_)));
+    const double boy = std::max(1.0, std::round(Twip_Piksel(s.boyut.height(), dpi_)));
     if (!(en <= En_Cok_Kenar && boy <= En_Cok_Kenar && en * boy <= En_Cok_Piksel)) {
         hata_ = QStringLiteral("PNG sayfası çok büyük: %1 × %2 piksel (en çok %3 piksel bir "
                                "kenarda, %4 megapiksel); --dpi ile küçültün.")

@@ -1,14 +1,12 @@
 #include "VeriBaglantisi.h"
 
-#include <QAtomicInt>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QUuid>
 #include <optional>
 
 namespace {
-
-QAtomicInt sayac;
 
 const QStringList bilinenAnahtarlar = {
     QStringLiteral("provider"),
@@ -89,8 +87,9 @@ QList<Parca> parcala(const QString &metin) {
 
 } // namespace
 
+// Qt keeps connections by name program-wide: each object names its own.
 VeriBaglantisi::VeriBaglantisi()
-    : ad_(QStringLiteral("varnel-%1").arg(sayac.fetchAndAddRelaxed(1))) {}
+    : ad_(QStringLiteral("varnel-") + QUuid::createUuid().toString(QUuid::Id128)) {}
 
 VeriBaglantisi::~VeriBaglantisi() {
     Close();
@@ -216,8 +215,7 @@ bool VeriBaglantisi::ayarla(QSqlDatabase &db) {
             return false;
         }
         db.setDatabaseName(dosya.absoluteFilePath());
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Zaman_Asimi * 1000));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Zaman_Asimi * 1000));
         break;
     }
     case Motor::PostgreSQL:

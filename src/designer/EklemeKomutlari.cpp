@@ -1,8 +1,8 @@
 #include "EklemeKomutlari.h"
 
 #include "TasarimModeli.h"
+#include "components/SayiMetni.h"
 #include "document/EtiketIcerigi.h"
-#include "startup/SayiMetni.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "ModelKomutlari.h"
 #include "TasarimModeli.h"
+#include "components/Birimler.h"
 #include "document/EtiketIcerigi.h"
-#include "startup/Birimler.h"
 
 #include <cmath>
 #include <limits>

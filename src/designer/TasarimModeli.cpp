@@ -1,7 +1,7 @@
 #include "TasarimModeli.h"
 
 #include "ModelKomutlari.h"
-#include "startup/Birimler.h"
+#include "components/Birimler.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "YuzeyNesnesi.h"
+#include "components/Ayiraclar.h"
 #include "components/Rapor.h"
 #include "document/TasarimKayitlari.h"
-#include "startup/Ayiraclar.h"
 
 #include <QObject>
 #include <QPointF>

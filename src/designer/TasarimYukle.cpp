@@ -1,8 +1,8 @@
 #include "TasarimYukle.h"
 
 #include "TasarimModeli.h"
+#include "components/Birimler.h"
 #include "document/Kodlama.h"
-#include "startup/Birimler.h"
 
 #include <QFile>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/Birimler.h"
 #include "document/TasarimKayitlari.h"
 
 #include <QRectF>
@@ -25,7 +26,6 @@ std::optional<Liste> Harf_Listesi(const QString &harf);
 inline const QString Ornek_Barkod_Verisi = QStringLiteral("123456789012");
 
 // The selection handles: 75 twips square, in millimetres of the section.
-inline constexpr double Twip_Basina_Mm = 25.4 / 1440.0;
 inline constexpr double Tutamac_Boyu = 75 * Twip_Basina_Mm;
 
 // One element of an object list. Texts, fields and lines carry an object record,

@@ -1,8 +1,8 @@
 #include "EtiketSayfasi.h"
 
+#include "components/Birimler.h"
+#include "components/SayiMetni.h"
 #include "document/TasarimDosyasi.h"
-#include "startup/Birimler.h"
-#include "startup/SayiMetni.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 #include "TasarimSecimi.h"
 
+#include "components/Birimler.h"
 #include "components/MesajKutusu.h"
 #include "document/BaskiIsi.h"
 #include "document/TasarimTopla.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 
 #include <QDir>

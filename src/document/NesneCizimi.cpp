@@ -1,6 +1,6 @@
 #include "NesneCizimi.h"
 
-#include "startup/Birimler.h"
+#include "components/Birimler.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "TasarimDosyasi.h"
 
 #include "Kodlama.h"
+#include "components/Birimler.h"
 #include "components/SayfaHedefi.h"
-#include "startup/Birimler.h"
-#include "startup/SayiMetni.h"
+#include "components/SayiMetni.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "TasarimDosyasi.h"
 
 #include "Kodlama.h"
+#include "components/Birimler.h"
 #include "components/RaporSayfasi.h"
-#include "startup/Birimler.h"
-#include "startup/SayiMetni.h"
+#include "components/SayiMetni.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,5 +1,7 @@
 #include "AlanGrd.h"
 
+#include "components/Birimler.h"
+
 #include "designer/AlanSurukleme.h"
 
 #include <QDrag>
@@ -48,7 +50,7 @@ void AlanGrd::mousePressEvent(QMouseEvent *e) {
     // The grab point inside the cell, in twips, as the drop keeps it.
     const QRect hucre = visualRect(i);
     const QPoint tutma = e->position().toPoint() - hucre.topLeft();
-    const double twip = 1440.0 / logicalDpiX();
+    const double twip = Piksel_Twip(1, logicalDpiX());
     QMimeData *veri = Alan_Verisi({ad, tutma.x() * twip, tutma.y() * twip});
     Surukle(veri, viewport()->grab(hucre), tutma);
 }

@@ -191,7 +191,9 @@ void MDIView::sayfaAyari() {
     if (!Sayfa_Ayari_Goster(r, this))
         return; // a cancelled dialog changes nothing
     // Margins in whole twips of 56.7 to the millimetre.
-    const auto twip = [](double t) { return double(std::lround(t * 25.4 / 1440 * 56.7)); };
+    const auto twip = [](double t) {
+        return double(std::lround(t * Twip_Basina_Mm * Dogrudan_Twip));
+    };
     TasarimModeli::Ayarlar a = m.Ayar;
     a.PageSettings = {twip(r.PageSettings.LeftMargin), twip(r.PageSettings.RightMargin),
                       twip(r.PageSettings.TopMargin), twip(r.PageSettings.BottomMargin)};

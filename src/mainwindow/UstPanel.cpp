@@ -2,11 +2,11 @@
 
 #include "AracSimgeleri.h"
 
+#include "components/Birimler.h"
 #include "components/Renk.h"
+#include "components/SayiMetni.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
-#include "startup/Birimler.h"
-#include "startup/SayiMetni.h"
 
 #include <QColorDialog>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/Ayiraclar.h"
+#include "components/Ayiraclar.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,7 @@
 #include "DogrudanBaski.h"
 
 #include "DogrudanCizim.h"
+#include "components/Birimler.h"
 #include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
 #include "components/Rapor.h"
@@ -8,7 +9,6 @@
 #include "components/VeriBaglantisi.h"
 #include "report/Fiyat.h"
 #include "report/GenelForm.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 #include "startup/Sorgu.h"
 

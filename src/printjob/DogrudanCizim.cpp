@@ -1,11 +1,11 @@
 #include "DogrudanCizim.h"
 
+#include "components/Birimler.h"
 #include "components/KayitKumesi.h"
 #include "components/Renk.h"
 #include "document/NesneCizimi.h"
 #include "report/Fiyat.h"
 #include "startup/Bicim.h"
-#include "startup/Birimler.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "components/Ayiraclar.h"
 #include "components/RaporSayfasi.h"
 #include "document/EtiketIcerigi.h"
-#include "startup/Ayiraclar.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -19,7 +19,6 @@ qint32 Barkod_Tipi_Cevir(qint16 kod);
 // The symbology an item's barcode type column (Ana_Birim_Barkod_Tipi) names.
 Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip);
 
-inline constexpr double Dogrudan_Twip = 56.7;      // twips per millimetre
 inline constexpr double Nesne_Kaydirma = 3.704117; // mm, texts and lines
 inline constexpr double Barkod_Kaydirma = 4.0;     // mm, barcodes in the preview
 

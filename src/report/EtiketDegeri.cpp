@@ -2,8 +2,8 @@
 
 #include "Fiyat.h"
 #include "components/KayitKumesi.h"
+#include "components/SayiMetni.h"
 #include "startup/Bicim.h"
-#include "startup/SayiMetni.h"
 
 #include <cmath>
 

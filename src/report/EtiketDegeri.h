@@ -1,7 +1,7 @@
 #pragma once
 
+#include "components/Ayiraclar.h"
 #include "document/EtiketIcerigi.h"
-#include "startup/Ayiraclar.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -3,13 +3,13 @@
 #include "EtiketDegeri.h"
 #include "Fiyat.h"
 
+#include "components/Birimler.h"
 #include "components/MesajKutusu.h"
+#include "components/SayiMetni.h"
 #include "components/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/Bicim.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
-#include "startup/SayiMetni.h"
 #include "startup/Sorgu.h"
 #include "startup/Yaziya.h"
 

@@ -6,9 +6,9 @@
 
 #include "Fiyat.h"
 
+#include "components/Birimler.h"
 #include "components/MesajKutusu.h"
 #include "document/NesneCizimi.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 #include "startup/Yaziya.h"
 

@@ -1,7 +1,7 @@
 #include "Baslangic.h"
 
-#include "Birimler.h"
 #include "BolgeAyar.h"
+#include "components/Birimler.h"
 #include "components/KayitKumesi.h"
 #include "components/MesajKutusu.h"
 #include "components/SqlTarama.h"

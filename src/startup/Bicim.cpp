@@ -1,7 +1,7 @@
 #include "Bicim.h"
 
-#include "Birimler.h"
-#include "SayiMetni.h"
+#include "components/Birimler.h"
+#include "components/SayiMetni.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "Yaziya.h"
 
-#include "Birimler.h"
+#include "components/Birimler.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ayiraclar.h"
+#include "components/Ayiraclar.h"
 
 #include <QString>
 

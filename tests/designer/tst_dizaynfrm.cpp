@@ -2,12 +2,12 @@
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
+#include "components/Birimler.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
 #include "document/TasarimDosyasi.h"
 #include "printjob/DogrudanCizim.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 
 #include <QAccessible>

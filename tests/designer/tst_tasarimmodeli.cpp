@@ -1,10 +1,10 @@
 #include "common/Araclar.h"
 #include "common/SahteMesaj.h"
+#include "components/Birimler.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
-#include "startup/Birimler.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -3,6 +3,7 @@
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
+#include "components/Birimler.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "dialogs/CiktiFormati.h"
@@ -15,7 +16,6 @@
 #include "document/BaskiIsi.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 
 #include <QApplication>

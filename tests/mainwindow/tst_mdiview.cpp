@@ -3,6 +3,7 @@
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
+#include "components/Birimler.h"
 #include "components/SayfaHedefi.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
@@ -17,7 +18,6 @@
 #include "mainwindow/UstPanel.h"
 #include "preview/pencere/OnizlemeFrm.h"
 #include "startup/Baslangic.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 
 #include <QAction>

@@ -4,6 +4,7 @@
 #include "common/TestVeritabani.h"
 #include "components/KayitKumesi.h"
 #include "components/RaporMotoru.h"
+#include "components/SayiMetni.h"
 #include "components/VeriBaglantisi.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
@@ -12,7 +13,6 @@
 #include "document/TasarimTopla.h"
 #include "report/GenelForm.h"
 #include "startup/Baslangic.h"
-#include "startup/SayiMetni.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>

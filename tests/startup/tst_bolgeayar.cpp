@@ -1,5 +1,5 @@
 #include "common/SahteMesaj.h"
-#include "startup/Ayiraclar.h"
+#include "components/Ayiraclar.h"
 #include "startup/BolgeAyar.h"
 
 #include <QSettings>

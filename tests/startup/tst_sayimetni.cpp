@@ -1,9 +1,9 @@
 #include "common/BolgeAyari.h"
 #include "common/Tablo.h"
+#include "components/Birimler.h"
 #include "components/KayitKumesi.h"
+#include "components/SayiMetni.h"
 #include "startup/Bicim.h"
-#include "startup/Birimler.h"
-#include "startup/SayiMetni.h"
 #include "startup/Yaziya.h"
 
 #include <cmath>

@@ -189,7 +189,7 @@ void RaporGoruntuleyici::dizimiBitir() {
 }
 
 double RaporGoruntuleyici::Olcek() const {
-    const double pikselPerTwip = logicalDpiX() / 1440.0;
+    const double pikselPerTwip = Twip_Piksel(1, logicalDpiX());
     if (sayfalar_.isEmpty())
         return pikselPerTwip * yuzde_ / 100.0;
     const QSizeF boyut = sayfalar_[gecerli_].boyut;

@@ -108,7 +108,7 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     r.Printer.PaperSize = Kagit_Kodu(id);
     if (r.Printer.PaperSize == 256) {
         const QSizeF inc = duzen.pageSize().size(QPageSize::Inch);
-        r.Printer.OzelKagit = QSizeF(inc.width() * 1440, inc.height() * 1440);
+        r.Printer.OzelKagit = inc * Inc_Basina_Twip;
     }
     return true;
 }

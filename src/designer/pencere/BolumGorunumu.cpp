@@ -63,7 +63,7 @@ BolumGorunumu::BolumGorunumu(TasarimModeli &model, QWidget *ust)
 
 BolumGorunumu::~BolumGorunumu() = default;
 
-double BolumGorunumu::Piksel_Mm() const { return logicalDpiX() / 25.4 * m_.Yuzde() / 100; }
+double BolumGorunumu::Piksel_Mm() const { return logicalDpiX() / Inc_Basina_Mm * m_.Yuzde() / 100; }
 
 QRectF BolumGorunumu::Piksel(const QRectF &mm) const {
     const double o = Piksel_Mm();

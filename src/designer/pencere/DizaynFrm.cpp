@@ -100,7 +100,7 @@ void DizaynFrm::basligiYaz() {
 
 void DizaynFrm::pencereyiBoyutla() {
     // The window is the printable page at the zoom; the section lies in its corner.
-    const double piksel_twip = bolum_->logicalDpiX() / 1440.0; // the page size is zoomed
+    const double piksel_twip = Twip_Piksel(1, bolum_->logicalDpiX()); // the page size is zoomed
     const QSize sayfa = (model_->Pencere_Boyutu() * piksel_twip).toSize();
     alan_->resize(sayfa.expandedTo(bolum_->size()));
     const int cerceve = 2 * kaydirma_->frameWidth();

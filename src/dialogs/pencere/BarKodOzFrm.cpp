@@ -1,11 +1,11 @@
 #include "BarKodOzFrm.h"
 
 #include "DugmeSatiri.h"
+#include "components/Birimler.h"
 #include "components/MesajKutusu.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
 #include "document/TasarimDosyasi.h"
-#include "startup/Birimler.h"
 #include "startup/Oturum.h"
 
 #include <QFormLayout>

@@ -3,10 +3,10 @@
 #include "DugmeSatiri.h"
 #include "EtiketResmi.h"
 #include "components/MesajKutusu.h"
+#include "components/SayiMetni.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
 #include "startup/Oturum.h"
-#include "startup/SayiMetni.h"
 
 #include <QComboBox>
 #include <QFormLayout>

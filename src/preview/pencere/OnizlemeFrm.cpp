@@ -2,6 +2,7 @@
 
 #include "components/MesajKutusu.h"
 #include "components/SayfaHedefi.h"
+#include "components/SayiMetni.h"
 #include "components/VeriBaglantisi.h"
 #include "components/pencere/Yazicilar.h"
 #include "document/BaskiIsi.h"
@@ -9,7 +10,6 @@
 #include "printjob/DogrudanCizim.h"
 #include "report/GenelForm.h"
 #include "startup/Oturum.h"
-#include "startup/SayiMetni.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -27,7 +27,7 @@ public:
         setObjectName(QStringLiteral("Bolum"));
         setAccessibleName(QStringLiteral("Etiket Önizleme"));
     }
-    double olcek() const { return logicalDpiX() / 1440.0; } // pixels per twip
+    double olcek() const { return Twip_Piksel(1, logicalDpiX()); } // pixels per twip
 
 protected:
     void paintEvent(QPaintEvent *) override {

@@ -7,10 +7,27 @@
 #include <limits>
 #include <optional>
 
-// Conversions between twips (1/1440 inch) and millimetres. The two factors are
-// deliberately not inverses of each other; callers rely on both.
+// Units. Reports, pages and painters count in twips (1/1440 inch); designs in
+// millimetres. Every factor between them lives here.
+inline constexpr double Inc_Basina_Twip = 1440;
+inline constexpr double Inc_Basina_Mm = 25.4;
+inline constexpr double Mm_Basina_Twip = Inc_Basina_Twip / Inc_Basina_Mm; // exact
+inline constexpr double Twip_Basina_Mm = Inc_Basina_Mm / Inc_Basina_Twip; // exact
+// Direct printing and margins written back from page setup count 56.7 twips to
+// the millimetre, as they always have.
+inline constexpr double Dogrudan_Twip = 56.7;
+// The rounded conversions of labels and drops: deliberately not inverses of each
+// other, and callers rely on both.
+inline constexpr double Twip_Mm_Carpani = 1.005 / 57.0;
+inline constexpr double Mm_Twip_Boleni = 0.01764;
 qint32 Twip_Mm(double twip);
 qint32 Mm_Twip(double mm);
+
+// Twips to device pixels (or points) at `dpi`, and back.
+inline constexpr double Twip_Piksel(double twip, double dpi) { return twip * dpi / Inc_Basina_Twip; }
+inline constexpr double Piksel_Twip(double piksel, double dpi) {
+    return piksel * Inc_Basina_Twip / dpi;
+}
 
 // Round to the nearest integer, halves to the even neighbour.
 qint32 Yuvarla_Cift(double x);

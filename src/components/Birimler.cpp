@@ -44,6 +44,6 @@ double Bastaki_Sayi(const QString &metin) {
     return tamam ? d : 0;
 }
 
-qint32 Twip_Mm(double twip) { return Yuvarla_Cift(twip * 1.005 / 57.0); }
+qint32 Twip_Mm(double twip) { return Yuvarla_Cift(twip * Twip_Mm_Carpani); }
 
-qint32 Mm_Twip(double mm) { return Yuvarla_Cift(mm / 0.01764); }
+qint32 Mm_Twip(double mm) { return Yuvarla_Cift(mm / Mm_Twip_Boleni); }
