@@ -1,5 +1,7 @@
 #include "Barkod.h"
 
+#include "BarkodTipleri.h"
+
 #include "DonukYazi.h"
 
 #include <QFontMetricsF>
@@ -147,41 +149,20 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
 
 } // namespace
 
-Barkod::Sembol Barkod::Motor_Stili(int stil) {
-    switch (stil) {
-    case 6:
+Barkod::Sembol Barkod::Motor_Sembolu(int stil) {
+    switch (Motor_Stili(stil)) {
+    case Motor_Stili::Code39:
         return Sembol::Code39;
-    case 8:
+    case Motor_Stili::Code128:
         return Sembol::Code128A;
-    case 12:
+    case Motor_Stili::Code93:
         return Sembol::Code93;
-    case 17:
+    case Motor_Stili::EAN8:
         return Sembol::EAN8;
-    case 18:
+    case Motor_Stili::EAN13:
         return Sembol::EAN13;
-    case 19:
+    case Motor_Stili::UPCA:
         return Sembol::UPCA;
-    default:
-        return Sembol::Yok;
-    }
-}
-
-Barkod::Sembol Barkod::Yuzey_Kodu(int kod) {
-    switch (kod) {
-    case 0:
-        return Sembol::EAN13;
-    case 1:
-        return Sembol::EAN8;
-    case 4:
-        return Sembol::UPCA;
-    case 5:
-        return Sembol::UPCE;
-    case 6:
-        return Sembol::Code39;
-    case 8:
-        return Sembol::Code128A;
-    case 21:
-        return Sembol::Code93;
     default:
         return Sembol::Yok;
     }

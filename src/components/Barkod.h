@@ -16,12 +16,9 @@ class Barkod {
 public:
     enum class Sembol { Yok, EAN13, EAN8, UPCA, UPCE, Code39, Code93, Code128A };
 
-    // The report engine's style numbers: 0 none, 6 Code 39, 8 Code 128 (set A),
-    // 12 Code 93, 17 EAN-8, 18 EAN-13, 19 UPC-A. Any other number draws nothing.
-    static Sembol Motor_Stili(int stil);
-    // The design surface's symbology codes: 0 EAN-13, 1 EAN-8, 4 UPC-A, 5 UPC-E,
-    // 6 Code 39, 8 Code 128, 21 Code 93, 16 none.
-    static Sembol Yuzey_Kodu(int kod);
+    // The symbol of a report engine style number (Motor_Stili); any other number
+    // draws nothing.
+    static Sembol Motor_Sembolu(int stil);
 
     // `kontrolsuz`: EAN data comes without its check digit, which is added (the
     // engine's EAN styles). Otherwise a full-length EAN/UPC number is checked.

@@ -33,7 +33,7 @@ void RaporBarkodu::setCaption(const QString &veri) {
 
 std::shared_ptr<const Barkod> RaporBarkodu::Sembol() const {
     if (!sembol_) {
-        const Barkod::Sembol s = Barkod::Motor_Stili(stil_);
+        const Barkod::Sembol s = Barkod::Motor_Sembolu(stil_);
         // The engine's EAN styles take the number without its check digit.
         sembol_ = Barkod::Kodla(s, veri_, s == Barkod::Sembol::EAN13 || s == Barkod::Sembol::EAN8);
     }

@@ -1,5 +1,6 @@
 #include "NesneCizimi.h"
 
+#include "components/BarkodTipleri.h"
 #include "components/Birimler.h"
 
 namespace {
@@ -46,7 +47,7 @@ BarkodKontrolleri Barkod_Kontrolleri(const BarkodKaydi &k) {
     b.Direction = (k.Orientation == 900 || k.Orientation == 2700) ? 2 : 0;
     b.Alignment = 2;
     b.BarWidth = 0;
-    b.setStyle(18);
+    b.setStyle(int(Motor_Stili::EAN13));
     const QRectF a = twipAlani(k.Left, k.Top, k.Width, k.Height);
     const double L = a.left(), T = a.top(), W = a.width(), H = a.height();
     b.Left = L, b.Top = T, b.Height = H, b.Width = W;

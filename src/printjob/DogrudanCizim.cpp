@@ -1,5 +1,6 @@
 #include "DogrudanCizim.h"
 
+#include "components/BarkodTipleri.h"
 #include "components/Birimler.h"
 #include "components/KayitKumesi.h"
 #include "components/Renk.h"
@@ -9,13 +10,8 @@
 
 #include <cmath>
 
-qint32 Barkod_Tipi_Cevir(qint16 kod) {
-    static constexpr qint32 tablo[] = {16, 0, 1, 6, 21, 8, 4, 5, 0, 16};
-    return kod >= 0 && kod <= 9 ? tablo[kod] : 0;
-}
-
 Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip) {
-    return Barkod::Yuzey_Kodu(Barkod_Tipi_Cevir(qint16(tip.toInt())));
+    return Stok_Barkod_Tipi_Oku(qint16(tip.toInt())).dogrudan;
 }
 
 namespace {

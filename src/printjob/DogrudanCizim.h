@@ -14,9 +14,8 @@
 // printing: design records become page items in twips (56.7 to the millimetre)
 // for the same painters as the report and the design window.
 
-// The stock barcode type code as a barcode symbology code of the surface.
-qint32 Barkod_Tipi_Cevir(qint16 kod);
-// The symbology an item's barcode type column (Ana_Birim_Barkod_Tipi) names.
+// The symbology an item's barcode type column (Ana_Birim_Barkod_Tipi) names on
+// this road: read as a whole number, anything else is type 0.
 Barkod::Sembol Stok_Barkod_Sembolu(const QString &tip);
 
 inline constexpr double Nesne_Kaydirma = 3.704117; // mm, texts and lines

@@ -3,6 +3,7 @@
 #include "EtiketDegeri.h"
 #include "Fiyat.h"
 
+#include "components/BarkodTipleri.h"
 #include "components/Birimler.h"
 #include "components/MesajKutusu.h"
 #include "components/SayiMetni.h"
@@ -30,28 +31,13 @@ double sayi(const QString &metin, const Ayiraclar &a) {
     return Sayi_Oku(metin.trimmed(), d, a) ? d : 0;
 }
 
-// The stock card's barcode type (Ana_Birim_Barkod_Tipi) to the engine's barcode
-// style: 0 none, 1 EAN-13 (18), 2 EAN-8 (17), 3 Code 39 (6), 4 Code 93 (12),
-// 5 Code 128 (8), 6 UPC-A (19); any other type keeps the control's style.
+// The engine style of the stock card's barcode type, read as a number in the
+// regional form and rounded; the control's own style for a type the report has
+// none for.
 int motorStili(const QString &tipMetni, int simdiki, const Ayiraclar &a) {
-    switch (int(std::lround(sayi(tipMetni, a)))) {
-    case 0:
-        return 0;
-    case 1:
-        return 18;
-    case 2:
-        return 17;
-    case 3:
-        return 6;
-    case 4:
-        return 12;
-    case 5:
-        return 8;
-    case 6:
-        return 19;
-    default:
-        return simdiki; // the style stays what the control has
-    }
+    const double tip = std::round(sayi(tipMetni, a));
+    const auto stil = std::abs(tip) < 1e6 ? Stok_Barkod_Tipi_Oku(int(tip)).rapor : std::nullopt;
+    return stil ? int(*stil) : simdiki;
 }
 
 } // namespace
@@ -282,8 +268,10 @@ void GenelForm::Detail_Format() {
         RaporBarkodu *b = Barkod_Kontrolleri[i];
         b->setStyle(motorStili(txtAna_Birim_Barkod_Tipi->Text, b->Style(), a));
         const QString n = txtAna_Birim_Barkod->Text.trimmed();
-        b->setCaption(b->Style() == 17 || b->Style() == 18 ? n.chopped(qMin<qsizetype>(1, n.size()))
-                                                           : n);
+        const auto stil = Motor_Stili(b->Style());
+        b->setCaption(stil == Motor_Stili::EAN8 || stil == Motor_Stili::EAN13
+                          ? n.chopped(qMin<qsizetype>(1, n.size()))
+                          : n);
         Barkod_Yazilari[i]->caption = n;
     }
     if (!yaziylalar_.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "common/Araclar.h"
 #include "common/Tablo.h"
 #include "components/Barkod.h"
+#include "components/BarkodTipleri.h"
 #include "components/DonukYazi.h"
 #include "components/RaporSayfasi.h"
 #include "components/Renk.h"
@@ -34,10 +35,14 @@ RaporSayfasi sayfa(const std::shared_ptr<const Barkod> &b, int yon) {
     return s;
 }
 
-// The engine's EAN styles take the number without its check digit.
-std::shared_ptr<const Barkod> kodla(bool motor, int kod, const QString &veri) {
-    const Barkod::Sembol s = motor ? Barkod::Motor_Stili(kod) : Barkod::Yuzey_Kodu(kod);
-    return Barkod::Kodla(s, veri, motor && (kod == 17 || kod == 18));
+// A stock barcode type as the report (`rapor`) or direct printing encodes it; the
+// engine's EAN styles take the number without its check digit.
+std::shared_ptr<const Barkod> kodla(bool rapor, int tip, const QString &veri) {
+    const Stok_Barkod_Tipi t = Stok_Barkod_Tipi_Oku(tip);
+    if (!rapor)
+        return Barkod::Kodla(t.dogrudan, veri);
+    const Barkod::Sembol s = Barkod::Motor_Sembolu(int(t.rapor.value_or(Motor_Stili::Yok)));
+    return Barkod::Kodla(s, veri, s == Barkod::Sembol::EAN13 || s == Barkod::Sembol::EAN8);
 }
 
 // Box around the pixels that are not paper white.
@@ -67,37 +72,38 @@ class TstCizim : public QObject {
 
 private slots:
     void cozulur() {
-        // Engine styles (true) or surface codes, the data, what zbarimg reads.
+        // Stock barcode types on the report road (true) or the direct one, the
+        // data, what zbarimg reads.
         const struct {
-            bool motor;
-            int kod;
+            bool rapor;
+            int tip;
             const char *veri, *beklenen;
         } tablo[] = {
-            {true, 18, "869000000001", "EAN-13:8690000000012"}, // the check digit is added
-            {true, 17, "8690001", "EAN-8:86900010"},
-            {true, 19, "036000291452", "UPC-A:036000291452"},
-            {true, 6, "IRM-0500", "CODE-39:IRM-0500"},
-            {true, 12, "PRN-B2KG", "CODE-93:PRN-B2KG"},
-            {true, 8, "UZM 2026-11", "CODE-128:UZM 2026-11"},
-            {false, 0, "869000000002", "EAN-13:8690000000029"},
-            {false, 0, "8690000000036", "EAN-13:8690000000036"},
-            {false, 1, "86900126", "EAN-8:86900126"},
-            {false, 4, "042100005264", "UPC-A:042100005264"},
-            {false, 5, "01234565", "UPC-E:01234565"},
-            {false, 6, "ANT-FST-250", "CODE-39:ANT-FST-250"},
-            {false, 21, "Raf 93/a", "CODE-93:Raf 93/a"},
-            {false, 8, "SMP/KPK 400ML", "CODE-128:SMP/KPK 400ML"},
+            {true, 1, "869000000001", "EAN-13:8690000000012"}, // the check digit is added
+            {true, 2, "8690001", "EAN-8:86900010"},
+            {true, 6, "036000291452", "UPC-A:036000291452"},
+            {true, 3, "IRM-0500", "CODE-39:IRM-0500"},
+            {true, 4, "PRN-B2KG", "CODE-93:PRN-B2KG"},
+            {true, 5, "UZM 2026-11", "CODE-128:UZM 2026-11"},
+            {false, 1, "869000000002", "EAN-13:8690000000029"},
+            {false, 1, "8690000000036", "EAN-13:8690000000036"},
+            {false, 2, "86900126", "EAN-8:86900126"},
+            {false, 6, "042100005264", "UPC-A:042100005264"},
+            {false, 7, "01234565", "UPC-E:01234565"},
+            {false, 3, "ANT-FST-250", "CODE-39:ANT-FST-250"},
+            {false, 4, "Raf 93/a", "CODE-93:Raf 93/a"},
+            {false, 5, "SMP/KPK 400ML", "CODE-128:SMP/KPK 400ML"},
         };
         // One picture per symbol and turn, read by one zbarimg run.
         QStringList resimler, beklenen;
         for (const auto &s : tablo) {
             const Satir_Izi iz(QString::fromUtf8(s.veri));
-            const auto b = kodla(s.motor, s.kod, QString::fromUtf8(s.veri));
+            const auto b = kodla(s.rapor, s.tip, QString::fromUtf8(s.veri));
             QVERIFY2(b->Gecerli(), qPrintable(b->Neden()));
             QVERIFY(b->Cubuk_Sayisi() > 10);
             // Every symbology upright; the four turns on one linear and one EAN
             // symbol (the turn is drawing, the same for all of them).
-            const bool donuk = s.kod == 8 || s.kod == 18;
+            const bool donuk = s.rapor && (s.tip == 5 || s.tip == 1);
             for (int yon : donuk ? QList<int>{0, 900, 1800, 2700} : QList<int>{0}) {
                 resimler << klasor_.filePath(u"b%1.png"_s.arg(resimler.size()));
                 PngHedefi hedef(resimler.last(), 300);
@@ -111,21 +117,21 @@ private slots:
     void gecersiz_veri() {
         // No bars anywhere, and the PDF shows the data and the reason.
         const struct {
-            bool motor;
-            int kod;
+            bool rapor;
+            int tip;
             const char *veri, *neden;
         } tablo[] = {
-            {false, 0, "86900000ABC12", "yalnız rakam"},
-            {false, 0, "12345", "12 ya da 13 rakam"},
-            {false, 0, "8690000000013", "kontrol rakamı yanlış"},
-            {true, 18, "8690000000012", "12 rakam gerekir"},
-            {true, 17, "869", "7 rakam gerekir"},
-            {false, 4, "036000291453", "kontrol rakamı yanlış"},
-            {true, 8, "Kuru üzüm", "Code 128 A"},
-            {true, 6, "abc", "Code 39"},
-            {true, 12, "ŞEKER", "Code 93"},
-            {true, 18, "", "verisi yok"},
-            {false, 5, "21234565", "sayı sistemi"},
+            {false, 1, "86900000ABC12", "yalnız rakam"},
+            {false, 1, "12345", "12 ya da 13 rakam"},
+            {false, 1, "8690000000013", "kontrol rakamı yanlış"},
+            {true, 1, "8690000000012", "12 rakam gerekir"},
+            {true, 2, "869", "7 rakam gerekir"},
+            {false, 6, "036000291453", "kontrol rakamı yanlış"},
+            {true, 5, "Kuru üzüm", "Code 128 A"},
+            {true, 3, "abc", "Code 39"},
+            {true, 4, "ŞEKER", "Code 93"},
+            {true, 1, "", "verisi yok"},
+            {false, 7, "21234565", "sayı sistemi"},
         };
         // All symbols as pages of one PNG run and one PDF, each read once.
         const QString png = klasor_.filePath(u"g.png"_s), pdf = klasor_.filePath(u"g.pdf"_s);
@@ -134,7 +140,7 @@ private slots:
         for (const auto &s : tablo) {
             const Satir_Izi iz(QString::fromUtf8(s.veri));
             const QString neden = QString::fromUtf8(s.neden), veri = QString::fromUtf8(s.veri);
-            const auto b = kodla(s.motor, s.kod, veri);
+            const auto b = kodla(s.rapor, s.tip, veri);
             QVERIFY(!b->Gecerli());
             QVERIFY2(b->Neden().contains(neden), qPrintable(b->Neden()));
             QCOMPARE(b->Cubuk_Sayisi(), 0);
@@ -154,8 +160,7 @@ private slots:
     }
 
     void yok_hicbir_sey_cizmez() {
-        for (const auto &b : {Barkod::Kodla(Barkod::Yuzey_Kodu(16), u"123"_s),
-                              Barkod::Kodla(Barkod::Motor_Stili(0), u"123"_s)}) {
+        for (const auto &b : {kodla(false, 9, u"123"_s), kodla(true, 0, u"123"_s)}) {
             QCOMPARE(b->Sembolu(), Barkod::Sembol::Yok);
             QImage resim(200, 100, QImage::Format_RGB32);
             resim.fill(Qt::white);

@@ -3,6 +3,7 @@
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
+#include "components/BarkodTipleri.h"
 #include "components/SayfaHedefi.h"
 #include "document/NesneCizimi.h"
 #include "document/TasarimDosyasi.h"
@@ -68,13 +69,23 @@ private:
 };
 
 void DogrudanBaskiTesti::kurallar() {
+    // The stock barcode types on the two roads, and how this road reads the column.
+    using S = Barkod::Sembol;
+    using M = Motor_Stili;
     const struct {
-        qint16 kod;
-        qint32 yuzey;
-    } tipler[] = {{0, 16}, {1, 0}, {2, 1}, {3, 6},  {4, 21}, {5, 8},
-                  {6, 4},  {7, 5}, {8, 0}, {9, 16}, {12, 0}, {-1, 0}};
-    for (const auto &t : tipler)
-        QCOMPARE(Barkod_Tipi_Cevir(t.kod), t.yuzey);
+        const char *tip;
+        std::optional<Motor_Stili> rapor;
+        Barkod::Sembol dogrudan;
+    } tipler[] = {
+        {"0", M::Yok, S::Yok},       {"1", M::EAN13, S::EAN13},   {"2", M::EAN8, S::EAN8},
+        {"3", M::Code39, S::Code39}, {"4", M::Code93, S::Code93}, {"5", M::Code128, S::Code128A},
+        {"6", M::UPCA, S::UPCA},     {"7", {}, S::UPCE},          {"8", {}, S::EAN13},
+        {"9", {}, S::Yok},           {"12", {}, S::EAN13},        {"-1", {}, S::EAN13}};
+    for (const auto &t : tipler) {
+        QCOMPARE(Stok_Barkod_Tipi_Oku(QString(t.tip).toInt()).rapor, t.rapor);
+        QCOMPARE(Stok_Barkod_Sembolu(t.tip), t.dogrudan);
+    }
+    QCOMPARE(Stok_Barkod_Sembolu("1,0"), S::Yok); // no whole number: type 0
     QCOMPARE(Stok_Sorgusu(" select Stok_ID FROM STOKKART"), u" select Stok_ID FROM STOKKART"_s);
     QCOMPARE(Stok_Sorgusu("Stok_ID<3"),
              u"SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"_s);
