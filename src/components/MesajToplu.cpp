@@ -14,12 +14,10 @@ MesajKutusu::Cevap MesajToplu::MsgBox(const QString &metin, Dugmeler dugmeler, S
     case Dugmeler::Tamam:
         return Cevap::Tamam;
     case Dugmeler::TamamIptal:
-        return soruCevabi_ == Cevap::Evet || soruCevabi_ == Cevap::Tamam ? Cevap::Tamam
-                                                                         : Cevap::Iptal;
+        return Cevap::Tamam;
     case Dugmeler::EvetHayir:
     case Dugmeler::EvetHayirIptal:
-        return soruCevabi_ == Cevap::Evet || soruCevabi_ == Cevap::Tamam ? Cevap::Evet
-                                                                         : Cevap::Hayir;
+        return Cevap::Evet;
     }
     return Cevap::Tamam;
 }
@@ -31,11 +29,6 @@ void MesajToplu::Ayrintili(const QString &metin, const QStringList &ayrintilar,
         MsgBox(a, Dugmeler::Tamam, Simge::Yok, baslik);
 }
 
-std::optional<QString> MesajToplu::InputBox(const QString &istem, const QString &,
-                                            const QString &) {
-    const auto it = girdiler_.constFind(istem);
-    if (it != girdiler_.constEnd())
-        return it.value();
-    cevapsiz_.append(istem);
+std::optional<QString> MesajToplu::InputBox(const QString &, const QString &, const QString &) {
     return std::nullopt;
 }

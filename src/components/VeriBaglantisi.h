@@ -40,8 +40,6 @@ public:
     void Close();
 
     const QString &ConnectionString() const { return metin_; }
-    // The connection text with the password replaced by "***".
-    QString Maskeli_Metin() const { return Sifre_Maskele(metin_); }
     const Parametreler &Ayarlar() const { return ayar_; }
     Motor Motoru() const { return ayar_.motor; }
     QString Hata() const { return hata_; }

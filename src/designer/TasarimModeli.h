@@ -40,9 +40,8 @@ public:
 
     // --- designer values ---
     std::optional<int> Aktif_Nesne() const { return aktif_; }
-    int Aktif_Bolum() const { return 0; } // the one section, Bolum(0)
-    double Tutma_X = 0, Tutma_Y = 0;      // grab offset inside the dragged object, twips
-    double Son_X = 0, Son_Y = 0;          // pointer at the last resize step, mm
+    double Tutma_X = 0, Tutma_Y = 0; // grab offset inside the dragged object, twips
+    double Son_X = 0, Son_Y = 0;     // pointer at the last resize step, mm
     const QList<int> &Silinenler() const { return silinenler_; }
 
     // --- creation ---
@@ -147,8 +146,6 @@ public:
     void Gecmisi_Temizle();
     bool Degisti() const { return !yigin_.isClean(); }
     void Kaydedildi() { yigin_.setClean(); }
-
-    const DetayKaydi &Etiket_Alani() const { return bolum_; }
 
 signals:
     void Nesne_Eklendi(int sira);

@@ -61,12 +61,5 @@ struct TasarimBelgesi {
     qint32 Nesne_Sayisi() const { return static_cast<qint32>(Nesneler.size()) - 1; }
     qint32 Barkod_Sayisi() const { return static_cast<qint32>(Barkodlar.size()) - 1; }
 
-    // Settings of a new design.
-    void Yeni_Tasarim_Ayarlari() {
-        Sol_Bosluk = Sag_Bosluk = Ust_Bosluk = Alt_Bosluk = 0;
-        Yazici_Durum = QStringLiteral("1");
-        Kagit_Boyutu = 9;
-    }
-
     bool operator==(const TasarimBelgesi &) const = default;
 };

@@ -109,6 +109,16 @@ void MDIView::durumlariGuncelle() {
     Menu(QStringLiteral("MNYinele"))->setEnabled(tasarim_->Model().Yigin().canRedo());
 }
 
+namespace {
+
+// The commands of the menus and the tool bar other than element creation.
+struct MenuKomutu {
+    const char16_t *ad;
+    void (*calistir)(MDIView &w, MDIView::Komut_Baglami &b);
+};
+
+} // namespace
+
 void MDIView::Menu_Click(const QString &girdi) {
     // The items "MnBarkod", "MnEtiket", "MnParametre" carry the commands "MN…".
     QString ad = girdi;
@@ -121,49 +131,63 @@ void MDIView::Menu_Click(const QString &girdi) {
     if (!tasarim_)
         return;
     TasarimModeli &m = tasarim_->Model();
-    const std::optional<int> aktif = m.Aktif_Nesne();
-    if (Ekleme_Komutu(m, ad)) {
-    } else if (ad == u"MNKullaniciT") {
-        if (const auto cevap =
-                kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Program_Basligi))
-            Kullanici_Alani(m, *cevap);
-    } else if (ad == u"MNKaydet") {
-        tasarim_->Kaydet();
-    } else if (ad == u"MNFKaydet") {
-        tasarim_->FarkliKaydet_Btn_Click();
-    } else if (ad == u"MNBarkodYazicidir" || ad == u"MNLazerYazicidir") {
-        yaziciTuru(ad == u"MNLazerYazicidir" ? 1 : 0);
-    } else if (ad == u"MNOnizleme" || ad == u"MNYazdir") {
-        raporGoster(ad == u"MNYazdir");
-    } else if (ad == u"MNGeriAl") {
-        m.Geri_Al();
-    } else if (ad == u"MNYinele") {
-        m.Yinele();
-    } else if (ad == u"MNCikar") {
-        if (aktif && m.Nesne(*aktif).Visible)
-            m.Nesne_Sil(aktif);
-    } else if (ad == u"MNOrnekVeri") {
-        ornekVeri();
-    } else if (ad == u"MNDuz" || ad.startsWith(QLatin1String("MNKare"))) {
-        kareli(ad);
-    } else if (ad == u"MNSayfaAyar") {
-        sayfaAyari();
-    } else if (ad == u"MNEtiketOnizleme" || ad == u"MNDogrudanYazdir") {
-        etiketOnizleme(ad == u"MNDogrudanYazdir");
-    } else if (ad == u"MNOnizlemeKapat") {
-        if (onizleme_)
-            onizleme_->parentWidget()->close();
-    } else if (ad == u"MNEtiketAyarlari") {
-        if (m.Ayar.Tip == 1)
-            (new EtiketFormatFRM(m, kutu_, this))->open();
-    } else if (ad == u"MNAlanFormat") {
-        if (aktif && m.Nesne(*aktif).liste == Liste::Alan)
-            (new OutPutFormatFrm(m, *aktif, this))->show();
-    } else if (ad == u"MNBarKodOz") {
-        if (aktif && m.Nesne(*aktif).Barkod_Mu())
-            (new BarKodOzFrm(m, *aktif, kutu_, this))->show();
+    Komut_Baglami b{m, m.Aktif_Nesne()};
+    using W = MDIView;
+    using B = Komut_Baglami;
+    static const MenuKomutu komutlar[] = {
+        {u"MNKullaniciT", [](W &w, B &b) { w.kullaniciAlani(b.m); }},
+        {u"MNKaydet", [](W &w, B &) { w.tasarim_->Kaydet(); }},
+        {u"MNFKaydet", [](W &w, B &) { w.tasarim_->FarkliKaydet_Btn_Click(); }},
+        {u"MNBarkodYazicidir", [](W &w, B &) { w.yaziciTuru(0); }},
+        {u"MNLazerYazicidir", [](W &w, B &) { w.yaziciTuru(1); }},
+        {u"MNOnizleme", [](W &w, B &) { w.raporGoster(false); }},
+        {u"MNYazdir", [](W &w, B &) { w.raporGoster(true); }},
+        {u"MNGeriAl", [](W &, B &b) { b.m.Geri_Al(); }},
+        {u"MNYinele", [](W &, B &b) { b.m.Yinele(); }},
+        {u"MNCikar",
+         [](W &, B &b) {
+             if (b.aktif && b.m.Nesne(*b.aktif).Visible)
+                 b.m.Nesne_Sil(b.aktif);
+         }},
+        {u"MNOrnekVeri", [](W &w, B &) { w.ornekVeri(); }},
+        {u"MNSayfaAyar", [](W &w, B &) { w.sayfaAyari(); }},
+        {u"MNEtiketOnizleme", [](W &w, B &) { w.etiketOnizleme(false); }},
+        {u"MNDogrudanYazdir", [](W &w, B &) { w.etiketOnizleme(true); }},
+        {u"MNOnizlemeKapat",
+         [](W &w, B &) {
+             if (w.onizleme_)
+                 w.onizleme_->parentWidget()->close();
+         }},
+        {u"MNEtiketAyarlari",
+         [](W &w, B &b) {
+             if (b.m.Ayar.Tip == 1)
+                 (new EtiketFormatFRM(b.m, w.kutu_, &w))->open();
+         }},
+        {u"MNAlanFormat",
+         [](W &w, B &b) {
+             if (b.aktif && b.m.Nesne(*b.aktif).liste == Liste::Alan)
+                 (new OutPutFormatFrm(b.m, *b.aktif, &w))->show();
+         }},
+        {u"MNBarKodOz",
+         [](W &w, B &b) {
+             if (b.aktif && b.m.Nesne(*b.aktif).Barkod_Mu())
+                 (new BarKodOzFrm(b.m, *b.aktif, w.kutu_, &w))->show();
+         }},
+    };
+    if (!Ekleme_Komutu(m, ad)) {
+        if (ad == u"MNDuz" || ad.startsWith(QLatin1String("MNKare")))
+            kareli(ad);
+        for (const MenuKomutu &k : komutlar)
+            if (ad == QStringView(k.ad))
+                k.calistir(*this, b);
     }
-    durumlariGuncelle();
+    if (tasarim_)
+        durumlariGuncelle();
+}
+
+void MDIView::kullaniciAlani(TasarimModeli &m) {
+    if (const auto cevap = kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Program_Basligi))
+        Kullanici_Alani(m, *cevap);
 }
 
 void MDIView::kareli(const QString &ad) {

@@ -17,6 +17,7 @@ class QMdiArea;
 class QSpinBox;
 struct OrnekStok;
 class SayfaHedefi;
+class TasarimModeli;
 class UstPanel;
 
 // The main window "Barkod Tasarımı": menus, the tool bar UstPanel, the field list
@@ -45,6 +46,12 @@ public:
     // Where direct printing from the preview goes (the system's printer when unset).
     std::function<std::unique_ptr<SayfaHedefi>(QString &hata)> Dogrudan_Yazici;
 
+    // What a menu command works on.
+    struct Komut_Baglami {
+        TasarimModeli &m;
+        std::optional<int> aktif;
+    };
+
 signals:
     void Kapandi(); // the design chooser takes over
 
@@ -52,7 +59,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    void eklemeKomutu(const QString &ad);
+    void kullaniciAlani(TasarimModeli &m);
     void kareli(const QString &ad);
     void yaziciTuru(quint8 tip);
     void sayfaAyari();
