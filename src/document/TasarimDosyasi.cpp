@@ -1,5 +1,6 @@
 #include "TasarimDosyasi.h"
 
+#include "KayitAlanlari.h"
 #include "Kodlama.h"
 #include "components/Birimler.h"
 #include "components/SayfaHedefi.h"
@@ -71,36 +72,21 @@ QString yaziciDurumuMetni(const QString &v) {
     return u' ' + s + u' ';
 }
 
-QString barkodSatiri(const BarkodKaydi &k) {
-    const QStringList alanlar = {
-        QString::number(k.Bolum_No),   alanBicimi(k.Left),           alanBicimi(k.Top),
-        alanBicimi(k.Width),           alanBicimi(k.Height),         alanMetni(k.FontName),
-        alanBicimi(k.FontUnderline),   alanBicimi(k.FontItalic),     alanBicimi(k.FontBold),
-        alanBicimi(k.FontSize),        QString::number(k.ForeColor), QString::number(k.BackColor),
-        QString::number(k.Orientation)};
-    return alanlar.join(u';') + u';';
-}
-
-QString nesneSatiri(const NesneKaydi &k) {
-    const QStringList alanlar = {QString::number(k.Bolum_No),
-                                 alanMetni(k.Caption),
-                                 alanBicimi(k.Width),
-                                 QString::number(k.Alignment),
-                                 alanBicimi(k.Left),
-                                 alanMetni(k.Tur),
-                                 alanBicimi(k.Top),
-                                 alanMetni(k.FontName),
-                                 alanBicimi(k.FontUnderline),
-                                 alanBicimi(k.FontItalic),
-                                 alanBicimi(k.FontBold),
-                                 alanBicimi(k.FontStrikethru),
-                                 alanBicimi(k.FontSize),
-                                 QString::number(k.ForeColor),
-                                 alanBicimi(k.Height),
-                                 QString::number(k.BackColor),
-                                 alanMetni(k.Tag),
-                                 QString::number(k.Escapement)};
-    return alanlar.join(u';') + u';';
+template <typename K, size_t N> QString kayitSatiri(const K &k, const KayitAlani<K> (&alanlar)[N]) {
+    QStringList parcalar;
+    for (const KayitAlani<K> &a : alanlar)
+        std::visit(
+            [&](auto uye) {
+                using T = std::remove_cvref_t<decltype(k.*uye)>;
+                if constexpr (std::is_same_v<T, QString>)
+                    parcalar << alanMetni(k.*uye);
+                else if constexpr (std::is_same_v<T, float> || std::is_same_v<T, bool>)
+                    parcalar << alanBicimi(k.*uye);
+                else
+                    parcalar << QString::number(k.*uye);
+            },
+            a.uye);
+    return parcalar.join(u';') + u';';
 }
 
 } // namespace
@@ -115,11 +101,11 @@ QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
     satir(c, QStringLiteral("Barkod_"));
     satir(c, QString::number(b.Barkod_Sayisi()));
     for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
-        satir(c, barkodSatiri(b.Barkodlar[i]));
+        satir(c, kayitSatiri(b.Barkodlar[i], Barkod_Alanlari));
     satir(c, QStringLiteral("Nesneler_"));
     satir(c, QString::number(b.Nesne_Sayisi()));
     for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
-        satir(c, nesneSatiri(b.Nesneler[i]));
+        satir(c, kayitSatiri(b.Nesneler[i], Nesne_Alanlari));
     satir(c, QStringLiteral("Detaylar_"));
     const DetayKaydi d = b.Detaylar.value(1);
     satir(c,

@@ -9,7 +9,8 @@
 inline constexpr qint32 Varsayilan_Yazi_Rengi = -2147483630; // system colour 0x80000012
 inline constexpr qint32 Varsayilan_Arka_Renk = -2147483643;  // system colour 0x80000005
 
-struct NesneKaydi {
+// What barcode and object records share: their place and size, font and colours.
+struct ElemanKaydi {
     qint16 Bolum_No = 0;
     float Left = 0, Top = 0, Width = 0, Height = 0;
     QString FontName;
@@ -17,6 +18,11 @@ struct NesneKaydi {
     bool FontBold = false, FontItalic = false, FontUnderline = false, FontStrikethru = false;
     qint32 ForeColor = 0;
     qint32 BackColor = 0;
+
+    bool operator==(const ElemanKaydi &) const = default;
+};
+
+struct NesneKaydi : ElemanKaydi {
     qint16 Alignment = 0;
     QString Caption;
     QString Tur; // "E", "A", "Y" or "D"
@@ -26,15 +32,9 @@ struct NesneKaydi {
     bool operator==(const NesneKaydi &) const = default;
 };
 
-struct BarkodKaydi {
-    qint16 Bolum_No = 0;
-    float Left = 0, Top = 0, Width = 0, Height = 0;
-    QString FontName;
-    float FontSize = 0;
-    bool FontBold = false, FontItalic = false, FontUnderline = false, FontStrikethru = false;
-    qint32 ForeColor = 0;
+// A barcode record's file line has no strikethrough field: it stays false.
+struct BarkodKaydi : ElemanKaydi {
     qint16 Orientation = 0; // tenths of a degree
-    qint32 BackColor = 0;
 
     bool operator==(const BarkodKaydi &) const = default;
 };

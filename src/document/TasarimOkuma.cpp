@@ -2,6 +2,7 @@
 // either of the two forms the writer may have used.
 #include "TasarimDosyasi.h"
 
+#include "KayitAlanlari.h"
 #include "Kodlama.h"
 #include "components/Birimler.h"
 #include "components/RaporSayfasi.h"
@@ -119,7 +120,7 @@ void aralikta(const Okuyucu &o, double d, double en_az, double en_cok, const QSt
 }
 
 // Position, size and font of an element, the same for barcodes and objects.
-template <typename K> void yerDenetle(const Okuyucu &o, const K &k) {
+void yerDenetle(const Okuyucu &o, const ElemanKaydi &k) {
     aralikta(o, k.Left, En_Az_Konum, En_Cok_Konum, QStringLiteral("Sol"), "mm");
     aralikta(o, k.Top, En_Az_Konum, En_Cok_Konum, QStringLiteral("Üst"), "mm");
     for (const auto &[d, ne] : {std::pair{k.Width, "Genişlik"}, {k.Height, "Yükseklik"}})
@@ -163,49 +164,38 @@ private:
     const Okuyucu &o_;
 };
 
-BarkodKaydi barkodCoz(const QString &satir, const Okuyucu &o) {
+template <typename K, size_t N>
+K kayitCoz(const QString &satir, const Okuyucu &o, const KayitAlani<K> (&alanlar)[N]) {
     const Alanlar a(satir, o);
-    BarkodKaydi b;
-    b.Bolum_No = a.tamsayi<qint16>(1);
-    b.Left = a.tek(2);
-    b.Top = a.tek(3);
-    b.Width = a.tek(4);
-    b.Height = a.yukseklik(5);
-    b.FontName = a.metin(6);
-    b.FontUnderline = a.mantik(7);
-    b.FontItalic = a.mantik(8);
-    b.FontBold = a.mantik(9);
-    b.FontSize = a.tek(10);
-    b.ForeColor = a.tamsayi<qint32>(11);
-    b.BackColor = a.tamsayi<qint32>(12);
-    b.Orientation = a.tamsayi<qint16>(13);
-    yerDenetle(o, b);
-    return b;
+    K k;
+    for (size_t i = 0; i < N; ++i) {
+        const int n = int(i) + 1;
+        if (alanlar[i].cizgide_yok && Cizgi_Kaydi(k))
+            continue;
+        std::visit(
+            [&](auto uye) {
+                using T = std::remove_cvref_t<decltype(k.*uye)>;
+                if constexpr (std::is_same_v<T, QString>)
+                    k.*uye = a.metin(n);
+                else if constexpr (std::is_same_v<T, bool>)
+                    k.*uye = a.mantik(n);
+                else if constexpr (std::is_same_v<T, float>)
+                    k.*uye = alanlar[i].yukseklik ? a.yukseklik(n) : a.tek(n);
+                else
+                    k.*uye = a.tamsayi<T>(n);
+            },
+            alanlar[i].uye);
+    }
+    yerDenetle(o, k);
+    return k;
+}
+
+BarkodKaydi barkodCoz(const QString &satir, const Okuyucu &o) {
+    return kayitCoz(satir, o, Barkod_Alanlari);
 }
 
 NesneKaydi nesneCoz(const QString &satir, const Okuyucu &o) {
-    const Alanlar a(satir, o);
-    NesneKaydi n;
-    n.Bolum_No = a.tamsayi<qint16>(1);
-    n.Caption = a.metin(2);
-    n.Width = a.tek(3);
-    n.Alignment = a.tamsayi<qint16>(4);
-    n.Left = a.tek(5);
-    n.Tur = a.metin(6);
-    n.Top = a.tek(7);
-    n.FontName = a.metin(8);
-    n.FontUnderline = a.mantik(9);
-    n.FontItalic = a.mantik(10);
-    n.FontBold = a.mantik(11);
-    n.FontStrikethru = a.mantik(12);
-    n.FontSize = a.tek(13);
-    n.ForeColor = a.tamsayi<qint32>(14);
-    n.Height = a.yukseklik(15);
-    n.BackColor = a.tamsayi<qint32>(16);
-    n.Tag = a.metin(17);
-    if (n.Tur != u"D" && n.Tur != u"Y")
-        n.Escapement = a.tamsayi<qint16>(18);
-    yerDenetle(o, n);
+    NesneKaydi n = kayitCoz(satir, o, Nesne_Alanlari);
     if (n.Caption.size() > En_Uzun_Metin || n.Tag.size() > En_Uzun_Metin)
         o.hata(QStringLiteral("bir metin en çok %1 KB olabilir").arg(En_Uzun_Metin / 1024));
     return n;
