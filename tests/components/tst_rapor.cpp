@@ -81,27 +81,6 @@ private slots:
         }
     }
 
-    void aralikli_sutunlar() {
-        // 2 columns of 80 mm with a 10 mm gap, margins 10 mm: the second column starts at
-        // margin + 80 + 10 mm.
-        DenemeRaporu r;
-        r.PageSettings = {10 * mm, 10 * mm, 10 * mm, 10 * mm};
-        r.PrintWidth = 170 * mm;
-        r.Detail.ColumnCount = 2;
-        r.Detail.ColumnSpacing = 10 * mm;
-        r.Detail.Height = 30 * mm;
-        r.Data1 = {baglanti_, u"SELECT NO FROM SATIR WHERE NO<=4 ORDER BY NO"_s};
-        RaporMotoru m(r);
-        QVERIFY(m.Baslat());
-        RaporSayfasi s;
-        QVERIFY(m.Sonraki_Sayfa(s));
-        QCOMPARE(m.Son_Bantlar().size(), 4);
-        QVERIFY(qAbs(m.Son_Bantlar()[1].left() - 100 * mm) < 0.01);
-        QVERIFY(qAbs(m.Son_Bantlar()[2].top() - 40 * mm) < 0.01);
-        QVERIFY(qAbs(m.Son_Bantlar()[3].left() - 100 * mm) < 0.01);
-        QVERIFY(qAbs(m.Son_Bantlar()[0].width() - 80 * mm) < 0.01);
-    }
-
     void veri_hatasi() {
         DenemeRaporu r;
         r.Data1 = {baglanti_, u"SELECT * FROM YOK_TABLO"_s};

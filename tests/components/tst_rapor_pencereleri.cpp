@@ -118,19 +118,6 @@ private slots:
         QVERIFY(Arac_Calistir(u"pdfinfo"_s, {pdf}).contains(u"(A4)"_s));
     }
 
-    void yazici_secimi_basarisizligi_gorulur() {
-        DenemeRaporu r;
-        r.Printer.DeviceName = u"Önceki"_s;
-        QVERIFY(!r.Yazici_Sec(u"Barkod Yazıcı"_s)); // no lookup at all
-        r.Yazici_Var = [](const QString &ad) { return Yazici_Bul(ad).has_value(); };
-        QVERIFY(!Yazici_Bul(u"Olmayan Yazıcı 42"_s).has_value());
-        QVERIFY(!r.Yazici_Sec(u"Olmayan Yazıcı 42"_s));
-        QCOMPARE(r.Printer.DeviceName, u"Önceki"_s);
-        r.Yazici_Var = [](const QString &ad) { return ad == u"Barkod Yazıcı"; };
-        QVERIFY(r.Yazici_Sec(u"Barkod Yazıcı"_s));
-        QCOMPARE(r.Printer.DeviceName, u"Barkod Yazıcı"_s);
-    }
-
     void sayfa_yapisi_geri_yazar() {
         // A5 landscape, Letter, A3 and A4 portrait; margins of 10 mm, 6,35 mm and 1 in.
         for (const auto &[kagit, yon] : {std::pair{11, 2}, {1, 1}, {8, 1}, {9, 1}}) {

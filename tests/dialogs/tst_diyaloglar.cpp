@@ -282,29 +282,6 @@ void DiyalogTesti::hazirKagitBaskisi() {
     auto *tekrar = new EtiketFormatFRM(m, kutu);
     QCOMPARE(tekrar->Hazir_Kagit()->currentText(), ad);
     tekrar->close();
-
-    // Printed on that sheet: the labels stand in its grid.
-    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Sayfa", m.Belge()));
-    const QString pdf = klasor_.filePath("sayfa.pdf");
-    QProcess p;
-    Program_Baslat(p, {"--designs", klasor_.path(), "print", "Sayfa", "--param", "Kampanya=x",
-                       "--out", pdf, t.Satir("STOKKART.Stok_ID<=3", 1)});
-    const Program_Sonucu s = Program_Bekle(p);
-    QVERIFY2(s.kod == 0, qPrintable(s.hata));
-    // Where the first word of the three item names starts, in points.
-    QMap<QString, QPointF> yer;
-    for (const char *ad : {"Şeker", "Süzme", "Çay"})
-        yer[ad] = Pdf_Yeri(pdf, ad);
-    const double sol = m.Ayar.PageSettings.LeftMargin / 20,
-                 ust = m.Ayar.PageSettings.TopMargin / 20;
-    const double adim_x = Mm_Twip(99.1 + 2.5) / 20.0, adim_y = Mm_Twip(38.1) / 20.0;
-    const double nesne_x = Mm_Twip(2.0) / 20.0, nesne_y = Mm_Twip(1.0) / 20.0; // Stok_Adi
-    QVERIFY(std::abs(yer["Şeker"].x() - (sol + nesne_x)) < 2);
-    QVERIFY(yer["Şeker"].y() > ust + nesne_y - 1 && yer["Şeker"].y() < ust + nesne_y + 6);
-    QVERIFY(std::abs(yer["Süzme"].x() - yer["Şeker"].x() - adim_x) < 1);
-    QVERIFY(std::abs(yer["Süzme"].y() - yer["Şeker"].y()) < 1);
-    QVERIFY(std::abs(yer["Çay"].x() - yer["Şeker"].x()) < 1);
-    QVERIFY(std::abs(yer["Çay"].y() - yer["Şeker"].y() - adim_y) < 1);
 }
 
 void DiyalogTesti::yaziFormati() {

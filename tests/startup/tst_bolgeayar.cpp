@@ -95,19 +95,6 @@ private slots:
         QCOMPARE(a.ondalik, u"."_s);
         QCOMPARE(a.basamak, u","_s);
     }
-
-    void ayarlar_dogruysa_dosyaya_dokunmaz() {
-        depola({{u"sDecimal"_s, u","_s},
-                {u"sThousand"_s, u"."_s},
-                {u"sDate"_s, u"."_s},
-                {u"sShortDate"_s, u"dd.MM.yyyy"_s}});
-        const QDateTime once = QFileInfo(iniYolu()).lastModified();
-        QTest::qWait(20);
-        SahteMesaj kutu;
-        Ayiraclar a;
-        QVERIFY(Bolge_Ayar_Kontrol(kutu, a));
-        QCOMPARE(QFileInfo(iniYolu()).lastModified(), once);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstBolgeAyar)

@@ -39,51 +39,33 @@ private slots:
     }
     void cleanup() { o_ = {}; }
 
-    void satirlari_sirayla_gezer() {
+    void satirlar_adlar_ve_sayilar() {
         VeriBaglantisi *b = o_.Baglanti.get();
         KayitKumesi rs;
-        QVERIFY(rs.Open(*b, u"SELECT Stok_ID, Stok_Adi FROM STOKKART ORDER BY Stok_ID"_s));
-        QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
+        QVERIFY(rs.Open(*b, u"SELECT STOKKART.* FROM STOKKART ORDER BY Stok_ID"_s));
         int n = 0, onceki = 0;
-        while (!rs.EOF_()) {
-            const int id = rs.Value(u"Stok_ID"_s).toInt();
-            QVERIFY(id > onceki);
-            onceki = id;
-            ++n;
-            rs.MoveNext();
+        for (; !rs.EOF_(); rs.MoveNext(), ++n) {
+            QVERIFY(rs.Value(u"Stok_ID"_s).toInt() > onceki);
+            onceki = rs.Value(u"Stok_ID"_s).toInt();
         }
         QCOMPARE(n, 42);
         rs.MoveNext(); // past the end stays at the end
-        QVERIFY(rs.EOF_());
-        QVERIFY(!rs.Value(u"Stok_ID"_s).isValid());
-    }
-
-    void alan_adlari_buyuk_kucuk_harf() {
-        VeriBaglantisi *b = o_.Baglanti.get();
-        KayitKumesi rs;
+        QVERIFY(rs.EOF_() && !rs.Value(u"Stok_ID"_s).isValid());
+        // Column names in any case, as SQL Server reads them.
         QVERIFY(rs.Open(*b, u"SELECT STOKKART.* FROM STOKKART WHERE Stok_ID=1"_s));
-        QCOMPARE(rs.Text(u"Stok_Adi"_s), u"Şeker 1 kg"_s);
-        QCOMPARE(rs.Text(u"STOK_ADI"_s), u"Şeker 1 kg"_s);
-        QCOMPARE(rs.Text(u"stok_adi"_s), u"Şeker 1 kg"_s);
-        QCOMPARE(rs.Text(u"Ana_Birim_Barkod"_s), u"8690000000012"_s);
+        for (const QString &ad : {u"Stok_Adi"_s, u"STOK_ADI"_s, u"stok_adi"_s})
+            QCOMPARE(rs.Text(ad), u"Şeker 1 kg"_s);
         QCOMPARE(rs.Number(u"ana_birim_barkod_tipi"_s), 1.0);
-        QCOMPARE(rs.FieldIndex(u"Yok_Boyle"_s), -1);
-        QVERIFY(rs.Text(u"Yok_Boyle"_s).isEmpty());
-    }
-
-    void isnull_ve_sayi_metinleri() {
-        // Item, its level-1 price as text: grouped later, millions, no level 1, zero, cents.
+        QVERIFY(rs.FieldIndex(u"Yok_Boyle"_s) == -1 && rs.Text(u"Yok_Boyle"_s).isEmpty());
+        // A level-1 price as text: grouped later, millions, no level 1, zero, cents.
         for (const auto &[stok, fiyat1] :
              {std::pair{3, "1234,5"}, {5, "2500000"}, {10, "0"}, {11, "0"}, {9, "119,99"}}) {
-            KayitKumesi rs;
             const QString sql =
-                u"SELECT STOKKART.Stok_ID,ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0)  as "
-                u"Fiyat1  FROM STOKKART LEFT JOIN STOKFIYAT ON "
-                u"(STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND STOKFIYAT.Fiyat_Sira_No=1) "
-                u"WHERE STOKKART.Stok_ID="_s +
+                u"SELECT ISNULL(STOKFIYAT.Ana_Birim_Fiyat,0) as Fiyat1 FROM STOKKART LEFT JOIN "
+                u"STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND "
+                u"STOKFIYAT.Fiyat_Sira_No=1) WHERE STOKKART.Stok_ID="_s +
                 QString::number(stok);
-            QVERIFY2(rs.Open(*o_.Baglanti, sql), qPrintable(rs.LastError().text()));
-            QVERIFY(!rs.EOF_());
+            QVERIFY2(rs.Open(*b, sql), qPrintable(rs.LastError().text()));
             QCOMPARE(rs.Text(u"Fiyat1"_s), QString(fiyat1));
         }
     }
@@ -150,19 +132,6 @@ private slots:
         QVERIFY(!kayit.contains(u"statement: CREATE TABLE pwn"_s));
         QVERIFY(!kayit.contains(u"statement: UPDATE stokfiyat"_s));
         QVERIFY(kayit.contains(u"cannot insert multiple commands into a prepared statement"_s));
-    }
-
-    void basarili_sorgu_sessizdir() {
-        SahteMesaj kutu;
-        KayitKumesi rs;
-        Sorgu_Oku(kutu, *o_.Baglanti, rs, u"SELECT Stok_ID FROM STOKKART WHERE "_s + o_.Stok_Sarti);
-        QVERIFY(kutu.kutular.isEmpty());
-        QCOMPARE(rs.State(), KayitKumesi::Durum::Acik);
-        QCOMPARE(rs.LockType(), KayitKumesi::Kilit::SaltOkunur);
-        Sorgu_Ac(kutu, *o_.Baglanti, rs, u"DELETE FROM BARKODID"_s);
-        QVERIFY(kutu.kutular.isEmpty());
-        QCOMPARE(rs.State(), KayitKumesi::Durum::Kapali);
-        QCOMPARE(rs.LockType(), KayitKumesi::Kilit::Iyimser);
     }
 
     void komut_hatasi_tek_kutu() {
