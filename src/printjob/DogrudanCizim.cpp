@@ -26,11 +26,12 @@ QString alanMetni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKayna
     const auto fiyat = [&k](int seviye, bool milyon) {
         return k.fiyat ? k.fiyat(seviye, milyon) : std::nullopt;
     };
+    const auto an = [&k] { return k.an.isValid() ? k.an : QDateTime::currentDateTime(); };
     switch (i.tur) {
     case Tur::Tarih:
-        return Tarih_Deseni(k.an, i.desen);
+        return Tarih_Deseni(an(), i.desen);
     case Tur::Saat:
-        return k.an.time().toString(QStringLiteral("HH:mm:ss"));
+        return an().time().toString(QStringLiteral("HH:mm:ss"));
     case Tur::Firma_Adi:
         return k.firma_adi;
     case Tur::Firma_Kodu:

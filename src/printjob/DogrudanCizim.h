@@ -27,7 +27,7 @@ struct EtiketKaynagi {
     std::function<std::optional<QString>(const QString &)> sutun;
     // The item's price of a level (0: the first there is), ×1,000,000 for `milyon`.
     std::function<std::optional<double>(int seviye, bool milyon)> fiyat;
-    QDateTime an = QDateTime::currentDateTime();
+    QDateTime an; // invalid: now, read when a label shows it
     // The run's values: the parameters' answers (none: a parameter shows its
     // caption, as in the preview), the company, the separators.
     const QHash<QString, QString> *parametreler = nullptr;

@@ -39,7 +39,7 @@ QString Rapor_Etiket_Degeri(const EtiketIcerigi &i, const RaporKaynagi &k) {
     if (i.tur == Tur::Fiyat)
         return k.fiyat(i);
     if (i.tur == Tur::Tarih)
-        return Tarih_Deseni(k.an, i.desen);
+        return Tarih_Deseni(k.an.isValid() ? k.an : QDateTime::currentDateTime(), i.desen);
     // The report reads the column as the design names it, "TL_" and all.
     const QString v = k.sutun(i.ad);
     if (i.ondalik == -1)

@@ -32,7 +32,9 @@ struct RaporKaynagi {
     std::function<QString(const QString &sutun)> sutun;
     // A price element's text for the item.
     std::function<QString(const EtiketIcerigi &fiyat)> fiyat;
-    QDateTime an = QDateTime::currentDateTime();
+    // The moment labels show; invalid: now, read when a label shows it (reading the
+    // clock costs a look at the time zone file, too much for every label).
+    QDateTime an;
     Ayiraclar ayirac;
 };
 // The caption of a changing element for the current item.

@@ -94,7 +94,8 @@ private slots:
             QTest::mouseClick(g.Iptal_Dugmesi(), Qt::LeftButton);
         QVERIFY(g.Dizim_Bitti());
         const int sayfa = g.Sayfa_Sayisi();
-        QTest::qWait(50);
+        for (int i = 0; i < 20; ++i) // every pending step of the layout gets its turn
+            QCoreApplication::processEvents();
         QCOMPARE(g.Sayfa_Sayisi(), sayfa); // nothing more after cancel
         QCOMPARE(r.olaylar.last(), u"terminate"_s);
     }

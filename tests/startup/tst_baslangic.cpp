@@ -172,7 +172,8 @@ private slots:
 
     void komut_coz() {
         using T = Komut::Tur;
-        // The arguments, the command they make (nothing: refused) and its start line.
+        // The arguments, the command they make (nothing: refused) and its start line
+        // (for a refusal: words of the message).
         const struct {
             QStringList argumanlar;
             std::optional<T> tur;
@@ -197,9 +198,10 @@ private slots:
             {{"print", "Raf", "--kopya", "2", "x"}, {}, ""},
             {{"print"}, {}, ""},
             {{"print", "Raf", "--copies", "32767", "x"}, T::Yazdir, "x"},
-            {{"print", "Raf", "--copies", "32768", "x"}, {}, ""},
-            {{"print", "Raf", "--dpi", "71", "x"}, {}, ""},
-            {{"print", "Raf", "--dpi", "1201", "x"}, {}, ""},
+            {{"print", "Raf", "--copies", "32768", "x"}, {}, "--copies en çok 32767 olabilir"},
+            {{"print", "Raf", "--copies", "0", "x"}, {}, "--copies en az 1"},
+            {{"print", "Raf", "--dpi", "71", "x"}, {}, "--dpi 72 ile 1200 arasında olmalıdır"},
+            {{"print", "Raf", "--dpi", "1201", "x"}, {}, "--dpi 72 ile 1200"},
             {{"print", "Raf", "--direct", "--copies", "2", "x"}, T::Yazdir, "x"},
             {{"print", "Raf", "--direct", "--start", "3", "x"}, {}, ""},
             {{"inspect", "a.ftr", "--json"}, T::Incele, ""},
@@ -214,6 +216,7 @@ private slots:
             const Komut_Sonucu k = Komut_Coz(s.argumanlar);
             QCOMPARE(k.tamam, s.tur.has_value());
             QCOMPARE(k.hata.isEmpty(), k.tamam);
+            QVERIFY(k.tamam || k.hata.contains(QString::fromUtf8(s.satir)));
             if (k.tamam) {
                 QCOMPARE(k.komut.tur, *s.tur);
                 QCOMPARE(k.komut.satir, QString::fromUtf8(s.satir));
