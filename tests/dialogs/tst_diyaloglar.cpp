@@ -193,43 +193,40 @@ void DiyalogTesti::etiketAyarlari() {
     TasarimModeli m;
     laserTasarim(m);
     SahteMesaj kutu;
-    // Refusals: the dialog stays with the bad box focused, nothing stored.
+    // Refusals by the rule (the first bad box), then one through the window: it
+    // stays open with that box focused, nothing stored.
     struct {
         QStringList kutular;
         int hatali;
-    } const kotuler[] = {{{"30", "abc", "0", "0"}, 1},   {{"0", "50", "0", "0"}, 0},
-                         {{"30", "-2", "0", "0"}, 1},    {{"30", "50", "", "0"}, 2},
-                         {{"37.5", "50", "0", "0"}, 0}, // "." groups here: not a decimal
-                         {{"30", "1e3", "0", "0"}, 1},   {{"0,01", "50", "0", "0"}, 0},
-                         {{"30", "2001", "0", "0"}, 1},  {{"30", "50", "-1", "0"}, 2},
-                         {{"30", "50", "0", "500,5"}, 3}};
+    } const kotuler[] = {
+        {{"30", "abc", "0", "0"}, 1},    {{"0", "50", "0", "0"}, 0},
+        {{"30", "-2", "0", "0"}, 1},     {{"30", "50", "", "0"}, 2},
+        {{"37.5", "50", "0", "0"}, 0}, // "." groups here: not a decimal
+        {{"30", "1e3", "0", "0"}, 1},    {{"0,01", "50", "0", "0"}, 0},
+        {{"30", "2001", "0", "0"}, 1},   {{"30", "50", "-1", "0"}, 2},
+        {{"30", "50", "0", "500,5"}, 3}, {{"1999", "1999", "0", "0"}, Sigmayan_Yerlesim}};
     for (const auto &s : kotuler) {
-        QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
-        d->open();
-        for (int i = 0; i < 4; ++i)
-            yaz(d->Kutu(i), s.kutular[i]);
-        QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
-        QVERIFY(d && d->isVisible());
-        QCOMPARE(kutu.metinler().last(), u"Lütfen geçerli bir değer giriniz."_s);
-        QCOMPARE(d->focusWidget(), d->Kutu(s.hatali));
-        QTest::mouseClick(dugme(d, "FormatVazgec"), Qt::LeftButton);
-        QTRY_VERIFY(!d);
+        const auto sonuc = Etiket_Ayari(m.Ayar, s.kutular, std::nullopt, m.Ayirac);
+        QVERIFY2(std::holds_alternative<int>(sonuc) && std::get<int>(sonuc) == s.hatali,
+                 qPrintable(s.kutular.join(u' ')));
     }
-    QCOMPARE(m.Yigin().count(), 0);
-    QCOMPARE(m.Ayar.Etiket_Boy, 0.0f);
-    // Numbers in range, but not one label fits the page: said, nothing applied.
     {
         QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
         d->open();
         for (int i = 0; i < 4; ++i)
-            yaz(d->Kutu(i), QStringList{"1999", "1999", "0", "0"}[i]);
+            yaz(d->Kutu(i), kotuler[0].kutular[i]);
         QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
         QVERIFY(d && d->isVisible());
+        QCOMPARE(kutu.metinler().last(), u"Lütfen geçerli bir değer giriniz."_s);
+        QCOMPARE(d->focusWidget(), d->Kutu(1));
+        for (int i = 0; i < 4; ++i)
+            yaz(d->Kutu(i), kotuler[10].kutular[i]);
+        QTest::mouseClick(dugme(d, "FormatTamam"), Qt::LeftButton);
         QCOMPARE(kutu.metinler().last(), Sigmiyor_Mesaji);
-        QCOMPARE(m.Yigin().count(), 0);
         QTest::mouseClick(dugme(d, "FormatVazgec"), Qt::LeftButton);
         QTRY_VERIFY(!d);
     }
+    QCOMPARE(m.Yigin().count(), 0);
 
     QPointer<EtiketFormatFRM> d = new EtiketFormatFRM(m, kutu);
     d->open();

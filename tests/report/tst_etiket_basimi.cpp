@@ -229,16 +229,6 @@ private slots:
         }
     }
 
-    void yazilamayan_cikti_tabloyu_bos_birakir() {
-        // The output name is a folder: the PDF cannot be written and the run fails.
-        const QString yol = klasor_.filePath(u"klasor.pdf"_s);
-        QVERIFY(QDir().mkpath(yol));
-        const Sonuc s = bas(raf(u"1"_s, yol, sqlite_.Satir(u"STOKKART.Stok_ID<=3"_s)));
-        QCOMPARE(s.kod, 1);
-        QVERIFY2(s.hata.contains(u"Çıktı dosyası düzenli bir dosya değil"_s), qPrintable(s.hata));
-        QCOMPARE(isTablosuSatiri(sqlite_), 0);
-    }
-
     void dolu_disk_eski_dosyayi_korur() {
         // Files may grow to 64 KiB only: the database works, the output cannot be finished.
         for (const auto &[ad, argumanlar] :

@@ -159,17 +159,6 @@ private slots:
         QVERIFY(kutu.girdiler.isEmpty());
     }
 
-    void bolge_reddi_programi_bitirir() {
-        Bolge_Ayarla({}, u"d.M.yyyy"_s);
-        SahteMesaj kutu;
-        kutu.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
-        const Baslangic_Sonucu s = Main(kutu, sunucu_ + u"|F|stok|x=1|1|sa|æ"_s);
-        QVERIFY(!s.devam);
-        QCOMPARE(kutu.kutular.size(), 1);
-        QCOMPARE(kutu.kutular[0].simge, Simge::Soru);
-        QVERIFY(!s.oturum.Baglanti);
-    }
-
     void komut_coz() {
         using T = Komut::Tur;
         // The arguments, the command they make (nothing: refused) and its start line

@@ -1,5 +1,6 @@
 #include "common/SahteMesaj.h"
 #include "components/Ayiraclar.h"
+#include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
 
 #include <QSettings>
@@ -94,6 +95,11 @@ private slots:
         // The separators in force are still recorded before the question.
         QCOMPARE(a.ondalik, u"."_s);
         QCOMPARE(a.basamak, u","_s);
+        // Start-up ends there too, before any connection.
+        SahteMesaj hayir;
+        hayir.cevaplar.enqueue(MesajKutusu::Cevap::Hayir);
+        const Baslangic_Sonucu b = Main(hayir, u"x|F|stok|x=1|1|sa|æ"_s);
+        QVERIFY(!b.devam && !b.oturum.Baglanti);
     }
 };
 
