@@ -24,6 +24,12 @@ register_freetds() {
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 
+# Node and npm for the independent ZPL renderer of the tests: Debian's packages,
+# unless the machine has them already from elsewhere (NodeSource ships both in one).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

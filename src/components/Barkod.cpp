@@ -199,6 +199,21 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     return b;
 }
 
+double Barkod::Modul_Sayisi() const {
+    double dar = 0;
+    for (const QRectF &r : cubuklar_)
+        if (dar == 0 || r.width() < dar)
+            dar = r.width();
+    return dar > 0 ? boyut_.width() / dar : 0;
+}
+
+double Barkod::Ilk_Cubuk() const {
+    double ilk = boyut_.width();
+    for (const QRectF &r : cubuklar_)
+        ilk = std::min(ilk, r.left());
+    return boyut_.width() > 0 ? ilk / boyut_.width() : 0;
+}
+
 void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim_nokta) const {
     if (sembol_ == Sembol::Yok)
         return;

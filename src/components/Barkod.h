@@ -32,6 +32,11 @@ public:
     // The human-readable text: the full number with its check digit.
     const QString &Metin() const { return metin_; }
     qsizetype Cubuk_Sayisi() const { return cubuklar_.size(); }
+    // The symbol's width in modules (its narrowest bar), quiet zones included: what a
+    // printer drawing the symbol itself needs to pick its module width.
+    double Modul_Sayisi() const;
+    // Where the first bar starts, as a share of the symbol's width (its quiet zone).
+    double Ilk_Cubuk() const;
 
     struct Gorunum {
         int yon = 0; // tenths of a degree, counter-clockwise

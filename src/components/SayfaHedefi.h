@@ -24,6 +24,8 @@ public:
     // Drops what a failed or cancelled run wrote; files that were there stay.
     virtual void Vazgec() {}
     QString Hata() const { return hata_; }
+    // What the output could do only in part (each once), told when the run ends.
+    virtual QStringList Uyarilar() const { return {}; }
 
 protected:
     QString hata_;

@@ -51,6 +51,10 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     if (h.kod != 0)
         return h.kod;
     const Oturum &oturum = h.baslangic.oturum;
+    if (const QString z = Zpl_Tasarim_Hatasi(k, h.belge); !z.isEmpty()) {
+        yaz(stderr, z);
+        return 2;
+    }
     const auto degerler = Parametreleri_Ver(k, h.belge);
     if (!degerler)
         return 2;
@@ -103,6 +107,8 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     }
     if (!s.tasmalar.Bos())
         yaz(stderr, s.tasmalar.Mesaj());
+    for (const QString &u : hedef->Uyarilar())
+        yaz(stderr, u);
     yaz(stdout,
         QStringLiteral("%1 etiket, %1 sayfa: %2")
             .arg(s.sayfa)

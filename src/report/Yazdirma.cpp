@@ -6,6 +6,7 @@
 #include "components/RaporMotoru.h"
 #include "components/SayfaHedefi.h"
 #include "components/VeriBaglantisi.h"
+#include "components/ZplHedefi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Baslangic.h"
 
@@ -54,7 +55,18 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
     }
     if (yol.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return std::make_unique<PdfHedefi>(yol);
+    if (Zpl_Ciktisi(yol)) {
+        ZplAyarlari a;
+        a.dpi = k.dpi;
+        return std::make_unique<ZplHedefi>(yol, a);
+    }
     return std::make_unique<PngHedefi>(yol, k.dpi);
+}
+
+QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge) {
+    if (Zpl_Ciktisi(k.cikti) && belge.Tip == 1)
+        return QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
+    return QString();
 }
 
 namespace {
@@ -116,6 +128,8 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     }
     if (!motor.Tasmalar().Bos())
         yaz(motor.Tasmalar().Mesaj());
+    for (const QString &u : hedef.Uyarilar())
+        yaz(u);
     std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), sayfa,
                 qPrintable(k.cikti.isEmpty()
                                ? form.Printer.DeviceName
@@ -143,6 +157,10 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
     auto belge = Basilacak_Tasarim(oturum.Tasarim_Klasoru, k.tasarim, kutu);
     if (!belge)
         return 1;
+    if (const QString h = Zpl_Tasarim_Hatasi(k, *belge); !h.isEmpty()) {
+        yaz(h);
+        return 2;
+    }
     BaskiIsi is;
     is.Tasarim_Adi = k.tasarim.trimmed();
     is.Baslangic_Etiketi = qint16(k.baslangic);

@@ -22,9 +22,12 @@ using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
 std::optional<QHash<QString, QString>> Parametreleri_Ver(const Komut &k,
                                                          const TasarimBelgesi &belge);
 
-// The file target of --out (PDF or PNG pages); nothing, with the reason on
+// The file target of --out (PDF, PNG pages or ZPL); nothing, with the reason on
 // standard error, when the path cannot be written.
 std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k);
+
+// ZPL is for barcode-printer designs only: the refusal for a laser sheet, or empty.
+QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge);
 
 // Prints a design's labels without windows, the same road as the design chooser's
 // "Seç": start-up checks, reading the design, start position, labels per item,

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +55,7 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
     if (a == u"--copies")
         return c.sayi(a, 1, En_Cok_Adet, k.adet); // 0 labels is no run
     if (a == u"--dpi") {
+        k.dpi_verildi = true;
         auto h = c.sayi(a, 1, 1 << 30, k.dpi);
         if (!h && (k.dpi < En_Az_Dpi || k.dpi > En_Cok_Dpi))
             h = QStringLiteral("--dpi %1 ile %2 arasında olmalıdır: %3")
@@ -73,8 +75,9 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
         if (!c.deger(k.cikti))
             return QStringLiteral("--out bir dosya adı ister.");
         const QString kucuk = k.cikti.toLower();
-        if (!kucuk.endsWith(QLatin1String(".pdf")) && !kucuk.endsWith(QLatin1String(".png")))
-            return QStringLiteral("--out dosyası .pdf ya da .png olmalıdır: ") + k.cikti;
+        if (!kucuk.endsWith(QLatin1String(".pdf")) && !kucuk.endsWith(QLatin1String(".png")) &&
+            !Zpl_Ciktisi(kucuk))
+            return QStringLiteral("--out dosyası .pdf, .png ya da .zpl olmalıdır: ") + k.cikti;
         return std::nullopt;
     }
     if (a == u"--direct") {
@@ -111,6 +114,13 @@ std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
         return QStringLiteral("print bir başlangıç satırı ister.");
     if (k.dogrudan && k.baslangic != 1)
         return QStringLiteral("--start doğrudan basımda kullanılmaz.");
+    if (Zpl_Ciktisi(k.cikti)) {
+        if (!k.dpi_verildi)
+            k.dpi = Zpl_Dpileri[0];
+        else if (std::find(std::begin(Zpl_Dpileri), std::end(Zpl_Dpileri), k.dpi) ==
+                 std::end(Zpl_Dpileri))
+            return QStringLiteral("--dpi ZPL için 203, 300 ya da 600 olmalıdır: %1").arg(k.dpi);
+    }
     return std::nullopt;
 }
 
@@ -181,14 +191,16 @@ QString Kullanim_Metni() {
         "      Pencereleri açar; SATIR \"|\" ile ayrılmış başlangıç satırıdır:\n"
         "      sunucu|firma|veritabanı|stok şartı|etiket adedi|kullanıcı|şifre\n"
         "  varnel [--designs KLASÖR] print TASARIM [--start K] [--copies N]\n"
-        "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png] [--dpi N]\n"
+        "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png | DOSYA.zpl] [--dpi N]\n"
         "         [--printer AD] SATIR\n"
         "      Tasarımın etiketlerini pencere açmadan basar (--copies en çok 32767,\n"
         "      --dpi 72 ile 1200 arası).\n"
         "  varnel [--designs KLASÖR] print TASARIM --direct [--copies N]\n"
-        "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png] [--dpi N]\n"
+        "         [--param AD=DEĞER]... [--out DOSYA.pdf | DOSYA.png | DOSYA.zpl] [--dpi N]\n"
         "         [--printer AD] SATIR\n"
         "      Doğrudan basım: her etiket bir sayfa, programın kendi çizimiyle.\n"
+        "      DOSYA.zpl: termal yazıcının dili ZPL (--dpi 203, 300 ya da 600; 203 olağan),\n"
+        "      yalnız barkod yazıcısı tasarımları için.\n"
         "      --strict: yazısı alanına sığmayan etiket varsa hiçbir şey yazmaz, 3 ile çıkar.\n"
         "  varnel [--designs KLASÖR] preview TASARIM --out DOSYA.png [--dpi N] SATIR\n"
         "      Önizleme penceresinin etiketini ilk stok için resim olarak yazar.\n"
@@ -235,6 +247,10 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     k.satir = satir.join(u' ');
     s.tamam = true;
     return s;
+}
+
+bool Zpl_Ciktisi(const QString &yol) {
+    return yol.endsWith(QLatin1String(".zpl"), Qt::CaseInsensitive);
 }
 
 Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki) {

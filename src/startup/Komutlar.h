@@ -19,7 +19,8 @@ struct Komut {
     int adet = -1; // -1: from the start line
     QList<QPair<QString, QString>> parametreler;
     QString cikti;
-    int dpi = 300;
+    int dpi = 300; // 203 for ZPL unless given
+    bool dpi_verildi = false;
     QString yazici;
     bool dogrudan = false; // --direct: one page per label, the program's own drawing
     bool kati = false;     // --strict: a label whose text does not fit fails the run
@@ -40,6 +41,11 @@ struct Komut_Sonucu {
 inline constexpr int En_Cok_Adet = 32767;
 inline constexpr int En_Az_Dpi = 72;
 inline constexpr int En_Cok_Dpi = 1200;
+// The resolutions of thermal printers ZPL output is made for.
+inline constexpr int Zpl_Dpileri[] = {203, 300, 600};
+
+// Whether an output file is ZPL for a thermal printer (else PDF or PNG pages).
+bool Zpl_Ciktisi(const QString &yol);
 // The exit status of a --strict run that had text not fitting its box.
 inline constexpr int Tasma_Cikis_Kodu = 3;
 

@@ -6,6 +6,7 @@
 #include "components/RaporSayfasi.h"
 #include "components/Renk.h"
 #include "components/SayfaHedefi.h"
+#include "components/ZplHedefi.h"
 
 #include <QImage>
 #include <QPainter>
@@ -212,6 +213,62 @@ private slots:
                                           : qAbs(m.center().y() - alan.center().y());
             QVERIFY2(x < 8 && y < 12, qPrintable(u"%1, %2"_s.arg(x).arg(y)));
         }
+    }
+
+    void zpl_sikistirma() {
+        // Rows (hex), bytes a row, ZPL's compressed form.
+        const struct {
+            const char *hex;
+            int satir;
+            const char *beklenen;
+        } tablo[] = {
+            {"0000", 2, ","},          // a white row
+            {"00000000", 2, ",:"},     // the next row alike
+            {"FFFF", 2, "!"},          // ends in black
+            {"0F00", 2, "0F,"},        // white to the end of the row
+            {"AAAAAAAA0F", 5, "NA0!"}, // eight A's: N (8); F to the end: "!"
+            {"5555555555555555555555555555555555555555555555555555555555555555", 32,
+             "iJ5"}, // 64 fives: i (60) and J (4)
+        };
+        for (const auto &r : tablo) {
+            const Satir_Izi iz(QString::fromLatin1(r.hex));
+            QCOMPARE(Zpl_Sikistir(QByteArray::fromHex(r.hex), r.satir), QByteArray(r.beklenen));
+        }
+    }
+
+    void zpl_etiketi() {
+        // A 60 x 40 mm label at 203 dpi: an EAN-13 as the printer's own symbol, a line
+        // as a box, a text and a UPC-E as pictures; a barcode too narrow for 2 dots said.
+        RaporSayfasi s;
+        s.boyut = QSizeF(60, 40) * Mm_Basina_Twip;
+        const auto mm = [](double x, double y, double en, double boy) {
+            const double t = Mm_Basina_Twip;
+            return QRectF(x * t, y * t, en * t, boy * t);
+        };
+        CizimOgesi ean, cizgi, yazi, upce, dar;
+        ean.alan = mm(2, 2, 30, 15);
+        ean.barkod = kodla(true, 1, u"869000000001"_s);
+        cizgi.alan = mm(2, 20, 50, 0.3);
+        cizgi.yazi.arka_opak = true, cizgi.yazi.arka = Qt::black;
+        yazi.alan = mm(2, 25, 40, 6);
+        yazi.metin = u"Şeker 1 kg"_s, yazi.yazi.yazi_tipi = u"Liberation Sans"_s;
+        yazi.yazi.boyut = 12;
+        upce.alan = mm(40, 2, 18, 10);
+        upce.barkod = kodla(false, 7, u"01234565"_s);
+        dar.alan = mm(45, 30, 8, 8);
+        dar.barkod = kodla(true, 5, u"UZM 2026-11"_s);
+        s.ogeler = {ean, cizgi, yazi, upce, dar};
+        QStringList uyarilar;
+        const QString z = QString::fromUtf8(Zpl_Etiketi(s, {}, &uyarilar));
+        QVERIFY2(z.startsWith(u"^XA^CI28^PW480^LL320"_s) && z.endsWith(u"^XZ\n"_s), qPrintable(z));
+        // 113 modules with the quiet zones over 240 dots: 2 dots a module, the bars
+        // 11 modules in.
+        QVERIFY2(z.contains(u"^FO39,16^BY2^BEN,"_s), qPrintable(z.left(200)));
+        QVERIFY(z.contains(u"^FD869000000001^FS"_s)); // the printer adds the check digit
+        QVERIFY(z.contains(u"^FO16,160^GB400,2,2,B^FS"_s));
+        QCOMPARE(z.count(u"^GFA"_s), 2);
+        QCOMPARE(uyarilar.size(), 1);
+        QVERIFY(uyarilar[0].contains(u"UZM 2026-11"_s));
     }
 
     // A page item's text grows with the painter's zoom, as its box does.

@@ -56,6 +56,7 @@ private slots:
     void sayfalarSirasiVeYerleri();
     void onizlemeResmi();
     void eksikSutunVeParametreler();
+    void zplCiktisi();
 
 private:
     Program_Sonucu calistir(const QStringList &a, const QString &kosul, int adet = 1) {
@@ -254,6 +255,48 @@ void DogrudanBaskiTesti::eksikSutunVeParametreler() {
                  "STOKKART.Stok_ID=1");
     QVERIFY2(s.kod == 0, qPrintable(s.hata));
     QCOMPARE(Pdf_Metni(pdf).count("B-7"), 3);
+}
+
+// The demo shelf label as ZPL: every label rendered by an independent renderer, its
+// barcodes read back where the renderer draws the symbol (EAN-13, Code 39, Code 128;
+// it draws no EAN-8, Code 93 or UPC-A), its size the PNG road's at the same dots.
+void DogrudanBaskiTesti::zplCiktisi() {
+    QVERIFY(QFile::copy(Kaynak_Yolu("data/designs/Raf Etiketi.ftr"),
+                        klasor_.filePath("Raf Etiketi.ftr")));
+    const QString zpl = klasor_.filePath("raf.zpl"), png = klasor_.filePath("raf.png");
+    const QStringList raf = {"print", "Raf Etiketi", "--direct", "--param", "Raf=R1"};
+    Program_Sonucu s = calistir(raf + QStringList{"--out", zpl}, "STOKKART.Stok_ID<=9");
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    QCOMPARE(s.cikis.trimmed(), u"9 etiket, 9 sayfa: "_s + zpl);
+    const QString z = QString::fromUtf8(Dosya_Oku(zpl));
+    QCOMPARE(z.count(u"^XA"_s), 9);
+    s = calistir(raf + QStringList{"--out", png, "--dpi", "203"}, "STOKKART.Stok_ID=1");
+    QVERIFY2(s.kod == 0, qPrintable(s.hata));
+    const QSize boyut = QImage(png).size();
+    QVERIFY(z.startsWith(u"^XA^CI28^PW%1^LL%2"_s.arg(boyut.width()).arg(boyut.height())));
+
+    const QString onek = klasor_.filePath("zpl");
+    QCOMPARE(Arac_Calistir("node", {VARNEL_ZPL_CIZ, zpl, "60", "40", "8", onek}).trimmed(), u"9"_s);
+    const std::pair<int, const char *> okunan[] = {
+        {1, "EAN-13:8690000000012"}, {2, "EAN-13:8690000000029"}, {3, "EAN-13:8690000000036"},
+        {5, "EAN-13:8690000000050"}, {6, "CODE-39:IRM-0500"},     {8, "CODE-128:UZM 2026-11"}};
+    for (const auto &[etiket, beklenen] : okunan)
+        QVERIFY2(Barkod_Coz(u"%1-%2.png"_s.arg(onek).arg(etiket)).contains(beklenen), beklenen);
+    QVERIFY(z.contains(u"^B8"_s) && z.contains(u"^BA"_s) && z.contains(u"^BU"_s));
+
+    // A laser sheet has no thermal printer to go to; a resolution none of them has.
+    s = calistir({"print", "Dogrudan", "--direct", "--out", zpl, "--dpi", "250"},
+                 "STOKKART.Stok_ID=1");
+    QCOMPARE(s.kod, 2);
+    QVERIFY2(s.hata.contains(u"--dpi ZPL için 203, 300 ya da 600 olmalıdır: 250"_s),
+             qPrintable(s.hata));
+    TasarimBelgesi lazer = tasarim({});
+    lazer.Tip = 1;
+    QVERIFY(!Tasarim_Dosyasi_Yaz(klasor_.path(), "Lazer", lazer));
+    s = calistir({"print", "Lazer", "--out", zpl}, "STOKKART.Stok_ID=1");
+    QCOMPARE(s.kod, 2);
+    QVERIFY2(s.hata.contains(u"ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir."_s),
+             qPrintable(s.hata));
 }
 
 QTEST_MAIN(DogrudanBaskiTesti)

@@ -1,0 +1,262 @@
+#include "ZplHedefi.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <cmath>
+
+namespace {
+
+int nokta(double twip, int dpi) { return int(std::lround(Twip_Piksel(twip, dpi))); }
+
+QRect noktaAlani(const QRectF &twip, int dpi) {
+    const int x = nokta(twip.left(), dpi), y = nokta(twip.top(), dpi);
+    return QRect(x, y, std::max(1, nokta(twip.right(), dpi) - x),
+                 std::max(1, nokta(twip.bottom(), dpi) - y));
+}
+
+// ZPL turns clockwise: R is 90°, B 270°; the design turns counter-clockwise.
+char yon(int onda) {
+    switch (((onda % 3600) + 3600) % 3600) {
+    case 900:
+        return 'B';
+    case 1800:
+        return 'I';
+    case 2700:
+        return 'R';
+    default:
+        return 'N';
+    }
+}
+
+// The bars the printer draws itself, with the data each command wants: EAN and UPC
+// without their check digit, the printer adds it.
+struct YerelSembol {
+    const char *komut;
+    int govde; // digits of data; 0: the data as it is
+};
+std::optional<YerelSembol> yerelSembol(Barkod::Sembol s) {
+    using S = Barkod::Sembol;
+    switch (s) {
+    case S::EAN13:
+        return YerelSembol{"^BE%1,%2,%3,N", 12};
+    case S::EAN8:
+        return YerelSembol{"^B8%1,%2,%3,N", 7};
+    case S::UPCA:
+        return YerelSembol{"^BU%1,%2,%3,N,Y", 11};
+    case S::Code39:
+        return YerelSembol{"^B3%1,N,%2,%3,N", 0};
+    case S::Code93:
+        return YerelSembol{"^BA%1,%2,%3,N,N", 0};
+    case S::Code128A:
+        return YerelSembol{"^BC%1,%2,%3,N,N,A", 0};
+    default:
+        return std::nullopt; // UPC-E and the rest: drawn as a picture
+    }
+}
+
+// Anything ZPL's own symbols cannot say: painted by the one draw path into a
+// picture of whole dots, black where the paint is dark.
+QByteArray resim(const CizimOgesi &o, int dpi) {
+    const QRect r = noktaAlani(o.alan, dpi);
+    QImage img(r.size(), QImage::Format_Grayscale8);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        p.translate(-r.topLeft());
+        Twip_Olcegi(p, dpi);
+        Oge_Ciz(p, o);
+    }
+    const int satir_bayti = (r.width() + 7) / 8;
+    QByteArray bitler(qsizetype(satir_bayti) * r.height(), '\0');
+    bool bos = true;
+    for (int y = 0; y < r.height(); ++y) {
+        const uchar *s = img.constScanLine(y);
+        char *b = bitler.data() + qsizetype(y) * satir_bayti;
+        for (int x = 0; x < r.width(); ++x)
+            if (s[x] < 128) {
+                b[x / 8] = char(uchar(b[x / 8]) | (0x80 >> (x % 8)));
+                bos = false;
+            }
+    }
+    if (bos)
+        return {};
+    return QByteArrayLiteral("^FO") + QByteArray::number(r.left()) + ',' +
+           QByteArray::number(r.top()) + "^GFA," + QByteArray::number(bitler.size()) + ',' +
+           QByteArray::number(bitler.size()) + ',' + QByteArray::number(satir_bayti) + ',' +
+           Zpl_Sikistir(bitler, satir_bayti) + "^FS\n";
+}
+
+bool koyu(const QColor &c) { return qGray(c.rgb()) < 128; }
+
+QByteArray barkod(const CizimOgesi &o, int dpi, QStringList *uyarilar) {
+    const Barkod &b = *o.barkod;
+    const auto yerel = b.Gecerli() ? yerelSembol(b.Sembolu()) : std::nullopt;
+    const double moduller = b.Modul_Sayisi();
+    if (!yerel || moduller <= 0)
+        return resim(o, dpi);
+    const Barkod::Gorunum &g = o.barkod_gorunum;
+    const char y = yon(g.yon);
+    const bool dik = y == 'R' || y == 'B';
+    const QRect r = noktaAlani(o.alan, dpi);
+    const int boy = dik ? r.width() : r.height(); // the bars' length and the text line
+    const int en = dik ? r.height() : r.width();
+    // The module nearest the element's width that whole dots allow.
+    const int modul = std::max(1, int(std::lround(en / moduller)));
+    if (modul < 2 && uyarilar)
+        uyarilar->append(QStringLiteral("Barkod %1: modül %2 noktadan dar; yazıcı okunamaz "
+                                        "basabilir (barkodu genişletin).")
+                             .arg(b.Metin())
+                             .arg(2));
+    int yazi = 0;
+    const bool metin = g.metin_goster && !b.Metin().isEmpty();
+    if (metin) {
+        const double pt = g.yazi.pointSizeF() > 0 ? g.yazi.pointSizeF() : 8;
+        yazi = std::min(int(std::lround(pt / 72.0 * dpi * 1.15)), int(boy * 0.4));
+    }
+    const QString veri = yerel->govde > 0 ? b.Metin().left(yerel->govde) : b.Veri();
+    // The printer draws no quiet zone: the bars start where the page's bars start.
+    const int bosluk = int(std::lround(b.Ilk_Cubuk() * en));
+    const int x = r.left() + (dik ? 0 : bosluk), yy = r.top() + (dik ? bosluk : 0);
+    QByteArray z = QByteArrayLiteral("^FO") + QByteArray::number(x) + ',' + QByteArray::number(yy) +
+                   "^BY" + QByteArray::number(modul);
+    z += QString::fromLatin1(yerel->komut)
+             .arg(QChar::fromLatin1(y))
+             .arg(std::max(1, boy - yazi))
+             .arg(QChar(metin ? u'Y' : u'N'))
+             .toLatin1();
+    return z + "^FD" + veri.toUtf8() + "^FS\n";
+}
+
+QByteArray oge(const CizimOgesi &o, int dpi, QStringList *uyarilar) {
+    if (o.barkod)
+        return barkod(o, dpi, uyarilar);
+    if (o.metin.isEmpty()) {
+        // A line or a filled rectangle: a box of its own on a white label.
+        if (!o.yazi.arka_opak || !koyu(o.yazi.arka))
+            return {};
+        const QRect r = noktaAlani(o.alan, dpi);
+        return QByteArrayLiteral("^FO") + QByteArray::number(r.left()) + ',' +
+               QByteArray::number(r.top()) + "^GB" + QByteArray::number(r.width()) + ',' +
+               QByteArray::number(r.height()) + ',' +
+               QByteArray::number(std::min(r.width(), r.height())) + ",B^FS\n";
+    }
+    return resim(o, dpi);
+}
+
+QByteArray sayilar(int sayi) { return QByteArray::number(sayi); }
+
+} // namespace
+
+QByteArray Zpl_Sikistir(const QByteArray &bitler, int satir_bayti) {
+    static const char *onaltilik = "0123456789ABCDEF";
+    // Counts: G..Y are 1..19, g..z are 20..400 in twenties.
+    const auto tekrar = [](QByteArray &c, int n, char harf) {
+        while (n > 0) {
+            const int parca = std::min(n, 419);
+            if (parca >= 20)
+                c += char('f' + parca / 20);
+            if (parca % 20 > 0)
+                c += char('F' + parca % 20);
+            c += harf;
+            n -= parca;
+        }
+    };
+    QByteArray cikti, onceki;
+    for (qsizetype y = 0; y * satir_bayti < bitler.size(); ++y) {
+        QByteArray hex;
+        for (int i = 0; i < satir_bayti; ++i) {
+            const uchar b = uchar(bitler[y * satir_bayti + i]);
+            hex += onaltilik[b >> 4];
+            hex += onaltilik[b & 15];
+        }
+        if (hex == onceki) {
+            cikti += ':';
+            continue;
+        }
+        onceki = hex;
+        qsizetype son = hex.size();
+        char kuyruk = 0;
+        if (hex.endsWith('0') || hex.endsWith('F')) {
+            kuyruk = hex.back();
+            while (son > 0 && hex[son - 1] == kuyruk)
+                --son;
+        }
+        for (qsizetype i = 0; i < son;) {
+            qsizetype j = i;
+            while (j < son && hex[j] == hex[i])
+                ++j;
+            if (j - i > 1)
+                tekrar(cikti, int(j - i), hex[i]);
+            else
+                cikti += hex[i];
+            i = j;
+        }
+        if (kuyruk)
+            cikti += kuyruk == '0' ? ',' : '!';
+    }
+    return cikti;
+}
+
+QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList *uyarilar) {
+    QByteArray z;
+    if (a.koyuluk >= 0)
+        z += "~SD" + QByteArray::number(a.koyuluk).rightJustified(2, '0') + '\n';
+    z += "^XA^CI28^PW" + sayilar(nokta(s.boyut.width(), a.dpi)) + "^LL" +
+         sayilar(nokta(s.boyut.height(), a.dpi));
+    if (a.hiz > 0)
+        z += "^PR" + sayilar(a.hiz);
+    if (!a.ortam.isEmpty())
+        z += a.ortam == u"Siyah_Isaret" ? "^MNM" : a.ortam == u"Surekli" ? "^MNN" : "^MNY";
+    z += '\n';
+    for (const CizimOgesi &o : s.ogeler)
+        z += oge(o, a.dpi, uyarilar);
+    return z + "^XZ\n";
+}
+
+ZplHedefi::ZplHedefi(const QString &yol, const ZplAyarlari &ayar) : yol_(yol), ayar_(ayar) {}
+
+ZplHedefi::~ZplHedefi() { Vazgec(); }
+
+bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
+    if (!dosya_) {
+        if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty()) {
+            hata_ = h;
+            return false;
+        }
+        dosya_ = std::make_unique<QSaveFile>(yol_);
+        if (!dosya_->open(QIODevice::WriteOnly)) {
+            hata_ = QStringLiteral("ZPL dosyası açılamadı: %1").arg(QDir::toNativeSeparators(yol_));
+            dosya_.reset();
+            return false;
+        }
+    }
+    QStringList uyarilar;
+    const bool tamam = dosya_->write(Zpl_Etiketi(s, ayar_, &uyarilar)) >= 0;
+    for (const QString &u : uyarilar)
+        if (!uyarilar_.contains(u))
+            uyarilar_.append(u);
+    return tamam;
+}
+
+bool ZplHedefi::Bitir() {
+    if (!dosya_)
+        return true;
+    if (dosya_->error() != QFileDevice::NoError || !dosya_->commit()) {
+        hata_ = QStringLiteral("ZPL dosyası yazılamadı: %1 (disk dolu olabilir)")
+                    .arg(QDir::toNativeSeparators(yol_));
+        dosya_->cancelWriting();
+        dosya_.reset();
+        return false;
+    }
+    dosya_.reset();
+    return true;
+}
+
+void ZplHedefi::Vazgec() {
+    if (dosya_)
+        dosya_->cancelWriting();
+    dosya_.reset();
+}
