@@ -1,6 +1,7 @@
 #include "components/MesajToplu.h"
 #include "components/VeriBaglantisi.h"
 #include "components/YaziTipleri.h"
+#include "components/YaziciAyarlari.h"
 #include "components/pencere/MesajPencere.h"
 #include "components/pencere/Yazicilar.h"
 #include "document/TasarimDosyasi.h"
@@ -114,6 +115,26 @@ int yazdir(int argc, char **argv, const Komut &k) {
     return kod;
 }
 
+// `varnel printers`: the queues the system has, each with Varnel's settings for it.
+int yazicilar(int argc, char **argv) {
+    if (!ekranVar())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList adlar = Yazici_Adlari();
+    if (adlar.isEmpty()) {
+        yaz(stdout, QStringLiteral("Yazıcı bulunamadı."));
+        return 0;
+    }
+    const QString dosya = Yazici_Ayarlari_Dosyasi();
+    for (const QString &ad : adlar) {
+        const OkunanAyar o = Yazici_Ayari_Oku(dosya, ad);
+        yaz(stdout, Yazici_Ozeti(ad, o.ayar));
+        for (const QString &h : o.hatalar)
+            yaz(stderr, ad + QStringLiteral(": ") + h);
+    }
+    return 0;
+}
+
 int pencereler(int argc, char **argv, const Komut &k) {
     if (!ekranVar()) {
         yaz(stderr, QStringLiteral("Ekran bulunamadı; pencereler açılamıyor. Etiketleri pencere "
@@ -206,6 +227,8 @@ int main(int argc, char **argv) {
         QCoreApplication app(argc, argv);
         return incele(k);
     }
+    case Komut::Tur::Yazicilar:
+        return yazicilar(argc, argv);
     case Komut::Tur::Yazdir:
     case Komut::Tur::Onizle:
         return yazdir(argc, argv, k);

@@ -11,6 +11,18 @@ namespace {
 
 int nokta(double twip, int dpi) { return int(std::lround(Twip_Piksel(twip, dpi))); }
 
+// What every field of a label is written with.
+struct Etiket {
+    int dpi;
+    QPoint eksi; // ^LH takes no negative home: a label moved up or left moves each field
+    QStringList *uyarilar;
+
+    QByteArray fo(int x, int y) const {
+        return QByteArrayLiteral("^FO") + QByteArray::number(std::max(0, x + eksi.x())) + ',' +
+               QByteArray::number(std::max(0, y + eksi.y()));
+    }
+};
+
 QRect noktaAlani(const QRectF &twip, int dpi) {
     const int x = nokta(twip.left(), dpi), y = nokta(twip.top(), dpi);
     return QRect(x, y, std::max(1, nokta(twip.right(), dpi) - x),
@@ -59,7 +71,8 @@ std::optional<YerelSembol> yerelSembol(Barkod::Sembol s) {
 
 // Anything ZPL's own symbols cannot say: painted by the one draw path into a
 // picture of whole dots, black where the paint is dark.
-QByteArray resim(const CizimOgesi &o, int dpi) {
+QByteArray resim(const CizimOgesi &o, const Etiket &e) {
+    const int dpi = e.dpi;
     const QRect r = noktaAlani(o.alan, dpi);
     QImage img(r.size(), QImage::Format_Grayscale8);
     img.fill(Qt::white);
@@ -83,20 +96,20 @@ QByteArray resim(const CizimOgesi &o, int dpi) {
     }
     if (bos)
         return {};
-    return QByteArrayLiteral("^FO") + QByteArray::number(r.left()) + ',' +
-           QByteArray::number(r.top()) + "^GFA," + QByteArray::number(bitler.size()) + ',' +
+    return e.fo(r.left(), r.top()) + "^GFA," + QByteArray::number(bitler.size()) + ',' +
            QByteArray::number(bitler.size()) + ',' + QByteArray::number(satir_bayti) + ',' +
            Zpl_Sikistir(bitler, satir_bayti) + "^FS\n";
 }
 
 bool koyu(const QColor &c) { return qGray(c.rgb()) < 128; }
 
-QByteArray barkod(const CizimOgesi &o, int dpi, QStringList *uyarilar) {
+QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
+    const int dpi = e.dpi;
     const Barkod &b = *o.barkod;
     const auto yerel = b.Gecerli() ? yerelSembol(b.Sembolu()) : std::nullopt;
     const double moduller = b.Modul_Sayisi();
     if (!yerel || moduller <= 0)
-        return resim(o, dpi);
+        return resim(o, e);
     const Barkod::Gorunum &g = o.barkod_gorunum;
     const char y = yon(g.yon);
     const bool dik = y == 'R' || y == 'B';
@@ -105,11 +118,11 @@ QByteArray barkod(const CizimOgesi &o, int dpi, QStringList *uyarilar) {
     const int en = dik ? r.height() : r.width();
     // The module nearest the element's width that whole dots allow.
     const int modul = std::max(1, int(std::lround(en / moduller)));
-    if (modul < 2 && uyarilar)
-        uyarilar->append(QStringLiteral("Barkod %1: modül %2 noktadan dar; yazıcı okunamaz "
-                                        "basabilir (barkodu genişletin).")
-                             .arg(b.Metin())
-                             .arg(2));
+    if (modul < 2 && e.uyarilar)
+        e.uyarilar->append(QStringLiteral("Barkod %1: modül %2 noktadan dar; yazıcı okunamaz "
+                                          "basabilir (barkodu genişletin).")
+                               .arg(b.Metin())
+                               .arg(2));
     int yazi = 0;
     const bool metin = g.metin_goster && !b.Metin().isEmpty();
     if (metin) {
@@ -130,20 +143,19 @@ QByteArray barkod(const CizimOgesi &o, int dpi, QStringList *uyarilar) {
     return z + "^FD" + veri.toUtf8() + "^FS\n";
 }
 
-QByteArray oge(const CizimOgesi &o, int dpi, QStringList *uyarilar) {
+QByteArray oge(const CizimOgesi &o, const Etiket &e) {
     if (o.barkod)
-        return barkod(o, dpi, uyarilar);
+        return barkod(o, e);
     if (o.metin.isEmpty()) {
         // A line or a filled rectangle: a box of its own on a white label.
         if (!o.yazi.arka_opak || !koyu(o.yazi.arka))
             return {};
-        const QRect r = noktaAlani(o.alan, dpi);
-        return QByteArrayLiteral("^FO") + QByteArray::number(r.left()) + ',' +
-               QByteArray::number(r.top()) + "^GB" + QByteArray::number(r.width()) + ',' +
+        const QRect r = noktaAlani(o.alan, e.dpi);
+        return e.fo(r.left(), r.top()) + "^GB" + QByteArray::number(r.width()) + ',' +
                QByteArray::number(r.height()) + ',' +
                QByteArray::number(std::min(r.width(), r.height())) + ",B^FS\n";
     }
-    return resim(o, dpi);
+    return resim(o, e);
 }
 
 QByteArray sayilar(int sayi) { return QByteArray::number(sayi); }
@@ -206,13 +218,19 @@ QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList 
         z += "~SD" + QByteArray::number(a.koyuluk).rightJustified(2, '0') + '\n';
     z += "^XA^CI28^PW" + sayilar(nokta(s.boyut.width(), a.dpi)) + "^LL" +
          sayilar(nokta(s.boyut.height(), a.dpi));
+    // The printer's own offsets: ^LH for the part it takes, the fields for the rest.
+    const QPoint kayma(int(std::lround(a.sol_mm / Inc_Basina_Mm * a.dpi)),
+                       int(std::lround(a.ust_mm / Inc_Basina_Mm * a.dpi)));
+    const Etiket e{a.dpi, QPoint(std::min(0, kayma.x()), std::min(0, kayma.y())), uyarilar};
+    if (kayma.x() > 0 || kayma.y() > 0)
+        z += "^LH" + sayilar(std::max(0, kayma.x())) + ',' + sayilar(std::max(0, kayma.y()));
     if (a.hiz > 0)
         z += "^PR" + sayilar(a.hiz);
     if (!a.ortam.isEmpty())
         z += a.ortam == u"Siyah_Isaret" ? "^MNM" : a.ortam == u"Surekli" ? "^MNN" : "^MNY";
     z += '\n';
     for (const CizimOgesi &o : s.ogeler)
-        z += oge(o, a.dpi, uyarilar);
+        z += oge(o, e);
     return z + "^XZ\n";
 }
 

@@ -8,6 +8,9 @@
 
 class QSaveFile;
 
+// The resolutions thermal printers come in.
+inline constexpr int Zpl_Cozunurlukleri[] = {203, 300, 600};
+
 // What a thermal printer's own language needs besides the pages.
 struct ZplAyarlari {
     int dpi = 203;     // the printer's dots: 203, 300 or 600

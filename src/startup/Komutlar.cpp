@@ -1,5 +1,7 @@
 #include "Komutlar.h"
 
+#include "components/ZplHedefi.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
@@ -116,9 +118,9 @@ std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
         return QStringLiteral("--start doğrudan basımda kullanılmaz.");
     if (Zpl_Ciktisi(k.cikti)) {
         if (!k.dpi_verildi)
-            k.dpi = Zpl_Dpileri[0];
-        else if (std::find(std::begin(Zpl_Dpileri), std::end(Zpl_Dpileri), k.dpi) ==
-                 std::end(Zpl_Dpileri))
+            k.dpi = Zpl_Cozunurlukleri[0];
+        else if (std::find(std::begin(Zpl_Cozunurlukleri), std::end(Zpl_Cozunurlukleri), k.dpi) ==
+                 std::end(Zpl_Cozunurlukleri))
             return QStringLiteral("--dpi ZPL için 203, 300 ya da 600 olmalıdır: %1").arg(k.dpi);
     }
     return std::nullopt;
@@ -208,6 +210,8 @@ QString Kullanim_Metni() {
         "      Başlangıç denetimlerini yapar ve veritabanına bağlanır.\n"
         "  varnel inspect DOSYA.ftr [--json] [--write ÇIKTI.ftr]\n"
         "      Bir tasarım dosyasını okur ve gösterir.\n"
+        "  varnel printers\n"
+        "      Yazıcı kuyruklarını ve Varnel'deki ayarlarını (Yazicilar.ini) listeler.\n"
         "  varnel --help | --version\n"
         "\n"
         "Sunucu alanı veritabanını seçer: sqlite:KLASÖR, postgresql://SUNUCU[:PORT],\n"
@@ -225,7 +229,8 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     QStringList satir;
     if (!hata && !tamam) {
         const QString komut = c.bitti() ? QString() : c.simdiki();
-        if (komut == u"print" || komut == u"preview" || komut == u"check" || komut == u"inspect")
+        if (komut == u"print" || komut == u"preview" || komut == u"check" || komut == u"inspect" ||
+            komut == u"printers")
             c.ilerle();
         if (komut == u"print") {
             hata = yazdirCoz(c, k, satir);
@@ -233,6 +238,10 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
             hata = onizleCoz(c, k, satir);
         } else if (komut == u"inspect") {
             hata = inceleCoz(c, k);
+        } else if (komut == u"printers") {
+            k.tur = Komut::Tur::Yazicilar;
+            if (!c.bitti())
+                hata = QStringLiteral("printers bir şey almaz: ") + c.simdiki();
         } else {
             k.tur = komut == u"check" ? Komut::Tur::Denetle : Komut::Tur::Pencere;
             satir = c.kalan();

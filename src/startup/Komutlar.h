@@ -9,7 +9,7 @@
 // The program's own command line: global options, a command and its options,
 // then the start line made of every remaining argument joined by single blanks.
 struct Komut {
-    enum class Tur { Pencere, Yazdir, Onizle, Denetle, Incele, Yardim, Surum };
+    enum class Tur { Pencere, Yazdir, Onizle, Denetle, Incele, Yazicilar, Yardim, Surum };
     Tur tur = Tur::Pencere;
     QString tasarim_klasoru; // --designs
     QString satir;           // the start line; "-" means: read it from standard input
@@ -41,9 +41,6 @@ struct Komut_Sonucu {
 inline constexpr int En_Cok_Adet = 32767;
 inline constexpr int En_Az_Dpi = 72;
 inline constexpr int En_Cok_Dpi = 1200;
-// The resolutions of thermal printers ZPL output is made for.
-inline constexpr int Zpl_Dpileri[] = {203, 300, 600};
-
 // Whether an output file is ZPL for a thermal printer (else PDF or PNG pages).
 bool Zpl_Ciktisi(const QString &yol);
 // The exit status of a --strict run that had text not fitting its box.

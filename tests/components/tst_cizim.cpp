@@ -6,6 +6,7 @@
 #include "components/RaporSayfasi.h"
 #include "components/Renk.h"
 #include "components/SayfaHedefi.h"
+#include "components/YaziciAyarlari.h"
 #include "components/ZplHedefi.h"
 
 #include <QImage>
@@ -269,6 +270,68 @@ private slots:
         QCOMPARE(z.count(u"^GFA"_s), 2);
         QCOMPARE(uyarilar.size(), 1);
         QVERIFY(uyarilar[0].contains(u"UZM 2026-11"_s));
+    }
+
+    void yazici_ayarlari() {
+        // A value as the file holds it, and what it reads as (nothing: refused by name).
+        using A = YaziciAyari;
+        const auto ayar = [](auto degistir) {
+            A a;
+            degistir(a);
+            return std::optional(a);
+        };
+        const struct {
+            const char *anahtar, *deger;
+            std::optional<A> okunan;
+        } tablo[] = {
+            {"Dil", "ZPL", ayar([](A &a) { a.dil = A::Dil::ZPL; })},
+            {"Dil", "TSPL", {}},
+            {"Cozunurluk", "300", ayar([](A &a) { a.cozunurluk = 300; })},
+            {"Cozunurluk", "250", {}},
+            {"Sol_Kaydirma", "-2,5", ayar([](A &a) { a.sol_kaydirma = -2.5; })},
+            {"Ust_Kaydirma", "10.5", {}},
+            {"Koyuluk", "30", ayar([](A &a) { a.koyuluk = 30; })},
+            {"Koyuluk", "31", {}},
+            {"Hiz", "1", {}},
+            {"Ortam", "Siyah_Isaret", ayar([](A &a) { a.ortam = u"Siyah_Isaret"_s; })},
+            {"Ortam", "Rulo", {}},
+            {"Yazilar", "Yazici", ayar([](A &a) { a.yazilar = A::Yazilar::Yazici; })},
+        };
+        for (const auto &r : tablo) {
+            const Satir_Izi iz(QString::fromLatin1(r.anahtar) + u'=' +
+                               QString::fromLatin1(r.deger));
+            // A file of its own each: QSettings keeps what it read of a file.
+            const QString dosya = klasor_.filePath(u"ayar-%1.ini"_s.arg(&r - tablo));
+            QVERIFY(Dosya_Yaz(dosya, QByteArray("[Barkod_Yazici]\n") + r.anahtar + '=' + r.deger));
+            const OkunanAyar o = Yazici_Ayari_Oku(dosya, u"Barkod_Yazici"_s);
+            QCOMPARE(o.hatalar.isEmpty(), r.okunan.has_value());
+            QVERIFY(o.ayar == r.okunan.value_or(A()));
+            if (!r.okunan)
+                QVERIFY(o.hatalar[0].startsWith(QLatin1String(r.anahtar)));
+        }
+        // Written and read back whole; another queue keeps its own.
+        const QString dosya = klasor_.filePath(u"Yazicilar.ini"_s);
+        const A a = *ayar(
+            [](A &a) { a.dil = A::Dil::ZPL, a.cozunurluk = 600, a.ust_kaydirma = 1.5, a.hiz = 4; });
+        QVERIFY(Yazici_Ayari_Yaz(dosya, u"Raf"_s, a));
+        QVERIFY(Yazici_Ayari_Oku(dosya, u"Raf"_s).ayar == a);
+        QVERIFY(Yazici_Ayari_Oku(dosya, u"Baska"_s).ayar == A());
+
+        // Offsets move every field by whole dots: right and down through ^LH, left and
+        // up through the fields (^LH takes no negative home).
+        RaporSayfasi s;
+        s.boyut = QSizeF(3402, 2268);
+        CizimOgesi cizgi;
+        cizgi.alan = QRectF(567, 567, 2268, 20);
+        cizgi.yazi.arka_opak = true, cizgi.yazi.arka = Qt::black;
+        s.ogeler = {cizgi};
+        ZplAyarlari z;
+        z.dpi = 203, z.sol_mm = 2, z.ust_mm = 1;
+        QVERIFY(Zpl_Etiketi(s, z).contains("^LH16,8"));
+        QVERIFY(Zpl_Etiketi(s, z).contains("^FO80,80^GB"));
+        z.sol_mm = -2, z.ust_mm = 0;
+        QVERIFY(!Zpl_Etiketi(s, z).contains("^LH"));
+        QVERIFY(Zpl_Etiketi(s, z).contains("^FO64,80^GB"));
     }
 
     // A page item's text grows with the painter's zoom, as its box does.

@@ -25,6 +25,8 @@ std::optional<QString> Yazici_Bul(const QString &ad) {
     return std::nullopt;
 }
 
+QStringList Yazici_Adlari() { return QPrinterInfo::availablePrinterNames(); }
+
 std::optional<QString> Varsayilan_Yazici() {
     const QPrinterInfo y = QPrinterInfo::defaultPrinter();
     return y.isNull() ? std::nullopt : std::optional(y.printerName());

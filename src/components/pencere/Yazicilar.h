@@ -14,6 +14,8 @@ class Rapor;
 // The system's printer whose queue name or description equals `ad` (a CUPS queue
 // name cannot hold blanks, so "Barkod Yazıcı" is found by its description).
 std::optional<QString> Yazici_Bul(const QString &ad);
+// The system's printer queues, by name.
+QStringList Yazici_Adlari();
 // The system's default printer queue, if there is one.
 std::optional<QString> Varsayilan_Yazici();
 
