@@ -3,6 +3,8 @@
 #   bench/etiket/calistir.sh [N ...]        (default 1000 10000 100000)
 #   DOGRUDAN=1 bench/etiket/calistir.sh N   direct printing instead: one page per label
 #                                           (the sheet check does not apply)
+#   ZPL=1 bench/etiket/calistir.sh N        the same labels for a thermal printer
+#                                           ("Bench Termal", one label a page) as ZPL
 # Needs a Release build in build/ (./test or ./run makes one).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,7 +17,7 @@ export XDG_CONFIG_HOME="$work/ayar"
 mkdir -p "$XDG_CONFIG_HOME/varnel" "$work/Barkod"
 printf '[International]\nsDecimal=","\nsThousand=.\nsDate=.\nsShortDate=dd.MM.yyyy\n' \
     > "$XDG_CONFIG_HOME/varnel/International.ini"
-cp "$here/Bench Etiketi.ftr" "$work/Barkod/"
+cp "$here/Bench Etiketi.ftr" "$here/Bench Termal.ftr" "$work/Barkod/"
 
 for n in "${@:-1000 10000 100000}"; do
     for m in $n; do
@@ -27,10 +29,13 @@ for n in "${@:-1000 10000 100000}"; do
         echo "== N=$m"
         direct=()
         [ -z "${DOGRUDAN:-}" ] || direct=(--direct)
+        design="Bench Etiketi" out="$work/out-$m.pdf"
+        [ -z "${ZPL:-}" ] || { design="Bench Termal"; out="$work/out-$m.zpl"; }
         /usr/bin/time -f "wall %e s, peak memory %M KB" \
-            "$varnel" --designs "$work/Barkod" print "Bench Etiketi" "${direct[@]}" \
-            --out "$work/out-$m.pdf" "$line"
-        if [ -n "$shared" ] && [ "${CHECK:-1}" = 1 ] && [ -z "${DOGRUDAN:-}" ]; then
+            "$varnel" --designs "$work/Barkod" print "$design" "${direct[@]}" \
+            --out "$out" "$line"
+        echo "$(( $(stat -c %s "$out") / m )) bytes a label"
+        if [ -n "$shared" ] && [ "${CHECK:-1}" = 1 ] && [ -z "${DOGRUDAN:-}${ZPL:-}" ]; then
             every=$(( m >= 100000 ? 200 : m >= 10000 ? 20 : 1 ))
             python3 "$shared/check_labels.py" "$work/items-$m.csv" "$work/out-$m.pdf" --every "$every"
         fi
