@@ -102,16 +102,22 @@ bool PdfHedefi::Bitir() {
     const bool bitti = !ressam_ || !ressam_->isActive() || ressam_->end();
     ressam_.reset();
     yazici_.reset();
+    return Dosyayi_Yerlestir(dosya_, bitti, "PDF", hata_);
+}
+
+bool Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur,
+                       QString &hata) {
     // The last buffered bytes go out here: a failure must keep the old file.
-    if (!bitti || !dosya_->flush() || dosya_->error() != QFileDevice::NoError ||
-        !dosya_->commit()) {
-        hata_ = QStringLiteral("PDF dosyası yazılamadı: %1 (disk dolu olabilir)").arg(yerel(yol_));
-        dosya_->cancelWriting();
-        dosya_.reset();
-        return false;
+    const QString yol = dosya->fileName();
+    const bool tamam =
+        yazildi && dosya->flush() && dosya->error() == QFileDevice::NoError && dosya->commit();
+    if (!tamam) {
+        hata = QStringLiteral("%1 dosyası yazılamadı: %2 (disk dolu olabilir)")
+                   .arg(QLatin1String(tur), yerel(yol));
+        dosya->cancelWriting();
     }
-    dosya_.reset();
-    return true;
+    dosya.reset();
+    return tamam;
 }
 
 void PdfHedefi::Vazgec() {

@@ -38,6 +38,12 @@ bool Duzenli_Dosya_Degil(const QString &yol);
 // Why an output path cannot be written over, or an empty text.
 QString Cikti_Yolu_Hatasi(const QString &yol);
 
+// Moves a whole output file into place, or (after a failed write anywhere in it,
+// or when `yazildi` is false) drops it with "`tur` dosyası yazılamadı" in `hata`:
+// the old file stays. The save file is gone either way.
+bool Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur,
+                       QString &hata);
+
 // One PDF: text stays text, fonts embedded. Written beside the target and moved
 // into place only when the last page is on disk.
 class PdfHedefi : public SayfaHedefi {

@@ -51,22 +51,15 @@ struct YerelSembol {
 };
 std::optional<YerelSembol> yerelSembol(Barkod::Sembol s) {
     using S = Barkod::Sembol;
-    switch (s) {
-    case S::EAN13:
-        return YerelSembol{"^BE%1,%2,%3,N", 12};
-    case S::EAN8:
-        return YerelSembol{"^B8%1,%2,%3,N", 7};
-    case S::UPCA:
-        return YerelSembol{"^BU%1,%2,%3,N,Y", 11};
-    case S::Code39:
-        return YerelSembol{"^B3%1,N,%2,%3,N", 0};
-    case S::Code93:
-        return YerelSembol{"^BA%1,%2,%3,N,N", 0};
-    case S::Code128A:
-        return YerelSembol{"^BC%1,%2,%3,N,N,A", 0};
-    default:
-        return std::nullopt; // UPC-E and the rest: drawn as a picture
-    }
+    static const std::pair<S, YerelSembol> yereller[] = {
+        {S::EAN13, {"^BE%1,%2,%3,N", 12}},   {S::EAN8, {"^B8%1,%2,%3,N", 7}},
+        {S::UPCA, {"^BU%1,%2,%3,N,Y", 11}},  {S::Code39, {"^B3%1,N,%2,%3,N", 0}},
+        {S::Code93, {"^BA%1,%2,%3,N,N", 0}}, {S::Code128A, {"^BC%1,%2,%3,N,N,A", 0}},
+    };
+    for (const auto &[sembol, yerel] : yereller)
+        if (sembol == s)
+            return yerel;
+    return std::nullopt; // UPC-E and the rest: drawn as a picture
 }
 
 // Anything ZPL's own symbols cannot say: painted by the one draw path into a
@@ -259,19 +252,7 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     return tamam;
 }
 
-bool ZplHedefi::Bitir() {
-    if (!dosya_)
-        return true;
-    if (dosya_->error() != QFileDevice::NoError || !dosya_->commit()) {
-        hata_ = QStringLiteral("ZPL dosyası yazılamadı: %1 (disk dolu olabilir)")
-                    .arg(QDir::toNativeSeparators(yol_));
-        dosya_->cancelWriting();
-        dosya_.reset();
-        return false;
-    }
-    dosya_.reset();
-    return true;
-}
+bool ZplHedefi::Bitir() { return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata_); }
 
 void ZplHedefi::Vazgec() {
     if (dosya_)
