@@ -71,7 +71,6 @@ class TasarimModeliTesti : public QObject {
     Q_OBJECT
 private slots:
     void yeniNesneler();
-    void tutamaclar();
     void boyutlandir();
     void birakmaSinirlari();
     void dondurme();
@@ -123,21 +122,6 @@ void TasarimModeliTesti::yeniNesneler() {
         0, [&](YuzeyNesnesi &n) { n.Alan_Ayarla(QRectF(ortak - QPointF(1, 1), QSizeF(2, 2))); },
         u"taşı"_s);
     QCOMPARE(m.Nesne_Bul(ortak), 0);
-}
-
-void TasarimModeliTesti::tutamaclar() {
-    TasarimModeli m;
-    birNesne(m, "Etiket", QRectF(10, 20, 30, 8));
-    const double w = Tutamac_Boyu;
-    const QPointF beklenen[8] = {
-        {10 - w, 20 - w}, {10 + (30 - w) / 2, 20 - w}, {40, 20 - w}, {40, 20 + (8 - w) / 2},
-        {40, 28},         {10 + (30 - w) / 2, 28},     {10 - w, 28}, {10 - w, 20 + (8 - w) / 2}};
-    const auto t = m.Tutamaclar();
-    for (int k = 0; k < 8; ++k) {
-        QVERIFY2(yakin(t[size_t(k)], QRectF(beklenen[k], QSizeF(w, w))),
-                 qPrintable(QString::number(k)));
-        QCOMPARE(m.Tutamac_Bul(t[size_t(k)].center()), k);
-    }
 }
 
 void TasarimModeliTesti::boyutlandir() {

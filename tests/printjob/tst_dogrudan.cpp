@@ -91,14 +91,6 @@ void DogrudanBaskiTesti::kurallar() {
     QCOMPARE(Stok_Sorgusu("Stok_ID<3"),
              u"SELECT * FROM STOKKART WHERE Stok_ID<3 ORDER BY STOKKART.Stok_ID"_s);
 
-    // A text takes its element's box, turned or not, and the report's look.
-    NesneKaydi dik = nesne("E", "Fiyat", "", 0, 0);
-    dik.Escapement = 90, dik.Alignment = 1;
-    const CizimOgesi donuk = Metin_Bas(dik, "Fiyat", {});
-    QCOMPARE(donuk.alan.size(), QSizeF(dik.Width, dik.Height) * Dogrudan_Twip);
-    QCOMPARE(donuk.yazi.aci, 90.0);
-    QCOMPARE(donuk.yazi.yatay_hiza, Nesne_Cizimi(dik, "Fiyat").yazi.yatay_hiza);
-
     SahteMesaj kutu;
     for (const auto &[cevap, adet] : {std::pair{"2.5", 2.5}, {" 3 adet", 3.0}, {"abc", 0.0}}) {
         kutu.girdi_cevaplari << QString(cevap);
