@@ -205,11 +205,12 @@ QByteArray Zpl_Sikistir(const QByteArray &bitler, int satir_bayti) {
     return cikti;
 }
 
-QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList *uyarilar) {
-    QByteArray z;
+ZplParcalari Zpl_Parcalari(const RaporSayfasi &s, const ZplAyarlari &a, QStringList *uyarilar) {
+    ZplParcalari p;
     if (a.koyuluk >= 0)
-        z += "~SD" + QByteArray::number(a.koyuluk).rightJustified(2, '0') + '\n';
-    z += "^XA^CI28^PW" + sayilar(nokta(s.boyut.width(), a.dpi)) + "^LL" +
+        p.onu = "~SD" + QByteArray::number(a.koyuluk).rightJustified(2, '0') + '\n';
+    QByteArray &z = p.ayar;
+    z += "^CI28^PW" + sayilar(nokta(s.boyut.width(), a.dpi)) + "^LL" +
          sayilar(nokta(s.boyut.height(), a.dpi));
     // The printer's own offsets: ^LH for the part it takes, the fields for the rest.
     const QPoint kayma(int(std::lround(a.sol_mm / Inc_Basina_Mm * a.dpi)),
@@ -223,7 +224,35 @@ QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList 
         z += a.ortam == u"Siyah_Isaret" ? "^MNM" : a.ortam == u"Surekli" ? "^MNN" : "^MNY";
     z += '\n';
     for (const CizimOgesi &o : s.ogeler)
-        z += oge(o, e);
+        p.alanlar.append(oge(o, e));
+    return p;
+}
+
+QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList *uyarilar) {
+    const ZplParcalari p = Zpl_Parcalari(s, a, uyarilar);
+    return p.onu + "^XA" + p.ayar + p.alanlar.join() + "^XZ\n";
+}
+
+namespace {
+const QByteArray bicimAdi = QByteArrayLiteral("R:VARNEL.ZPL");
+}
+
+QByteArray ZplHedefi::tam(const ZplParcalari &p) const {
+    return p.onu + "^XA" + p.ayar + p.alanlar.join() + "^XZ\n";
+}
+
+// The label through the stored format: its own fields only; nothing when it differs
+// from the format in a stored part.
+QByteArray ZplHedefi::cagir(const ZplParcalari &p) const {
+    if (!bicim_ || p.ayar != ilk_->ayar || p.onu != ilk_->onu || p.alanlar.size() != sabit_.size())
+        return {};
+    QByteArray z = "^XA^XF" + bicimAdi + "^FS\n";
+    for (qsizetype i = 0; i < p.alanlar.size(); ++i) {
+        if (!sabit_[i])
+            z += p.alanlar[i];
+        else if (p.alanlar[i] != ilk_->alanlar[i])
+            return {};
+    }
     return z + "^XZ\n";
 }
 
@@ -231,7 +260,7 @@ ZplHedefi::ZplHedefi(const QString &yol, const ZplAyarlari &ayar) : yol_(yol), a
 
 ZplHedefi::~ZplHedefi() { Vazgec(); }
 
-bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
+bool ZplHedefi::yaz(const QByteArray &z) {
     if (!dosya_) {
         if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty()) {
             hata_ = h;
@@ -244,12 +273,41 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
             return false;
         }
     }
+    return dosya_->write(z) >= 0;
+}
+
+bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     QStringList uyarilar;
-    const bool tamam = dosya_->write(Zpl_Etiketi(s, ayar_, &uyarilar)) >= 0;
+    ZplParcalari p = Zpl_Parcalari(s, ayar_, &uyarilar);
     for (const QString &u : uyarilar)
         if (!uyarilar_.contains(u))
             uyarilar_.append(u);
-    return tamam;
+    if (!ilk_) {
+        ilk_ = std::move(p); // sent when the second label shows what is alike
+        return true;
+    }
+    if (!bicim_ && sabit_.isEmpty()) {
+        // The second label: what it shares with the first becomes the stored format.
+        const bool ayni =
+            p.onu == ilk_->onu && p.ayar == ilk_->ayar && p.alanlar.size() == ilk_->alanlar.size();
+        for (qsizetype i = 0; ayni && i < p.alanlar.size(); ++i)
+            sabit_.append(p.alanlar[i] == ilk_->alanlar[i]);
+        bicim_ = ayni && sabit_.contains(true);
+        if (!bicim_) {
+            sabit_ = {false}; // decided: every label whole
+            if (!yaz(tam(*ilk_)))
+                return false;
+        } else {
+            QByteArray z = ilk_->onu + "^XA^DF" + bicimAdi + "^FS\n" + ilk_->ayar;
+            for (qsizetype i = 0; i < sabit_.size(); ++i)
+                if (sabit_[i])
+                    z += ilk_->alanlar[i];
+            if (!yaz(z + "^XZ\n") || !yaz(cagir(*ilk_)))
+                return false;
+        }
+    }
+    const QByteArray z = cagir(p);
+    return yaz(z.isEmpty() ? tam(p) : z);
 }
 
 bool ZplHedefi::Bitir() { return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata_); }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSaveFile;
 
@@ -21,6 +22,16 @@ struct ZplAyarlari {
     QString ortam;    // ^MN: "Bosluk", "Siyah_Isaret", "Surekli"; empty: the printer's own
 };
 
+// A label's ZPL in parts: what goes before its fields (size, offsets, speed, media;
+// `~SD` before `^XA`), and each page item's field(s).
+struct ZplParcalari {
+    QByteArray onu;  // "~SD..\n" or empty
+    QByteArray ayar; // ^CI28^PW..^LL..(^LH..)(^PR..)(^MN.)
+    QList<QByteArray> alanlar;
+};
+ZplParcalari Zpl_Parcalari(const RaporSayfasi &sayfa, const ZplAyarlari &ayar,
+                           QStringList *uyarilar = nullptr);
+
 // The ZPL II of a page: one label `^XA … ^XZ`, the page's size in dots, barcodes as
 // the printer's own symbols with a module of whole dots, dark rectangles as boxes,
 // everything else (texts, turned or not) as the graphic the one draw path paints.
@@ -33,7 +44,11 @@ QByteArray Zpl_Etiketi(const RaporSayfasi &sayfa, const ZplAyarlari &ayar,
 // a row like the one before.
 QByteArray Zpl_Sikistir(const QByteArray &bitler, int satir_bayti);
 
-// A ZPL file: the labels one after another, moved into place at the end.
+// A ZPL file: the labels one after another, moved into place at the end. From the
+// second label on, what every label so far has had alike (fixed texts, lines, the
+// label's settings) is sent once as a stored format (`^DF`), and each label recalls
+// it (`^XF`) with only its own fields; a label that differs in a stored part is sent
+// whole.
 class ZplHedefi : public SayfaHedefi {
 public:
     ZplHedefi(const QString &yol, const ZplAyarlari &ayar);
@@ -44,8 +59,15 @@ public:
     QStringList Uyarilar() const override { return uyarilar_; }
 
 private:
+    bool yaz(const QByteArray &z);
+    QByteArray tam(const ZplParcalari &p) const;
+    QByteArray cagir(const ZplParcalari &p) const;
+
     QString yol_;
     ZplAyarlari ayar_;
     std::unique_ptr<QSaveFile> dosya_;
     QStringList uyarilar_;
+    std::optional<ZplParcalari> ilk_; // the first label, until the second shows what is alike
+    QList<bool> sabit_;               // per field: in the stored format
+    bool bicim_ = false;
 };
