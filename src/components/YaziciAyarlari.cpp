@@ -38,6 +38,7 @@ ZplAyarlari YaziciAyari::Zpl() const {
     z.koyuluk = koyuluk.value_or(-1);
     z.hiz = hiz.value_or(-1);
     z.ortam = ortam;
+    z.yazici_fontu = yazilar == Yazilar::Yazici;
     return z;
 }
 

@@ -14,6 +14,7 @@ int nokta(double twip, int dpi) { return int(std::lround(Twip_Piksel(twip, dpi))
 // What every field of a label is written with.
 struct Etiket {
     int dpi;
+    bool yazici_fontu;
     QPoint eksi; // ^LH takes no negative home: a label moved up or left moves each field
     QStringList *uyarilar;
 
@@ -96,6 +97,31 @@ QByteArray resim(const CizimOgesi &o, const Etiket &e) {
 
 bool koyu(const QColor &c) { return qGray(c.rgb()) < 128; }
 
+// A text in the printer's scalable font at the size fitting gave, along its turn,
+// aligned in its box by a one-line field block; ^ ~ and _ go as hex (^FH).
+QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
+    const QRect r = noktaAlani(o.alan, e.dpi);
+    const char y = yon(int(std::lround(o.yazi.aci * 10)));
+    const bool dik = y == 'R' || y == 'B';
+    const qreal pt = o.sigdirma ? o.sigdirma->boyut : o.yazi.boyut;
+    const int boy = std::max(1, int(std::lround(pt / 72.0 * e.dpi)));
+    const int uzun = dik ? r.height() : r.width(), kisa = dik ? r.width() : r.height();
+    // Across the text: top, middle or bottom of the box (for an upright text).
+    const int bosluk = std::max(0, kisa - boy);
+    const int kay = o.yazi.dikey_hiza == 1 ? bosluk / 2 : o.yazi.dikey_hiza == 2 ? bosluk : 0;
+    const int x = r.left() + (dik ? kay : 0), yy = r.top() + (dik ? 0 : kay);
+    const char hiza = o.yazi.yatay_hiza == 1 ? 'R' : o.yazi.yatay_hiza == 2 ? 'C' : 'L';
+    QByteArray veri;
+    for (const char c : o.metin.toUtf8()) {
+        if (c == '^' || c == '~' || c == '_')
+            veri += '_' + QByteArray::number(uchar(c), 16).toUpper();
+        else
+            veri += c;
+    }
+    return e.fo(x, yy) + "^A0" + y + ',' + QByteArray::number(boy) + ',' + QByteArray::number(boy) +
+           "^FB" + QByteArray::number(uzun) + ",1,0," + hiza + "^FH^FD" + veri + "^FS\n";
+}
+
 QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const int dpi = e.dpi;
     const Barkod &b = *o.barkod;
@@ -148,6 +174,8 @@ QByteArray oge(const CizimOgesi &o, const Etiket &e) {
                QByteArray::number(r.height()) + ',' +
                QByteArray::number(std::min(r.width(), r.height())) + ",B^FS\n";
     }
+    if (e.yazici_fontu && !o.yazi.arka_opak)
+        return yaziciYazisi(o, e);
     return resim(o, e);
 }
 
@@ -215,7 +243,8 @@ ZplParcalari Zpl_Parcalari(const RaporSayfasi &s, const ZplAyarlari &a, QStringL
     // The printer's own offsets: ^LH for the part it takes, the fields for the rest.
     const QPoint kayma(int(std::lround(a.sol_mm / Inc_Basina_Mm * a.dpi)),
                        int(std::lround(a.ust_mm / Inc_Basina_Mm * a.dpi)));
-    const Etiket e{a.dpi, QPoint(std::min(0, kayma.x()), std::min(0, kayma.y())), uyarilar};
+    const Etiket e{a.dpi, a.yazici_fontu, QPoint(std::min(0, kayma.x()), std::min(0, kayma.y())),
+                   uyarilar};
     if (kayma.x() > 0 || kayma.y() > 0)
         z += "^LH" + sayilar(std::max(0, kayma.x())) + ',' + sayilar(std::max(0, kayma.y()));
     if (a.hiz > 0)

@@ -20,6 +20,9 @@ struct ZplAyarlari {
     int koyuluk = -1; // ~SD 0…30; -1: the printer's own
     int hiz = -1;     // ^PR 2…12 inches a second; -1: the printer's own
     QString ortam;    // ^MN: "Bosluk", "Siyah_Isaret", "Surekli"; empty: the printer's own
+    // Texts in the printer's scalable font (^A0, UTF-8) instead of pictures: bytes
+    // instead of kilobytes, the printer's letter shapes instead of the design's font.
+    bool yazici_fontu = false;
 };
 
 // A label's ZPL in parts: what goes before its fields (size, offsets, speed, media;

@@ -270,6 +270,15 @@ private slots:
         QCOMPARE(z.count(u"^GFA"_s), 2);
         QCOMPARE(uyarilar.size(), 1);
         QVERIFY(uyarilar[0].contains(u"UZM 2026-11"_s));
+        // In the printer's font: 12 pt is 34 dots at 203 dpi, the box 320 dots wide;
+        // a "^" in the text cannot end the field.
+        ZplAyarlari yazici;
+        yazici.yazici_fontu = true;
+        s.ogeler[2].metin = u"Şeker ^1 kg"_s;
+        const QString y = QString::fromUtf8(Zpl_Etiketi(s, yazici));
+        QVERIFY2(y.contains(u"^FO16,200^A0N,34,34^FB320,1,0,L^FH^FDŞeker _5E1 kg^FS"_s),
+                 qPrintable(y));
+        QCOMPARE(y.count(u"^GFA"_s), 1); // the UPC-E only
     }
 
     void yazici_ayarlari() {
