@@ -138,10 +138,9 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     // The module nearest the element's width that whole dots allow.
     const int modul = std::max(1, int(std::lround(en / moduller)));
     if (modul < 2 && e.uyarilar)
-        e.uyarilar->append(QStringLiteral("Barkod %1: modül %2 noktadan dar; yazıcı okunamaz "
+        e.uyarilar->append(QStringLiteral("Barkod %1: modül 2 noktadan dar; yazıcı okunamaz "
                                           "basabilir (barkodu genişletin).")
-                               .arg(b.Metin())
-                               .arg(2));
+                               .arg(b.Metin()));
     int yazi = 0;
     const bool metin = g.metin_goster && !b.Metin().isEmpty();
     if (metin) {
@@ -152,8 +151,7 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     // The printer draws no quiet zone: the bars start where the page's bars start.
     const int bosluk = int(std::lround(b.Ilk_Cubuk() * en));
     const int x = r.left() + (dik ? 0 : bosluk), yy = r.top() + (dik ? bosluk : 0);
-    QByteArray z = QByteArrayLiteral("^FO") + QByteArray::number(x) + ',' + QByteArray::number(yy) +
-                   "^BY" + QByteArray::number(modul);
+    QByteArray z = e.fo(x, yy) + "^BY" + QByteArray::number(modul);
     z += QString::fromLatin1(yerel->komut)
              .arg(QChar::fromLatin1(y))
              .arg(std::max(1, boy - yazi))
@@ -257,17 +255,19 @@ ZplParcalari Zpl_Parcalari(const RaporSayfasi &s, const ZplAyarlari &a, QStringL
     return p;
 }
 
-QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList *uyarilar) {
-    const ZplParcalari p = Zpl_Parcalari(s, a, uyarilar);
-    return p.onu + "^XA" + p.ayar + p.alanlar.join() + "^XZ\n";
-}
-
 namespace {
+
 const QByteArray bicimAdi = QByteArrayLiteral("R:VARNEL.ZPL");
+
+// A label with all its fields.
+QByteArray tam(const ZplParcalari &p) {
+    return p.onu + "^XA" + p.ayar + p.alanlar.join() + "^XZ\n";
 }
 
-QByteArray ZplHedefi::tam(const ZplParcalari &p) const {
-    return p.onu + "^XA" + p.ayar + p.alanlar.join() + "^XZ\n";
+} // namespace
+
+QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList *uyarilar) {
+    return tam(Zpl_Parcalari(s, a, uyarilar));
 }
 
 // The label through the stored format: its own fields only; nothing when it differs
@@ -315,7 +315,8 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
         ilk_ = std::move(p); // sent when the second label shows what is alike
         return true;
     }
-    if (!bicim_ && sabit_.isEmpty()) {
+    if (!karar_) {
+        karar_ = true;
         // The second label: what it shares with the first becomes the stored format.
         const bool ayni =
             p.onu == ilk_->onu && p.ayar == ilk_->ayar && p.alanlar.size() == ilk_->alanlar.size();
@@ -323,7 +324,6 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
             sabit_.append(p.alanlar[i] == ilk_->alanlar[i]);
         bicim_ = ayni && sabit_.contains(true);
         if (!bicim_) {
-            sabit_ = {false}; // decided: every label whole
             if (!yaz(tam(*ilk_)))
                 return false;
         } else {
@@ -339,7 +339,12 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     return yaz(z.isEmpty() ? tam(p) : z);
 }
 
-bool ZplHedefi::Bitir() { return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata_); }
+bool ZplHedefi::Bitir() {
+    // A run of one label: nothing to store, the label goes as it is.
+    if (ilk_ && !karar_ && !yaz(tam(*ilk_)))
+        return false;
+    return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata_);
+}
 
 void ZplHedefi::Vazgec() {
     if (dosya_)

@@ -63,7 +63,6 @@ public:
 
 private:
     bool yaz(const QByteArray &z);
-    QByteArray tam(const ZplParcalari &p) const;
     QByteArray cagir(const ZplParcalari &p) const;
 
     QString yol_;
@@ -71,6 +70,7 @@ private:
     std::unique_ptr<QSaveFile> dosya_;
     QStringList uyarilar_;
     std::optional<ZplParcalari> ilk_; // the first label, until the second shows what is alike
+    bool karar_ = false;              // the second label came: stored format or not
     QList<bool> sabit_;               // per field: in the stored format
     bool bicim_ = false;
 };

@@ -279,6 +279,12 @@ private slots:
         QVERIFY2(y.contains(u"^FO16,200^A0N,34,34^FB320,1,0,L^FH^FDŞeker _5E1 kg^FS"_s),
                  qPrintable(y));
         QCOMPARE(y.count(u"^GFA"_s), 1); // the UPC-E only
+
+        // A run of one label is that label, written when the run ends.
+        const QString dosya = klasor_.filePath(u"tek.zpl"_s);
+        ZplHedefi hedef(dosya, {});
+        QVERIFY(hedef.Sayfa(s) && hedef.Bitir());
+        QCOMPARE(Dosya_Oku(dosya), Zpl_Etiketi(s, {}));
     }
 
     void yazici_ayarlari() {
@@ -338,9 +344,21 @@ private slots:
         z.dpi = 203, z.sol_mm = 2, z.ust_mm = 1;
         QVERIFY(Zpl_Etiketi(s, z).contains("^LH16,8"));
         QVERIFY(Zpl_Etiketi(s, z).contains("^FO80,80^GB"));
+        CizimOgesi barkod;
+        barkod.alan = QRectF(567, 1134, 2268, 850);
+        barkod.barkod = kodla(true, 5, u"UZM 2026-11"_s);
+        s.ogeler.append(barkod);
+        const QByteArray once = Zpl_Etiketi(s, {});
         z.sol_mm = -2, z.ust_mm = 0;
-        QVERIFY(!Zpl_Etiketi(s, z).contains("^LH"));
-        QVERIFY(Zpl_Etiketi(s, z).contains("^FO64,80^GB"));
+        const QByteArray sonra = Zpl_Etiketi(s, z);
+        QVERIFY(!sonra.contains("^LH"));
+        QVERIFY(sonra.contains("^FO64,80^GB"));
+        // The barcode moves with the rest: 16 dots left of where it stood.
+        const auto solu = [](const QByteArray &z) {
+            const qsizetype i = z.indexOf("^BY");
+            return z.left(i).mid(z.lastIndexOf("^FO", i) + 3).split(',').value(0).toInt();
+        };
+        QCOMPARE(solu(sonra), solu(once) - 16);
     }
 
     // A page item's text grows with the painter's zoom, as its box does.
