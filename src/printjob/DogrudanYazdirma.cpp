@@ -4,9 +4,7 @@
 #include "components/IptalSinyali.h"
 #include "components/MesajToplu.h"
 #include "components/SayfaHedefi.h"
-#include "document/TasarimTopla.h"
 #include "report/Yazdirma.h"
-#include "startup/Baslangic.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,26 +17,6 @@ void yaz(FILE *f, const QString &metin) {
     std::fputc('\n', f);
 }
 
-// Start-up and the design; the exit status when either fails.
-struct Hazirlik {
-    Baslangic_Sonucu baslangic;
-    TasarimBelgesi belge;
-    int kod = 0;
-};
-Hazirlik hazirla(const Komut &k, MesajToplu &kutu) {
-    Hazirlik h{Main(kutu, k.satir, Tasarim_Klasoru(k)), {}, 0};
-    if (!h.baslangic.devam) {
-        h.kod = h.baslangic.cikis_kodu;
-        return h;
-    }
-    auto belge = Basilacak_Tasarim(h.baslangic.oturum.Tasarim_Klasoru, k.tasarim, kutu);
-    if (!belge)
-        h.kod = 1;
-    else
-        h.belge = std::move(*belge);
-    return h;
-}
-
 QString yerel(const QString &yol) {
     return QDir::toNativeSeparators(QFileInfo(yol).absoluteFilePath());
 }
@@ -47,29 +25,11 @@ QString yerel(const QString &yol) {
 
 int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &yazici) {
     const Iptal_Dinleyici iptal;
-    Hazirlik h = hazirla(k, kutu);
+    const KomutIsi h = Komut_Isi(k, kutu);
     if (h.kod != 0)
         return h.kod;
     const Oturum &oturum = h.baslangic.oturum;
-    if (const QString z = Zpl_Tasarim_Hatasi(k, h.belge); !z.isEmpty()) {
-        yaz(stderr, z);
-        return 2;
-    }
-    const auto degerler = Parametreleri_Ver(k, h.belge);
-    if (!degerler)
-        return 2;
-    const Toplu_Adet toplu = Toplu_Etiket_Adedi(k, oturum.Sabit_Etiket_Adedi);
-    if (!toplu.hata.isEmpty()) {
-        yaz(stderr, toplu.hata);
-        return 2;
-    }
-    BaskiIsi is;
-    is.Belge = std::move(h.belge);
-    is.Tasarim_Adi = k.tasarim.trimmed();
-    is.Etiket_Adedi = qint16(toplu.adet);
-    is.Parametre_Degerleri = *degerler;
-    is.cikti = k.cikti;
-    is.yazici = k.yazici;
+    const BaskiIsi &is = h.is;
     std::unique_ptr<SayfaHedefi> hedef;
     if (k.cikti.isEmpty()) {
         QString hata;
@@ -118,10 +78,10 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
 }
 
 int Onizleme_Komutu(const Komut &k, MesajToplu &kutu) {
-    const Hazirlik h = hazirla(k, kutu);
+    const KomutIsi h = Komut_Isi(k, kutu, false);
     if (h.kod != 0)
         return h.kod;
-    const auto sayfa = Onizleme_Sayfasi(kutu, h.baslangic.oturum, h.belge);
+    const auto sayfa = Onizleme_Sayfasi(kutu, h.baslangic.oturum, h.is.Belge);
     if (!sayfa)
         return 1;
     if (sayfa->boyut.isEmpty()) {

@@ -63,6 +63,48 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
     return std::make_unique<PngHedefi>(yol, k.dpi);
 }
 
+KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski) {
+    KomutIsi h{Main(kutu, k.satir, Tasarim_Klasoru(k)), {}, 0};
+    if (!h.baslangic.devam) {
+        h.kod = h.baslangic.cikis_kodu;
+        return h;
+    }
+    auto belge = Basilacak_Tasarim(h.baslangic.oturum.Tasarim_Klasoru, k.tasarim, kutu);
+    if (!belge) {
+        h.kod = 1;
+        return h;
+    }
+    BaskiIsi &is = h.is;
+    is.Belge = std::move(*belge);
+    is.Tasarim_Adi = k.tasarim.trimmed();
+    if (!baski)
+        return h;
+    if (const QString z = Zpl_Tasarim_Hatasi(k, is.Belge); !z.isEmpty()) {
+        yaz(z);
+        h.kod = 2;
+        return h;
+    }
+    // The chooser asks the count only when the start line did not fix it; its
+    // question defaults to 1.
+    const Toplu_Adet adet = Toplu_Etiket_Adedi(k, h.baslangic.oturum);
+    if (!adet.hata.isEmpty()) {
+        yaz(adet.hata);
+        h.kod = 2;
+        return h;
+    }
+    const auto degerler = Parametreleri_Ver(k, is.Belge);
+    if (!degerler) {
+        h.kod = 2;
+        return h;
+    }
+    is.Baslangic_Etiketi = qint16(k.baslangic);
+    is.Etiket_Adedi = qint16(adet.adet);
+    is.Parametre_Degerleri = *degerler;
+    is.cikti = k.cikti;
+    is.yazici = k.yazici;
+    return h;
+}
+
 QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge) {
     if (Zpl_Ciktisi(k.cikti) && belge.Tip == 1)
         return QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
@@ -149,38 +191,11 @@ int Etiket_Bas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yaz
 namespace {
 
 int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici) {
-    const Baslangic_Sonucu s = Main(kutu, k.satir, Tasarim_Klasoru(k));
-    if (!s.devam)
-        return s.cikis_kodu;
-    const Oturum &oturum = s.oturum;
-
-    auto belge = Basilacak_Tasarim(oturum.Tasarim_Klasoru, k.tasarim, kutu);
-    if (!belge)
-        return 1;
-    if (const QString h = Zpl_Tasarim_Hatasi(k, *belge); !h.isEmpty()) {
-        yaz(h);
-        return 2;
-    }
-    BaskiIsi is;
-    is.Tasarim_Adi = k.tasarim.trimmed();
-    is.Baslangic_Etiketi = qint16(k.baslangic);
-    // The chooser asks the count only when the start line did not fix it; its
-    // question defaults to 1.
-    const Toplu_Adet adet = Toplu_Etiket_Adedi(k, oturum.Sabit_Etiket_Adedi);
-    if (!adet.hata.isEmpty()) {
-        yaz(adet.hata);
-        return 2;
-    }
-    is.Etiket_Adedi = qint16(adet.adet);
-    const auto degerler = Parametreleri_Ver(k, *belge);
-    if (!degerler)
-        return 2;
-    is.Parametre_Degerleri = *degerler;
-    is.Belge = std::move(*belge);
-    is.cikti = k.cikti;
-    is.yazici = k.yazici;
-
-    GenelForm form(kutu, oturum, std::move(is));
+    KomutIsi h = Komut_Isi(k, kutu);
+    if (h.kod != 0)
+        return h.kod;
+    const Oturum &oturum = h.baslangic.oturum;
+    GenelForm form(kutu, oturum, std::move(h.is));
     form.Yazici_Gerekli = k.cikti.isEmpty();
     if (!k.yazici.isEmpty())
         form.Yazici_Adi = k.yazici;

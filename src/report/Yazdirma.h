@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/BaskiIsi.h"
+#include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 
 #include <QHash>
@@ -21,6 +23,17 @@ using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
 // one is named on standard error); nothing when one is missing.
 std::optional<QHash<QString, QString>> Parametreleri_Ver(const Komut &k,
                                                          const TasarimBelgesi &belge);
+
+// What a print command starts from: start-up's session and the job the command
+// line describes (its design read, its labels per item and parameters checked), or
+// the exit status after the reason was told. Without `baski` only the design is
+// read (the preview command).
+struct KomutIsi {
+    Baslangic_Sonucu baslangic;
+    BaskiIsi is;
+    int kod = 0;
+};
+KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski = true);
 
 // The file target of --out (PDF, PNG pages or ZPL); nothing, with the reason on
 // standard error, when the path cannot be written.

@@ -1,5 +1,6 @@
 #include "Komutlar.h"
 
+#include "Oturum.h"
 #include "components/ZplHedefi.h"
 
 #include <QCoreApplication>
@@ -262,14 +263,14 @@ bool Zpl_Ciktisi(const QString &yol) {
     return yol.endsWith(QLatin1String(".zpl"), Qt::CaseInsensitive);
 }
 
-Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki) {
+Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, const Oturum &o) {
     if (k.adet >= 0)
         return {k.adet, {}};
-    if (satirdaki < 0)
+    if (o.Sabit_Etiket_Adedi < 0)
         return {0, QStringLiteral("Başlangıç satırındaki etiket adedi eksi olamaz: %1 "
                                   "(--copies N ile verilebilir).")
-                       .arg(satirdaki)};
-    return {satirdaki > 0 ? satirdaki : 1, {}};
+                       .arg(o.Sabit_Etiket_Adedi)};
+    return {o.Varsayilan_Adet(), {}};
 }
 
 QString Tasarim_Klasoru(const Komut &k) {

@@ -49,14 +49,15 @@ inline constexpr int Tasma_Cikis_Kodu = 3;
 Komut_Sonucu Komut_Coz(const QStringList &argumanlar); // without the program name
 QString Kullanim_Metni();
 
-// Labels per item of a batch run: --copies, else the start line's count, else 1
-// (a count of 0 there fixes nothing). A negative start-line count is refused
-// with the text to show.
+struct Oturum;
+
+// Labels per item of a batch run: --copies, else the session's default (the start
+// line's count, else 1). A negative start-line count is refused with the text to show.
 struct Toplu_Adet {
     int adet = 1;
     QString hata;
 };
-Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, qint16 satirdaki);
+Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, const Oturum &oturum);
 
 // The design folder: --designs, else Barkod/ beside the program.
 QString Tasarim_Klasoru(const Komut &k);
