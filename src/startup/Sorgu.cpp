@@ -19,30 +19,29 @@ QString hataNumarasi(const QSqlError &hata) {
     return kod.isEmpty() ? QStringLiteral("-2147217900") : kod;
 }
 
-bool calistir(MesajKutusu &kutu, VeriBaglantisi *b, KayitKumesi &rs, const QString &sql, Tur tur) {
+bool calistir(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql, Tur tur) {
     rs.Close();
     using D = MesajKutusu::Dugmeler;
     using S = MesajKutusu::Simge;
     // A lost server was reported once; the statements after it fail quietly.
-    if (b && b->Koptu)
+    if (b.Koptu)
         return false;
-    if (b && rs.Open(*b, sql,
-                     tur == Tur::Ac ? KayitKumesi::Kilit::Iyimser : KayitKumesi::Kilit::SaltOkunur))
+    if (rs.Open(b, sql,
+                tur == Tur::Ac ? KayitKumesi::Kilit::Iyimser : KayitKumesi::Kilit::SaltOkunur))
         return true;
 
-    const QSqlError hata = b ? rs.LastError() : QSqlError();
+    const QSqlError hata = rs.LastError();
     // An SQLite file has no server to lose; its driver calls every failed step a
     // connection error ("integer overflow" included).
-    const bool sunucusuz = b && b->Motoru() == VeriBaglantisi::Motor::SQLite;
-    if (!b || !b->Acik() || (!sunucusuz && Baglanti_Hatasi_Mi(hata))) {
-        if (b)
-            b->Koptu = true;
-        if (tur == Tur::Oku && b)
-            b->Bildirildi = true;
-        if (tur == Tur::Oku)
+    const bool sunucusuz = b.Motoru() == VeriBaglantisi::Motor::SQLite;
+    if (!b.Acik() || (!sunucusuz && Baglanti_Hatasi_Mi(hata))) {
+        b.Koptu = true;
+        if (tur == Tur::Oku) {
+            b.Bildirildi = true;
             kutu.MsgBox(QStringLiteral("SQL Server Bağlantı Hatası Tekrar Denenecektir.Lütfen "
                                        "Programı Kapatmayınız."),
                         D::Tamam, S::Yok);
+        }
         return false;
     }
     QString aciklama = hata.databaseText();
@@ -54,9 +53,9 @@ bool calistir(MesajKutusu &kutu, VeriBaglantisi *b, KayitKumesi &rs, const QStri
         aciklama = QStringLiteral("Sorgu tek bir komut olmalıdır.");
         numara = QStringLiteral("-2147217900");
     }
-    b->Bildirildi = true;
-    kutu.Ayrintili(Sorgu_Hatasi_Mesaji,
-                   {b->Gizle(aciklama.trimmed()), numara, sql, b->Motor_Metni()}, Program_Basligi);
+    b.Bildirildi = true;
+    kutu.Ayrintili(Sorgu_Hatasi_Mesaji, {b.Gizle(aciklama.trimmed()), numara, sql, b.Motor_Metni()},
+                   Program_Basligi);
     return false;
 }
 
@@ -83,11 +82,11 @@ bool Baglanti_Hatasi_Mi(const QSqlError &hata) {
 }
 
 bool Sorgu_Ac(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql) {
-    return calistir(kutu, &b, rs, sql, Tur::Ac);
+    return calistir(kutu, b, rs, sql, Tur::Ac);
 }
 
 bool Sorgu_Oku(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QString &sql) {
-    return calistir(kutu, &b, rs, sql, Tur::Oku);
+    return calistir(kutu, b, rs, sql, Tur::Oku);
 }
 
 QString Stok_Sorgusu(const QString &stok_sarti) {
