@@ -11,6 +11,7 @@ packages=(
     postgresql libpq-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine
     poppler-utils zbar-tools
+    libcups2-dev cups-daemon cups-client
 )
 
 # The SQL Server road names the ODBC driver "FreeTDS"; tdsodbc registers it unless

@@ -104,8 +104,8 @@ int yazdir(int argc, char **argv, const Komut &k) {
     const auto yazici = [](GenelForm &form, const QString &ad,
                            QString &hata) -> std::unique_ptr<SayfaHedefi> {
         form.Yazici_Var = [](const QString &n) { return Yazici_Bul(n).has_value(); };
-        auto hedef = Yazici_Hedefi_Ac(ad, hata);
-        if (!hedef)
+        auto hedef = Yazici_Hedefi_Ac(ad, form.Belge().Tip == 1, hata);
+        if (!hedef && !form.Yazici_Var(ad))
             hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.");
         return hedef;
     };

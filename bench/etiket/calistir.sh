@@ -4,7 +4,9 @@
 #   DOGRUDAN=1 bench/etiket/calistir.sh N   direct printing instead: one page per label
 #                                           (the sheet check does not apply)
 #   ZPL=1 bench/etiket/calistir.sh N        the same labels for a thermal printer
-#                                           ("Bench Termal", one label a page) as ZPL
+#                                           ("Bench Termal", one label a page) as ZPL,
+#                                           texts in the printer's font (ZPL=resim: as
+#                                           pictures)
 # Needs a Release build in build/ (./test or ./run makes one).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -30,7 +32,15 @@ for n in "${@:-1000 10000 100000}"; do
         direct=()
         [ -z "${DOGRUDAN:-}" ] || direct=(--direct)
         design="Bench Etiketi" out="$work/out-$m.pdf"
-        [ -z "${ZPL:-}" ] || { design="Bench Termal"; out="$work/out-$m.zpl"; }
+        if [ -n "${ZPL:-}" ]; then
+            # A thermal printer's settings: texts in its own font unless ZPL=resim.
+            design="Bench Termal" out="$work/out-$m.zpl"
+            yazilar=Yazici
+            [ "$ZPL" != resim ] || yazilar=Resim
+            printf '[Bench_Termal]\nDil=ZPL\nCozunurluk=203\nYazilar=%s\n' "$yazilar" \
+                > "$XDG_CONFIG_HOME/varnel/Yazicilar.ini"
+            direct+=(--printer Bench_Termal)
+        fi
         /usr/bin/time -f "wall %e s, peak memory %M KB" \
             "$varnel" --designs "$work/Barkod" print "$design" "${direct[@]}" \
             --out "$out" "$line"

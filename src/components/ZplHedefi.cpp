@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -111,15 +112,21 @@ QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
     const int kay = o.yazi.dikey_hiza == 1 ? bosluk / 2 : o.yazi.dikey_hiza == 2 ? bosluk : 0;
     const int x = r.left() + (dik ? kay : 0), yy = r.top() + (dik ? 0 : kay);
     const char hiza = o.yazi.yatay_hiza == 1 ? 'R' : o.yazi.yatay_hiza == 2 ? 'C' : 'L';
-    QByteArray veri;
-    for (const char c : o.metin.toUtf8()) {
-        if (c == '^' || c == '~' || c == '_')
-            veri += '_' + QByteArray::number(uchar(c), 16).toUpper();
-        else
-            veri += c;
+    QByteArray veri = o.metin.toUtf8();
+    const bool kacis = veri.contains('^') || veri.contains('~') || veri.contains('_');
+    if (kacis) {
+        QByteArray k;
+        for (const char c : veri) {
+            if (c == '^' || c == '~' || c == '_')
+                k += '_' + QByteArray::number(uchar(c), 16).toUpper();
+            else
+                k += c;
+        }
+        veri = k;
     }
     return e.fo(x, yy) + "^A0" + y + ',' + QByteArray::number(boy) + ',' + QByteArray::number(boy) +
-           "^FB" + QByteArray::number(uzun) + ",1,0," + hiza + "^FH^FD" + veri + "^FS\n";
+           "^FB" + QByteArray::number(uzun) + ",1,0," + hiza + (kacis ? "^FH^FD" : "^FD") + veri +
+           "^FS\n";
 }
 
 QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
@@ -172,7 +179,8 @@ QByteArray oge(const CizimOgesi &o, const Etiket &e) {
                QByteArray::number(r.height()) + ',' +
                QByteArray::number(std::min(r.width(), r.height())) + ",B^FS\n";
     }
-    if (e.yazici_fontu && !o.yazi.arka_opak)
+    // A text on a dark ground stays a picture: the printer's font prints black only.
+    if (e.yazici_fontu && !(o.yazi.arka_opak && koyu(o.yazi.arka)))
         return yaziciYazisi(o, e);
     return resim(o, e);
 }
@@ -270,40 +278,56 @@ QByteArray Zpl_Etiketi(const RaporSayfasi &s, const ZplAyarlari &a, QStringList 
     return tam(Zpl_Parcalari(s, a, uyarilar));
 }
 
+namespace {
+
+// Where a field's own data starts: a field that has one can be stored with a
+// numbered slot (^FN) and recalled with its data alone.
+qsizetype veriBasi(const QByteArray &alan) {
+    const qsizetype h = alan.indexOf("^FH^FD");
+    return h >= 0 ? h : alan.indexOf("^FD");
+}
+
+QByteArray alanNo(qsizetype i) { return "^FN" + QByteArray::number(i + 1); }
+
+} // namespace
+
 // The label through the stored format: its own fields only; nothing when it differs
 // from the format in a stored part.
 QByteArray ZplHedefi::cagir(const ZplParcalari &p) const {
-    if (!bicim_ || p.ayar != ilk_->ayar || p.onu != ilk_->onu || p.alanlar.size() != sabit_.size())
+    if (!bicim_ || p.ayar != ilk_->ayar || p.onu != ilk_->onu || p.alanlar.size() != alan_.size())
         return {};
     QByteArray z = "^XA^XF" + bicimAdi + "^FS\n";
     for (qsizetype i = 0; i < p.alanlar.size(); ++i) {
-        if (!sabit_[i])
-            z += p.alanlar[i];
-        else if (p.alanlar[i] != ilk_->alanlar[i])
-            return {};
+        const QByteArray &a = p.alanlar[i], &ilk = ilk_->alanlar[i];
+        switch (alan_[i]) {
+        case Alan::Tam:
+            z += a;
+            break;
+        case Alan::Sabit:
+            if (a != ilk)
+                return {};
+            break;
+        case Alan::Veri: {
+            const qsizetype v = veriBasi(a);
+            if (v < 0 || a.left(v) != ilk.left(veriBasi(ilk)))
+                return {};
+            z += alanNo(i) + a.mid(v);
+            break;
+        }
+        }
     }
     return z + "^XZ\n";
 }
 
-ZplHedefi::ZplHedefi(const QString &yol, const ZplAyarlari &ayar) : yol_(yol), ayar_(ayar) {}
+ZplHedefi::ZplHedefi(const QString &yol, const ZplAyarlari &ayar)
+    : ZplHedefi(Dosya_Cikisi(yol), ayar) {}
+
+ZplHedefi::ZplHedefi(std::unique_ptr<BaytCikisi> cikis, const ZplAyarlari &ayar)
+    : cikis_(std::move(cikis)), ayar_(ayar) {}
 
 ZplHedefi::~ZplHedefi() { Vazgec(); }
 
-bool ZplHedefi::yaz(const QByteArray &z) {
-    if (!dosya_) {
-        if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty()) {
-            hata_ = h;
-            return false;
-        }
-        dosya_ = std::make_unique<QSaveFile>(yol_);
-        if (!dosya_->open(QIODevice::WriteOnly)) {
-            hata_ = QStringLiteral("ZPL dosyası açılamadı: %1").arg(QDir::toNativeSeparators(yol_));
-            dosya_.reset();
-            return false;
-        }
-    }
-    return dosya_->write(z) >= 0;
-}
+bool ZplHedefi::yaz(const QByteArray &z) { return cikis_->Yaz(z, hata_); }
 
 bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     QStringList uyarilar;
@@ -317,20 +341,31 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     }
     if (!karar_) {
         karar_ = true;
-        // The second label: what it shares with the first becomes the stored format.
+        // The second label: what it shares with the first becomes the stored format,
+        // fields alike but for their data become numbered slots.
         const bool ayni =
             p.onu == ilk_->onu && p.ayar == ilk_->ayar && p.alanlar.size() == ilk_->alanlar.size();
-        for (qsizetype i = 0; ayni && i < p.alanlar.size(); ++i)
-            sabit_.append(p.alanlar[i] == ilk_->alanlar[i]);
-        bicim_ = ayni && sabit_.contains(true);
+        for (qsizetype i = 0; ayni && i < p.alanlar.size(); ++i) {
+            const QByteArray &a = p.alanlar[i], &ilk = ilk_->alanlar[i];
+            const qsizetype v = veriBasi(a);
+            alan_.append(a == ilk                                         ? Alan::Sabit
+                         : v >= 0 && a.left(v) == ilk.left(veriBasi(ilk)) ? Alan::Veri
+                                                                          : Alan::Tam);
+        }
+        bicim_ = ayni && !alan_.isEmpty() &&
+                 std::any_of(alan_.begin(), alan_.end(), [](Alan a) { return a != Alan::Tam; });
         if (!bicim_) {
             if (!yaz(tam(*ilk_)))
                 return false;
         } else {
             QByteArray z = ilk_->onu + "^XA^DF" + bicimAdi + "^FS\n" + ilk_->ayar;
-            for (qsizetype i = 0; i < sabit_.size(); ++i)
-                if (sabit_[i])
-                    z += ilk_->alanlar[i];
+            for (qsizetype i = 0; i < alan_.size(); ++i) {
+                const QByteArray &a = ilk_->alanlar[i];
+                if (alan_[i] == Alan::Sabit)
+                    z += a;
+                else if (alan_[i] == Alan::Veri)
+                    z += a.left(veriBasi(a)) + alanNo(i) + "^FS\n";
+            }
             if (!yaz(z + "^XZ\n") || !yaz(cagir(*ilk_)))
                 return false;
         }
@@ -343,11 +378,49 @@ bool ZplHedefi::Bitir() {
     // A run of one label: nothing to store, the label goes as it is.
     if (ilk_ && !karar_ && !yaz(tam(*ilk_)))
         return false;
-    return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata_);
+    return cikis_->Bitir(hata_);
 }
 
-void ZplHedefi::Vazgec() {
-    if (dosya_)
-        dosya_->cancelWriting();
-    dosya_.reset();
+void ZplHedefi::Vazgec() { cikis_->Vazgec(); }
+
+namespace {
+
+// A file written beside its place and moved there when the run ends well.
+class DosyaCikisi : public BaytCikisi {
+public:
+    explicit DosyaCikisi(const QString &yol) : yol_(yol) {}
+    bool Yaz(const QByteArray &z, QString &hata) override {
+        if (!dosya_) {
+            if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty()) {
+                hata = h;
+                return false;
+            }
+            dosya_ = std::make_unique<QSaveFile>(yol_);
+            if (!dosya_->open(QIODevice::WriteOnly)) {
+                hata =
+                    QStringLiteral("ZPL dosyası açılamadı: %1").arg(QDir::toNativeSeparators(yol_));
+                dosya_.reset();
+                return false;
+            }
+        }
+        return dosya_->write(z) >= 0;
+    }
+    bool Bitir(QString &hata) override {
+        return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata);
+    }
+    void Vazgec() override {
+        if (dosya_)
+            dosya_->cancelWriting();
+        dosya_.reset();
+    }
+
+private:
+    QString yol_;
+    std::unique_ptr<QSaveFile> dosya_;
+};
+
+} // namespace
+
+std::unique_ptr<BaytCikisi> Dosya_Cikisi(const QString &yol) {
+    return std::make_unique<DosyaCikisi>(yol);
 }

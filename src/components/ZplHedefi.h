@@ -7,8 +7,6 @@
 #include <memory>
 #include <optional>
 
-class QSaveFile;
-
 // The resolutions thermal printers come in.
 inline constexpr int Zpl_Cozunurlukleri[] = {203, 300, 600};
 
@@ -47,14 +45,28 @@ QByteArray Zpl_Etiketi(const RaporSayfasi &sayfa, const ZplAyarlari &ayar,
 // a row like the one before.
 QByteArray Zpl_Sikistir(const QByteArray &bitler, int satir_bayti);
 
-// A ZPL file: the labels one after another, moved into place at the end. From the
-// second label on, what every label so far has had alike (fixed texts, lines, the
-// label's settings) is sent once as a stored format (`^DF`), and each label recalls
-// it (`^XF`) with only its own fields; a label that differs in a stored part is sent
-// whole.
+// Where a printer language's bytes go: a file, or a printer's queue.
+class BaytCikisi {
+public:
+    virtual ~BaytCikisi() = default;
+    // False with the reason in `hata`.
+    virtual bool Yaz(const QByteArray &bayt, QString &hata) = 0;
+    virtual bool Bitir(QString &hata) = 0;
+    // Drops what was written: the file stays as it was, the queue's job is cancelled.
+    virtual void Vazgec() = 0;
+};
+// A file moved into place when the run ends well.
+std::unique_ptr<BaytCikisi> Dosya_Cikisi(const QString &yol);
+
+// ZPL labels one after another. From the second label on, what every label so far
+// has had alike (fixed texts, lines, the label's settings, and the look of fields
+// whose data changes) is sent once as a stored format (`^DF`, data fields as `^FN`
+// slots), and each label recalls it (`^XF`) with only its own data; a label that
+// differs in a stored part is sent whole.
 class ZplHedefi : public SayfaHedefi {
 public:
     ZplHedefi(const QString &yol, const ZplAyarlari &ayar);
+    ZplHedefi(std::unique_ptr<BaytCikisi> cikis, const ZplAyarlari &ayar);
     ~ZplHedefi() override;
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
@@ -65,12 +77,15 @@ private:
     bool yaz(const QByteArray &z);
     QByteArray cagir(const ZplParcalari &p) const;
 
-    QString yol_;
+    // How each field goes with the stored format: whole in it, its look in it and its
+    // data with each label, or whole with each label.
+    enum class Alan : char { Sabit, Veri, Tam };
+
+    std::unique_ptr<BaytCikisi> cikis_;
     ZplAyarlari ayar_;
-    std::unique_ptr<QSaveFile> dosya_;
     QStringList uyarilar_;
     std::optional<ZplParcalari> ilk_; // the first label, until the second shows what is alike
     bool karar_ = false;              // the second label came: stored format or not
-    QList<bool> sabit_;               // per field: in the stored format
+    QList<Alan> alan_;
     bool bicim_ = false;
 };

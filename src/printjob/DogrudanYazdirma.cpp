@@ -33,7 +33,7 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     std::unique_ptr<SayfaHedefi> hedef;
     if (k.cikti.isEmpty()) {
         QString hata;
-        hedef = yazici(k.yazici, hata);
+        hedef = yazici(k.yazici, is.Belge.Tip == 1, hata);
         if (!hedef) {
             yaz(stderr, hata);
             return 1;

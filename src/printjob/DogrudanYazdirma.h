@@ -11,7 +11,8 @@ class SayfaHedefi;
 
 // The printer for `varnel print --direct`: the named one, or the system's default
 // for an empty name; nothing with the reason in `hata`. Provided by the windows side.
-using Yazici_Acici = std::function<std::unique_ptr<SayfaHedefi>(const QString &ad, QString &hata)>;
+using Yazici_Acici =
+    std::function<std::unique_ptr<SayfaHedefi>(const QString &ad, bool lazer, QString &hata)>;
 
 // `varnel print DESIGN --direct`: start-up, the design, its parameters from
 // --param, labels per item from --copies (else the start line's count, else 1),

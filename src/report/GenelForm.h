@@ -32,6 +32,8 @@ public:
     // The control for the amount in words spells this value (the label's level-1 price).
     QString Rapor_Tutari;
 
+    const TasarimBelgesi &Belge() const { return belge_; }
+
     // Set when report start could not prepare the run, or a statement of report
     // start or end failed; the run then prints nothing and must not count as done.
     const QString &Hata() const { return hata_; }

@@ -6,6 +6,7 @@
 #include "components/RaporMotoru.h"
 #include "components/SayfaHedefi.h"
 #include "components/VeriBaglantisi.h"
+#include "components/YaziciAyarlari.h"
 #include "components/ZplHedefi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Baslangic.h"
@@ -56,8 +57,12 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
     if (yol.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return std::make_unique<PdfHedefi>(yol);
     if (Zpl_Ciktisi(yol)) {
+        // With --printer: what that printer's settings would send it; --dpi over them.
         ZplAyarlari a;
-        a.dpi = k.dpi;
+        if (!k.yazici.isEmpty())
+            a = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), k.yazici).ayar.Zpl();
+        if (k.dpi_verildi || k.yazici.isEmpty())
+            a.dpi = k.dpi;
         return std::make_unique<ZplHedefi>(yol, a);
     }
     return std::make_unique<PngHedefi>(yol, k.dpi);

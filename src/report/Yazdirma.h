@@ -35,7 +35,8 @@ struct KomutIsi {
 };
 KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski = true);
 
-// The file target of --out (PDF, PNG pages or ZPL); nothing, with the reason on
+// The file target of --out (PDF, PNG pages or ZPL, with --printer in that printer's
+// settings); nothing, with the reason on
 // standard error, when the path cannot be written.
 std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k);
 

@@ -403,7 +403,7 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     demoTasarim(kutu, 1);
     MDIView w(kutu, o_, ad_);
     const QString pdf = klasor_.filePath("dogrudan.pdf");
-    w.Dogrudan_Yazici = [&pdf](QString &) { return std::make_unique<PdfHedefi>(pdf); };
+    w.Dogrudan_Yazici = [&pdf](bool, QString &) { return std::make_unique<PdfHedefi>(pdf); };
     QVERIFY(ekranda(w));
     kutu.girdi_cevaplari << u"Yaz"_s << u"2"_s;
     w.Menu("MNDogrudanYazdir")->trigger();

@@ -332,7 +332,10 @@ void RaporGoruntuleyici::yazdir() {
     d.setWindowTitle(QStringLiteral("Yazdır"));
     if (d.exec() != QDialog::Accepted)
         return;
-    YaziciHedefi hedef(yazici);
-    if (const auto h = sayfalariGonder(hedef))
+    QString hata;
+    const auto hedef = Yazici_Hedefi(yazici, Lazer, hata);
+    if (!hedef)
+        QMessageBox::critical(this, windowTitle(), hata);
+    else if (const auto h = sayfalariGonder(*hedef))
         QMessageBox::critical(this, windowTitle(), *h);
 }

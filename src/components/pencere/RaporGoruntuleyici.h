@@ -28,6 +28,9 @@ public:
     RaporGoruntuleyici(Rapor &rapor, RaporMotoru &motor, QWidget *ust = nullptr);
     ~RaporGoruntuleyici() override;
 
+    // The pages are a laser sheet's: no printer language but the driver's takes them.
+    bool Lazer = false;
+
     int Sayfa_Sayisi() const { return int(sayfalar_.size()); }
     int Gecerli_Sayfa() const { return gecerli_; } // 0-based
     const RaporSayfasi &Sayfa(int i) const { return sayfalar_.at(i); }

@@ -1,6 +1,8 @@
 #include "Yazicilar.h"
 
+#include "components/KuyrukCikisi.h"
 #include "components/Rapor.h"
+#include "components/YaziciAyarlari.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -53,6 +55,7 @@ bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
     }
     ressam_->save();
     Twip_Olcegi(*ressam_, yazici_.resolution());
+    ressam_->translate(kayma_mm_ * Mm_Basina_Twip);
     Sayfa_Ciz(*ressam_, s);
     ressam_->restore();
     return true;
@@ -115,7 +118,21 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     return true;
 }
 
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, QString &hata) {
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata) {
+    const QString kuyruk = yazici.printerName();
+    const YaziciAyari ayar = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk).ayar;
+    if (ayar.dil == YaziciAyari::Dil::ZPL) {
+        if (lazer) {
+            hata = QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
+            return nullptr;
+        }
+        return std::make_unique<ZplHedefi>(Kuyruk_Cikisi(kuyruk, QStringLiteral("Varnel")),
+                                           ayar.Zpl());
+    }
+    return std::make_unique<YaziciHedefi>(yazici, QPointF(ayar.sol_kaydirma, ayar.ust_kaydirma));
+}
+
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata) {
     const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
     if (!kuyruk) {
         hata = ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
@@ -124,10 +141,24 @@ std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, QString &hata) 
     }
     auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
     p->setPrinterName(*kuyruk);
+    auto hedef = Yazici_Hedefi(*p, lazer, hata);
+    if (!hedef)
+        return nullptr;
     // The target keeps the printer alive as long as it prints.
-    struct Hedef : YaziciHedefi {
+    struct Hedef : SayfaHedefi {
         std::shared_ptr<QPrinter> yazici;
-        explicit Hedef(std::shared_ptr<QPrinter> y) : YaziciHedefi(*y), yazici(std::move(y)) {}
+        std::unique_ptr<SayfaHedefi> asil;
+        bool Sayfa(const RaporSayfasi &s) override { return sonuc(asil->Sayfa(s)); }
+        bool Bitir() override { return sonuc(asil->Bitir()); }
+        void Vazgec() override { asil->Vazgec(); }
+        QStringList Uyarilar() const override { return asil->Uyarilar(); }
+        bool sonuc(bool tamam) {
+            hata_ = asil->Hata();
+            return tamam;
+        }
     };
-    return std::make_unique<Hedef>(p);
+    auto h = std::make_unique<Hedef>();
+    h->yazici = std::move(p);
+    h->asil = std::move(hedef);
+    return h;
 }

@@ -19,22 +19,30 @@ QStringList Yazici_Adlari();
 // The system's default printer queue, if there is one.
 std::optional<QString> Varsayilan_Yazici();
 
-// Pages to a printer, each page at its own paper size.
+// Pages to a printer through its driver, each page at its own paper size, moved by
+// the printer's offsets (mm).
 class YaziciHedefi : public SayfaHedefi {
 public:
-    explicit YaziciHedefi(QPrinter &yazici) : yazici_(yazici) {}
+    explicit YaziciHedefi(QPrinter &yazici, QPointF kayma_mm = {})
+        : yazici_(yazici), kayma_mm_(kayma_mm) {}
     ~YaziciHedefi() override;
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
 
 private:
     QPrinter &yazici_;
+    QPointF kayma_mm_;
     std::unique_ptr<QPainter> ressam_;
 };
 
 // A target that prints on the named printer, or on the system's default one for an
-// empty name; nothing with the reason in `hata`.
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, QString &hata);
+// empty name, in the language its settings (Yazicilar.ini) name: ZPL raw to its
+// queue, or its driver moved by the settings' offsets. Nothing, with the reason in
+// `hata`, when there is no such printer or a laser sheet would go to a ZPL printer.
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata);
+// The same for a printer already set up (the print dialog's choice); the target
+// prints on `yazici`, which must outlive it.
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata);
 
 // Prepares a printer for the report's settings (device, paper, orientation, margins).
 void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &rapor);

@@ -60,7 +60,7 @@ OnizlemeFrm::OnizlemeFrm(MesajKutusu &kutu, const Oturum &oturum, const TasarimB
     bolum_->installEventFilter(this);
     kaydirma->setWidget(bolum_);
     duzen->addWidget(kaydirma);
-    Yazici_Ac = [](QString &hata) { return Yazici_Hedefi_Ac(QString(), hata); };
+    Yazici_Ac = [](bool lazer, QString &hata) { return Yazici_Hedefi_Ac(QString(), lazer, hata); };
     Barkod_Onizleme();
 }
 
@@ -94,7 +94,7 @@ void OnizlemeFrm::Dinamik_Bas() {
         return;
     is.Etiket_Adedi = qint16(std::min(adet, 32767.0));
     QString hata;
-    std::unique_ptr<SayfaHedefi> hedef = Yazici_Ac(hata);
+    std::unique_ptr<SayfaHedefi> hedef = Yazici_Ac(belge_.Tip == 1, hata);
     if (!hedef) {
         kutu_.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                      Program_Basligi);

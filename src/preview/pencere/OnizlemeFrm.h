@@ -23,7 +23,7 @@ public:
     ~OnizlemeFrm() override;
 
     // Where a direct run prints: the system's printer by default; tests give a file.
-    std::function<std::unique_ptr<SayfaHedefi>(QString &hata)> Yazici_Ac;
+    std::function<std::unique_ptr<SayfaHedefi>(bool lazer, QString &hata)> Yazici_Ac;
 
     // The design to show from the next activation on.
     void Belge_Ayarla(const TasarimBelgesi &belge) { belge_ = belge; }

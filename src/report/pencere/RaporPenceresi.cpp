@@ -44,6 +44,7 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
         return nullptr;
     }
     auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
+    w->Lazer = sahip->form.Belge().Tip == 1;
     // Text that did not fit is told once, when every page is laid out.
     const RaporMotoru *motor = &sahip->motor;
     QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [&kutu, motor] {

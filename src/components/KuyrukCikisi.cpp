@@ -1,0 +1,73 @@
+#include "KuyrukCikisi.h"
+
+#include <cups/cups.h>
+
+namespace {
+
+// libcups itself rather than `lp`: the job number to cancel, and the scheduler's
+// own reason when it refuses.
+class KuyrukCikisi : public BaytCikisi {
+public:
+    KuyrukCikisi(const QString &kuyruk, const QString &is_adi)
+        : kuyruk_(kuyruk.toUtf8()), ad_(is_adi.toUtf8()) {}
+    ~KuyrukCikisi() override { Vazgec(); }
+
+    bool Yaz(const QByteArray &z, QString &hata) override {
+        if (!is_ && !ac(hata))
+            return false;
+        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, z.constData(), size_t(z.size())) !=
+            HTTP_STATUS_CONTINUE)
+            return red(hata, "Yazıcı kuyruğuna yazılamadı");
+        return true;
+    }
+
+    bool Bitir(QString &hata) override {
+        if (!is_)
+            return true;
+        const bool tamam =
+            cupsFinishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData()) == IPP_STATUS_OK;
+        if (!tamam)
+            red(hata, "Yazıcı kuyruğu işi kabul etmedi");
+        is_ = 0;
+        return tamam;
+    }
+
+    void Vazgec() override {
+        if (!is_)
+            return;
+        cupsFinishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData());
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
+        is_ = 0;
+    }
+
+private:
+    bool ac(QString &hata) {
+        is_ = cupsCreateJob(CUPS_HTTP_DEFAULT, kuyruk_.constData(), ad_.constData(), 0, nullptr);
+        if (!is_)
+            return red(hata, "Yazıcı kuyruğunda iş açılamadı");
+        if (cupsStartDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, ad_.constData(),
+                              CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE) {
+            red(hata, "Yazıcı kuyruğuna yazılamadı");
+            cupsCancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
+            is_ = 0;
+            return false;
+        }
+        return true;
+    }
+
+    bool red(QString &hata, const char *ne) const {
+        hata = QStringLiteral("%1 (%2): %3")
+                   .arg(QString::fromUtf8(ne), QString::fromUtf8(kuyruk_),
+                        QString::fromUtf8(cupsLastErrorString()));
+        return false;
+    }
+
+    QByteArray kuyruk_, ad_;
+    int is_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<BaytCikisi> Kuyruk_Cikisi(const QString &kuyruk, const QString &is_adi) {
+    return std::make_unique<KuyrukCikisi>(kuyruk, is_adi);
+}
