@@ -109,8 +109,11 @@ int yazdir(int argc, char **argv, const Komut &k) {
             hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.");
         return hedef;
     };
+    const auto dogrudan = [](const QString &ad, bool lazer, QString &hata) {
+        return Yazici_Hedefi_Ac(ad, lazer, hata);
+    };
     const int kod = k.tur == Komut::Tur::Onizle ? Onizleme_Komutu(k, kutu)
-                    : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, Yazici_Hedefi_Ac)
+                    : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, dogrudan)
                                                 : Etiket_Bas(k, kutu, yazici);
     return kod;
 }

@@ -13,6 +13,7 @@
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
+#include "dialogs/pencere/YaziciAyarlariFrm.h"
 #include "document/BaskiIsi.h"
 #include "preview/pencere/OnizlemeFrm.h"
 #include "printjob/OrnekVeri.h"
@@ -126,6 +127,10 @@ void MDIView::Menu_Click(const QString &girdi) {
         ad.replace(0, 2, QStringLiteral("MN"));
     if (ad == u"MNCikis") {
         close();
+        return;
+    }
+    if (ad == u"MNYaziciAyarlari") {
+        (new YaziciAyarlariFrm(Yazici_Adlari(), this))->open();
         return;
     }
     if (!tasarim_)

@@ -111,7 +111,12 @@ KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski) {
 }
 
 QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge) {
-    if (Zpl_Ciktisi(k.cikti) && belge.Tip == 1)
+    const bool zpl = k.cikti.isEmpty()
+                         ? !k.yazici.isEmpty() &&
+                               Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), k.yazici).ayar.dil ==
+                                   YaziciAyari::Dil::ZPL
+                         : Zpl_Ciktisi(k.cikti);
+    if (zpl && belge.Tip == 1)
         return QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
     return QString();
 }

@@ -40,7 +40,8 @@ KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski = true);
 // standard error, when the path cannot be written.
 std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k);
 
-// ZPL is for barcode-printer designs only: the refusal for a laser sheet, or empty.
+// ZPL (a .zpl file, or a printer whose settings say ZPL) is for barcode-printer designs
+// only: the refusal for a laser sheet, or empty.
 QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge);
 
 // Prints a design's labels without windows, the same road as the design chooser's

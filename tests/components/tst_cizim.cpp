@@ -3,6 +3,7 @@
 #include "components/Barkod.h"
 #include "components/BarkodTipleri.h"
 #include "components/DonukYazi.h"
+#include "components/KalibrasyonEtiketi.h"
 #include "components/RaporSayfasi.h"
 #include "components/Renk.h"
 #include "components/SayfaHedefi.h"
@@ -332,8 +333,24 @@ private slots:
         QVERIFY(Yazici_Ayari_Oku(dosya, u"Raf"_s).ayar == a);
         QVERIFY(Yazici_Ayari_Oku(dosya, u"Baska"_s).ayar == A());
 
-        // Offsets move every field by whole dots: right and down through ^LH, left and
-        // up through the fields (^LH takes no negative home).
+        // Offsets move the calibration label's frame (1 mm in from the edge) by whole
+        // dots: right and down through ^LH, left and up through the fields (^LH takes
+        // no negative home).
+        const struct {
+            double sol, ust;
+            int dpi;
+            const char *ev, *cerceve;
+        } kaymalar[] = {{0, 0, 203, "^LL320\n", "^FO8,8^GB"},
+                        {2, 1, 203, "^LH16,8\n", "^FO8,8^GB"},
+                        {-0.5, 0, 203, "^LL320\n", "^FO4,8^GB"},
+                        {1, -0.5, 300, "^LH12,0\n", "^FO12,6^GB"}};
+        for (const auto &k : kaymalar) {
+            A y;
+            y.dil = A::Dil::ZPL, y.cozunurluk = k.dpi, y.sol_kaydirma = k.sol,
+            y.ust_kaydirma = k.ust;
+            const QByteArray e = Zpl_Etiketi(Kalibrasyon_Etiketi({60, 40}, u"Raf"_s, y), y.Zpl());
+            QVERIFY2(e.contains(k.ev) && e.indexOf("^FO") == e.indexOf(k.cerceve), e.left(80));
+        }
         RaporSayfasi s;
         s.boyut = QSizeF(3402, 2268);
         CizimOgesi cizgi;
@@ -341,9 +358,6 @@ private slots:
         cizgi.yazi.arka_opak = true, cizgi.yazi.arka = Qt::black;
         s.ogeler = {cizgi};
         ZplAyarlari z;
-        z.dpi = 203, z.sol_mm = 2, z.ust_mm = 1;
-        QVERIFY(Zpl_Etiketi(s, z).contains("^LH16,8"));
-        QVERIFY(Zpl_Etiketi(s, z).contains("^FO80,80^GB"));
         CizimOgesi barkod;
         barkod.alan = QRectF(567, 1134, 2268, 850);
         barkod.barkod = kodla(true, 5, u"UZM 2026-11"_s);

@@ -118,9 +118,11 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     return true;
 }
 
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata) {
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
+                                           const YaziciAyari *verilen) {
     const QString kuyruk = yazici.printerName();
-    const YaziciAyari ayar = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk).ayar;
+    const YaziciAyari ayar =
+        verilen ? *verilen : Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk).ayar;
     if (ayar.dil == YaziciAyari::Dil::ZPL) {
         if (lazer) {
             hata = QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
@@ -132,7 +134,8 @@ std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString
     return std::make_unique<YaziciHedefi>(yazici, QPointF(ayar.sol_kaydirma, ayar.ust_kaydirma));
 }
 
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata) {
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata,
+                                              const YaziciAyari *ayar) {
     const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
     if (!kuyruk) {
         hata = ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
@@ -141,7 +144,7 @@ std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QSt
     }
     auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
     p->setPrinterName(*kuyruk);
-    auto hedef = Yazici_Hedefi(*p, lazer, hata);
+    auto hedef = Yazici_Hedefi(*p, lazer, hata, ayar);
     if (!hedef)
         return nullptr;
     // The target keeps the printer alive as long as it prints.

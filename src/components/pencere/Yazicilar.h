@@ -10,6 +10,7 @@
 class QPrinter;
 class QWidget;
 class Rapor;
+struct YaziciAyari;
 
 // The system's printer whose queue name or description equals `ad` (a CUPS queue
 // name cannot hold blanks, so "Barkod Yazıcı" is found by its description).
@@ -39,10 +40,13 @@ private:
 // empty name, in the language its settings (Yazicilar.ini) name: ZPL raw to its
 // queue, or its driver moved by the settings' offsets. Nothing, with the reason in
 // `hata`, when there is no such printer or a laser sheet would go to a ZPL printer.
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata);
+// With `ayar`: those settings instead of the file's.
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata,
+                                              const YaziciAyari *ayar = nullptr);
 // The same for a printer already set up (the print dialog's choice); the target
 // prints on `yazici`, which must outlive it.
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata);
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
+                                           const YaziciAyari *ayar = nullptr);
 
 // Prepares a printer for the report's settings (device, paper, orientation, margins).
 void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &rapor);

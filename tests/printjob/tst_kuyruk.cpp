@@ -1,0 +1,168 @@
+#include "common/Araclar.h"
+#include "common/BolgeAyari.h"
+#include "common/Program.h"
+#include "common/TestVeritabani.h"
+#include "components/YaziciAyarlari.h"
+#include "components/pencere/Yazicilar.h"
+#include "dialogs/pencere/YaziciAyarlariFrm.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Printing through the test's own CUPS scheduler (./test starts it): its queues send
+// every job to 127.0.0.1:VARNEL_CUPS_PORT, where this test listens, one connection a
+// job.
+class KuyrukTesti : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void kuyrugaBasim();
+    void ayarPenceresi();
+
+private:
+    // The next job the queues sent, whole; empty when none came.
+    QByteArray is() {
+        QTcpSocket *s = nullptr;
+        if (!sunucu_.hasPendingConnections() && !sunucu_.waitForNewConnection(20000))
+            return {};
+        s = sunucu_.nextPendingConnection();
+        QByteArray veri;
+        while (s->state() == QAbstractSocket::ConnectedState && s->waitForReadyRead(20000))
+            veri += s->readAll();
+        veri += s->readAll();
+        delete s;
+        return veri;
+    }
+    Program_Sonucu calistir(const QStringList &a, const QString &kosul) {
+        QProcess p;
+        Program_Baslat(p, QStringList{"--designs", klasor_.path()} + a +
+                              QStringList{vt_.Satir(kosul, 1)});
+        return Program_Bekle(p);
+    }
+    void ayarlar(const QByteArray &ini) {
+        QDir().mkpath(klasor_.filePath("ayar/varnel"));
+        QVERIFY(Dosya_Yaz(Yazici_Ayarlari_Dosyasi(), ini));
+    }
+
+    QTemporaryDir klasor_;
+    TestVeritabani vt_;
+    QTcpServer sunucu_;
+};
+
+void KuyrukTesti::initTestCase() {
+    if (qEnvironmentVariableIsEmpty("CUPS_SERVER") ||
+        qEnvironmentVariableIsEmpty("VARNEL_CUPS_PORT"))
+        QSKIP("CUPS test sunucusu yok (./test başlatır)");
+    QVERIFY(sunucu_.listen(QHostAddress::LocalHost,
+                           quint16(qEnvironmentVariableIntValue("VARNEL_CUPS_PORT"))));
+    Bolge_Ayarla(klasor_.filePath("ayar"));
+    vt_ = Sqlite_Demo(klasor_.path());
+    QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
+    for (const char *t : {"Raf Etiketi", "A4 Etiket 3x8"})
+        QVERIFY(QFile::copy(Kaynak_Yolu(u"data/designs/%1.ftr"_s.arg(t)),
+                            klasor_.filePath(u"%1.ftr"_s.arg(t))));
+}
+
+void KuyrukTesti::kuyrugaBasim() {
+    ayarlar("[Barkod_Yazici]\nDil=ZPL\nYazilar=Yazici\n"
+            "[Surucu_Yazici]\nSol_Kaydirma=5\nUst_Kaydirma=-3\n");
+    const QString zpl = klasor_.filePath("raf.zpl");
+    // Both roads to the raw queue: the job is byte for byte what the same run writes to
+    // a file for that printer. The report finds the queue by its description.
+    const struct {
+        QStringList secenekler;
+        QString yazici;
+    } yollar[] = {{{"--direct", "--printer", "Barkod_Yazici"}, "Barkod_Yazici"},
+                  {{}, "Barkod Yazıcı"}};
+    for (const auto &y : yollar) {
+        const QStringList raf =
+            QStringList{"print", "Raf Etiketi", "--param", "Raf=R1"} + y.secenekler;
+        Program_Sonucu s = calistir(raf, "STOKKART.Stok_ID<=9");
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        QCOMPARE(s.cikis.trimmed(), u"9 etiket, 9 sayfa: "_s + y.yazici);
+        const QByteArray alinan = is();
+        s = calistir(raf + QStringList{"--out", zpl, "--printer", "Barkod_Yazici"},
+                     "STOKKART.Stok_ID<=9");
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        QCOMPARE(alinan, Dosya_Oku(zpl));
+        QVERIFY(alinan.contains("^A0N"));
+    }
+
+    // The driver road moved by the printer's offsets: 5 mm right, 3 mm up.
+    const QString pdf = klasor_.filePath("raf.pdf"), basilan = klasor_.filePath("basilan.pdf");
+    const QStringList tek = {"print", "Raf Etiketi", "--direct", "--param", "Raf=R1"};
+    QCOMPARE(calistir(tek + QStringList{"--out", pdf}, "STOKKART.Stok_ID=1").kod, 0);
+    QCOMPARE(calistir(tek + QStringList{"--printer", "Surucu_Yazici"}, "STOKKART.Stok_ID=1").kod,
+             0);
+    const QByteArray surucu = is();
+    QVERIFY(surucu.startsWith("%PDF"));
+    QVERIFY(Dosya_Yaz(basilan, surucu));
+    const QPointF fark = Pdf_Yeri(basilan, "Şeker") - Pdf_Yeri(pdf, "Şeker");
+    QVERIFY2(std::abs(fark.x() - 5 / 25.4 * 72) < 0.5 && std::abs(fark.y() + 3 / 25.4 * 72) < 0.5,
+             qPrintable(u"%1 %2"_s.arg(fark.x()).arg(fark.y())));
+
+    // A laser sheet has no place on a ZPL printer.
+    const Program_Sonucu s =
+        calistir({"print", "A4 Etiket 3x8", "--printer", "Barkod_Yazici"}, "STOKKART.Stok_ID=1");
+    QCOMPARE(s.kod, 2);
+    QVERIFY2(s.hata.contains(u"ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir."_s),
+             qPrintable(s.hata));
+}
+
+void KuyrukTesti::ayarPenceresi() {
+    ayarlar("[Barkod_Yazici]\nDil=ZPL\nKoyuluk=45\n");
+    YaziciAyarlariFrm w(Yazici_Adlari());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QList<QListWidgetItem *> bulunan =
+        w.Kuyruklar()->findItems("Barkod_Yazici", Qt::MatchExactly);
+    QCOMPARE(bulunan.size(), 1);
+    w.Kuyruklar()->setCurrentItem(bulunan[0]);
+    // The file's values, a refused one named.
+    QCOMPARE(w.Dil()->currentText(), u"ZPL"_s);
+    QCOMPARE(w.Durum()->text(), u"Koyuluk 0 ile 30 arasında olmalıdır: 45"_s);
+    QVERIFY(w.Cozunurluk()->isEnabled());
+
+    // Typed values are written as they change.
+    w.Sol()->setFocus();
+    w.Sol()->selectAll();
+    QTest::keyClicks(w.Sol(), "2");
+    w.Ust()->setFocus();
+    w.Ust()->selectAll();
+    QTest::keyClicks(w.Ust(), "-1,5");
+    const OkunanAyar o = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), "Barkod_Yazici");
+    QVERIFY(o.hatalar.isEmpty());
+    QCOMPARE(o.ayar.sol_kaydirma, 2.0);
+    QCOMPARE(o.ayar.ust_kaydirma, -1.5);
+    QCOMPARE(o.ayar.dil, YaziciAyari::Dil::ZPL);
+
+    // The calibration label at the printer: its frame, 1 mm inside the edge, moved
+    // 2 mm right and 1,5 mm up, at 203 dpi.
+    QTest::mouseClick(w.findChild<QPushButton *>("TestEtiketi"), Qt::LeftButton);
+    QCOMPARE(w.Durum()->text(), u"Test etiketi gönderildi: Barkod_Yazici"_s);
+    const QByteArray etiket = is();
+    QVERIFY(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0"));
+    const QString zpl = klasor_.filePath("test.zpl");
+    QVERIFY(Dosya_Yaz(zpl, etiket));
+    const QString onek = klasor_.filePath("test");
+    QCOMPARE(Arac_Calistir("node", {VARNEL_ZPL_CIZ, zpl, "60", "40", "8", onek}).trimmed(), u"1"_s);
+    const QImage r(onek + "-1.png");
+    // The frame's left side at x = 8 + 16 dots; its top would be 4 dots above the
+    // label, and a field starts at its edge at the most.
+    const auto kara = [&r](int x, int y) { return qGray(r.pixel(x, y)) < 128; };
+    QVERIFY(!kara(23, 160) && kara(24, 160) && kara(25, 160) && !kara(26, 160));
+    QVERIFY(kara(244, 0) && kara(244, 1) && !kara(244, 2)); // between two ticks
+}
+
+QTEST_MAIN(KuyrukTesti)
+#include "tst_kuyruk.moc"
