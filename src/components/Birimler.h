@@ -12,6 +12,7 @@
 inline constexpr double Inc_Basina_Twip = 1440;
 inline constexpr double Inc_Basina_Mm = 25.4;
 inline constexpr double Mm_Basina_Twip = Inc_Basina_Twip / Inc_Basina_Mm; // exact
+inline constexpr double Nokta_Basina_Twip = Inc_Basina_Twip / 72;         // a point of type
 inline constexpr double Twip_Basina_Mm = Inc_Basina_Mm / Inc_Basina_Twip; // exact
 // Direct printing and margins written back from page setup count 56.7 twips to
 // the millimetre, as they always have.
@@ -24,7 +25,9 @@ qint32 Twip_Mm(double twip);
 qint32 Mm_Twip(double mm);
 
 // Twips to device pixels (or points) at `dpi`, and back.
-inline constexpr double Twip_Piksel(double twip, double dpi) { return twip * dpi / Inc_Basina_Twip; }
+inline constexpr double Twip_Piksel(double twip, double dpi) {
+    return twip * dpi / Inc_Basina_Twip;
+}
 inline constexpr double Piksel_Twip(double piksel, double dpi) {
     return piksel * Inc_Basina_Twip / dpi;
 }

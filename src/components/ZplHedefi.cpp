@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -129,6 +130,8 @@ QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
            "^FS\n";
 }
 
+QByteArray oge(const CizimOgesi &o, const Etiket &e);
+
 QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const int dpi = e.dpi;
     const Barkod &b = *o.barkod;
@@ -139,8 +142,18 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const Barkod::Gorunum &g = o.barkod_gorunum;
     const char y = yon(g.yon);
     const bool dik = y == 'R' || y == 'B';
-    const QRect r = noktaAlani(o.alan, dpi);
-    const int boy = dik ? r.width() : r.height(); // the bars' length and the text line
+    // The element in its own frame, as the draw path lays it: the bars, and the text
+    // strip under them (as high as the font, at most 40 %).
+    const QTransform donus =
+        QTransform().translate(o.alan.center().x(), o.alan.center().y()).rotate(-g.yon / 10.0);
+    const QSizeF kendi = dik ? o.alan.size().transposed() : o.alan.size();
+    const bool metin = g.metin_goster && !b.Metin().isEmpty();
+    const double pt = g.yazi.pointSizeF() > 0 ? g.yazi.pointSizeF() : 8;
+    const double serit = metin ? std::min(pt * Nokta_Basina_Twip * 1.15, kendi.height() * 0.4) : 0;
+    const QRectF cubukAlani(-kendi.width() / 2, -kendi.height() / 2, kendi.width(),
+                            kendi.height() - serit);
+    const QRect r = noktaAlani(donus.mapRect(cubukAlani), dpi);
+    const int boy = dik ? r.width() : r.height(); // the bars' length
     const int en = dik ? r.height() : r.width();
     // The module nearest the element's width that whole dots allow.
     const int modul = std::max(1, int(std::lround(en / moduller)));
@@ -148,12 +161,6 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
         e.uyarilar->append(QStringLiteral("Barkod %1: modül 2 noktadan dar; yazıcı okunamaz "
                                           "basabilir (barkodu genişletin).")
                                .arg(b.Metin()));
-    int yazi = 0;
-    const bool metin = g.metin_goster && !b.Metin().isEmpty();
-    if (metin) {
-        const double pt = g.yazi.pointSizeF() > 0 ? g.yazi.pointSizeF() : 8;
-        yazi = std::min(int(std::lround(pt / 72.0 * dpi * 1.15)), int(boy * 0.4));
-    }
     const QString veri = yerel->govde > 0 ? b.Metin().left(yerel->govde) : b.Veri();
     // The printer draws no quiet zone: the bars start where the page's bars start.
     const int bosluk = int(std::lround(b.Ilk_Cubuk() * en));
@@ -161,10 +168,26 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     QByteArray z = e.fo(x, yy) + "^BY" + QByteArray::number(modul);
     z += QString::fromLatin1(yerel->komut)
              .arg(QChar::fromLatin1(y))
-             .arg(std::max(1, boy - yazi))
-             .arg(QChar(metin ? u'Y' : u'N'))
+             .arg(std::max(1, boy))
+             .arg(QChar(u'N'))
              .toLatin1();
-    return z + "^FD" + veri.toUtf8() + "^FS\n";
+    z += "^FD" + veri.toUtf8() + "^FS\n";
+    if (!metin)
+        return z;
+    // The human-readable line where the draw path puts it, not the printer's own
+    // layout of it: a text of the label like any other.
+    CizimOgesi t;
+    t.alan = donus.mapRect(QRectF(cubukAlani.left(), cubukAlani.bottom(), kendi.width(), serit));
+    t.metin = b.Metin();
+    t.yazi.yazi_tipi = g.yazi.family();
+    t.yazi.kalin = g.yazi.bold();
+    t.yazi.boyut = serit / 1.15 / Nokta_Basina_Twip;
+    t.yazi.on = g.on;
+    t.yazi.yatay_hiza = 2;
+    t.yazi.dikey_hiza = 1;
+    t.yazi.aci = g.yon / 10.0;
+    Yazi_Tasiyor(t);
+    return z + oge(t, e);
 }
 
 QByteArray oge(const CizimOgesi &o, const Etiket &e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QImage>
 #include <QPointF>
 #include <QProcess>
 #include <QRectF>
@@ -86,4 +87,24 @@ inline QPointF Pdf_Yeri(const QString &pdf, const QString &metin) {
         if (s.metin == metin)
             return s.kutu.topLeft();
     return {-1e6, -1e6};
+}
+
+// The box around every black run at least `uzun` pixels long, down the columns
+// (`dikey`) or along the rows: where a label's bars and lines lie, its letters left out.
+inline QRect Uzun_Cizgiler(const QImage &resim, bool dikey, int uzun) {
+    const QImage r = resim.convertToFormat(QImage::Format_Grayscale8);
+    const int dis = dikey ? r.width() : r.height(), ic = dikey ? r.height() : r.width();
+    QRect kutu;
+    for (int i = 0; i < dis; ++i) {
+        int bas = 0;
+        for (int j = 0; j <= ic; ++j) {
+            const bool kara = j < ic && qGray(r.pixel(dikey ? i : j, dikey ? j : i)) < 128;
+            if (kara)
+                continue;
+            if (j - bas >= uzun)
+                kutu |= dikey ? QRect(i, bas, 1, j - bas) : QRect(bas, i, j - bas, 1);
+            bas = j + 1;
+        }
+    }
+    return kutu;
 }

@@ -2,6 +2,7 @@
 #include "common/BolgeAyari.h"
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
+#include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "components/BarkodTipleri.h"
 #include "components/SayfaHedefi.h"
@@ -279,6 +280,27 @@ void DogrudanBaskiTesti::zplCiktisi() {
     for (const auto &[etiket, beklenen] : okunan)
         QVERIFY2(Barkod_Coz(u"%1-%2.png"_s.arg(onek).arg(etiket)).contains(beklenen), beklenen);
     QVERIFY(z.contains(u"^B8"_s) && z.contains(u"^BA"_s) && z.contains(u"^BU"_s));
+
+    // The bars (and lines) start where the PDF of the same run has them, within
+    // 0,5 mm (4 dots): the boxes around every black run of 5 mm or more, down the
+    // columns and along the rows, of each label drawn at the printer's 8 dots a mm.
+    // (Their far ends follow the printer's whole-dot modules.)
+    const QString pdf = klasor_.filePath("raf.pdf"), sayfa = klasor_.filePath("pdf");
+    QCOMPARE(calistir(raf + QStringList{"--out", pdf}, "STOKKART.Stok_ID<=9").kod, 0);
+    Arac_Calistir("pdftoppm", {"-r", "203.2", "-png", pdf, sayfa});
+    for (const int etiket : {1, 2, 3, 5, 6, 8}) {
+        const QImage a(u"%1-%2.png"_s.arg(onek).arg(etiket)),
+            b(u"%1-%2.png"_s.arg(sayfa).arg(etiket));
+        for (const bool dikey : {true, false}) {
+            const QRect x = Uzun_Cizgiler(a, dikey, 40), y = Uzun_Cizgiler(b, dikey, 40);
+            const QPoint fark = x.topLeft() - y.topLeft();
+            QVERIFY2(
+                !x.isEmpty() && std::max(std::abs(fark.x()), std::abs(fark.y())) <= 4,
+                qPrintable(
+                    u"etiket %1: %2,%3 / %4,%5"_s.arg(etiket).arg(x.x()).arg(x.y()).arg(y.x()).arg(
+                        y.y())));
+        }
+    }
 
     // A laser sheet has no thermal printer to go to; a resolution none of them has.
     s = calistir({"print", "Dogrudan", "--direct", "--out", zpl, "--dpi", "250"},

@@ -94,7 +94,12 @@ void KuyrukTesti::kuyrugaBasim() {
         s = calistir(raf + QStringList{"--out", zpl, "--printer", "Barkod_Yazici"},
                      "STOKKART.Stok_ID<=9");
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
-        QCOMPARE(alinan, Dosya_Oku(zpl));
+        // The label's clock may have moved on a second between the two runs.
+        const auto saatsiz = [](const QByteArray &z) {
+            return QString::fromUtf8(z).replace(QRegularExpression(u"\\d\\d:\\d\\d:\\d\\d"_s),
+                                                "SAAT");
+        };
+        QCOMPARE(saatsiz(alinan), saatsiz(Dosya_Oku(zpl)));
         QVERIFY(alinan.contains("^A0N"));
     }
 
