@@ -13,15 +13,21 @@ public:
     ~KuyrukCikisi() override { Vazgec(); }
 
     bool Yaz(const QByteArray &z, QString &hata) override {
-        if (!is_ && !ac(hata))
-            return false;
-        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, z.constData(), size_t(z.size())) !=
-            HTTP_STATUS_CONTINUE)
-            return red(hata, "Yazıcı kuyruğuna yazılamadı");
-        return true;
+        tampon_ += z;
+        // A label a write would be thousands of small requests.
+        return tampon_.size() < (1 << 16) || gonder(hata);
+    }
+
+    bool Ilk_Etiketler(QString &hata) override {
+        if (ilk_gitti_)
+            return true;
+        ilk_gitti_ = true;
+        return Bitir(hata);
     }
 
     bool Bitir(QString &hata) override {
+        if (!gonder(hata))
+            return false;
         if (!is_)
             return true;
         const bool tamam =
@@ -33,6 +39,7 @@ public:
     }
 
     void Vazgec() override {
+        tampon_.clear();
         if (!is_)
             return;
         cupsFinishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData());
@@ -41,6 +48,17 @@ public:
     }
 
 private:
+    bool gonder(QString &hata) {
+        if (tampon_.isEmpty())
+            return true;
+        if (!is_ && !ac(hata))
+            return false;
+        const bool tamam = cupsWriteRequestData(CUPS_HTTP_DEFAULT, tampon_.constData(),
+                                                size_t(tampon_.size())) == HTTP_STATUS_CONTINUE;
+        tampon_.clear();
+        return tamam || red(hata, "Yazıcı kuyruğuna yazılamadı");
+    }
+
     bool ac(QString &hata) {
         is_ = cupsCreateJob(CUPS_HTTP_DEFAULT, kuyruk_.constData(), ad_.constData(), 0, nullptr);
         if (!is_)
@@ -62,8 +80,9 @@ private:
         return false;
     }
 
-    QByteArray kuyruk_, ad_;
+    QByteArray kuyruk_, ad_, tampon_;
     int is_ = 0;
+    bool ilk_gitti_ = false;
 };
 
 } // namespace

@@ -392,6 +392,8 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
             if (!yaz(z + "^XZ\n") || !yaz(cagir(*ilk_)))
                 return false;
         }
+        if (!cikis_->Ilk_Etiketler(hata_))
+            return false;
     }
     const QByteArray z = cagir(p);
     return yaz(z.isEmpty() ? tam(p) : z);

@@ -52,6 +52,8 @@ public:
     // False with the reason in `hata`.
     virtual bool Yaz(const QByteArray &bayt, QString &hata) = 0;
     virtual bool Bitir(QString &hata) = 0;
+    // What was written so far is whole labels: the printer may start on them.
+    virtual bool Ilk_Etiketler(QString &) { return true; }
     // Drops what was written: the file stays as it was, the queue's job is cancelled.
     virtual void Vazgec() = 0;
 };

@@ -268,7 +268,8 @@ private slots:
         QVERIFY2(z.contains(u"^FO39,16^BY2^BEN,"_s), qPrintable(z.left(200)));
         QVERIFY(z.contains(u"^FD869000000001^FS"_s)); // the printer adds the check digit
         QVERIFY(z.contains(u"^FO16,160^GB400,2,2,B^FS"_s));
-        QCOMPARE(z.count(u"^GFA"_s), 2);
+        // The text, the UPC-E, and the human-readable lines under the printer's symbols.
+        QCOMPARE(z.count(u"^GFA"_s), 4);
         QCOMPARE(uyarilar.size(), 1);
         QVERIFY(uyarilar[0].contains(u"UZM 2026-11"_s));
         // In the printer's font: 12 pt is 34 dots at 203 dpi, the box 320 dots wide;
