@@ -15,6 +15,7 @@ void KayitKumesi::Close() {
     okunan_ = {};
     satir_ = -1;
     kayit_ = QSqlRecord();
+    indeksler_.clear();
     durum_ = Durum::Kapali;
     sonda_ = true;
 }
@@ -65,6 +66,7 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
         return true;
     }
     kayit_ = q->record();
+    indeksler_.clear();
     sorgu_ = std::move(q);
     durum_ = Durum::Acik;
     sonda_ = !sorgu_->next();
@@ -101,6 +103,7 @@ bool KayitKumesi::saltOku(VeriBaglantisi &baglanti, const QString &sql) {
             return false;
     }
     kayit_ = okunan_.kayit;
+    indeksler_.clear();
     durum_ = Durum::Acik;
     satir_ = 0;
     sonda_ = okunan_.satirlar.isEmpty();
@@ -117,6 +120,13 @@ void KayitKumesi::MoveNext() {
 }
 
 int KayitKumesi::FieldIndex(const QString &ad) const {
+    // Labels read the same few columns by name on every row.
+    if (const auto i = indeksler_.constFind(ad); i != indeksler_.cend())
+        return *i;
+    return indeksler_[ad] = alanAra(ad);
+}
+
+int KayitKumesi::alanAra(const QString &ad) const {
     const int tam = kayit_.indexOf(ad);
     if (tam >= 0 && kayit_.fieldName(tam).compare(ad, Qt::CaseInsensitive) == 0)
         return tam;

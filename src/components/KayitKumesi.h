@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -57,6 +58,7 @@ public:
     qint64 RowsAffected() const { return etkilenen_; }
 
 private:
+    int alanAra(const QString &ad) const;
     bool saltOku(VeriBaglantisi &baglanti, const QString &sql);
 
     std::unique_ptr<QSqlQuery> sorgu_;
@@ -64,6 +66,7 @@ private:
     OkunanSatirlar okunan_;
     qsizetype satir_ = -1;
     QSqlRecord kayit_;
+    mutable QHash<QString, int> indeksler_; // column names read so far
     Durum durum_ = Durum::Kapali;
     Kilit kilit_ = Kilit::SaltOkunur;
     QString ondalik_ = QStringLiteral(",");

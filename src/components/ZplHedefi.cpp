@@ -7,11 +7,18 @@
 #include <QSaveFile>
 #include <QTransform>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace {
 
 int nokta(double twip, int dpi) { return int(std::lround(Twip_Piksel(twip, dpi))); }
+
+QByteArray &sayiEkle(QByteArray &z, int sayi) {
+    char b[12];
+    const auto son = std::to_chars(b, b + sizeof b, sayi).ptr;
+    return z.append(b, son - b);
+}
 
 // What every field of a label is written with.
 struct Etiket {
@@ -21,8 +28,9 @@ struct Etiket {
     QStringList *uyarilar;
 
     QByteArray fo(int x, int y) const {
-        return QByteArrayLiteral("^FO") + QByteArray::number(std::max(0, x + eksi.x())) + ',' +
-               QByteArray::number(std::max(0, y + eksi.y()));
+        QByteArray z("^FO", 3);
+        sayiEkle(z, std::max(0, x + eksi.x())).append(',');
+        return sayiEkle(z, std::max(0, y + eksi.y()));
     }
 };
 
@@ -125,9 +133,14 @@ QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
         }
         veri = k;
     }
-    return e.fo(x, yy) + "^A0" + y + ',' + QByteArray::number(boy) + ',' + QByteArray::number(boy) +
-           "^FB" + QByteArray::number(uzun) + ",1,0," + hiza + (kacis ? "^FH^FD" : "^FD") + veri +
-           "^FS\n";
+    // Built in place: this runs for every text of every label.
+    QByteArray z = e.fo(x, yy);
+    z.reserve(z.size() + veri.size() + 48);
+    z.append("^A0").append(y).append(',');
+    sayiEkle(z, boy).append(',');
+    sayiEkle(z, boy).append("^FB");
+    sayiEkle(z, uzun).append(",1,0,").append(hiza);
+    return z.append(kacis ? "^FH^FD" : "^FD").append(veri).append("^FS\n");
 }
 
 QByteArray oge(const CizimOgesi &o, const Etiket &e);
