@@ -1,8 +1,42 @@
 #include "KuyrukCikisi.h"
 
+#include <QLibrary>
 #include <cups/cups.h>
 
 namespace {
+
+// libcups and what it brings (TLS, Kerberos, DNS-SD) are loaded only when a job goes
+// to a queue: a run to a file starts without them.
+struct Cups {
+    decltype(&::cupsCreateJob) createJob = nullptr;
+    decltype(&::cupsStartDocument) startDocument = nullptr;
+    decltype(&::cupsWriteRequestData) writeRequestData = nullptr;
+    decltype(&::cupsFinishDocument) finishDocument = nullptr;
+    decltype(&::cupsCancelJob2) cancelJob2 = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+
+    // Null when the library is missing.
+    static const Cups *Yukle() {
+        static const Cups c = [] {
+            Cups c;
+            QLibrary l(QStringLiteral("cups"), 2);
+            if (!l.load())
+                return c;
+            const auto al = [&l](auto &f, const char *ad) {
+                f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(l.resolve(ad));
+                return f != nullptr;
+            };
+            if (!(al(c.createJob, "cupsCreateJob") && al(c.startDocument, "cupsStartDocument") &&
+                  al(c.writeRequestData, "cupsWriteRequestData") &&
+                  al(c.finishDocument, "cupsFinishDocument") &&
+                  al(c.cancelJob2, "cupsCancelJob2") &&
+                  al(c.lastErrorString, "cupsLastErrorString")))
+                c.createJob = nullptr;
+            return c;
+        }();
+        return c.createJob ? &c : nullptr;
+    }
+};
 
 // libcups itself rather than `lp`: the job number to cancel, and the scheduler's
 // own reason when it refuses.
@@ -31,7 +65,7 @@ public:
         if (!is_)
             return true;
         const bool tamam =
-            cupsFinishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData()) == IPP_STATUS_OK;
+            c_->finishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData()) == IPP_STATUS_OK;
         if (!tamam)
             red(hata, "Yazıcı kuyruğu işi kabul etmedi");
         is_ = 0;
@@ -42,8 +76,8 @@ public:
         tampon_.clear();
         if (!is_)
             return;
-        cupsFinishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData());
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
+        c_->finishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData());
+        c_->cancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
         is_ = 0;
     }
 
@@ -53,20 +87,24 @@ private:
             return true;
         if (!is_ && !ac(hata))
             return false;
-        const bool tamam = cupsWriteRequestData(CUPS_HTTP_DEFAULT, tampon_.constData(),
+        const bool tamam = c_->writeRequestData(CUPS_HTTP_DEFAULT, tampon_.constData(),
                                                 size_t(tampon_.size())) == HTTP_STATUS_CONTINUE;
         tampon_.clear();
         return tamam || red(hata, "Yazıcı kuyruğuna yazılamadı");
     }
 
     bool ac(QString &hata) {
-        is_ = cupsCreateJob(CUPS_HTTP_DEFAULT, kuyruk_.constData(), ad_.constData(), 0, nullptr);
+        if (!(c_ = Cups::Yukle())) {
+            hata = QStringLiteral("Yazıcı kuyruğuna gönderilemiyor: libcups bulunamadı.");
+            return false;
+        }
+        is_ = c_->createJob(CUPS_HTTP_DEFAULT, kuyruk_.constData(), ad_.constData(), 0, nullptr);
         if (!is_)
             return red(hata, "Yazıcı kuyruğunda iş açılamadı");
-        if (cupsStartDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, ad_.constData(),
+        if (c_->startDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, ad_.constData(),
                               CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE) {
             red(hata, "Yazıcı kuyruğuna yazılamadı");
-            cupsCancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
+            c_->cancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
             is_ = 0;
             return false;
         }
@@ -76,10 +114,11 @@ private:
     bool red(QString &hata, const char *ne) const {
         hata = QStringLiteral("%1 (%2): %3")
                    .arg(QString::fromUtf8(ne), QString::fromUtf8(kuyruk_),
-                        QString::fromUtf8(cupsLastErrorString()));
+                        QString::fromUtf8(c_->lastErrorString()));
         return false;
     }
 
+    const Cups *c_ = nullptr;
     QByteArray kuyruk_, ad_, tampon_;
     int is_ = 0;
     bool ilk_gitti_ = false;
