@@ -3,6 +3,7 @@
 #include "components/Birimler.h"
 #include "document/EtiketIcerigi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -40,14 +41,18 @@ void TasarimModeli::Bolume_Birak(int s, double x, double y) {
 }
 
 void TasarimModeli::Kaydir(double dx, double dy) {
-    if (!aktif_ || !Nesne(*aktif_).Visible)
+    const QList<int> secim = Secim();
+    if (secim.isEmpty())
         return;
-    const int s = *aktif_;
-    const YuzeyNesnesi once = Nesne(s);
-    YuzeyNesnesi n = once;
-    const QRectF a = n.Alan();
-    n.Alan_Ayarla(sinirla(n, a.left() + dx, a.top() + dy));
-    uygula(s, n, QStringLiteral("Taşı"));
+    // The block stays whole inside the section.
+    const QRectF blok = Secim_Alani();
+    const double w = Bolum_Genisligi(), h = Bolum_Yuksekligi();
+    dx = std::clamp(dx, -blok.left(), std::max(-blok.left(), w - blok.right()));
+    dy = std::clamp(dy, -blok.top(), std::max(-blok.top(), h - blok.bottom()));
+    QList<std::pair<int, QRectF>> yeni;
+    for (const int s : secim)
+        yeni.append({s, Nesne(s).Alan().translated(dx, dy)});
+    yerlestir(yeni, QStringLiteral("Taşı"));
 }
 
 void TasarimModeli::Boyutlandirma_Baslat(int tutamac) {

@@ -129,6 +129,7 @@ void TasarimModeli::Nesne_Sec(std::optional<int> sira) {
     if (!sira)
         return;
     aktif_ = sira;
+    secim_ = {*sira};
     tutamaclar_gorunur_ = true;
     emit Secim_Degisti();
     emit Secildi(*sira);
@@ -162,7 +163,8 @@ std::array<QRectF, 8> TasarimModeli::Tutamaclar() const {
 }
 
 std::optional<int> TasarimModeli::Tutamac_Bul(QPointF mm) const {
-    if (!tutamaclar_gorunur_ || !aktif_)
+    // Several selected: one frame, no handles to pull.
+    if (!tutamaclar_gorunur_ || !aktif_ || Secim().size() > 1)
         return std::nullopt;
     const auto t = Tutamaclar();
     for (int k = 7; k >= 0; --k)

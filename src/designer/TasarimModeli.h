@@ -71,11 +71,35 @@ public:
     // the free section (x, y mm). Clamped to the section; one undo step.
     void Nesneye_Birak(int s, int d, double x, double y);
     void Bolume_Birak(int s, double x, double y);
-    // Moves Aktif_Nesne by (dx, dy) mm, clamped like a drop (arrow keys).
+    // Moves the selection by (dx, dy) mm as one block, clamped to the section
+    // (arrow keys, a drag of several); one undo step.
     void Kaydir(double dx, double dy);
     void Boyutlandirma_Baslat(int tutamac);
     void Boyutlandir(int tutamac, double x, double y);
     void Boyutlandirma_Bitir();
+
+    // --- several selected ---
+    // The selected visible objects, the first-selected first (empty with the
+    // handles hidden). Aktif_Nesne is the last one clicked.
+    QList<int> Secim() const;
+    bool Secili(int sira) const { return Secim().contains(sira); }
+    // Shift or Ctrl and a click: adds the object, or takes it out when it is in.
+    void Secime_Ekle_Cikar(int sira);
+    // The visible objects wholly inside an area (mm), added to the selection or
+    // replacing it (a rubber band).
+    void Alanla_Sec(const QRectF &alan, bool ekle = false);
+    void Tumunu_Sec();
+    void Secimi_Birak();
+    // The box around the selection, mm.
+    QRectF Secim_Alani() const;
+    void Secimi_Sil();
+    enum class Hiza { Sol, Sag, Ust, Alt, Yatay_Orta, Dikey_Orta };
+    // To the first-selected object's edge or middle; one object to the label's.
+    void Hizala(Hiza hiza);
+    // Three or more: the outer two stay, the ones between get equal gaps.
+    void Dagit(bool yatay);
+    // The first-selected object's width or height for all.
+    void Ayni_Boyut(bool genislik);
 
     // --- editing, rotation, delete, undo ---
     void Duzenlemeyi_Baslat(); // the in-place editor over Aktif_Nesne (fixed texts)
@@ -163,6 +187,8 @@ private:
     void kaydet(int sira, const YuzeyNesnesi &once, const QString &aciklama);
     void uygula(int sira, const YuzeyNesnesi &yeni, const QString &aciklama);
     QRectF sinirla(const YuzeyNesnesi &n, double sol, double ust) const;
+    // New rectangles for some objects, one undo step.
+    void yerlestir(const QList<std::pair<int, QRectF>> &yeni, const QString &aciklama);
     void bolumuKoy(const DetayKaydi &bolum);
     void ayarlariKoy(const Ayarlar &ayar, const DetayKaydi &bolum);
     DetayKaydi sayfaBolumu(const Ayarlar &ayar) const;
@@ -171,6 +197,7 @@ private:
     std::vector<YuzeyNesnesi> nesneler_;
     std::array<int, Liste_Sayisi> son_indeks_{};
     std::optional<int> aktif_;
+    QList<int> secim_; // with aktif_ in it while the handles show
     bool tutamaclar_gorunur_ = false;
     QList<int> silinenler_;
     Rehber rehber_;

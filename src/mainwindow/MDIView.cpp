@@ -155,6 +155,17 @@ void MDIView::Menu_Click(const QString &girdi) {
                  b.m.Nesne_Sil(b.aktif);
          }},
         {u"MNOrnekVeri", [](W &w, B &) { w.ornekVeri(); }},
+        {u"MNTumunuSec", [](W &, B &b) { b.m.Tumunu_Sec(); }},
+        {u"MNSolaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sol); }},
+        {u"MNSagaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sag); }},
+        {u"MNUsteHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Ust); }},
+        {u"MNAltaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Alt); }},
+        {u"MNYatayOrtala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Yatay_Orta); }},
+        {u"MNDikeyOrtala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Dikey_Orta); }},
+        {u"MNYatayDagit", [](W &, B &b) { b.m.Dagit(true); }},
+        {u"MNDikeyDagit", [](W &, B &b) { b.m.Dagit(false); }},
+        {u"MNAyniGenislik", [](W &, B &b) { b.m.Ayni_Boyut(true); }},
+        {u"MNAyniYukseklik", [](W &, B &b) { b.m.Ayni_Boyut(false); }},
         {u"MNSayfaAyar", [](W &w, B &) { w.sayfaAyari(); }},
         {u"MNEtiketOnizleme", [](W &w, B &) { w.etiketOnizleme(false); }},
         {u"MNDogrudanYazdir", [](W &w, B &) { w.etiketOnizleme(true); }},
@@ -257,7 +268,7 @@ void MDIView::etiketOnizleme(bool dogrudan) {
 void MDIView::Onizlemeye_Gec(bool geri) {
     if (tasarim_)
         tasarim_->parentWidget()->setVisible(geri);
-    for (const char *ad : {"MNDosya", "MNAlanIslem", "MNYaziciIslem", "MNGorunum"})
+    for (const char *ad : {"MNDosya", "MNAlanIslem", "MNDuzen", "MNYaziciIslem", "MNGorunum"})
         Menu(QString::fromLatin1(ad))->setEnabled(geri);
     panel_->setVisible(geri);
 }

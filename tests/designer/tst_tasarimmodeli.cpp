@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -80,6 +81,7 @@ private slots:
     void yukleVeTopla();
     void geriAlVeYinele();
     void yerindeDuzenleme();
+    void cokluSecim();
 };
 
 void TasarimModeliTesti::yeniNesneler() {
@@ -418,6 +420,83 @@ void TasarimModeliTesti::yerindeDuzenleme() {
     birNesne(m, "Alan", QRectF(1, 20, 10, 5));
     m.Duzenlemeyi_Baslat();
     QVERIFY(!m.Duzenleniyor());
+}
+
+void TasarimModeliTesti::cokluSecim() {
+    // Three texts on a 60 x 40 mm label; the first selected is the reference.
+    const QRectF A(10, 5, 20, 4), B(30, 12, 10, 6), C(3, 25, 8, 3);
+    using H = TasarimModeli::Hiza;
+    using M = TasarimModeli;
+    const struct {
+        const char *ad;
+        std::function<void(M &)> islem;
+        QRectF a, b, c;
+    } tablo[] = {
+        {"sol", [](M &m) { m.Hizala(H::Sol); }, A, {10, 12, 10, 6}, {10, 25, 8, 3}},
+        {"sağ", [](M &m) { m.Hizala(H::Sag); }, A, {20, 12, 10, 6}, {22, 25, 8, 3}},
+        {"üst", [](M &m) { m.Hizala(H::Ust); }, A, {30, 5, 10, 6}, {3, 5, 8, 3}},
+        {"alt", [](M &m) { m.Hizala(H::Alt); }, A, {30, 3, 10, 6}, {3, 6, 8, 3}},
+        {"yatay orta", [](M &m) { m.Hizala(H::Yatay_Orta); }, A, {15, 12, 10, 6}, {16, 25, 8, 3}},
+        {"dikey orta", [](M &m) { m.Hizala(H::Dikey_Orta); }, A, {30, 4, 10, 6}, {3, 5.5, 8, 3}},
+        // The outer two stay (C left, B right; A top, C bottom), equal gaps between
+        // (across: half a millimetre less than nothing, they overlap).
+        {"yatay dağıt", [](M &m) { m.Dagit(true); }, {10.5, 5, 20, 4}, B, C},
+        {"dikey dağıt", [](M &m) { m.Dagit(false); }, A, {30, 14, 10, 6}, C},
+        {"aynı genişlik", [](M &m) { m.Ayni_Boyut(true); }, A, {30, 12, 20, 6}, {3, 25, 20, 3}},
+        {"aynı yükseklik", [](M &m) { m.Ayni_Boyut(false); }, A, {30, 12, 10, 4}, {3, 25, 8, 4}},
+        // The block stops at the label's edge as one: C is 3 mm from the left.
+        {"blok", [](M &m) { m.Kaydir(-5, 20); }, {7, 17, 20, 4}, {27, 24, 10, 6}, {0, 37, 8, 3}},
+    };
+    const auto ucNesne = [&](M &m) {
+        birNesne(m, u"Etiket"_s, A);
+        m.Nesne_Ekle(u"Etiket"_s, [&](YuzeyNesnesi &n) { n.Alan_Ayarla(B); });
+        m.Nesne_Ekle(u"Etiket"_s, [&](YuzeyNesnesi &n) { n.Alan_Ayarla(C); });
+        m.Gecmisi_Temizle();
+    };
+    for (const auto &t : tablo) {
+        M m;
+        ucNesne(m);
+        m.Nesne_Sec(0);
+        m.Secime_Ekle_Cikar(1);
+        m.Secime_Ekle_Cikar(2);
+        QCOMPARE(m.Secim(), (QList<int>{0, 1, 2}));
+        t.islem(m);
+        for (const auto &[sira, beklenen] : {std::pair{0, t.a}, {1, t.b}, {2, t.c}})
+            QVERIFY2(
+                yakin(m.Nesne(sira).Alan(), beklenen),
+                qPrintable(u"%1 %2: %3"_s.arg(t.ad).arg(sira).arg(metin(m.Nesne(sira).Alan()))));
+        // One undo step puts all back.
+        QCOMPARE(m.Yigin().count(), 1);
+        m.Geri_Al();
+        QVERIFY(yakin(m.Nesne(0).Alan(), A) && yakin(m.Nesne(1).Alan(), B) &&
+                yakin(m.Nesne(2).Alan(), C));
+    }
+
+    // Adding and taking out, a band that wholly encloses, all, delete, none; one
+    // element aligns to the label.
+    M m;
+    ucNesne(m);
+    m.Nesne_Sec(1);
+    m.Secime_Ekle_Cikar(0);
+    m.Secime_Ekle_Cikar(1);
+    QCOMPARE(m.Secim(), QList<int>{0});
+    QCOMPARE(m.Aktif_Nesne(), 0);
+    m.Alanla_Sec(QRectF(0, 0, 40, 20)); // A and B wholly, C not
+    QCOMPARE(m.Secim(), (QList<int>{0, 1}));
+    m.Alanla_Sec(QRectF(2, 24, 5, 5), true); // C only in part: nothing added
+    QCOMPARE(m.Secim(), (QList<int>{0, 1}));
+    m.Tumunu_Sec();
+    QCOMPARE(m.Secim().size(), 3);
+    QVERIFY(!m.Tutamac_Bul(m.Nesne(2).Alan().topLeft() - QPointF(0.5, 0.5)));
+    m.Secimi_Sil();
+    QVERIFY(!m.Nesne(0).Visible && !m.Nesne(1).Visible && !m.Nesne(2).Visible);
+    m.Geri_Al();
+    QVERIFY(m.Nesne(0).Visible && m.Nesne(1).Visible && m.Nesne(2).Visible);
+    m.Secimi_Birak();
+    QVERIFY(m.Secim().isEmpty());
+    m.Nesne_Sec(2);
+    m.Hizala(H::Sag);
+    QVERIFY(yakin(m.Nesne(2).Alan(), QRectF(52, 25, 8, 3)));
 }
 
 QTEST_GUILESS_MAIN(TasarimModeliTesti)

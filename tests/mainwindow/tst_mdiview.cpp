@@ -52,7 +52,7 @@ bool ekranda(QWidget &w) {
 
 bool menulerAcik(MDIView &w) {
     bool acik = true;
-    for (const char *ad : {"MNDosya", "MNAlanIslem", "MNYaziciIslem", "MNGorunum"})
+    for (const char *ad : {"MNDosya", "MNAlanIslem", "MNDuzen", "MNYaziciIslem", "MNGorunum"})
         acik = acik && w.findChild<QMenu *>(ad)->menuAction()->isEnabled();
     return acik;
 }

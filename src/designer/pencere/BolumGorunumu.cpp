@@ -126,6 +126,8 @@ void BolumGorunumu::nesneDegisti(int sira, QRectF eski) {
 QRect BolumGorunumu::tutamacKutusu() const {
     if (!m_.Tutamaclar_Gorunur() || !m_.Aktif_Nesne())
         return {};
+    if (m_.Secim().size() > 1)
+        return Piksel(m_.Secim_Alani()).toAlignedRect().adjusted(-3, -3, 3, 3);
     const auto t = m_.Tutamaclar();
     return Piksel(t[0].united(t[4])).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
@@ -221,9 +223,22 @@ void BolumGorunumu::paintEvent(QPaintEvent *e) {
         p.setPen(QPen(Qt::black, 0, Qt::DashLine));
         p.drawRect(Piksel(taslak_));
     }
-    if (m_.Tutamaclar_Gorunur() && m_.Aktif_Nesne() && m_.Nesne(*m_.Aktif_Nesne()).Visible)
+    const QList<int> secim = m_.Secim();
+    if (secim.size() > 1) {
+        // Several selected: each outlined, one frame around them all.
+        p.setPen(QPen(Secim_Rengi, 0, Qt::DotLine));
+        for (const int i : secim)
+            p.drawRect(Piksel(m_.Nesne(i).Alan()));
+        p.setPen(QPen(Secim_Rengi, 0));
+        p.drawRect(Piksel(m_.Secim_Alani()).adjusted(-2, -2, 2, 2));
+    } else if (m_.Tutamaclar_Gorunur() && m_.Aktif_Nesne() && m_.Nesne(*m_.Aktif_Nesne()).Visible) {
         for (const QRectF &t : m_.Tutamaclar())
             p.fillRect(Piksel(t), Secim_Rengi);
+    }
+    if (durum_ == Durum::Seciyor) {
+        p.setPen(QPen(Secim_Rengi, 0, Qt::DashLine));
+        p.drawRect(Piksel(bant_));
+    }
     Rehber_Ciz(p, m_.Rehberler(), u"B0", o, size());
 }
 
@@ -266,7 +281,17 @@ void BolumGorunumu::mousePressEvent(QMouseEvent *e) {
         return;
     setFocus();
     const QPointF mm = Mm(e->position());
-    if (const auto k = m_.Tutamac_Bul(mm)) {
+    const bool ekle = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    const auto o = m_.Nesne_Bul(mm);
+    if (o && ekle) {
+        m_.Secime_Ekle_Cikar(*o);
+    } else if (o && m_.Secim().size() > 1 && m_.Secili(*o)) {
+        // A press on one of several selected moves them all.
+        durum_ = Durum::Tasiyor;
+        tasinan_ = *o;
+        basma_mm_ = mm;
+        taslak_ = QRectF();
+    } else if (const auto k = m_.Tutamac_Bul(mm)) {
         durum_ = Durum::Boyutlandiriyor;
         tutamac_ = *k;
         m_.Boyutlandirma_Baslat(*k);
@@ -282,6 +307,10 @@ void BolumGorunumu::mousePressEvent(QMouseEvent *e) {
     } else if (m_.Bolum_Kenarinda(mm.y())) {
         durum_ = Durum::Bolum_Cekiyor;
         m_.Bolum_Cekme_Baslat(mm.y());
+    } else if (!o) {
+        durum_ = Durum::Seciyor;
+        basma_mm_ = mm;
+        bant_ = QRectF(mm, mm);
     }
 }
 
@@ -292,9 +321,17 @@ void BolumGorunumu::mouseMoveEvent(QMouseEvent *e) {
     case Durum::Bos:
         imlecAyarla(mm);
         break;
+    case Durum::Seciyor: {
+        const QRect eski = Piksel(bant_).toAlignedRect().adjusted(-1, -1, 1, 1);
+        bant_ = QRectF(basma_mm_, mm).normalized();
+        update(eski);
+        update(Piksel(bant_).toAlignedRect().adjusted(-1, -1, 1, 1));
+        break;
+    }
     case Durum::Tasiyor: {
         const QRect eski = Piksel(taslak_).toAlignedRect().adjusted(-1, -1, 1, 1);
-        taslak_ = m_.Nesne(tasinan_).Alan().translated(mm - basma_mm_);
+        const QRectF asil = m_.Secim().size() > 1 ? m_.Secim_Alani() : m_.Nesne(tasinan_).Alan();
+        taslak_ = asil.translated(mm - basma_mm_);
         update(eski);
         update(Piksel(taslak_).toAlignedRect().adjusted(-1, -1, 1, 1));
         break;
@@ -323,7 +360,10 @@ void BolumGorunumu::mouseReleaseEvent(QMouseEvent *e) {
         taslak_ = QRectF();
         if (!tasindi)
             break;
-        if (const auto d = m_.Nesne_Bul(mm)) {
+        if (m_.Secim().size() > 1) {
+            const QPointF fark = mm - basma_mm_;
+            m_.Kaydir(fark.x(), fark.y());
+        } else if (const auto d = m_.Nesne_Bul(mm)) {
             const QPointF ic = (mm - m_.Nesne(*d).Alan().topLeft()) / Twip_Basina_Mm;
             m_.Nesneye_Birak(tasinan_, *d, ic.x(), ic.y());
         } else if (rect().contains(e->position().toPoint())) {
@@ -336,6 +376,13 @@ void BolumGorunumu::mouseReleaseEvent(QMouseEvent *e) {
         break;
     case Durum::Bolum_Cekiyor:
         m_.Bolum_Cekme_Bitir();
+        break;
+    case Durum::Seciyor:
+        update(Piksel(bant_).toAlignedRect().adjusted(-1, -1, 1, 1));
+        // A click on free space is no band: the selection stays.
+        if (bant_.width() > 0.5 || bant_.height() > 0.5)
+            m_.Alanla_Sec(bant_, e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+        bant_ = QRectF();
         break;
     case Durum::Bos:
         break;
@@ -355,7 +402,11 @@ void BolumGorunumu::keyPressEvent(QKeyEvent *e) {
     const auto mod = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const double adim = mod == Qt::ShiftModifier ? 0.1 : 1;
     if (e->key() == Qt::Key_Delete && mod == Qt::NoModifier && !m_.Duzenleniyor())
-        m_.Nesne_Sil(m_.Aktif_Nesne());
+        m_.Secim().size() > 1 ? m_.Secimi_Sil() : m_.Nesne_Sil(m_.Aktif_Nesne());
+    else if (e->key() == Qt::Key_Escape && mod == Qt::NoModifier && !m_.Duzenleniyor())
+        m_.Secimi_Birak();
+    else if (e->key() == Qt::Key_A && mod == Qt::ControlModifier && !m_.Duzenleniyor())
+        m_.Tumunu_Sec();
     else if (e->key() == Qt::Key_Z && mod == Qt::ControlModifier)
         m_.Geri_Al();
     else if ((e->key() == Qt::Key_Y && mod == Qt::ControlModifier) ||

@@ -27,7 +27,8 @@ void Rehber_Ciz(QPainter &p, const TasarimModeli::Rehber &r, QStringView alan, d
 // The section Bolum(0) on screen: paints the label through the one label drawing
 // (design record → drawing items → the shared painters) and turns mouse and keys
 // into model calls. The mouse works as a small state machine: idle, moving an
-// object, resizing by a handle, dragging the bottom edge; in-place editing is the
+// object or the selection, resizing by a handle, dragging the bottom edge, drawing a
+// rubber band on free space; in-place editing is the
 // model's state with the line edit EditText over the text.
 inline const QString Tasma_Ipucu =
     QStringLiteral("Yazı alanına sığmıyor: en küçük boyutta bile kesilerek basılacak.");
@@ -35,7 +36,7 @@ inline const QString Tasma_Ipucu =
 class BolumGorunumu : public QWidget {
     Q_OBJECT
 public:
-    enum class Durum { Bos, Tasiyor, Boyutlandiriyor, Bolum_Cekiyor };
+    enum class Durum { Bos, Tasiyor, Boyutlandiriyor, Bolum_Cekiyor, Seciyor };
 
     explicit BolumGorunumu(TasarimModeli &model, QWidget *ust = nullptr);
     ~BolumGorunumu() override;
@@ -94,6 +95,7 @@ private:
     int tasinan_ = -1;
     QPointF basma_mm_; // where a move began
     QRectF taslak_;    // the outline that follows the pointer while moving, mm
+    QRectF bant_;      // the rubber band, mm
     QRect son_tutamaclar_;
     std::shared_ptr<const Barkod> ornek_barkod_; // every surface barcode shows the sample
     std::vector<std::optional<QList<CizimOgesi>>> cizimler_;
