@@ -2,6 +2,7 @@
 
 #include "AlanGrd.h"
 #include "AracSimgeleri.h"
+#include "DurumCubugu.h"
 #include "MenuAgaci.h"
 #include "UstPanel.h"
 #include "components/MesajKutusu.h"
@@ -57,6 +58,10 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     });
     TasarimModeli &m = tasarim_->Model();
     panel_->Modeli_Bagla(&m);
+    auto *durum = new DurumCubugu(this);
+    setStatusBar(durum);
+    durum->Modeli_Bagla(&m);
+    connect(tasarim_->Bolum(), &BolumGorunumu::Imlec_Konumu, durum, &DurumCubugu::Imlec);
     alanlar_->Doldur(tasarim_->Alanlar());
     connect(&m.Yigin(), &QUndoStack::canUndoChanged, this, &MDIView::durumlariGuncelle);
     connect(&m.Yigin(), &QUndoStack::canRedoChanged, this, &MDIView::durumlariGuncelle);

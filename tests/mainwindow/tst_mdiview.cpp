@@ -8,6 +8,7 @@
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
 #include "designer/EklemeKomutlari.h"
+#include "designer/OlcuMetni.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
@@ -87,6 +88,7 @@ private slots:
     void ornekVeri();
     void dogrudanYazdirBirKez();
     void yeniTasarimdanPdfe();
+    void cokluSecimVeHizalama();
 
 private:
     // The demo design on the first two demo items, opened as the chooser opens it.
@@ -472,6 +474,44 @@ void MDIViewTesti::yeniTasarimdanPdfe() {
 
     QTest::mouseClick(secici->Button(5), Qt::LeftButton); // "Vazgeç"
     QCOMPARE(bitti.size(), 1);
+}
+
+// Two texts Shift+clicked, aligned left from the menu, saved: the file has them at
+// one left edge; the status bar tells the selection.
+void MDIViewTesti::cokluSecimVeHizalama() {
+    QVERIFY(QFile::copy(klasor_.filePath("Raf Etiketi.ftr"), klasor_.filePath("Hiza.ftr")));
+    SahteMesaj kutu;
+    ad_ = u"Hiza"_s;
+    MDIView w(kutu, o_, ad_);
+    QVERIFY(ekranda(w));
+    TasarimModeli &m = w.Tasarim()->Model();
+    BolumGorunumu *b = w.Tasarim()->Bolum();
+    QList<int> yazilar;
+    for (int i = 0; i < m.Toplam() && yazilar.size() < 2; ++i)
+        if (m.Nesne(i).Visible && !m.Nesne(i).Barkod_Mu() && !m.Nesne(i).Cizgi_Mi() &&
+            (yazilar.isEmpty() || m.Nesne(i).Alan().left() != m.Nesne(yazilar[0]).Alan().left()))
+            yazilar.append(i);
+    QCOMPARE(yazilar.size(), 2);
+    const auto nokta = [&](int i) { return b->Piksel(m.Nesne(i).Alan()).center().toPoint(); };
+    QTest::mouseClick(b, Qt::LeftButton, {}, nokta(yazilar[0]));
+    QTest::mouseClick(b, Qt::LeftButton, Qt::ShiftModifier, nokta(yazilar[1]));
+    QCOMPARE(m.Secim(), yazilar);
+    const auto *durum = w.findChild<QLabel *>("SeciliSayisi");
+    QCOMPARE(durum->text(), u"2 öğe seçili"_s);
+    QCOMPARE(w.findChild<QLabel *>("SecimOlcusu")->text(), Alan_Metni(m.Secim_Alani(), m.Ayirac));
+    w.Menu("MNSolaHizala")->trigger();
+    w.Menu("MNKaydet")->trigger();
+    TasarimBelgesi okunan;
+    QVERIFY(!Tasarim_Dosyasi_Oku(klasor_.filePath("Hiza.ftr"), okunan));
+    const NesneKaydi &ilk = m.Nesne(yazilar[0]).Nesne(), &ikinci = m.Nesne(yazilar[1]).Nesne();
+    QCOMPARE(ikinci.Left, ilk.Left);
+    int ayni = 0;
+    for (const NesneKaydi &n : okunan.Nesneler)
+        ayni += n.Caption == ikinci.Caption && n.Left == ilk.Left;
+    QCOMPARE(ayni, 1);
+    QTest::keyClick(b, Qt::Key_Escape);
+    QVERIFY(m.Secim().isEmpty());
+    QCOMPARE(durum->text(), QString());
 }
 
 QTEST_MAIN(MDIViewTesti)

@@ -52,8 +52,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         s.selectable = true;
-        s.selected = bolum_ && bolum_->Model().Tutamaclar_Gorunur() &&
-                     bolum_->Model().Aktif_Nesne() == sira_;
+        s.selected = bolum_ && bolum_->Model().Secili(sira_);
         s.invisible = !isValid();
         return s;
     }
@@ -73,6 +72,11 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
     BolumGorunumu *bolum() const { return static_cast<BolumGorunumu *>(widget()); }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.multiSelectable = true;
+        return s;
+    }
 
     // Visible objects first, in creation order, then the editor when it shows.
     QList<int> gorunenler() const {
@@ -158,6 +162,13 @@ void Bolum_Erisimi_Gorunurluk(BolumGorunumu *bolum, int sira) {
         QAccessibleEvent ev(e->cocuk(sira), QAccessible::ObjectDestroyed);
         QAccessible::updateAccessibility(&ev);
         e->birak(sira);
+    }
+}
+
+void Bolum_Erisimi_Secim(BolumGorunumu *bolum) {
+    if (BolumErisimi *e = erisim(bolum)) {
+        QAccessibleEvent ev(e, QAccessible::SelectionWithin);
+        QAccessible::updateAccessibility(&ev);
     }
 }
 

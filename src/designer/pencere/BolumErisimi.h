@@ -11,3 +11,5 @@ void Bolum_Erisimi_Kur(); // installs the factory; once per program
 void Bolum_Erisimi_Gorunurluk(BolumGorunumu *bolum, int sira);
 // An object moved or changed size.
 void Bolum_Erisimi_Yer(BolumGorunumu *bolum, int sira);
+// The selection changed: which children are selected.
+void Bolum_Erisimi_Secim(BolumGorunumu *bolum);

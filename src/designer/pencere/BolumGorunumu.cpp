@@ -137,6 +137,7 @@ void BolumGorunumu::secimDegisti() {
     son_tutamaclar_ = tutamacKutusu();
     update(son_tutamaclar_);
     editoruYerlestir();
+    Bolum_Erisimi_Secim(this);
 }
 
 void BolumGorunumu::editoruYerlestir() {
@@ -316,6 +317,7 @@ void BolumGorunumu::mousePressEvent(QMouseEvent *e) {
 
 void BolumGorunumu::mouseMoveEvent(QMouseEvent *e) {
     const QPointF mm = Mm(e->position());
+    emit Imlec_Konumu(mm);
     rehberIzle(mm);
     switch (durum_) {
     case Durum::Bos:

@@ -65,6 +65,8 @@ public:
 signals:
     // The pointer left the section during a drag or a move (window coordinates mm).
     void Disarida(QPointF pencere_mm);
+    // Where the pointer is over the section (mm).
+    void Imlec_Konumu(QPointF mm);
 
 protected:
     bool event(QEvent *e) override;
