@@ -47,6 +47,14 @@ void TasarimModeli::Alanla_Sec(const QRectF &alan, bool ekle) {
         emit Secildi(*aktif_);
 }
 
+void TasarimModeli::Secimi_Ayarla(const QList<int> &secim) {
+    secim_ = secim;
+    tutamaclar_gorunur_ = !secim.isEmpty();
+    if (!secim.isEmpty())
+        aktif_ = secim.last();
+    emit Secim_Degisti();
+}
+
 void TasarimModeli::Tumunu_Sec() { Alanla_Sec(QRectF(-1e6, -1e6, 2e6, 2e6)); }
 
 void TasarimModeli::Secimi_Birak() {

@@ -321,6 +321,16 @@ void TasarimModeli::Gecmisi_Temizle() {
 
 // --- the document ---
 
+NesneKaydi Yazilacak_Kayit(const YuzeyNesnesi &n) {
+    NesneKaydi r = n.Nesne();
+    r.Bolum_No = 0;
+    r.Tur = Liste_Adi(n.liste).left(1);
+    r.Tag = r.Tag.trimmed();
+    if (n.Cizgi_Mi())
+        r.Escapement = 0; // lines are never rotated
+    return r;
+}
+
 TasarimBelgesi TasarimModeli::Belge() const {
     TasarimBelgesi b;
     b.Tip = Ayar.Tip;
@@ -334,13 +344,7 @@ TasarimBelgesi TasarimModeli::Belge() const {
             b.Barkodlar.last().Bolum_No = 0;
             continue;
         }
-        NesneKaydi r = n.Nesne();
-        r.Bolum_No = 0;
-        r.Tur = Liste_Adi(n.liste).left(1);
-        r.Tag = r.Tag.trimmed();
-        if (n.Cizgi_Mi())
-            r.Escapement = 0; // lines are never rotated
-        b.Nesneler.append(r);
+        b.Nesneler.append(Yazilacak_Kayit(n));
     }
     b.Detaylar = {DetayKaydi(), bolum_};
     const RaporSayfaAyari &a = Ayar.PageSettings;

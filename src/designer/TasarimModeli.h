@@ -15,6 +15,10 @@
 
 class ModelKomutu;
 
+// A text, field or line's record as the design file keeps it (its kind letter, no
+// section, a trimmed tag, lines unturned).
+NesneKaydi Yazilacak_Kayit(const YuzeyNesnesi &n);
+
 // The design surface without a window: the object lists, the section, the
 // selection, the guides, the grid, the zoom and the in-place editor's state, with
 // every surface routine. Geometry is true millimetres at every zoom (the zoom is
@@ -89,6 +93,7 @@ public:
     // replacing it (a rubber band).
     void Alanla_Sec(const QRectF &alan, bool ekle = false);
     void Tumunu_Sec();
+    void Secimi_Ayarla(const QList<int> &secim);
     void Secimi_Birak();
     // The box around the selection, mm.
     QRectF Secim_Alani() const;

@@ -8,6 +8,7 @@
 #include "components/MesajKutusu.h"
 #include "components/pencere/Yazicilar.h"
 #include "designer/EklemeKomutlari.h"
+#include "designer/Pano.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
@@ -21,12 +22,15 @@
 #include "report/pencere/RaporPenceresi.h"
 #include "startup/Oturum.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSpinBox>
 #include <QToolButton>
 #include <cmath>
@@ -118,6 +122,23 @@ void MDIView::durumlariGuncelle() {
 namespace {
 
 // The commands of the menus and the tool bar other than element creation.
+// The system clipboard: the elements as our own records and as plain text.
+bool Panoya_Kopyala(const TasarimModeli &m) {
+    const QByteArray kayit = Secim_Kaydi(m);
+    if (kayit.isEmpty())
+        return false;
+    auto *veri = new QMimeData;
+    veri->setData(Oge_Mime_Turu, kayit);
+    veri->setText(Secim_Duz_Metni(m));
+    QGuiApplication::clipboard()->setMimeData(veri);
+    return true;
+}
+
+void Panodan_Yapistir(TasarimModeli &m) {
+    if (const QMimeData *veri = QGuiApplication::clipboard()->mimeData())
+        Yapistir(m, veri->data(Oge_Mime_Turu));
+}
+
 struct MenuKomutu {
     const char16_t *ad;
     void (*calistir)(MDIView &w, MDIView::Komut_Baglami &b);
@@ -161,6 +182,14 @@ void MDIView::Menu_Click(const QString &girdi) {
          }},
         {u"MNOrnekVeri", [](W &w, B &) { w.ornekVeri(); }},
         {u"MNTumunuSec", [](W &, B &b) { b.m.Tumunu_Sec(); }},
+        {u"MNKopyala", [](W &, B &b) { Panoya_Kopyala(b.m); }},
+        {u"MNKes",
+         [](W &, B &b) {
+             if (Panoya_Kopyala(b.m))
+                 b.m.Secimi_Sil();
+         }},
+        {u"MNYapistir", [](W &, B &b) { Panodan_Yapistir(b.m); }},
+        {u"MNCogalt", [](W &, B &b) { Yapistir(b.m, Secim_Kaydi(b.m)); }},
         {u"MNSolaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sol); }},
         {u"MNSagaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sag); }},
         {u"MNUsteHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Ust); }},

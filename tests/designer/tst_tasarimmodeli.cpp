@@ -1,6 +1,7 @@
 #include "common/Araclar.h"
 #include "common/SahteMesaj.h"
 #include "components/Birimler.h"
+#include "designer/Pano.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "document/TasarimDosyasi.h"
@@ -82,6 +83,7 @@ private slots:
     void geriAlVeYinele();
     void yerindeDuzenleme();
     void cokluSecim();
+    void pano();
 };
 
 void TasarimModeliTesti::yeniNesneler() {
@@ -497,6 +499,41 @@ void TasarimModeliTesti::cokluSecim() {
     m.Nesne_Sec(2);
     m.Hizala(H::Sag);
     QVERIFY(yakin(m.Nesne(2).Alan(), QRectF(52, 25, 8, 3)));
+}
+
+void TasarimModeliTesti::pano() {
+    // Every kind of element copied and pasted into a new design: the same records,
+    // 2 mm down and right; one undo step takes the paste away.
+    TasarimModeli m;
+    const TasarimBelgesi b = herTurdenTasarim();
+    Tasarim_Yukle(m, b);
+    m.Tumunu_Sec();
+    const QByteArray kayit = Secim_Kaydi(m);
+    QVERIFY(!kayit.isEmpty());
+    TasarimModeli yeni;
+    birNesne(yeni, u"Etiket"_s, QRectF(40, 30, 10, 5));
+    QVERIFY(Yapistir(yeni, kayit));
+    QCOMPARE(yeni.Secim().size(), 7);
+    QCOMPARE(yeni.Yigin().count(), 1);
+    TasarimBelgesi beklenen = b;
+    for (qsizetype i = 1; i < beklenen.Nesneler.size(); ++i)
+        beklenen.Nesneler[i].Left += 2, beklenen.Nesneler[i].Top += 2;
+    beklenen.Barkodlar[1].Left += 2, beklenen.Barkodlar[1].Top += 2;
+    const TasarimBelgesi okunan = yeni.Belge();
+    QCOMPARE(okunan.Barkodlar.value(1), beklenen.Barkodlar[1]);
+    for (qsizetype i = 1; i < beklenen.Nesneler.size(); ++i)
+        QCOMPARE(okunan.Nesneler.value(i + 1), beklenen.Nesneler[i]); // after the first text
+    yeni.Geri_Al();
+    QCOMPARE(yeni.Belge().Nesne_Sayisi(), 1);
+
+    // Pasted at a point near the corner: the block stays inside the section whole.
+    TasarimModeli k;
+    birNesne(k, u"Etiket"_s, QRectF(40, 30, 10, 5));
+    k.Nesne_Sec(0);
+    QVERIFY(Yapistir(k, Secim_Kaydi(k), QPointF(58, 39)));
+    QVERIFY(yakin(k.Nesne(1).Alan(), QRectF(50, 35, 10, 5)));
+    QVERIFY(!Yapistir(k, "çöp"));
+    QCOMPARE(k.Toplam(), 2);
 }
 
 QTEST_GUILESS_MAIN(TasarimModeliTesti)

@@ -509,6 +509,15 @@ void MDIViewTesti::cokluSecimVeHizalama() {
     for (const NesneKaydi &n : okunan.Nesneler)
         ayni += n.Caption == ikinci.Caption && n.Left == ilk.Left;
     QCOMPARE(ayni, 1);
+    // Copied and pasted with the keys: two new elements, 2 mm down and right, selected.
+    const int toplam = m.Toplam();
+    QTest::keyClick(b, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m.Toplam(), toplam + 2);
+    QCOMPARE(m.Secim(), (QList<int>{toplam, toplam + 1}));
+    // (The wide block is held back a hundredth of a millimetre by the label's edge.)
+    const QPointF kayma = m.Nesne(toplam).Alan().topLeft() - m.Nesne(yazilar[0]).Alan().topLeft();
+    QVERIFY2(std::abs(kayma.x() - 2) < 0.02 && kayma.y() == 2, qPrintable(Nokta_Metni(kayma, {})));
     QTest::keyClick(b, Qt::Key_Escape);
     QVERIFY(m.Secim().isEmpty());
     QCOMPARE(durum->text(), QString());

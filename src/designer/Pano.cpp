@@ -1,0 +1,81 @@
+#include "Pano.h"
+
+#include "OlcuMetni.h"
+#include "document/TasarimDosyasi.h"
+
+#include <algorithm>
+
+QByteArray Secim_Kaydi(const TasarimModeli &m) {
+    QList<int> s = m.Secim();
+    if (s.isEmpty())
+        return {};
+    std::sort(s.begin(), s.end()); // the stored order is the stacking order
+    TasarimBelgesi b;
+    b.Detaylar[1] = m.Bolum(); // a whole design: the reader wants a label size
+    for (const int i : s) {
+        const YuzeyNesnesi &n = m.Nesne(i);
+        if (n.Barkod_Mu())
+            b.Barkodlar.append(n.Barkod());
+        else
+            b.Nesneler.append(Yazilacak_Kayit(n));
+    }
+    return Tasarim_Metni(b);
+}
+
+QString Secim_Duz_Metni(const TasarimModeli &m) {
+    QStringList satirlar;
+    for (const int i : m.Secim()) {
+        const YuzeyNesnesi &n = m.Nesne(i);
+        satirlar << n.Erisim_Adi() + u'\t' + Alan_Metni(n.Alan(), m.Ayirac);
+    }
+    return satirlar.join(u'\n');
+}
+
+namespace {
+
+struct Yapistirilan {
+    QString tur;
+    std::variant<NesneKaydi, BarkodKaydi> kayit;
+};
+
+} // namespace
+
+bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> yer) {
+    TasarimBelgesi b;
+    b.Nesneler.clear(), b.Barkodlar.clear(); // a design without a list has no element 0
+    if (kayit.isEmpty() || Tasarim_Coz(kayit, b))
+        return false;
+    QList<Yapistirilan> ogeler;
+    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
+        ogeler.append({Tur_Kelimesi(Liste::ZKOD), b.Barkodlar[i]});
+    for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
+        if (const auto l = Harf_Listesi(b.Nesneler[i].Tur))
+            ogeler.append({Tur_Kelimesi(*l), b.Nesneler[i]});
+    if (ogeler.isEmpty())
+        return false;
+    // Where they go: the block moved as one, then kept inside the section.
+    QRectF blok;
+    for (const Yapistirilan &o : ogeler) {
+        YuzeyNesnesi n;
+        n.kayit = o.kayit;
+        blok |= n.Alan();
+    }
+    QPointF kay = yer ? *yer - blok.topLeft() : QPointF(2, 2);
+    const QRectF hedef = blok.translated(kay);
+    kay.rx() += std::max(0.0, -hedef.left()) -
+                std::max(0.0, std::min(hedef.right() - m.Bolum_Genisligi(), hedef.left()));
+    kay.ry() += std::max(0.0, -hedef.top()) -
+                std::max(0.0, std::min(hedef.bottom() - m.Bolum_Yuksekligi(), hedef.top()));
+    m.Yigin().beginMacro(QStringLiteral("Yapıştır"));
+    QList<int> yeni;
+    for (const Yapistirilan &o : ogeler) {
+        m.Nesne_Ekle(o.tur, [&](YuzeyNesnesi &n) {
+            n.kayit = o.kayit;
+            n.Alan_Ayarla(n.Alan().translated(kay));
+        });
+        yeni.append(m.Toplam() - 1);
+    }
+    m.Yigin().endMacro();
+    m.Secimi_Ayarla(yeni);
+    return true;
+}
