@@ -35,6 +35,9 @@ inline constexpr double Piksel_Twip(double piksel, double dpi) {
 // Round to the nearest integer, halves to the even neighbour.
 qint32 Yuvarla_Cift(double x);
 
+// What a box says of a value it cannot take.
+inline const QString Gecersiz_Deger_Mesaji = QStringLiteral("Lütfen geçerli bir değer giriniz.");
+
 // Reads numeric text the way the user writes it: regional separators, grouping allowed.
 bool Sayi_Oku(const QString &metin, double &sonuc, const Ayiraclar &a);
 

@@ -39,7 +39,6 @@ SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, doubl
 // The message with its carriage returns; the message window shows them as line breaks.
 QString Sayfa_Basina_Mesaji(const SayfaBasina &s);
 
-inline const QString Gecersiz_Deger_Mesaji = QStringLiteral("Lütfen geçerli bir değer giriniz.");
 inline const QString Sigmiyor_Mesaji =
     QStringLiteral("Bu ölçülerle sayfaya hiç etiket sığmıyor; etiket ya da kağıt ayarlarını "
                    "değiştiriniz.");

@@ -33,7 +33,8 @@ RaporEtiketi Nesne_Kontrolu(const NesneKaydi &n) {
     e.Font = yaziTipi(n);
     e.Font.Charset = 162; // Turkish
     e.ForeColor = n.ForeColor;
-    e.BackStyle = 1;
+    // A text with no background of its own shows what lies under it.
+    e.BackStyle = n.BackColor == Saydam_Arka_Renk ? 0 : 1;
     e.BackColor = n.BackColor;
     e.Alignment = n.Alignment;
     return e;

@@ -8,6 +8,8 @@
 
 inline constexpr qint32 Varsayilan_Yazi_Rengi = -2147483630; // system colour 0x80000012
 inline constexpr qint32 Varsayilan_Arka_Renk = -2147483643;  // system colour 0x80000005
+// A text with no background of its own ("Saydam Zemin"): no system colour has it.
+inline constexpr qint32 Saydam_Arka_Renk = -1;
 
 // What barcode and object records share: their place and size, font and colours.
 struct ElemanKaydi {

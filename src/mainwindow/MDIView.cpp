@@ -4,6 +4,7 @@
 #include "AracSimgeleri.h"
 #include "DurumCubugu.h"
 #include "MenuAgaci.h"
+#include "OzellikPaneli.h"
 #include "UstPanel.h"
 #include "components/MesajKutusu.h"
 #include "components/pencere/Yazicilar.h"
@@ -62,6 +63,23 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     });
     TasarimModeli &m = tasarim_->Model();
     panel_->Modeli_Bagla(&m);
+    ozellikler_ = new OzellikPaneli(this);
+    auto *sag = new QDockWidget(QStringLiteral("Özellikler"), this);
+    sag->setObjectName(QStringLiteral("OzellikRihtimi"));
+    sag->setWidget(ozellikler_);
+    addDockWidget(Qt::RightDockWidgetArea, sag);
+    ozellikler_->Modeli_Bagla(&m);
+    ozellikler_->Uyari = [this](const QString &metin) {
+        kutu_.MsgBox(metin, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                     Program_Basligi);
+    };
+    ozellikler_->Renk_Sor = [this](const QColor &c) { return panel_->Renk_Sor(c); };
+    ozellikler_->Bicim_Ac = [this] { Menu_Click(QStringLiteral("MNAlanFormat")); };
+    ozellikler_->Barkod_Ac = [this] { Menu_Click(QStringLiteral("MNBarKodOz")); };
+    Menu(QStringLiteral("MNOzellikler"))->setChecked(true);
+    connect(sag, &QDockWidget::visibilityChanged, Menu(QStringLiteral("MNOzellikler")),
+            &QAction::setChecked);
+    connect(Menu(QStringLiteral("MNOzellikler")), &QAction::toggled, sag, &QWidget::setVisible);
     auto *durum = new DurumCubugu(this);
     setStatusBar(durum);
     durum->Modeli_Bagla(&m);

@@ -19,6 +19,7 @@ struct OrnekStok;
 class SayfaHedefi;
 class TasarimModeli;
 class UstPanel;
+class OzellikPaneli;
 
 // The main window "Barkod Tasarımı": menus, the tool bar UstPanel, the field list
 // AlanGrd and the design window DizaynFrm in its work area. Every menu command
@@ -38,6 +39,7 @@ public:
     UstPanel *Arac_Cubugu() const { return panel_; }
     AlanGrd *Alan_Listesi() const { return alanlar_; }
     OnizlemeFrm *Onizleme() const { return onizleme_; }
+    OzellikPaneli *Ozellikler() const { return ozellikler_; }
     // "Örnek Stok": which selected item the sample data shows (1-based).
     QSpinBox *Ornek_Stok() const { return ornek_stok_; }
     // Preview state: the design window, the four menus and the tool bar go away
@@ -76,6 +78,7 @@ private:
     QMdiArea *alan_;
     DizaynFrm *tasarim_ = nullptr;
     UstPanel *panel_;
+    OzellikPaneli *ozellikler_ = nullptr;
     AlanGrd *alanlar_;
     bool kapaniyor_ = false;
     QPointer<OnizlemeFrm> onizleme_;

@@ -67,6 +67,7 @@ constexpr Oge agac[] = {
     {1, u"MNDogrudanYazdir", u"Doğrudan Yazdır"},
     {1, u"MNYaziciAyarlari", u"Yazıcı Ayarları"},
     {0, u"MNGorunum", u"Görünüm"},
+    {1, u"MNOzellikler", u"Özellikler", nullptr, true},
     {1, u"MNOrnekVeri", u"Örnek Veri", nullptr, true},
     {1, u"MNDuz", u"Düz", nullptr, true},
     {1, u"MNKareli", u"Kareli"},

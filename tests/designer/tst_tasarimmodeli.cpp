@@ -1,6 +1,8 @@
 #include "common/Araclar.h"
 #include "common/SahteMesaj.h"
+#include "common/Tablo.h"
 #include "components/Birimler.h"
+#include "designer/Ozellikler.h"
 #include "designer/Pano.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
@@ -84,6 +86,7 @@ private slots:
     void yerindeDuzenleme();
     void cokluSecim();
     void pano();
+    void ozellikler();
 };
 
 void TasarimModeliTesti::yeniNesneler() {
@@ -534,6 +537,56 @@ void TasarimModeliTesti::pano() {
     QVERIFY(yakin(k.Nesne(1).Alan(), QRectF(50, 35, 10, 5)));
     QVERIFY(!Yapistir(k, "çöp"));
     QCOMPARE(k.Toplam(), 2);
+}
+
+void TasarimModeliTesti::ozellikler() {
+    // Two texts and a line selected: shared values shown, differing ones empty; a
+    // typed value goes to all that have it in one undo step, or to none.
+    TasarimModeli m;
+    birNesne(m, u"Etiket"_s, QRectF(10, 5, 20, 4));
+    m.Nesne_Ekle(u"Etiket"_s, [](YuzeyNesnesi &n) { n.Alan_Ayarla(QRectF(30, 12, 10, 4)); });
+    m.Nesne_Ekle(u"YatayCizgi"_s, [](YuzeyNesnesi &n) { n.Alan_Ayarla(QRectF(2, 30, 40, 1)); });
+    m.Gecmisi_Temizle();
+    m.Tumunu_Sec();
+    QCOMPARE(Ozellik_Metni(m, Ozellik::X), QString());
+    QCOMPARE(Ozellik_Metni(m, Ozellik::Yukseklik), QString());
+    m.Secimi_Ayarla({0, 1});
+    QCOMPARE(Ozellik_Metni(m, Ozellik::Yukseklik), u"4,00"_s);
+    m.Tumunu_Sec();
+    const struct {
+        Ozellik o;
+        const char *deger;
+        bool kabul;
+    } tablo[] = {
+        {Ozellik::X, "12,5", true},
+        {Ozellik::X, "-1", false},
+        {Ozellik::X, "45", false}, // the 20 mm text would leave the 60 mm label
+        {Ozellik::Y, "abc", false},
+        {Ozellik::Genislik, "0", false},
+        {Ozellik::Boyut, "10,5", true},
+        {Ozellik::Boyut, "501", false},
+        {Ozellik::Aci, "90", true},
+        {Ozellik::Aci, "45", false},
+        {Ozellik::Saydam, "1", true},
+        {Ozellik::On_Renk, "#ff0000", true},
+        {Ozellik::On_Renk, "kırmızı?", false},
+        {Ozellik::Hiza, "2", true},
+    };
+    for (const auto &t : tablo) {
+        const Satir_Izi iz(QString::fromUtf8(t.deger));
+        const int adim = m.Yigin().count();
+        QCOMPARE(Ozellik_Yaz(m, t.o, QString::fromUtf8(t.deger)), t.kabul);
+        QCOMPARE(m.Yigin().count(), adim + int(t.kabul));
+        if (t.kabul)
+            QCOMPARE(Ozellik_Metni(m, t.o), t.o == Ozellik::X       ? u"12,50"_s
+                                            : t.o == Ozellik::Boyut ? u"10,50"_s
+                                                                    : QString::fromUtf8(t.deger));
+    }
+    QCOMPARE(m.Nesne(2).Alan(), QRectF(12.5, 30, 40, 1)); // the line moves, keeps no font
+    QCOMPARE(m.Nesne(0).Nesne().BackColor, Saydam_Arka_Renk);
+    QCOMPARE(m.Nesne(1).Nesne().Escapement, 90);
+    m.Geri_Al();
+    QCOMPARE(m.Nesne(0).Nesne().Alignment, 0);
 }
 
 QTEST_GUILESS_MAIN(TasarimModeliTesti)

@@ -15,6 +15,7 @@
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "document/TasarimDosyasi.h"
 #include "mainwindow/MDIView.h"
+#include "mainwindow/OzellikPaneli.h"
 #include "mainwindow/PencereAkisi.h"
 #include "mainwindow/UstPanel.h"
 #include "preview/pencere/OnizlemeFrm.h"
@@ -521,6 +522,20 @@ void MDIViewTesti::cokluSecimVeHizalama() {
     QTest::keyClick(b, Qt::Key_Escape);
     QVERIFY(m.Secim().isEmpty());
     QCOMPARE(durum->text(), QString());
+
+    // A position typed in the properties panel, then one no element can take.
+    QTest::mouseClick(b, Qt::LeftButton, {}, nokta(yazilar[1]));
+    QLineEdit *x = w.Ozellikler()->Kutu(Ozellik::X);
+    QVERIFY(x->isEnabled());
+    for (const char *deger : {"12,5", "abc"}) {
+        x->setFocus();
+        x->selectAll();
+        QTest::keyClicks(x, deger);
+        QTest::keyClick(x, Qt::Key_Return);
+    }
+    QCOMPARE(m.Nesne(yazilar[1]).Alan().left(), 12.5);
+    QCOMPARE(x->text(), u"12,50"_s);
+    QCOMPARE(kutu.metinler().last(), u"Lütfen geçerli bir değer giriniz."_s);
 }
 
 QTEST_MAIN(MDIViewTesti)
