@@ -26,8 +26,8 @@ void TasarimModeli::Nesneye_Birak(int s, int d, double x, double y) {
     const YuzeyNesnesi once = Nesne(s);
     const QRectF hedef = Nesne(d).Alan();
     YuzeyNesnesi n = once;
-    n.Alan_Ayarla(
-        sinirla(n, hedef.left() + Twip_Mm(x - Tutma_X), hedef.top() + Twip_Mm(y - Tutma_Y)));
+    n.Alan_Ayarla(sinirla(n, Izgaraya(hedef.left() + Twip_Mm(x - Tutma_X)),
+                          Izgaraya(hedef.top() + Twip_Mm(y - Tutma_Y))));
     uygula(s, n, QStringLiteral("Taşı"));
     Nesne_Sec(s);
 }
@@ -35,7 +35,7 @@ void TasarimModeli::Nesneye_Birak(int s, int d, double x, double y) {
 void TasarimModeli::Bolume_Birak(int s, double x, double y) {
     const YuzeyNesnesi once = Nesne(s);
     YuzeyNesnesi n = once;
-    n.Alan_Ayarla(sinirla(n, x - Twip_Mm(Tutma_X), y - Twip_Mm(Tutma_Y)));
+    n.Alan_Ayarla(sinirla(n, Izgaraya(x - Twip_Mm(Tutma_X)), Izgaraya(y - Twip_Mm(Tutma_Y))));
     uygula(s, n, QStringLiteral("Taşı"));
     Nesne_Sec(s);
 }

@@ -32,4 +32,3 @@ bool Ozellik_Var(const TasarimModeli &m, Ozellik o);
 // step. False, with nothing changed, when the text is no value or an element
 // cannot take it (outside the label, no size, a size of type outside 1…500 pt).
 bool Ozellik_Yaz(TasarimModeli &m, Ozellik o, const QString &deger);
-

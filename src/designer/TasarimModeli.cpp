@@ -3,6 +3,7 @@
 #include "ModelKomutlari.h"
 #include "components/Birimler.h"
 
+#include <algorithm>
 #include <cmath>
 
 TasarimModeli::TasarimModeli(QObject *ust) : QObject(ust) {
@@ -202,6 +203,19 @@ bool TasarimModeli::Yakinlastir_Yuzde(double eski, double yeni) {
     }
     Nesne_Sec(aktif_);
     return true;
+}
+
+double TasarimModeli::Sigdiran_Yuzde(QSizeF oda, double piksel_mm) const {
+    const double w = Bolum_Genisligi() * piksel_mm, h = Bolum_Yuksekligi() * piksel_mm;
+    if (w <= 0 || h <= 0 || oda.isEmpty())
+        return 100;
+    return std::clamp(std::floor(std::min(oda.width() / w, oda.height() / h) * 100), 10.0, 800.0);
+}
+
+double TasarimModeli::Izgaraya(double mm) const {
+    if (!Izgaraya_Yapistir || !kareli_acik_ || kareli_adim_ <= 0)
+        return mm;
+    return std::round(mm / kareli_adim_) * kareli_adim_;
 }
 
 QSizeF TasarimModeli::Pencere_Boyutu() const {

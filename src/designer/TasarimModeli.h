@@ -125,9 +125,16 @@ public:
     double Yuzde() const { return yuzde_; }
     // Refuses (false) a percent that is ≤ 0, above 800 or no number.
     bool Yakinlastir_Yuzde(double eski, double yeni);
+    // The whole percent at which the section fits `oda` pixels (a screen showing
+    // `piksel_mm` pixels a millimetre at 100 %), within 10…800.
+    double Sigdiran_Yuzde(QSizeF oda, double piksel_mm) const;
     // The window at the current zoom: the printable page, twips.
     QSizeF Pencere_Boyutu() const;
     bool Kareli_Acik() const { return kareli_acik_; }
+    // "Izgaraya Yapıştır": moves and resizes land on the grid while it shows.
+    bool Izgaraya_Yapistir = false;
+    // A position (mm) on the grid when snapping is on and the grid shows.
+    double Izgaraya(double mm) const;
     int Kareli_Adim() const { return kareli_adim_; }
     void Kareli_Ciz(int adim);
     void Bolum_Temizle();

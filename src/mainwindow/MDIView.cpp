@@ -55,7 +55,8 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     tasarim_ = new DizaynFrm(kutu_, oturum_, ad);
     QMdiSubWindow *pencere = alan_->addSubWindow(tasarim_);
     pencere->setWindowIcon(Arac_Simgesi(QStringLiteral("Barkod")));
-    pencere->move(0, 0);
+    // The design window fills the work area and follows it.
+    pencere->showMaximized();
     connect(tasarim_, &DizaynFrm::Kapandi, this, [this] {
         tasarim_ = nullptr;
         if (!kapaniyor_)
@@ -200,6 +201,10 @@ void MDIView::Menu_Click(const QString &girdi) {
          }},
         {u"MNOrnekVeri", [](W &w, B &) { w.ornekVeri(); }},
         {u"MNTumunuSec", [](W &, B &b) { b.m.Tumunu_Sec(); }},
+        {u"MNSigdir", [](W &w, B &) { w.tasarim_->Sayfaya_Sigdir(); }},
+        {u"MNYuzde100", [](W &, B &b) { b.m.Yakinlastir_Yuzde(b.m.Yuzde(), 100); }},
+        {u"MNIzgarayaYapistir",
+         [](W &w, B &b) { b.m.Izgaraya_Yapistir = w.Menu(QStringLiteral("MNIzgarayaYapistir"))->isChecked(); }},
         {u"MNKopyala", [](W &, B &b) { Panoya_Kopyala(b.m); }},
         {u"MNKes",
          [](W &, B &b) {

@@ -52,6 +52,15 @@ bool ekranda(QWidget &w) {
     return QTest::qWaitForWindowExposed(&w);
 }
 
+// Shown, then at 100 % (a design opens zoomed to fit its window).
+bool ekranda(MDIView &w) {
+    if (!ekranda(static_cast<QWidget &>(w)))
+        return false;
+    QCoreApplication::processEvents(); // the first fit
+    w.Menu("MNYuzde100")->trigger();
+    return w.Tasarim()->Model().Yuzde() == 100;
+}
+
 bool menulerAcik(MDIView &w) {
     bool acik = true;
     for (const char *ad : {"MNDosya", "MNAlanIslem", "MNDuzen", "MNYaziciIslem", "MNGorunum"})
@@ -484,8 +493,15 @@ void MDIViewTesti::cokluSecimVeHizalama() {
     SahteMesaj kutu;
     ad_ = u"Hiza"_s;
     MDIView w(kutu, o_, ad_);
-    QVERIFY(ekranda(w));
+    QVERIFY(ekranda(static_cast<QWidget &>(w)));
     TasarimModeli &m = w.Tasarim()->Model();
+    // The 60 x 40 mm label opens as large as its window shows it whole.
+    QTRY_VERIFY(m.Yuzde() > 100);
+    const QSize oda = w.Tasarim()->findChild<QScrollArea *>()->viewport()->size();
+    const QSize etiket = w.Tasarim()->Bolum()->size();
+    QVERIFY(etiket.width() <= oda.width() && etiket.height() <= oda.height());
+    QVERIFY(etiket.width() * 1.2 > oda.width() || etiket.height() * 1.2 > oda.height());
+    w.Menu("MNYuzde100")->trigger();
     BolumGorunumu *b = w.Tasarim()->Bolum();
     QList<int> yazilar;
     for (int i = 0; i < m.Toplam() && yazilar.size() < 2; ++i)

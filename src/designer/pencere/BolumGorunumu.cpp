@@ -340,7 +340,7 @@ void BolumGorunumu::mouseMoveEvent(QMouseEvent *e) {
     }
     case Durum::Boyutlandiriyor: {
         const QPointF n = m_.Isaret_Noktasi(mm);
-        m_.Boyutlandir(tutamac_, n.x(), n.y());
+        m_.Boyutlandir(tutamac_, m_.Izgaraya(n.x()), m_.Izgaraya(n.y()));
         m_.Secimi_Gizle();
         break;
     }
@@ -363,8 +363,10 @@ void BolumGorunumu::mouseReleaseEvent(QMouseEvent *e) {
         if (!tasindi)
             break;
         if (m_.Secim().size() > 1) {
-            const QPointF fark = mm - basma_mm_;
-            m_.Kaydir(fark.x(), fark.y());
+            // The block's corner lands on the grid when snapping is on.
+            const QPointF kose = m_.Secim_Alani().topLeft(), fark = mm - basma_mm_;
+            m_.Kaydir(m_.Izgaraya(kose.x() + fark.x()) - kose.x(),
+                      m_.Izgaraya(kose.y() + fark.y()) - kose.y());
         } else if (const auto d = m_.Nesne_Bul(mm)) {
             const QPointF ic = (mm - m_.Nesne(*d).Alan().topLeft()) / Twip_Basina_Mm;
             m_.Nesneye_Birak(tasinan_, *d, ic.x(), ic.y());

@@ -16,7 +16,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -39,6 +45,12 @@ protected:
     void paintEvent(QPaintEvent *e) override {
         QPainter p(this);
         p.fillRect(e->rect(), palette().color(QPalette::Dark));
+        // The label's edge: a thin border and a soft shadow outside it.
+        const QRect r = bolum->geometry();
+        for (int i = 4; i >= 1; --i)
+            p.fillRect(r.translated(i, i), QColor(0, 0, 0, 24));
+        p.setPen(QPen(QColor(0x60, 0x60, 0x60), 0));
+        p.drawRect(r.adjusted(-1, -1, 0, 0));
         Rehber_Ciz(p, m_.Rehberler(), u"F0", bolum->Piksel_Mm(), size());
     }
     void mouseMoveEvent(QMouseEvent *e) override {
@@ -71,6 +83,8 @@ DizaynFrm::DizaynFrm(MesajKutusu &kutu, const Oturum &oturum, const QString &ad,
             [this](QPointF mm) { model_->Rehber_Goster(mm.x(), mm.y(), QStringLiteral("F0")); });
     kaydirma_->setWidget(alan_);
     kaydirma_->setWidgetResizable(false);
+    bolum_->installEventFilter(this);
+    alan_->installEventFilter(this);
 
     model_->Ayirac = oturum_.ayirac;
     TasarimBelgesi belge;
@@ -110,6 +124,8 @@ void DizaynFrm::pencereyiBoyutla() {
     QSize oda = screen()->availableGeometry().size();
     QSize pay(cerceve, cerceve);
     if (auto *alt = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        if (alt->isMaximized())
+            return; // it fills the work area and follows it
         cerceveli = alt;
         pay += alt->size() - size();
         if (alt->mdiArea() && !alt->mdiArea()->viewport()->size().isEmpty())
@@ -168,6 +184,35 @@ bool DizaynFrm::Yakinlastir_Yuzde(double eski, double yeni) {
 void DizaynFrm::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
     pencereyiBoyutla(); // the room it has is known now
+    if (!std::exchange(sigdirildi_, true))
+        QTimer::singleShot(0, this, &DizaynFrm::Sayfaya_Sigdir);
+}
+
+void DizaynFrm::Sayfaya_Sigdir() {
+    // A little room around the label for its shadow and the handles.
+    const QSizeF oda = QSizeF(kaydirma_->viewport()->size()) - QSizeF(16, 16);
+    const double yuzde = model_->Sigdiran_Yuzde(oda, bolum_->logicalDpiX() / Inc_Basina_Mm);
+    model_->Yakinlastir_Yuzde(model_->Yuzde(), yuzde);
+}
+
+bool DizaynFrm::eventFilter(QObject *o, QEvent *e) {
+    // Ctrl+wheel zooms, the point under the pointer staying where it is.
+    if (e->type() != QEvent::Wheel || !(o == bolum_ || o == alan_))
+        return QWidget::eventFilter(o, e);
+    auto *t = static_cast<QWheelEvent *>(e);
+    if (!(t->modifiers() & Qt::ControlModifier) || t->angleDelta().y() == 0)
+        return QWidget::eventFilter(o, e);
+    const QPoint imlec = alan_->mapFrom(static_cast<QWidget *>(o), t->position().toPoint());
+    const QPointF mm = QPointF(imlec) / bolum_->Piksel_Mm();
+    const QPoint ekranda = kaydirma_->viewport()->mapFrom(alan_, imlec);
+    const double carpan = t->angleDelta().y() > 0 ? 1.25 : 0.8;
+    const double yeni = std::clamp(std::round(model_->Yuzde() * carpan), 10.0, 800.0);
+    if (model_->Yakinlastir_Yuzde(model_->Yuzde(), yeni)) {
+        const QPointF yer = mm * bolum_->Piksel_Mm();
+        kaydirma_->horizontalScrollBar()->setValue(int(yer.x()) - ekranda.x());
+        kaydirma_->verticalScrollBar()->setValue(int(yer.y()) - ekranda.y());
+    }
+    return true;
 }
 
 void DizaynFrm::closeEvent(QCloseEvent *e) {

@@ -38,6 +38,8 @@ public:
     bool FarkliKaydet_Btn_Click(); // "Farklı Kaydet"
     // The zoom box: false (nothing changes) for a percent ≤ 0, above 800 or no number.
     bool Yakinlastir_Yuzde(double eski, double yeni);
+    // "Sayfaya Sığdır": the label as large as the window shows it whole.
+    void Sayfaya_Sigdir();
 
 signals:
     void Kapandi(); // the design chooser takes over
@@ -45,6 +47,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     QString dosyaYolu() const;
@@ -60,5 +63,6 @@ private:
     BolumGorunumu *bolum_;
     QList<QStringList> alanlar_;
     bool acildi_ = true;
+    bool sigdirildi_ = false; // zoomed to fit once, when first shown
     QByteArray diskOzeti_; // the file as opened or last saved here
 };
