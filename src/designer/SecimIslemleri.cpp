@@ -155,6 +155,43 @@ void TasarimModeli::Dagit(bool yatay) {
     yerlestir(yeni, QStringLiteral("Dağıt"));
 }
 
+QList<int> TasarimModeli::sonaTasi(QList<int> siralar) {
+    std::sort(siralar.begin(), siralar.end());
+    QList<int> yeni;
+    for (const int s : siralar) {
+        const YuzeyNesnesi kopya = Nesne(s);
+        yigin_.push(new SilmeKomutu(*this, s));
+        Nesne_Ekle(Tur_Kelimesi(kopya.liste), [&kopya](YuzeyNesnesi &n) { n.kayit = kopya.kayit; });
+        yeni.append(Toplam() - 1);
+    }
+    return yeni;
+}
+
+void TasarimModeli::One_Getir() {
+    const QList<int> s = Secim();
+    if (s.isEmpty())
+        return;
+    yigin_.beginMacro(QStringLiteral("Öne Getir"));
+    const QList<int> yeni = sonaTasi(s);
+    yigin_.endMacro();
+    Secimi_Ayarla(yeni);
+}
+
+void TasarimModeli::Arkaya_Gonder() {
+    const QList<int> s = Secim();
+    if (s.isEmpty())
+        return;
+    // Those stored before it go after it; those after it stay there.
+    QList<int> digerleri;
+    for (int i = 0; i < *std::max_element(s.begin(), s.end()); ++i)
+        if (Nesne(i).Visible && !s.contains(i))
+            digerleri.append(i);
+    yigin_.beginMacro(QStringLiteral("Arkaya Gönder"));
+    sonaTasi(digerleri);
+    yigin_.endMacro();
+    Secimi_Ayarla(s);
+}
+
 void TasarimModeli::Ayni_Boyut(bool genislik) {
     const QList<int> s = Secim();
     if (s.size() < 2)

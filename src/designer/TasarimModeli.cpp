@@ -56,6 +56,20 @@ std::optional<int> TasarimModeli::Nesne_Bul(QPointF mm) const {
 
 // --- creation ---
 
+QPointF TasarimModeli::Bos_Yer(QSizeF boyut) const {
+    // Room for the handles left of and above it, whether or not any is shown.
+    const QPointF kose(Tutamac_Boyu + 4, Tutamac_Boyu);
+    for (double y = kose.y(); y + boyut.height() <= Bolum_Yuksekligi(); y += 0.5) {
+        const QRectF aday(QPointF(kose.x(), y), boyut);
+        const bool bos = std::none_of(nesneler_.begin(), nesneler_.end(), [&](const auto &n) {
+            return n.Visible && n.Alan().intersects(aday);
+        });
+        if (bos)
+            return aday.topLeft();
+    }
+    return kose;
+}
+
 bool TasarimModeli::Nesne_Ekle(const QString &tur,
                                const std::function<void(YuzeyNesnesi &)> &ayarla) {
     const auto liste = Tur_Listesi(tur);
@@ -63,10 +77,11 @@ bool TasarimModeli::Nesne_Ekle(const QString &tur,
         return false;
     YuzeyNesnesi n = sablonlar_[size_t(*liste)];
     n.indeks = ++son_indeks_[size_t(*liste)];
-    // Room for the handles left of and above it, whether or not any is shown.
     QRectF a = n.Alan();
-    a.moveTopLeft(QPointF(Tutamac_Boyu + 4, Tutamac_Boyu));
-    n.Alan_Ayarla(a);
+    a.moveTopLeft(Ekleme_Yeri ? *Ekleme_Yeri : Bos_Yer(a.size()));
+    Ekleme_Yeri.reset();
+    n.Alan_Ayarla(Bolum_Genisligi() > 0 && Bolum_Yuksekligi() > 0 ? sinirla(n, a.left(), a.top())
+                                                                  : a);
     const YuzeyNesnesi gizli = n; // the template's copy, still hidden
     n.Visible = true;
     if (ayarla)

@@ -49,8 +49,13 @@ public:
     const QList<int> &Silinenler() const { return silinenler_; }
 
     // --- creation ---
-    // Creates an element of the kind near the section's top-left corner and makes
-    // it Aktif_Nesne (not selected). `ayarla` sets its properties in the same
+    // Where the next element made goes (mm, once): the pointer of a context menu.
+    std::optional<QPointF> Ekleme_Yeri;
+    // The first place down the label's left side where a box of `boyut` mm
+    // touches no element; the top-left corner when there is none.
+    QPointF Bos_Yer(QSizeF boyut) const;
+    // Creates an element of the kind at Ekleme_Yeri, else at the first free place,
+    // and makes it Aktif_Nesne (not selected). `ayarla` sets its properties in the same
     // undo step. Unknown kinds do nothing and return false.
     bool Nesne_Ekle(const QString &tur, const std::function<void(YuzeyNesnesi &)> &ayarla = {});
     // A field dragged from the field list and dropped at (x, y) mm of the section.
@@ -105,6 +110,11 @@ public:
     void Dagit(bool yatay);
     // The first-selected object's width or height for all.
     void Ayni_Boyut(bool genislik);
+    // The stacking order is the stored order: the selection goes to its end (on
+    // top) or the others do (it goes under them). Barcodes print under texts
+    // whatever their order, as the report adds them.
+    void One_Getir();
+    void Arkaya_Gonder();
 
     // --- editing, rotation, delete, undo ---
     void Duzenlemeyi_Baslat(); // the in-place editor over Aktif_Nesne (fixed texts)
@@ -201,6 +211,8 @@ private:
     QRectF sinirla(const YuzeyNesnesi &n, double sol, double ust) const;
     // New rectangles for some objects, one undo step.
     void yerlestir(const QList<std::pair<int, QRectF>> &yeni, const QString &aciklama);
+    // Stores copies of the objects at the end and drops the objects; their new places.
+    QList<int> sonaTasi(QList<int> siralar);
     void bolumuKoy(const DetayKaydi &bolum);
     void ayarlariKoy(const Ayarlar &ayar, const DetayKaydi &bolum);
     DetayKaydi sayfaBolumu(const Ayarlar &ayar) const;

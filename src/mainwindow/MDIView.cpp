@@ -30,11 +30,13 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSpinBox>
 #include <QToolButton>
 #include <cmath>
+#include <utility>
 
 MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWidget *ust)
     : QMainWindow(ust), kutu_(kutu), oturum_(oturum), alan_(new QMdiArea(this)),
@@ -85,6 +87,7 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     setStatusBar(durum);
     durum->Modeli_Bagla(&m);
     connect(tasarim_->Bolum(), &BolumGorunumu::Imlec_Konumu, durum, &DurumCubugu::Imlec);
+    connect(tasarim_->Bolum(), &BolumGorunumu::Baglam_Menusu, this, &MDIView::baglamMenusu);
     alanlar_->Doldur(tasarim_->Alanlar());
     connect(&m.Yigin(), &QUndoStack::canUndoChanged, this, &MDIView::durumlariGuncelle);
     connect(&m.Yigin(), &QUndoStack::canRedoChanged, this, &MDIView::durumlariGuncelle);
@@ -153,9 +156,9 @@ bool Panoya_Kopyala(const TasarimModeli &m) {
     return true;
 }
 
-void Panodan_Yapistir(TasarimModeli &m) {
+void Panodan_Yapistir(TasarimModeli &m, std::optional<QPointF> yer) {
     if (const QMimeData *veri = QGuiApplication::clipboard()->mimeData())
-        Yapistir(m, veri->data(Oge_Mime_Turu));
+        Yapistir(m, veri->data(Oge_Mime_Turu), yer);
 }
 
 struct MenuKomutu {
@@ -196,7 +199,9 @@ void MDIView::Menu_Click(const QString &girdi) {
         {u"MNYinele", [](W &, B &b) { b.m.Yinele(); }},
         {u"MNCikar",
          [](W &, B &b) {
-             if (b.aktif && b.m.Nesne(*b.aktif).Visible)
+             if (b.m.Secim().size() > 1)
+                 b.m.Secimi_Sil();
+             else if (b.aktif && b.m.Nesne(*b.aktif).Visible)
                  b.m.Nesne_Sil(b.aktif);
          }},
         {u"MNOrnekVeri", [](W &w, B &) { w.ornekVeri(); }},
@@ -211,7 +216,8 @@ void MDIView::Menu_Click(const QString &girdi) {
              if (Panoya_Kopyala(b.m))
                  b.m.Secimi_Sil();
          }},
-        {u"MNYapistir", [](W &, B &b) { Panodan_Yapistir(b.m); }},
+        {u"MNYapistir",
+         [](W &, B &b) { Panodan_Yapistir(b.m, std::exchange(b.m.Ekleme_Yeri, std::nullopt)); }},
         {u"MNCogalt", [](W &, B &b) { Yapistir(b.m, Secim_Kaydi(b.m)); }},
         {u"MNSolaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sol); }},
         {u"MNSagaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sag); }},
@@ -222,6 +228,8 @@ void MDIView::Menu_Click(const QString &girdi) {
         {u"MNYatayDagit", [](W &, B &b) { b.m.Dagit(true); }},
         {u"MNDikeyDagit", [](W &, B &b) { b.m.Dagit(false); }},
         {u"MNAyniGenislik", [](W &, B &b) { b.m.Ayni_Boyut(true); }},
+        {u"MNOneGetir", [](W &, B &b) { b.m.One_Getir(); }},
+        {u"MNArkayaGonder", [](W &, B &b) { b.m.Arkaya_Gonder(); }},
         {u"MNAyniYukseklik", [](W &, B &b) { b.m.Ayni_Boyut(false); }},
         {u"MNSayfaAyar", [](W &w, B &) { w.sayfaAyari(); }},
         {u"MNEtiketOnizleme", [](W &w, B &) { w.etiketOnizleme(false); }},
@@ -256,6 +264,26 @@ void MDIView::Menu_Click(const QString &girdi) {
     }
     if (tasarim_)
         durumlariGuncelle();
+}
+
+void MDIView::baglamMenusu(QPoint ekran, QPointF mm) {
+    QMenu menu(this);
+    menu.setAccessibleName(QStringLiteral("Bağlam Menüsü"));
+    QMenu *ekle = menu.addMenu(QStringLiteral("Ekle"));
+    for (const char *ad : {"MnBarkod", "MnEtiket", "MNYatayCizgi", "MNDikeyCizgi", "MNKullaniciT",
+                           "MnParametre", "MNFirma_Adi", "MNFirma_Kodu", "MNTarih", "MNSaat"})
+        ekle->addAction(Menu(QLatin1String(ad)));
+    menu.addSeparator();
+    for (const char *ad : {"MNKes", "MNKopyala", "MNYapistir", "MNCogalt"})
+        menu.addAction(Menu(QLatin1String(ad)));
+    menu.addSeparator();
+    for (const char *ad : {"MNOneGetir", "MNArkayaGonder", "MNCikar"})
+        menu.addAction(Menu(QLatin1String(ad)));
+    // What the menu makes or pastes lands under the pointer.
+    TasarimModeli &m = tasarim_->Model();
+    m.Ekleme_Yeri = mm;
+    menu.exec(ekran);
+    m.Ekleme_Yeri.reset();
 }
 
 void MDIView::kullaniciAlani(TasarimModeli &m) {

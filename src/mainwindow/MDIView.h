@@ -61,6 +61,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    void baglamMenusu(QPoint ekran, QPointF mm);
     void kullaniciAlani(TasarimModeli &m);
     void kareli(const QString &ad);
     void yaziciTuru(quint8 tip);

@@ -57,6 +57,8 @@ constexpr Oge agac[] = {
     {2, u"MNDikeyDagit", u"Dikey Dağıt"},
     {1, u"MNAyniGenislik", u"Aynı Genişlik"},
     {1, u"MNAyniYukseklik", u"Aynı Yükseklik"},
+    {1, u"MNOneGetir", u"Öne Getir"},
+    {1, u"MNArkayaGonder", u"Arkaya Gönder"},
     {0, u"MNYaziciIslem", u"Yazıcı İşlemleri"},
     {1, u"MNSayfaAyar", u"Sayfa Ayarları"},
     {1, u"MnEtiketAyarlari", u"Etiket Ayarları"},

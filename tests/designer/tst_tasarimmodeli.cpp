@@ -103,7 +103,9 @@ void TasarimModeliTesti::yeniNesneler() {
         const YuzeyNesnesi &n = m.Nesne(i);
         QCOMPARE(n.Tanim(), u"Etiket(%1)"_s.arg(i + 1));
         QCOMPARE(n.Nesne().Caption, u"Etiket1"_s);
-        QVERIFY(yakin(n.Alan(), QRectF(5.3229, 1.3229, 10.32, 4.5)));
+        // The second below the first: new elements go to the first free place.
+        QVERIFY2(yakin(n.Alan(), QRectF(5.3229, 1.3229 + 4.5 * i, 10.32, 4.5)),
+                 qPrintable(metin(n.Alan())));
     }
     struct {
         const char *tur, *ad;
@@ -394,7 +396,7 @@ void TasarimModeliTesti::geriAlVeYinele() {
     n.Geri_Al();
     QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(20, 20, 10.32, 4.5)));
     n.Geri_Al();
-    QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(5.3229, 1.3229, 10.32, 4.5)));
+    QVERIFY(yakin(n.Nesne(yeni).Alan(), QRectF(5.3229, 6.3229, 10.32, 4.5))); // below (1, 1)
     n.Geri_Al();
     QVERIFY(!n.Nesne(yeni).Visible);
     QCOMPARE(n.Toplam(), 2); // the undone one stays, hidden
@@ -502,6 +504,34 @@ void TasarimModeliTesti::cokluSecim() {
     m.Nesne_Sec(2);
     m.Hizala(H::Sag);
     QVERIFY(yakin(m.Nesne(2).Alan(), QRectF(52, 25, 8, 3)));
+
+    // Stacking: the stored order. A to the top, then back under the others.
+    M k;
+    ucNesne(k);
+    const auto sira = [&k] {
+        QList<double> l;
+        for (const NesneKaydi &n : k.Belge().Nesneler.mid(1))
+            l << n.Left;
+        return l;
+    };
+    k.Nesne_Sec(0);
+    k.One_Getir();
+    QCOMPARE(sira(), (QList<double>{30, 3, 10}));
+    QCOMPARE(k.Secim().size(), 1);
+    k.Arkaya_Gonder();
+    QCOMPARE(sira(), (QList<double>{10, 30, 3}));
+    QCOMPARE(k.Yigin().count(), 2);
+    k.Geri_Al();
+    QCOMPARE(sira(), (QList<double>{30, 3, 10}));
+
+    // New elements go to the first free place down the label, or where asked.
+    M y;
+    birNesne(y, u"Etiket"_s, QRectF(5.3229, 1.3229, 10.32, 4.5));
+    y.Nesne_Ekle(u"Etiket"_s);
+    QVERIFY(yakin(y.Nesne(1).Alan(), QRectF(5.3229, 5.8229, 10.32, 4.5)));
+    y.Ekleme_Yeri = QPointF(55, 39); // kept inside the label
+    y.Nesne_Ekle(u"Etiket"_s);
+    QVERIFY(yakin(y.Nesne(2).Alan(), QRectF(60 - 10.32, 40 - 4.5, 10.32, 4.5)));
 }
 
 void TasarimModeliTesti::pano() {

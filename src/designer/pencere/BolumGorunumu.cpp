@@ -402,6 +402,13 @@ void BolumGorunumu::mouseDoubleClickEvent(QMouseEvent *e) {
     }
 }
 
+void BolumGorunumu::contextMenuEvent(QContextMenuEvent *e) {
+    const QPointF mm = Mm(e->pos());
+    if (const auto o = m_.Nesne_Bul(mm); o && !m_.Secili(*o))
+        m_.Nesne_Sec(*o);
+    emit Baglam_Menusu(e->globalPos(), mm);
+}
+
 void BolumGorunumu::keyPressEvent(QKeyEvent *e) {
     const auto mod = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const double adim = mod == Qt::ShiftModifier ? 0.1 : 1;

@@ -67,6 +67,9 @@ signals:
     void Disarida(QPointF pencere_mm);
     // Where the pointer is over the section (mm).
     void Imlec_Konumu(QPointF mm);
+    // A right-click: the context menu at `ekran` (global pixels) for the point `mm`;
+    // the element under it is selected first.
+    void Baglam_Menusu(QPoint ekran, QPointF mm);
 
 protected:
     bool event(QEvent *e) override;
@@ -75,6 +78,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dragMoveEvent(QDragMoveEvent *e) override;

@@ -64,5 +64,5 @@ private:
     QList<QStringList> alanlar_;
     bool acildi_ = true;
     bool sigdirildi_ = false; // zoomed to fit once, when first shown
-    QByteArray diskOzeti_; // the file as opened or last saved here
+    QByteArray diskOzeti_;    // the file as opened or last saved here
 };
