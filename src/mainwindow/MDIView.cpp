@@ -7,6 +7,7 @@
 #include "OzellikPaneli.h"
 #include "UstPanel.h"
 #include "components/MesajKutusu.h"
+#include "components/pencere/PencereYeri.h"
 #include "components/pencere/Yazicilar.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/Pano.h"
@@ -119,6 +120,7 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     m.Gecmisi_Temizle();
     durumlariGuncelle();
     resize(1100, 760);
+    Pencere_Yerini_Yukle(this, QStringLiteral("AnaPencere"));
 }
 
 MDIView::~MDIView() = default;
@@ -413,6 +415,7 @@ void MDIView::closeEvent(QCloseEvent *e) {
         }
     }
     e->accept();
+    Pencere_Yerini_Kaydet(this, QStringLiteral("AnaPencere"));
     emit Kapandi();
 }
 

@@ -29,6 +29,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -99,6 +100,7 @@ private slots:
     void dogrudanYazdirBirKez();
     void yeniTasarimdanPdfe();
     void cokluSecimVeHizalama();
+    void pencereYeri();
 
 private:
     // The demo design on the first two demo items, opened as the chooser opens it.
@@ -552,6 +554,19 @@ void MDIViewTesti::cokluSecimVeHizalama() {
     QCOMPARE(m.Nesne(yazilar[1]).Alan().left(), 12.5);
     QCOMPARE(x->text(), u"12,50"_s);
     QCOMPARE(kutu.metinler().last(), u"Lütfen geçerli bir değer giriniz."_s);
+}
+
+// The main window opens again where, and as large as, it was closed.
+void MDIViewTesti::pencereYeri() {
+    SahteMesaj kutu;
+    auto *w = new MDIView(kutu, o_, ad_);
+    QVERIFY(ekranda(*w));
+    w->resize(900, 640);
+    QTRY_COMPARE(w->size(), QSize(900, 640));
+    QVERIFY(w->close());
+    QPointer<MDIView> yeni = new MDIView(kutu, o_, ad_);
+    QCOMPARE(yeni->size(), QSize(900, 640));
+    yeni->close();
 }
 
 QTEST_MAIN(MDIViewTesti)

@@ -4,6 +4,7 @@
 
 #include "components/MesajKutusu.h"
 #include "components/VeriBaglantisi.h"
+#include "components/pencere/PencereYeri.h"
 #include "dialogs/TasarimSecimi.h"
 #include "document/BaskiIsi.h"
 #include "report/pencere/RaporPenceresi.h"
@@ -50,6 +51,7 @@ FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWid
     duzen->addLayout(dugmeler);
     Tasarim_Listesi_Doldur();
     resize(520, 380);
+    Pencere_Yerini_Yukle(this, QStringLiteral("TasarimSecimi"));
 }
 
 QPushButton *FormTasarimGiris::Button(int indeks) const {
@@ -106,6 +108,11 @@ void FormTasarimGiris::keyPressEvent(QKeyEvent *e) {
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && liste_->hasFocus())
         return Button_Click(4);
     QWidget::keyPressEvent(e);
+}
+
+void FormTasarimGiris::hideEvent(QHideEvent *e) {
+    Pencere_Yerini_Kaydet(this, QStringLiteral("TasarimSecimi"));
+    QWidget::hideEvent(e);
 }
 
 void FormTasarimGiris::closeEvent(QCloseEvent *e) {

@@ -28,6 +28,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
 
 private:
     QString secili() const;
