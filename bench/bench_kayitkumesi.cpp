@@ -2,7 +2,6 @@
 // Run by hand: build/bench/bench_kayitkumesi (PostgreSQL from VARNEL_PG_* if set).
 #include "components/KayitKumesi.h"
 #include "components/VeriBaglantisi.h"
-#include "startup/Degiskenler.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

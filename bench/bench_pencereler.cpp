@@ -10,11 +10,10 @@
 #include "components/YaziTipleri.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
-#include "document/TasarimDegiskenleri.h"
 #include "mainwindow/MDIView.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
-#include "startup/Degiskenler.h"
+#include "startup/Oturum.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +54,6 @@ int main(int argc, char **argv) {
     for (const char *ad : {"A4 Etiket 3x8.ftr", "Raf Etiketi.ftr"})
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/") + QString::fromUtf8(ad),
                     klasor.filePath(QString::fromUtf8(ad)));
-    Degiskenler::Tasarim_Klasoru = klasor.path();
     for (const auto &[ad, deger] : {std::pair{"sDecimal", ","},
                                     {"sThousand", "."},
                                     {"sDate", "."},
@@ -72,9 +70,11 @@ int main(int argc, char **argv) {
     const QString satir =
         QStringLiteral("sqlite:%1|Demo Ticaret A.Ş.|DEMO|STOKKART.Stok_ID<=30|0|sa|x")
             .arg(klasor.path());
-    if (!Main(kutu, satir).devam)
+    Baslangic_Sonucu b = Main(kutu, satir, klasor.path());
+    if (!b.devam)
         return 1;
-    FormTasarimGiris secici(kutu);
+    const Oturum &oturum = b.oturum;
+    FormTasarimGiris secici(kutu, oturum);
     secici.show();
     secici.repaint();
     QApplication::processEvents();
@@ -115,9 +115,7 @@ int main(int argc, char **argv) {
     w->close();
 
     // 3. The preview window on the demo A4 design, from the menu to its picture.
-    Degiskenler::Yeni_Tasarim = false;
-    Degiskenler::Tasarim_Adi = QStringLiteral("A4 Etiket 3x8");
-    MDIView ana(kutu);
+    MDIView ana(kutu, oturum, QStringLiteral("A4 Etiket 3x8"));
     ana.show();
     QApplication::processEvents();
     t.restart();
@@ -125,6 +123,5 @@ int main(int argc, char **argv) {
     ana.repaint();
     QApplication::processEvents();
     std::printf("onizleme penceresi: %.0f ms\n", double(t.nsecsElapsed()) / 1e6);
-    Baglanti_Kapat();
     return 0;
 }
