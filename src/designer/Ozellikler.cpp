@@ -31,6 +31,8 @@ std::optional<QString> deger(const YuzeyNesnesi &n, Ozellik o, const Ayiraclar &
     default:
         break;
     }
+    if (o == Ozellik::Sutun)
+        return n.liste == Liste::Alan ? std::optional(n.Nesne().Caption) : std::nullopt;
     if (!yaziVar(n))
         return std::nullopt;
     switch (o) {
@@ -85,6 +87,14 @@ bool koy(YuzeyNesnesi &n, Ozellik o, const QString &metin, double sayi, const Ta
             r.right() > m.Bolum_Genisligi() + 1e-6 || r.bottom() > m.Bolum_Yuksekligi() + 1e-6)
             return false;
         n.Alan_Ayarla(r);
+        return true;
+    }
+    if (o == Ozellik::Sutun) {
+        if (n.liste != Liste::Alan)
+            return true;
+        if (metin.trimmed().isEmpty())
+            return false;
+        n.Nesne().Caption = metin.trimmed();
         return true;
     }
     if (!yaziVar(n))
@@ -179,15 +189,18 @@ bool Ozellik_Yaz(TasarimModeli &m, Ozellik o, const QString &metin) {
             return false;
         sayi = std::round(d * 100) / 100; // to the hundredth of a millimetre or point
     }
+    if (!Ozellik_Var(m, o))
+        return false;
     QList<std::pair<int, YuzeyNesnesi>> yeni;
     for (const int i : m.Secim()) {
         YuzeyNesnesi n = m.Nesne(i);
         if (!koy(n, o, metin, sayi, m))
             return false;
-        yeni.append({i, n});
+        if (!(n == m.Nesne(i)))
+            yeni.append({i, n});
     }
     if (yeni.isEmpty())
-        return false;
+        return true; // nothing to change: no undo step
     m.Yigin().beginMacro(QStringLiteral("Özellik"));
     for (const auto &[i, n] : yeni)
         m.Degistir(i, [&n](YuzeyNesnesi &d) { d = n; });

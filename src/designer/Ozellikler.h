@@ -20,6 +20,7 @@ enum class Ozellik {
     Arka_Renk, // "#rrggbb"
     Saydam,    // "1": no background
     Aci,       // 0, 90, 180, 270
+    Sutun,     // a field's column
 };
 
 // The value every selected element shares, as the panel shows it (numbers with two

@@ -52,6 +52,7 @@ OzellikPaneli::OzellikPaneli(QWidget *ust) : QWidget(ust) {
          QStringLiteral("270°")},
         {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")});
 
+    kutuEkle(Ozellik::Sutun, QStringLiteral("Sütun"));
     bicim_ = new QPushButton(QStringLiteral("Alan Formatı..."), this);
     bicim_->setObjectName(QStringLiteral("AlanFormati"));
     barkod_ = new QPushButton(QStringLiteral("Barkod Özellikleri..."), this);

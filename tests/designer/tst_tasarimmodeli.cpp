@@ -601,6 +601,7 @@ void TasarimModeliTesti::ozellikler() {
         {Ozellik::On_Renk, "#ff0000", true},
         {Ozellik::On_Renk, "kırmızı?", false},
         {Ozellik::Hiza, "2", true},
+        {Ozellik::Sutun, " ", false}, // a field among them? none: nothing to name
     };
     for (const auto &t : tablo) {
         const Satir_Izi iz(QString::fromUtf8(t.deger));
