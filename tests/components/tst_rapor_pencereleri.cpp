@@ -1,5 +1,4 @@
 #include "DenemeRaporu.h"
-#include "common/Araclar.h"
 #include "components/RaporMotoru.h"
 #include "components/pencere/RaporGoruntuleyici.h"
 #include "components/pencere/Yazicilar.h"
@@ -8,7 +7,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -98,25 +96,6 @@ private slots:
             QCoreApplication::processEvents();
         QCOMPARE(g.Sayfa_Sayisi(), sayfa); // nothing more after cancel
         QCOMPARE(r.olaylar.last(), u"terminate"_s);
-    }
-
-    void yazici_yolu_ayni_cizimi_basar() {
-        // The printer road, with the printer writing a PDF file instead of a queue.
-        DenemeRaporu r;
-        hazirla(r, 30, 3, 37);
-        RaporMotoru m(r);
-        QVERIFY(m.Baslat());
-        QPrinter yazici(QPrinter::HighResolution);
-        yazici.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = klasor_.filePath(u"yazici.pdf"_s);
-        yazici.setOutputFileName(pdf);
-        YaziciHedefi hedef(yazici);
-        QCOMPARE(Rapor_Uret(m, hedef), 2);
-        const QString metin = Pdf_Metni(pdf);
-        QCOMPARE(metin.count(u'\f'), 2);
-        QVERIFY(metin.contains(u"ETIKET30"_s));
-        QVERIFY(metin.contains(u"8690000000302"_s));
-        QVERIFY(Arac_Calistir(u"pdfinfo"_s, {pdf}).contains(u"(A4)"_s));
     }
 
     void sayfa_yapisi_geri_yazar() {
