@@ -1,6 +1,7 @@
 #include "Komutlar.h"
 
 #include "Oturum.h"
+#include "TasarimKlasoru.h"
 #include "components/ZplHedefi.h"
 
 #include <QCoreApplication>
@@ -275,7 +276,5 @@ Toplu_Adet Toplu_Etiket_Adedi(const Komut &k, const Oturum &o) {
 }
 
 QString Tasarim_Klasoru(const Komut &k) {
-    return k.tasarim_klasoru.isEmpty()
-               ? QCoreApplication::applicationDirPath() + QStringLiteral("/Barkod")
-               : QDir(k.tasarim_klasoru).absolutePath();
+    return Tasarim_Klasorunu_Bul(Program_Klasor_Yerleri(k.tasarim_klasoru));
 }

@@ -3,6 +3,7 @@
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "startup/Baslangic.h"
+#include "startup/TasarimKlasoru.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,6 +43,30 @@ private slots:
     void initTestCase() {
         demo_ = Sqlite_Demo(veri_.path(), u"DEMO"_s);
         QVERIFY2(demo_.hata.isEmpty(), qPrintable(demo_.hata));
+    }
+
+    void tasarim_klasoru() {
+        // Given, beside the program (a build tree), else the user's data folder, made
+        // and filled with the samples once.
+        QTemporaryDir k;
+        const QString program = k.filePath(u"bin"_s), kullanici = k.filePath(u"veri/varnel"_s),
+                      ornekler = k.filePath(u"share/varnel/Barkod"_s);
+        QVERIFY(QDir().mkpath(ornekler) && QDir().mkpath(program));
+        for (const char *ad : {"Raf Etiketi.ftr", "Baslik.mtr", "oku.txt"})
+            QVERIFY(Dosya_Yaz(ornekler + u'/' + QString::fromUtf8(ad), "x"));
+        const KlasorYerleri y{{}, program, kullanici, ornekler};
+        QCOMPARE(Tasarim_Klasorunu_Bul({u"."_s, program, kullanici, ornekler}),
+                 QDir::currentPath());
+        const QString bulunan = Tasarim_Klasorunu_Bul(y);
+        QCOMPARE(bulunan, kullanici + u"/Barkod"_s);
+        QCOMPARE(QDir(bulunan).entryList(QDir::Files),
+                 (QStringList{"Baslik.mtr", "Raf Etiketi.ftr"}));
+        // A sample the user deleted is not brought back.
+        QVERIFY(QFile::remove(bulunan + u"/Raf Etiketi.ftr"_s));
+        QCOMPARE(Tasarim_Klasorunu_Bul(y), bulunan);
+        QCOMPARE(QDir(bulunan).entryList(QDir::Files), QStringList{"Baslik.mtr"});
+        QVERIFY(QDir().mkpath(program + u"/Barkod"_s));
+        QCOMPARE(Tasarim_Klasorunu_Bul(y), program + u"/Barkod"_s);
     }
 
     void genel_secenekler() {

@@ -11,6 +11,7 @@
 #include "startup/Oturum.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,8 +26,14 @@ FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWid
     setWindowTitle(Program_Basligi);
     auto *duzen = new QVBoxLayout(this);
     duzen->addWidget(Kalin_Baslik(oturum_.Firma_Unvani, this));
-    if (oturum_.Baglanti)
-        duzen->addWidget(new QLabel(oturum_.Baglanti->Tanim(), this));
+    // The second line: the database, and the folder the designs are in.
+    auto *yer = new QLabel(
+        (oturum_.Baglanti ? oturum_.Baglanti->Tanim() + QStringLiteral("  ·  ") : QString()) +
+            QStringLiteral("Tasarım klasörü: ") + QDir::toNativeSeparators(oturum_.Tasarim_Klasoru),
+        this);
+    yer->setObjectName(QStringLiteral("TasarimKlasoru"));
+    yer->setWordWrap(true);
+    duzen->addWidget(yer);
 
     liste_->setObjectName(QStringLiteral("FrmList"));
     liste_->setAccessibleName(QStringLiteral("Tasarımlar"));
