@@ -12,6 +12,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core fonts-wine
     poppler-utils zbar-tools
     libcups2-dev cups-daemon cups-client
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 # The SQL Server road names the ODBC driver "FreeTDS"; tdsodbc registers it unless

@@ -145,6 +145,10 @@ int pencereler(int argc, char **argv, const Komut &k) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Title bars read "<window> — Varnel <version>"; the windows keep their own titles.
+    app.setApplicationVersion(QStringLiteral(VARNEL_SURUM));
+    app.setApplicationDisplayName(QStringLiteral("Varnel ") + QStringLiteral(VARNEL_SURUM));
+    app.setDesktopFileName(QStringLiteral("varnel"));
     // Qt's own dialogs (page setup, print, colour, font) and buttons in Turkish.
     QTranslator ceviri;
     if (ceviri.load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
