@@ -32,8 +32,7 @@ inline bool Dosya_Yaz(const QString &yol, const QByteArray &icerik) {
     return f.open(QIODevice::WriteOnly) && f.write(icerik) == icerik.size();
 }
 
-// Every symbol zbarimg finds in an image, as "TYPE:data" lines.
-// What zbarimg reads in the pictures, in their order (one run for all of them).
+// What zbarimg reads in the pictures, as "TYPE:data" lines in their order (one run).
 inline QStringList Barkod_Coz(const QStringList &resimler) {
     const QString cikti = Arac_Calistir(
         QStringLiteral("zbarimg"),

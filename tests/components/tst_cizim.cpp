@@ -281,12 +281,6 @@ private slots:
         QVERIFY2(y.contains(u"^FO16,200^A0N,34,34^FB320,1,0,L^FH^FDŞeker _5E1 kg^FS"_s),
                  qPrintable(y));
         QCOMPARE(y.count(u"^GFA"_s), 1); // the UPC-E only
-
-        // A run of one label is that label, written when the run ends.
-        const QString dosya = klasor_.filePath(u"tek.zpl"_s);
-        ZplHedefi hedef(dosya, {});
-        QVERIFY(hedef.Sayfa(s) && hedef.Bitir());
-        QCOMPARE(Dosya_Oku(dosya), Zpl_Etiketi(s, {}));
     }
 
     void yazici_ayarlari() {
