@@ -72,9 +72,13 @@ CONF
     echo "VARNEL_CUPS_LOG=$dir/log/error_log"
     ;;
 stop)
+    # The scheduler writes its cache as it goes down: the folder goes once it is gone.
     if [ -f "$dir/cupsd.pid" ]; then
-        kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true
+        pid=$(cat "$dir/cupsd.pid")
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
     fi
-    rm -rf "$dir"
+    rm -rf "$dir" || true
     ;;
 esac
