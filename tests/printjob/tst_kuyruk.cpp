@@ -88,17 +88,14 @@ void KuyrukTesti::kuyrugaBasim() {
     // Both roads to the raw queue: what arrives is byte for byte what the same run
     // writes to a file for that printer, in two jobs (the first label for the printer
     // to start on, then the rest). The report finds the queue by its description.
-    const struct {
-        QStringList secenekler;
-        QString yazici;
-    } yollar[] = {{{"--direct", "--printer", "Barkod_Yazici"}, "Barkod_Yazici"},
-                  {{}, "Barkod Yazıcı"}};
-    for (const auto &y : yollar) {
+    for (const auto &[secenekler, yazici] :
+         {std::pair{QStringList{"--direct", "--printer", "Barkod_Yazici"}, u"Barkod_Yazici"_s},
+          {QStringList(), u"Barkod Yazıcı"_s}}) {
         const QStringList raf =
-            QStringList{"print", "Raf Saatsiz", "--param", "Raf=R1"} + y.secenekler;
+            QStringList{"print", "Raf Saatsiz", "--param", "Raf=R1"} + secenekler;
         Program_Sonucu s = calistir(raf, "STOKKART.Stok_ID<=9");
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
-        QCOMPARE(s.cikis.trimmed(), u"9 etiket, 9 sayfa: "_s + y.yazici);
+        QCOMPARE(s.cikis.trimmed(), u"9 etiket, 9 sayfa: "_s + yazici);
         const QByteArray alinan = is(2);
         s = calistir(raf + QStringList{"--out", zpl, "--printer", "Barkod_Yazici"},
                      "STOKKART.Stok_ID<=9");
@@ -114,8 +111,7 @@ void KuyrukTesti::kuyrugaBasim() {
     QCOMPARE(calistir(tek + QStringList{"--printer", "Surucu_Yazici"}, "STOKKART.Stok_ID=1").kod,
              0);
     const QByteArray surucu = is();
-    QVERIFY(surucu.startsWith("%PDF"));
-    QVERIFY(Dosya_Yaz(basilan, surucu));
+    QVERIFY(surucu.startsWith("%PDF") && Dosya_Yaz(basilan, surucu));
     const QPointF fark = Pdf_Yeri(basilan, "Şeker") - Pdf_Yeri(pdf, "Şeker");
     QVERIFY2(std::abs(fark.x() - 5 / 25.4 * 72) < 0.5 && std::abs(fark.y() + 3 / 25.4 * 72) < 0.5,
              qPrintable(u"%1 %2"_s.arg(fark.x()).arg(fark.y())));
@@ -133,27 +129,22 @@ void KuyrukTesti::ayarPenceresi() {
     YaziciAyarlariFrm w(Yazici_Adlari());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QList<QListWidgetItem *> bulunan =
-        w.Kuyruklar()->findItems("Barkod_Yazici", Qt::MatchExactly);
-    QCOMPARE(bulunan.size(), 1);
-    w.Kuyruklar()->setCurrentItem(bulunan[0]);
+    w.Kuyruklar()->setCurrentItem(
+        w.Kuyruklar()->findItems("Barkod_Yazici", Qt::MatchExactly).value(0));
     // The file's values, a refused one named.
     QCOMPARE(w.Dil()->currentText(), u"ZPL"_s);
     QCOMPARE(w.Durum()->text(), u"Koyuluk 0 ile 30 arasında olmalıdır: 45"_s);
     QVERIFY(w.Cozunurluk()->isEnabled());
 
     // Typed values are written as they change.
-    w.Sol()->setFocus();
-    w.Sol()->selectAll();
-    QTest::keyClicks(w.Sol(), "2");
-    w.Ust()->setFocus();
-    w.Ust()->selectAll();
-    QTest::keyClicks(w.Ust(), "-1,5");
+    for (const auto &[kutu, deger] : {std::pair{w.Sol(), "2"}, {w.Ust(), "-1,5"}}) {
+        kutu->selectAll();
+        QTest::keyClicks(kutu, deger);
+    }
     const OkunanAyar o = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), "Barkod_Yazici");
     QVERIFY(o.hatalar.isEmpty());
     QCOMPARE(o.ayar.sol_kaydirma, 2.0);
     QCOMPARE(o.ayar.ust_kaydirma, -1.5);
-    QCOMPARE(o.ayar.dil, YaziciAyari::Dil::ZPL);
 
     // The calibration label at the printer: its frame, 1 mm inside the edge, moved
     // 2 mm right and 1,5 mm up, at 203 dpi.
