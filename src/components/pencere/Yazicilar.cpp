@@ -34,6 +34,12 @@ std::optional<QString> Varsayilan_Yazici() {
     return y.isNull() ? std::nullopt : std::optional(y.printerName());
 }
 
+YaziciHedefi::YaziciHedefi(QPrinter &yazici, QPointF kayma_mm)
+    : yazici_(yazici), kayma_mm_(kayma_mm) {}
+
+YaziciHedefi::YaziciHedefi(std::unique_ptr<QPrinter> yazici, QPointF kayma_mm)
+    : sahip_(std::move(yazici)), yazici_(*sahip_), kayma_mm_(kayma_mm) {}
+
 YaziciHedefi::~YaziciHedefi() = default;
 
 bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
@@ -118,20 +124,37 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     return true;
 }
 
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
-                                           const YaziciAyari *verilen) {
-    const QString kuyruk = yazici.printerName();
+namespace {
+
+// The queue's settings (the given ones, else the file's); nothing, with the refusal,
+// for a laser sheet to a ZPL printer.
+std::optional<YaziciAyari> kuyrukAyari(const QString &kuyruk, bool lazer, QString &hata,
+                                       const YaziciAyari *verilen) {
     const YaziciAyari ayar =
         verilen ? *verilen : Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk).ayar;
-    if (ayar.dil == YaziciAyari::Dil::ZPL) {
-        if (lazer) {
-            hata = QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
-            return nullptr;
-        }
-        return std::make_unique<ZplHedefi>(Kuyruk_Cikisi(kuyruk, QStringLiteral("Varnel")),
-                                           ayar.Zpl());
+    if (ayar.dil == YaziciAyari::Dil::ZPL && lazer) {
+        hata = QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
+        return std::nullopt;
     }
-    return std::make_unique<YaziciHedefi>(yazici, QPointF(ayar.sol_kaydirma, ayar.ust_kaydirma));
+    return ayar;
+}
+
+std::unique_ptr<SayfaHedefi> zplHedefi(const QString &kuyruk, const YaziciAyari &ayar) {
+    return std::make_unique<ZplHedefi>(Kuyruk_Cikisi(kuyruk, QStringLiteral("Varnel")), ayar.Zpl());
+}
+
+QPointF kayma(const YaziciAyari &ayar) { return {ayar.sol_kaydirma, ayar.ust_kaydirma}; }
+
+} // namespace
+
+std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
+                                           const YaziciAyari *verilen) {
+    const auto ayar = kuyrukAyari(yazici.printerName(), lazer, hata, verilen);
+    if (!ayar)
+        return nullptr;
+    if (ayar->dil == YaziciAyari::Dil::ZPL)
+        return zplHedefi(yazici.printerName(), *ayar);
+    return std::make_unique<YaziciHedefi>(yazici, kayma(*ayar));
 }
 
 std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata,
@@ -142,26 +165,12 @@ std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QSt
                             : QStringLiteral("Yazıcı bulunamadı: ") + ad;
         return nullptr;
     }
-    auto p = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    p->setPrinterName(*kuyruk);
-    auto hedef = Yazici_Hedefi(*p, lazer, hata, ayar);
-    if (!hedef)
+    const auto a = kuyrukAyari(*kuyruk, lazer, hata, ayar);
+    if (!a)
         return nullptr;
-    // The target keeps the printer alive as long as it prints.
-    struct Hedef : SayfaHedefi {
-        std::shared_ptr<QPrinter> yazici;
-        std::unique_ptr<SayfaHedefi> asil;
-        bool Sayfa(const RaporSayfasi &s) override { return sonuc(asil->Sayfa(s)); }
-        bool Bitir() override { return sonuc(asil->Bitir()); }
-        void Vazgec() override { asil->Vazgec(); }
-        QStringList Uyarilar() const override { return asil->Uyarilar(); }
-        bool sonuc(bool tamam) {
-            hata_ = asil->Hata();
-            return tamam;
-        }
-    };
-    auto h = std::make_unique<Hedef>();
-    h->yazici = std::move(p);
-    h->asil = std::move(hedef);
-    return h;
+    if (a->dil == YaziciAyari::Dil::ZPL)
+        return zplHedefi(*kuyruk, *a); // raw bytes to the queue: no printer object needed
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setPrinterName(*kuyruk);
+    return std::make_unique<YaziciHedefi>(std::move(p), kayma(*a));
 }

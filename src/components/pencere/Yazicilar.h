@@ -24,13 +24,15 @@ std::optional<QString> Varsayilan_Yazici();
 // the printer's offsets (mm).
 class YaziciHedefi : public SayfaHedefi {
 public:
-    explicit YaziciHedefi(QPrinter &yazici, QPointF kayma_mm = {})
-        : yazici_(yazici), kayma_mm_(kayma_mm) {}
+    explicit YaziciHedefi(QPrinter &yazici, QPointF kayma_mm = {});
+    // The target keeps the printer as long as it prints.
+    YaziciHedefi(std::unique_ptr<QPrinter> yazici, QPointF kayma_mm);
     ~YaziciHedefi() override;
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
 
 private:
+    std::unique_ptr<QPrinter> sahip_; // before yazici_: it may refer to it
     QPrinter &yazici_;
     QPointF kayma_mm_;
     std::unique_ptr<QPainter> ressam_;
