@@ -323,6 +323,12 @@ qsizetype veriBasi(const QByteArray &alan) {
     return h >= 0 ? h : alan.indexOf("^FD");
 }
 
+// Where `a`'s data starts when it looks like `ilk` but for its data; -1 otherwise.
+qsizetype ayniGorunum(const QByteArray &a, const QByteArray &ilk) {
+    const qsizetype v = veriBasi(a);
+    return v >= 0 && a.left(v) == ilk.left(veriBasi(ilk)) ? v : -1;
+}
+
 QByteArray alanNo(qsizetype i) { return "^FN" + QByteArray::number(i + 1); }
 
 } // namespace
@@ -344,8 +350,8 @@ QByteArray ZplHedefi::cagir(const ZplParcalari &p) const {
                 return {};
             break;
         case Alan::Veri: {
-            const qsizetype v = veriBasi(a);
-            if (v < 0 || a.left(v) != ilk.left(veriBasi(ilk)))
+            const qsizetype v = ayniGorunum(a, ilk);
+            if (v < 0)
                 return {};
             z += alanNo(i) + a.mid(v);
             break;
@@ -383,10 +389,9 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
             p.onu == ilk_->onu && p.ayar == ilk_->ayar && p.alanlar.size() == ilk_->alanlar.size();
         for (qsizetype i = 0; ayni && i < p.alanlar.size(); ++i) {
             const QByteArray &a = p.alanlar[i], &ilk = ilk_->alanlar[i];
-            const qsizetype v = veriBasi(a);
-            alan_.append(a == ilk                                         ? Alan::Sabit
-                         : v >= 0 && a.left(v) == ilk.left(veriBasi(ilk)) ? Alan::Veri
-                                                                          : Alan::Tam);
+            alan_.append(a == ilk                   ? Alan::Sabit
+                         : ayniGorunum(a, ilk) >= 0 ? Alan::Veri
+                                                    : Alan::Tam);
         }
         bicim_ = ayni && !alan_.isEmpty() &&
                  std::any_of(alan_.begin(), alan_.end(), [](Alan a) { return a != Alan::Tam; });
