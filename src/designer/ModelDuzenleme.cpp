@@ -44,14 +44,10 @@ void TasarimModeli::Kaydir(double dx, double dy) {
     const QList<int> secim = Secim();
     if (secim.isEmpty())
         return;
-    // The block stays whole inside the section.
-    const QRectF blok = Secim_Alani();
-    const double w = Bolum_Genisligi(), h = Bolum_Yuksekligi();
-    dx = std::clamp(dx, -blok.left(), std::max(-blok.left(), w - blok.right()));
-    dy = std::clamp(dy, -blok.top(), std::max(-blok.top(), h - blok.bottom()));
+    const QPointF kayma = Blok_Kaymasi(Secim_Alani(), QPointF(dx, dy));
     QList<std::pair<int, QRectF>> yeni;
     for (const int s : secim)
-        yeni.append({s, Nesne(s).Alan().translated(dx, dy)});
+        yeni.append({s, Nesne(s).Alan().translated(kayma)});
     yerlestir(yeni, QStringLiteral("Taşı"));
 }
 

@@ -60,12 +60,7 @@ bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> 
         n.kayit = o.kayit;
         blok |= n.Alan();
     }
-    QPointF kay = yer ? *yer - blok.topLeft() : QPointF(2, 2);
-    const QRectF hedef = blok.translated(kay);
-    kay.rx() += std::max(0.0, -hedef.left()) -
-                std::max(0.0, std::min(hedef.right() - m.Bolum_Genisligi(), hedef.left()));
-    kay.ry() += std::max(0.0, -hedef.top()) -
-                std::max(0.0, std::min(hedef.bottom() - m.Bolum_Yuksekligi(), hedef.top()));
+    const QPointF kay = m.Blok_Kaymasi(blok, yer ? *yer - blok.topLeft() : QPointF(2, 2));
     m.Yigin().beginMacro(QStringLiteral("Yapıştır"));
     QList<int> yeni;
     for (const Yapistirilan &o : ogeler) {

@@ -71,6 +71,12 @@ QRectF TasarimModeli::Secim_Alani() const {
     return a;
 }
 
+QPointF TasarimModeli::Blok_Kaymasi(const QRectF &blok, QPointF k) const {
+    const double w = Bolum_Genisligi(), h = Bolum_Yuksekligi();
+    return {std::clamp(k.x(), -blok.left(), std::max(-blok.left(), w - blok.right())),
+            std::clamp(k.y(), -blok.top(), std::max(-blok.top(), h - blok.bottom()))};
+}
+
 void TasarimModeli::yerlestir(const QList<std::pair<int, QRectF>> &yeni, const QString &aciklama) {
     yigin_.beginMacro(aciklama);
     for (const auto &[sira, alan] : yeni) {

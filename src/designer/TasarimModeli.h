@@ -102,6 +102,9 @@ public:
     void Secimi_Birak();
     // The box around the selection, mm.
     QRectF Secim_Alani() const;
+    // A move (mm) of a block of elements cut short so the block stays whole inside
+    // the section; a block larger than it keeps its top-left corner in.
+    QPointF Blok_Kaymasi(const QRectF &blok, QPointF kayma) const;
     void Secimi_Sil();
     enum class Hiza { Sol, Sag, Ust, Alt, Yatay_Orta, Dikey_Orta };
     // To the first-selected object's edge or middle; one object to the label's.
