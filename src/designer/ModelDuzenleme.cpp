@@ -3,7 +3,6 @@
 #include "components/Birimler.h"
 #include "document/EtiketIcerigi.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
