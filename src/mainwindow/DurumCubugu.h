@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QStatusBar>
+#include <QTimer>
 
 class QLabel;
 class TasarimModeli;
@@ -20,5 +21,6 @@ private:
     void guncelle();
 
     TasarimModeli *m_ = nullptr;
+    QTimer guncelle_zamani_; // one update after a burst of element changes
     QLabel *imlec_, *secim_, *yakinlik_, *sayi_;
 };
