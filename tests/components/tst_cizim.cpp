@@ -109,7 +109,7 @@ private slots:
             const bool donuk = s.rapor && (s.tip == 5 || s.tip == 1);
             for (int yon : donuk ? QList<int>{0, 900, 1800, 2700} : QList<int>{0}) {
                 resimler << klasor_.filePath(u"b%1.png"_s.arg(resimler.size()));
-                PngHedefi hedef(resimler.last(), 300);
+                PngHedefi hedef(resimler.last(), 200);
                 QVERIFY(hedef.Sayfa(sayfa(b, yon)) && hedef.Bitir());
                 beklenen << QString::fromUtf8(s.beklenen);
             }
@@ -138,7 +138,7 @@ private slots:
         };
         // All symbols as pages of one PNG run and one PDF, each read once.
         const QString png = klasor_.filePath(u"g.png"_s), pdf = klasor_.filePath(u"g.pdf"_s);
-        PngHedefi resim(png, 300);
+        PngHedefi resim(png, 200);
         PdfHedefi belge(pdf);
         for (const auto &s : tablo) {
             const Satir_Izi iz(QString::fromUtf8(s.veri));

@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -146,22 +145,13 @@ void KuyrukTesti::ayarPenceresi() {
     QCOMPARE(o.ayar.sol_kaydirma, 2.0);
     QCOMPARE(o.ayar.ust_kaydirma, -1.5);
 
-    // The calibration label at the printer: its frame, 1 mm inside the edge, moved
-    // 2 mm right and 1,5 mm up, at 203 dpi.
+    // The calibration label at the printer, moved 2 mm right (^LH) and 1,5 mm up (its
+    // fields), at 203 dpi; how it lands is the ZPL output's test.
     QTest::mouseClick(w.findChild<QPushButton *>("TestEtiketi"), Qt::LeftButton);
     QCOMPARE(w.Durum()->text(), u"Test etiketi gönderildi: Barkod_Yazici"_s);
     const QByteArray etiket = is();
-    QVERIFY(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0"));
-    const QString zpl = klasor_.filePath("test.zpl");
-    QVERIFY(Dosya_Yaz(zpl, etiket));
-    const QString onek = klasor_.filePath("test");
-    QCOMPARE(Arac_Calistir("node", {VARNEL_ZPL_CIZ, zpl, "60", "40", "8", onek}).trimmed(), u"1"_s);
-    const QImage r(onek + "-1.png");
-    // The frame's left side at x = 8 + 16 dots; its top would be 4 dots above the
-    // label, and a field starts at its edge at the most.
-    const auto kara = [&r](int x, int y) { return qGray(r.pixel(x, y)) < 128; };
-    QVERIFY(!kara(23, 160) && kara(24, 160) && kara(25, 160) && !kara(26, 160));
-    QVERIFY(kara(244, 0) && kara(244, 1) && !kara(244, 2)); // between two ticks
+    QVERIFY2(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0") && etiket.contains("^FO8,0^GB"),
+             etiket.left(120));
 }
 
 QTEST_MAIN(KuyrukTesti)

@@ -81,6 +81,15 @@ class TstEtiketBasimi : public QObject {
         return false;
     }
 
+    // The demo data on the PostgreSQL server, made once for the runs that need it (each
+    // leaves it as it found it).
+    const TestVeritabani &pg() {
+        if (pg_.sunucu.isEmpty())
+            pg_ = Pg_Demo();
+        return pg_;
+    }
+    TestVeritabani pg_;
+
     static int isTablosuSatiri(const TestVeritabani &t) {
         return TestBaglantisi(t).Deger(u"SELECT count(*) FROM BARKODID"_s, -1).toInt();
     }
@@ -249,7 +258,7 @@ private slots:
         // Files may grow to 64 KiB only: the database works, the output cannot be finished.
         for (const auto &[ad, argumanlar] :
              {std::pair{u"dolu.pdf"_s, QStringList{"Raf Etiketi", "--param", "Raf=A"}},
-              {u"dolu.png"_s, {"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi", "300"}}}) {
+              {u"dolu.png"_s, {"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi", "150"}}}) {
             const QString yol = eskiDosya(ad);
             const Sonuc s =
                 bas(QStringList(argumanlar)
@@ -275,23 +284,24 @@ private slots:
         QVERIFY2(okuyucu.Deger(u"SELECT count(*) FROM STOKFIYAT"_s).isValid(),
                  qPrintable(okuyucu.hata));
         QCOMPARE(okuyucu.Deger(u"PRAGMA journal_mode"_s).toString(), u"wal"_s);
-        const Sonuc s = bekle(p);
-        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        QCOMPARE(p->state(), QProcess::Running); // the run still holds its transaction
+        ::kill(pid_t(p->processId()), SIGTERM);
+        QCOMPARE(bekle(p).kod, 143);
     }
 
     void postgresql_kopunca_durur() {
         if (!Pg_Var())
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
-        const TestVeritabani t = Pg_Demo();
+        const TestVeritabani t = pg();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         // The report road, and direct printing, which reads prices item by item.
         for (const QStringList &ek :
-             {QStringList(), QStringList{u"--direct"_s, u"--copies"_s, u"2000"_s}}) {
+             {QStringList(), QStringList{u"--direct"_s, u"--copies"_s, u"300"_s}}) {
             const QString pdf = eskiDosya(u"kopuk.pdf"_s);
             QFile gunluk(qEnvironmentVariable("VARNEL_PG_LOG"));
             QVERIFY(gunluk.open(QIODevice::ReadOnly));
             gunluk.seek(gunluk.size());
-            QStringList arg = raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 100));
+            QStringList arg = raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 40));
             arg = arg.mid(0, arg.size() - 1) + ek + arg.mid(arg.size() - 1);
             QProcess *p = baslat(arg);
             // Direct printing keeps its pages in memory: there the first item's
@@ -446,10 +456,10 @@ private slots:
         QFETCH(int, kod);
         if (motor == u"postgresql" && !Pg_Var())
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
-        const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
+        const TestVeritabani t = motor == u"sqlite" ? sqlite_ : pg();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         const QString pdf = eskiDosya(u"uzun-%1.pdf"_s.arg(motor));
-        QProcess *p = baslat(raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 100)));
+        QProcess *p = baslat(raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 40)));
         // Wait until pages are being written, then stop the run.
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         QCOMPARE(p->state(), QProcess::Running);
@@ -504,7 +514,7 @@ private slots:
         QFETCH(QString, motor);
         if (motor == u"postgresql" && !Pg_Var())
             QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
-        const TestVeritabani t = motor == u"sqlite" ? sqlite_ : Pg_Demo();
+        const TestVeritabani t = motor == u"sqlite" ? sqlite_ : pg();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         const QString a = klasor_.filePath(u"a-%1.pdf"_s.arg(motor));
         const QString b = klasor_.filePath(u"b-%1.pdf"_s.arg(motor));
