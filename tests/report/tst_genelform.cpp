@@ -66,22 +66,6 @@ private slots:
     }
     void cleanup() { o_ = {}; }
 
-    void olmayan_alan_basimi_durdurur() {
-        is_.Belge.Nesneler.append(alan(u"Stok_Adi"_s));
-        is_.Belge.Nesneler.append(alan(u"Olmayan_Alan"_s));
-        SahteMesaj kutu;
-        GenelForm form(kutu, o_, is_);
-        form.Yazici_Gerekli = false;
-        RaporMotoru motor(form);
-        QVERIFY(motor.Baslat());
-        QCOMPARE(form.Hata(), u"Olmayan_Alan alanı sorguda bulunamadı."_s);
-        RaporSayfasi s;
-        QVERIFY(!motor.Sonraki_Sayfa(s));
-        motor.Bitir();
-        QCOMPARE(form.Etiket_Sayisi(), 0);
-        QVERIFY(isTablosu().isEmpty());
-    }
-
     void kilit_beklenirse_vazgecer() {
         QFETCH_GLOBAL(QString, motor);
         if (motor != u"sqlite")
