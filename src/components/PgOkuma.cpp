@@ -2,12 +2,57 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlField>
 #include <libpq-fe.h>
 #include <memory>
 
 namespace {
+
+// libpq is loaded when a PostgreSQL connection first reads, not linked: Qt's driver
+// has loaded it by then, and a run on another engine starts without it and the 20
+// libraries it brings (TLS, Kerberos, LDAP).
+struct Pq {
+    decltype(&::PQclear) clear = nullptr;
+    decltype(&::PQresultErrorMessage) resultErrorMessage = nullptr;
+    decltype(&::PQerrorMessage) errorMessage = nullptr;
+    decltype(&::PQresultErrorField) resultErrorField = nullptr;
+    decltype(&::PQstatus) status = nullptr;
+    decltype(&::PQexec) exec = nullptr;
+    decltype(&::PQexecParams) execParams = nullptr;
+    decltype(&::PQresultStatus) resultStatus = nullptr;
+    decltype(&::PQtransactionStatus) transactionStatus = nullptr;
+    decltype(&::PQnfields) nfields = nullptr;
+    decltype(&::PQntuples) ntuples = nullptr;
+    decltype(&::PQfname) fname = nullptr;
+    decltype(&::PQftype) ftype = nullptr;
+    decltype(&::PQgetisnull) getisnull = nullptr;
+    decltype(&::PQgetvalue) getvalue = nullptr;
+
+    // Null when the library or one of its functions is missing.
+    static const Pq *Yukle() {
+        static const Pq p = [] {
+            Pq p;
+            QLibrary l(QStringLiteral("pq"), 5);
+            bool tamam = l.load();
+            const auto al = [&](auto &f, const char *ad) {
+                f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(l.resolve(ad));
+                tamam = tamam && f;
+            };
+            al(p.clear, "PQclear"), al(p.resultErrorMessage, "PQresultErrorMessage");
+            al(p.errorMessage, "PQerrorMessage"), al(p.resultErrorField, "PQresultErrorField");
+            al(p.status, "PQstatus"), al(p.exec, "PQexec"), al(p.execParams, "PQexecParams");
+            al(p.resultStatus, "PQresultStatus"), al(p.transactionStatus, "PQtransactionStatus");
+            al(p.nfields, "PQnfields"), al(p.ntuples, "PQntuples"), al(p.fname, "PQfname");
+            al(p.ftype, "PQftype"), al(p.getisnull, "PQgetisnull"), al(p.getvalue, "PQgetvalue");
+            if (!tamam)
+                p.clear = nullptr;
+            return p;
+        }();
+        return p.clear ? &p : nullptr;
+    }
+};
 
 // Type numbers of pg_type that change how a value reads; the rest is text.
 enum : Oid {
@@ -86,36 +131,36 @@ QVariant deger(const char *v, Oid oid) {
 
 using Sonuc = std::unique_ptr<PGresult, decltype(&PQclear)>;
 
-QSqlError pgHatasi(PGconn *c, const PGresult *r) {
+QSqlError pgHatasi(const Pq &pq, PGconn *c, const PGresult *r) {
     const QString metin =
-        QString::fromUtf8(r ? PQresultErrorMessage(r) : PQerrorMessage(c)).trimmed();
-    const char *kod = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
+        QString::fromUtf8(r ? pq.resultErrorMessage(r) : pq.errorMessage(c)).trimmed();
+    const char *kod = r ? pq.resultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
     const auto tip =
-        PQstatus(c) == CONNECTION_BAD ? QSqlError::ConnectionError : QSqlError::StatementError;
+        pq.status(c) == CONNECTION_BAD ? QSqlError::ConnectionError : QSqlError::StatementError;
     return QSqlError(QStringLiteral("QPSQL: Unable to create query"), metin, tip,
                      kod ? QString::fromLatin1(kod) : QString());
 }
 
 // Our own fixed statements; several in one text is fine here.
-bool komut(PGconn *c, const char *sql, QSqlError &hata) {
-    Sonuc r(PQexec(c, sql), &PQclear);
-    if (r && PQresultStatus(r.get()) == PGRES_COMMAND_OK)
+bool komut(const Pq &pq, PGconn *c, const char *sql, QSqlError &hata) {
+    Sonuc r(pq.exec(c, sql), pq.clear);
+    if (r && pq.resultStatus(r.get()) == PGRES_COMMAND_OK)
         return true;
-    hata = pgHatasi(c, r.get());
+    hata = pgHatasi(pq, c, r.get());
     return false;
 }
 
-void oku(const PGresult *r, OkunanSatirlar &sonuc) {
-    const int sutun = PQnfields(r), satir = PQntuples(r);
+void oku(const Pq &pq, const PGresult *r, OkunanSatirlar &sonuc) {
+    const int sutun = pq.nfields(r), satir = pq.ntuples(r);
     for (int j = 0; j < sutun; ++j)
-        sonuc.kayit.append(QSqlField(QString::fromUtf8(PQfname(r, j)), tur(PQftype(r, j))));
+        sonuc.kayit.append(QSqlField(QString::fromUtf8(pq.fname(r, j)), tur(pq.ftype(r, j))));
     sonuc.satirlar.reserve(satir);
     for (int i = 0; i < satir; ++i) {
         QList<QVariant> s;
         s.reserve(sutun);
         for (int j = 0; j < sutun; ++j)
-            s.append(PQgetisnull(r, i, j) ? QVariant(tur(PQftype(r, j)))
-                                          : deger(PQgetvalue(r, i, j), PQftype(r, j)));
+            s.append(pq.getisnull(r, i, j) ? QVariant(tur(pq.ftype(r, j)))
+                                           : deger(pq.getvalue(r, i, j), pq.ftype(r, j)));
         sonuc.satirlar.append(std::move(s));
     }
 }
@@ -130,28 +175,31 @@ bool Pg_Salt_Oku(const QSqlDatabase &db, const QString &sql, OkunanSatirlar &son
                                 qstrcmp(h.typeName(), "pg_conn*") == 0)
                     ? *static_cast<PGconn *const *>(h.constData())
                     : nullptr;
-    if (!c || PQstatus(c) != CONNECTION_OK) {
+    const Pq *pq = c ? Pq::Yukle() : nullptr;
+    if (!pq || pq->status(c) != CONNECTION_OK) {
         hata = QSqlError(QStringLiteral("QPSQL: Unable to create query"),
                          QStringLiteral("no connection to the server"), QSqlError::ConnectionError);
         return false;
     }
     // Inside the run's transaction a savepoint keeps its writes; rolling back to it
     // makes the transaction writable again and undoes a failure.
-    const bool icinde = PQtransactionStatus(c) != PQTRANS_IDLE;
-    if (!komut(c, icinde ? "SAVEPOINT varnel_okuma; SET TRANSACTION READ ONLY" : "BEGIN READ ONLY",
+    const bool icinde = pq->transactionStatus(c) != PQTRANS_IDLE;
+    if (!komut(*pq, c,
+               icinde ? "SAVEPOINT varnel_okuma; SET TRANSACTION READ ONLY" : "BEGIN READ ONLY",
                hata))
         return false;
     const QByteArray metin = sql.toUtf8();
-    Sonuc r(PQexecParams(c, metin.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0), &PQclear);
-    const bool tamam = r && PQresultStatus(r.get()) == PGRES_TUPLES_OK;
+    Sonuc r(pq->execParams(c, metin.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0),
+            pq->clear);
+    const bool tamam = r && pq->resultStatus(r.get()) == PGRES_TUPLES_OK;
     if (tamam)
-        oku(r.get(), sonuc);
+        oku(*pq, r.get(), sonuc);
     else
-        hata = pgHatasi(c, r.get());
+        hata = pgHatasi(*pq, c, r.get());
     QSqlError bitis;
     const bool kapandi =
-        PQstatus(c) == CONNECTION_OK &&
-        komut(c,
+        pq->status(c) == CONNECTION_OK &&
+        komut(*pq, c,
               icinde ? "ROLLBACK TO SAVEPOINT varnel_okuma; RELEASE SAVEPOINT varnel_okuma"
                      : "ROLLBACK",
               bitis);
