@@ -1,6 +1,7 @@
 #include "KuyrukCikisi.h"
 
-#include <QLibrary>
+#include "Kutuphane.h"
+
 #include <cups/cups.h>
 
 namespace {
@@ -19,18 +20,14 @@ struct Cups {
     static const Cups *Yukle() {
         static const Cups c = [] {
             Cups c;
-            QLibrary l(QStringLiteral("cups"), 2);
-            if (!l.load())
-                return c;
-            const auto al = [&l](auto &f, const char *ad) {
-                f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(l.resolve(ad));
-                return f != nullptr;
-            };
-            if (!(al(c.createJob, "cupsCreateJob") && al(c.startDocument, "cupsStartDocument") &&
-                  al(c.writeRequestData, "cupsWriteRequestData") &&
-                  al(c.finishDocument, "cupsFinishDocument") &&
-                  al(c.cancelJob2, "cupsCancelJob2") &&
-                  al(c.lastErrorString, "cupsLastErrorString")))
+            Kutuphane l(QStringLiteral("cups"), 2);
+            l(c.createJob, "cupsCreateJob");
+            l(c.startDocument, "cupsStartDocument");
+            l(c.writeRequestData, "cupsWriteRequestData");
+            l(c.finishDocument, "cupsFinishDocument");
+            l(c.cancelJob2, "cupsCancelJob2");
+            l(c.lastErrorString, "cupsLastErrorString");
+            if (!l.Tamam())
                 c.createJob = nullptr;
             return c;
         }();

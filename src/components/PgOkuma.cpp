@@ -1,8 +1,8 @@
 #include "PgOkuma.h"
+#include "Kutuphane.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlField>
 #include <libpq-fe.h>
@@ -34,19 +34,23 @@ struct Pq {
     static const Pq *Yukle() {
         static const Pq p = [] {
             Pq p;
-            QLibrary l(QStringLiteral("pq"), 5);
-            bool tamam = l.load();
-            const auto al = [&](auto &f, const char *ad) {
-                f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(l.resolve(ad));
-                tamam = tamam && f;
-            };
-            al(p.clear, "PQclear"), al(p.resultErrorMessage, "PQresultErrorMessage");
-            al(p.errorMessage, "PQerrorMessage"), al(p.resultErrorField, "PQresultErrorField");
-            al(p.status, "PQstatus"), al(p.exec, "PQexec"), al(p.execParams, "PQexecParams");
-            al(p.resultStatus, "PQresultStatus"), al(p.transactionStatus, "PQtransactionStatus");
-            al(p.nfields, "PQnfields"), al(p.ntuples, "PQntuples"), al(p.fname, "PQfname");
-            al(p.ftype, "PQftype"), al(p.getisnull, "PQgetisnull"), al(p.getvalue, "PQgetvalue");
-            if (!tamam)
+            Kutuphane l(QStringLiteral("pq"), 5);
+            l(p.clear, "PQclear");
+            l(p.resultErrorMessage, "PQresultErrorMessage");
+            l(p.errorMessage, "PQerrorMessage");
+            l(p.resultErrorField, "PQresultErrorField");
+            l(p.status, "PQstatus");
+            l(p.exec, "PQexec");
+            l(p.execParams, "PQexecParams");
+            l(p.resultStatus, "PQresultStatus");
+            l(p.transactionStatus, "PQtransactionStatus");
+            l(p.nfields, "PQnfields");
+            l(p.ntuples, "PQntuples");
+            l(p.fname, "PQfname");
+            l(p.ftype, "PQftype");
+            l(p.getisnull, "PQgetisnull");
+            l(p.getvalue, "PQgetvalue");
+            if (!l.Tamam())
                 p.clear = nullptr;
             return p;
         }();

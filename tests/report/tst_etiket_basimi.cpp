@@ -71,12 +71,14 @@ class TstEtiketBasimi : public QObject {
         return Dosya_Yaz(yol, "ESKI") ? yol : QString();
     }
     // Whether a run has written into its output (a temporary file of the test folder
-    // that may have no name yet), not only into the database.
+    // that may have no name yet), not only into the database. (The settings and designs
+    // it reads lie in folders below.)
     bool yaziliyor(const QProcess *p) const {
         const QDir fd(u"/proc/%1/fd"_s.arg(p->processId()));
         for (const QFileInfo &f : fd.entryInfoList(QDir::Files | QDir::System))
-            if (const QString h = f.symLinkTarget();
-                h.startsWith(klasor_.path()) && !h.contains(QLatin1String(".db")) && f.size() > 0)
+            if (const QString h = f.symLinkTarget(); QFileInfo(h).path() == klasor_.path() &&
+                                                     !h.contains(QLatin1String(".db")) &&
+                                                     f.size() > 0)
                 return true;
         return false;
     }
