@@ -303,7 +303,7 @@ private slots:
             QFile gunluk(qEnvironmentVariable("VARNEL_PG_LOG"));
             QVERIFY(gunluk.open(QIODevice::ReadOnly));
             gunluk.seek(gunluk.size());
-            QStringList arg = raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 40));
+            QStringList arg = raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 60));
             arg = arg.mid(0, arg.size() - 1) + ek + arg.mid(arg.size() - 1);
             QProcess *p = baslat(arg);
             // Direct printing keeps its pages in memory: there the first item's
@@ -461,7 +461,7 @@ private slots:
         const TestVeritabani t = motor == u"sqlite" ? sqlite_ : pg();
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         const QString pdf = eskiDosya(u"uzun-%1.pdf"_s.arg(motor));
-        QProcess *p = baslat(raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 40)));
+        QProcess *p = baslat(raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 60)));
         // Wait until pages are being written, then stop the run.
         QVERIFY(QTest::qWaitFor([&] { return yaziliyor(p); }, 30000));
         QCOMPARE(p->state(), QProcess::Running);
