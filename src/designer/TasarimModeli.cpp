@@ -10,6 +10,10 @@ TasarimModeli::TasarimModeli(QObject *ust) : QObject(ust) {
     for (int i = 0; i < Liste_Sayisi; ++i)
         sablonlar_[size_t(i)] = Sablon(Liste(i));
     Sayfa_Ayari_Sifirla();
+    ozet_zamani_.setSingleShot(true);
+    connect(&ozet_zamani_, &QTimer::timeout, this, &TasarimModeli::Secim_Ozeti_Degisti);
+    connect(this, &TasarimModeli::Nesne_Degisti, &ozet_zamani_, qOverload<>(&QTimer::start));
+    connect(this, &TasarimModeli::Secim_Degisti, this, &TasarimModeli::Secim_Ozeti_Degisti);
 }
 
 TasarimModeli::~TasarimModeli() {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QTimer>
 #include <QUndoStack>
 #include <array>
 #include <functional>
@@ -205,6 +206,10 @@ signals:
     void Rehber_Degisti(Rehber eski);
     void Bolum_Degisti();
     void Gorunum_Degisti(); // zoom or grid
+    // For views of the selection's values: at once when the selection changes, and once
+    // after a burst of element changes (a command over many elements changes them one
+    // by one).
+    void Secim_Ozeti_Degisti();
 
 private:
     friend class ModelKomutu;
@@ -237,4 +242,5 @@ private:
     int kareli_adim_ = 5;
     DetayKaydi bolum_{true, 0, 0};
     QUndoStack yigin_;
+    QTimer ozet_zamani_;
 };

@@ -23,11 +23,7 @@ DurumCubugu::DurumCubugu(QWidget *ust) : QStatusBar(ust) {
 
 void DurumCubugu::Modeli_Bagla(TasarimModeli *m) {
     m_ = m;
-    connect(m, &TasarimModeli::Secim_Degisti, this, &DurumCubugu::guncelle);
-    // A command over many elements changes them one by one: tell the box once.
-    guncelle_zamani_.setSingleShot(true);
-    connect(&guncelle_zamani_, &QTimer::timeout, this, &DurumCubugu::guncelle);
-    connect(m, &TasarimModeli::Nesne_Degisti, &guncelle_zamani_, qOverload<>(&QTimer::start));
+    connect(m, &TasarimModeli::Secim_Ozeti_Degisti, this, &DurumCubugu::guncelle);
     connect(m, &TasarimModeli::Gorunum_Degisti, this, &DurumCubugu::guncelle);
     guncelle();
 }

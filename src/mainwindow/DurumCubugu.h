@@ -2,7 +2,6 @@
 
 #include <QPointF>
 #include <QStatusBar>
-#include <QTimer>
 
 class QLabel;
 class TasarimModeli;
@@ -21,6 +20,5 @@ private:
     void guncelle();
 
     TasarimModeli *m_ = nullptr;
-    QTimer guncelle_zamani_; // one update after a burst of element changes
     QLabel *imlec_, *secim_, *yakinlik_, *sayi_;
 };

@@ -112,11 +112,7 @@ QComboBox *OzellikPaneli::Secenek(Ozellik o) const { return secenekler_.at(o); }
 
 void OzellikPaneli::Modeli_Bagla(TasarimModeli *m) {
     m_ = m;
-    connect(m, &TasarimModeli::Secim_Degisti, this, &OzellikPaneli::yenile);
-    // A command over 200 elements changes them one by one: show the values once.
-    yenile_zamani_.setSingleShot(true);
-    connect(&yenile_zamani_, &QTimer::timeout, this, &OzellikPaneli::yenile);
-    connect(m, &TasarimModeli::Nesne_Degisti, &yenile_zamani_, qOverload<>(&QTimer::start));
+    connect(m, &TasarimModeli::Secim_Ozeti_Degisti, this, &OzellikPaneli::yenile);
     yenile();
 }
 

@@ -2,7 +2,6 @@
 
 #include "designer/Ozellikler.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -42,7 +41,6 @@ private:
 
     TasarimModeli *m_ = nullptr;
     bool yenileniyor_ = false;
-    QTimer yenile_zamani_; // one refresh after a burst of element changes
     std::map<Ozellik, QLineEdit *> kutular_;
     std::map<Ozellik, QCheckBox *> isaretler_;
     std::map<Ozellik, QComboBox *> secenekler_;
