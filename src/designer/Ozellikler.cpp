@@ -1,5 +1,6 @@
 #include "Ozellikler.h"
 
+#include "OlcuMetni.h"
 #include "components/Birimler.h"
 #include "components/Renk.h"
 #include "document/TasarimDosyasi.h"
@@ -13,9 +14,7 @@ bool yaziVar(const YuzeyNesnesi &n) { return !n.Cizgi_Mi(); }
 
 // The value of one element, or nothing when it has no such property.
 std::optional<QString> deger(const YuzeyNesnesi &n, Ozellik o, const Ayiraclar &a) {
-    const auto sayi = [&a](double d) {
-        return QString::number(d, 'f', 2).replace(u'.', a.ondalik);
-    };
+    const auto sayi = [&a](double d) { return Olcu_Metni(d, a); };
     const QRectF r = n.Alan();
     const ElemanKaydi &k =
         std::visit([](const auto &k) -> const ElemanKaydi & { return k; }, n.kayit);
