@@ -19,16 +19,9 @@ void TasarimModeli::Secime_Ekle_Cikar(int sira) {
     if (duzenleniyor_)
         Duzenlemeyi_Bitir();
     QList<int> s = Secim();
-    if (s.removeOne(sira)) {
-        secim_ = s;
-        aktif_ = s.isEmpty() ? aktif_ : std::optional(s.last());
-        tutamaclar_gorunur_ = !s.isEmpty();
-    } else {
-        secim_ = s << sira;
-        aktif_ = sira;
-        tutamaclar_gorunur_ = true;
-    }
-    emit Secim_Degisti();
+    if (!s.removeOne(sira))
+        s.append(sira);
+    Secimi_Ayarla(s);
     if (tutamaclar_gorunur_)
         emit Secildi(*aktif_);
 }
@@ -38,11 +31,7 @@ void TasarimModeli::Alanla_Sec(const QRectF &alan, bool ekle) {
     for (const int sira : Cizim_Sirasi())
         if (Nesne(sira).Visible && alan.contains(Nesne(sira).Alan()) && !s.contains(sira))
             s.append(sira);
-    secim_ = s;
-    tutamaclar_gorunur_ = !s.isEmpty();
-    if (!s.isEmpty())
-        aktif_ = s.last();
-    emit Secim_Degisti();
+    Secimi_Ayarla(s);
     if (tutamaclar_gorunur_)
         emit Secildi(*aktif_);
 }

@@ -128,7 +128,8 @@ void OzellikPaneli::yenile() {
     yenileniyor_ = true;
     const bool secili = m_ && !m_->Secim().isEmpty();
     const auto var = [&](Ozellik o) { return secili && Ozellik_Var(*m_, o); };
-    const auto metin = [&](Ozellik o) { return var(o) ? Ozellik_Metni(*m_, o) : QString(); };
+    // Empty where no selected element has the property.
+    const auto metin = [&](Ozellik o) { return secili ? Ozellik_Metni(*m_, o) : QString(); };
     for (const auto &[o, k] : kutular_) {
         k->setEnabled(var(o));
         k->setText(metin(o));
