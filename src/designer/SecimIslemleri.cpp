@@ -88,6 +88,13 @@ void TasarimModeli::Secimi_Sil() {
     secim_.clear();
 }
 
+void TasarimModeli::Secileni_Sil() {
+    if (Secim().size() > 1)
+        Secimi_Sil();
+    else if (aktif_ && *aktif_ < Toplam() && Nesne(*aktif_).Visible)
+        Nesne_Sil(aktif_);
+}
+
 void TasarimModeli::Hizala(Hiza hiza) {
     const QList<int> s = Secim();
     if (s.isEmpty())

@@ -107,6 +107,9 @@ public:
     // the section; a block larger than it keeps its top-left corner in.
     QPointF Blok_Kaymasi(const QRectF &blok, QPointF kayma) const;
     void Secimi_Sil();
+    // What Delete and "Çıkar" remove: several selected, or the active element while it
+    // is still there.
+    void Secileni_Sil();
     enum class Hiza { Sol, Sag, Ust, Alt, Yatay_Orta, Dikey_Orta };
     // To the first-selected object's edge or middle; one object to the label's.
     void Hizala(Hiza hiza);

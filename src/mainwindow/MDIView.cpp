@@ -199,13 +199,7 @@ void MDIView::Menu_Click(const QString &girdi) {
         {u"MNYazdir", [](W &w, B &) { w.raporGoster(true); }},
         {u"MNGeriAl", [](W &, B &b) { b.m.Geri_Al(); }},
         {u"MNYinele", [](W &, B &b) { b.m.Yinele(); }},
-        {u"MNCikar",
-         [](W &, B &b) {
-             if (b.m.Secim().size() > 1)
-                 b.m.Secimi_Sil();
-             else if (b.aktif && b.m.Nesne(*b.aktif).Visible)
-                 b.m.Nesne_Sil(b.aktif);
-         }},
+        {u"MNCikar", [](W &, B &b) { b.m.Secileni_Sil(); }},
         {u"MNOrnekVeri", [](W &w, B &) { w.ornekVeri(); }},
         {u"MNTumunuSec", [](W &, B &b) { b.m.Tumunu_Sec(); }},
         {u"MNSigdir", [](W &w, B &) { w.tasarim_->Sayfaya_Sigdir(); }},

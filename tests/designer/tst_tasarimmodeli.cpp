@@ -357,9 +357,13 @@ void TasarimModeliTesti::geriAlVeYinele() {
     const int b = birNesne(m, "Alan", QRectF(10, 1, 5, 5));
     const int c = birNesne(m, "Barkod", QRectF(20, 1, 30, 15));
     m.Gecmisi_Temizle();
-    for (int o : {a, b, c})
-        m.Nesne_Sil(o);
+    for (int o : {a, b, c}) { // Delete pressed twice: the second finds nothing to remove
+        m.Nesne_Sec(o);
+        m.Secileni_Sil();
+        m.Secileni_Sil();
+    }
     QCOMPARE(m.Silinenler(), (QList<int>{a, b, c}));
+    QCOMPARE(m.Yigin().count(), 3);
     QVERIFY(!m.Tutamaclar_Gorunur());
     QVERIFY(m.Degisti());
     // Only hidden objects: nothing the document holds, nothing to save.

@@ -413,7 +413,7 @@ void BolumGorunumu::keyPressEvent(QKeyEvent *e) {
     const auto mod = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const double adim = mod == Qt::ShiftModifier ? 0.1 : 1;
     if (e->key() == Qt::Key_Delete && mod == Qt::NoModifier && !m_.Duzenleniyor())
-        m_.Secim().size() > 1 ? m_.Secimi_Sil() : m_.Nesne_Sil(m_.Aktif_Nesne());
+        m_.Secileni_Sil();
     else if (e->key() == Qt::Key_Escape && mod == Qt::NoModifier && !m_.Duzenleniyor())
         m_.Secimi_Birak();
     else if (e->key() == Qt::Key_A && mod == Qt::ControlModifier && !m_.Duzenleniyor())
