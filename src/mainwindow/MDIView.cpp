@@ -145,7 +145,6 @@ void MDIView::durumlariGuncelle() {
 
 namespace {
 
-// The commands of the menus and the tool bar other than element creation.
 // The system clipboard: the elements as our own records and as plain text.
 bool Panoya_Kopyala(const TasarimModeli &m) {
     const QByteArray kayit = Secim_Kaydi(m);
@@ -163,6 +162,7 @@ void Panodan_Yapistir(TasarimModeli &m, std::optional<QPointF> yer) {
         Yapistir(m, veri->data(Oge_Mime_Turu), yer);
 }
 
+// The commands of the menus and the tool bar other than element creation.
 struct MenuKomutu {
     const char16_t *ad;
     void (*calistir)(MDIView &w, MDIView::Komut_Baglami &b);
