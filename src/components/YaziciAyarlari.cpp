@@ -139,3 +139,9 @@ QString Yazici_Ozeti(const QString &yazici, const YaziciAyari &a) {
         s += QStringLiteral(", ortam ") + a.ortam;
     return s;
 }
+
+QString Zpl_Lazer_Hatasi(bool zpl, bool lazer) {
+    return zpl && lazer
+               ? QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.")
+               : QString();
+}

@@ -35,5 +35,9 @@ OkunanAyar Yazici_Ayari_Oku(const QString &dosya, const QString &yazici);
 // False when the file could not be written.
 bool Yazici_Ayari_Yaz(const QString &dosya, const QString &yazici, const YaziciAyari &ayar);
 
+// A ZPL printer takes one label a page: the refusal of a laser sheet for it; empty when
+// the output and the design go together.
+QString Zpl_Lazer_Hatasi(bool zpl, bool lazer);
+
 // One line about a queue and its settings, as `varnel printers` lists them.
 QString Yazici_Ozeti(const QString &yazici, const YaziciAyari &ayar);

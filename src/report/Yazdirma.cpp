@@ -116,9 +116,7 @@ QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge) {
                                Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), k.yazici).ayar.dil ==
                                    YaziciAyari::Dil::ZPL
                          : Zpl_Ciktisi(k.cikti);
-    if (zpl && belge.Tip == 1)
-        return QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
-    return QString();
+    return Zpl_Lazer_Hatasi(zpl, belge.Tip == 1);
 }
 
 namespace {

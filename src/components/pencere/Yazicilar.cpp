@@ -132,8 +132,9 @@ std::optional<YaziciAyari> kuyrukAyari(const QString &kuyruk, bool lazer, QStrin
                                        const YaziciAyari *verilen) {
     const YaziciAyari ayar =
         verilen ? *verilen : Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk).ayar;
-    if (ayar.dil == YaziciAyari::Dil::ZPL && lazer) {
-        hata = QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.");
+    if (const QString h = Zpl_Lazer_Hatasi(ayar.dil == YaziciAyari::Dil::ZPL, lazer);
+        !h.isEmpty()) {
+        hata = h;
         return std::nullopt;
     }
     return ayar;
