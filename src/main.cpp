@@ -31,11 +31,7 @@
 
 namespace {
 
-void yaz(FILE *f, const QString &metin) {
-    std::fputs(metin.toUtf8().constData(), f);
-    if (!metin.endsWith(u'\n'))
-        std::fputc('\n', f);
-}
+void yaz(FILE *f, const QString &metin) { Satir_Yaz(f, metin, true); }
 
 bool ekranVar() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||

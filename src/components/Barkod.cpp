@@ -93,6 +93,13 @@ void upceDogrula(Kural &k, const QString &veri) {
         const QString govde = veri.size() == 6 ? QStringLiteral("0") + veri : veri;
         k.metin = govde + QString::number(kontrolRakami(upceGenislet(govde.mid(1))));
     }
+    // The last digit says how the UPC-A number was shortened; a shortening that would
+    // have been written another way is no UPC-E number.
+    const QString alti = veri.size() == 6 ? veri : veri.mid(1, 6);
+    if (k.neden.isEmpty() && alti.size() == 6 &&
+        ((alti[5] == u'3' && alti[2] <= u'2') || (alti[5] == u'4' && alti[3] == u'0') ||
+         (alti[5] >= u'5' && alti[4] == u'0')))
+        k.neden = QStringLiteral("UPC-E verisi geçerli bir kısaltma değil");
 }
 
 // The text symbologies: every character must be one the symbology can carry.
@@ -186,9 +193,9 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     const int sonuc = ZBarcode_Encode_and_Buffer_Vector(
         z, reinterpret_cast<const unsigned char *>(girdi.constData()), int(girdi.size()), 0);
     if (sonuc >= ZINT_ERROR || !z->vector) {
-        b->neden_ = QString::fromLatin1(z->errtxt);
-        if (b->neden_.isEmpty())
-            b->neden_ = QStringLiteral("kodlanamadı");
+        // The library's own words are English and name its internals: the reason a
+        // label shows is ours.
+        b->neden_ = QStringLiteral("barkod bu veriyle kodlanamıyor");
     } else {
         b->boyut_ = QSizeF(z->vector->width, z->vector->height);
         for (const zint_vector_rect *r = z->vector->rectangles; r; r = r->next)

@@ -62,7 +62,12 @@ qreal olcuGenisligi(const QString &metin, const YaziGorunumu &g, qreal sinir) {
             h = son->harfler.insert(c.unicode(), son->metrik.horizontalAdvance(c));
         toplam += *h;
     }
-    return toplam <= sinir ? toplam : son->metrik.horizontalAdvance(metin);
+    // Qt measures a line in 26.6 fixed point: past about 33 million units (a few
+    // tens of thousands of letters here) the whole-text measure wraps round to a
+    // small or negative width. Such a text is wider than any label by far, and the
+    // added advances say so.
+    constexpr qreal olculebilir = 1.0e7;
+    return toplam <= sinir || toplam > olculebilir ? toplam : son->metrik.horizontalAdvance(metin);
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "IptalSinyali.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace {
 
-// A signal handler can only leave a note in a variable of this kind; it is the one
-// process-wide value here, set by the handler and read by the run in hand.
-volatile std::sig_atomic_t gelenSinyal = 0;
+// A signal handler can only leave a note in a lock-free atomic; it is the one
+// process-wide value here, set by the handler and read by the run in hand and by the
+// thread that watches its database statements.
+std::atomic<int> gelenSinyal = 0;
+static_assert(std::atomic<int>::is_always_lock_free);
 
 void not_al(int sinyal) { gelenSinyal = sinyal; }
 

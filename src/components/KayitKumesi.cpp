@@ -1,5 +1,6 @@
 #include "KayitKumesi.h"
 
+#include "IptalSinyali.h"
 #include "SqlTarama.h"
 #include "VeriBaglantisi.h"
 
@@ -9,6 +10,31 @@
 #include <optional>
 
 Q_LOGGING_CATEGORY(varnelSql, "varnel.sql", QtWarningMsg)
+
+namespace {
+
+// While a statement runs, a stop request or a silent server cancels it; a failure it
+// caused is told as what it is (SQLite's lock wait gives up by itself: "busy").
+class Izlenen {
+public:
+    Izlenen(VeriBaglantisi &b, const QSqlError &hata) : b_(b), hata_(hata) { b_.Sorgu_Basladi(); }
+    ~Izlenen() {
+        b_.Sorgu_Bitti();
+        if (!hata_.isValid() || b_.Durdu != VeriBaglantisi::Durma::Yok)
+            return;
+        const QString kod = hata_.nativeErrorCode();
+        if (Iptal_Dinleyici::Sinyal())
+            b_.Durdu = VeriBaglantisi::Durma::Sinyal;
+        else if (b_.Motoru() == VeriBaglantisi::Motor::SQLite && (kod == u"5" || kod == u"6"))
+            b_.Durdu = VeriBaglantisi::Durma::ZamanAsimi;
+    }
+
+private:
+    VeriBaglantisi &b_;
+    const QSqlError &hata_;
+};
+
+} // namespace
 
 void KayitKumesi::Close() {
     sorgu_.reset();
@@ -37,8 +63,10 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
                           QSqlError::StatementError);
         return false;
     }
-    if (secim && kilit == Kilit::SaltOkunur && baglanti.Motoru() != VeriBaglantisi::Motor::SQLite)
+    if (secim && kilit == Kilit::SaltOkunur && baglanti.Motoru() != VeriBaglantisi::Motor::SQLite) {
+        const Izlenen izlenen(baglanti, hata_);
         return saltOku(baglanti, sql);
+    }
 
     auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
     // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
@@ -54,6 +82,7 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
         pragma.emplace(baglanti.Veritabani());
         pragma->exec(QStringLiteral("PRAGMA query_only=1"));
     }
+    const Izlenen izlenen(baglanti, hata_);
     const bool tamam = q->exec(sql);
     if (pragma)
         pragma->exec(QStringLiteral("PRAGMA query_only=0"));

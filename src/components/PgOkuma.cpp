@@ -7,6 +7,8 @@
 #include <QSqlField>
 #include <libpq-fe.h>
 #include <memory>
+#include <sys/socket.h>
+#include <thread>
 
 namespace {
 
@@ -29,6 +31,10 @@ struct Pq {
     decltype(&::PQftype) ftype = nullptr;
     decltype(&::PQgetisnull) getisnull = nullptr;
     decltype(&::PQgetvalue) getvalue = nullptr;
+    decltype(&::PQgetCancel) getCancel = nullptr;
+    decltype(&::PQcancel) cancel = nullptr;
+    decltype(&::PQfreeCancel) freeCancel = nullptr;
+    decltype(&::PQsocket) socket = nullptr;
 
     // Null when the library or one of its functions is missing.
     static const Pq *Yukle() {
@@ -50,6 +56,10 @@ struct Pq {
             l(p.ftype, "PQftype");
             l(p.getisnull, "PQgetisnull");
             l(p.getvalue, "PQgetvalue");
+            l(p.getCancel, "PQgetCancel");
+            l(p.cancel, "PQcancel");
+            l(p.freeCancel, "PQfreeCancel");
+            l(p.socket, "PQsocket");
             if (!l.Tamam())
                 p.clear = nullptr;
             return p;
@@ -171,14 +181,44 @@ void oku(const Pq &pq, const PGresult *r, OkunanSatirlar &sonuc) {
 
 } // namespace
 
+namespace {
+
+PGconn *baglantisi(const QSqlDatabase &db) {
+    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
+    return h.isValid() && (qstrcmp(h.typeName(), "PGconn*") == 0 ||
+                           qstrcmp(h.typeName(), "pg_conn*") == 0)
+               ? *static_cast<PGconn *const *>(h.constData())
+               : nullptr;
+}
+
+} // namespace
+
+std::function<void(int)> Pg_Iptalci(const QSqlDatabase &db) {
+    PGconn *c = baglantisi(db);
+    const Pq *pq = c ? Pq::Yukle() : nullptr;
+    if (!pq)
+        return {};
+    std::shared_ptr<PGcancel> iptal(pq->getCancel(c), pq->freeCancel);
+    const int soket = pq->socket(c);
+    return [pq, iptal, soket](int asama) {
+        if (asama == 0 && iptal) {
+            // The cancel request opens a connection of its own to the server, which
+            // may be as silent as the first: it must not hold up the run.
+            std::thread([pq, iptal] {
+                char hata[256];
+                pq->cancel(iptal.get(), hata, sizeof hata);
+            }).detach();
+        } else if (asama == 1 && soket >= 0) {
+            // The server did not stop the statement: the run stops waiting for it.
+            ::shutdown(soket, SHUT_RDWR);
+        }
+    };
+}
+
 bool Pg_Salt_Oku(const QSqlDatabase &db, const QString &sql, OkunanSatirlar &sonuc,
                  QSqlError &hata) {
     sonuc = {};
-    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
-    PGconn *c = h.isValid() && (qstrcmp(h.typeName(), "PGconn*") == 0 ||
-                                qstrcmp(h.typeName(), "pg_conn*") == 0)
-                    ? *static_cast<PGconn *const *>(h.constData())
-                    : nullptr;
+    PGconn *c = baglantisi(db);
     const Pq *pq = c ? Pq::Yukle() : nullptr;
     if (!pq || pq->status(c) != CONNECTION_OK) {
         hata = QSqlError(QStringLiteral("QPSQL: Unable to create query"),

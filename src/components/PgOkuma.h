@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QVariant>
+#include <functional>
 
 // Rows of one statement, fetched whole.
 struct OkunanSatirlar {
@@ -19,3 +20,8 @@ struct OkunanSatirlar {
 // which runs whatever follows a ";". False on failure, with the driver's error.
 bool Pg_Salt_Oku(const QSqlDatabase &db, const QString &sql, OkunanSatirlar &sonuc,
                  QSqlError &hata);
+
+// What cancels a statement running on a PostgreSQL connection, from another thread:
+// stage 0 sends the server a cancel request, stage 1 shuts the connection's socket.
+// Empty when the connection has no libpq handle.
+std::function<void(int)> Pg_Iptalci(const QSqlDatabase &db);

@@ -39,7 +39,7 @@ void TasmaListesi::Ekle(const QString &ad) {
 QString TasmaListesi::Mesaj() const {
     if (sayi_ == 0)
         return QString();
-    QString m = QStringLiteral("%1 etikette yazı alanına sığmadı: ").arg(sayi_) +
+    QString m = QStringLiteral("%1 etikette %2: ").arg(sayi_).arg(konu_) +
                 adlar_.join(QStringLiteral(", "));
     if (adlar_.size() < sayi_)
         m += QStringLiteral(", …");

@@ -42,10 +42,14 @@ void Oge_Ciz(QPainter &p, const CizimOgesi &oge);
 bool Yazi_Tasiyor(CizimOgesi &oge);
 bool Yazi_Tasiyor(const CizimOgesi &oge);
 
-// Labels whose text did not fit, counted over a run: how many, and the names of
-// the first few (item codes), told once at its end.
+// Labels that did not show what they should, counted over a run: how many, and the
+// names of the first few (item codes), told once at its end.
 class TasmaListesi {
 public:
+    // What went wrong on them: "yazı alanına sığmadı" (text that did not fit),
+    // "fiyat yok" (a price field printed empty or zero).
+    explicit TasmaListesi(const QString &konu = QStringLiteral("yazı alanına sığmadı"))
+        : konu_(konu) {}
     void Ekle(const QString &ad);
     qint64 Sayi() const { return sayi_; }
     bool Bos() const { return sayi_ == 0; }
@@ -53,9 +57,11 @@ public:
     QString Mesaj() const;
 
 private:
+    QString konu_;
     qint64 sayi_ = 0;
     QStringList adlar_;
 };
+inline const QString Fiyat_Yok = QStringLiteral("fiyat yok");
 
 // The page size of a paper given in twips.
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,

@@ -1,6 +1,13 @@
 #include "VeriBaglantisi.h"
 
+#include "IptalSinyali.h"
+#include "Kutuphane.h"
+#include "PgOkuma.h"
+#include "SorguBekcisi.h"
+
 #include <QFileInfo>
+#include <QSqlDriver>
+#include <QThread>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QUuid>
@@ -85,6 +92,56 @@ QList<Parca> parcala(const QString &metin) {
     return parcalar;
 }
 
+// SQLite's and ODBC's functions for stopping a statement, from the libraries Qt's
+// drivers have loaded (not linked: a run on another engine does without them).
+struct Sqlite3 {
+    int (*busy_handler)(void *, int (*)(void *, int), void *) = nullptr;
+    void (*interrupt)(void *) = nullptr;
+    static const Sqlite3 *Yukle() {
+        static const Sqlite3 s = [] {
+            Sqlite3 s;
+            Kutuphane l(QStringLiteral("sqlite3"), 0);
+            l(s.busy_handler, "sqlite3_busy_handler")(s.interrupt, "sqlite3_interrupt");
+            if (!l.Tamam())
+                s.busy_handler = nullptr;
+            return s;
+        }();
+        return s.busy_handler ? &s : nullptr;
+    }
+};
+
+struct Odbc {
+    short (*cancelHandle)(short, void *) = nullptr;
+    static const Odbc *Yukle() {
+        static const Odbc o = [] {
+            Odbc o;
+            Kutuphane l(QStringLiteral("odbc"), 2);
+            l(o.cancelHandle, "SQLCancelHandle");
+            return o;
+        }();
+        return o.cancelHandle ? &o : nullptr;
+    }
+};
+
+// The driver's own handle of a connection, when its type is `tur`.
+void *surucuTutamaci(const QSqlDatabase &db, const char *tur) {
+    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
+    return h.isValid() && qstrcmp(h.typeName(), tur) == 0 ? *static_cast<void *const *>(h.constData())
+                                                           : nullptr;
+}
+
+// SQLite waits for another writer's lock in here rather than in its own timer, so
+// that a stop request ends the wait at once. `v` is the waiting time allowed in ms.
+int sqliteBekle(void *v, int kez) {
+    if (Iptal_Dinleyici::Sinyal())
+        return 0;
+    // Ten milliseconds a turn: the turns count the time waited.
+    if (qint64(kez) * 10 >= *static_cast<const int *>(v))
+        return 0;
+    QThread::msleep(10);
+    return 1;
+}
+
 } // namespace
 
 // Qt keeps connections by name program-wide: each object names its own.
@@ -92,6 +149,7 @@ VeriBaglantisi::VeriBaglantisi()
     : ad_(QStringLiteral("varnel-") + QUuid::createUuid().toString(QUuid::Id128)) {}
 
 VeriBaglantisi::~VeriBaglantisi() {
+    bekci_.reset(); // its thread may be cancelling a statement of this connection
     Close();
     QSqlDatabase::removeDatabase(ad_);
 }
@@ -101,6 +159,7 @@ QSqlDatabase VeriBaglantisi::Veritabani() const { return QSqlDatabase::database(
 bool VeriBaglantisi::Acik() const { return Veritabani().isOpen(); }
 
 void VeriBaglantisi::Close() {
+    iptalci_ = nullptr;
     if (QSqlDatabase::contains(ad_)) {
         QSqlDatabase db = QSqlDatabase::database(ad_, false);
         db.close();
@@ -258,6 +317,7 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
     ayar_ = Coz(connectionString);
     hata_.clear();
     Koptu = false;
+    Durdu = Durma::Yok;
     const QString surucu = ayar_.motor == Motor::SQLite       ? QStringLiteral("QSQLITE")
                            : ayar_.motor == Motor::PostgreSQL ? QStringLiteral("QPSQL")
                                                               : QStringLiteral("QODBC");
@@ -272,7 +332,70 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
         hata_ = Gizle(db.lastError().text());
         return false;
     }
-    return ayar_.motor != Motor::SQLite || sqliteHazirla(db);
+    if (ayar_.motor != Motor::SQLite)
+        return true;
+    Sqlite_Bekleme(Zaman_Asimi * 1000);
+    const bool tamam = sqliteHazirla(db);
+    Sqlite_Bekleme(Sorgu_Zaman_Asimi * 1000);
+    return tamam;
+}
+
+void VeriBaglantisi::Sqlite_Bekleme(int ms) {
+    sqliteBekleme_ = ms;
+    const Sqlite3 *l = Sqlite3::Yukle();
+    if (void *h = surucuTutamaci(Veritabani(), "sqlite3*"); l && h)
+        l->busy_handler(h, sqliteBekle, &sqliteBekleme_);
+    else // Qt's own timer: no stop request ends its wait, but it still ends
+        QSqlQuery(Veritabani()).exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(ms));
+}
+
+std::function<void(int)> VeriBaglantisi::iptalci() {
+    const QSqlDatabase db = Veritabani();
+    switch (ayar_.motor) {
+    case Motor::PostgreSQL:
+        return Pg_Iptalci(db);
+    case Motor::SQLite: {
+        const Sqlite3 *l = Sqlite3::Yukle();
+        void *h = surucuTutamaci(db, "sqlite3*");
+        if (!l || !h)
+            return {};
+        return [l, h](int asama) {
+            if (asama == 0)
+                l->interrupt(h);
+        };
+    }
+    case Motor::SQLServer: {
+        const Odbc *l = Odbc::Yukle();
+        void *h = surucuTutamaci(db, "SQLHANDLE");
+        if (!l || !h)
+            return {};
+        return [l, h](int) { l->cancelHandle(2 /* SQL_HANDLE_DBC */, h); };
+    }
+    }
+    return {};
+}
+
+void VeriBaglantisi::Sorgu_Basladi() {
+    if (!bekci_)
+        bekci_ = std::make_unique<SorguBekcisi>();
+    if (!iptalci_)
+        iptalci_ = iptalci();
+    bekci_->Basla(Sorgu_Zaman_Asimi, iptalci_);
+}
+
+void VeriBaglantisi::Sorgu_Bitti() {
+    if (!bekci_)
+        return;
+    switch (bekci_->Bitir()) {
+    case SorguBekcisi::Neden::Yok:
+        break;
+    case SorguBekcisi::Neden::Sinyal:
+        Durdu = Durma::Sinyal;
+        break;
+    case SorguBekcisi::Neden::ZamanAsimi:
+        Durdu = Durma::ZamanAsimi;
+        break;
+    }
 }
 
 QString VeriBaglantisi::Tanim() const {

@@ -3,6 +3,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <functional>
+#include <memory>
+
+class SorguBekcisi;
 
 // Stands in for the database access layer: one connection opened with an
 // ADO-style connection text whose "Data Source" picks the engine.
@@ -25,6 +29,9 @@ public:
     // Seconds a connection attempt (and a wait for SQLite's lock) may take; set
     // before Open. Five in the program; tests of a silent server make it shorter.
     int Zaman_Asimi = 5;
+    // Seconds a statement may wait on a silent server (or SQLite's lock) before the
+    // run stops with "Veritabanı yanıt vermiyor; basım durduruldu." (--query-timeout).
+    int Sorgu_Zaman_Asimi = 30;
 
     // The decimal separator of number texts read over this connection.
     QString Ondalik_Ayirac = QStringLiteral(",");
@@ -60,6 +67,19 @@ public:
     // started the run then shows no second box for it.
     bool Bildirildi = false;
 
+    // Set when a statement was stopped from outside: a stop request, or the server
+    // silent past Sorgu_Zaman_Asimi (the user was told once, by the query helpers).
+    enum class Durma { Yok, Sinyal, ZamanAsimi };
+    Durma Durdu = Durma::Yok;
+
+    // A statement starts and ends: while it runs, a stop request or the time-out
+    // cancels it from another thread (Durdu says which).
+    void Sorgu_Basladi();
+    void Sorgu_Bitti();
+    // How long SQLite waits for another writer's lock, in ms (a stop request ends
+    // the wait at once). Statements wait Sorgu_Zaman_Asimi.
+    void Sqlite_Bekleme(int ms);
+
     // Removes the password from any text about this connection.
     QString Gizle(const QString &metin) const;
 
@@ -75,6 +95,11 @@ private:
     bool ayarla(QSqlDatabase &db);
     bool sqliteHazirla(QSqlDatabase &db);
 
+    std::function<void(int)> iptalci();
+
+    std::unique_ptr<SorguBekcisi> bekci_;
+    std::function<void(int)> iptalci_;
+    int sqliteBekleme_ = 5000;
     QString ad_;
     QString metin_;
     Parametreler ayar_;

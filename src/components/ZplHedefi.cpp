@@ -24,15 +24,33 @@ QByteArray &sayiEkle(QByteArray &z, int sayi) {
 struct Etiket {
     int dpi;
     bool yazici_fontu;
-    QPoint eksi; // ^LH takes no negative home: a label moved up or left moves each field
     QStringList *uyarilar;
 
     QByteArray fo(int x, int y) const {
         QByteArray z("^FO", 3);
-        sayiEkle(z, std::max(0, x + eksi.x())).append(',');
-        return sayiEkle(z, std::max(0, y + eksi.y()));
+        sayiEkle(z, std::max(0, x)).append(',');
+        return sayiEkle(z, std::max(0, y));
     }
 };
+
+// A field's data behind ^FD, and ^FH before it when anything needed escaping: ^ ~ _
+// and control bytes go as _XX, so no datum can end a field, a label or a format.
+QByteArray veriAlani(const QString &metin) {
+    const QByteArray veri = metin.toUtf8();
+    const auto ozel = [](char c) { return c == '^' || c == '~' || c == '_' || uchar(c) < 0x20; };
+    if (std::none_of(veri.begin(), veri.end(), ozel))
+        return "^FD" + veri;
+    static const char *onaltilik = "0123456789ABCDEF";
+    QByteArray z("^FH^FD");
+    z.reserve(z.size() + veri.size() * 3);
+    for (const char c : veri) {
+        if (ozel(c))
+            z.append('_').append(onaltilik[uchar(c) >> 4]).append(onaltilik[uchar(c) & 15]);
+        else
+            z.append(c);
+    }
+    return z;
+}
 
 QRect noktaAlani(const QRectF &twip, int dpi) {
     const int x = nokta(twip.left(), dpi), y = nokta(twip.top(), dpi);
@@ -55,21 +73,33 @@ char yon(int onda) {
 }
 
 // The bars the printer draws itself, with the data each command wants: EAN and UPC
-// without their check digit, the printer adds it.
+// without their check digit, the printer adds it. Characters a command reads as its
+// own (Code 93's full-ASCII shifts, Code 128's ">" invocations, control bytes) keep
+// the symbol a picture, so the printer never reads data as a command.
 struct YerelSembol {
     const char *komut;
     int govde; // digits of data; 0: the data as it is
+    bool (*alir)(QChar);
 };
-std::optional<YerelSembol> yerelSembol(Barkod::Sembol s) {
+bool kod93Alir(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || QStringLiteral("-. $/+%").contains(c);
+}
+bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != u'>'; }
+bool hepsiAlir(QChar) { return true; }
+std::optional<YerelSembol> yerelSembol(Barkod::Sembol s, const QString &veri) {
     using S = Barkod::Sembol;
     static const std::pair<S, YerelSembol> yereller[] = {
-        {S::EAN13, {"^BE%1,%2,%3,N", 12}},   {S::EAN8, {"^B8%1,%2,%3,N", 7}},
-        {S::UPCA, {"^BU%1,%2,%3,N,Y", 11}},  {S::Code39, {"^B3%1,N,%2,%3,N", 0}},
-        {S::Code93, {"^BA%1,%2,%3,N,N", 0}}, {S::Code128A, {"^BC%1,%2,%3,N,N,A", 0}},
+        {S::EAN13, {"^BE%1,%2,%3,N", 12, hepsiAlir}},
+        {S::EAN8, {"^B8%1,%2,%3,N", 7, hepsiAlir}},
+        {S::UPCA, {"^BU%1,%2,%3,N,Y", 11, hepsiAlir}},
+        {S::Code39, {"^B3%1,N,%2,%3,N", 0, hepsiAlir}},
+        {S::Code93, {"^BA%1,%2,%3,N,N", 0, kod93Alir}},
+        {S::Code128A, {"^BC%1,%2,%3,N,N,A", 0, kod128Alir}},
     };
     for (const auto &[sembol, yerel] : yereller)
         if (sembol == s)
-            return yerel;
+            return std::all_of(veri.begin(), veri.end(), yerel.alir) ? std::optional(yerel)
+                                                                      : std::nullopt;
     return std::nullopt; // UPC-E and the rest: drawn as a picture
 }
 
@@ -121,18 +151,7 @@ QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
     const int kay = o.yazi.dikey_hiza == 1 ? bosluk / 2 : o.yazi.dikey_hiza == 2 ? bosluk : 0;
     const int x = r.left() + (dik ? kay : 0), yy = r.top() + (dik ? 0 : kay);
     const char hiza = o.yazi.yatay_hiza == 1 ? 'R' : o.yazi.yatay_hiza == 2 ? 'C' : 'L';
-    QByteArray veri = o.metin.toUtf8();
-    const bool kacis = veri.contains('^') || veri.contains('~') || veri.contains('_');
-    if (kacis) {
-        QByteArray k;
-        for (const char c : veri) {
-            if (c == '^' || c == '~' || c == '_')
-                k += '_' + QByteArray::number(uchar(c), 16).toUpper();
-            else
-                k += c;
-        }
-        veri = k;
-    }
+    const QByteArray veri = veriAlani(o.metin);
     // Built in place: this runs for every text of every label.
     QByteArray z = e.fo(x, yy);
     z.reserve(z.size() + veri.size() + 48);
@@ -140,7 +159,7 @@ QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
     sayiEkle(z, boy).append(',');
     sayiEkle(z, boy).append("^FB");
     sayiEkle(z, uzun).append(",1,0,").append(hiza);
-    return z.append(kacis ? "^FH^FD" : "^FD").append(veri).append("^FS\n");
+    return z.append(veri).append("^FS\n");
 }
 
 QByteArray oge(const CizimOgesi &o, const Etiket &e);
@@ -148,7 +167,7 @@ QByteArray oge(const CizimOgesi &o, const Etiket &e);
 QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const int dpi = e.dpi;
     const Barkod &b = *o.barkod;
-    const auto yerel = b.Gecerli() ? yerelSembol(b.Sembolu()) : std::nullopt;
+    const auto yerel = b.Gecerli() ? yerelSembol(b.Sembolu(), b.Veri()) : std::nullopt;
     const double moduller = b.Modul_Sayisi();
     if (!yerel || moduller <= 0)
         return resim(o, e);
@@ -168,14 +187,16 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const QRect r = noktaAlani(donus.mapRect(cubukAlani), dpi);
     const int boy = dik ? r.width() : r.height(); // the bars' length
     const int en = dik ? r.height() : r.width();
-    // The module nearest the element's width that whole dots allow.
-    const int modul = std::max(1, int(std::lround(en / moduller)));
-    if (modul < 2 && e.uyarilar)
+    // The largest module of whole dots with which the symbol and its quiet zones fit
+    // the element: a wider one would run the bars into the next element or off the label.
+    const int modul = std::max(1, int(std::floor(en / moduller + 1e-9)));
+    if (e.uyarilar && (modul < 2 || modul * moduller > en + 1e-9))
         e.uyarilar->append(QStringLiteral("Barkod %1: modül 2 noktadan dar; yazıcı okunamaz "
                                           "basabilir (barkodu genişletin).")
                                .arg(b.Metin()));
     const QString veri = yerel->govde > 0 ? b.Metin().left(yerel->govde) : b.Veri();
-    // The printer draws no quiet zone: the bars start where the page's bars start.
+    // The printer draws no quiet zone: the bars start where the page's bars start, and
+    // with a module no wider than the page's they end inside its right quiet zone.
     const int bosluk = int(std::lround(b.Ilk_Cubuk() * en));
     const int x = r.left() + (dik ? 0 : bosluk), yy = r.top() + (dik ? bosluk : 0);
     QByteArray z = e.fo(x, yy) + "^BY" + QByteArray::number(modul);
@@ -184,7 +205,7 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
              .arg(std::max(1, boy))
              .arg(QChar(u'N'))
              .toLatin1();
-    z += "^FD" + veri.toUtf8() + "^FS\n";
+    z += veriAlani(veri) + "^FS\n";
     if (!metin)
         return z;
     // The human-readable line where the draw path puts it, not the printer's own
@@ -282,13 +303,18 @@ ZplParcalari Zpl_Parcalari(const RaporSayfasi &s, const ZplAyarlari &a, QStringL
     QByteArray &z = p.ayar;
     z += "^CI28^PW" + sayilar(nokta(s.boyut.width(), a.dpi)) + "^LL" +
          sayilar(nokta(s.boyut.height(), a.dpi));
-    // The printer's own offsets: ^LH for the part it takes, the fields for the rest.
+    // The printer's own offsets move the whole label, so places within it never
+    // change: ^LH right and down, ^LS left (its positive values shift left), ^LT up
+    // (the printer takes at most 120 dot rows).
     const QPoint kayma(int(std::lround(a.sol_mm / Inc_Basina_Mm * a.dpi)),
                        int(std::lround(a.ust_mm / Inc_Basina_Mm * a.dpi)));
-    const Etiket e{a.dpi, a.yazici_fontu, QPoint(std::min(0, kayma.x()), std::min(0, kayma.y())),
-                   uyarilar};
+    const Etiket e{a.dpi, a.yazici_fontu, uyarilar};
     if (kayma.x() > 0 || kayma.y() > 0)
         z += "^LH" + sayilar(std::max(0, kayma.x())) + ',' + sayilar(std::max(0, kayma.y()));
+    if (kayma.x() < 0)
+        z += "^LS" + sayilar(-kayma.x());
+    if (kayma.y() < 0)
+        z += "^LT" + sayilar(std::max(-120, kayma.y()));
     if (a.hiz > 0)
         z += "^PR" + sayilar(a.hiz);
     if (!a.ortam.isEmpty())

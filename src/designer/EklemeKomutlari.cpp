@@ -39,6 +39,13 @@ bool Ekleme_Komutu(TasarimModeli &m, const QString &ad) {
     return false;
 }
 
+std::optional<Liste> Eklenecek_Liste(const QString &ad) {
+    for (const Ekleme &e : eklemeler)
+        if (ad == QStringView(e.komut))
+            return Tur_Listesi(QString::fromUtf16(e.tur));
+    return std::nullopt;
+}
+
 bool Kullanici_Alani(TasarimModeli &m, const QString &ad) {
     const QString alan = ad.trimmed();
     if (alan.isEmpty())

@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "YuzeyNesnesi.h"
+
 class TasarimModeli;
 struct YuzeyNesnesi;
 
@@ -13,6 +15,8 @@ struct YuzeyNesnesi;
 // Each creates its object with its caption and tag as one undo step; false for
 // any other name.
 bool Ekleme_Komutu(TasarimModeli &model, const QString &ad);
+// The list an insert command adds to; nothing for any other name.
+std::optional<Liste> Eklenecek_Liste(const QString &ad);
 
 // "Kullanıcı Tn.Alan": a field showing any column the user names. Nothing for an
 // empty name.

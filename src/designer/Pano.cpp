@@ -40,11 +40,31 @@ struct Yapistirilan {
 
 } // namespace
 
-bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> yer) {
+std::optional<QString> Sigmaz(const TasarimModeli &m, qsizetype barkod, qsizetype nesne,
+                              qint64 bayt) {
+    const TasarimBelgesi b = m.Belge();
+    return Tasarim_Siniri_Hatasi(b.Barkodlar.size() - 1 + barkod, b.Nesneler.size() - 1 + nesne,
+                                 bayt > 0 ? Tasarim_Metni(b).size() + bayt : 0);
+}
+
+bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> yer,
+              QString *hata) {
     TasarimBelgesi b;
     b.Nesneler.clear(), b.Barkodlar.clear(); // a design without a list has no element 0
-    if (kayit.isEmpty() || Tasarim_Coz(kayit, b))
+    if (kayit.isEmpty())
         return false;
+    if (const auto h = Tasarim_Coz(kayit, b)) {
+        // More elements than any design may hold: said, not dropped in silence.
+        if (hata && h->neden.startsWith(Tasarim_Dolu_Mesaji))
+            *hata = Tasarim_Dolu_Mesaji;
+        return false;
+    }
+    if (const auto h = Sigmaz(m, qMax<qsizetype>(0, b.Barkodlar.size() - 1),
+                              qMax<qsizetype>(0, b.Nesneler.size() - 1), kayit.size())) {
+        if (hata)
+            *hata = *h;
+        return false;
+    }
     QList<Yapistirilan> ogeler;
     for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
         ogeler.append({Tur_Kelimesi(Liste::ZKOD), b.Barkodlar[i]});

@@ -112,3 +112,21 @@ QStringList Parametre_Adlari(const TasarimBelgesi &belge) {
     }
     return adlar;
 }
+
+bool Ana_Fiyat_Mi(const EtiketIcerigi &i, int ana) {
+    return (i.tur == EtiketIcerigi::Tur::Fiyat && i.seviye == ana) ||
+           (i.tur == EtiketIcerigi::Tur::Yaziyla && ana == 1);
+}
+
+int Ana_Fiyat_Seviyesi(const TasarimBelgesi &belge) {
+    int ana = -1;
+    for (qsizetype n = 1; n < belge.Nesneler.size(); ++n) {
+        const EtiketIcerigi i = Nesne_Icerigi(belge.Nesneler[n]);
+        const int seviye = i.tur == EtiketIcerigi::Tur::Fiyat     ? i.seviye
+                           : i.tur == EtiketIcerigi::Tur::Yaziyla ? 1
+                                                                  : -1;
+        if (seviye >= 0 && (ana < 0 || seviye < ana))
+            ana = seviye;
+    }
+    return ana;
+}

@@ -52,5 +52,13 @@ QString Saat_Etiketi();
 std::optional<QString> Alan_Deseni(const QString &tag);
 bool Tarih_Etiketi_Mi(const QString &tag);
 
+// The label's own price: the lowest level a price field (or the amount in words,
+// level 1) of the design prints; 0 is "the first price there is"; -1 when the design
+// prints no price. A label whose own price prints empty has no price; other levels
+// (a second price, a campaign price) may be missing for some items.
+int Ana_Fiyat_Seviyesi(const TasarimBelgesi &belge);
+// Whether the element prints the label's own price (level `ana`).
+bool Ana_Fiyat_Mi(const EtiketIcerigi &i, int ana);
+
 // The parameter names of a design, each once (names differ by case), in element order.
 QStringList Parametre_Adlari(const TasarimBelgesi &belge);

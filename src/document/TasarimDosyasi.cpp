@@ -155,6 +155,12 @@ std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad) {
             return QStringLiteral("Tasarım adında kullanılamayan bir karakter var: \"%1\"").arg(c);
     if (ad == u"." || ad == u"..")
         return QStringLiteral("Tasarım adı \"%1\" olamaz.").arg(ad);
+    // A file name holds 255 bytes; ".ftr" and the temporary name of a save take 11.
+    if (ad.toUtf8().size() > En_Uzun_Tasarim_Adi)
+        return QStringLiteral("Tasarım adı çok uzun: en çok %1 bayt olabilir (Türkçe harfler "
+                              "2 bayt sayılır), bu ad %2 bayt.")
+            .arg(En_Uzun_Tasarim_Adi)
+            .arg(ad.toUtf8().size());
     return std::nullopt;
 }
 
@@ -185,6 +191,16 @@ std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &b
     return std::nullopt;
 }
 
+std::optional<QString> Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, qint64 bayt) {
+    if (barkod > En_Cok_Nesne || nesne > En_Cok_Nesne)
+        return Tasarim_Dolu_Mesaji;
+    if (bayt > En_Buyuk_Tasarim_Dosyasi)
+        return QStringLiteral("Tasarım dosyası en çok %1 MB olabilir; bu tasarım %2 MB tutar.")
+            .arg(En_Buyuk_Tasarim_Dosyasi / (1024 * 1024))
+            .arg(QString::number(double(bayt) / (1024 * 1024), 'f', 1).replace(u'.', u','));
+    return std::nullopt;
+}
+
 std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad,
                                            const TasarimBelgesi &belge) {
     if (const auto h = Tasarim_Adi_Hatasi(ad))
@@ -196,10 +212,19 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
     if (Duzenli_Dosya_Degil(yol))
         return QStringLiteral("Tasarım kaydedilemedi: %1 düzenli bir dosya değil.")
             .arg(QDir::toNativeSeparators(yol));
+    // A design the reader would refuse must not replace a good one: the bytes are
+    // read back before anything is written.
+    const QByteArray bayt = Tasarim_Metni(belge);
+    std::optional<QString> sinir = Tasarim_Siniri_Hatasi(
+        belge.Barkodlar.size() - 1, belge.Nesneler.size() - 1, bayt.size());
+    if (TasarimBelgesi okunan; !sinir)
+        if (const auto h = Tasarim_Coz(bayt, okunan))
+            sinir = h->neden;
+    if (sinir)
+        return QStringLiteral("Tasarım kaydedilmedi; dosya değiştirilmedi: %1").arg(*sinir);
     QSaveFile f(yol);
     // Unbuffered: a short write (a full disk) shows here; a buffered one failing at
     // commit's flush would still replace the design with a cut file.
-    const QByteArray bayt = Tasarim_Metni(belge);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return QStringLiteral("Tasarım kaydedilemedi: %1 (%2)")
             .arg(QDir::toNativeSeparators(yol), f.errorString());

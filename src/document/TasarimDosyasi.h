@@ -22,6 +22,14 @@ inline constexpr double En_Az_Yazi = 1, En_Cok_Yazi = 500;        // pt
 inline constexpr double En_Az_Etiket = 1, En_Cok_Etiket = 2000;   // mm
 inline constexpr double En_Cok_Bosluk = 500;                      // mm, gaps and margins
 
+// One rule for what a design may hold, so that the reader takes back whatever is
+// written: the reader's limits, checked by paste, duplicate and add before they
+// change a design, and by save before it replaces a file.
+inline const QString Tasarim_Dolu_Mesaji = QStringLiteral("Tasarım en çok 10000 öğe tutabilir.");
+// Why a design of `barkod` barcodes, `nesne` other elements and a file of `bayt`
+// bytes could not be read back; nothing when it could.
+std::optional<QString> Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, qint64 bayt);
+
 inline const QString Atlanan_Kayit_Mesaji =
     QStringLiteral("Tasarımdaki %1 kayıt tanınmadığı için yüklenmedi.");
 inline const QString Gecersiz_Tasarim = QStringLiteral("geçerli bir tasarım dosyası değil.");
@@ -42,6 +50,7 @@ std::optional<Okuma_Hatasi> Tasarim_Coz(const QByteArray &bayt, TasarimBelgesi &
 // Full path of a design: folder + name + ".ftr".
 QString Tasarim_Yolu(const QString &klasor, const QString &ad);
 
+inline constexpr qsizetype En_Uzun_Tasarim_Adi = 240; // bytes of UTF-8
 // Why a design name cannot be used as a file name, or nothing when it can.
 std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad);
 

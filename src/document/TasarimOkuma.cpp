@@ -26,6 +26,17 @@ std::optional<double> sayiOku(const QString &s) {
     return d;
 }
 
+// A number text that is NaN, an infinity or too large for a double: refused
+// wherever it stands, also where a field that does not convert is skipped.
+bool sonsuzMu(const QString &s) {
+    QString t = s.trimmed().toLower();
+    if (t.startsWith(u'+') || t.startsWith(u'-'))
+        t.remove(0, 1);
+    double d = 0;
+    return t == u"nan" || t == u"inf" || t == u"infinity" ||
+           (Sayi_Oku(s, d, dosyaBicimi) && !std::isfinite(d));
+}
+
 std::optional<float> tekOku(const QString &s) {
     const auto d = sayiOku(s);
     if (!d || std::fabs(*d) > std::numeric_limits<float>::max())
@@ -78,15 +89,23 @@ public:
     bool sonrakiKayitMi() const {
         return konum_ < satirlar_.size() && satirlar_[konum_].contains(u';');
     }
-    // Whether any line is one of the file's section markers.
-    bool isaretVar() const {
+    static bool isaret(const QString &s) {
         static const QStringList isaretler = {
             QStringLiteral("Tip_"),        QStringLiteral("Barkod_"),
             QStringLiteral("Nesneler_"),   QStringLiteral("Detaylar_"),
-            QStringLiteral("Sol_Bosluk_"), QStringLiteral("Kagit_Boyutu_"),
+            QStringLiteral("Sol_Bosluk_"), QStringLiteral("Sag_Bosluk_"),
+            QStringLiteral("Ust_Bosluk_"), QStringLiteral("Alt_Bosluk_"),
+            QStringLiteral("Yazici_Durum_"), QStringLiteral("Kagit_Boyutu_"),
             QStringLiteral("<end>")};
-        return std::any_of(satirlar_.begin(), satirlar_.end(),
-                           [](const QString &s) { return isaretler.contains(s); });
+        return isaretler.contains(s);
+    }
+    // Whether any line is one of the file's section markers.
+    bool isaretVar() const { return std::any_of(satirlar_.begin(), satirlar_.end(), isaret); }
+    // The next line must be a section marker: a file of junk is no empty design.
+    void isaretBekle() const {
+        if (konum_ < satirlar_.size() && !isaret(satirlar_[konum_]))
+            sonrakindeHata(QStringLiteral("tanınmayan kayıt: \"%1\"")
+                               .arg(satirlar_[konum_].left(40)));
     }
     int satirNo() const { return konum_; } // number of the line read last
 
@@ -211,7 +230,10 @@ void detayCoz(const QString &satir, DetayKaydi &d, const Okuyucu &o) {
     const std::pair<float *, const char *> olculer[] = {{&d.Height, "Etiket alanı yüksekliği"},
                                                         {&d.Width, "Etiket alanı genişliği"}};
     for (qsizetype i = 1; i <= 2 && i < p.size(); ++i)
-        if (const auto v = tekOku(p[i])) {
+        if (sonsuzMu(p[i]))
+            o.hata(QStringLiteral("%1 bir sayı olmalı: \"%2\"")
+                       .arg(QString::fromUtf8(olculer[i - 1].second), p[i].trimmed()));
+        else if (const auto v = tekOku(p[i])) {
             *olculer[i - 1].first = *v;
             aralikta(o, *v / Mm_Basina_Twip, En_Az_Etiket, En_Cok_Etiket,
                      QString::fromUtf8(olculer[i - 1].second), "mm");
@@ -226,9 +248,7 @@ template <typename Kayit, typename Cozucu> QList<Kayit> listeOku(Okuyucu &o, Coz
         o.hata(QStringLiteral("sayı eksi olamaz: %1").arg(sayi));
     // A page of that many objects would take gigabytes to draw.
     if (sayi > En_Cok_Nesne)
-        o.hata(QStringLiteral("tasarımda en çok %1 nesne olabilir, dosyada %2 var")
-                   .arg(En_Cok_Nesne)
-                   .arg(sayi));
+        o.hata(Tasarim_Dolu_Mesaji + QStringLiteral(" Dosyada %1 var.").arg(sayi));
     QList<Kayit> liste;
     liste.reserve(qMin(sayi, 100000) + 1);
     liste.append(Kayit());
@@ -265,13 +285,17 @@ void cozIcerik(Okuyucu &o, TasarimBelgesi &b) {
                            {&b.Etiket_Dikey, "Dikey boşluk", 0, En_Cok_Bosluk}};
             // A laser design whose sheet was never set is saved with a label of 0.
             for (const auto &x : olculer)
-                if (const auto v = tekOku(o.oku())) {
-                    *x.deger = *v;
-                    if (*v != 0)
-                        aralikta(o, *v, x.en_az, x.en_cok, QString::fromUtf8(x.ne), "mm");
+                if (const QString v = o.oku(); sonsuzMu(v))
+                    o.hata(QStringLiteral("%1 bir sayı olmalı: \"%2\"")
+                               .arg(QString::fromUtf8(x.ne), v.trimmed()));
+                else if (const auto d = tekOku(v)) {
+                    *x.deger = *d;
+                    if (*d != 0)
+                        aralikta(o, *d, x.en_az, x.en_cok, QString::fromUtf8(x.ne), "mm");
                 }
         }
     }
+    o.isaretBekle();
     if (o.oku() == u"Barkod_")
         b.Barkodlar = listeOku<BarkodKaydi>(o, barkodCoz);
     if (o.oku() == u"Nesneler_")

@@ -157,9 +157,13 @@ bool Panoya_Kopyala(const TasarimModeli &m) {
     return true;
 }
 
-void Panodan_Yapistir(TasarimModeli &m, std::optional<QPointF> yer) {
-    if (const QMimeData *veri = QGuiApplication::clipboard()->mimeData())
-        Yapistir(m, veri->data(Oge_Mime_Turu), yer);
+// Pastes and tells why a design could not take what was pasted.
+void yapistir(TasarimModeli &m, MesajKutusu &kutu, const QByteArray &kayit,
+              std::optional<QPointF> yer = {}) {
+    QString hata;
+    if (!Yapistir(m, kayit, yer, &hata) && !hata.isEmpty())
+        kutu.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                    Program_Basligi);
 }
 
 // The commands of the menus and the tool bar other than element creation.
@@ -213,8 +217,12 @@ void MDIView::Menu_Click(const QString &girdi) {
                  b.m.Secimi_Sil();
          }},
         {u"MNYapistir",
-         [](W &, B &b) { Panodan_Yapistir(b.m, std::exchange(b.m.Ekleme_Yeri, std::nullopt)); }},
-        {u"MNCogalt", [](W &, B &b) { Yapistir(b.m, Secim_Kaydi(b.m)); }},
+         [](W &w, B &b) {
+             if (const QMimeData *veri = QGuiApplication::clipboard()->mimeData())
+                 yapistir(b.m, w.kutu_, veri->data(Oge_Mime_Turu),
+                          std::exchange(b.m.Ekleme_Yeri, std::nullopt));
+         }},
+        {u"MNCogalt", [](W &w, B &b) { yapistir(b.m, w.kutu_, Secim_Kaydi(b.m)); }},
         {u"MNSolaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sol); }},
         {u"MNSagaHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Sag); }},
         {u"MNUsteHizala", [](W &, B &b) { b.m.Hizala(TasarimModeli::Hiza::Ust); }},
@@ -251,7 +259,15 @@ void MDIView::Menu_Click(const QString &girdi) {
                  (new BarKodOzFrm(b.m, *b.aktif, w.kutu_, &w))->show();
          }},
     };
-    if (!Ekleme_Komutu(m, ad)) {
+    if (Eklenecek_Liste(ad)) {
+        // A new element is selected, so the next command acts on it.
+        const bool barkod = *Eklenecek_Liste(ad) == Liste::ZKOD;
+        if (const auto h = Sigmaz(m, barkod, !barkod))
+            kutu_.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                         Program_Basligi);
+        else if (Ekleme_Komutu(m, ad))
+            m.Nesne_Sec(m.Aktif_Nesne());
+    } else {
         if (ad == u"MNDuz" || ad.startsWith(QLatin1String("MNKare")))
             kareli(ad);
         for (const MenuKomutu &k : komutlar)
@@ -283,8 +299,13 @@ void MDIView::baglamMenusu(QPoint ekran, QPointF mm) {
 }
 
 void MDIView::kullaniciAlani(TasarimModeli &m) {
-    if (const auto cevap = kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Program_Basligi))
-        Kullanici_Alani(m, *cevap);
+    if (const auto cevap = kutu_.InputBox(QStringLiteral("Alan adını giriniz"), Program_Basligi)) {
+        if (const auto h = Sigmaz(m, 0, 1))
+            kutu_.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                         Program_Basligi);
+        else if (Kullanici_Alani(m, *cevap))
+            m.Nesne_Sec(m.Aktif_Nesne());
+    }
 }
 
 void MDIView::kareli(const QString &ad) {

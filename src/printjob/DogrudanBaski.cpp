@@ -45,6 +45,12 @@ std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu, Ver
     return Stok_Fiyatlari(kutu, b, qint64(rs.Number(QStringLiteral("Stok_ID"))));
 }
 
+// Whether the label's own price (level `ana`) is missing for the item: no row,
+// NULL or 0.
+bool fiyatEksik(int ana, const QList<QPair<QString, double>> &fiyat) {
+    return ana >= 0 && !Fiyat_Degeri(ana, false, fiyat);
+}
+
 // What the run shows the same on every label.
 EtiketKaynagi ortak(const Oturum &o, const QHash<QString, QString> *parametreler) {
     EtiketKaynagi k;
@@ -66,6 +72,14 @@ EtiketKaynagi kaynak(EtiketKaynagi k, const KayitKumesi &rs,
 }
 
 } // namespace
+
+QStringList DogrudanSonucu::Eksikler() const {
+    QStringList m;
+    for (const TasmaListesi *t : {&tasmalar, &fiyatsizlar})
+        if (!t->Bos())
+            m << t->Mesaj();
+    return m;
+}
 
 std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, VeriBaglantisi &b,
                                                             qint64 stok) {
@@ -147,6 +161,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
     const double sol = belge.Sol_Bosluk / Dogrudan_Twip, ust = belge.Ust_Bosluk / Dogrudan_Twip;
     const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};
     BarkodOnbellegi barkodlar;
+    const int ana = Ana_Fiyat_Seviyesi(belge);
     for (; !s.kagit && !rs.EOF_(); rs.MoveNext()) {
         const auto fiyat = fiyatlariOku(kutu, baglanti, rs);
         if (fiyat)
@@ -169,9 +184,13 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
         bool tasti = false;
         for (CizimOgesi &o : sayfa.ogeler)
             tasti |= Yazi_Tasiyor(o);
+        const bool fiyatsiz = fiyatEksik(ana, *fiyat);
+        const QString kod = rs.Text(QStringLiteral("Stok_Kodu")).trimmed();
         for (int c = 1; c <= is.Etiket_Adedi; ++c) {
             if (tasti)
-                s.tasmalar.Ekle(rs.Text(QStringLiteral("Stok_Kodu")).trimmed());
+                s.tasmalar.Ekle(kod);
+            if (fiyatsiz)
+                s.fiyatsizlar.Ekle(kod);
             sayfa.no = s.sayfa + 1;
             if (!hedef.Sayfa(sayfa)) {
                 s.kagit = true;

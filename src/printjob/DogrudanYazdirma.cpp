@@ -12,10 +12,7 @@
 
 namespace {
 
-void yaz(FILE *f, const QString &metin) {
-    std::fputs(metin.toUtf8().constData(), f);
-    std::fputc('\n', f);
-}
+void yaz(FILE *f, const QString &metin) { Satir_Yaz(f, metin, true); }
 
 QString yerel(const QString &yol) {
     return QDir::toNativeSeparators(QFileInfo(yol).absoluteFilePath());
@@ -48,25 +45,28 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         yaz(stderr, QStringLiteral("Basım iptal edildi."));
         return 128 + sinyal;
     }
-    if (k.kati && !s.tasmalar.Bos()) {
+    if (k.kati && !s.Eksikler().isEmpty()) {
         hedef->Vazgec();
-        yaz(stderr, s.tasmalar.Mesaj());
+        for (const QString &m : s.Eksikler())
+            yaz(stderr, m);
         return Tasma_Cikis_Kodu;
     }
     if (!s.hata.isEmpty() || s.sayfa == 0) {
         hedef->Vazgec();
-        if (!s.kagit) // the paper messages were told already
-            yaz(stderr, !s.hata.isEmpty() ? s.hata
-                                          : QStringLiteral("Basılacak etiket yok: stok şartına "
-                                                           "uyan stok kartı bulunamadı."));
-        return 1;
+        // The paper messages were told already.
+        return Basarisiz_Kod(oturum.Baglanti.get(),
+                             s.kagit              ? QString()
+                             : !s.hata.isEmpty() ? s.hata
+                                                 : QStringLiteral("Basılacak etiket yok: stok "
+                                                                  "şartına uyan stok kartı "
+                                                                  "bulunamadı."));
     }
     if (!hedef->Bitir()) {
         yaz(stderr, hedef->Hata());
         return 1;
     }
-    if (!s.tasmalar.Bos())
-        yaz(stderr, s.tasmalar.Mesaj());
+    for (const QString &m : s.Eksikler())
+        yaz(stderr, m);
     for (const QString &u : hedef->Uyarilar())
         yaz(stderr, u);
     yaz(stdout,

@@ -130,7 +130,8 @@ bool GenelForm::isTablosunuDoldur() {
     if (!Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
         return false;
     if (!Sorgu_Oku(kutu_, baglanti_, Rapor_Kaydi,
-                   QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") + oturum_.Stok_Sarti) ||
+                   QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") +
+                       Sart_Metni(oturum_.Stok_Sarti)) ||
         Rapor_Kaydi.State() != KayitKumesi::Durum::Acik) {
         hata_ = QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
         return false;
@@ -189,7 +190,7 @@ void GenelForm::ActiveReport_ReportStart() {
                        " FROM BARKODID LEFT JOIN STOKKART ON (STOKKART.Stok_ID=BARKODID.ID)  LEFT "
                        "JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND "
                        "STOKFIYAT.Fiyat_Sira_No=1) WHERE ") +
-        o.Stok_Sarti + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
+        Sart_Metni(o.Stok_Sarti) + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
     Data1.ConnectionString = Komut_Satiri_Baglanti_Metni(o.Sql_Kullanici.toString(), o.Sql_Sifre,
                                                          o.Veritabani_Adi, o.Sunucu_Adi);
     Veri_Baglantisi = &baglanti_; // the report reads the rows written in this run's transaction
@@ -274,8 +275,11 @@ void GenelForm::Detail_Format() {
                           : n);
         Barkod_Yazilari[i]->caption = n;
     }
+    // The label's own price printing empty (no row, NULL or 0) is told after the run.
+    bool fiyatsiz = false;
     if (!yaziylalar_.isEmpty()) {
         Rapor_Tutari = fiyat(Fiyat_Icerigi(1));
+        fiyatsiz = Rapor_Tutari.isEmpty() && anaFiyat_ == 1;
         if (Rapor_Tutari.isEmpty())
             Rapor_Tutari = QStringLiteral("0");
         for (RaporEtiketi *e : yaziylalar_)
@@ -285,8 +289,12 @@ void GenelForm::Detail_Format() {
     k.sutun = [this](const QString &alan) { return Rapor_Kaydi.Text(alan); };
     k.fiyat = [this](const EtiketIcerigi &i) { return fiyat(i); };
     k.ayirac = a;
-    for (const auto &[e, icerik] : degisenler_)
+    for (const auto &[e, icerik] : degisenler_) {
         e->caption = Rapor_Etiket_Degeri(icerik, k);
+        fiyatsiz |= Ana_Fiyat_Mi(icerik, anaFiyat_) && e->caption.trimmed().isEmpty();
+    }
+    if (fiyatsiz)
+        Fiyatsizlar.Ekle(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")).trimmed());
 }
 
 void GenelForm::ondalikMetni(RaporBolumu &b) {

@@ -40,6 +40,9 @@ public:
     // Labels of items (not empty positions) laid out so far.
     qint64 Etiket_Sayisi() const { return etiket_; }
 
+    // Labels whose price printed empty (no price row, NULL or 0), by item code.
+    TasmaListesi Fiyatsizlar{Fiyat_Yok};
+
     void Bolum_Duzenle();
     void Duzenle();
 
@@ -88,6 +91,7 @@ private:
     QList<RaporEtiketi *> yaziylalar_;
     // The elements filled at every label, with what they show.
     QList<QPair<RaporEtiketi *, EtiketIcerigi>> degisenler_;
+    const int anaFiyat_ = Ana_Fiyat_Seviyesi(belge_);
     QString hata_;
     bool kilitli_ = false;
     qint64 etiket_ = 0;

@@ -10,6 +10,7 @@
 #include "components/ZplHedefi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Baslangic.h"
+#include "startup/Sorgu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,12 +20,24 @@
 
 namespace {
 
-void yaz(const QString &metin) {
-    std::fputs(metin.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
+void yaz(const QString &metin) { Satir_Yaz(stderr, metin, true); }
 
 } // namespace
+
+int Basarisiz_Kod(const VeriBaglantisi *b, const QString &neden) {
+    if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
+        yaz(QStringLiteral("Basım iptal edildi."));
+        return 128 + sinyal;
+    }
+    if (b && b->Durdu == VeriBaglantisi::Durma::ZamanAsimi) {
+        if (!b->Bildirildi)
+            yaz(Yanit_Yok_Mesaji);
+        return 1;
+    }
+    if (!neden.isEmpty())
+        yaz(neden);
+    return 1;
+}
 
 std::optional<QHash<QString, QString>> Parametreleri_Ver(const Komut &k,
                                                          const TasarimBelgesi &belge) {
@@ -73,6 +86,11 @@ KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski) {
     if (!h.baslangic.devam) {
         h.kod = h.baslangic.cikis_kodu;
         return h;
+    }
+    if (VeriBaglantisi *b = h.baslangic.oturum.Baglanti.get()) {
+        b->Sorgu_Zaman_Asimi = k.sorgu_zaman_asimi;
+        if (b->Motoru() == VeriBaglantisi::Motor::SQLite)
+            b->Sqlite_Bekleme(k.sorgu_zaman_asimi * 1000);
     }
     auto belge = Basilacak_Tasarim(h.baslangic.oturum.Tasarim_Klasoru, k.tasarim, kutu);
     if (!belge) {
@@ -142,8 +160,7 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     RaporMotoru motor(form);
     if (!motor.Baslat(&hata) || !form.Hata().isEmpty()) {
         motor.Bitir();
-        yaz(form.Hata().isEmpty() ? hata : form.Hata());
-        return 1;
+        return Basarisiz_Kod(&baglanti, form.Hata().isEmpty() ? hata : form.Hata());
     }
     const bool terminal = isatty(fileno(stderr));
     const auto ilerleme = [&](int sayfa, qint64 bant) {
@@ -153,10 +170,17 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     };
     // Report end runs before the output is made final: a run whose end failed, or
     // that had no item to print, leaves no file.
-    // --strict: text that did not fit fails the run before the output is made final.
-    const int sayfa = Rapor_Uret(motor, hedef, ilerleme, &hata, [&form, &motor, &k] {
-        return form.Hata().isEmpty() && form.Etiket_Sayisi() > 0 &&
-               !(k.kati && !motor.Tasmalar().Bos());
+    // --strict: a label that did not show what it should fails the run before the
+    // output is made final.
+    const auto eksikler = [&form, &motor] {
+        return QList<const TasmaListesi *>{&motor.Tasmalar(), &form.Fiyatsizlar};
+    };
+    const auto eksikVar = [&eksikler] {
+        const auto l = eksikler();
+        return std::any_of(l.begin(), l.end(), [](const TasmaListesi *t) { return !t->Bos(); });
+    };
+    const int sayfa = Rapor_Uret(motor, hedef, ilerleme, &hata, [&form, &k, &eksikVar] {
+        return form.Hata().isEmpty() && form.Etiket_Sayisi() > 0 && !(k.kati && eksikVar());
     });
     if (terminal)
         std::fputs("\r\033[K", stderr);
@@ -165,19 +189,23 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         yaz(QStringLiteral("Basım iptal edildi."));
         return 128 + Iptal_Dinleyici::Sinyal();
     }
-    if (k.kati && !motor.Tasmalar().Bos()) {
-        yaz(motor.Tasmalar().Mesaj());
+    const auto eksikleriSoyle = [&eksikler] {
+        for (const TasmaListesi *t : eksikler())
+            if (!t->Bos())
+                yaz(t->Mesaj());
+    };
+    if (k.kati && eksikVar()) {
+        eksikleriSoyle();
         return Tasma_Cikis_Kodu;
     }
-    if (!form.Hata().isEmpty() || sayfa < 0) {
-        yaz(!form.Hata().isEmpty() ? form.Hata()
+    if (!form.Hata().isEmpty() || sayfa < 0)
+        return Basarisiz_Kod(
+            &baglanti,
+            !form.Hata().isEmpty() ? form.Hata()
             : form.Etiket_Sayisi() == 0
                 ? QStringLiteral("Basılacak etiket yok: stok şartına uyan stok kartı bulunamadı.")
                 : hata);
-        return 1;
-    }
-    if (!motor.Tasmalar().Bos())
-        yaz(motor.Tasmalar().Mesaj());
+    eksikleriSoyle();
     for (const QString &u : hedef.Uyarilar())
         yaz(u);
     std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), sayfa,

@@ -12,6 +12,7 @@
 class GenelForm;
 class MesajToplu;
 class SayfaHedefi;
+class VeriBaglantisi;
 struct TasarimBelgesi;
 
 // The printer road of `varnel print`: makes the target for the chosen printer,
@@ -43,6 +44,10 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k);
 // ZPL (a .zpl file, or a printer whose settings say ZPL) is for barcode-printer designs
 // only: the refusal for a laser sheet, or empty.
 QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge);
+
+// The exit status of a command-line run that failed, its reason told on standard
+// error: a stop request's (128 + the signal), or 1 (a silent server told once).
+int Basarisiz_Kod(const VeriBaglantisi *baglanti, const QString &neden);
 
 // Prints a design's labels without windows, the same road as the design chooser's
 // "Seç": start-up checks, reading the design, start position, labels per item,

@@ -92,6 +92,8 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
         k.kati = true;
         return std::nullopt;
     }
+    if (a == u"--query-timeout")
+        return c.sayi(a, 1, 86400, k.sorgu_zaman_asimi);
     if (a == u"--printer") {
         if (!c.deger(k.yazici))
             return QStringLiteral("--printer bir yazıcı adı ister.");
@@ -105,6 +107,8 @@ std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
     if (c.bitti() || secenekMi(c.simdiki()))
         return QStringLiteral("print bir tasarım adı ister.");
     k.tasarim = c.simdiki();
+    if (k.tasarim.trimmed().isEmpty())
+        return QStringLiteral("Tasarım adı boş.");
     for (c.ilerle(); !c.bitti(); c.ilerle()) {
         // Options stop at the start line: its words may begin with "--".
         if (secenekMi(c.simdiki()) && satir.isEmpty()) {
@@ -206,7 +210,10 @@ QString Kullanim_Metni() {
         "      DOSYA.zpl: termal yazıcının dili ZPL (--dpi 203, 300 ya da 600; 203 olağan),\n"
         "      yalnız barkod yazıcısı tasarımları için; --printer AD ile o yazıcının\n"
         "      ayarlarıyla.\n"
-        "      --strict: yazısı alanına sığmayan etiket varsa hiçbir şey yazmaz, 3 ile çıkar.\n"
+        "      --strict: yazısı alanına sığmayan ya da fiyatı olmayan etiket varsa hiçbir\n"
+        "      şey yazmaz, 3 ile çıkar.\n"
+        "      --query-timeout SANİYE: veritabanı bu kadar yanıt vermezse basım durur\n"
+        "      (olağan 30).\n"
         "  varnel [--designs KLASÖR] preview TASARIM --out DOSYA.png [--dpi N] SATIR\n"
         "      Önizleme penceresinin etiketini ilk stok için resim olarak yazar.\n"
         "  varnel check SATIR\n"

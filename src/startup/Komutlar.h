@@ -24,6 +24,7 @@ struct Komut {
     QString yazici;
     bool dogrudan = false; // --direct: one page per label, the program's own drawing
     bool kati = false;     // --strict: a label whose text does not fit fails the run
+    int sorgu_zaman_asimi = 30; // --query-timeout: seconds a statement may wait on the server
     // inspect
     QString dosya;
     bool json = false;

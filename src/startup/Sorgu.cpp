@@ -30,6 +30,15 @@ bool calistir(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QStri
                 tur == Tur::Ac ? KayitKumesi::Kilit::Iyimser : KayitKumesi::Kilit::SaltOkunur))
         return true;
 
+    // Stopped from outside: a stop request ends the run quietly, a silent server
+    // is told once.
+    if (b.Durdu != VeriBaglantisi::Durma::Yok) {
+        b.Koptu = true;
+        b.Bildirildi = true;
+        if (b.Durdu == VeriBaglantisi::Durma::ZamanAsimi)
+            kutu.MsgBox(Yanit_Yok_Mesaji, D::Tamam, S::Kritik, Program_Basligi);
+        return false;
+    }
     const QSqlError hata = rs.LastError();
     // An SQLite file has no server to lose; its driver calls every failed step a
     // connection error ("integer overflow" included).
@@ -94,6 +103,10 @@ QString Stok_Sorgusu(const QString &stok_sarti) {
                                            QRegularExpression::CaseInsensitiveOption);
     if (select.match(stok_sarti).hasMatch())
         return stok_sarti;
-    return QStringLiteral("SELECT * FROM STOKKART WHERE ") + stok_sarti +
+    return QStringLiteral("SELECT * FROM STOKKART WHERE ") + Sart_Metni(stok_sarti) +
            QStringLiteral(" ORDER BY STOKKART.Stok_ID");
+}
+
+QString Sart_Metni(const QString &stok_sarti) {
+    return QStringLiteral("(\n") + stok_sarti + QStringLiteral("\n)");
 }

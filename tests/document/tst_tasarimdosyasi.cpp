@@ -316,6 +316,7 @@ private slots:
     void farkli_kaydet() {
         TasarimBelgesi y;
         y.Nesneler.append(yazi(u"Yeni"_s));
+        y.Detaylar = {DetayKaydi(), DetayKaydi{true, 1134, 2268}};
         const QString k = klasor_.path();
         const QString yol = Tasarim_Yolu(klasor_.path(), u"Var Olan"_s);
         QVERIFY(Dosya_Yaz(yol, "eski icerik"));

@@ -145,12 +145,13 @@ void KuyrukTesti::ayarPenceresi() {
     QCOMPARE(o.ayar.sol_kaydirma, 2.0);
     QCOMPARE(o.ayar.ust_kaydirma, -1.5);
 
-    // The calibration label at the printer, moved 2 mm right (^LH) and 1,5 mm up (its
-    // fields), at 203 dpi; how it lands is the ZPL output's test.
+    // The calibration label at the printer, moved 2 mm right (^LH) and 1,5 mm up
+    // (^LT), at 203 dpi; how it lands is the ZPL output's test.
     QTest::mouseClick(w.findChild<QPushButton *>("TestEtiketi"), Qt::LeftButton);
     QCOMPARE(w.Durum()->text(), u"Test etiketi gönderildi: Barkod_Yazici"_s);
     const QByteArray etiket = is();
-    QVERIFY2(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0") && etiket.contains("^FO8,0^GB"),
+    QVERIFY2(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0^LT-12") &&
+                 etiket.contains("^FO8,8^GB"),
              etiket.left(120));
 }
 

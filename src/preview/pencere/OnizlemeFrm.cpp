@@ -110,9 +110,9 @@ void OnizlemeFrm::Dinamik_Bas() {
                      Program_Basligi);
     if (s.hata.isEmpty() && hedef->Bitir()) {
         basilan_ = s.sayfa;
-        if (!s.tasmalar.Bos())
-            kutu_.MsgBox(s.tasmalar.Mesaj(), MesajKutusu::Dugmeler::Tamam,
-                         MesajKutusu::Simge::Unlem, Program_Basligi);
+        if (const QStringList m = s.Eksikler(); !m.isEmpty())
+            kutu_.MsgBox(m.join(u'\n'), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                         Program_Basligi);
     } else {
         hedef->Vazgec();
     }

@@ -45,12 +45,17 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
     }
     auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
     w->Lazer = sahip->form.Belge().Tip == 1;
-    // Text that did not fit is told once, when every page is laid out.
+    // Text that did not fit and missing prices are told once, when every page is laid out.
     const RaporMotoru *motor = &sahip->motor;
-    QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [&kutu, motor] {
-        if (!motor->Tasmalar().Bos())
-            kutu.MsgBox(motor->Tasmalar().Mesaj(), MesajKutusu::Dugmeler::Tamam,
-                        MesajKutusu::Simge::Unlem, Program_Basligi);
+    const GenelForm *form = &sahip->form;
+    QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [&kutu, motor, form] {
+        QStringList m;
+        for (const TasmaListesi *t : {&motor->Tasmalar(), &form->Fiyatsizlar})
+            if (!t->Bos())
+                m << t->Mesaj();
+        if (!m.isEmpty())
+            kutu.MsgBox(m.join(u'\n'), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                        Program_Basligi);
     });
     sahip.release()->setParent(w); // destroyed after the viewer's own destructor
     w->setAttribute(Qt::WA_DeleteOnClose);
