@@ -185,8 +185,8 @@ namespace {
 
 PGconn *baglantisi(const QSqlDatabase &db) {
     const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
-    return h.isValid() && (qstrcmp(h.typeName(), "PGconn*") == 0 ||
-                           qstrcmp(h.typeName(), "pg_conn*") == 0)
+    return h.isValid() &&
+                   (qstrcmp(h.typeName(), "PGconn*") == 0 || qstrcmp(h.typeName(), "pg_conn*") == 0)
                ? *static_cast<PGconn *const *>(h.constData())
                : nullptr;
 }

@@ -6,10 +6,10 @@
 #include "SorguBekcisi.h"
 
 #include <QFileInfo>
-#include <QSqlDriver>
-#include <QThread>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUuid>
 #include <optional>
 
@@ -126,8 +126,9 @@ struct Odbc {
 // The driver's own handle of a connection, when its type is `tur`.
 void *surucuTutamaci(const QSqlDatabase &db, const char *tur) {
     const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
-    return h.isValid() && qstrcmp(h.typeName(), tur) == 0 ? *static_cast<void *const *>(h.constData())
-                                                           : nullptr;
+    return h.isValid() && qstrcmp(h.typeName(), tur) == 0
+               ? *static_cast<void *const *>(h.constData())
+               : nullptr;
 }
 
 // SQLite waits for another writer's lock in here rather than in its own timer, so

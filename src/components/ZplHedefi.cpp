@@ -82,7 +82,8 @@ struct YerelSembol {
     bool (*alir)(QChar);
 };
 bool kod93Alir(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || QStringLiteral("-. $/+%").contains(c);
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+           QStringLiteral("-. $/+%").contains(c);
 }
 bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != u'>'; }
 bool hepsiAlir(QChar) { return true; }
@@ -99,7 +100,7 @@ std::optional<YerelSembol> yerelSembol(Barkod::Sembol s, const QString &veri) {
     for (const auto &[sembol, yerel] : yereller)
         if (sembol == s)
             return std::all_of(veri.begin(), veri.end(), yerel.alir) ? std::optional(yerel)
-                                                                      : std::nullopt;
+                                                                     : std::nullopt;
     return std::nullopt; // UPC-E and the rest: drawn as a picture
 }
 

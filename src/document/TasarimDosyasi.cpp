@@ -215,8 +215,8 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
     // A design the reader would refuse must not replace a good one: the bytes are
     // read back before anything is written.
     const QByteArray bayt = Tasarim_Metni(belge);
-    std::optional<QString> sinir = Tasarim_Siniri_Hatasi(
-        belge.Barkodlar.size() - 1, belge.Nesneler.size() - 1, bayt.size());
+    std::optional<QString> sinir =
+        Tasarim_Siniri_Hatasi(belge.Barkodlar.size() - 1, belge.Nesneler.size() - 1, bayt.size());
     if (TasarimBelgesi okunan; !sinir)
         if (const auto h = Tasarim_Coz(bayt, okunan))
             sinir = h->neden;

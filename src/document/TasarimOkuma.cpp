@@ -91,10 +91,10 @@ public:
     }
     static bool isaret(const QString &s) {
         static const QStringList isaretler = {
-            QStringLiteral("Tip_"),        QStringLiteral("Barkod_"),
-            QStringLiteral("Nesneler_"),   QStringLiteral("Detaylar_"),
-            QStringLiteral("Sol_Bosluk_"), QStringLiteral("Sag_Bosluk_"),
-            QStringLiteral("Ust_Bosluk_"), QStringLiteral("Alt_Bosluk_"),
+            QStringLiteral("Tip_"),          QStringLiteral("Barkod_"),
+            QStringLiteral("Nesneler_"),     QStringLiteral("Detaylar_"),
+            QStringLiteral("Sol_Bosluk_"),   QStringLiteral("Sag_Bosluk_"),
+            QStringLiteral("Ust_Bosluk_"),   QStringLiteral("Alt_Bosluk_"),
             QStringLiteral("Yazici_Durum_"), QStringLiteral("Kagit_Boyutu_"),
             QStringLiteral("<end>")};
         return isaretler.contains(s);
@@ -104,8 +104,8 @@ public:
     // The next line must be a section marker: a file of junk is no empty design.
     void isaretBekle() const {
         if (konum_ < satirlar_.size() && !isaret(satirlar_[konum_]))
-            sonrakindeHata(QStringLiteral("tanınmayan kayıt: \"%1\"")
-                               .arg(satirlar_[konum_].left(40)));
+            sonrakindeHata(
+                QStringLiteral("tanınmayan kayıt: \"%1\"").arg(satirlar_[konum_].left(40)));
     }
     int satirNo() const { return konum_; } // number of the line read last
 

@@ -162,8 +162,7 @@ void yapistir(TasarimModeli &m, MesajKutusu &kutu, const QByteArray &kayit,
               std::optional<QPointF> yer = {}) {
     QString hata;
     if (!Yapistir(m, kayit, yer, &hata) && !hata.isEmpty())
-        kutu.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
-                    Program_Basligi);
+        kutu.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem, Program_Basligi);
 }
 
 // The commands of the menus and the tool bar other than element creation.

@@ -21,7 +21,7 @@ struct DogrudanSonucu {
     int sayfa = 0;
     QString hata;          // why nothing (or not everything) was printed
     bool kagit = false;    // the target refused the paper: the paper messages were shown
-    TasmaListesi tasmalar;               // labels whose text did not fit, by item code
+    TasmaListesi tasmalar; // labels whose text did not fit, by item code
     TasmaListesi fiyatsizlar{Fiyat_Yok}; // labels whose price printed empty
     // What is told after the run: both lists, those that are not empty.
     QStringList Eksikler() const;

@@ -23,8 +23,8 @@ QString yerel(const QString &yol) {
 int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &yazici) {
     const Iptal_Dinleyici iptal;
     const KomutIsi h = Komut_Isi(k, kutu);
-    if (h.kod != 0)
-        return h.kod;
+    if (h.kod != 0) // a stop request during start-up (a locked database) is a stop
+        return Iptal_Dinleyici::Sinyal() ? Basarisiz_Kod(nullptr, {}) : h.kod;
     const Oturum &oturum = h.baslangic.oturum;
     const BaskiIsi &is = h.is;
     std::unique_ptr<SayfaHedefi> hedef;
@@ -55,7 +55,7 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         hedef->Vazgec();
         // The paper messages were told already.
         return Basarisiz_Kod(oturum.Baglanti.get(),
-                             s.kagit              ? QString()
+                             s.kagit             ? QString()
                              : !s.hata.isEmpty() ? s.hata
                                                  : QStringLiteral("Basılacak etiket yok: stok "
                                                                   "şartına uyan stok kartı "

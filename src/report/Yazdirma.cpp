@@ -228,8 +228,8 @@ namespace {
 
 int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici) {
     KomutIsi h = Komut_Isi(k, kutu);
-    if (h.kod != 0)
-        return h.kod;
+    if (h.kod != 0) // a stop request during start-up (a locked database) is a stop
+        return Iptal_Dinleyici::Sinyal() ? Basarisiz_Kod(nullptr, {}) : h.kod;
     const Oturum &oturum = h.baslangic.oturum;
     GenelForm form(kutu, oturum, std::move(h.is));
     form.Yazici_Gerekli = k.cikti.isEmpty();

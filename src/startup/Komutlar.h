@@ -22,8 +22,8 @@ struct Komut {
     int dpi = 300; // 203 for ZPL unless given
     bool dpi_verildi = false;
     QString yazici;
-    bool dogrudan = false; // --direct: one page per label, the program's own drawing
-    bool kati = false;     // --strict: a label whose text does not fit fails the run
+    bool dogrudan = false;      // --direct: one page per label, the program's own drawing
+    bool kati = false;          // --strict: a label whose text does not fit fails the run
     int sorgu_zaman_asimi = 30; // --query-timeout: seconds a statement may wait on the server
     // inspect
     QString dosya;

@@ -60,6 +60,7 @@ private slots:
     void onizlemeResmi();
     void eksikSutunVeParametreler();
     void zplCiktisi();
+    void zplVerisiKomutOlamaz();
 
 private:
     Program_Sonucu calistir(const QStringList &a, const QString &kosul, int adet = 1) {
@@ -333,3 +334,63 @@ void DogrudanBaskiTesti::zplCiktisi() {
 
 QTEST_MAIN(DogrudanBaskiTesti)
 #include "tst_dogrudan.moc"
+
+// Item data that would be printer commands if written raw: each label stays one label,
+// no label turns black, and every barcode reads back as its data. The item names go
+// in the printer's own font, as data of their fields.
+void DogrudanBaskiTesti::zplVerisiKomutOlamaz() {
+    QTemporaryDir k;
+    const TestVeritabani t = Sqlite_Demo(k.path());
+    QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+    const struct {
+        int stok;
+        const char *barkod, *okunan, *ad; // the name as an SQL expression
+    } tablo[] = {
+        {8, "A^XZ^XA^FO0,0^GB800,800,800^FS", "CODE-128:A^XZ^XA^FO0,0^GB800,800,800^FS",
+         "'^XZ^XA^FO0,0^GB800,800,800^FS'"},
+        {7, "~JA~DGR:X", "CODE-93:~JA~DGR:X", "'~JA_~DGR:ABC,2,2,FFFF'"},
+        {5, "8690000000050", "EAN-13:8690000000050", "'Ad' || char(27) || '[2J' || char(7)"},
+    };
+    {
+        TestBaglantisi b(t);
+        for (const auto &r : tablo)
+            QVERIFY2(b.Calistir(u"UPDATE STOKKART SET Ana_Birim_Barkod='%1', Stok_Adi=%2 "
+                                u"WHERE Stok_ID=%3"_s
+                                    .arg(QString::fromUtf8(r.barkod), QString::fromUtf8(r.ad))
+                                    .arg(r.stok)),
+                     qPrintable(b.hata));
+    }
+    QVERIFY(QDir().mkpath(klasor_.filePath("ayar/varnel")));
+    QVERIFY(Dosya_Yaz(klasor_.filePath("ayar/varnel/Yazicilar.ini"),
+                      "[Zpl_Test]\nDil=ZPL\nYazilar=Yazici\n"));
+    if (!QFile::exists(klasor_.filePath("Raf Etiketi.ftr")))
+        QVERIFY(QFile::copy(Kaynak_Yolu("data/designs/Raf Etiketi.ftr"),
+                            klasor_.filePath("Raf Etiketi.ftr")));
+    const QString zpl = k.filePath("kotu.zpl");
+    for (const QStringList &ek : {QStringList(), QStringList{"--direct"}}) {
+        QProcess p;
+        Program_Baslat(p,
+                       QStringList{"--designs", klasor_.path(), "print", "Raf Etiketi", "--param",
+                                   "Raf=1", "--out", zpl, "--dpi", "300", "--printer", "Zpl_Test"} +
+                           ek + QStringList{t.Satir("STOKKART.Stok_ID IN (5,7,8)")});
+        const Program_Sonucu s = Program_Bekle(p);
+        QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        // At 300 dpi: the barcodes drawn as pictures have room for their modules.
+        QCOMPARE(Arac_Calistir("node", {VARNEL_ZPL_CIZ, "60", "40", "12", zpl}).trimmed(), u"3"_s);
+        QVERIFY(Dosya_Oku(zpl).contains("^A0N"));
+        QStringList resimler;
+        for (int i = 1; i <= 3; ++i) {
+            resimler << k.filePath(u"kotu-%1.png"_s.arg(i));
+            const QImage r(resimler.last());
+            qint64 kara = 0;
+            for (int y = 0; y < r.height(); ++y)
+                for (int x = 0; x < r.width(); ++x)
+                    kara += qGray(r.pixel(x, y)) < 128;
+            QVERIFY2(kara * 2 < qint64(r.width()) * r.height(), qPrintable(resimler.last()));
+        }
+        // Items in id order: 5, 7, 8.
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(Barkod_Coz(resimler[i]).contains(QString::fromUtf8(tablo[2 - i].okunan)),
+                     qPrintable(Barkod_Coz(resimler[i]).join(u' ')));
+    }
+}

@@ -150,8 +150,7 @@ void KuyrukTesti::ayarPenceresi() {
     QTest::mouseClick(w.findChild<QPushButton *>("TestEtiketi"), Qt::LeftButton);
     QCOMPARE(w.Durum()->text(), u"Test etiketi gönderildi: Barkod_Yazici"_s);
     const QByteArray etiket = is();
-    QVERIFY2(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0^LT-12") &&
-                 etiket.contains("^FO8,8^GB"),
+    QVERIFY2(etiket.startsWith("^XA^CI28^PW480^LL320^LH16,0^LT-12") && etiket.contains("^FO8,8^GB"),
              etiket.left(120));
 }
 

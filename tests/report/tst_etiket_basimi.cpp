@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -118,10 +119,12 @@ private slots:
     // CTest runs this program twice at once: VARNEL_TEST_GRUBU=2 the runs that are
     // stopped or wait on each other, =1 the rest (unset: all).
     void init() {
-        static const QSet<QByteArray> ikinci = {
-            "sqlite_okuyuculari_beklemez", "postgresql_kopunca_durur",
-            "iptal_ve_olum_tabloyu_bos_birakir", "dogrudan_basim_iptal_edilir",
-            "ayni_anda_iki_basim"};
+        static const QSet<QByteArray> ikinci = {"sqlite_okuyuculari_beklemez",
+                                                "postgresql_kopunca_durur",
+                                                "iptal_ve_olum_tabloyu_bos_birakir",
+                                                "dogrudan_basim_iptal_edilir",
+                                                "ayni_anda_iki_basim",
+                                                "sessiz_veritabani"};
         const QByteArray grup = qgetenv("VARNEL_TEST_GRUBU");
         if (!grup.isEmpty() && (grup == "2") != ikinci.contains(QTest::currentTestFunction()))
             QSKIP("öbür test grubunda");
@@ -194,6 +197,9 @@ private slots:
             bas({u"Raf Etiketi"_s, u"--param"_s, u"Raf=A-12"_s, u"--copies"_s, u"1"_s, u"--out"_s,
                  pdf, sqlite_.Satir(u"STOKKART.Stok_ID IN (3,10,11)"_s, 4)});
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        // Their own price (level 1) printed empty: told after the run.
+        QVERIFY2(s.hata.contains(u"2 etikette fiyat yok: STK-0010, STK-0011"_s),
+                 qPrintable(s.hata));
         const QString metin = Pdf_Metni(pdf);
         QCOMPARE(metin.count(u'\f'), 3);
         const QStringList sayfalar = metin.split(u'\f');
@@ -209,6 +215,26 @@ private slots:
         const QString pdfinfo = Arac_Calistir(u"pdfinfo"_s, {pdf});
         QVERIFY2(pdfinfo.contains(u"170 x 113 pts"_s),
                  qPrintable(pdfinfo)); // 60 x 40 mm
+
+        // --strict refuses such a run on both roads; a condition ending in a comment
+        // keeps the items' order (the comment ends at its own line).
+        for (const QStringList &ek : {QStringList(), QStringList{u"--direct"_s}}) {
+            const QString eski = eskiDosya(u"fiyatsiz.pdf"_s);
+            const Sonuc f = bas(QStringList{u"Raf Etiketi"_s, u"--strict"_s, u"--param"_s,
+                                            u"Raf=1"_s, u"--out"_s, eski}
+                                << ek << sqlite_.Satir(u"STOKKART.Stok_ID IN (3,10) -- son"_s));
+            QCOMPARE(f.kod, 3);
+            QVERIFY2(f.hata.contains(u"1 etikette fiyat yok: STK-0010"_s), qPrintable(f.hata));
+            QCOMPARE(Dosya_Oku(eski), QByteArray("ESKI"));
+            const Sonuc y =
+                bas(QStringList{u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--out"_s, eski}
+                    << ek << sqlite_.Satir(u"STOKKART.Stok_ID IN (40,38) -- son"_s));
+            QVERIFY2(y.kod == 0, qPrintable(y.hata));
+            const QStringList s2 = Pdf_Metni(eski).split(u'\f');
+            QVERIFY2(s2.value(0).contains(u"Maden Suyu"_s) &&
+                         s2.value(1).contains(u"Islak Mendil"_s),
+                     qPrintable(s2.join(u'|')));
+        }
     }
 
     void hatalar() {
@@ -327,6 +353,85 @@ private slots:
                      qPrintable(s.hata));
             QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
         }
+    }
+
+    void sessiz_veritabani_data() {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<bool>("dogrudan");
+        QTest::addColumn<int>("sinyal"); // 0: the time-out ends the run
+        QTest::addColumn<int>("kod");
+        QTest::newRow("postgresql, report, terminated") << "postgresql" << false << SIGTERM << 143;
+        QTest::newRow("postgresql, direct, Ctrl+C") << "postgresql" << true << SIGINT << 130;
+        QTest::newRow("postgresql, report, time-out") << "postgresql" << false << 0 << 1;
+        QTest::newRow("postgresql, direct, time-out") << "postgresql" << true << 0 << 1;
+        QTest::newRow("sqlite, report, terminated") << "sqlite" << false << SIGTERM << 143;
+        QTest::newRow("sqlite, direct, Ctrl+C") << "sqlite" << true << SIGINT << 130;
+    }
+    void sessiz_veritabani() {
+        // A server that stops answering (its relay stopped mid-run), or an SQLite file
+        // another program holds locked: a stop request ends the run at once, and a
+        // silence past --query-timeout ends it with its own message.
+        QFETCH(QString, motor);
+        QFETCH(bool, dogrudan);
+        QFETCH(int, sinyal);
+        QFETCH(int, kod);
+        if (motor == u"postgresql" && !Pg_Var())
+            QSKIP("PostgreSQL test sunucusu yok (./test başlatır)");
+        QTemporaryDir k;
+        TestVeritabani t = motor == u"sqlite" ? Sqlite_Demo(k.path()) : pg();
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+        QProcess vekil;
+        std::optional<TestBaglantisi> yazar;
+        if (motor == u"postgresql") {
+            vekil.start(QStringLiteral(VARNEL_VEKIL), {qEnvironmentVariable("VARNEL_PG_PORT")});
+            QVERIFY(vekil.waitForReadyRead(5000));
+            t.sunucu = u"postgresql://127.0.0.1:%1"_s.arg(vekil.readLine().trimmed());
+        } else {
+            // A writer in the old journal mode holds the whole file.
+            yazar.emplace(t);
+            QVERIFY(yazar->Calistir(u"PRAGMA journal_mode=DELETE"_s));
+            QVERIFY(yazar->Calistir(u"BEGIN EXCLUSIVE"_s));
+        }
+        const QString pdf = eskiDosya(u"sessiz.pdf"_s);
+        QStringList arg = raf(u"A"_s, pdf, t.Satir(u"STOKKART.Stok_ID>0"_s, 60));
+        arg.insert(arg.size() - 1, u"--query-timeout"_s);
+        arg.insert(arg.size() - 1, u"2"_s);
+        if (dogrudan)
+            arg.insert(arg.size() - 1, u"--direct"_s);
+        QFile gunluk(qEnvironmentVariable("VARNEL_PG_LOG"));
+        if (motor == u"postgresql") {
+            QVERIFY(gunluk.open(QIODevice::ReadOnly));
+            gunluk.seek(gunluk.size());
+        }
+        QProcess *p = baslat(arg);
+        if (motor == u"postgresql") {
+            // Labels are being made (direct printing reads prices item by item, the
+            // report writes pages and ends with its statements): the server goes silent.
+            QByteArray okunan;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    return dogrudan ? (okunan += gunluk.readAll()).contains("Stok_ID=2 ORDER BY")
+                                    : yaziliyor(p);
+                },
+                30000));
+            ::kill(pid_t(vekil.processId()), SIGSTOP);
+        }
+        QTest::qWait(500);
+        QCOMPARE(p->state(), QProcess::Running);
+        if (sinyal)
+            ::kill(pid_t(p->processId()), sinyal);
+        // Without the stop it would wait for ever: 10 s are plenty.
+        const Sonuc s = Program_Bekle(*p, 10000);
+        delete p;
+        if (motor == u"postgresql")
+            ::kill(pid_t(vekil.processId()), SIGKILL);
+        QCOMPARE(s.kod, kod);
+        QVERIFY2(s.hata.contains(sinyal ? u"Basım iptal edildi."_s
+                                        : u"Veritabanı yanıt vermiyor; basım durduruldu."_s),
+                 qPrintable(s.hata));
+        QCOMPARE(s.hata.count(u"yanıt vermiyor"_s), sinyal ? 0 : 1);
+        QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
+        vekil.waitForFinished(5000);
     }
 
     void yazi_alanina_sigar() {
