@@ -1,3 +1,4 @@
+#include "components/KuyrukCikisi.h"
 #include "components/MesajToplu.h"
 #include "components/VeriBaglantisi.h"
 #include "components/YaziTipleri.h"
@@ -58,8 +59,8 @@ int incele(const Komut &k) {
         yaz(stderr, *h);
         return 1;
     }
-    if (const int n = Taninmayan_Kayitlar(belge))
-        yaz(stderr, Atlanan_Kayit_Mesaji.arg(n));
+    if (const QStringList l = Taninmayan_Kayit_Listesi(belge); !l.isEmpty())
+        yaz(stderr, Atlanan_Kayit_Mesaji.arg(l.size()) + u'\n' + l.join(u'\n'));
     if (k.json)
         yaz(stdout,
             QString::fromUtf8(QJsonDocument(Tasarim_Json(belge)).toJson(QJsonDocument::Indented)));
@@ -101,8 +102,9 @@ int yazdir(int argc, char **argv, const Komut &k) {
                            QString &hata) -> std::unique_ptr<SayfaHedefi> {
         form.Yazici_Var = [](const QString &n) { return Yazici_Bul(n).has_value(); };
         auto hedef = Yazici_Hedefi_Ac(ad, form.Belge().Tip == 1, hata);
+        // The queue or the server that is missing, under the program's own words.
         if (!hedef && !form.Yazici_Var(ad))
-            hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.");
+            hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.\n") + hata;
         return hedef;
     };
     const auto dogrudan = [](const QString &ad, bool lazer, QString &hata) {
@@ -121,6 +123,10 @@ int yazicilar(int argc, char **argv) {
     QApplication app(argc, argv);
     const QStringList adlar = Yazici_Adlari();
     if (adlar.isEmpty()) {
+        if (const auto h = Yazdirma_Sunucusu_Hatasi()) {
+            yaz(stderr, *h);
+            return 1;
+        }
         yaz(stdout, QStringLiteral("Yazıcı bulunamadı."));
         return 0;
     }

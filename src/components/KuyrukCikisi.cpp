@@ -15,6 +15,10 @@ struct Cups {
     decltype(&::cupsFinishDocument) finishDocument = nullptr;
     decltype(&::cupsCancelJob2) cancelJob2 = nullptr;
     decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&::cupsLastError) lastError = nullptr;
+    decltype(&::cupsGetDests2) getDests2 = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    decltype(&::cupsServer) server = nullptr;
 
     // Null when the library is missing.
     static const Cups *Yukle() {
@@ -27,6 +31,8 @@ struct Cups {
             l(c.finishDocument, "cupsFinishDocument");
             l(c.cancelJob2, "cupsCancelJob2");
             l(c.lastErrorString, "cupsLastErrorString");
+            l(c.lastError, "cupsLastError")(c.getDests2, "cupsGetDests2");
+            l(c.freeDests, "cupsFreeDests")(c.server, "cupsServer");
             if (!l.Tamam())
                 c.createJob = nullptr;
             return c;
@@ -125,4 +131,17 @@ private:
 
 std::unique_ptr<BaytCikisi> Kuyruk_Cikisi(const QString &kuyruk, const QString &is_adi) {
     return std::make_unique<KuyrukCikisi>(kuyruk, is_adi);
+}
+
+std::optional<QString> Yazdirma_Sunucusu_Hatasi() {
+    const Cups *c = Cups::Yukle();
+    if (!c)
+        return QStringLiteral("Yazdırma sistemi (CUPS) bulunamadı.");
+    cups_dest_t *kuyruklar = nullptr;
+    const int sayi = c->getDests2(CUPS_HTTP_DEFAULT, &kuyruklar);
+    c->freeDests(sayi, kuyruklar);
+    if (sayi > 0 || c->lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return std::nullopt;
+    return QStringLiteral("Yazdırma sunucusuna ulaşılamıyor: %1 (%2)")
+        .arg(QString::fromUtf8(c->server()), QString::fromUtf8(c->lastErrorString()));
 }

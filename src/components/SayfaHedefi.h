@@ -24,11 +24,19 @@ public:
     // Drops what a failed or cancelled run wrote; files that were there stay.
     virtual void Vazgec() {}
     QString Hata() const { return hata_; }
+    // The last failure was the paper: the printer did not take the page's size.
+    bool Kagit_Hatasi() const { return kagit_; }
     // What the output could do only in part (each once), told when the run ends.
-    virtual QStringList Uyarilar() const { return {}; }
+    const QStringList &Uyarilar() const { return uyarilar_; }
+    void Uyari_Ekle(const QString &uyari) {
+        if (!uyarilar_.contains(uyari))
+            uyarilar_.append(uyari);
+    }
 
 protected:
     QString hata_;
+    bool kagit_ = false;
+    QStringList uyarilar_;
 };
 
 // Whether `yol` exists (or is a link) and is no regular file: a file saved there

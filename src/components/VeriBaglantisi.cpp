@@ -288,6 +288,18 @@ bool VeriBaglantisi::ayarla(QSqlDatabase &db) {
         db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(Zaman_Asimi));
         break;
     case Motor::SQLServer:
+        // FreeTDS ends a braced value at its first "}", doubled or not: what follows
+        // would be read as more of the connection text (another server or port).
+        for (const auto &[deger, ne] : {std::pair{&ayar_.sifre, "şifresinde"},
+                                        {&ayar_.kullanici, "kullanıcı adında"},
+                                        {&ayar_.veritabani, "veritabanı adında"},
+                                        {&ayar_.ana_bilgisayar, "sunucu adında"}})
+            if (deger->contains(u'}')) {
+                hata_ = QStringLiteral("SQL Server %1 \"}\" kullanılamaz: ODBC sürücüsü bu "
+                                       "değeri bağlantı bilgisinden ayıramıyor.")
+                            .arg(QString::fromUtf8(ne));
+                return false;
+            }
         db.setDatabaseName(Odbc_Metni(ayar_));
         db.setConnectOptions(
             QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")

@@ -145,3 +145,10 @@ QString Zpl_Lazer_Hatasi(bool zpl, bool lazer) {
                ? QStringLiteral("ZPL yalnız barkod yazıcısı tasarımlarında kullanılabilir.")
                : QString();
 }
+
+QStringList Ayar_Uyarilari(const QString &yazici, const OkunanAyar &o) {
+    QStringList l;
+    for (const QString &h : o.hatalar)
+        l << QStringLiteral("Yazicilar.ini [%1]: %2; olağan değer kullanıldı.").arg(yazici, h);
+    return l;
+}

@@ -32,6 +32,9 @@ struct OkunanAyar {
     QStringList hatalar; // Turkish, one a refused value
 };
 OkunanAyar Yazici_Ayari_Oku(const QString &dosya, const QString &yazici);
+// The refused values as a run tells them: "Yazicilar.ini [KUYRUK]: …; olağan değer
+// kullanıldı."
+QStringList Ayar_Uyarilari(const QString &yazici, const OkunanAyar &okunan);
 // False when the file could not be written.
 bool Yazici_Ayari_Yaz(const QString &dosya, const QString &yazici, const YaziciAyari &ayar);
 

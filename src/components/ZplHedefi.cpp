@@ -402,8 +402,7 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     QStringList uyarilar;
     ZplParcalari p = Zpl_Parcalari(s, ayar_, &uyarilar);
     for (const QString &u : uyarilar)
-        if (!uyarilar_.contains(u))
-            uyarilar_.append(u);
+        Uyari_Ekle(u);
     if (!ilk_) {
         ilk_ = std::move(p); // sent when the second label shows what is alike
         return true;
@@ -473,7 +472,11 @@ public:
                 return false;
             }
         }
-        return dosya_->write(z) >= 0;
+        if (dosya_->write(z) == z.size())
+            return true;
+        hata = QStringLiteral("ZPL dosyası yazılamadı: %1 (disk dolu olabilir)")
+                   .arg(QDir::toNativeSeparators(QFileInfo(yol_).absoluteFilePath()));
+        return false;
     }
     bool Bitir(QString &hata) override {
         return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata);

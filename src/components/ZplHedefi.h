@@ -73,7 +73,6 @@ public:
     bool Sayfa(const RaporSayfasi &sayfa) override;
     bool Bitir() override;
     void Vazgec() override;
-    QStringList Uyarilar() const override { return uyarilar_; }
 
 private:
     bool yaz(const QByteArray &z);
@@ -85,7 +84,6 @@ private:
 
     std::unique_ptr<BaytCikisi> cikis_;
     ZplAyarlari ayar_;
-    QStringList uyarilar_;
     std::optional<ZplParcalari> ilk_; // the first label, until the second shows what is alike
     bool karar_ = false;              // the second label came: stored format or not
     QList<Alan> alan_;

@@ -237,12 +237,20 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
 }
 
 int Taninmayan_Kayitlar(const TasarimBelgesi &belge) {
-    int n = 0;
+    return int(Taninmayan_Kayit_Listesi(belge).size());
+}
+
+QStringList Taninmayan_Kayit_Listesi(const TasarimBelgesi &belge) {
+    QStringList l;
     for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
-        const QString &t = belge.Nesneler[i].Tur;
-        n += t != u"E" && t != u"A" && t != u"Y" && t != u"D";
+        const NesneKaydi &n = belge.Nesneler[i];
+        const QString &t = n.Tur;
+        if (t != u"E" && t != u"A" && t != u"Y" && t != u"D")
+            l << QStringLiteral("Nesneler, %1. kayıt: tür \"%2\", \"%3\"")
+                     .arg(i)
+                     .arg(t, n.Caption.left(40));
     }
-    return n;
+    return l;
 }
 
 QByteArray Dosya_Ozeti(const QString &yol) {

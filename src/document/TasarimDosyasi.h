@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The design file: Windows-1254 text, CRLF lines, markers in a fixed order, numbers
@@ -69,6 +70,8 @@ QString Kayit_Sayisi(float x);
 // Object records of a kind no list takes (not a text, field, line): they are
 // left out of every surface and output, and the user is told how many.
 int Taninmayan_Kayitlar(const TasarimBelgesi &belge);
+// Those records, one line each: their place in the list, their kind and text.
+QStringList Taninmayan_Kayit_Listesi(const TasarimBelgesi &belge);
 
 // What a design file holds, to see whether someone else saved it since it was
 // opened; empty when it cannot be read.

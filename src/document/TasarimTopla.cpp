@@ -54,9 +54,8 @@ std::optional<TasarimBelgesi> Basilacak_Tasarim(const QString &klasor, const QSt
     if (!Tasarim_Dosyasini_Ac(klasor, ad.trimmed(), belge, kutu))
         return std::nullopt;
     // Printing goes on without them, as the design window does, but says so.
-    if (const int n = Taninmayan_Kayitlar(belge))
-        kutu.MsgBox(Atlanan_Kayit_Mesaji.arg(n), MesajKutusu::Dugmeler::Tamam,
-                    MesajKutusu::Simge::Unlem, Program_Basligi);
+    if (const QStringList l = Taninmayan_Kayit_Listesi(belge); !l.isEmpty())
+        kutu.Ayrintili(Atlanan_Kayit_Mesaji.arg(l.size()), l, Program_Basligi);
     return belge;
 }
 

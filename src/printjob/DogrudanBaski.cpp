@@ -162,7 +162,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
     const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};
     BarkodOnbellegi barkodlar;
     const int ana = Ana_Fiyat_Seviyesi(belge);
-    for (; !s.kagit && !rs.EOF_(); rs.MoveNext()) {
+    for (; s.hata.isEmpty() && !rs.EOF_(); rs.MoveNext()) {
         const auto fiyat = fiyatlariOku(kutu, baglanti, rs);
         if (fiyat)
             for (const auto &[sira, deger] : *fiyat)
@@ -193,7 +193,8 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
                 s.fiyatsizlar.Ekle(kod);
             sayfa.no = s.sayfa + 1;
             if (!hedef.Sayfa(sayfa)) {
-                s.kagit = true;
+                // Only the paper the printer would not take is the paper message's case.
+                s.kagit = hedef.Kagit_Hatasi();
                 s.hata = hedef.Hata();
                 break;
             }

@@ -72,11 +72,18 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
     if (Zpl_Ciktisi(yol)) {
         // With --printer: what that printer's settings would send it; --dpi over them.
         ZplAyarlari a;
-        if (!k.yazici.isEmpty())
-            a = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), k.yazici).ayar.Zpl();
+        QStringList uyarilar;
+        if (!k.yazici.isEmpty()) {
+            const OkunanAyar o = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), k.yazici);
+            a = o.ayar.Zpl();
+            uyarilar = Ayar_Uyarilari(k.yazici, o);
+        }
         if (k.dpi_verildi || k.yazici.isEmpty())
             a.dpi = k.dpi;
-        return std::make_unique<ZplHedefi>(yol, a);
+        auto h = std::make_unique<ZplHedefi>(yol, a);
+        for (const QString &u : uyarilar)
+            h->Uyari_Ekle(u);
+        return h;
     }
     return std::make_unique<PngHedefi>(yol, k.dpi);
 }

@@ -148,6 +148,32 @@ private slots:
             QVERIFY(!b.Acik());
         }
     }
+
+    void sql_server_sifresi_baglantiyi_tasimaz() {
+        // A "}" in a value would let the rest be read as connection keys (another
+        // port): refused before anything is reached. Other characters go to the server
+        // named in the start line.
+        SessizSunucu asil, baska;
+        const QString port = QString::number(baska.serverPort());
+        const struct {
+            QString sifre;
+            bool gider;
+        } tablo[] = {{u"x};SERVER=127.0.0.1;PORT=%1;"_s.arg(port), false},
+                     {u"}}};PORT=%1"_s.arg(port), false},
+                     {u"a;b{c=PORT=%1"_s.arg(port), true}};
+        for (const auto &t : tablo) {
+            const Satir_Izi iz(t.sifre);
+            VeriBaglantisi b;
+            b.Zaman_Asimi = 1;
+            QVERIFY(!b.Open(
+                metin(u"sa"_s, t.sifre, u"STOK"_s, u"127.0.0.1,%1"_s.arg(asil.serverPort()))));
+            QCOMPARE(b.Hata().contains(u"kullanılamaz"_s), !t.gider);
+            QCOMPARE(asil.waitForNewConnection(t.gider ? 2000 : 100), t.gider);
+            QVERIFY(!baska.waitForNewConnection(100));
+            while (asil.hasPendingConnections())
+                delete asil.nextPendingConnection();
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TstBaglanti)

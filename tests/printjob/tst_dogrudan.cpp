@@ -362,7 +362,7 @@ void DogrudanBaskiTesti::zplVerisiKomutOlamaz() {
     }
     QVERIFY(QDir().mkpath(klasor_.filePath("ayar/varnel")));
     QVERIFY(Dosya_Yaz(klasor_.filePath("ayar/varnel/Yazicilar.ini"),
-                      "[Zpl_Test]\nDil=ZPL\nYazilar=Yazici\n"));
+                      "[Zpl_Test]\nDil=ZPL\nYazilar=Yazici\nKoyuluk=45\n"));
     if (!QFile::exists(klasor_.filePath("Raf Etiketi.ftr")))
         QVERIFY(QFile::copy(Kaynak_Yolu("data/designs/Raf Etiketi.ftr"),
                             klasor_.filePath("Raf Etiketi.ftr")));
@@ -375,6 +375,11 @@ void DogrudanBaskiTesti::zplVerisiKomutOlamaz() {
                            ek + QStringList{t.Satir("STOKKART.Stok_ID IN (5,7,8)")});
         const Program_Sonucu s = Program_Bekle(p);
         QVERIFY2(s.kod == 0, qPrintable(s.hata));
+        // A refused setting is said once, and the printer's own darkness used.
+        QCOMPARE(s.hata.count(u"Yazicilar.ini [Zpl_Test]: Koyuluk 0 ile 30 arasında olmalıdır: "
+                              u"45; olağan değer kullanıldı."_s),
+                 1);
+        QVERIFY(!Dosya_Oku(zpl).contains("~SD"));
         // At 300 dpi: the barcodes drawn as pictures have room for their modules.
         QCOMPARE(Arac_Calistir("node", {VARNEL_ZPL_CIZ, "60", "40", "12", zpl}).trimmed(), u"3"_s);
         QVERIFY(Dosya_Oku(zpl).contains("^A0N"));

@@ -286,7 +286,8 @@ private slots:
         // Files may grow to 64 KiB only: the database works, the output cannot be finished.
         for (const auto &[ad, argumanlar] :
              {std::pair{u"dolu.pdf"_s, QStringList{"Raf Etiketi", "--param", "Raf=A"}},
-              {u"dolu.png"_s, {"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi", "150"}}}) {
+              {u"dolu.png"_s, {"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi", "150"}},
+              {u"dolu.zpl"_s, {"Raf Etiketi", "--param", "Raf=A"}}}) {
             const QString yol = eskiDosya(ad);
             const Sonuc s =
                 bas(QStringList(argumanlar)

@@ -160,7 +160,8 @@ private slots:
         QVERIFY(Dosya_Yaz(cikti, tuhaf));
         s = calistir({u"inspect"_s, cikti});
         QCOMPARE(s.kod, 0);
-        QVERIFY2(s.hata.contains(u"Tasarımdaki 1 kayıt tanınmadığı için yüklenmedi."_s),
+        QVERIFY2(s.hata.contains(u"Tasarımdaki 1 kayıt tanınmadığı için yüklenmedi.\n"
+                                 u"Nesneler, 1. kayıt: tür \"Z\""_s),
                  qPrintable(s.hata));
     }
 
@@ -171,6 +172,15 @@ private slots:
             {"bulunamadı", [] { return true; }},
             {"tasarim.ftr, satır 5",
              [&] { return Dosya_Yaz(yol, "Tip_\r\n 0 \r\nBarkod_\r\n1\r\n0;x;\r\n"); }},
+            // NaN and infinities are no sizes, also where an unreadable field is skipped;
+            // junk after the printer block is no empty design.
+            {"satır 8: Etiket alanı yüksekliği bir sayı olmalı: \"NaN\"",
+             [&] {
+                 return Dosya_Yaz(yol, "Tip_\r\n 0 \r\nBarkod_\r\n0\r\nNesneler_\r\n0\r\n"
+                                       "Detaylar_\r\nTrue;NaN;100;\r\n<end>\r\n");
+             }},
+            {"satır 3: tanınmayan kayıt",
+             [&] { return Dosya_Yaz(yol, "Tip_\r\n 0 \r\n\x01\x7f junk\r\n\r\n"); }},
             {"düzenli bir dosya değil",
              [&] { return QFile::remove(yol) && ::mkfifo(QFile::encodeName(yol), 0600) == 0; }},
             {"düzenli bir dosya değil",

@@ -338,4 +338,6 @@ void RaporGoruntuleyici::yazdir() {
         QMessageBox::critical(this, windowTitle(), hata);
     else if (const auto h = sayfalariGonder(*hedef))
         QMessageBox::critical(this, windowTitle(), *h);
+    else if (!hedef->Uyarilar().isEmpty()) // refused printer settings, narrow modules
+        QMessageBox::warning(this, windowTitle(), hedef->Uyarilar().join(u'\n'));
 }

@@ -47,6 +47,7 @@ bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
     yazici_.setFullPage(true);
     if (!yazici_.setPageSize(boyut)) {
         hata_ = QStringLiteral("Yazıcı bu kağıt boyutunu kabul etmedi: %1").arg(boyut.name());
+        kagit_ = true;
         return false;
     }
     if (!ressam_) {
@@ -128,16 +129,32 @@ namespace {
 
 // The queue's settings (the given ones, else the file's); nothing, with the refusal,
 // for a laser sheet to a ZPL printer.
-std::optional<YaziciAyari> kuyrukAyari(const QString &kuyruk, bool lazer, QString &hata,
+struct KuyrukAyari {
+    YaziciAyari ayar;
+    QStringList uyarilar; // the file's refused values, told once by the run
+};
+std::optional<KuyrukAyari> kuyrukAyari(const QString &kuyruk, bool lazer, QString &hata,
                                        const YaziciAyari *verilen) {
-    const YaziciAyari ayar =
-        verilen ? *verilen : Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk).ayar;
-    if (const QString h = Zpl_Lazer_Hatasi(ayar.dil == YaziciAyari::Dil::ZPL, lazer);
+    KuyrukAyari k;
+    if (verilen) {
+        k.ayar = *verilen;
+    } else {
+        const OkunanAyar o = Yazici_Ayari_Oku(Yazici_Ayarlari_Dosyasi(), kuyruk);
+        k.ayar = o.ayar;
+        k.uyarilar = Ayar_Uyarilari(kuyruk, o);
+    }
+    if (const QString h = Zpl_Lazer_Hatasi(k.ayar.dil == YaziciAyari::Dil::ZPL, lazer);
         !h.isEmpty()) {
         hata = h;
         return std::nullopt;
     }
-    return ayar;
+    return k;
+}
+
+std::unique_ptr<SayfaHedefi> uyarili(std::unique_ptr<SayfaHedefi> h, const KuyrukAyari &k) {
+    for (const QString &u : k.uyarilar)
+        h->Uyari_Ekle(u);
+    return h;
 }
 
 std::unique_ptr<SayfaHedefi> zplHedefi(const QString &kuyruk, const YaziciAyari &ayar) {
@@ -150,28 +167,29 @@ QPointF kayma(const YaziciAyari &ayar) { return {ayar.sol_kaydirma, ayar.ust_kay
 
 std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
                                            const YaziciAyari *verilen) {
-    const auto ayar = kuyrukAyari(yazici.printerName(), lazer, hata, verilen);
-    if (!ayar)
+    const auto k = kuyrukAyari(yazici.printerName(), lazer, hata, verilen);
+    if (!k)
         return nullptr;
-    if (ayar->dil == YaziciAyari::Dil::ZPL)
-        return zplHedefi(yazici.printerName(), *ayar);
-    return std::make_unique<YaziciHedefi>(yazici, kayma(*ayar));
+    if (k->ayar.dil == YaziciAyari::Dil::ZPL)
+        return uyarili(zplHedefi(yazici.printerName(), k->ayar), *k);
+    return uyarili(std::make_unique<YaziciHedefi>(yazici, kayma(k->ayar)), *k);
 }
 
 std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata,
                                               const YaziciAyari *ayar) {
     const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
     if (!kuyruk) {
-        hata = ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
-                            : QStringLiteral("Yazıcı bulunamadı: ") + ad;
+        hata = Yazdirma_Sunucusu_Hatasi().value_or(
+            ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
+                         : QStringLiteral("Yazıcı bulunamadı: ") + ad);
         return nullptr;
     }
-    const auto a = kuyrukAyari(*kuyruk, lazer, hata, ayar);
-    if (!a)
+    const auto k = kuyrukAyari(*kuyruk, lazer, hata, ayar);
+    if (!k)
         return nullptr;
-    if (a->dil == YaziciAyari::Dil::ZPL)
-        return zplHedefi(*kuyruk, *a); // raw bytes to the queue: no printer object needed
+    if (k->ayar.dil == YaziciAyari::Dil::ZPL) // raw bytes to the queue: no printer object
+        return uyarili(zplHedefi(*kuyruk, k->ayar), *k);
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
     p->setPrinterName(*kuyruk);
-    return std::make_unique<YaziciHedefi>(std::move(p), kayma(*a));
+    return uyarili(std::make_unique<YaziciHedefi>(std::move(p), kayma(k->ayar)), *k);
 }

@@ -100,8 +100,8 @@ DizaynFrm::DizaynFrm(MesajKutusu &kutu, const Oturum &oturum, const QString &ad,
     pencereyiBoyutla();
     basligiYaz();
     if (atlanan > 0)
-        kutu_.MsgBox(Atlanan_Kayit_Mesaji.arg(atlanan), MesajKutusu::Dugmeler::Tamam,
-                     MesajKutusu::Simge::Unlem, Program_Basligi);
+        kutu_.Ayrintili(Atlanan_Kayit_Mesaji.arg(atlanan), Taninmayan_Kayit_Listesi(belge),
+                        Program_Basligi);
 }
 
 DizaynFrm::~DizaynFrm() = default;

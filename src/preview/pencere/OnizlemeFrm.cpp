@@ -110,7 +110,7 @@ void OnizlemeFrm::Dinamik_Bas() {
                      Program_Basligi);
     if (s.hata.isEmpty() && hedef->Bitir()) {
         basilan_ = s.sayfa;
-        if (const QStringList m = s.Eksikler(); !m.isEmpty())
+        if (const QStringList m = s.Eksikler() + hedef->Uyarilar(); !m.isEmpty())
             kutu_.MsgBox(m.join(u'\n'), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
                          Program_Basligi);
     } else {
