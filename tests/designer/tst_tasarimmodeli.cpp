@@ -569,6 +569,21 @@ void TasarimModeliTesti::pano() {
     QVERIFY(yakin(k.Nesne(1).Alan(), QRectF(50, 35, 10, 5)));
     QVERIFY(!Yapistir(k, "çöp"));
     QCOMPARE(k.Toplam(), 2);
+
+    // More elements than a design may hold: refused, and said.
+    TasarimBelgesi cok = k.Belge();
+    const NesneKaydi n = cok.Nesneler.value(1);
+    cok.Nesneler = {NesneKaydi()};
+    for (int i = 0; i <= En_Cok_Nesne; ++i)
+        cok.Nesneler.append(n);
+    QString hata;
+    QVERIFY(!Yapistir(k, Tasarim_Metni(cok), {}, &hata));
+    QCOMPARE(hata, Tasarim_Dolu_Mesaji);
+    cok.Nesneler.removeLast();
+    hata.clear();
+    QVERIFY(!Yapistir(k, Tasarim_Metni(cok), {}, &hata)); // 10000 more than the 2 there
+    QCOMPARE(hata, Tasarim_Dolu_Mesaji);
+    QCOMPARE(k.Toplam(), 2);
 }
 
 void TasarimModeliTesti::ozellikler() {

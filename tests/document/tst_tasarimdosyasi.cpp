@@ -311,6 +311,21 @@ private slots:
         QCOMPARE(kutu.kutular.size(), 1);
         QVERIFY(kutu.kutular[0].metin.contains(u"Olmayan.ftr"_s));
         QCOMPARE(okunan.Nesneler[1].Caption, u"Fiyat1"_s); // left as it was
+
+        // What the reader would refuse never replaces the file: too many elements, a
+        // file over 10 MB.
+        const QByteArray eski = Dosya_Oku(Tasarim_Yolu(klasor_.path(), u"Fiyat Etiketi"_s));
+        TasarimBelgesi cok = yazilan, buyuk = yazilan;
+        for (int i = 0; i < En_Cok_Nesne; ++i)
+            cok.Nesneler.append(yazilan.Nesneler[1]);
+        for (int i = 0; i < 170; ++i)
+            buyuk.Nesneler.append(yazi(QString(64 * 1024, u'W')));
+        for (const auto &[b, neden] : {std::pair{&cok, Tasarim_Dolu_Mesaji},
+                                       {&buyuk, u"en çok 10 MB olabilir"_s}}) {
+            const auto h = Tasarim_Dosyasi_Yaz(klasor_.path(), u"Fiyat Etiketi"_s, *b);
+            QVERIFY(h && h->contains(neden) && h->contains(u"dosya değiştirilmedi"_s));
+            QCOMPARE(Dosya_Oku(Tasarim_Yolu(klasor_.path(), u"Fiyat Etiketi"_s)), eski);
+        }
     }
 
     void farkli_kaydet() {
@@ -348,11 +363,15 @@ private slots:
 
         // A name the file system refuses, or one never listed, is refused before
         // anything is written; blanks around a name are dropped, as opening does.
-        for (const QString &ad : {u"raf/ikinci"_s, u".gizli"_s, u" .gizli"_s}) {
+        for (const auto &[ad, neden] : {std::pair{u"raf/ikinci"_s, u"karakter"_s},
+                                        {u".gizli"_s, u"nokta"_s},
+                                        {u" .gizli"_s, u"nokta"_s},
+                                        {QString(121, u'Ş'), u"Tasarım adı çok uzun"_s}}) {
             kutu.kutular.clear();
             kutu.girdi_cevaplari.enqueue(ad);
             QVERIFY(!FarkliKaydet_Btn_Click(y, k, kutu));
             QCOMPARE(kutu.kutular.size(), 1);
+            QVERIFY2(kutu.kutular[0].metin.contains(neden), qPrintable(kutu.kutular[0].metin));
         }
         QVERIFY(!QFileInfo::exists(klasor_.filePath(u".gizli.ftr"_s)));
         kutu.girdi_cevaplari.enqueue(u"  bosluklu  "_s);

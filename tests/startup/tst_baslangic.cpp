@@ -199,6 +199,11 @@ private slots:
             {{"preview", "Raf", "--out", "o.pdf", "x"}, {}, ""}, // a PNG only
             {{"preview", "Raf", "x"}, {}, ""},
             {{"preview", "Raf", "--copies", "2", "--out", "o.png", "x"}, {}, ""},
+            {{"print", "", "x"}, {}, "Tasarım adı boş."},
+            {{"print", "   ", "x"}, {}, "Tasarım adı boş."},
+            {{"preview", "", "--out", "o.png", "x"}, {}, "Tasarım adı boş."},
+            {{"print", "Raf", "--query-timeout", "5", "x"}, T::Yazdir, "x"},
+            {{"print", "Raf", "--query-timeout", "0", "x"}, {}, "--query-timeout en az 1"},
         };
         for (const auto &s : tablo) {
             const Satir_Izi iz(s.argumanlar.join(u' '));
