@@ -5,6 +5,7 @@
 #include "components/KayitKumesi.h"
 #include "components/Renk.h"
 #include "document/NesneCizimi.h"
+#include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
 #include "startup/Bicim.h"
 
@@ -37,9 +38,7 @@ QString alanMetni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKayna
     case Tur::Firma_Kodu:
         return k.firma_kodu;
     case Tur::Yaziyla:
-        return Tutar_Yazisi(
-            QString::number(fiyat(1, false).value_or(0), 'f', 2).replace(u'.', k.ayirac.ondalik),
-            k.ayirac);
+        return Fiyat_Yaziyla(fiyat(1, false), k.ayirac);
     default:
         break;
     }

@@ -45,8 +45,7 @@ QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturu
         RaporSabitleri sabit{{}, oturum.Firma_Unvani, oturum.Veritabani_Adi, {}};
         // The amount in words only for the element that shows it.
         if (i.tur == EtiketIcerigi::Tur::Yaziyla) {
-            const QString tutar = Fiyat_Metni(Fiyat_Icerigi(1), s.fiyatlar, a);
-            sabit.tutar_yazisi = Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar, a);
+            sabit.tutar_yazisi = Fiyat_Yaziyla(Fiyat_Degeri(1, false, s.fiyatlar), a);
         }
         return Rapor_Sabit_Metni(i, sabit);
     }

@@ -63,3 +63,8 @@ QString Fiyat_Metni(double fiyat, int ondalik, const Ayiraclar &a) {
     qint16 d = qint16(ondalik);
     return Sayi_Bicimle(Sayi_Yuvarla(metin, d, a), d, a);
 }
+
+QString Fiyat_Yaziyla(std::optional<double> fiyat, const Ayiraclar &a) {
+    const QString tutar = fiyat ? Fiyat_Metni(*fiyat, -1, a) : QString();
+    return Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar, a);
+}

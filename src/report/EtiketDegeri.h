@@ -46,3 +46,6 @@ QString Rapor_Etiket_Degeri(const EtiketIcerigi &i, const RaporKaynagi &k);
 QString Fiyat_Metni(double fiyat, int ondalik, const Ayiraclar &a);
 QString Fiyat_Metni(const EtiketIcerigi &i, const QList<QPair<QString, double>> &fiyatlar,
                     const Ayiraclar &a);
+// The level-1 price in words as every road prints it: the report's digits (the stored
+// value, regional separator, no fixed decimals) spelled out; zero without a price.
+QString Fiyat_Yaziyla(std::optional<double> fiyat, const Ayiraclar &a);

@@ -228,11 +228,12 @@ private slots:
             QCOMPARE(Dosya_Oku(eski), QByteArray("ESKI"));
             const Sonuc y =
                 bas(QStringList{u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--out"_s, eski}
-                    << ek << sqlite_.Satir(u"STOKKART.Stok_ID IN (40,38) -- son"_s));
+                    << ek << sqlite_.Satir(u"STOKKART.Stok_ID IN (40,4) -- son"_s));
             QVERIFY2(y.kod == 0, qPrintable(y.hata));
+            // Both roads spell the amount by the report's rule.
             const QStringList s2 = Pdf_Metni(eski).split(u'\f');
-            QVERIFY2(s2.value(0).contains(u"Maden Suyu"_s) &&
-                         s2.value(1).contains(u"Islak Mendil"_s),
+            QVERIFY2(s2.value(0).contains(u"YüzElliBeşYTL"_s) &&
+                         s2.value(1).contains(u"YirmiYedi YTL Elli Yeni Kuruş"_s),
                      qPrintable(s2.join(u'|')));
         }
     }
