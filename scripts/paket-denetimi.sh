@@ -13,9 +13,9 @@ fi
 deb=$(ls build/varnel_*_amd64.deb)
 echo "Paket: $deb"
 lintian --fail-on error "$deb"
-desktop-file-validate paket/varnel.desktop
-# Warnings (an id that is no reverse domain name) are allowed, errors are not.
-if appstreamcli validate --no-net build/paket/varnel.metainfo.xml | grep -E '^E:'; then
+desktop-file-validate paket/tr.com.varnel.Varnel.desktop
+# The AppStream data must pass without an error or a warning.
+if appstreamcli validate --no-net build/paket/tr.com.varnel.Varnel.metainfo.xml | grep -E '^[EW]:'; then
     exit 1
 fi
 dpkg-deb -c "$deb" | awk '{print $6, $7, $8}'
