@@ -259,6 +259,20 @@ void DizaynFrmTesti::imleclerVeBolumKenari() {
     QVERIFY(std::abs(b->height() - m.Bolum_Yuksekligi() * b->Piksel_Mm()) < 1); // grew with it
     QTest::mouseMove(b, piksel(b, {10, 20}));
     QCOMPARE(b->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(m.Rehberler().alan, u"B0"_s);
+
+    // A window larger than its page: its own area reaches the window's far corner,
+    // where the window's guides cross at the pointer and the section's hide.
+    QWidget *alan = pencere->findChild<QWidget *>(u"DizaynAlani"_s);
+    pencere->resize(alan->size() + QSize(200, 150));
+    QTRY_VERIFY(alan->width() >= pencere->width() - 30);
+    const QPoint kose(alan->width() - 20, alan->height() - 20);
+    QTest::mouseMove(alan, kose);
+    QCOMPARE(m.Rehberler().alan, u"F0"_s);
+    QVERIFY(std::abs(m.Rehberler().x * b->Piksel_Mm() - kose.x()) < 1);
+    const QImage resim = alan->grab().toImage();
+    QCOMPARE(resim.pixelColor(kose.x() - 50, kose.y()), Secim_Rengi);
+    QVERIFY(b->grab().toImage().pixelColor(piksel(b, {10, 20}).x(), 5) != Secim_Rengi);
 }
 
 void DizaynFrmTesti::yiginHerYerdeAyni() {

@@ -85,6 +85,7 @@ DizaynFrm::DizaynFrm(MesajKutusu &kutu, const Oturum &oturum, const QString &ad,
     kaydirma_->setWidgetResizable(false);
     bolum_->installEventFilter(this);
     alan_->installEventFilter(this);
+    kaydirma_->viewport()->installEventFilter(this);
 
     model_->Ayirac = oturum_.ayirac;
     TasarimBelgesi belge;
@@ -112,11 +113,18 @@ void DizaynFrm::basligiYaz() {
     setWindowModified(model_->Degisti());
 }
 
+void DizaynFrm::alaniDoldur() {
+    // The window's own area reaches wherever the window shows (a maximized window is
+    // larger than its page): the pointer anywhere outside the section has its guides.
+    alan_->resize(sayfa_.expandedTo(kaydirma_->viewport()->size()));
+}
+
 void DizaynFrm::pencereyiBoyutla() {
     // The window is the printable page at the zoom; the section lies in its corner.
     const double piksel_twip = Twip_Piksel(1, bolum_->logicalDpiX()); // the page size is zoomed
     const QSize sayfa = (model_->Pencere_Boyutu() * piksel_twip).toSize();
-    alan_->resize(sayfa.expandedTo(bolum_->size()));
+    sayfa_ = sayfa.expandedTo(bolum_->size());
+    alaniDoldur();
     const int cerceve = 2 * kaydirma_->frameWidth();
     // No bigger than the room it has (the main window's work area, or the
     // screen): beyond that the page scrolls.
@@ -133,7 +141,7 @@ void DizaynFrm::pencereyiBoyutla() {
     }
     // The page and the section, whichever is larger, all shown when there is room:
     // no scroll bar then covers a small label.
-    const QSize istenen = (alan_->size() + pay).boundedTo(oda);
+    const QSize istenen = (sayfa_ + pay).boundedTo(oda);
     if (cerceveli->size() != istenen)
         cerceveli->resize(istenen);
 }
@@ -196,6 +204,8 @@ void DizaynFrm::Sayfaya_Sigdir() {
 }
 
 bool DizaynFrm::eventFilter(QObject *o, QEvent *e) {
+    if (o == kaydirma_->viewport() && e->type() == QEvent::Resize)
+        alaniDoldur();
     // Ctrl+wheel zooms, the point under the pointer staying where it is.
     if (e->type() != QEvent::Wheel || !(o == bolum_ || o == alan_))
         return QWidget::eventFilter(o, e);

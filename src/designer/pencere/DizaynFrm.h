@@ -60,6 +60,8 @@ private:
     TasarimModeli *model_;
     QScrollArea *kaydirma_;
     QWidget *alan_; // the window's own area around the section ("F0")
+    QSize sayfa_;   // the page at the zoom, or the section when it is larger
+    void alaniDoldur();
     BolumGorunumu *bolum_;
     QList<QStringList> alanlar_;
     bool acildi_ = true;
