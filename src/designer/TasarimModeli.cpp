@@ -63,13 +63,18 @@ std::optional<int> TasarimModeli::Nesne_Bul(QPointF mm) const {
 QPointF TasarimModeli::Bos_Yer(QSizeF boyut) const {
     // Room for the handles left of and above it, whether or not any is shown.
     const QPointF kose(Tutamac_Boyu + 4, Tutamac_Boyu);
-    for (double y = kose.y(); y + boyut.height() <= Bolum_Yuksekligi(); y += 0.5) {
-        const QRectF aday(QPointF(kose.x(), y), boyut);
-        const bool bos = std::none_of(nesneler_.begin(), nesneler_.end(), [&](const auto &n) {
-            return n.Visible && n.Alan().intersects(aday);
-        });
-        if (bos)
-            return aday.topLeft();
+    // Down the left side first, then column by column to the right; a label so full
+    // (or so crowded that the search would stall) falls back to the corner.
+    const double sag = nesneler_.size() > 500 ? kose.x() : Bolum_Genisligi() - boyut.width();
+    for (double x = kose.x(); x <= std::max(kose.x(), sag); x += 1) {
+        for (double y = kose.y(); y + boyut.height() <= Bolum_Yuksekligi(); y += 0.5) {
+            const QRectF aday(QPointF(x, y), boyut);
+            const bool bos = std::none_of(nesneler_.begin(), nesneler_.end(), [&](const auto &n) {
+                return n.Visible && n.Alan().intersects(aday);
+            });
+            if (bos)
+                return aday.topLeft();
+        }
     }
     return kose;
 }

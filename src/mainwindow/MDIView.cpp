@@ -372,6 +372,10 @@ void MDIView::Onizlemeye_Gec(bool geri) {
     for (const char *ad : {"MNDosya", "MNAlanIslem", "MNDuzen", "MNYaziciIslem", "MNGorunum"})
         Menu(QString::fromLatin1(ad))->setEnabled(geri);
     panel_->setVisible(geri);
+    // The hidden design must not change under the preview through its side panels.
+    for (const char *ad : {"AlanPaneli", "OzellikRihtimi"})
+        if (auto *rihtim = findChild<QDockWidget *>(QString::fromLatin1(ad)))
+            rihtim->setEnabled(geri);
 }
 
 void MDIView::onizlemeAc(const TasarimBelgesi &belge, bool dogrudan) {

@@ -190,9 +190,13 @@ void UstPanel::Modeli_Bagla(TasarimModeli *model) {
     // A design opens with an element selected: show it from the start.
     if (const auto a = m_->Aktif_Nesne(); a && *a < m_->Toplam())
         yansit(Arac_Durumu(m_->Nesne(*a), ayirac_));
+    // A zoom from elsewhere (fit to page, Ctrl+wheel) shows at once, also with the
+    // keyboard in the box, unless something is being typed there.
     connect(m_, &TasarimModeli::Gorunum_Degisti, this, [this] {
-        if (!yakinlik_->hasFocus())
-            yakinlik_->setText(Tek_Metni(float(m_->Yuzde()), ayirac_));
+        if (yakinlik_->hasFocus() && yakinlik_->isModified())
+            return;
+        yakinlik_->setText(Tek_Metni(float(m_->Yuzde()), ayirac_));
+        onceki_yuzde_ = m_->Yuzde();
     });
 }
 

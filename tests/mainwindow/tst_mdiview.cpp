@@ -21,6 +21,8 @@
 #include "startup/Baslangic.h"
 #include "startup/Oturum.h"
 
+#include "components/SayiMetni.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -35,6 +37,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QDockWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -142,6 +145,11 @@ void MDIViewTesti::menuKomutlari() {
             w.Menu(tablo[i].ad)->trigger();
         const YuzeyNesnesi &n = m.Nesne(*m.Aktif_Nesne());
         QCOMPARE(n.Tanim(), QString(tablo[i].tanim));
+        // Selected, at a free place: over no element made before it.
+        QCOMPARE(m.Secim(), QList<int>{*m.Aktif_Nesne()});
+        for (int j = 0; j < *m.Aktif_Nesne(); ++j)
+            QVERIFY2(!m.Nesne(j).Alan().intersects(n.Alan().adjusted(0.01, 0.01, -0.01, -0.01)),
+                     tablo[i].ad); // touching is free
         if (tablo[i].baslik) {
             QCOMPARE(n.Nesne().Caption, QString(tablo[i].baslik).isEmpty() && n.Cizgi_Mi()
                                             ? QString()
@@ -275,6 +283,13 @@ void MDIViewTesti::aracCubugu() {
     QTest::keyClick(p->Yakinlastir(), Qt::Key_Return);
     QCOMPARE(m.Yuzde(), 100.0);
     QCOMPARE(p->Yakinlastir()->text(), u"100"_s);
+    // A fit to the page with the keyboard in the box: the box shows it, Enter keeps it.
+    w.Menu("MNSigdir")->trigger();
+    const double sigan = m.Yuzde();
+    QVERIFY(sigan != 100.0);
+    QCOMPARE(p->Yakinlastir()->text(), Tek_Metni(float(sigan), o_.ayirac));
+    QTest::keyClick(p->Yakinlastir(), Qt::Key_Return);
+    QCOMPARE(m.Yuzde(), sigan);
 }
 
 void MDIViewTesti::alanSurukleme() {
@@ -425,9 +440,14 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     QCOMPARE(kutu.girdiler[1].istem, u"Stok Başına Kaç Adet Barkod Basmak İstiyorsunuz"_s);
     QCOMPARE(w.Onizleme()->Basilan_Sayfa(), 4);
     QCOMPARE(Pdf_Metni(pdf).count("Şeker 1 kg"), 2);
-    // The preview state: no menus, no tool bar, no design window.
+    // The preview state: no menus, no tool bar, no design window, its side panels still.
+    const auto paneller = [&w] {
+        return w.findChild<QDockWidget *>("AlanPaneli")->isEnabled() +
+               w.findChild<QDockWidget *>("OzellikRihtimi")->isEnabled();
+    };
     QVERIFY(!menulerAcik(w) && !w.Arac_Cubugu()->isVisible());
     QVERIFY(!w.Tasarim()->parentWidget()->isVisible());
+    QCOMPARE(paneller(), 0);
     QVERIFY(!w.Menu("MNOnizleme")->isVisible());
     // Activated again, it only draws.
     w.Onizleme()->Etkinlestir();
@@ -438,6 +458,7 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     QVERIFY(menulerAcik(w) && w.Arac_Cubugu()->isVisible());
     QVERIFY(w.Tasarim()->parentWidget()->isVisible());
     QVERIFY(w.Menu("MNOnizleme")->isVisible());
+    QCOMPARE(paneller(), 2);
 }
 
 // A newcomer's road through the windows: a new design in the main window, saved,
