@@ -7,6 +7,20 @@ QPageSize Twip_Sayfa_Boyu(const QSizeF &twip, QPageSize::SizeMatchPolicy eslesme
                      QString(), eslesme);
 }
 
+QSizeF Sayfa_Twip_Boyu(const QPageSize &boyut) {
+    const QSizeF d = boyut.definitionSize();
+    switch (boyut.definitionUnits()) {
+    case QPageSize::Millimeter:
+        return d * Mm_Basina_Twip;
+    case QPageSize::Inch:
+        return d * Inc_Basina_Twip;
+    case QPageSize::Point:
+        return d * 20;
+    default:
+        return boyut.size(QPageSize::Millimeter) * Mm_Basina_Twip;
+    }
+}
+
 void Twip_Olcegi(QPainter &p, qreal dpi) { p.scale(Twip_Piksel(1, dpi), Twip_Piksel(1, dpi)); }
 
 void Oge_Ciz(QPainter &p, const CizimOgesi &o) {

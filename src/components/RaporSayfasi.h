@@ -67,5 +67,9 @@ inline const QString Fiyat_Yok = QStringLiteral("fiyat yok");
 QPageSize Twip_Sayfa_Boyu(const QSizeF &twip,
                           QPageSize::SizeMatchPolicy eslesme = QPageSize::ExactMatch);
 
+// A page size in twips as it was given, in the unit it was given in: QPageSize::size()
+// rounds an inch to two decimals (58 mm would come back as 57,91).
+QSizeF Sayfa_Twip_Boyu(const QPageSize &boyut);
+
 // Scales a painter whose device has `dpi` dots per inch to twips.
 void Twip_Olcegi(QPainter &p, qreal dpi);

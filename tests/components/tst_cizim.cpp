@@ -176,6 +176,23 @@ private slots:
         }
     }
 
+    void ozel_kagit_yazildigi_gibi() {
+        // A custom paper keeps the size typed, in its own unit, to 0,01 mm.
+        const struct {
+            QSizeF boyut;
+            QPageSize::Unit birim;
+            QSizeF mm;
+        } tablo[] = {{{58, 40}, QPageSize::Millimeter, {58, 40}},
+                     {{2.5, 1.5}, QPageSize::Inch, {63.5, 38.1}},
+                     {{164.41, 113.39}, QPageSize::Point, {58, 40}}};
+        for (const auto &t : tablo) {
+            const QSizeF mm = Sayfa_Twip_Boyu(QPageSize(t.boyut, t.birim)) / Mm_Basina_Twip;
+            QVERIFY2(std::abs(mm.width() - t.mm.width()) < 0.01 &&
+                         std::abs(mm.height() - t.mm.height()) < 0.01,
+                     qPrintable(u"%1 × %2"_s.arg(mm.width()).arg(mm.height())));
+        }
+    }
+
     void renkler() {
         // 0x00BBGGRR values and system colours (the high bit set).
         const std::pair<qint64, QColor> tablo[] = {

@@ -118,10 +118,8 @@ bool Sayfa_Ayari_Goster(Rapor &r, QWidget *ust) {
     r.Printer.Orientation = duzen.orientation() == QPageLayout::Landscape ? 2 : 1;
     const QPageSize::PageSizeId id = duzen.pageSize().id();
     r.Printer.PaperSize = Kagit_Kodu(id);
-    if (r.Printer.PaperSize == 256) {
-        const QSizeF inc = duzen.pageSize().size(QPageSize::Inch);
-        r.Printer.OzelKagit = inc * Inc_Basina_Twip;
-    }
+    if (r.Printer.PaperSize == 256)
+        r.Printer.OzelKagit = Sayfa_Twip_Boyu(duzen.pageSize());
     return true;
 }
 
