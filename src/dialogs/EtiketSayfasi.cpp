@@ -1,6 +1,7 @@
 #include "EtiketSayfasi.h"
 
 #include "components/Birimler.h"
+#include "components/RaporMotoru.h"
 #include "components/SayiMetni.h"
 #include "document/TasarimDosyasi.h"
 
@@ -79,8 +80,13 @@ QList<EtiketKagidi> Etiket_Kagitlari() {
 }
 
 SayfaBasina Sayfa_Basina(double alan_en, double alan_boy, double bolum_en, double bolum_boy) {
+    // The report engine's rule: a label that overhangs the page by at most its
+    // allowance still counts (a sheet of 10 × 29,7 mm fills A4 exactly, and whole
+    // twips make it a few too tall).
+    constexpr qint64 pay = qint64(RaporMotoru::Satir_Payi);
     const qint64 w = std::llround(bolum_en), h = std::llround(bolum_boy);
-    return {w > 0 ? std::llround(alan_en) / w : 0, h > 0 ? std::llround(alan_boy) / h : 0};
+    return {w > 0 ? (std::llround(alan_en) + pay) / w : 0,
+            h > 0 ? (std::llround(alan_boy) + pay) / h : 0};
 }
 
 QString Sayfa_Basina_Mesaji(const SayfaBasina &s) {

@@ -31,7 +31,8 @@ QList<EtiketKagidi> Etiket_Kagitlari();
 QList<EtiketKagidi> Etiket_Kagitlari_Oku(const QString &metin);
 
 // How many labels of the section's size fit the printable area: each size
-// rounded to whole twips, whole-number division.
+// rounded to whole twips, whole-number division, with the report engine's allowance
+// for a label overhanging the page.
 struct SayfaBasina {
     qint64 yatay = 0, dikey = 0;
 };

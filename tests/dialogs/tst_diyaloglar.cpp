@@ -190,6 +190,17 @@ void DiyalogTesti::etiketAyarlari() {
     QCOMPARE(Sayfa_Basina_Mesaji(Sayfa_Basina(11000, 16000, 2834, 1701)),
              QStringLiteral("Bu Tasarım Sonucu :\rYatayda : 3\r Dikeyde : 9\rOlmak Üzere Sayfa "
                             "Başına 27 Adet Barkod Basımı Yapılacaktır"));
+    // Every catalogue sheet counts what the report puts on its page (10 × 29,7 mm fills
+    // A4 to the last twip).
+    for (const EtiketKagidi &k : Etiket_Kagitlari()) {
+        RaporYazicisi a4;
+        a4.PaperSize = 9;
+        const RaporSayfaAyari r = k.Kenarlar();
+        const SayfaBasina s = Sayfa_Basina(a4.PaperWidth() - r.LeftMargin - r.RightMargin,
+                                           a4.PaperHeight() - r.TopMargin - r.BottomMargin,
+                                           Mm_Twip(k.en), Mm_Twip(k.boy + k.dikey));
+        QVERIFY2(s.yatay >= k.sutun && s.dikey == k.satir, qPrintable(k.Ad({})));
+    }
     TasarimModeli m;
     laserTasarim(m);
     SahteMesaj kutu;
