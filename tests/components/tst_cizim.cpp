@@ -300,6 +300,36 @@ private slots:
         QVERIFY2(y.contains(u"^FO16,200^A0N,34,34^FB320,1,0,L^FH^FDŞeker _5E1 kg^FS"_s),
                  qPrintable(y));
         QCOMPARE(y.count(u"^GFA"_s), 1); // the UPC-E only
+
+        // A Code 39 and a Code 128 ending at the label's edge: the module is the largest
+        // whole dot with which bars and quiet zones (10 modules each side) fit the element.
+        for (const auto &[tip, veri] : {std::pair{3, u"IRM-0500"_s}, {5, u"UZM 2026-11"_s}}) {
+            RaporSayfasi k;
+            k.boyut = s.boyut;
+            CizimOgesi b;
+            b.alan = mm(15, 5, 45, 15);
+            b.barkod = kodla(false, tip, veri);
+            b.barkod_gorunum.metin_goster = false;
+            k.ogeler = {b};
+            const QByteArray z = Zpl_Etiketi(k, {});
+            const qsizetype i = z.indexOf("^BY");
+            const int x = z.mid(z.lastIndexOf("^FO", i) + 3).split(',').value(0).toInt();
+            const int modul = z.mid(i + 3, 1).toInt();
+            const double cubuklar = b.barkod->Modul_Sayisi() * (1 - 2 * b.barkod->Ilk_Cubuk());
+            QVERIFY2(x - 120 >= 10 * modul && x + cubuklar * modul + 10 * modul <= 480 &&
+                         (cubuklar + 20) * (modul + 1) > 360,
+                     z.constData());
+        }
+    }
+
+    void uzun_yazi_tasar() {
+        // However long a text is, it is measured without overflowing: it does not fit.
+        for (const qsizetype n : {30000, 40000, 700000, 2000000}) {
+            YaziGorunumu g;
+            g.yazi_tipi = u"Liberation Sans"_s, g.boyut = 9;
+            QVERIFY2(Yazi_Sigdir(QString(n, u'W'), g, QRectF(0, 0, 2000, 300), 20).tasti,
+                     qPrintable(QString::number(n)));
+        }
     }
 
     void yazici_ayarlari() {

@@ -288,7 +288,8 @@ private slots:
         for (const auto &[ad, argumanlar] :
              {std::pair{u"dolu.pdf"_s, QStringList{"Raf Etiketi", "--param", "Raf=A"}},
               {u"dolu.png"_s, {"A4 Etiket 3x8", "--param", "Kampanya=x", "--dpi", "150"}},
-              {u"dolu.zpl"_s, {"Raf Etiketi", "--param", "Raf=A"}}}) {
+              {u"dolu.zpl"_s, {"Raf Etiketi", "--param", "Raf=A"}},
+              {u"dolu-d.pdf"_s, {"Raf Etiketi", "--direct", "--param", "Raf=A"}}}) {
             const QString yol = eskiDosya(ad);
             const Sonuc s =
                 bas(QStringList(argumanlar)
@@ -296,7 +297,8 @@ private slots:
                     64);
             QCOMPARE(s.kod, 1);
             QVERIFY2(s.hata.contains(u"yazılamadı"_s), qPrintable(s.hata));
-            QVERIFY2(!s.hata.contains(u"libpng"_s), qPrintable(s.hata)); // our words only
+            QVERIFY2(!s.hata.contains(u"libpng"_s), qPrintable(s.hata));        // our words only
+            QVERIFY2(!s.hata.contains(u"Desteklemiyor"_s), qPrintable(s.hata)); // not the paper
             QCOMPARE(Dosya_Oku(yol), QByteArray("ESKI"));
             QCOMPARE(QDir(klasor_.path())
                          .entryList({u".varnel-*"_s, ad + u".*"_s}, QDir::Files | QDir::Hidden),
@@ -527,17 +529,23 @@ private slots:
 
     void sayi_olmayan_fiyat_durdurur() {
         // A price the database holds as infinity: both roads stop and name the item.
+        // Its code holds a terminal's escape sequences: shown as \xNN, never sent.
         QTemporaryDir k;
         const TestVeritabani t = fiyatiDegisik(k, 2, "9e999");
         QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
+        QVERIFY(TestBaglantisi(t).Calistir(u"UPDATE STOKKART SET Stok_Kodu='E' || char(27) || "
+                                           u"'[2J' || char(27) || ']0;x' || char(7) || 'K' "
+                                           u"WHERE Stok_ID=2"_s));
         for (const QStringList &ek : {QStringList(), QStringList{u"--direct"_s}}) {
             const QString pdf = eskiDosya(u"sonsuz.pdf"_s);
             const Sonuc s =
                 bas(QStringList{u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--out"_s, pdf}
                     << ek << t.Satir(u"STOKKART.Stok_ID<=3"_s));
             QCOMPARE(s.kod, 1);
-            QVERIFY2(s.hata.contains(u"STK-0002 stok kartının Fiyat1 değeri bir sayı değil"_s),
+            QVERIFY2(s.hata.contains(
+                         u"E\\x1b[2J\\x1b]0;x\\x07K stok kartının Fiyat1 değeri bir sayı değil"_s),
                      qPrintable(s.hata));
+            QVERIFY(!s.hata.contains(QChar(27)) && !s.hata.contains(QChar(7)));
             QCOMPARE(Dosya_Oku(pdf), QByteArray("ESKI"));
         }
     }
@@ -546,7 +554,8 @@ private slots:
         const Sonuc s = bas({u"Raf Etiketi"_s, u"--param"_s, u"Raf=1"_s, u"--printer"_s,
                              u"Olmayan Yazıcı"_s, sqlite_.Satir(u"STOKKART.Stok_ID<=3"_s)});
         QCOMPARE(s.kod, 1);
-        QVERIFY(s.hata.contains(u"Lütfen Barkod Yazıcısını Tanımlayın."_s));
+        QVERIFY(s.hata.contains(u"Lütfen Barkod Yazıcısını Tanımlayın.\n"
+                                u"Yazıcı bulunamadı: Olmayan Yazıcı"_s));
     }
 
     void iptal_ve_olum_tabloyu_bos_birakir_data() {
