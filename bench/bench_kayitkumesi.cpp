@@ -1,7 +1,7 @@
 // Iterates 100,000 stock rows through the record set on SQLite and PostgreSQL.
 // Run by hand: build/bench/bench_kayitkumesi (PostgreSQL from VARNEL_PG_* if set).
-#include "components/KayitKumesi.h"
-#include "components/VeriBaglantisi.h"
+#include "database/KayitKumesi.h"
+#include "database/VeriBaglantisi.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,9 +6,9 @@
 //      laid out;
 //   3. opening the preview window on the demo A4 design.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_pencereler
-#include "components/MesajToplu.h"
-#include "components/YaziTipleri.h"
-#include "components/pencere/RaporGoruntuleyici.h"
+#include "core/MesajToplu.h"
+#include "drawing/YaziTipleri.h"
+#include "output/pencere/RaporGoruntuleyici.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "mainwindow/MDIView.h"
 #include "startup/Baslangic.h"

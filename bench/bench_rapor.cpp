@@ -1,9 +1,9 @@
 // Renders N label bands (an EAN-13 and four texts each, 3 x 8 on A4) to one PDF.
 //   build/bench/bench_rapor N [out.pdf]
 // Prints the wall time; measure peak memory with /usr/bin/time -v.
-#include "components/Rapor.h"
-#include "components/RaporMotoru.h"
-#include "components/SayfaHedefi.h"
+#include "layout/Rapor.h"
+#include "layout/RaporMotoru.h"
+#include "output/SayfaHedefi.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_tasarim [--resim DIR]
 // With --resim, also writes the demo A4 design at 100 % and 200 % with a barcode
 // selected as PNG files into DIR.
-#include "components/MesajToplu.h"
+#include "core/MesajToplu.h"
 #include "designer/Pano.h"
 #include "designer/TasarimModeli.h"
 #include "designer/pencere/BolumGorunumu.h"

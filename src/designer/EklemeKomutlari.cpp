@@ -1,7 +1,7 @@
 #include "EklemeKomutlari.h"
 
 #include "TasarimModeli.h"
-#include "components/SayiMetni.h"
+#include "core/SayiMetni.h"
 #include "document/EtiketIcerigi.h"
 
 namespace {

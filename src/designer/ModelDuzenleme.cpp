@@ -1,6 +1,6 @@
 #include "ModelKomutlari.h"
 #include "TasarimModeli.h"
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 #include "document/EtiketIcerigi.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "Ozellikler.h"
 
 #include "OlcuMetni.h"
-#include "components/Birimler.h"
-#include "components/Renk.h"
+#include "core/Birimler.h"
+#include "core/Renk.h"
 #include "document/TasarimDosyasi.h"
 
 #include <QColor>

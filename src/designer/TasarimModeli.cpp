@@ -1,7 +1,7 @@
 #include "TasarimModeli.h"
 
 #include "ModelKomutlari.h"
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 
 #include <algorithm>
 #include <cmath>

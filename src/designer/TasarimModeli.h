@@ -1,8 +1,8 @@
 #pragma once
 
 #include "YuzeyNesnesi.h"
-#include "components/Ayiraclar.h"
-#include "components/Rapor.h"
+#include "core/Ayiraclar.h"
+#include "layout/Rapor.h"
 #include "document/TasarimKayitlari.h"
 
 #include <QObject>

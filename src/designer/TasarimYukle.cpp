@@ -1,7 +1,7 @@
 #include "TasarimYukle.h"
 
 #include "TasarimModeli.h"
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 #include "document/Kodlama.h"
 
 #include <QFile>

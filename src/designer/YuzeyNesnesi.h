@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 #include "document/TasarimKayitlari.h"
 
 #include <QRectF>

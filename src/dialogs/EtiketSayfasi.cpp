@@ -1,8 +1,8 @@
 #include "EtiketSayfasi.h"
 
-#include "components/Birimler.h"
-#include "components/RaporMotoru.h"
-#include "components/SayiMetni.h"
+#include "core/Birimler.h"
+#include "layout/RaporMotoru.h"
+#include "core/SayiMetni.h"
 #include "document/TasarimDosyasi.h"
 
 #include <QFile>

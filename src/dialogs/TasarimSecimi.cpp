@@ -1,7 +1,7 @@
 #include "TasarimSecimi.h"
 
-#include "components/Birimler.h"
-#include "components/MesajKutusu.h"
+#include "core/Birimler.h"
+#include "core/MesajKutusu.h"
 #include "document/BaskiIsi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Oturum.h"

@@ -1,7 +1,7 @@
 #include "BaskiIsi.h"
 
-#include "components/Birimler.h"
-#include "components/MesajKutusu.h"
+#include "core/Birimler.h"
+#include "core/MesajKutusu.h"
 
 double Adet_Sor(MesajKutusu &kutu, qint16 onerilen) {
     const auto cevap =

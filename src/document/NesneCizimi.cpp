@@ -1,7 +1,7 @@
 #include "NesneCizimi.h"
 
-#include "components/BarkodTipleri.h"
-#include "components/Birimler.h"
+#include "barcode/BarkodTipleri.h"
+#include "core/Birimler.h"
 
 namespace {
 

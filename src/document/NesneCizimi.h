@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TasarimKayitlari.h"
-#include "components/RaporKontrolleri.h"
+#include "layout/RaporKontrolleri.h"
 
 #include <QList>
 #include <memory>

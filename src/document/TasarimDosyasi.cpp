@@ -2,9 +2,9 @@
 
 #include "KayitAlanlari.h"
 #include "Kodlama.h"
-#include "components/Birimler.h"
-#include "components/SayfaHedefi.h"
-#include "components/SayiMetni.h"
+#include "core/Birimler.h"
+#include "output/SayfaHedefi.h"
+#include "core/SayiMetni.h"
 
 #include <QCryptographicHash>
 #include <QDir>

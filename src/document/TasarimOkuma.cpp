@@ -4,9 +4,9 @@
 
 #include "KayitAlanlari.h"
 #include "Kodlama.h"
-#include "components/Birimler.h"
-#include "components/RaporSayfasi.h"
-#include "components/SayiMetni.h"
+#include "core/Birimler.h"
+#include "drawing/RaporSayfasi.h"
+#include "core/SayiMetni.h"
 
 #include <QStringList>
 #include <algorithm>

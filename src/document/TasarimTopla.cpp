@@ -1,7 +1,7 @@
 #include "TasarimTopla.h"
 
 #include "TasarimDosyasi.h"
-#include "components/MesajKutusu.h"
+#include "core/MesajKutusu.h"
 #include "startup/Oturum.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "AlanGrd.h"
 
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 
 #include "designer/AlanSurukleme.h"
 

@@ -2,9 +2,9 @@
 
 #include "AracSimgeleri.h"
 
-#include "components/Birimler.h"
-#include "components/Renk.h"
-#include "components/SayiMetni.h"
+#include "core/Birimler.h"
+#include "core/Renk.h"
+#include "core/SayiMetni.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/TasarimModeli.h"
 

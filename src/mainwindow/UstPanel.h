@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/Ayiraclar.h"
+#include "core/Ayiraclar.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,9 +1,9 @@
 #include "DogrudanCizim.h"
 
-#include "components/BarkodTipleri.h"
-#include "components/Birimler.h"
-#include "components/KayitKumesi.h"
-#include "components/Renk.h"
+#include "barcode/BarkodTipleri.h"
+#include "core/Birimler.h"
+#include "database/KayitKumesi.h"
+#include "core/Renk.h"
 #include "document/NesneCizimi.h"
 #include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/Ayiraclar.h"
-#include "components/RaporSayfasi.h"
+#include "core/Ayiraclar.h"
+#include "drawing/RaporSayfasi.h"
 #include "document/EtiketIcerigi.h"
 
 #include <QDateTime>

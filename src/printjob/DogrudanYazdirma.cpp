@@ -1,9 +1,9 @@
 #include "DogrudanYazdirma.h"
 
 #include "DogrudanBaski.h"
-#include "components/IptalSinyali.h"
-#include "components/MesajToplu.h"
-#include "components/SayfaHedefi.h"
+#include "core/IptalSinyali.h"
+#include "core/MesajToplu.h"
+#include "output/SayfaHedefi.h"
 #include "report/Yazdirma.h"
 
 #include <QDir>

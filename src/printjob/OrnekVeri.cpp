@@ -1,7 +1,7 @@
 #include "OrnekVeri.h"
 
 #include "DogrudanBaski.h"
-#include "components/KayitKumesi.h"
+#include "database/KayitKumesi.h"
 #include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
 #include "startup/Oturum.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DogrudanCizim.h"
-#include "components/Barkod.h"
+#include "barcode/Barkod.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "EtiketDegeri.h"
 
 #include "Fiyat.h"
-#include "components/KayitKumesi.h"
-#include "components/SayiMetni.h"
+#include "database/KayitKumesi.h"
+#include "core/SayiMetni.h"
 #include "startup/Bicim.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/KayitKumesi.h"
-#include "components/Rapor.h"
+#include "database/KayitKumesi.h"
+#include "layout/Rapor.h"
 #include "document/BaskiIsi.h"
 #include "document/EtiketIcerigi.h"
 

@@ -6,8 +6,8 @@
 
 #include "Fiyat.h"
 
-#include "components/Birimler.h"
-#include "components/MesajKutusu.h"
+#include "core/Birimler.h"
+#include "core/MesajKutusu.h"
 #include "document/NesneCizimi.h"
 #include "startup/Oturum.h"
 #include "startup/Yaziya.h"

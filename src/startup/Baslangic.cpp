@@ -1,11 +1,11 @@
 #include "Baslangic.h"
 
 #include "BolgeAyar.h"
-#include "components/Birimler.h"
-#include "components/KayitKumesi.h"
-#include "components/MesajKutusu.h"
-#include "components/SqlTarama.h"
-#include "components/VeriBaglantisi.h"
+#include "core/Birimler.h"
+#include "database/KayitKumesi.h"
+#include "core/MesajKutusu.h"
+#include "database/SqlTarama.h"
+#include "database/VeriBaglantisi.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "Bicim.h"
 
-#include "components/Birimler.h"
-#include "components/SayiMetni.h"
+#include "core/Birimler.h"
+#include "core/SayiMetni.h"
 
 #include <QLocale>
 #include <cmath>

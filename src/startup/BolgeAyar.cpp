@@ -1,7 +1,7 @@
 #include "BolgeAyar.h"
 
 #include "Oturum.h"
-#include "components/MesajKutusu.h"
+#include "core/MesajKutusu.h"
 
 #include <QDir>
 #include <QSettings>

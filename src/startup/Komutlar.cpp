@@ -2,7 +2,7 @@
 
 #include "Oturum.h"
 #include "TasarimKlasoru.h"
-#include "components/ZplHedefi.h"
+#include "output/ZplHedefi.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/Ayiraclar.h"
-#include "components/VeriBaglantisi.h"
+#include "core/Ayiraclar.h"
+#include "database/VeriBaglantisi.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "Sorgu.h"
 
 #include "Oturum.h"
-#include "components/KayitKumesi.h"
-#include "components/MesajKutusu.h"
-#include "components/VeriBaglantisi.h"
+#include "database/KayitKumesi.h"
+#include "core/MesajKutusu.h"
+#include "database/VeriBaglantisi.h"
 
 #include <QRegularExpression>
 #include <QSqlError>

@@ -1,6 +1,6 @@
 #include "Yaziya.h"
 
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 
 #include <array>
 #include <cmath>

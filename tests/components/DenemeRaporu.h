@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/TestVeritabani.h"
-#include "components/Rapor.h"
+#include "layout/Rapor.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #include "common/Araclar.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
-#include "components/KayitKumesi.h"
-#include "components/SqlTarama.h"
-#include "components/VeriBaglantisi.h"
+#include "database/KayitKumesi.h"
+#include "database/SqlTarama.h"
+#include "database/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 
 #include <QTcpServer>

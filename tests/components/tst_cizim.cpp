@@ -1,14 +1,14 @@
 #include "common/Araclar.h"
 #include "common/Tablo.h"
-#include "components/Barkod.h"
-#include "components/BarkodTipleri.h"
-#include "components/DonukYazi.h"
-#include "components/KalibrasyonEtiketi.h"
-#include "components/RaporSayfasi.h"
-#include "components/Renk.h"
-#include "components/SayfaHedefi.h"
-#include "components/YaziciAyarlari.h"
-#include "components/ZplHedefi.h"
+#include "barcode/Barkod.h"
+#include "barcode/BarkodTipleri.h"
+#include "drawing/DonukYazi.h"
+#include "output/KalibrasyonEtiketi.h"
+#include "drawing/RaporSayfasi.h"
+#include "core/Renk.h"
+#include "output/SayfaHedefi.h"
+#include "output/YaziciAyarlari.h"
+#include "output/ZplHedefi.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "common/Araclar.h"
 #include "common/Tablo.h"
 #include "components/DenemeRaporu.h"
-#include "components/Rapor.h"
-#include "components/RaporMotoru.h"
-#include "components/SayfaHedefi.h"
+#include "layout/Rapor.h"
+#include "layout/RaporMotoru.h"
+#include "output/SayfaHedefi.h"
 #include "startup/Baslangic.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "DenemeRaporu.h"
-#include "components/RaporMotoru.h"
-#include "components/pencere/RaporGoruntuleyici.h"
-#include "components/pencere/Yazicilar.h"
+#include "layout/RaporMotoru.h"
+#include "output/pencere/RaporGoruntuleyici.h"
+#include "output/pencere/Yazicilar.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "common/Araclar.h"
 #include "common/SahteMesaj.h"
 #include "common/Tablo.h"
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 #include "designer/Ozellikler.h"
 #include "designer/Pano.h"
 #include "designer/TasarimModeli.h"

@@ -3,7 +3,7 @@
 #include "common/Program.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
-#include "components/Birimler.h"
+#include "core/Birimler.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "dialogs/CiktiFormati.h"

@@ -3,9 +3,9 @@
 #include "common/BolgeAyari.h"
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
-#include "components/Birimler.h"
-#include "components/SayfaHedefi.h"
-#include "components/pencere/RaporGoruntuleyici.h"
+#include "core/Birimler.h"
+#include "output/SayfaHedefi.h"
+#include "output/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/OlcuMetni.h"
@@ -21,7 +21,7 @@
 #include "startup/Baslangic.h"
 #include "startup/Oturum.h"
 
-#include "components/SayiMetni.h"
+#include "core/SayiMetni.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 #include "common/BolgeAyari.h"
 #include "common/Program.h"
 #include "common/TestVeritabani.h"
-#include "components/YaziciAyarlari.h"
-#include "components/pencere/Yazicilar.h"
+#include "output/YaziciAyarlari.h"
+#include "output/pencere/Yazicilar.h"
 #include "dialogs/pencere/YaziciAyarlariFrm.h"
 #include "document/TasarimDosyasi.h"
 

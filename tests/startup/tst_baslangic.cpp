@@ -2,7 +2,7 @@
 #include "common/SahteMesaj.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
-#include "components/VeriBaglantisi.h"
+#include "database/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
 #include "startup/Komutlar.h"

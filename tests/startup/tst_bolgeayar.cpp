@@ -1,5 +1,5 @@
 #include "common/SahteMesaj.h"
-#include "components/Ayiraclar.h"
+#include "core/Ayiraclar.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
 

@@ -1,8 +1,8 @@
 #include "common/BolgeAyari.h"
 #include "common/Tablo.h"
-#include "components/Birimler.h"
-#include "components/KayitKumesi.h"
-#include "components/SayiMetni.h"
+#include "core/Birimler.h"
+#include "database/KayitKumesi.h"
+#include "core/SayiMetni.h"
 #include "startup/Bicim.h"
 #include "startup/Yaziya.h"
 

@@ -3,9 +3,9 @@
 #include "common/SahteMesaj.h"
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
-#include "components/KayitKumesi.h"
-#include "components/PgOkuma.h"
-#include "components/VeriBaglantisi.h"
+#include "database/KayitKumesi.h"
+#include "database/PgOkuma.h"
+#include "database/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 #include "startup/Sorgu.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/RaporSayfasi.h"
+#include "drawing/RaporSayfasi.h"
 #include "designer/TasarimModeli.h"
 
 #include <QWidget>

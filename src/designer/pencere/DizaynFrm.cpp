@@ -2,7 +2,7 @@
 
 #include "BolumErisimi.h"
 #include "BolumGorunumu.h"
-#include "components/MesajKutusu.h"
+#include "core/MesajKutusu.h"
 #include "designer/TasarimModeli.h"
 #include "designer/TasarimYukle.h"
 #include "document/TasarimDosyasi.h"

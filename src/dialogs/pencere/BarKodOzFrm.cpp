@@ -1,8 +1,8 @@
 #include "BarKodOzFrm.h"
 
 #include "DugmeSatiri.h"
-#include "components/Birimler.h"
-#include "components/MesajKutusu.h"
+#include "core/Birimler.h"
+#include "core/MesajKutusu.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
 #include "document/TasarimDosyasi.h"

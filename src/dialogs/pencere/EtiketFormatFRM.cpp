@@ -2,8 +2,8 @@
 
 #include "DugmeSatiri.h"
 #include "EtiketResmi.h"
-#include "components/MesajKutusu.h"
-#include "components/SayiMetni.h"
+#include "core/MesajKutusu.h"
+#include "core/SayiMetni.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/EtiketSayfasi.h"
 #include "startup/Oturum.h"

@@ -2,9 +2,9 @@
 
 #include "DugmeSatiri.h"
 
-#include "components/MesajKutusu.h"
-#include "components/VeriBaglantisi.h"
-#include "components/pencere/PencereYeri.h"
+#include "core/MesajKutusu.h"
+#include "database/VeriBaglantisi.h"
+#include "core/pencere/PencereYeri.h"
 #include "dialogs/TasarimSecimi.h"
 #include "document/BaskiIsi.h"
 #include "report/pencere/RaporPenceresi.h"

@@ -1,7 +1,7 @@
 #include "YaziciAyarlariFrm.h"
 
-#include "components/KalibrasyonEtiketi.h"
-#include "components/pencere/Yazicilar.h"
+#include "output/KalibrasyonEtiketi.h"
+#include "output/pencere/Yazicilar.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

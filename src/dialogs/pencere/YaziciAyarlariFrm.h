@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/YaziciAyarlari.h"
+#include "output/YaziciAyarlari.h"
 
 #include <QDialog>
 

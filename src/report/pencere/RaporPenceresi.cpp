@@ -1,10 +1,10 @@
 #include "RaporPenceresi.h"
 
-#include "components/MesajKutusu.h"
-#include "components/RaporMotoru.h"
-#include "components/VeriBaglantisi.h"
-#include "components/pencere/RaporGoruntuleyici.h"
-#include "components/pencere/Yazicilar.h"
+#include "core/MesajKutusu.h"
+#include "layout/RaporMotoru.h"
+#include "database/VeriBaglantisi.h"
+#include "output/pencere/RaporGoruntuleyici.h"
+#include "output/pencere/Yazicilar.h"
 #include "report/GenelForm.h"
 #include "startup/Oturum.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/SayfaHedefi.h"
+#include "output/SayfaHedefi.h"
 
 #include <QPainter>
 #include <QString>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Birimler.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRectF>
@@ -36,8 +38,6 @@ struct YaziSigdirma {
 YaziSigdirma Yazi_Sigdir(const QString &metin, const YaziGorunumu &g, const QRectF &alan,
                          qreal birim_nokta);
 
-// Painter units per point from the device's resolution and the painter's scale.
-qreal Birim_Nokta(const QPainter &p);
 
 // Draws `metin` rotated inside `alan` (any unit of the painter): the background
 // fills the rectangle, the text is laid out on one line along the rotated axis at

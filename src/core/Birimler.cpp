@@ -1,5 +1,8 @@
 #include "Birimler.h"
 
+#include <QPaintDevice>
+#include <QPainter>
+
 #include "SayiMetni.h"
 
 #include <cmath>
@@ -47,3 +50,11 @@ double Bastaki_Sayi(const QString &metin) {
 qint32 Twip_Mm(double twip) { return Yuvarla_Cift(twip * Twip_Mm_Carpani); }
 
 qint32 Mm_Twip(double mm) { return Yuvarla_Cift(mm / Mm_Twip_Boleni); }
+
+qreal Birim_Nokta(const QPainter &p) {
+    // Taken before any rotation (a turned transform has no m22).
+    const QTransform t = p.transform();
+    const qreal olcekY = std::hypot(t.m21(), t.m22());
+    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
+    return olcekY > 0 ? dpiY / 72.0 / olcekY : 1;
+}

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Barkod.h"
-#include "DonukYazi.h"
-#include "RaporSayfasi.h"
+#include "barcode/Barkod.h"
+#include "drawing/DonukYazi.h"
+#include "drawing/RaporSayfasi.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "KuyrukCikisi.h"
 
-#include "Kutuphane.h"
+#include "core/Kutuphane.h"
 
 #include <cups/cups.h>
 

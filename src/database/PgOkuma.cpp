@@ -1,5 +1,5 @@
 #include "PgOkuma.h"
-#include "Kutuphane.h"
+#include "core/Kutuphane.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "SorguBekcisi.h"
 
-#include "IptalSinyali.h"
+#include "core/IptalSinyali.h"
 
 using namespace std::chrono_literals;
 

@@ -1,6 +1,6 @@
 #include "KayitKumesi.h"
 
-#include "IptalSinyali.h"
+#include "core/IptalSinyali.h"
 #include "SqlTarama.h"
 #include "VeriBaglantisi.h"
 

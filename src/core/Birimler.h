@@ -56,3 +56,7 @@ template <typename T> std::optional<T> Tamsayi_Oku(const QString &metin, const A
         return std::nullopt;
     return static_cast<T>(r);
 }
+
+class QPainter;
+// Painter units per point from the device's resolution and the painter's scale.
+qreal Birim_Nokta(const QPainter &p);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KayitKumesi.h"
-#include "RaporSayfasi.h"
+#include "database/KayitKumesi.h"
+#include "drawing/RaporSayfasi.h"
 
 #include <QList>
 #include <QRectF>

@@ -1,6 +1,6 @@
 #include "RaporKontrolleri.h"
 
-#include "Renk.h"
+#include "core/Renk.h"
 
 YaziGorunumu RaporEtiketi::Gorunum() const {
     YaziGorunumu g;

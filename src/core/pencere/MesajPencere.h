@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/MesajKutusu.h"
+#include "core/MesajKutusu.h"
 
 class QWidget;
 

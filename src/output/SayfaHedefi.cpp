@@ -1,6 +1,6 @@
 #include "SayfaHedefi.h"
 
-#include "RaporMotoru.h"
+#include "layout/RaporMotoru.h"
 
 #include <QBuffer>
 #include <QDateTime>

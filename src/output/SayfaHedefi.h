@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RaporSayfasi.h"
+#include "drawing/RaporSayfasi.h"
 
 #include <QFileDevice>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Birimler.h"
+#include "core/Birimler.h"
 
-#include "Barkod.h"
+#include "barcode/Barkod.h"
 #include "DonukYazi.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #include "RaporMotoru.h"
 
 #include "Rapor.h"
-#include "VeriBaglantisi.h"
+#include "database/VeriBaglantisi.h"
 
 #include <algorithm>
 #include <cmath>

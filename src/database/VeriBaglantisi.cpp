@@ -1,7 +1,7 @@
 #include "VeriBaglantisi.h"
 
-#include "IptalSinyali.h"
-#include "Kutuphane.h"
+#include "core/IptalSinyali.h"
+#include "core/Kutuphane.h"
 #include "PgOkuma.h"
 #include "SorguBekcisi.h"
 

@@ -1,8 +1,8 @@
 #include "Yazicilar.h"
 
-#include "components/KuyrukCikisi.h"
-#include "components/Rapor.h"
-#include "components/YaziciAyarlari.h"
+#include "output/KuyrukCikisi.h"
+#include "layout/Rapor.h"
+#include "output/YaziciAyarlari.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>

@@ -95,13 +95,6 @@ YaziSigdirma Yazi_Sigdir(const QString &metin, const YaziGorunumu &g, const QRec
     return s;
 }
 
-qreal Birim_Nokta(const QPainter &p) {
-    // Taken before any rotation (a turned transform has no m22).
-    const QTransform t = p.transform();
-    const qreal olcekY = std::hypot(t.m21(), t.m22());
-    const qreal dpiY = p.device() ? p.device()->logicalDpiY() : 72;
-    return olcekY > 0 ? dpiY / 72.0 / olcekY : 1;
-}
 
 void Donuk_Yazi_Ciz(QPainter &p, const QRectF &alan, const QString &metin, const YaziGorunumu &g,
                     qreal birim_nokta, const YaziSigdirma *hazir) {

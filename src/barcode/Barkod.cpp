@@ -2,7 +2,7 @@
 
 #include "BarkodTipleri.h"
 
-#include "DonukYazi.h"
+#include "core/Birimler.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "RaporGoruntuleyici.h"
 
 #include "Yazicilar.h"
-#include "components/Rapor.h"
-#include "components/RaporMotoru.h"
-#include "components/SayfaHedefi.h"
+#include "layout/Rapor.h"
+#include "layout/RaporMotoru.h"
+#include "output/SayfaHedefi.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
