@@ -3,7 +3,7 @@
 #include "KayitAlanlari.h"
 #include "Kodlama.h"
 #include "core/Birimler.h"
-#include "output/SayfaHedefi.h"
+#include "core/Dosyalar.h"
 #include "core/SayiMetni.h"
 
 #include <QCryptographicHash>

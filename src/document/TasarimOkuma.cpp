@@ -5,7 +5,6 @@
 #include "KayitAlanlari.h"
 #include "Kodlama.h"
 #include "core/Birimler.h"
-#include "drawing/RaporSayfasi.h"
 #include "core/SayiMetni.h"
 
 #include <QStringList>

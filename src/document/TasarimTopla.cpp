@@ -2,7 +2,6 @@
 
 #include "TasarimDosyasi.h"
 #include "core/MesajKutusu.h"
-#include "startup/Oturum.h"
 
 #include <QFileInfo>
 

@@ -44,11 +44,6 @@ QFileDevice::Permissions Yeni_Dosya_Izni() {
     return p;
 }
 
-bool Duzenli_Dosya_Degil(const QString &yol) {
-    const QFileInfo f(yol);
-    return (f.exists() || f.isSymLink()) && !f.isFile();
-}
-
 QString Cikti_Yolu_Hatasi(const QString &yol) {
     if (Duzenli_Dosya_Degil(yol))
         return QStringLiteral("Çıktı dosyası düzenli bir dosya değil: ") + yerel(yol);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Dosyalar.h"
+
 #include "drawing/RaporSayfasi.h"
 
 #include <QFileDevice>
@@ -38,10 +40,6 @@ protected:
     bool kagit_ = false;
     QStringList uyarilar_;
 };
-
-// Whether `yol` exists (or is a link) and is no regular file: a file saved there
-// would replace a device node, a folder or whatever the link leads to.
-bool Duzenli_Dosya_Degil(const QString &yol);
 
 // Why an output path cannot be written over, or an empty text.
 QString Cikti_Yolu_Hatasi(const QString &yol);

@@ -4,7 +4,7 @@
 #include "core/Birimler.h"
 #include "database/KayitKumesi.h"
 #include "core/Renk.h"
-#include "document/NesneCizimi.h"
+#include "layout/NesneCizimi.h"
 #include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
 #include "startup/Bicim.h"

@@ -8,7 +8,7 @@
 
 #include "core/Birimler.h"
 #include "core/MesajKutusu.h"
-#include "document/NesneCizimi.h"
+#include "layout/NesneCizimi.h"
 #include "startup/Oturum.h"
 #include "startup/Yaziya.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MesajKutusu.h"
+
 #include "core/Ayiraclar.h"
 #include "database/VeriBaglantisi.h"
 
@@ -9,7 +11,6 @@
 #include <memory>
 
 // The program's title in boxes.
-inline const QString Program_Basligi = QStringLiteral("Varnel 1.0");
 
 // What start-up establishes, for the whole run: the start line's values, the
 // connection, the regional separators, the design folder. The start procedure

@@ -2,7 +2,7 @@
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
 #include "document/Kodlama.h"
-#include "document/NesneCizimi.h"
+#include "layout/NesneCizimi.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 

@@ -8,7 +8,7 @@
 #include "output/KalibrasyonEtiketi.h"
 #include "output/SayfaHedefi.h"
 #include "output/ZplHedefi.h"
-#include "document/NesneCizimi.h"
+#include "layout/NesneCizimi.h"
 #include "document/TasarimDosyasi.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"

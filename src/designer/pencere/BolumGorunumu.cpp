@@ -3,7 +3,7 @@
 #include "BolumErisimi.h"
 #include "designer/AlanSurukleme.h"
 #include "designer/TasarimModeli.h"
-#include "document/NesneCizimi.h"
+#include "layout/NesneCizimi.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

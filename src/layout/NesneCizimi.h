@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TasarimKayitlari.h"
-#include "layout/RaporKontrolleri.h"
+#include "document/TasarimKayitlari.h"
+#include "RaporKontrolleri.h"
 
 #include <QList>
 #include <memory>
