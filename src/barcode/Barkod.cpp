@@ -20,15 +20,6 @@ bool hepsiRakam(const QString &s) {
     return !s.isEmpty();
 }
 
-int kontrolRakami(const QString &govde) {
-    int toplam = 0;
-    for (qsizetype i = 0; i < govde.size(); ++i) {
-        const int rakam = govde[govde.size() - 1 - i].digitValue();
-        toplam += rakam * (i % 2 == 0 ? 3 : 1);
-    }
-    return (10 - toplam % 10) % 10;
-}
-
 // UPC-E body (6 digits after number system 0) expanded to UPC-A for its check digit.
 QString upceGenislet(const QString &alti) {
     const QChar s = alti[5];
@@ -53,27 +44,27 @@ struct Kural {
 
 // EAN-13, EAN-8 and UPC-A: the body alone (check digit added) or, unless the
 // engine's style sends bodies only, the full number with a right check digit.
-void eanDogrula(Kural &k, const QString &veri, bool kontrolsuz, int govde, const char *ad,
-                int zintKodu, int zintKontrollu) {
+void eanDogrula(Kural &k, const QString &veri, bool kontrolsuz, const Semboloji &t) {
+    const int govde = t.govde;
+    const QLatin1String ad(t.ad);
     if (!hepsiRakam(veri)) {
-        k.neden = QStringLiteral("%1 yalnız rakam alır").arg(QLatin1String(ad));
+        k.neden = QStringLiteral("%1 yalnız rakam alır").arg(ad);
         return;
     }
     if (veri.size() == govde) {
-        k.zint = zintKodu;
-        k.metin = veri + QString::number(kontrolRakami(veri));
+        k.zint = t.zint;
+        k.metin = veri + QString::number(Kontrol_Rakami(veri));
     } else if (veri.size() == govde + 1 && !kontrolsuz) {
-        if (kontrolRakami(veri.left(govde)) != veri.back().digitValue())
-            k.neden = QStringLiteral("%1 kontrol rakamı yanlış").arg(QLatin1String(ad));
+        if (Kontrol_Rakami(veri.left(govde)) != veri.back().digitValue())
+            k.neden = QStringLiteral("%1 kontrol rakamı yanlış").arg(ad);
         else
-            k.zint = zintKontrollu;
+            k.zint = t.zint_kontrollu;
     } else {
-        k.neden = kontrolsuz
-                      ? QStringLiteral("%1 için %2 rakam gerekir").arg(QLatin1String(ad)).arg(govde)
-                      : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
-                            .arg(QLatin1String(ad))
-                            .arg(govde)
-                            .arg(govde + 1);
+        k.neden = kontrolsuz ? QStringLiteral("%1 için %2 rakam gerekir").arg(ad).arg(govde)
+                             : QStringLiteral("%1 için %2 ya da %3 rakam gerekir")
+                                   .arg(ad)
+                                   .arg(govde)
+                                   .arg(govde + 1);
     }
 }
 
@@ -83,15 +74,15 @@ void upceDogrula(Kural &k, const QString &veri) {
     } else if (veri.size() == 8) {
         if (veri[0] != u'0' && veri[0] != u'1')
             k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
-        else if (kontrolRakami(upceGenislet(veri.mid(1, 6))) != veri.back().digitValue())
+        else if (Kontrol_Rakami(upceGenislet(veri.mid(1, 6))) != veri.back().digitValue())
             k.neden = QStringLiteral("UPC-E kontrol rakamı yanlış");
-        k.zint = BARCODE_UPCE_CHK;
+        k.zint = Semboloji_Bilgisi(Barkod::Sembol::UPCE).zint_kontrollu;
     } else {
         if (veri.size() == 7 && veri[0] != u'0' && veri[0] != u'1')
             k.neden = QStringLiteral("UPC-E sayı sistemi 0 ya da 1 olmalı");
-        k.zint = BARCODE_UPCE;
+        k.zint = Semboloji_Bilgisi(Barkod::Sembol::UPCE).zint;
         const QString govde = veri.size() == 6 ? QStringLiteral("0") + veri : veri;
-        k.metin = govde + QString::number(kontrolRakami(upceGenislet(govde.mid(1))));
+        k.metin = govde + QString::number(Kontrol_Rakami(upceGenislet(govde.mid(1))));
     }
     // The last digit says how the UPC-A number was shortened; a shortening that would
     // have been written another way is no UPC-E number.
@@ -103,12 +94,13 @@ void upceDogrula(Kural &k, const QString &veri) {
 }
 
 // The text symbologies: every character must be one the symbology can carry.
-void karakterDogrula(Kural &k, const QString &veri, const QString &ad, int zintKodu,
+void karakterDogrula(Kural &k, const QString &veri, const Semboloji &t,
                      const std::function<bool(QChar)> &alir) {
-    k.zint = zintKodu;
+    k.zint = t.zint;
     for (QChar c : veri)
         if (!alir(c)) {
-            k.neden = QStringLiteral("%1 bu karakteri alamaz: \"%2\"").arg(ad).arg(c);
+            k.neden =
+                QStringLiteral("%1 bu karakteri alamaz: \"%2\"").arg(QLatin1String(t.ad)).arg(c);
             return;
         }
 }
@@ -118,35 +110,30 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
     Kural k;
     k.veri = veri;
     k.metin = veri;
+    const Semboloji &t = Semboloji_Bilgisi(s);
     switch (s) {
     case S::Yok:
         return k;
     case S::EAN13:
-        eanDogrula(k, veri, kontrolsuz, 12, "EAN-13", BARCODE_EANX, BARCODE_EANX_CHK);
-        break;
     case S::EAN8:
-        eanDogrula(k, veri, kontrolsuz, 7, "EAN-8", BARCODE_EANX, BARCODE_EANX_CHK);
-        break;
     case S::UPCA:
-        eanDogrula(k, veri, kontrolsuz, 11, "UPC-A", BARCODE_UPCA, BARCODE_UPCA_CHK);
+        eanDogrula(k, veri, kontrolsuz, t);
         break;
     case S::UPCE:
         upceDogrula(k, veri);
         break;
     case S::Code39:
-        karakterDogrula(k, veri, QStringLiteral("Code 39"), BARCODE_CODE39, [](QChar c) {
+        karakterDogrula(k, veri, t, [](QChar c) {
             return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
                    QStringLiteral("-. $/+%").contains(c);
         });
         break;
     case S::Code93:
-        karakterDogrula(k, veri, QStringLiteral("Code 93"), BARCODE_CODE93,
-                        [](QChar c) { return c.unicode() <= 127; });
+        karakterDogrula(k, veri, t, [](QChar c) { return c.unicode() <= 127; });
         break;
     case S::Code128A:
         // Set A: upper case, digits, punctuation and control characters; no lower case.
-        karakterDogrula(k, veri, QStringLiteral("Code 128 A kümesi"), BARCODE_CODE128,
-                        [](QChar c) { return c.unicode() <= 0x5F; });
+        karakterDogrula(k, veri, t, [](QChar c) { return c.unicode() <= 0x5F; });
         break;
     }
     if (veri.isEmpty())
@@ -155,25 +142,6 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
 }
 
 } // namespace
-
-Barkod::Sembol Barkod::Motor_Sembolu(int stil) {
-    switch (Motor_Stili(stil)) {
-    case Motor_Stili::Code39:
-        return Sembol::Code39;
-    case Motor_Stili::Code128:
-        return Sembol::Code128A;
-    case Motor_Stili::Code93:
-        return Sembol::Code93;
-    case Motor_Stili::EAN8:
-        return Sembol::EAN8;
-    case Motor_Stili::EAN13:
-        return Sembol::EAN13;
-    case Motor_Stili::UPCA:
-        return Sembol::UPCA;
-    default:
-        return Sembol::Yok;
-    }
-}
 
 std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, bool kontrolsuz) {
     auto b = std::make_shared<Barkod>();
@@ -221,6 +189,20 @@ double Barkod::Ilk_Cubuk() const {
     return boyut_.width() > 0 ? ilk / boyut_.width() : 0;
 }
 
+Barkod::Yerlesim Barkod::Yerlestir(const QRectF &alan, const Gorunum &g, qreal birim_nokta) const {
+    Yerlesim y;
+    y.cubuklar = alan;
+    y.metin = g.metin_goster && !metin_.isEmpty();
+    if (!y.metin)
+        return y;
+    const qreal nokta = g.yazi.pointSizeF() > 0 ? g.yazi.pointSizeF() : 8;
+    const qreal yukseklik = qBound<qreal>(0, nokta * birim_nokta * 1.15, alan.height() * 0.4);
+    y.cubuklar.setHeight(alan.height() - yukseklik);
+    y.yazi = QRectF(alan.left(), y.cubuklar.bottom(), alan.width(), yukseklik);
+    y.yazi_boyu = yukseklik / 1.15;
+    return y;
+}
+
 void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim_nokta) const {
     if (sembol_ == Sembol::Yok)
         return;
@@ -251,19 +233,14 @@ void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim
         return;
     }
 
-    QRectF cubukAlani = alan;
-    QFont yazi = g.yazi;
-    if (g.metin_goster && !metin_.isEmpty()) {
-        // The text strip is as high as the font, in the painter's units.
-        const qreal nokta = yazi.pointSizeF() > 0 ? yazi.pointSizeF() : 8;
-        qreal yukseklik = nokta * birimPerNokta;
-        yukseklik = qBound<qreal>(0, yukseklik * 1.15, alan.height() * 0.4);
-        cubukAlani.setHeight(alan.height() - yukseklik);
-        const QRectF yaziAlani(alan.left(), cubukAlani.bottom(), alan.width(), yukseklik);
-        yazi.setPixelSize(qMax(1, int(yukseklik / 1.15)));
+    const Yerlesim yer = Yerlestir(alan, g, birimPerNokta);
+    const QRectF &cubukAlani = yer.cubuklar;
+    if (yer.metin) {
+        QFont yazi = g.yazi;
+        yazi.setPixelSize(qMax(1, int(yer.yazi_boyu)));
         p.setFont(yazi);
         p.setPen(g.on);
-        p.drawText(yaziAlani, Qt::AlignCenter, metin_);
+        p.drawText(yer.yazi, Qt::AlignCenter, metin_);
         p.setPen(Qt::NoPen);
     }
     const qreal sx = cubukAlani.width() / boyut_.width();

@@ -16,10 +16,6 @@ class Barkod {
 public:
     enum class Sembol { Yok, EAN13, EAN8, UPCA, UPCE, Code39, Code93, Code128A };
 
-    // The symbol of a report engine style number (Motor_Stili); any other number
-    // draws nothing.
-    static Sembol Motor_Sembolu(int stil);
-
     // `kontrolsuz`: EAN data comes without its check digit, which is added (the
     // engine's EAN styles). Otherwise a full-length EAN/UPC number is checked.
     static std::shared_ptr<const Barkod> Kodla(Sembol sembol, const QString &veri,
@@ -46,6 +42,17 @@ public:
         bool metin_goster = true;
         QFont yazi;
     };
+    // Where the bars and the human-readable strip under them lie in a box of the
+    // symbol's own (unturned) frame, in units of which `birim_nokta` make a point: the
+    // strip as high as the font (×1,15 for its line), at most 40 % of the box. Every
+    // road and output lays a symbol out by this.
+    struct Yerlesim {
+        bool metin = false; // the strip is shown
+        QRectF cubuklar, yazi;
+        qreal yazi_boyu = 0; // the text's size, in the box's units
+    };
+    Yerlesim Yerlestir(const QRectF &alan, const Gorunum &g, qreal birim_nokta) const;
+
     // Fills `hedef` (any unit of the painter): bars stretched to it, the text in a
     // strip under the bars.
     // `birim_nokta`: painter units per point, as for Donuk_Yazi_Ciz.

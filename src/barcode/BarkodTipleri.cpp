@@ -1,17 +1,43 @@
 #include "BarkodTipleri.h"
 
+#include <QString>
+#include <zint.h>
+
 namespace {
 
 using S = Barkod::Sembol;
 using M = Motor_Stili;
 
-struct Satir {
+bool hepsiAlir(QChar) { return true; }
+// Code 93's full-ASCII shifts and Code 128's ">" invocations are commands to the
+// printer; control bytes too.
+bool kod93Alir(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+           QStringLiteral("-. $/+%").contains(c);
+}
+bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != u'>'; }
+
+const Semboloji semboller[] = {
+    {S::Yok, "", M::Yok, 0, 0, 0, false, nullptr, nullptr},
+    {S::EAN13, "EAN-13", M::EAN13, BARCODE_EANX, BARCODE_EANX_CHK, 12, true, "^BE%1,%2,%3,N",
+     hepsiAlir},
+    {S::EAN8, "EAN-8", M::EAN8, BARCODE_EANX, BARCODE_EANX_CHK, 7, true, "^B8%1,%2,%3,N",
+     hepsiAlir},
+    {S::UPCA, "UPC-A", M::UPCA, BARCODE_UPCA, BARCODE_UPCA_CHK, 11, false, "^BU%1,%2,%3,N,Y",
+     hepsiAlir},
+    {S::UPCE, "UPC-E", std::nullopt, BARCODE_UPCE, BARCODE_UPCE_CHK, 7, false, nullptr, nullptr},
+    {S::Code39, "Code 39", M::Code39, BARCODE_CODE39, 0, 0, false, "^B3%1,N,%2,%3,N", hepsiAlir},
+    {S::Code93, "Code 93", M::Code93, BARCODE_CODE93, 0, 0, false, "^BA%1,%2,%3,N,N", kod93Alir},
+    {S::Code128A, "Code 128 A kümesi", M::Code128, BARCODE_CODE128, 0, 0, false,
+     "^BC%1,%2,%3,N,N,A", kod128Alir},
+};
+
+struct StokTipi {
     int tip;
     std::optional<Motor_Stili> rapor;
     Barkod::Sembol dogrudan;
 };
-
-const Satir tablo[] = {
+const StokTipi stokTipleri[] = {
     {0, M::Yok, S::Yok},       {1, M::EAN13, S::EAN13},    {2, M::EAN8, S::EAN8},
     {3, M::Code39, S::Code39}, {4, M::Code93, S::Code93},  {5, M::Code128, S::Code128A},
     {6, M::UPCA, S::UPCA},     {7, std::nullopt, S::UPCE}, {8, std::nullopt, S::EAN13},
@@ -20,9 +46,32 @@ const Satir tablo[] = {
 
 } // namespace
 
+const Semboloji &Semboloji_Bilgisi(Barkod::Sembol sembol) {
+    for (const Semboloji &s : semboller)
+        if (s.sembol == sembol)
+            return s;
+    return semboller[0];
+}
+
+Barkod::Sembol Stil_Sembolu(int stil) {
+    for (const Semboloji &s : semboller)
+        if (s.stil && s.stil != M::Yok && int(*s.stil) == stil)
+            return s.sembol;
+    return S::Yok;
+}
+
 Stok_Barkod_Tipi Stok_Barkod_Tipi_Oku(int tip) {
-    for (const Satir &s : tablo)
+    for (const StokTipi &s : stokTipleri)
         if (s.tip == tip)
             return {s.rapor, s.dogrudan};
     return {std::nullopt, S::EAN13};
+}
+
+int Kontrol_Rakami(const QString &govde) {
+    int toplam = 0;
+    for (qsizetype i = 0; i < govde.size(); ++i) {
+        const int rakam = govde[govde.size() - 1 - i].digitValue();
+        toplam += rakam * (i % 2 == 0 ? 3 : 1);
+    }
+    return (10 - toplam % 10) % 10;
 }

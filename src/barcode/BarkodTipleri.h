@@ -2,7 +2,12 @@
 
 #include "Barkod.h"
 
+#include <QChar>
 #include <optional>
+
+// Every fact about a symbology, in one table: the report engine's style number, the
+// stock card's type codes, zint's symbology, the check-digit rule, the printer's own
+// command. No other file maps one of these to another.
 
 // The report engine's barcode styles (RaporBarkodu::Style).
 enum class Motor_Stili : int {
@@ -14,6 +19,28 @@ enum class Motor_Stili : int {
     EAN13 = 18, // the number without its check digit
     UPCA = 19,
 };
+
+struct Semboloji {
+    Barkod::Sembol sembol;
+    const char *ad; // as reasons name it: "EAN-13", "Code 128 A kümesi"
+    std::optional<Motor_Stili> stil;
+    // zint's symbology for the data as given, and for a number that carries its check
+    // digit (EAN, UPC); 0: none.
+    int zint, zint_kontrollu;
+    // Digits of the number before its check digit (EAN, UPC); 0 for the text symbologies.
+    int govde;
+    // The report engine's style takes the number without its check digit.
+    bool stil_govde_alir;
+    // The printer's own command (ZPL, %1 turn, %2 height, %3 interpretation line) and
+    // the characters it takes as data and no more; a symbol it cannot take is a picture.
+    const char *zpl;
+    bool (*zpl_alir)(QChar);
+};
+
+// The row of a symbol; Yok has an empty one.
+const Semboloji &Semboloji_Bilgisi(Barkod::Sembol sembol);
+// The symbol a report engine style number shows; any other number: Yok.
+Barkod::Sembol Stil_Sembolu(int stil);
 
 // The stock card's barcode type (Ana_Birim_Barkod_Tipi) as each road prints it.
 struct Stok_Barkod_Tipi {
@@ -29,3 +56,6 @@ struct Stok_Barkod_Tipi {
 // control's style, direct printing prints 7 as UPC-E, 8 and unknown numbers as
 // EAN-13, 9 as none. Each road reads the column its own way too (see its caller).
 Stok_Barkod_Tipi Stok_Barkod_Tipi_Oku(int tip);
+
+// The EAN/UPC check digit of a number without it.
+int Kontrol_Rakami(const QString &govde);

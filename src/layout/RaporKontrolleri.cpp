@@ -1,5 +1,7 @@
 #include "RaporKontrolleri.h"
 
+#include "barcode/BarkodTipleri.h"
+
 #include "core/Renk.h"
 
 YaziGorunumu RaporEtiketi::Gorunum() const {
@@ -33,9 +35,8 @@ void RaporBarkodu::setCaption(const QString &veri) {
 
 std::shared_ptr<const Barkod> RaporBarkodu::Sembol() const {
     if (!sembol_) {
-        const Barkod::Sembol s = Barkod::Motor_Sembolu(stil_);
-        // The engine's EAN styles take the number without its check digit.
-        sembol_ = Barkod::Kodla(s, veri_, s == Barkod::Sembol::EAN13 || s == Barkod::Sembol::EAN8);
+        const Barkod::Sembol s = Stil_Sembolu(stil_);
+        sembol_ = Barkod::Kodla(s, veri_, Semboloji_Bilgisi(s).stil_govde_alir);
     }
     return sembol_;
 }

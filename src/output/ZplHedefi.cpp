@@ -1,5 +1,7 @@
 #include "ZplHedefi.h"
 
+#include "barcode/BarkodTipleri.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -72,36 +74,11 @@ char yon(int onda) {
     }
 }
 
-// The bars the printer draws itself, with the data each command wants: EAN and UPC
-// without their check digit, the printer adds it. Characters a command reads as its
-// own (Code 93's full-ASCII shifts, Code 128's ">" invocations, control bytes) keep
-// the symbol a picture, so the printer never reads data as a command.
-struct YerelSembol {
-    const char *komut;
-    int govde; // digits of data; 0: the data as it is
-    bool (*alir)(QChar);
-};
-bool kod93Alir(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
-           QStringLiteral("-. $/+%").contains(c);
-}
-bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != u'>'; }
-bool hepsiAlir(QChar) { return true; }
-std::optional<YerelSembol> yerelSembol(Barkod::Sembol s, const QString &veri) {
-    using S = Barkod::Sembol;
-    static const std::pair<S, YerelSembol> yereller[] = {
-        {S::EAN13, {"^BE%1,%2,%3,N", 12, hepsiAlir}},
-        {S::EAN8, {"^B8%1,%2,%3,N", 7, hepsiAlir}},
-        {S::UPCA, {"^BU%1,%2,%3,N,Y", 11, hepsiAlir}},
-        {S::Code39, {"^B3%1,N,%2,%3,N", 0, hepsiAlir}},
-        {S::Code93, {"^BA%1,%2,%3,N,N", 0, kod93Alir}},
-        {S::Code128A, {"^BC%1,%2,%3,N,N,A", 0, kod128Alir}},
-    };
-    for (const auto &[sembol, yerel] : yereller)
-        if (sembol == s)
-            return std::all_of(veri.begin(), veri.end(), yerel.alir) ? std::optional(yerel)
-                                                                     : std::nullopt;
-    return std::nullopt; // UPC-E and the rest: drawn as a picture
+// The bars the printer draws itself, when the symbology table has its command and
+// the command takes every character of the data as data.
+const Semboloji *yerelSembol(Barkod::Sembol s, const QString &veri) {
+    const Semboloji &t = Semboloji_Bilgisi(s);
+    return t.zpl && std::all_of(veri.begin(), veri.end(), t.zpl_alir) ? &t : nullptr;
 }
 
 // Anything ZPL's own symbols cannot say: painted by the one draw path into a
@@ -168,7 +145,7 @@ QByteArray oge(const CizimOgesi &o, const Etiket &e);
 QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const int dpi = e.dpi;
     const Barkod &b = *o.barkod;
-    const auto yerel = b.Gecerli() ? yerelSembol(b.Sembolu(), b.Veri()) : std::nullopt;
+    const Semboloji *yerel = b.Gecerli() ? yerelSembol(b.Sembolu(), b.Veri()) : nullptr;
     const double moduller = b.Modul_Sayisi();
     if (!yerel || moduller <= 0)
         return resim(o, e);
@@ -180,12 +157,9 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const QTransform donus =
         QTransform().translate(o.alan.center().x(), o.alan.center().y()).rotate(-g.yon / 10.0);
     const QSizeF kendi = dik ? o.alan.size().transposed() : o.alan.size();
-    const bool metin = g.metin_goster && !b.Metin().isEmpty();
-    const double pt = g.yazi.pointSizeF() > 0 ? g.yazi.pointSizeF() : 8;
-    const double serit = metin ? std::min(pt * Nokta_Basina_Twip * 1.15, kendi.height() * 0.4) : 0;
-    const QRectF cubukAlani(-kendi.width() / 2, -kendi.height() / 2, kendi.width(),
-                            kendi.height() - serit);
-    const QRect r = noktaAlani(donus.mapRect(cubukAlani), dpi);
+    const Barkod::Yerlesim yer = b.Yerlestir(
+        QRectF(QPointF(-kendi.width() / 2, -kendi.height() / 2), kendi), g, Nokta_Basina_Twip);
+    const QRect r = noktaAlani(donus.mapRect(yer.cubuklar), dpi);
     const int boy = dik ? r.width() : r.height(); // the bars' length
     const int en = dik ? r.height() : r.width();
     // The largest module of whole dots with which the symbol and its quiet zones fit
@@ -201,22 +175,22 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const int bosluk = int(std::lround(b.Ilk_Cubuk() * en));
     const int x = r.left() + (dik ? 0 : bosluk), yy = r.top() + (dik ? bosluk : 0);
     QByteArray z = e.fo(x, yy) + "^BY" + QByteArray::number(modul);
-    z += QString::fromLatin1(yerel->komut)
+    z += QString::fromLatin1(yerel->zpl)
              .arg(QChar::fromLatin1(y))
              .arg(std::max(1, boy))
              .arg(QChar(u'N'))
              .toLatin1();
     z += veriAlani(veri) + "^FS\n";
-    if (!metin)
+    if (!yer.metin)
         return z;
     // The human-readable line where the draw path puts it, not the printer's own
     // layout of it: a text of the label like any other.
     CizimOgesi t;
-    t.alan = donus.mapRect(QRectF(cubukAlani.left(), cubukAlani.bottom(), kendi.width(), serit));
+    t.alan = donus.mapRect(yer.yazi);
     t.metin = b.Metin();
     t.yazi.yazi_tipi = g.yazi.family();
     t.yazi.kalin = g.yazi.bold();
-    t.yazi.boyut = serit / 1.15 / Nokta_Basina_Twip;
+    t.yazi.boyut = yer.yazi_boyu / Nokta_Basina_Twip;
     t.yazi.on = g.on;
     t.yazi.yatay_hiza = 2;
     t.yazi.dikey_hiza = 1;

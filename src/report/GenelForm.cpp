@@ -269,8 +269,7 @@ void GenelForm::Detail_Format() {
         RaporBarkodu *b = Barkod_Kontrolleri[i];
         b->setStyle(motorStili(txtAna_Birim_Barkod_Tipi->Text, b->Style(), a));
         const QString n = txtAna_Birim_Barkod->Text.trimmed();
-        const auto stil = Motor_Stili(b->Style());
-        b->setCaption(stil == Motor_Stili::EAN8 || stil == Motor_Stili::EAN13
+        b->setCaption(Semboloji_Bilgisi(Stil_Sembolu(b->Style())).stil_govde_alir
                           ? n.chopped(qMin<qsizetype>(1, n.size()))
                           : n);
         Barkod_Yazilari[i]->caption = n;

@@ -1,11 +1,11 @@
-#include "common/Araclar.h"
-#include "common/Tablo.h"
 #include "barcode/Barkod.h"
 #include "barcode/BarkodTipleri.h"
-#include "drawing/DonukYazi.h"
-#include "output/KalibrasyonEtiketi.h"
-#include "drawing/RaporSayfasi.h"
+#include "common/Araclar.h"
+#include "common/Tablo.h"
 #include "core/Renk.h"
+#include "drawing/DonukYazi.h"
+#include "drawing/RaporSayfasi.h"
+#include "output/KalibrasyonEtiketi.h"
 #include "output/SayfaHedefi.h"
 #include "output/YaziciAyarlari.h"
 #include "output/ZplHedefi.h"
@@ -44,8 +44,8 @@ std::shared_ptr<const Barkod> kodla(bool rapor, int tip, const QString &veri) {
     const Stok_Barkod_Tipi t = Stok_Barkod_Tipi_Oku(tip);
     if (!rapor)
         return Barkod::Kodla(t.dogrudan, veri);
-    const Barkod::Sembol s = Barkod::Motor_Sembolu(int(t.rapor.value_or(Motor_Stili::Yok)));
-    return Barkod::Kodla(s, veri, s == Barkod::Sembol::EAN13 || s == Barkod::Sembol::EAN8);
+    const Barkod::Sembol s = Stil_Sembolu(int(t.rapor.value_or(Motor_Stili::Yok)));
+    return Barkod::Kodla(s, veri, Semboloji_Bilgisi(s).stil_govde_alir);
 }
 
 // Box around the pixels that are not paper white.
