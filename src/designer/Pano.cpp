@@ -66,11 +66,11 @@ bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> 
         return false;
     }
     QList<Yapistirilan> ogeler;
-    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
-        ogeler.append({Tur_Kelimesi(Liste::ZKOD), b.Barkodlar[i]});
-    for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
-        if (const auto l = Harf_Listesi(b.Nesneler[i].Tur))
-            ogeler.append({Tur_Kelimesi(*l), b.Nesneler[i]});
+    for (const BarkodKaydi &k : b.Barkod_Ogeleri())
+        ogeler.append({Tur_Kelimesi(Liste::ZKOD), k});
+    for (const NesneKaydi &n : b.Nesne_Ogeleri())
+        if (const auto l = Harf_Listesi(n.Tur))
+            ogeler.append({Tur_Kelimesi(*l), n});
     if (ogeler.isEmpty())
         return false;
     // Where they go: the block moved as one, then kept inside the section.

@@ -61,14 +61,20 @@ std::optional<Liste> Tur_Listesi(const QString &tur) {
 }
 
 std::optional<Liste> Harf_Listesi(const QString &harf) {
-    if (harf == u"E")
+    NesneKaydi n;
+    n.Tur = harf;
+    switch (n.Turu()) {
+    case Nesne_Turu::Yazi:
         return Liste::Etiket;
-    if (harf == u"A")
+    case Nesne_Turu::Alan:
         return Liste::Alan;
-    if (harf == u"Y")
+    case Nesne_Turu::Yatay_Cizgi:
         return Liste::Yatay_Cizgi;
-    if (harf == u"D")
+    case Nesne_Turu::Dikey_Cizgi:
         return Liste::Dikey_Cizgi;
+    case Nesne_Turu::Taninmayan:
+        break;
+    }
     return std::nullopt;
 }
 

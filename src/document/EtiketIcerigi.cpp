@@ -63,11 +63,10 @@ EtiketIcerigi alan(const NesneKaydi &n) {
 
 EtiketIcerigi Nesne_Icerigi(const NesneKaydi &n) {
     using T = EtiketIcerigi::Tur;
-    const QString tur = n.Tur.trimmed();
-    if (tur == u"A")
+    if (n.Turu() == Nesne_Turu::Alan)
         return alan(n);
     EtiketIcerigi i;
-    if (tur != u"E")
+    if (n.Turu() != Nesne_Turu::Yazi)
         return i;
     if (n.Tag.startsWith(parametreOneki)) {
         i.tur = T::Parametre;
@@ -105,7 +104,7 @@ bool Tarih_Etiketi_Mi(const QString &tag) { return tag.startsWith(QLatin1String(
 
 QStringList Parametre_Adlari(const TasarimBelgesi &belge) {
     QStringList adlar;
-    for (const NesneKaydi &n : belge.Nesneler) {
+    for (const NesneKaydi &n : belge.Nesne_Ogeleri()) {
         const EtiketIcerigi i = Nesne_Icerigi(n);
         if (i.tur == EtiketIcerigi::Tur::Parametre && !adlar.contains(i.ad))
             adlar.append(i.ad);
@@ -120,8 +119,8 @@ bool Ana_Fiyat_Mi(const EtiketIcerigi &i, int ana) {
 
 int Ana_Fiyat_Seviyesi(const TasarimBelgesi &belge) {
     int ana = -1;
-    for (qsizetype n = 1; n < belge.Nesneler.size(); ++n) {
-        const EtiketIcerigi i = Nesne_Icerigi(belge.Nesneler[n]);
+    for (const NesneKaydi &n : belge.Nesne_Ogeleri()) {
+        const EtiketIcerigi i = Nesne_Icerigi(n);
         const int seviye = i.tur == EtiketIcerigi::Tur::Fiyat     ? i.seviye
                            : i.tur == EtiketIcerigi::Tur::Yaziyla ? 1
                                                                   : -1;

@@ -55,4 +55,4 @@ inline const KayitAlani<NesneKaydi> Nesne_Alanlari[] = {
 
 // Whether a record is a line (its turn is not stored).
 inline bool Cizgi_Kaydi(const BarkodKaydi &) { return false; }
-inline bool Cizgi_Kaydi(const NesneKaydi &n) { return n.Tur == u"D" || n.Tur == u"Y"; }
+inline bool Cizgi_Kaydi(const NesneKaydi &n) { return n.Cizgi_Mi(); }

@@ -100,12 +100,12 @@ QByteArray Tasarim_Metni(const TasarimBelgesi &b) {
             satir(c, yazdirmaBicimi(double(v)));
     satir(c, QStringLiteral("Barkod_"));
     satir(c, QString::number(b.Barkod_Sayisi()));
-    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
-        satir(c, kayitSatiri(b.Barkodlar[i], Barkod_Alanlari));
+    for (const BarkodKaydi &k : b.Barkod_Ogeleri())
+        satir(c, kayitSatiri(k, Barkod_Alanlari));
     satir(c, QStringLiteral("Nesneler_"));
     satir(c, QString::number(b.Nesne_Sayisi()));
-    for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
-        satir(c, kayitSatiri(b.Nesneler[i], Nesne_Alanlari));
+    for (const NesneKaydi &n : b.Nesne_Ogeleri())
+        satir(c, kayitSatiri(n, Nesne_Alanlari));
     satir(c, QStringLiteral("Detaylar_"));
     const DetayKaydi d = b.Detaylar.value(1);
     satir(c,
@@ -244,11 +244,10 @@ QStringList Taninmayan_Kayit_Listesi(const TasarimBelgesi &belge) {
     QStringList l;
     for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
         const NesneKaydi &n = belge.Nesneler[i];
-        const QString &t = n.Tur;
-        if (t != u"E" && t != u"A" && t != u"Y" && t != u"D")
+        if (n.Turu() == Nesne_Turu::Taninmayan)
             l << QStringLiteral("Nesneler, %1. kayıt: tür \"%2\", \"%3\"")
                      .arg(i)
-                     .arg(t, n.Caption.left(40));
+                     .arg(n.Tur, n.Caption.left(40));
     }
     return l;
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <span>
 
 // The flat design document: what the design file stores and what printing reads.
 // Geometry of objects and barcodes is in millimetres; the label area in twips.
@@ -24,12 +25,29 @@ struct ElemanKaydi {
     bool operator==(const ElemanKaydi &) const = default;
 };
 
+// The kind of an object record, read once from its letter ("E" a fixed text, "A" a
+// field, "Y" a horizontal line, "D" a vertical one; blanks around it ignored): every
+// road, the designer and the summary take it from here.
+enum class Nesne_Turu { Taninmayan, Yazi, Alan, Yatay_Cizgi, Dikey_Cizgi };
+
 struct NesneKaydi : ElemanKaydi {
     qint16 Alignment = 0;
     QString Caption;
-    QString Tur; // "E", "A", "Y" or "D"
+    QString Tur; // "E", "A", "Y" or "D", as the file writes it
     QString Tag;
     qint16 Escapement = 0;
+
+    Nesne_Turu Turu() const {
+        const QString t = Tur.trimmed();
+        return t == u"E"   ? Nesne_Turu::Yazi
+               : t == u"A" ? Nesne_Turu::Alan
+               : t == u"Y" ? Nesne_Turu::Yatay_Cizgi
+               : t == u"D" ? Nesne_Turu::Dikey_Cizgi
+                           : Nesne_Turu::Taninmayan;
+    }
+    bool Cizgi_Mi() const {
+        return Turu() == Nesne_Turu::Yatay_Cizgi || Turu() == Nesne_Turu::Dikey_Cizgi;
+    }
 
     bool operator==(const NesneKaydi &) const = default;
 };
@@ -62,6 +80,15 @@ struct TasarimBelgesi {
 
     qint32 Nesne_Sayisi() const { return static_cast<qint32>(Nesneler.size()) - 1; }
     qint32 Barkod_Sayisi() const { return static_cast<qint32>(Barkodlar.size()) - 1; }
+    // The elements themselves, without the empty one at index 0.
+    std::span<const NesneKaydi> Nesne_Ogeleri() const { return ogeler(Nesneler); }
+    std::span<const BarkodKaydi> Barkod_Ogeleri() const { return ogeler(Barkodlar); }
 
     bool operator==(const TasarimBelgesi &) const = default;
+
+private:
+    template <typename T> static std::span<const T> ogeler(const QList<T> &l) {
+        return l.size() > 1 ? std::span<const T>(l.constData() + 1, size_t(l.size() - 1))
+                            : std::span<const T>();
+    }
 };

@@ -52,9 +52,9 @@ QString olcu(float mm) { return QString::number(mm, 'g', 6); }
 
 QString tur(const NesneKaydi &n) {
     using T = EtiketIcerigi::Tur;
-    if (n.Tur == u"Y")
+    if (n.Turu() == Nesne_Turu::Yatay_Cizgi)
         return QStringLiteral("yatay çizgi");
-    if (n.Tur == u"D")
+    if (n.Turu() == Nesne_Turu::Dikey_Cizgi)
         return QStringLiteral("dikey çizgi");
     switch (Nesne_Icerigi(n).tur) {
     case T::Parametre:
@@ -78,10 +78,10 @@ QString tur(const NesneKaydi &n) {
 
 QJsonObject Tasarim_Json(const TasarimBelgesi &b) {
     QJsonArray barkodlar, nesneler;
-    for (qsizetype i = 1; i < b.Barkodlar.size(); ++i)
-        barkodlar.append(barkodJson(b.Barkodlar[i]));
-    for (qsizetype i = 1; i < b.Nesneler.size(); ++i)
-        nesneler.append(nesneJson(b.Nesneler[i]));
+    for (const BarkodKaydi &k : b.Barkod_Ogeleri())
+        barkodlar.append(barkodJson(k));
+    for (const NesneKaydi &n : b.Nesne_Ogeleri())
+        nesneler.append(nesneJson(n));
     const DetayKaydi d = b.Detaylar.value(1);
     bool tamsayi = false;
     const qlonglong durum = b.Yazici_Durum.toLongLong(&tamsayi);
@@ -140,7 +140,7 @@ QString Tasarim_Ozeti(const TasarimBelgesi &b) {
             satir += QStringLiteral(" [%1]").arg(k.Tag);
         satir += QStringLiteral(", (%1, %2) mm, %3 × %4 mm")
                      .arg(olcu(k.Left), olcu(k.Top), olcu(k.Width), olcu(k.Height));
-        if (k.Tur != u"Y" && k.Tur != u"D")
+        if (!k.Cizgi_Mi())
             satir += QStringLiteral(", %1 %2 pt").arg(k.FontName, olcu(k.FontSize));
         if (k.Escapement != 0)
             satir += QStringLiteral(", %1°").arg(k.Escapement);

@@ -2,6 +2,7 @@
 
 #include "barcode/BarkodTipleri.h"
 #include "core/Birimler.h"
+#include "core/Renk.h"
 
 namespace {
 
@@ -97,4 +98,20 @@ QList<CizimOgesi> Barkod_Cizimi(const BarkodKaydi &k, std::shared_ptr<const Bark
     CizimOgesi cubuklar = Cizim_Ogesi(c.cubuklar);
     cubuklar.barkod = std::move(sembol);
     return {cubuklar, Cizim_Ogesi(c.yazi)};
+}
+
+CizimOgesi Barkod_Ogesi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,
+                        const QRectF &alan) {
+    CizimOgesi o;
+    o.alan = alan;
+    o.barkod = std::move(sembol);
+    Barkod::Gorunum &g = o.barkod_gorunum;
+    g.yon = k.Orientation;
+    g.on = Renk_Cevir(k.ForeColor);
+    g.arka = Renk_Cevir(k.BackColor);
+    g.yazi = QFont(k.FontName);
+    g.yazi.setPointSizeF(k.FontSize > 0 ? double(k.FontSize) : 8);
+    g.yazi.setBold(k.FontBold), g.yazi.setItalic(k.FontItalic);
+    g.yazi.setUnderline(k.FontUnderline);
+    return o;
 }

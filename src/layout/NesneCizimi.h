@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/TasarimKayitlari.h"
 #include "RaporKontrolleri.h"
+#include "document/TasarimKayitlari.h"
 
 #include <QList>
 #include <memory>
@@ -29,6 +29,11 @@ BarkodKontrolleri Barkod_Kontrolleri(const BarkodKaydi &k);
 
 // A design element showing `deger`, ready for the painters.
 CizimOgesi Nesne_Cizimi(const NesneKaydi &n, const QString &deger);
+
+// A barcode drawn whole by its symbol, the number under the bars in the element's
+// font, in `alan` (twips): direct printing, the preview and the sample data.
+CizimOgesi Barkod_Ogesi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,
+                        const QRectF &alan);
 
 // A barcode: the bars of `sembol` (encoded once by the caller and kept) and the
 // strip showing `yazi`.

@@ -2,11 +2,11 @@
 
 #include "DogrudanCizim.h"
 #include "core/Birimler.h"
-#include "database/KayitKumesi.h"
 #include "core/MesajKutusu.h"
+#include "database/KayitKumesi.h"
+#include "database/VeriBaglantisi.h"
 #include "layout/Rapor.h"
 #include "output/SayfaHedefi.h"
-#include "database/VeriBaglantisi.h"
 #include "report/Fiyat.h"
 #include "report/GenelForm.h"
 #include "startup/Oturum.h"
@@ -28,9 +28,9 @@ QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
     k.sutun = [&rs](const QString &ad) -> std::optional<QString> {
         return rs.FieldIndex(ad) < 0 ? std::nullopt : std::optional(QString());
     };
-    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i) {
+    for (const NesneKaydi &n : belge.Nesne_Ogeleri()) {
         QString eksik;
-        Nesne_Metni(belge.Nesneler[i], k, &eksik);
+        Nesne_Metni(n, k, &eksik);
         if (!eksik.isEmpty())
             return eksik;
     }

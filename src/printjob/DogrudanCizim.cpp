@@ -2,8 +2,8 @@
 
 #include "barcode/BarkodTipleri.h"
 #include "core/Birimler.h"
-#include "database/KayitKumesi.h"
 #include "core/Renk.h"
+#include "database/KayitKumesi.h"
 #include "layout/NesneCizimi.h"
 #include "report/EtiketDegeri.h"
 #include "report/Fiyat.h"
@@ -101,24 +101,14 @@ QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKayna
             barkodlar.clear();
         barkodlar.insert(anahtar, Barkod::Kodla(sembol, veri));
     }
-    for (qsizetype i = 1; i < belge.Barkodlar.size(); ++i) {
-        const BarkodKaydi &b = belge.Barkodlar[i];
-        CizimOgesi o;
-        o.alan = QRectF((double(b.Left) + yer.barkod_sol) * t, (double(b.Top) + yer.ust) * t,
-                        double(b.Width) * t, double(b.Height) * t);
-        o.barkod = barkodlar.value(anahtar);
-        Barkod::Gorunum &g = o.barkod_gorunum;
-        g.yon = b.Orientation;
-        g.on = Renk_Cevir(b.ForeColor);
-        g.arka = Renk_Cevir(b.BackColor);
-        g.yazi = QFont(b.FontName);
-        g.yazi.setPointSizeF(b.FontSize > 0 ? double(b.FontSize) : 8);
-        g.yazi.setBold(b.FontBold), g.yazi.setItalic(b.FontItalic);
-        g.yazi.setUnderline(b.FontUnderline);
-        ogeler.append(o);
+    for (const BarkodKaydi &b : belge.Barkod_Ogeleri()) {
+        ogeler.append(Barkod_Ogesi(b, barkodlar.value(anahtar),
+                                   QRectF((double(b.Left) + yer.barkod_sol) * t,
+                                          (double(b.Top) + yer.ust) * t, double(b.Width) * t,
+                                          double(b.Height) * t)));
     }
-    for (qsizetype i = 1; i < belge.Nesneler.size(); ++i)
-        ogeler.append(Nesne_Bas(belge.Nesneler[i], k, yer));
+    for (const NesneKaydi &n : belge.Nesne_Ogeleri())
+        ogeler.append(Nesne_Bas(n, k, yer));
     return ogeler;
 }
 

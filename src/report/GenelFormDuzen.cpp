@@ -88,8 +88,8 @@ void GenelForm::parametreleriSor() {
 void GenelForm::barkodlariKur() {
     Barkod_Kontrolleri = {nullptr};
     Barkod_Yazilari = {nullptr};
-    for (qsizetype i = 1; i < belge_.Barkodlar.size(); ++i) {
-        BarkodKontrolleri c = ::Barkod_Kontrolleri(belge_.Barkodlar[i]);
+    for (const BarkodKaydi &k : belge_.Barkod_Ogeleri()) {
+        BarkodKontrolleri c = ::Barkod_Kontrolleri(k);
         Barkod_Kontrolleri.append(Detail.Ekle_(std::move(c.cubuklar), QString()));
         Barkod_Yazilari.append(Detail.Ekle_(std::move(c.yazi), QString()));
     }
@@ -100,10 +100,8 @@ void GenelForm::barkodlariKur() {
 void GenelForm::nesneleriKur() {
     const RaporSabitleri sabit{parametreler_, oturum_.Firma_Unvani, oturum_.Veritabani_Adi,
                                tutarYazisi()};
-    for (qsizetype i = 1; i < belge_.Nesneler.size(); ++i) {
-        const NesneKaydi &n = belge_.Nesneler[i];
-        const QString tur = n.Tur.trimmed();
-        if (n.Bolum_No != 0 || (tur != u"E" && tur != u"A" && tur != u"D" && tur != u"Y"))
+    for (const NesneKaydi &n : belge_.Nesne_Ogeleri()) {
+        if (n.Bolum_No != 0 || n.Turu() == Nesne_Turu::Taninmayan)
             continue;
         const EtiketIcerigi icerik = Nesne_Icerigi(n);
         RaporEtiketi *e = Detail.Ekle_(Nesne_Kontrolu(n), QString());
