@@ -1,6 +1,6 @@
 #include "common/Araclar.h"
 #include "common/Tablo.h"
-#include "components/DenemeRaporu.h"
+#include "layout/DenemeRaporu.h"
 #include "layout/Rapor.h"
 #include "layout/RaporMotoru.h"
 #include "output/SayfaHedefi.h"

@@ -1,4 +1,4 @@
-#include "DenemeRaporu.h"
+#include "layout/DenemeRaporu.h"
 #include "layout/RaporMotoru.h"
 #include "output/pencere/RaporGoruntuleyici.h"
 #include "output/pencere/Yazicilar.h"
