@@ -4,7 +4,7 @@
 #include "core/IptalSinyali.h"
 #include "core/MesajToplu.h"
 #include "output/SayfaHedefi.h"
-#include "report/Yazdirma.h"
+#include "printjob/Yazdirma.h"
 
 #include <QDir>
 #include <QFileInfo>

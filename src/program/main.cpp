@@ -10,7 +10,7 @@
 #include "mainwindow/PencereAkisi.h"
 #include "printjob/DogrudanYazdirma.h"
 #include "report/GenelForm.h"
-#include "report/Yazdirma.h"
+#include "printjob/Yazdirma.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 

@@ -1,14 +1,14 @@
 #include "Yazdirma.h"
 
-#include "GenelForm.h"
 #include "core/IptalSinyali.h"
 #include "core/MesajToplu.h"
+#include "database/VeriBaglantisi.h"
+#include "document/TasarimTopla.h"
 #include "layout/RaporMotoru.h"
 #include "output/SayfaHedefi.h"
-#include "database/VeriBaglantisi.h"
 #include "output/YaziciAyarlari.h"
 #include "output/ZplHedefi.h"
-#include "document/TasarimTopla.h"
+#include "report/GenelForm.h"
 #include "startup/Baslangic.h"
 #include "startup/Sorgu.h"
 
