@@ -1,5 +1,6 @@
 #include "SayfaHedefi.h"
 
+#include "PdfSayfaBoyu.h"
 #include "layout/RaporMotoru.h"
 
 #include <QBuffer>
@@ -64,7 +65,8 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
                             .arg(yerel(yol_), dosya_->errorString());
             return false;
         }
-        yazici_ = std::make_unique<QPdfWriter>(dosya_.get());
+        boy_ = std::make_unique<PdfSayfaBoyu>(*dosya_);
+        yazici_ = std::make_unique<QPdfWriter>(boy_.get());
         yazici_->setResolution(dpi_);
         yazici_->setCreator(QStringLiteral("Varnel"));
         yazici_->setTitle(QFileInfo(yol_).completeBaseName());
@@ -82,6 +84,7 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
             return false;
         }
     }
+    boy_->Sayfa(s.boyut / 20); // twips to points
     ressam_->save();
     Twip_Olcegi(*ressam_, dpi_);
     Sayfa_Ciz(*ressam_, s);
@@ -97,6 +100,7 @@ bool PdfHedefi::Bitir() {
     const bool bitti = !ressam_ || !ressam_->isActive() || ressam_->end();
     ressam_.reset();
     yazici_.reset();
+    boy_.reset();
     return Dosyayi_Yerlestir(dosya_, bitti, "PDF", hata_);
 }
 
@@ -121,6 +125,7 @@ void PdfHedefi::Vazgec() {
         ressam_->end();
     ressam_.reset();
     yazici_.reset();
+    boy_.reset();
     if (dosya_)
         dosya_->cancelWriting();
     dosya_.reset();

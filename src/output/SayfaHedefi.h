@@ -11,6 +11,7 @@
 #include <memory>
 
 class QPdfWriter;
+class PdfSayfaBoyu;
 class QPainter;
 class QSaveFile;
 class RaporMotoru;
@@ -64,6 +65,7 @@ private:
     QString yol_;
     int dpi_;
     std::unique_ptr<QSaveFile> dosya_;
+    std::unique_ptr<PdfSayfaBoyu> boy_; // between the writer and the file
     std::unique_ptr<QPdfWriter> yazici_;
     std::unique_ptr<QPainter> ressam_;
 };

@@ -191,6 +191,14 @@ private slots:
                          std::abs(mm.height() - t.mm.height()) < 0.01,
                      qPrintable(u"%1 × %2"_s.arg(mm.width()).arg(mm.height())));
         }
+        // And the PDF's page is that size, not Qt's whole points (164 × 113).
+        const QString pdf = klasor_.filePath(u"ozel.pdf"_s);
+        PdfHedefi hedef(pdf);
+        RaporSayfasi s;
+        s.boyut = Sayfa_Twip_Boyu(QPageSize(QSizeF(58, 40), QPageSize::Millimeter));
+        QVERIFY(hedef.Sayfa(s) && hedef.Sayfa(s) && hedef.Bitir());
+        const QString bilgi = Arac_Calistir(u"pdfinfo"_s, {u"-l"_s, u"2"_s, pdf});
+        QVERIFY2(bilgi.count(u"size:  164.409 x 113.386 pts"_s) == 2, qPrintable(bilgi));
     }
 
     void renkler() {
