@@ -96,7 +96,7 @@ int main(int argc, char **argv) {
                    klasor.path(),
                QStringLiteral("SELECT * FROM E ORDER BY ID")};
     RaporMotoru m(r);
-    if (!m.Baslat())
+    if (m.Baslat())
         return 1;
     PdfHedefi hedef(cikti);
     const int sayfa = Rapor_Uret(m, hedef);

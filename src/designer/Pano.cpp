@@ -40,8 +40,7 @@ struct Yapistirilan {
 
 } // namespace
 
-std::optional<QString> Sigmaz(const TasarimModeli &m, qsizetype barkod, qsizetype nesne,
-                              qint64 bayt) {
+Hata Sigmaz(const TasarimModeli &m, qsizetype barkod, qsizetype nesne, qint64 bayt) {
     const TasarimBelgesi b = m.Belge();
     return Tasarim_Siniri_Hatasi(b.Barkodlar.size() - 1 + barkod, b.Nesneler.size() - 1 + nesne,
                                  bayt > 0 ? Tasarim_Metni(b).size() + bayt : 0);

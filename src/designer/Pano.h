@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TasarimModeli.h"
+#include "core/Hata.h"
 
 #include <QByteArray>
 #include <QPointF>
@@ -24,5 +25,4 @@ bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> 
               QString *hata = nullptr);
 // Why the design cannot take `barkod` more barcodes and `nesne` more elements (of
 // `bayt` more bytes in its file); nothing when it can.
-std::optional<QString> Sigmaz(const TasarimModeli &m, qsizetype barkod, qsizetype nesne,
-                              qint64 bayt = 0);
+Hata Sigmaz(const TasarimModeli &m, qsizetype barkod, qsizetype nesne, qint64 bayt = 0);

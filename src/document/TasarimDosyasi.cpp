@@ -137,7 +137,7 @@ QString Tasarim_Yolu(const QString &klasor, const QString &ad) {
     return klasor + u'/' + ad + QStringLiteral(".ftr");
 }
 
-std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad) {
+Hata Tasarim_Adi_Hatasi(const QString &ad) {
     if (ad.isEmpty())
         return QStringLiteral("Tasarım adı boş olamaz.");
     // Names are listed and opened trimmed; a hidden file is never listed.
@@ -164,7 +164,7 @@ std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad) {
     return std::nullopt;
 }
 
-std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &belge) {
+Hata Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &belge) {
     QFile f(yol);
     const QFileInfo bilgi(yol);
     if (!bilgi.exists())
@@ -191,7 +191,7 @@ std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &b
     return std::nullopt;
 }
 
-std::optional<QString> Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, qint64 bayt) {
+Hata Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, qint64 bayt) {
     if (barkod > En_Cok_Nesne || nesne > En_Cok_Nesne)
         return Tasarim_Dolu_Mesaji;
     if (bayt > En_Buyuk_Tasarim_Dosyasi)
@@ -201,8 +201,7 @@ std::optional<QString> Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, 
     return std::nullopt;
 }
 
-std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad,
-                                           const TasarimBelgesi &belge) {
+Hata Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad, const TasarimBelgesi &belge) {
     if (const auto h = Tasarim_Adi_Hatasi(ad))
         return h;
     if (!QFileInfo(klasor).isDir())
@@ -215,7 +214,7 @@ std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString 
     // A design the reader would refuse must not replace a good one: the bytes are
     // read back before anything is written.
     const QByteArray bayt = Tasarim_Metni(belge);
-    std::optional<QString> sinir =
+    Hata sinir =
         Tasarim_Siniri_Hatasi(belge.Barkodlar.size() - 1, belge.Nesneler.size() - 1, bayt.size());
     if (TasarimBelgesi okunan; !sinir)
         if (const auto h = Tasarim_Coz(bayt, okunan))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Hata.h"
+
 #include "TasarimKayitlari.h"
 
 #include <QByteArray>
@@ -29,7 +31,7 @@ inline constexpr double En_Cok_Bosluk = 500;                      // mm, gaps an
 inline const QString Tasarim_Dolu_Mesaji = QStringLiteral("Tasarım en çok 10000 öğe tutabilir.");
 // Why a design of `barkod` barcodes, `nesne` other elements and a file of `bayt`
 // bytes could not be read back; nothing when it could.
-std::optional<QString> Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, qint64 bayt);
+Hata Tasarim_Siniri_Hatasi(qsizetype barkod, qsizetype nesne, qint64 bayt);
 
 inline const QString Atlanan_Kayit_Mesaji =
     QStringLiteral("Tasarımdaki %1 kayıt tanınmadığı için yüklenmedi.");
@@ -53,15 +55,14 @@ QString Tasarim_Yolu(const QString &klasor, const QString &ad);
 
 inline constexpr qsizetype En_Uzun_Tasarim_Adi = 240; // bytes of UTF-8
 // Why a design name cannot be used as a file name, or nothing when it can.
-std::optional<QString> Tasarim_Adi_Hatasi(const QString &ad);
+Hata Tasarim_Adi_Hatasi(const QString &ad);
 
 // Reads the file into `belge`. Returns the message for the user on failure.
-std::optional<QString> Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &belge);
+Hata Tasarim_Dosyasi_Oku(const QString &yol, TasarimBelgesi &belge);
 
 // Writes the file atomically (temporary file renamed over the design). Returns the
 // message for the user on failure; the old file is then untouched.
-std::optional<QString> Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad,
-                                           const TasarimBelgesi &belge);
+Hata Tasarim_Dosyasi_Yaz(const QString &klasor, const QString &ad, const TasarimBelgesi &belge);
 
 // A single as a record line writes it: grouped, at most two decimals, cut
 // (35.678 gives "35,67").

@@ -61,7 +61,7 @@ std::optional<float> yukseklikOku(const QString &s) {
 
 // ---- the reader ------------------------------------------------------------
 
-struct Hata {
+struct Okuma_Istisnasi {
     Okuma_Hatasi bilgi;
 };
 
@@ -80,7 +80,7 @@ public:
 
     QString oku() {
         if (konum_ >= satirlar_.size())
-            throw Hata{{konum_ + 1, QStringLiteral("dosya beklenenden önce bitti")}};
+            throw Okuma_Istisnasi{{konum_ + 1, QStringLiteral("dosya beklenenden önce bitti")}};
         return satirlar_[konum_++];
     }
     void basaDon() { konum_ = 0; }
@@ -108,9 +108,9 @@ public:
     }
     int satirNo() const { return konum_; } // number of the line read last
 
-    [[noreturn]] void hata(const QString &neden) const { throw Hata{{konum_, neden}}; }
+    [[noreturn]] void hata(const QString &neden) const { throw Okuma_Istisnasi{{konum_, neden}}; }
     [[noreturn]] void sonrakindeHata(const QString &neden) const {
-        throw Hata{{konum_ + 1, neden}};
+        throw Okuma_Istisnasi{{konum_ + 1, neden}};
     }
 
     template <typename T> T gerekli(std::optional<T> v, const QString &ne) const {
@@ -341,7 +341,7 @@ std::optional<Okuma_Hatasi> Tasarim_Coz(const QByteArray &bayt, TasarimBelgesi &
         return Okuma_Hatasi{0, Gecersiz_Tasarim};
     try {
         cozIcerik(o, yeni);
-    } catch (const Hata &h) {
+    } catch (const Okuma_Istisnasi &h) {
         return h.bilgi;
     }
     belge = std::move(yeni);

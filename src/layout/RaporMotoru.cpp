@@ -10,31 +10,24 @@ RaporMotoru::RaporMotoru(Rapor &rapor) : r_(rapor) {}
 
 RaporMotoru::~RaporMotoru() { Bitir(); }
 
-bool RaporMotoru::Baslat(QString *hata) {
+Hata RaporMotoru::Baslat() {
     basladi_ = true;
     r_.ActiveReport_Initialize();
     r_.ActiveReport_ReportStart();
     if (r_.Data1.Source.isEmpty())
-        return true; // nothing bound: no bands
+        return {}; // nothing bound: no bands
     if (r_.Veri_Baglantisi && r_.Veri_Baglantisi->Acik()) {
         baglanti_ = r_.Veri_Baglantisi;
     } else {
         ozelBaglanti_ = std::make_unique<VeriBaglantisi>();
-        if (!ozelBaglanti_->Open(r_.Data1.ConnectionString)) {
-            if (hata)
-                *hata =
-                    QStringLiteral("Raporun veri bağlantısı kurulamadı: ") + ozelBaglanti_->Hata();
-            return false;
-        }
+        if (!ozelBaglanti_->Open(r_.Data1.ConnectionString))
+            return QStringLiteral("Raporun veri bağlantısı kurulamadı: ") + ozelBaglanti_->Hata();
         baglanti_ = ozelBaglanti_.get();
     }
-    if (!veri_.Open(*baglanti_, r_.Data1.Source)) {
-        if (hata)
-            *hata = QStringLiteral("Raporun verisi okunamadı: ") +
-                    baglanti_->Gizle(veri_.LastError().text());
-        return false;
-    }
-    return true;
+    if (!veri_.Open(*baglanti_, r_.Data1.Source))
+        return QStringLiteral("Raporun verisi okunamadı: ") +
+               baglanti_->Gizle(veri_.LastError().text());
+    return {};
 }
 
 void RaporMotoru::Bitir() {

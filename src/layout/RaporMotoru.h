@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Hata.h"
 #include "database/KayitKumesi.h"
 #include "drawing/RaporSayfasi.h"
 
@@ -21,9 +22,9 @@ public:
     explicit RaporMotoru(Rapor &rapor);
     ~RaporMotoru(); // ends the run if the caller did not
 
-    // Initialize, report start, then opens the data control's source. Returns
-    // false with a Turkish reason when the source cannot be read.
-    bool Baslat(QString *hata = nullptr);
+    // Initialize, report start, then opens the data control's source; why not, when
+    // the source cannot be read.
+    Hata Baslat();
     // Lays out the next page; false when every row has been placed.
     bool Sonraki_Sayfa(RaporSayfasi &sayfa);
     // Report end and terminate, once.

@@ -49,30 +49,28 @@ public:
         : kuyruk_(kuyruk.toUtf8()), ad_(is_adi.toUtf8()) {}
     ~KuyrukCikisi() override { Vazgec(); }
 
-    bool Yaz(const QByteArray &z, QString &hata) override {
+    Hata Yaz(const QByteArray &z) override {
         tampon_ += z;
         // A label a write would be thousands of small requests.
-        return tampon_.size() < (1 << 16) || gonder(hata);
+        return tampon_.size() < (1 << 16) ? Hata() : gonder();
     }
 
-    bool Ilk_Etiketler(QString &hata) override {
+    Hata Ilk_Etiketler() override {
         if (ilk_gitti_)
-            return true;
+            return {};
         ilk_gitti_ = true;
-        return Bitir(hata);
+        return Bitir();
     }
 
-    bool Bitir(QString &hata) override {
-        if (!gonder(hata))
-            return false;
+    Hata Bitir() override {
+        if (const Hata h = gonder())
+            return h;
         if (!is_)
-            return true;
+            return {};
         const bool tamam =
             c_->finishDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData()) == IPP_STATUS_OK;
-        if (!tamam)
-            red(hata, "Yazıcı kuyruğu işi kabul etmedi");
         is_ = 0;
-        return tamam;
+        return tamam ? Hata() : red("Yazıcı kuyruğu işi kabul etmedi");
     }
 
     void Vazgec() override {
@@ -85,40 +83,39 @@ public:
     }
 
 private:
-    bool gonder(QString &hata) {
+    Hata gonder() {
         if (tampon_.isEmpty())
-            return true;
-        if (!is_ && !ac(hata))
-            return false;
+            return {};
+        if (!is_)
+            if (const Hata h = ac())
+                return h;
         const bool tamam = c_->writeRequestData(CUPS_HTTP_DEFAULT, tampon_.constData(),
                                                 size_t(tampon_.size())) == HTTP_STATUS_CONTINUE;
         tampon_.clear();
-        return tamam || red(hata, "Yazıcı kuyruğuna yazılamadı");
+        return tamam ? Hata() : red("Yazıcı kuyruğuna yazılamadı");
     }
 
-    bool ac(QString &hata) {
-        if (!(c_ = Cups::Yukle())) {
-            hata = QStringLiteral("Yazıcı kuyruğuna gönderilemiyor: libcups bulunamadı.");
-            return false;
-        }
+    Hata ac() {
+        if (!(c_ = Cups::Yukle()))
+            return QStringLiteral("Yazıcı kuyruğuna gönderilemiyor: libcups bulunamadı.");
         is_ = c_->createJob(CUPS_HTTP_DEFAULT, kuyruk_.constData(), ad_.constData(), 0, nullptr);
         if (!is_)
-            return red(hata, "Yazıcı kuyruğunda iş açılamadı");
+            return red("Yazıcı kuyruğunda iş açılamadı");
         if (c_->startDocument(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, ad_.constData(),
                               CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE) {
-            red(hata, "Yazıcı kuyruğuna yazılamadı");
+            const Hata h = red("Yazıcı kuyruğuna yazılamadı");
             c_->cancelJob2(CUPS_HTTP_DEFAULT, kuyruk_.constData(), is_, 0);
             is_ = 0;
-            return false;
+            return h;
         }
-        return true;
+        return {};
     }
 
-    bool red(QString &hata, const char *ne) const {
-        hata = QStringLiteral("%1 (%2): %3")
-                   .arg(QString::fromUtf8(ne), QString::fromUtf8(kuyruk_),
-                        QString::fromUtf8(c_->lastErrorString()));
-        return false;
+    // The scheduler's own reason.
+    Hata red(const char *ne) const {
+        return QStringLiteral("%1 (%2): %3")
+            .arg(QString::fromUtf8(ne), QString::fromUtf8(kuyruk_),
+                 QString::fromUtf8(c_->lastErrorString()));
     }
 
     const Cups *c_ = nullptr;

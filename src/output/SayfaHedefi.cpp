@@ -101,22 +101,26 @@ bool PdfHedefi::Bitir() {
     ressam_.reset();
     yazici_.reset();
     boy_.reset();
-    return Dosyayi_Yerlestir(dosya_, bitti, "PDF", hata_);
+    if (const ::Hata h = Dosyayi_Yerlestir(dosya_, bitti, "PDF")) {
+        hata_ = *h;
+        return false;
+    }
+    return true;
 }
 
-bool Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur,
-                       QString &hata) {
+Hata Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur) {
     // The last buffered bytes go out here: a failure must keep the old file.
     const QString yol = dosya->fileName();
     const bool tamam =
         yazildi && dosya->flush() && dosya->error() == QFileDevice::NoError && dosya->commit();
+    Hata h;
     if (!tamam) {
-        hata = QStringLiteral("%1 dosyası yazılamadı: %2 (disk dolu olabilir)")
-                   .arg(QLatin1String(tur), yerel(yol));
+        h = QStringLiteral("%1 dosyası yazılamadı: %2 (disk dolu olabilir)")
+                .arg(QLatin1String(tur), yerel(yol));
         dosya->cancelWriting();
     }
     dosya.reset();
-    return tamam;
+    return h;
 }
 
 void PdfHedefi::Vazgec() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Dosyalar.h"
+#include "core/Hata.h"
 
 #include "drawing/RaporSayfasi.h"
 
@@ -48,8 +49,7 @@ QString Cikti_Yolu_Hatasi(const QString &yol);
 // Moves a whole output file into place, or (after a failed write anywhere in it,
 // or when `yazildi` is false) drops it with "`tur` dosyası yazılamadı" in `hata`:
 // the old file stays. The save file is gone either way.
-bool Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur,
-                       QString &hata);
+Hata Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur);
 
 // One PDF: text stays text, fonts embedded. Written beside the target and moved
 // into place only when the last page is on disk.

@@ -370,7 +370,13 @@ ZplHedefi::ZplHedefi(std::unique_ptr<BaytCikisi> cikis, const ZplAyarlari &ayar)
 
 ZplHedefi::~ZplHedefi() { Vazgec(); }
 
-bool ZplHedefi::yaz(const QByteArray &z) { return cikis_->Yaz(z, hata_); }
+bool ZplHedefi::basarili(const ::Hata &h) {
+    if (h)
+        hata_ = *h;
+    return !h;
+}
+
+bool ZplHedefi::yaz(const QByteArray &z) { return basarili(cikis_->Yaz(z)); }
 
 bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     QStringList uyarilar;
@@ -410,7 +416,7 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
             if (!yaz(z + "^XZ\n") || !yaz(cagir(*ilk_)))
                 return false;
         }
-        if (!cikis_->Ilk_Etiketler(hata_))
+        if (!basarili(cikis_->Ilk_Etiketler()))
             return false;
     }
     const QByteArray z = cagir(p);
@@ -421,7 +427,7 @@ bool ZplHedefi::Bitir() {
     // A run of one label: nothing to store, the label goes as it is.
     if (ilk_ && !karar_ && !yaz(tam(*ilk_)))
         return false;
-    return cikis_->Bitir(hata_);
+    return basarili(cikis_->Bitir());
 }
 
 void ZplHedefi::Vazgec() { cikis_->Vazgec(); }
@@ -432,29 +438,23 @@ namespace {
 class DosyaCikisi : public BaytCikisi {
 public:
     explicit DosyaCikisi(const QString &yol) : yol_(yol) {}
-    bool Yaz(const QByteArray &z, QString &hata) override {
+    Hata Yaz(const QByteArray &z) override {
         if (!dosya_) {
-            if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty()) {
-                hata = h;
-                return false;
-            }
+            if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty())
+                return h;
             dosya_ = std::make_unique<QSaveFile>(yol_);
             if (!dosya_->open(QIODevice::WriteOnly)) {
-                hata =
-                    QStringLiteral("ZPL dosyası açılamadı: %1").arg(QDir::toNativeSeparators(yol_));
                 dosya_.reset();
-                return false;
+                return QStringLiteral("ZPL dosyası açılamadı: %1")
+                    .arg(QDir::toNativeSeparators(yol_));
             }
         }
         if (dosya_->write(z) == z.size())
-            return true;
-        hata = QStringLiteral("ZPL dosyası yazılamadı: %1 (disk dolu olabilir)")
-                   .arg(QDir::toNativeSeparators(QFileInfo(yol_).absoluteFilePath()));
-        return false;
+            return {};
+        return QStringLiteral("ZPL dosyası yazılamadı: %1 (disk dolu olabilir)")
+            .arg(QDir::toNativeSeparators(QFileInfo(yol_).absoluteFilePath()));
     }
-    bool Bitir(QString &hata) override {
-        return !dosya_ || Dosyayi_Yerlestir(dosya_, true, "ZPL", hata);
-    }
+    Hata Bitir() override { return dosya_ ? Dosyayi_Yerlestir(dosya_, true, "ZPL") : Hata(); }
     void Vazgec() override {
         if (dosya_)
             dosya_->cancelWriting();

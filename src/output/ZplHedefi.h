@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SayfaHedefi.h"
+#include "core/Hata.h"
 
 #include <QByteArray>
 #include <QString>
@@ -49,11 +50,10 @@ QByteArray Zpl_Sikistir(const QByteArray &bitler, int satir_bayti);
 class BaytCikisi {
 public:
     virtual ~BaytCikisi() = default;
-    // False with the reason in `hata`.
-    virtual bool Yaz(const QByteArray &bayt, QString &hata) = 0;
-    virtual bool Bitir(QString &hata) = 0;
+    virtual Hata Yaz(const QByteArray &bayt) = 0;
+    virtual Hata Bitir() = 0;
     // What was written so far is whole labels: the printer may start on them.
-    virtual bool Ilk_Etiketler(QString &) { return true; }
+    virtual Hata Ilk_Etiketler() { return {}; }
     // Drops what was written: the file stays as it was, the queue's job is cancelled.
     virtual void Vazgec() = 0;
 };
@@ -76,6 +76,7 @@ public:
 
 private:
     bool yaz(const QByteArray &z);
+    bool basarili(const ::Hata &h); // SayfaHedefi::Hata() hides the type here
     QByteArray cagir(const ZplParcalari &p) const;
 
     // How each field goes with the stored format: whole in it, its look in it and its

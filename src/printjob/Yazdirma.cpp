@@ -165,9 +165,9 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
 int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHedefi &hedef) {
     QString hata;
     RaporMotoru motor(form);
-    if (!motor.Baslat(&hata) || !form.Hata().isEmpty()) {
+    if (const ::Hata h = motor.Baslat(); h || !form.Hata().isEmpty()) {
         motor.Bitir();
-        return Basarisiz_Kod(&baglanti, form.Hata().isEmpty() ? hata : form.Hata());
+        return Basarisiz_Kod(&baglanti, form.Hata().isEmpty() ? *h : form.Hata());
     }
     const bool terminal = isatty(fileno(stderr));
     const auto ilerleme = [&](int sayfa, qint64 bant) {

@@ -1,8 +1,8 @@
 #include "RaporPenceresi.h"
 
 #include "core/MesajKutusu.h"
-#include "layout/RaporMotoru.h"
 #include "database/VeriBaglantisi.h"
+#include "layout/RaporMotoru.h"
 #include "output/pencere/RaporGoruntuleyici.h"
 #include "output/pencere/Yazicilar.h"
 #include "report/GenelForm.h"
@@ -33,13 +33,12 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
         return nullptr;
     }
     auto sahip = std::make_unique<RaporSahibi>(kutu, oturum, is);
-    QString hata;
     oturum.Baglanti->Bildirildi = false;
-    if (!sahip->motor.Baslat(&hata) || !sahip->form.Hata().isEmpty()) {
+    if (const Hata h = sahip->motor.Baslat(); h || !sahip->form.Hata().isEmpty()) {
         sahip->motor.Bitir();
         // A failed statement was told in its own box, with its details: one is enough.
         if (!oturum.Baglanti->Bildirildi)
-            kutu.MsgBox(sahip->form.Hata().isEmpty() ? hata : sahip->form.Hata(),
+            kutu.MsgBox(sahip->form.Hata().isEmpty() ? *h : sahip->form.Hata(),
                         MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik, Program_Basligi);
         return nullptr;
     }
