@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 // Why a step failed, in Turkish, for the user: the one way the rooms below the windows
 // say that something did not work. Empty (false) when it worked. Windows turn it into a
@@ -19,4 +20,20 @@ public:
 
 private:
     QString mesaj_;
+};
+
+// A value, or why there is none.
+template <typename T> class Sonuc {
+public:
+    Sonuc(T deger) : deger_(std::move(deger)) {}
+    Sonuc(Hata hata) : hata_(std::move(hata)) {}
+
+    explicit operator bool() const { return deger_.has_value(); }
+    T &operator*() { return *deger_; }
+    T *operator->() { return &*deger_; }
+    const Hata &Hatasi() const { return hata_; }
+
+private:
+    std::optional<T> deger_;
+    Hata hata_;
 };

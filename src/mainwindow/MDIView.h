@@ -46,7 +46,7 @@ public:
     // (flag false) and come back (true).
     void Onizlemeye_Gec(bool geri);
     // Where direct printing from the preview goes (the system's printer when unset).
-    std::function<std::unique_ptr<SayfaHedefi>(bool lazer, QString &hata)> Dogrudan_Yazici;
+    std::function<Acilan_Hedef(bool lazer)> Dogrudan_Yazici;
 
     // What a menu command works on.
     struct Komut_Baglami {

@@ -43,6 +43,9 @@ protected:
     QStringList uyarilar_;
 };
 
+// A target opened for a printer, or why it could not be.
+using Acilan_Hedef = Sonuc<std::unique_ptr<SayfaHedefi>>;
+
 // Why an output path cannot be written over, or an empty text.
 QString Cikti_Yolu_Hatasi(const QString &yol);
 

@@ -29,12 +29,12 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     const BaskiIsi &is = h.is;
     std::unique_ptr<SayfaHedefi> hedef;
     if (k.cikti.isEmpty()) {
-        QString hata;
-        hedef = yazici(k.yazici, is.Belge.Tip == 1, hata);
-        if (!hedef) {
-            yaz(stderr, hata);
+        auto acilan = yazici(k.yazici, is.Belge.Tip == 1);
+        if (!acilan) {
+            yaz(stderr, *acilan.Hatasi());
             return 1;
         }
+        hedef = std::move(*acilan);
     } else if (!(hedef = Dosya_Hedefi(k))) {
         return 1;
     }

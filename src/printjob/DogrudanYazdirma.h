@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/SayfaHedefi.h"
+
 #include "startup/Komutlar.h"
 
 #include <QString>
@@ -7,12 +9,10 @@
 #include <memory>
 
 class MesajToplu;
-class SayfaHedefi;
 
 // The printer for `varnel print --direct`: the named one, or the system's default
-// for an empty name; nothing with the reason in `hata`. Provided by the windows side.
-using Yazici_Acici =
-    std::function<std::unique_ptr<SayfaHedefi>(const QString &ad, bool lazer, QString &hata)>;
+// for an empty name, or why not. Provided by the windows side.
+using Yazici_Acici = std::function<Acilan_Hedef(const QString &ad, bool lazer)>;
 
 // `varnel print DESIGN --direct`: start-up, the design, its parameters from
 // --param, labels per item from --copies (else the start line's count, else 1),

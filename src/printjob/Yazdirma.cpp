@@ -151,11 +151,12 @@ std::unique_ptr<SayfaHedefi> hedefYap(const Komut &k, GenelForm &form,
                                       const Yazici_Hedefi_Yapici &yazici) {
     if (!k.cikti.isEmpty())
         return Dosya_Hedefi(k);
-    QString hata;
-    auto hedef = yazici(form, form.Yazici_Adi, hata);
-    if (!hedef)
-        yaz(hata);
-    return hedef;
+    auto hedef = yazici(form, form.Yazici_Adi);
+    if (!hedef) {
+        yaz(*hedef.Hatasi());
+        return nullptr;
+    }
+    return std::move(*hedef);
 }
 
 int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/BaskiIsi.h"
+#include "output/SayfaHedefi.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 
@@ -15,10 +16,9 @@ class SayfaHedefi;
 class VeriBaglantisi;
 struct TasarimBelgesi;
 
-// The printer road of `varnel print`: makes the target for the chosen printer,
-// or nothing with the reason in `hata`. Provided by the windows side.
-using Yazici_Hedefi_Yapici = std::function<std::unique_ptr<SayfaHedefi>(
-    GenelForm &form, const QString &yazici, QString &hata)>;
+// The printer road of `varnel print`: makes the target for the chosen printer, or
+// says why not. Provided by the windows side.
+using Yazici_Hedefi_Yapici = std::function<Acilan_Hedef(GenelForm &form, const QString &yazici)>;
 
 // Every parameter of the design needs its value on the command line (a missing
 // one is named on standard error); nothing when one is missing.

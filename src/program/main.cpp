@@ -1,16 +1,16 @@
-#include "output/KuyrukCikisi.h"
 #include "core/MesajToplu.h"
-#include "database/VeriBaglantisi.h"
-#include "drawing/YaziTipleri.h"
-#include "output/YaziciAyarlari.h"
 #include "core/pencere/MesajPencere.h"
-#include "output/pencere/Yazicilar.h"
+#include "database/VeriBaglantisi.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimOzeti.h"
+#include "drawing/YaziTipleri.h"
 #include "mainwindow/PencereAkisi.h"
+#include "output/KuyrukCikisi.h"
+#include "output/YaziciAyarlari.h"
+#include "output/pencere/Yazicilar.h"
 #include "printjob/DogrudanYazdirma.h"
-#include "report/GenelForm.h"
 #include "printjob/Yazdirma.h"
+#include "report/GenelForm.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 
@@ -98,18 +98,15 @@ int yazdir(int argc, char **argv, const Komut &k) {
     QApplication app(argc, argv);
     Yazi_Tiplerini_Yukle();
     MesajToplu kutu;
-    const auto yazici = [](GenelForm &form, const QString &ad,
-                           QString &hata) -> std::unique_ptr<SayfaHedefi> {
+    const auto yazici = [](GenelForm &form, const QString &ad) -> Acilan_Hedef {
         form.Yazici_Var = [](const QString &n) { return Yazici_Bul(n).has_value(); };
-        auto hedef = Yazici_Hedefi_Ac(ad, form.Belge().Tip == 1, hata);
+        auto hedef = Yazici_Hedefi_Ac(ad, form.Belge().Tip == 1);
         // The queue or the server that is missing, under the program's own words.
         if (!hedef && !form.Yazici_Var(ad))
-            hata = QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.\n") + hata;
+            return Hata(QStringLiteral("Lütfen Barkod Yazıcısını Tanımlayın.\n") + *hedef.Hatasi());
         return hedef;
     };
-    const auto dogrudan = [](const QString &ad, bool lazer, QString &hata) {
-        return Yazici_Hedefi_Ac(ad, lazer, hata);
-    };
+    const auto dogrudan = [](const QString &ad, bool lazer) { return Yazici_Hedefi_Ac(ad, lazer); };
     const int kod = k.tur == Komut::Tur::Onizle ? Onizleme_Komutu(k, kutu)
                     : k.dogrudan                ? Dogrudan_Bas_Komutu(k, kutu, dogrudan)
                                                 : Etiket_Bas(k, kutu, yazici);

@@ -4,8 +4,6 @@
 #include "common/SahteMesaj.h"
 #include "common/TestVeritabani.h"
 #include "core/Birimler.h"
-#include "output/SayfaHedefi.h"
-#include "output/pencere/RaporGoruntuleyici.h"
 #include "designer/AlanSurukleme.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/OlcuMetni.h"
@@ -17,6 +15,8 @@
 #include "mainwindow/OzellikPaneli.h"
 #include "mainwindow/PencereAkisi.h"
 #include "mainwindow/UstPanel.h"
+#include "output/SayfaHedefi.h"
+#include "output/pencere/RaporGoruntuleyici.h"
 #include "preview/pencere/OnizlemeFrm.h"
 #include "startup/Baslangic.h"
 #include "startup/Oturum.h"
@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,7 +38,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QDockWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -431,7 +431,9 @@ void MDIViewTesti::dogrudanYazdirBirKez() {
     demoTasarim(kutu, 1);
     MDIView w(kutu, o_, ad_);
     const QString pdf = klasor_.filePath("dogrudan.pdf");
-    w.Dogrudan_Yazici = [&pdf](bool, QString &) { return std::make_unique<PdfHedefi>(pdf); };
+    w.Dogrudan_Yazici = [&pdf](bool) -> Acilan_Hedef {
+        return std::unique_ptr<SayfaHedefi>(std::make_unique<PdfHedefi>(pdf));
+    };
     QVERIFY(ekranda(w));
     kutu.girdi_cevaplari << u"Yaz"_s << u"2"_s;
     w.Menu("MNDogrudanYazdir")->trigger();

@@ -172,8 +172,8 @@ void YaziciAyarlariFrm::Test_Etiketi() {
     if (kuyruk_.isEmpty())
         return;
     const YaziciAyari a = Gosterilen();
-    QString hata;
-    auto hedef = Yazici_Hedefi_Ac(kuyruk_, false, hata, &a);
+    auto hedef = Yazici_Hedefi_Ac(kuyruk_, false, &a);
+    QString hata = hedef ? QString() : *hedef.Hatasi();
     RaporSayfasi s = Kalibrasyon_Etiketi(QSizeF(en_->value(), boy_->value()), kuyruk_, a);
     bool verildi = false;
     const auto sonraki = [&](RaporSayfasi &sayfa) {
@@ -182,7 +182,7 @@ void YaziciAyarlariFrm::Test_Etiketi() {
         sayfa = s;
         return verildi = true;
     };
-    if (hedef && Sayfalari_Gonder(sonraki, *hedef, {}, &hata) > 0)
+    if (hedef && Sayfalari_Gonder(sonraki, **hedef, {}, &hata) > 0)
         durum_->setText(QStringLiteral("Test etiketi gönderildi: ") + kuyruk_);
     else
         durum_->setText(QStringLiteral("Test etiketi basılamadı: ") + hata);

@@ -332,12 +332,11 @@ void RaporGoruntuleyici::yazdir() {
     d.setWindowTitle(QStringLiteral("Yazdır"));
     if (d.exec() != QDialog::Accepted)
         return;
-    QString hata;
-    const auto hedef = Yazici_Hedefi(yazici, Lazer, hata);
+    auto hedef = Yazici_Hedefi(yazici, Lazer);
     if (!hedef)
-        QMessageBox::critical(this, windowTitle(), hata);
-    else if (const auto h = sayfalariGonder(*hedef))
+        QMessageBox::critical(this, windowTitle(), *hedef.Hatasi());
+    else if (const auto h = sayfalariGonder(**hedef))
         QMessageBox::critical(this, windowTitle(), *h);
-    else if (!hedef->Uyarilar().isEmpty()) // refused printer settings, narrow modules
-        QMessageBox::warning(this, windowTitle(), hedef->Uyarilar().join(u'\n'));
+    else if (!(*hedef)->Uyarilar().isEmpty()) // refused printer settings, narrow modules
+        QMessageBox::warning(this, windowTitle(), (*hedef)->Uyarilar().join(u'\n'));
 }

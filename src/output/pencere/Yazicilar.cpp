@@ -1,7 +1,7 @@
 #include "Yazicilar.h"
 
-#include "output/KuyrukCikisi.h"
 #include "layout/Rapor.h"
+#include "output/KuyrukCikisi.h"
 #include "output/YaziciAyarlari.h"
 
 #include <QPageSetupDialog>
@@ -131,8 +131,7 @@ struct KuyrukAyari {
     YaziciAyari ayar;
     QStringList uyarilar; // the file's refused values, told once by the run
 };
-std::optional<KuyrukAyari> kuyrukAyari(const QString &kuyruk, bool lazer, QString &hata,
-                                       const YaziciAyari *verilen) {
+Sonuc<KuyrukAyari> kuyrukAyari(const QString &kuyruk, bool lazer, const YaziciAyari *verilen) {
     KuyrukAyari k;
     if (verilen) {
         k.ayar = *verilen;
@@ -142,10 +141,8 @@ std::optional<KuyrukAyari> kuyrukAyari(const QString &kuyruk, bool lazer, QStrin
         k.uyarilar = Ayar_Uyarilari(kuyruk, o);
     }
     if (const QString h = Zpl_Lazer_Hatasi(k.ayar.dil == YaziciAyari::Dil::ZPL, lazer);
-        !h.isEmpty()) {
-        hata = h;
-        return std::nullopt;
-    }
+        !h.isEmpty())
+        return Hata(h);
     return k;
 }
 
@@ -163,28 +160,24 @@ QPointF kayma(const YaziciAyari &ayar) { return {ayar.sol_kaydirma, ayar.ust_kay
 
 } // namespace
 
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
-                                           const YaziciAyari *verilen) {
-    const auto k = kuyrukAyari(yazici.printerName(), lazer, hata, verilen);
+Acilan_Hedef Yazici_Hedefi(QPrinter &yazici, bool lazer, const YaziciAyari *verilen) {
+    auto k = kuyrukAyari(yazici.printerName(), lazer, verilen);
     if (!k)
-        return nullptr;
+        return k.Hatasi();
     if (k->ayar.dil == YaziciAyari::Dil::ZPL)
         return uyarili(zplHedefi(yazici.printerName(), k->ayar), *k);
     return uyarili(std::make_unique<YaziciHedefi>(yazici, kayma(k->ayar)), *k);
 }
 
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata,
-                                              const YaziciAyari *ayar) {
+Acilan_Hedef Yazici_Hedefi_Ac(const QString &ad, bool lazer, const YaziciAyari *ayar) {
     const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
-    if (!kuyruk) {
-        hata = Yazdirma_Sunucusu_Hatasi().value_or(
+    if (!kuyruk)
+        return Hata(Yazdirma_Sunucusu_Hatasi().value_or(
             ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
-                         : QStringLiteral("Yazıcı bulunamadı: ") + ad);
-        return nullptr;
-    }
-    const auto k = kuyrukAyari(*kuyruk, lazer, hata, ayar);
+                         : QStringLiteral("Yazıcı bulunamadı: ") + ad));
+    auto k = kuyrukAyari(*kuyruk, lazer, ayar);
     if (!k)
-        return nullptr;
+        return k.Hatasi();
     if (k->ayar.dil == YaziciAyari::Dil::ZPL) // raw bytes to the queue: no printer object
         return uyarili(zplHedefi(*kuyruk, k->ayar), *k);
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);

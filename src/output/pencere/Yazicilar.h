@@ -40,15 +40,13 @@ private:
 
 // A target that prints on the named printer, or on the system's default one for an
 // empty name, in the language its settings (Yazicilar.ini) name: ZPL raw to its
-// queue, or its driver moved by the settings' offsets. Nothing, with the reason in
-// `hata`, when there is no such printer or a laser sheet would go to a ZPL printer.
-// With `ayar`: those settings instead of the file's.
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi_Ac(const QString &ad, bool lazer, QString &hata,
-                                              const YaziciAyari *ayar = nullptr);
+// queue, or its driver moved by the settings' offsets. Why not, when there is no such
+// printer or a laser sheet would go to a ZPL printer. With `ayar`: those settings
+// instead of the file's.
+Acilan_Hedef Yazici_Hedefi_Ac(const QString &ad, bool lazer, const YaziciAyari *ayar = nullptr);
 // The same for a printer already set up (the print dialog's choice); the target
 // prints on `yazici`, which must outlive it.
-std::unique_ptr<SayfaHedefi> Yazici_Hedefi(QPrinter &yazici, bool lazer, QString &hata,
-                                           const YaziciAyari *ayar = nullptr);
+Acilan_Hedef Yazici_Hedefi(QPrinter &yazici, bool lazer, const YaziciAyari *ayar = nullptr);
 
 // Prepares a printer for the report's settings (device, paper, orientation, margins).
 void Yaziciyi_Hazirla(QPrinter &yazici, const Rapor &rapor);

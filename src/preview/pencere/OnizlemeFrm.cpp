@@ -1,11 +1,11 @@
 #include "OnizlemeFrm.h"
 
 #include "core/MesajKutusu.h"
-#include "output/SayfaHedefi.h"
 #include "core/SayiMetni.h"
 #include "database/VeriBaglantisi.h"
-#include "output/pencere/Yazicilar.h"
 #include "document/BaskiIsi.h"
+#include "output/SayfaHedefi.h"
+#include "output/pencere/Yazicilar.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
 #include "report/GenelForm.h"
@@ -60,7 +60,7 @@ OnizlemeFrm::OnizlemeFrm(MesajKutusu &kutu, const Oturum &oturum, const TasarimB
     bolum_->installEventFilter(this);
     kaydirma->setWidget(bolum_);
     duzen->addWidget(kaydirma);
-    Yazici_Ac = [](bool lazer, QString &hata) { return Yazici_Hedefi_Ac(QString(), lazer, hata); };
+    Yazici_Ac = [](bool lazer) { return Yazici_Hedefi_Ac(QString(), lazer); };
     Barkod_Onizleme();
 }
 
@@ -93,13 +93,13 @@ void OnizlemeFrm::Dinamik_Bas() {
     if (!(adet >= 1))
         return;
     is.Etiket_Adedi = qint16(std::min(adet, 32767.0));
-    QString hata;
-    std::unique_ptr<SayfaHedefi> hedef = Yazici_Ac(belge_.Tip == 1, hata);
-    if (!hedef) {
-        kutu_.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+    auto acilan = Yazici_Ac(belge_.Tip == 1);
+    if (!acilan) {
+        kutu_.MsgBox(*acilan.Hatasi(), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                      Program_Basligi);
         return;
     }
+    const std::unique_ptr<SayfaHedefi> hedef = std::move(*acilan);
     if (oturum_.Baglanti)
         oturum_.Baglanti->Bildirildi = false;
     const DogrudanSonucu s = ::Dinamik_Bas(kutu_, oturum_, is, *hedef);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "drawing/RaporSayfasi.h"
 #include "document/TasarimKayitlari.h"
+#include "drawing/RaporSayfasi.h"
+#include "output/SayfaHedefi.h"
 
 #include <QWidget>
 #include <functional>
@@ -10,7 +11,6 @@
 
 class MesajKutusu;
 struct Oturum;
-class SayfaHedefi;
 
 // The preview window: one label of the design it was given filled with the first
 // item's values, drawn by the program itself. After Dogrudan_Bas_Iste its next
@@ -23,7 +23,7 @@ public:
     ~OnizlemeFrm() override;
 
     // Where a direct run prints: the system's printer by default; tests give a file.
-    std::function<std::unique_ptr<SayfaHedefi>(bool lazer, QString &hata)> Yazici_Ac;
+    std::function<Acilan_Hedef(bool lazer)> Yazici_Ac;
 
     // The design to show from the next activation on.
     void Belge_Ayarla(const TasarimBelgesi &belge) { belge_ = belge; }
