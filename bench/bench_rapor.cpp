@@ -99,7 +99,8 @@ int main(int argc, char **argv) {
     if (m.Baslat())
         return 1;
     PdfHedefi hedef(cikti);
-    const int sayfa = Rapor_Uret(m, hedef);
+    const auto uretilen = Rapor_Uret(m, hedef);
+    const int sayfa = uretilen ? *uretilen : -1;
     std::printf("%d bant, %d sayfa, %lld ms\n", n, sayfa, static_cast<long long>(t.elapsed()));
     return 0;
 }

@@ -30,6 +30,7 @@ public:
 
     explicit operator bool() const { return deger_.has_value(); }
     T &operator*() { return *deger_; }
+    const T &operator*() const { return *deger_; }
     T *operator->() { return &*deger_; }
     const Hata &Hatasi() const { return hata_; }
 

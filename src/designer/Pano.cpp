@@ -46,24 +46,20 @@ Hata Sigmaz(const TasarimModeli &m, qsizetype barkod, qsizetype nesne, qint64 ba
                                  bayt > 0 ? Tasarim_Metni(b).size() + bayt : 0);
 }
 
-bool Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> yer,
-              QString *hata) {
+Sonuc<bool> Yapistir(TasarimModeli &m, const QByteArray &kayit, std::optional<QPointF> yer) {
     TasarimBelgesi b;
     b.Nesneler.clear(), b.Barkodlar.clear(); // a design without a list has no element 0
     if (kayit.isEmpty())
         return false;
     if (const auto h = Tasarim_Coz(kayit, b)) {
         // More elements than any design may hold: said, not dropped in silence.
-        if (hata && h->neden.startsWith(Tasarim_Dolu_Mesaji))
-            *hata = Tasarim_Dolu_Mesaji;
+        if (h->neden.startsWith(Tasarim_Dolu_Mesaji))
+            return Hata(Tasarim_Dolu_Mesaji);
         return false;
     }
-    if (const auto h = Sigmaz(m, qMax<qsizetype>(0, b.Barkodlar.size() - 1),
-                              qMax<qsizetype>(0, b.Nesneler.size() - 1), kayit.size())) {
-        if (hata)
-            *hata = *h;
-        return false;
-    }
+    if (Hata h = Sigmaz(m, qMax<qsizetype>(0, b.Barkodlar.size() - 1),
+                        qMax<qsizetype>(0, b.Nesneler.size() - 1), kayit.size()))
+        return h;
     QList<Yapistirilan> ogeler;
     for (const BarkodKaydi &k : b.Barkod_Ogeleri())
         ogeler.append({Tur_Kelimesi(Liste::ZKOD), k});

@@ -8,7 +8,6 @@
 #include "UstPanel.h"
 #include "core/MesajKutusu.h"
 #include "core/pencere/PencereYeri.h"
-#include "output/pencere/Yazicilar.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/Pano.h"
 #include "designer/TasarimModeli.h"
@@ -19,6 +18,7 @@
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "dialogs/pencere/YaziciAyarlariFrm.h"
 #include "document/BaskiIsi.h"
+#include "output/pencere/Yazicilar.h"
 #include "preview/pencere/OnizlemeFrm.h"
 #include "printjob/OrnekVeri.h"
 #include "report/pencere/RaporPenceresi.h"
@@ -160,9 +160,9 @@ bool Panoya_Kopyala(const TasarimModeli &m) {
 // Pastes and tells why a design could not take what was pasted.
 void yapistir(TasarimModeli &m, MesajKutusu &kutu, const QByteArray &kayit,
               std::optional<QPointF> yer = {}) {
-    QString hata;
-    if (!Yapistir(m, kayit, yer, &hata) && !hata.isEmpty())
-        kutu.MsgBox(hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem, Program_Basligi);
+    if (const auto s = Yapistir(m, kayit, yer); !s)
+        kutu.MsgBox(*s.Hatasi(), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                    Program_Basligi);
 }
 
 // The commands of the menus and the tool bar other than element creation.

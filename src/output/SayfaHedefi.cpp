@@ -253,9 +253,9 @@ void PngHedefi::Vazgec() {
     gecici_.clear();
 }
 
-int Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,
-                     const std::function<bool(int)> &ilerleme, QString *hata,
-                     const std::function<bool()> &saglam) {
+Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,
+                            const std::function<bool(int)> &ilerleme,
+                            const std::function<bool()> &saglam) {
     RaporSayfasi sayfa;
     int n = 0;
     bool tamam = true, iptal = false;
@@ -267,15 +267,14 @@ int Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHe
     const bool saglamMi = !saglam || saglam();
     if (tamam && !iptal && saglamMi && hedef.Bitir())
         return n;
-    if (hata)
-        *hata = iptal || !saglamMi ? QString() : hedef.Hata();
+    const ::Hata neden = iptal || !saglamMi ? ::Hata() : ::Hata(hedef.Hata());
     hedef.Vazgec();
-    return -1;
+    return neden;
 }
 
-int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
-               const std::function<bool(int, qint64)> &ilerleme, QString *hata,
-               const std::function<bool()> &saglam) {
+Sonuc<int> Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
+                      const std::function<bool(int, qint64)> &ilerleme,
+                      const std::function<bool()> &saglam) {
     const auto sonraki = [&motor](RaporSayfasi &s) {
         if (motor.Sonraki_Sayfa(s))
             return true;
@@ -283,6 +282,6 @@ int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
         return false;
     };
     return Sayfalari_Gonder(
-        sonraki, hedef, [&](int n) { return !ilerleme || ilerleme(n, motor.Bant_Sayisi()); }, hata,
+        sonraki, hedef, [&](int n) { return !ilerleme || ilerleme(n, motor.Bant_Sayisi()); },
         saglam);
 }

@@ -103,15 +103,15 @@ private:
 // The one road from pages to a target: asks `sonraki` for pages until it has none,
 // hands each to the target, tells `ilerleme` the pages done (false cancels), asks
 // `saglam` whether the run that made them ended well, then makes the output final.
-// Returns the number of pages, or -1 with the target's reason in `hata` (empty when
-// cancelled or not sound); the target has then dropped what it wrote.
-int Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,
-                     const std::function<bool(int)> &ilerleme = {}, QString *hata = nullptr,
-                     const std::function<bool()> &saglam = {});
+// Gives the number of pages, or the target's reason (empty when cancelled or not
+// sound); the target has then dropped what it wrote.
+Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,
+                            const std::function<bool(int)> &ilerleme = {},
+                            const std::function<bool()> &saglam = {});
 
 // Runs the report into the target page by page (Sayfalari_Gonder over the engine);
 // `ilerleme` also gets the bands done so far. Report end runs before the output is
 // made final, and `saglam` is asked after it.
-int Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
-               const std::function<bool(int, qint64)> &ilerleme = {}, QString *hata = nullptr,
-               const std::function<bool()> &saglam = {});
+Sonuc<int> Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,
+                      const std::function<bool(int, qint64)> &ilerleme = {},
+                      const std::function<bool()> &saglam = {});

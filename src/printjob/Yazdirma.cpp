@@ -164,7 +164,6 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
 // Lays the report out page by page into the target, with progress on a terminal.
 // Returns the exit status.
 int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHedefi &hedef) {
-    QString hata;
     RaporMotoru motor(form);
     if (const ::Hata h = motor.Baslat(); h || !form.Hata().isEmpty()) {
         motor.Bitir();
@@ -187,7 +186,7 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         const auto l = eksikler();
         return std::any_of(l.begin(), l.end(), [](const TasmaListesi *t) { return !t->Bos(); });
     };
-    const int sayfa = Rapor_Uret(motor, hedef, ilerleme, &hata, [&form, &k, &eksikVar] {
+    const Sonuc<int> sayfa = Rapor_Uret(motor, hedef, ilerleme, [&form, &k, &eksikVar] {
         return form.Hata().isEmpty() && form.Etiket_Sayisi() > 0 && !(k.kati && eksikVar());
     });
     if (terminal)
@@ -206,17 +205,17 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         eksikleriSoyle();
         return Tasma_Cikis_Kodu;
     }
-    if (!form.Hata().isEmpty() || sayfa < 0)
+    if (!form.Hata().isEmpty() || !sayfa)
         return Basarisiz_Kod(
             &baglanti,
             !form.Hata().isEmpty() ? form.Hata()
             : form.Etiket_Sayisi() == 0
                 ? QStringLiteral("Basılacak etiket yok: stok şartına uyan stok kartı bulunamadı.")
-                : hata);
+                : *sayfa.Hatasi());
     eksikleriSoyle();
     for (const QString &u : hedef.Uyarilar())
         yaz(u);
-    std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), sayfa,
+    std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), *sayfa,
                 qPrintable(k.cikti.isEmpty()
                                ? form.Printer.DeviceName
                                : QDir::toNativeSeparators(QFileInfo(k.cikti).absoluteFilePath())));

@@ -547,7 +547,7 @@ void TasarimModeliTesti::pano() {
     QVERIFY(!kayit.isEmpty());
     TasarimModeli yeni;
     birNesne(yeni, u"Etiket"_s, QRectF(40, 30, 10, 5));
-    QVERIFY(Yapistir(yeni, kayit));
+    QVERIFY(*Yapistir(yeni, kayit));
     QCOMPARE(yeni.Secim().size(), 7);
     QCOMPARE(yeni.Yigin().count(), 1);
     TasarimBelgesi beklenen = b;
@@ -565,9 +565,9 @@ void TasarimModeliTesti::pano() {
     TasarimModeli k;
     birNesne(k, u"Etiket"_s, QRectF(40, 30, 10, 5));
     k.Nesne_Sec(0);
-    QVERIFY(Yapistir(k, Secim_Kaydi(k), QPointF(58, 39)));
+    QVERIFY(*Yapistir(k, Secim_Kaydi(k), QPointF(58, 39)));
     QVERIFY(yakin(k.Nesne(1).Alan(), QRectF(50, 35, 10, 5)));
-    QVERIFY(!Yapistir(k, "çöp"));
+    QVERIFY(!*Yapistir(k, "çöp"));
     QCOMPARE(k.Toplam(), 2);
 
     // More elements than a design may hold: refused, and said.
@@ -576,13 +576,9 @@ void TasarimModeliTesti::pano() {
     cok.Nesneler = {NesneKaydi()};
     for (int i = 0; i <= En_Cok_Nesne; ++i)
         cok.Nesneler.append(n);
-    QString hata;
-    QVERIFY(!Yapistir(k, Tasarim_Metni(cok), {}, &hata));
-    QCOMPARE(hata, Tasarim_Dolu_Mesaji);
-    cok.Nesneler.removeLast();
-    hata.clear();
-    QVERIFY(!Yapistir(k, Tasarim_Metni(cok), {}, &hata)); // 10000 more than the 2 there
-    QCOMPARE(hata, Tasarim_Dolu_Mesaji);
+    QCOMPARE(*Yapistir(k, Tasarim_Metni(cok)).Hatasi(), Tasarim_Dolu_Mesaji);
+    cok.Nesneler.removeLast(); // 10000 more than the 2 there
+    QCOMPARE(*Yapistir(k, Tasarim_Metni(cok)).Hatasi(), Tasarim_Dolu_Mesaji);
     QCOMPARE(k.Toplam(), 2);
 }
 

@@ -173,7 +173,6 @@ void YaziciAyarlariFrm::Test_Etiketi() {
         return;
     const YaziciAyari a = Gosterilen();
     auto hedef = Yazici_Hedefi_Ac(kuyruk_, false, &a);
-    QString hata = hedef ? QString() : *hedef.Hatasi();
     RaporSayfasi s = Kalibrasyon_Etiketi(QSizeF(en_->value(), boy_->value()), kuyruk_, a);
     bool verildi = false;
     const auto sonraki = [&](RaporSayfasi &sayfa) {
@@ -182,8 +181,7 @@ void YaziciAyarlariFrm::Test_Etiketi() {
         sayfa = s;
         return verildi = true;
     };
-    if (hedef && Sayfalari_Gonder(sonraki, **hedef, {}, &hata) > 0)
-        durum_->setText(QStringLiteral("Test etiketi gönderildi: ") + kuyruk_);
-    else
-        durum_->setText(QStringLiteral("Test etiketi basılamadı: ") + hata);
+    const Hata h = !hedef ? hedef.Hatasi() : Sayfalari_Gonder(sonraki, **hedef).Hatasi();
+    durum_->setText(h ? QStringLiteral("Test etiketi basılamadı: ") + *h
+                      : QStringLiteral("Test etiketi gönderildi: ") + kuyruk_);
 }

@@ -304,9 +304,8 @@ std::optional<QString> RaporGoruntuleyici::sayfalariGonder(SayfaHedefi &hedef) c
         s = sayfalar_[i++];
         return true;
     };
-    QString hata;
-    if (Sayfalari_Gonder(sonraki, hedef, {}, &hata) < 0)
-        return hata;
+    if (const auto n = Sayfalari_Gonder(sonraki, hedef); !n)
+        return *n.Hatasi();
     return std::nullopt;
 }
 
