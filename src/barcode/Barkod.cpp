@@ -123,10 +123,7 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
         upceDogrula(k, veri);
         break;
     case S::Code39:
-        karakterDogrula(k, veri, t, [](QChar c) {
-            return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
-                   QStringLiteral("-. $/+%").contains(c);
-        });
+        karakterDogrula(k, veri, t, Kod39_Karakteri);
         break;
     case S::Code93:
         karakterDogrula(k, veri, t, [](QChar c) { return c.unicode() <= 127; });

@@ -11,10 +11,6 @@ using M = Motor_Stili;
 bool hepsiAlir(QChar) { return true; }
 // Code 93's full-ASCII shifts and Code 128's ">" invocations are commands to the
 // printer; control bytes too.
-bool kod93Alir(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
-           QStringLiteral("-. $/+%").contains(c);
-}
 bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != u'>'; }
 
 const Semboloji semboller[] = {
@@ -27,7 +23,8 @@ const Semboloji semboller[] = {
      hepsiAlir},
     {S::UPCE, "UPC-E", std::nullopt, BARCODE_UPCE, BARCODE_UPCE_CHK, 7, false, nullptr, nullptr},
     {S::Code39, "Code 39", M::Code39, BARCODE_CODE39, 0, 0, false, "^B3%1,N,%2,%3,N", hepsiAlir},
-    {S::Code93, "Code 93", M::Code93, BARCODE_CODE93, 0, 0, false, "^BA%1,%2,%3,N,N", kod93Alir},
+    {S::Code93, "Code 93", M::Code93, BARCODE_CODE93, 0, 0, false, "^BA%1,%2,%3,N,N",
+     Kod39_Karakteri},
     {S::Code128A, "Code 128 A kümesi", M::Code128, BARCODE_CODE128, 0, 0, false,
      "^BC%1,%2,%3,N,N,A", kod128Alir},
 };
@@ -65,6 +62,11 @@ Stok_Barkod_Tipi Stok_Barkod_Tipi_Oku(int tip) {
         if (s.tip == tip)
             return {s.rapor, s.dogrudan};
     return {std::nullopt, S::EAN13};
+}
+
+bool Kod39_Karakteri(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') ||
+           QStringLiteral("-. $/+%").contains(c);
 }
 
 int Kontrol_Rakami(const QString &govde) {

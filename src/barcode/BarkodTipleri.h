@@ -57,5 +57,8 @@ struct Stok_Barkod_Tipi {
 // EAN-13, 9 as none. Each road reads the column its own way too (see its caller).
 Stok_Barkod_Tipi Stok_Barkod_Tipi_Oku(int tip);
 
+// The 43 characters of Code 39, which Code 93 also carries without shifts.
+bool Kod39_Karakteri(QChar c);
+
 // The EAN/UPC check digit of a number without it.
 int Kontrol_Rakami(const QString &govde);

@@ -16,7 +16,6 @@ public:
     explicit operator bool() const { return !mesaj_.isEmpty(); }
     const QString &operator*() const { return mesaj_; }
     const QString *operator->() const { return &mesaj_; }
-    const QString &Mesaj() const { return mesaj_; }
 
 private:
     QString mesaj_;

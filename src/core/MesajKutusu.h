@@ -4,11 +4,11 @@
 #include <QStringList>
 #include <optional>
 
-// Every question and message of the program goes through this interface, so the
-// same start-up and printing logic runs with windows, in batch mode and in tests.
 // The program's title, on every box where the program speaks.
 inline const QString Program_Basligi = QStringLiteral("Varnel 1.0");
 
+// Every question and message of the program goes through this interface, so the
+// same start-up and printing logic runs with windows, in batch mode and in tests.
 class MesajKutusu {
 public:
     enum class Simge { Yok, Kritik, Soru, Unlem, Bilgi };

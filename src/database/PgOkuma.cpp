@@ -1,4 +1,5 @@
 #include "PgOkuma.h"
+#include "VeriBaglantisi.h"
 #include "core/Kutuphane.h"
 
 #include <QDate>
@@ -183,12 +184,10 @@ void oku(const Pq &pq, const PGresult *r, OkunanSatirlar &sonuc) {
 
 namespace {
 
+// Qt names libpq's handle by either spelling of its type.
 PGconn *baglantisi(const QSqlDatabase &db) {
-    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
-    return h.isValid() &&
-                   (qstrcmp(h.typeName(), "PGconn*") == 0 || qstrcmp(h.typeName(), "pg_conn*") == 0)
-               ? *static_cast<PGconn *const *>(h.constData())
-               : nullptr;
+    void *h = Surucu_Tutamaci(db, "PGconn*");
+    return static_cast<PGconn *>(h ? h : Surucu_Tutamaci(db, "pg_conn*"));
 }
 
 } // namespace

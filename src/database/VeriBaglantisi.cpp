@@ -1,9 +1,9 @@
 #include "VeriBaglantisi.h"
 
-#include "core/IptalSinyali.h"
-#include "core/Kutuphane.h"
 #include "PgOkuma.h"
 #include "SorguBekcisi.h"
+#include "core/IptalSinyali.h"
+#include "core/Kutuphane.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -122,14 +122,6 @@ struct Odbc {
         return o.cancelHandle ? &o : nullptr;
     }
 };
-
-// The driver's own handle of a connection, when its type is `tur`.
-void *surucuTutamaci(const QSqlDatabase &db, const char *tur) {
-    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
-    return h.isValid() && qstrcmp(h.typeName(), tur) == 0
-               ? *static_cast<void *const *>(h.constData())
-               : nullptr;
-}
 
 // SQLite waits for another writer's lock in here rather than in its own timer, so
 // that a stop request ends the wait at once. `v` is the waiting time allowed in ms.
@@ -349,17 +341,30 @@ bool VeriBaglantisi::Open(const QString &connectionString) {
         return true;
     Sqlite_Bekleme(Zaman_Asimi * 1000);
     const bool tamam = sqliteHazirla(db);
-    Sqlite_Bekleme(Sorgu_Zaman_Asimi * 1000);
+    Sqlite_Bekleme(sorguZamanAsimi_ * 1000);
     return tamam;
+}
+
+void VeriBaglantisi::Sorgu_Zaman_Asimi_Ayarla(int saniye) {
+    sorguZamanAsimi_ = saniye;
+    if (ayar_.motor == Motor::SQLite && Acik())
+        Sqlite_Bekleme(saniye * 1000);
 }
 
 void VeriBaglantisi::Sqlite_Bekleme(int ms) {
     sqliteBekleme_ = ms;
     const Sqlite3 *l = Sqlite3::Yukle();
-    if (void *h = surucuTutamaci(Veritabani(), "sqlite3*"); l && h)
+    if (void *h = Surucu_Tutamaci(Veritabani(), "sqlite3*"); l && h)
         l->busy_handler(h, sqliteBekle, &sqliteBekleme_);
     else // Qt's own timer: no stop request ends its wait, but it still ends
         QSqlQuery(Veritabani()).exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(ms));
+}
+
+void *Surucu_Tutamaci(const QSqlDatabase &db, const char *tur) {
+    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
+    return h.isValid() && qstrcmp(h.typeName(), tur) == 0
+               ? *static_cast<void *const *>(h.constData())
+               : nullptr;
 }
 
 std::function<void(int)> VeriBaglantisi::iptalci() {
@@ -369,7 +374,7 @@ std::function<void(int)> VeriBaglantisi::iptalci() {
         return Pg_Iptalci(db);
     case Motor::SQLite: {
         const Sqlite3 *l = Sqlite3::Yukle();
-        void *h = surucuTutamaci(db, "sqlite3*");
+        void *h = Surucu_Tutamaci(db, "sqlite3*");
         if (!l || !h)
             return {};
         return [l, h](int asama) {
@@ -379,7 +384,7 @@ std::function<void(int)> VeriBaglantisi::iptalci() {
     }
     case Motor::SQLServer: {
         const Odbc *l = Odbc::Yukle();
-        void *h = surucuTutamaci(db, "SQLHANDLE");
+        void *h = Surucu_Tutamaci(db, "SQLHANDLE");
         if (!l || !h)
             return {};
         return [l, h](int) { l->cancelHandle(2 /* SQL_HANDLE_DBC */, h); };
@@ -393,7 +398,7 @@ void VeriBaglantisi::Sorgu_Basladi() {
         bekci_ = std::make_unique<SorguBekcisi>();
     if (!iptalci_)
         iptalci_ = iptalci();
-    bekci_->Basla(Sorgu_Zaman_Asimi, iptalci_);
+    bekci_->Basla(sorguZamanAsimi_, iptalci_);
 }
 
 void VeriBaglantisi::Sorgu_Bitti() {

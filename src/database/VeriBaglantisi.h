@@ -8,6 +8,10 @@
 
 class SorguBekcisi;
 
+// The driver's own handle of a connection (a PGconn*, sqlite3*, SQLHANDLE), when its
+// type is named `tur`; null otherwise.
+void *Surucu_Tutamaci(const QSqlDatabase &db, const char *tur);
+
 // Stands in for the database access layer: one connection opened with an
 // ADO-style connection text whose "Data Source" picks the engine.
 class VeriBaglantisi {
@@ -31,7 +35,8 @@ public:
     int Zaman_Asimi = 5;
     // Seconds a statement may wait on a silent server (or SQLite's lock) before the
     // run stops with "Veritabanı yanıt vermiyor; basım durduruldu." (--query-timeout).
-    int Sorgu_Zaman_Asimi = 30;
+    int Sorgu_Zaman_Asimi() const { return sorguZamanAsimi_; }
+    void Sorgu_Zaman_Asimi_Ayarla(int saniye);
 
     // The decimal separator of number texts read over this connection.
     QString Ondalik_Ayirac = QStringLiteral(",");
@@ -77,7 +82,7 @@ public:
     void Sorgu_Basladi();
     void Sorgu_Bitti();
     // How long SQLite waits for another writer's lock, in ms (a stop request ends
-    // the wait at once). Statements wait Sorgu_Zaman_Asimi.
+    // the wait at once). Statements wait Sorgu_Zaman_Asimi().
     void Sqlite_Bekleme(int ms);
 
     // Removes the password from any text about this connection.
@@ -100,6 +105,7 @@ private:
     std::unique_ptr<SorguBekcisi> bekci_;
     std::function<void(int)> iptalci_;
     int sqliteBekleme_ = 5000;
+    int sorguZamanAsimi_ = 30;
     QString ad_;
     QString metin_;
     Parametreler ayar_;

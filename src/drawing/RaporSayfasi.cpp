@@ -15,7 +15,7 @@ QSizeF Sayfa_Twip_Boyu(const QPageSize &boyut) {
     case QPageSize::Inch:
         return d * Inc_Basina_Twip;
     case QPageSize::Point:
-        return d * 20;
+        return d * Nokta_Basina_Twip;
     default:
         return boyut.size(QPageSize::Millimeter) * Mm_Basina_Twip;
     }

@@ -84,7 +84,7 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
             return false;
         }
     }
-    boy_->Sayfa(s.boyut / 20); // twips to points
+    boy_->Sayfa(s.boyut / Nokta_Basina_Twip);
     ressam_->save();
     Twip_Olcegi(*ressam_, dpi_);
     Sayfa_Ciz(*ressam_, s);

@@ -36,6 +36,10 @@ public:
         if (!uyarilar_.contains(uyari))
             uyarilar_.append(uyari);
     }
+    void Uyari_Ekle(const QStringList &uyarilar) {
+        for (const QString &u : uyarilar)
+            Uyari_Ekle(u);
+    }
 
 protected:
     QString hata_;

@@ -381,8 +381,7 @@ bool ZplHedefi::yaz(const QByteArray &z) { return basarili(cikis_->Yaz(z)); }
 bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
     QStringList uyarilar;
     ZplParcalari p = Zpl_Parcalari(s, ayar_, &uyarilar);
-    for (const QString &u : uyarilar)
-        Uyari_Ekle(u);
+    Uyari_Ekle(uyarilar);
     if (!ilk_) {
         ilk_ = std::move(p); // sent when the second label shows what is alike
         return true;

@@ -54,12 +54,9 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     if (!s.hata.isEmpty() || s.sayfa == 0) {
         hedef->Vazgec();
         // The paper messages were told already.
-        return Basarisiz_Kod(oturum.Baglanti.get(),
-                             s.kagit             ? QString()
-                             : !s.hata.isEmpty() ? s.hata
-                                                 : QStringLiteral("Basılacak etiket yok: stok "
-                                                                  "şartına uyan stok kartı "
-                                                                  "bulunamadı."));
+        return Basarisiz_Kod(oturum.Baglanti.get(), s.kagit             ? QString()
+                                                    : !s.hata.isEmpty() ? s.hata
+                                                                        : Etiket_Yok_Mesaji);
     }
     if (!hedef->Bitir()) {
         yaz(stderr, hedef->Hata());

@@ -81,8 +81,7 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
         if (k.dpi_verildi || k.yazici.isEmpty())
             a.dpi = k.dpi;
         auto h = std::make_unique<ZplHedefi>(yol, a);
-        for (const QString &u : uyarilar)
-            h->Uyari_Ekle(u);
+        h->Uyari_Ekle(uyarilar);
         return h;
     }
     return std::make_unique<PngHedefi>(yol, k.dpi);
@@ -94,11 +93,8 @@ KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski) {
         h.kod = h.baslangic.cikis_kodu;
         return h;
     }
-    if (VeriBaglantisi *b = h.baslangic.oturum.Baglanti.get()) {
-        b->Sorgu_Zaman_Asimi = k.sorgu_zaman_asimi;
-        if (b->Motoru() == VeriBaglantisi::Motor::SQLite)
-            b->Sqlite_Bekleme(k.sorgu_zaman_asimi * 1000);
-    }
+    if (VeriBaglantisi *b = h.baslangic.oturum.Baglanti.get())
+        b->Sorgu_Zaman_Asimi_Ayarla(k.sorgu_zaman_asimi);
     auto belge = Basilacak_Tasarim(h.baslangic.oturum.Tasarim_Klasoru, k.tasarim, kutu);
     if (!belge) {
         h.kod = 1;
@@ -206,12 +202,9 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         return Tasma_Cikis_Kodu;
     }
     if (!form.Hata().isEmpty() || !sayfa)
-        return Basarisiz_Kod(
-            &baglanti,
-            !form.Hata().isEmpty() ? form.Hata()
-            : form.Etiket_Sayisi() == 0
-                ? QStringLiteral("Basılacak etiket yok: stok şartına uyan stok kartı bulunamadı.")
-                : *sayfa.Hatasi());
+        return Basarisiz_Kod(&baglanti, !form.Hata().isEmpty()      ? form.Hata()
+                                        : form.Etiket_Sayisi() == 0 ? Etiket_Yok_Mesaji
+                                                                    : *sayfa.Hatasi());
     eksikleriSoyle();
     for (const QString &u : hedef.Uyarilar())
         yaz(u);

@@ -45,6 +45,9 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k);
 // only: the refusal for a laser sheet, or empty.
 QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge);
 
+inline const QString Etiket_Yok_Mesaji =
+    QStringLiteral("Basılacak etiket yok: stok şartına uyan stok kartı bulunamadı.");
+
 // The exit status of a command-line run that failed, its reason told on standard
 // error: a stop request's (128 + the signal), or 1 (a silent server told once).
 int Basarisiz_Kod(const VeriBaglantisi *baglanti, const QString &neden);

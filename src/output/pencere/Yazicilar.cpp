@@ -147,8 +147,7 @@ Sonuc<KuyrukAyari> kuyrukAyari(const QString &kuyruk, bool lazer, const YaziciAy
 }
 
 std::unique_ptr<SayfaHedefi> uyarili(std::unique_ptr<SayfaHedefi> h, const KuyrukAyari &k) {
-    for (const QString &u : k.uyarilar)
-        h->Uyari_Ekle(u);
+    h->Uyari_Ekle(k.uyarilar);
     return h;
 }
 
