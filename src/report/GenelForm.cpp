@@ -64,10 +64,12 @@ bool GenelForm::kilitAl() {
     QSqlQuery q(b->Veritabani());
     switch (b->Motoru()) {
     case VeriBaglantisi::Motor::SQLite:
-        // The write lock of an immediate transaction: held until report end.
-        q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(Kilit_Bekleme * 1000));
+        // The write lock of an immediate transaction: held until report end. The wait
+        // goes through the connection's own lock wait, which a stop request ends (a
+        // PRAGMA busy_timeout would replace it with SQLite's timer).
+        b->Sqlite_Bekleme(Kilit_Bekleme * 1000);
         kilitli_ = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
-        q.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(b->Zaman_Asimi * 1000));
+        b->Sqlite_Bekleme(b->Sorgu_Zaman_Asimi() * 1000);
         break;
     case VeriBaglantisi::Motor::PostgreSQL: {
         QElapsedTimer t;
