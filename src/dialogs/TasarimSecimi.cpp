@@ -2,7 +2,7 @@
 
 #include "core/Birimler.h"
 #include "core/MesajKutusu.h"
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Oturum.h"
 

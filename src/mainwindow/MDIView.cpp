@@ -17,11 +17,11 @@
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "dialogs/pencere/YaziciAyarlariFrm.h"
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 #include "output/pencere/Yazicilar.h"
 #include "preview/pencere/OnizlemeFrm.h"
 #include "printjob/OrnekVeri.h"
-#include "report/pencere/RaporPenceresi.h"
+#include "printjob/pencere/RaporPenceresi.h"
 #include "startup/Oturum.h"
 
 #include <QClipboard>

@@ -7,8 +7,8 @@
 #include "database/VeriBaglantisi.h"
 #include "layout/Rapor.h"
 #include "output/SayfaHedefi.h"
-#include "report/Fiyat.h"
-#include "report/GenelForm.h"
+#include "printjob/Fiyat.h"
+#include "printjob/GenelForm.h"
 #include "startup/Oturum.h"
 #include "startup/Sorgu.h"
 

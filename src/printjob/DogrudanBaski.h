@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drawing/RaporSayfasi.h"
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 
 #include <QSizeF>
 #include <QString>

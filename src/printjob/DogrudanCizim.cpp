@@ -5,8 +5,8 @@
 #include "core/Renk.h"
 #include "database/KayitKumesi.h"
 #include "layout/NesneCizimi.h"
-#include "report/EtiketDegeri.h"
-#include "report/Fiyat.h"
+#include "printjob/EtiketDegeri.h"
+#include "printjob/Fiyat.h"
 #include "startup/Bicim.h"
 
 #include <cmath>

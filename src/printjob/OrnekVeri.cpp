@@ -2,8 +2,8 @@
 
 #include "DogrudanBaski.h"
 #include "database/KayitKumesi.h"
-#include "report/EtiketDegeri.h"
-#include "report/Fiyat.h"
+#include "printjob/EtiketDegeri.h"
+#include "printjob/Fiyat.h"
 #include "startup/Oturum.h"
 #include "startup/Sorgu.h"
 

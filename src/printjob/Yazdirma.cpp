@@ -8,7 +8,7 @@
 #include "output/SayfaHedefi.h"
 #include "output/YaziciAyarlari.h"
 #include "output/ZplHedefi.h"
-#include "report/GenelForm.h"
+#include "printjob/GenelForm.h"
 #include "startup/Baslangic.h"
 #include "startup/Sorgu.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 #include "output/SayfaHedefi.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"

@@ -10,7 +10,7 @@
 #include "output/pencere/Yazicilar.h"
 #include "printjob/DogrudanYazdirma.h"
 #include "printjob/Yazdirma.h"
-#include "report/GenelForm.h"
+#include "printjob/GenelForm.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 

@@ -13,7 +13,7 @@
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "startup/Oturum.h"

@@ -6,8 +6,8 @@
 #include "database/VeriBaglantisi.h"
 #include "core/pencere/PencereYeri.h"
 #include "dialogs/TasarimSecimi.h"
-#include "document/BaskiIsi.h"
-#include "report/pencere/RaporPenceresi.h"
+#include "printjob/BaskiIsi.h"
+#include "printjob/pencere/RaporPenceresi.h"
 #include "startup/Oturum.h"
 
 #include <QCloseEvent>

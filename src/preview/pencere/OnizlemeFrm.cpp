@@ -3,12 +3,12 @@
 #include "core/MesajKutusu.h"
 #include "core/SayiMetni.h"
 #include "database/VeriBaglantisi.h"
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 #include "output/SayfaHedefi.h"
 #include "output/pencere/Yazicilar.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
-#include "report/GenelForm.h"
+#include "printjob/GenelForm.h"
 #include "startup/Oturum.h"
 
 #include <QCloseEvent>

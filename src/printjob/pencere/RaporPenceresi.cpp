@@ -5,7 +5,7 @@
 #include "layout/RaporMotoru.h"
 #include "output/pencere/RaporGoruntuleyici.h"
 #include "output/pencere/Yazicilar.h"
-#include "report/GenelForm.h"
+#include "printjob/GenelForm.h"
 #include "startup/Oturum.h"
 
 #include <QToolButton>

@@ -11,7 +11,7 @@
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
 #include "layout/RaporMotoru.h"
-#include "report/GenelForm.h"
+#include "printjob/GenelForm.h"
 #include "startup/Baslangic.h"
 
 #include <QSqlQuery>

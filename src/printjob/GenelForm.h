@@ -2,7 +2,7 @@
 
 #include "database/KayitKumesi.h"
 #include "layout/Rapor.h"
-#include "document/BaskiIsi.h"
+#include "printjob/BaskiIsi.h"
 #include "document/EtiketIcerigi.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TasarimKayitlari.h"
+#include "document/TasarimKayitlari.h"
 
 #include <QHash>
 #include <QString>
