@@ -22,7 +22,7 @@ public:
     RaporEtiketi *yazilar[4] = {};
     RaporBarkodu *barkod = nullptr;
 
-    void ActiveReport_ReportStart() override {
+    Hata ActiveReport_ReportStart() override {
         for (auto [alan, hedef] : {std::pair{"AD", &ad}, {"KOD", &kod}, {"FIYAT", &fiyat}}) {
             *hedef = Detail.Ekle_<RaporMetinKutusu>();
             (*hedef)->DataField = QString::fromLatin1(alan);
@@ -46,6 +46,7 @@ public:
         barkod->Height = 15 * mm;
         barkod->CaptionPosition = 1;
         barkod->setStyle(18);
+        return {};
     }
     void Detail_Format() override {
         yazilar[0]->caption = ad->Text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RaporKontrolleri.h"
+#include "core/Hata.h"
 
 #include <QPageSize>
 #include <QSizeF>
@@ -91,7 +92,8 @@ public:
 
     // The engine's events, in the order it raises them.
     virtual void ActiveReport_Initialize() {}
-    virtual void ActiveReport_ReportStart() {}
+    // Why the report cannot start, or nothing.
+    virtual Hata ActiveReport_ReportStart() { return {}; }
     virtual void Detail_Format() {}
     virtual void Detail_BeforePrint() {}
     virtual void PageHeader_BeforePrint() {}

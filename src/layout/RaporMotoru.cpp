@@ -13,7 +13,8 @@ RaporMotoru::~RaporMotoru() { Bitir(); }
 Hata RaporMotoru::Baslat() {
     basladi_ = true;
     r_.ActiveReport_Initialize();
-    r_.ActiveReport_ReportStart();
+    if (Hata h = r_.ActiveReport_ReportStart())
+        return h;
     if (r_.Data1.Source.isEmpty())
         return {}; // nothing bound: no bands
     if (r_.Veri_Baglantisi && r_.Veri_Baglantisi->Acik()) {

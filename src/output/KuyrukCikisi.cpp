@@ -130,7 +130,7 @@ std::unique_ptr<BaytCikisi> Kuyruk_Cikisi(const QString &kuyruk, const QString &
     return std::make_unique<KuyrukCikisi>(kuyruk, is_adi);
 }
 
-std::optional<QString> Yazdirma_Sunucusu_Hatasi() {
+Hata Yazdirma_Sunucusu_Hatasi() {
     const Cups *c = Cups::Yukle();
     if (!c)
         return QStringLiteral("Yazdırma sistemi (CUPS) bulunamadı.");
@@ -138,7 +138,7 @@ std::optional<QString> Yazdirma_Sunucusu_Hatasi() {
     const int sayi = c->getDests2(CUPS_HTTP_DEFAULT, &kuyruklar);
     c->freeDests(sayi, kuyruklar);
     if (sayi > 0 || c->lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
-        return std::nullopt;
+        return {};
     return QStringLiteral("Yazdırma sunucusuna ulaşılamıyor: %1 (%2)")
         .arg(QString::fromUtf8(c->server()), QString::fromUtf8(c->lastErrorString()));
 }

@@ -13,4 +13,4 @@
 std::unique_ptr<BaytCikisi> Kuyruk_Cikisi(const QString &kuyruk, const QString &is_adi);
 
 // Why the print server (the CUPS scheduler) cannot be reached; nothing when it answers.
-std::optional<QString> Yazdirma_Sunucusu_Hatasi();
+Hata Yazdirma_Sunucusu_Hatasi();

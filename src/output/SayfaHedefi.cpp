@@ -55,16 +55,14 @@ PdfHedefi::PdfHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
 
 PdfHedefi::~PdfHedefi() { Vazgec(); }
 
-bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
+Hata PdfHedefi::Sayfa(const RaporSayfasi &s) {
     if (!yazici_) {
-        hata_ = Cikti_Yolu_Hatasi(yol_);
+        if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty())
+            return h;
         dosya_ = std::make_unique<QSaveFile>(yol_);
-        if (!hata_.isEmpty() || !dosya_->open(QIODevice::WriteOnly)) {
-            if (hata_.isEmpty())
-                hata_ = QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
-                            .arg(yerel(yol_), dosya_->errorString());
-            return false;
-        }
+        if (!dosya_->open(QIODevice::WriteOnly))
+            return QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
+                .arg(yerel(yol_), dosya_->errorString());
         boy_ = std::make_unique<PdfSayfaBoyu>(*dosya_);
         yazici_ = std::make_unique<QPdfWriter>(boy_.get());
         yazici_->setResolution(dpi_);
@@ -73,39 +71,31 @@ bool PdfHedefi::Sayfa(const RaporSayfasi &s) {
         yazici_->setPageMargins(QMarginsF(0, 0, 0, 0));
         yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
         ressam_ = std::make_unique<QPainter>();
-        if (!ressam_->begin(yazici_.get())) {
-            hata_ = QStringLiteral("PDF dosyası yazılamıyor: ") + yerel(yol_);
-            return false;
-        }
+        if (!ressam_->begin(yazici_.get()))
+            return QStringLiteral("PDF dosyası yazılamıyor: ") + yerel(yol_);
     } else {
         yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
-        if (!yazici_->newPage()) {
-            hata_ = QStringLiteral("PDF sayfası eklenemedi: ") + yerel(yol_);
-            return false;
-        }
+        if (!yazici_->newPage())
+            return QStringLiteral("PDF sayfası eklenemedi: ") + yerel(yol_);
     }
     boy_->Sayfa(s.boyut / Nokta_Basina_Twip);
     ressam_->save();
     Twip_Olcegi(*ressam_, dpi_);
     Sayfa_Ciz(*ressam_, s);
     ressam_->restore();
-    return true;
+    return {};
 }
 
-bool PdfHedefi::Bitir() {
+Hata PdfHedefi::Bitir() {
     if (!dosya_)
-        return true;
+        return {};
     // The painter's end writes the PDF's tail; the save file reports any failed
     // write of the whole run (a full disk) at commit.
     const bool bitti = !ressam_ || !ressam_->isActive() || ressam_->end();
     ressam_.reset();
     yazici_.reset();
     boy_.reset();
-    if (const ::Hata h = Dosyayi_Yerlestir(dosya_, bitti, "PDF")) {
-        hata_ = *h;
-        return false;
-    }
-    return true;
+    return Dosyayi_Yerlestir(dosya_, bitti, "PDF");
 }
 
 Hata Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur) {
@@ -153,27 +143,24 @@ QString PngHedefi::Numarali_Ad(const QString &yol, int no) {
            QStringLiteral("-%1.").arg(no, 4, 10, QChar(u'0')) + f.suffix();
 }
 
-bool PngHedefi::Sayfa(const RaporSayfasi &s) {
+Hata PngHedefi::Sayfa(const RaporSayfasi &s) {
     // Sized in doubles first: a design's page may ask for more pixels than an int holds.
     const double en = std::max(1.0, std::round(Twip_Piksel(s.boyut.width(), dpi_)));
     const double boy = std::max(1.0, std::round(Twip_Piksel(s.boyut.height(), dpi_)));
     if (!(en <= En_Cok_Kenar && boy <= En_Cok_Kenar && en * boy <= En_Cok_Piksel)) {
-        hata_ = QStringLiteral("PNG sayfası çok büyük: %1 × %2 piksel (en çok %3 piksel bir "
-                               "kenarda, %4 megapiksel); --dpi ile küçültün.")
-                    .arg(en, 0, 'f', 0)
-                    .arg(boy, 0, 'f', 0)
-                    .arg(En_Cok_Kenar)
-                    .arg(En_Cok_Piksel / 1000000);
-        return false;
+        return QStringLiteral("PNG sayfası çok büyük: %1 × %2 piksel (en çok %3 piksel bir "
+                              "kenarda, %4 megapiksel); --dpi ile küçültün.")
+            .arg(en, 0, 'f', 0)
+            .arg(boy, 0, 'f', 0)
+            .arg(En_Cok_Kenar)
+            .arg(En_Cok_Piksel / 1000000);
     }
     const QSize piksel{int(en), int(boy)};
     QImage resim(piksel, QImage::Format_RGB32);
-    if (resim.isNull()) {
-        hata_ = QStringLiteral("PNG sayfası için bellek yetmedi: %1 × %2 piksel")
-                    .arg(piksel.width())
-                    .arg(piksel.height());
-        return false;
-    }
+    if (resim.isNull())
+        return QStringLiteral("PNG sayfası için bellek yetmedi: %1 × %2 piksel")
+            .arg(piksel.width())
+            .arg(piksel.height());
     resim.setDotsPerMeterX(int(std::lround(dpi_ / 0.0254)));
     resim.setDotsPerMeterY(int(std::lround(dpi_ / 0.0254)));
     resim.fill(Qt::white);
@@ -188,10 +175,8 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
     // The first page is named as the user wrote it: most runs have one.
     const QString hedef = s.no <= 1 ? yol_ : Numarali_Ad(yol_, s.no);
     const QString ad = yerel(hedef);
-    if (!gecici.open()) {
-        hata_ = QStringLiteral("PNG dosyası yazılamadı: %1 (%2)").arg(ad, gecici.errorString());
-        return false;
-    }
+    if (!gecici.open())
+        return QStringLiteral("PNG dosyası yazılamadı: %1 (%2)").arg(ad, gecici.errorString());
     // Encoded in memory first: libpng would report a failed write in English on
     // standard error; the file write's own error names the cause.
     QByteArray kodlu;
@@ -199,52 +184,47 @@ bool PngHedefi::Sayfa(const RaporSayfasi &s) {
         QBuffer tampon(&kodlu);
         tampon.open(QIODevice::WriteOnly);
         if (!resim.save(&tampon, "PNG")) {
-            hata_ = QStringLiteral("PNG sayfası kodlanamadı: %1").arg(ad);
             gecici.remove();
-            return false;
+            return QStringLiteral("PNG sayfası kodlanamadı: %1").arg(ad);
         }
     }
     errno = 0;
     if (gecici.write(kodlu) != kodlu.size() || !gecici.flush()) {
-        hata_ = errno == ENOSPC || errno == EDQUOT
-                    ? QStringLiteral("PNG dosyası yazılamadı: %1 (disk dolu)").arg(ad)
-                    : QStringLiteral("PNG dosyası yazılamadı: %1 (%2)")
-                          .arg(ad, errno ? QString::fromLocal8Bit(std::strerror(errno))
-                                         : gecici.errorString());
+        const QString neden = errno == ENOSPC || errno == EDQUOT ? QStringLiteral("disk dolu")
+                              : errno ? QString::fromLocal8Bit(std::strerror(errno))
+                                      : gecici.errorString();
         gecici.remove();
-        return false;
+        return QStringLiteral("PNG dosyası yazılamadı: %1 (%2)").arg(ad, neden);
     }
     // A temporary file is private; the output gets what any new file would get
     // (or what the file it replaces had).
     const QFileInfo eski(hedef);
     gecici.setPermissions(eski.isFile() ? eski.permissions() : Yeni_Dosya_Izni());
     gecici_.append(gecici.fileName());
-    return true;
+    return {};
 }
 
-bool PngHedefi::Bitir() {
+Hata PngHedefi::Bitir() {
     // A single page keeps the name the user gave.
     QStringList adlar;
     for (int i = 0; i < gecici_.size(); ++i)
         adlar.append(gecici_.size() == 1 ? yol_ : Numarali_Ad(yol_, i + 1));
     for (const QString &ad : adlar)
         if (const QString h = Cikti_Yolu_Hatasi(ad); !h.isEmpty()) {
-            hata_ = h;
             Vazgec();
-            return false;
+            return h;
         }
     // rename(2) replaces an old file at once; QFile::rename would not replace it.
     for (int i = 0; i < gecici_.size(); ++i)
         if (std::rename(QFile::encodeName(gecici_[i]).constData(),
                         QFile::encodeName(adlar[i]).constData()) != 0) {
-            hata_ = QStringLiteral("PNG dosyası yazılamadı: ") + yerel(adlar[i]);
             gecici_ = gecici_.mid(i);
             Vazgec();
-            return false;
+            return QStringLiteral("PNG dosyası yazılamadı: ") + yerel(adlar[i]);
         }
     gecici_.clear();
     dosyalar_ = adlar;
-    return true;
+    return {};
 }
 
 void PngHedefi::Vazgec() {
@@ -258,18 +238,19 @@ Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, 
                             const std::function<bool()> &saglam) {
     RaporSayfasi sayfa;
     int n = 0;
-    bool tamam = true, iptal = false;
-    while (tamam && !iptal && sonraki(sayfa)) {
-        tamam = hedef.Sayfa(sayfa);
+    ::Hata neden;
+    bool iptal = false;
+    while (!neden && !iptal && sonraki(sayfa)) {
+        neden = hedef.Sayfa(sayfa);
         ++n;
         iptal = ilerleme && !ilerleme(n);
     }
     const bool saglamMi = !saglam || saglam();
-    if (tamam && !iptal && saglamMi && hedef.Bitir())
+    if (!neden && !iptal && saglamMi && !(neden = hedef.Bitir()))
         return n;
-    const ::Hata neden = iptal || !saglamMi ? ::Hata() : ::Hata(hedef.Hata());
     hedef.Vazgec();
-    return neden;
+    // A stop request or a broken source is told by the caller.
+    return iptal || !saglamMi ? ::Hata() : neden;
 }
 
 Sonuc<int> Rapor_Uret(RaporMotoru &motor, SayfaHedefi &hedef,

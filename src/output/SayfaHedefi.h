@@ -22,12 +22,12 @@ class RaporMotoru;
 class SayfaHedefi {
 public:
     virtual ~SayfaHedefi() = default;
-    virtual bool Sayfa(const RaporSayfasi &sayfa) = 0;
-    // Makes the output final; false when any part of it could not be written.
-    virtual bool Bitir() { return true; }
+    // Paints one page; why not, when it could not.
+    virtual Hata Sayfa(const RaporSayfasi &sayfa) = 0;
+    // Makes the output final; why not, when any part of it could not be written.
+    virtual Hata Bitir() { return {}; }
     // Drops what a failed or cancelled run wrote; files that were there stay.
     virtual void Vazgec() {}
-    QString Hata() const { return hata_; }
     // The last failure was the paper: the printer did not take the page's size.
     bool Kagit_Hatasi() const { return kagit_; }
     // What the output could do only in part (each once), told when the run ends.
@@ -42,7 +42,6 @@ public:
     }
 
 protected:
-    QString hata_;
     bool kagit_ = false;
     QStringList uyarilar_;
 };
@@ -64,8 +63,8 @@ class PdfHedefi : public SayfaHedefi {
 public:
     explicit PdfHedefi(const QString &yol, int dpi = 1200);
     ~PdfHedefi() override;
-    bool Sayfa(const RaporSayfasi &sayfa) override;
-    bool Bitir() override;
+    Hata Sayfa(const RaporSayfasi &sayfa) override;
+    Hata Bitir() override;
     void Vazgec() override;
 
 private:
@@ -91,8 +90,8 @@ public:
 
     PngHedefi(const QString &yol, int dpi);
     ~PngHedefi() override;
-    bool Sayfa(const RaporSayfasi &sayfa) override;
-    bool Bitir() override;
+    Hata Sayfa(const RaporSayfasi &sayfa) override;
+    Hata Bitir() override;
     void Vazgec() override;
     QStringList Dosyalar() const { return dosyalar_; }
     static QString Numarali_Ad(const QString &yol, int no);

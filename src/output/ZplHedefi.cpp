@@ -370,21 +370,13 @@ ZplHedefi::ZplHedefi(std::unique_ptr<BaytCikisi> cikis, const ZplAyarlari &ayar)
 
 ZplHedefi::~ZplHedefi() { Vazgec(); }
 
-bool ZplHedefi::basarili(const ::Hata &h) {
-    if (h)
-        hata_ = *h;
-    return !h;
-}
-
-bool ZplHedefi::yaz(const QByteArray &z) { return basarili(cikis_->Yaz(z)); }
-
-bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
+::Hata ZplHedefi::Sayfa(const RaporSayfasi &s) {
     QStringList uyarilar;
     ZplParcalari p = Zpl_Parcalari(s, ayar_, &uyarilar);
     Uyari_Ekle(uyarilar);
     if (!ilk_) {
         ilk_ = std::move(p); // sent when the second label shows what is alike
-        return true;
+        return {};
     }
     if (!karar_) {
         karar_ = true;
@@ -401,8 +393,8 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
         bicim_ = ayni && !alan_.isEmpty() &&
                  std::any_of(alan_.begin(), alan_.end(), [](Alan a) { return a != Alan::Tam; });
         if (!bicim_) {
-            if (!yaz(tam(*ilk_)))
-                return false;
+            if (::Hata h = cikis_->Yaz(tam(*ilk_)))
+                return h;
         } else {
             QByteArray z = ilk_->onu + "^XA^DF" + bicimAdi + "^FS\n" + ilk_->ayar;
             for (qsizetype i = 0; i < alan_.size(); ++i) {
@@ -412,21 +404,22 @@ bool ZplHedefi::Sayfa(const RaporSayfasi &s) {
                 else if (alan_[i] == Alan::Veri)
                     z += a.left(veriBasi(a)) + alanNo(i) + "^FS\n";
             }
-            if (!yaz(z + "^XZ\n") || !yaz(cagir(*ilk_)))
-                return false;
+            if (::Hata h = cikis_->Yaz(z + "^XZ\n"); h || (h = cikis_->Yaz(cagir(*ilk_))))
+                return h;
         }
-        if (!basarili(cikis_->Ilk_Etiketler()))
-            return false;
+        if (::Hata h = cikis_->Ilk_Etiketler())
+            return h;
     }
     const QByteArray z = cagir(p);
-    return yaz(z.isEmpty() ? tam(p) : z);
+    return cikis_->Yaz(z.isEmpty() ? tam(p) : z);
 }
 
-bool ZplHedefi::Bitir() {
+::Hata ZplHedefi::Bitir() {
     // A run of one label: nothing to store, the label goes as it is.
-    if (ilk_ && !karar_ && !yaz(tam(*ilk_)))
-        return false;
-    return basarili(cikis_->Bitir());
+    if (ilk_ && !karar_)
+        if (::Hata h = cikis_->Yaz(tam(*ilk_)))
+            return h;
+    return cikis_->Bitir();
 }
 
 void ZplHedefi::Vazgec() { cikis_->Vazgec(); }

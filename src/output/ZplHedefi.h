@@ -70,13 +70,11 @@ public:
     ZplHedefi(const QString &yol, const ZplAyarlari &ayar);
     ZplHedefi(std::unique_ptr<BaytCikisi> cikis, const ZplAyarlari &ayar);
     ~ZplHedefi() override;
-    bool Sayfa(const RaporSayfasi &sayfa) override;
-    bool Bitir() override;
+    Hata Sayfa(const RaporSayfasi &sayfa) override;
+    Hata Bitir() override;
     void Vazgec() override;
 
 private:
-    bool yaz(const QByteArray &z);
-    bool basarili(const ::Hata &h); // SayfaHedefi::Hata() hides the type here
     QByteArray cagir(const ZplParcalari &p) const;
 
     // How each field goes with the stored format: whole in it, its look in it and its

@@ -192,10 +192,10 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
             if (fiyatsiz)
                 s.fiyatsizlar.Ekle(kod);
             sayfa.no = s.sayfa + 1;
-            if (!hedef.Sayfa(sayfa)) {
+            if (const Hata h = hedef.Sayfa(sayfa)) {
                 // Only the paper the printer would not take is the paper message's case.
                 s.kagit = hedef.Kagit_Hatasi();
-                s.hata = hedef.Hata();
+                s.hata = *h;
                 break;
             }
             ++s.sayfa;

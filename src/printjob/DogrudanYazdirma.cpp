@@ -58,8 +58,8 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
                                                     : !s.hata.isEmpty() ? s.hata
                                                                         : Etiket_Yok_Mesaji);
     }
-    if (!hedef->Bitir()) {
-        yaz(stderr, hedef->Hata());
+    if (const Hata h = hedef->Bitir()) {
+        yaz(stderr, *h);
         return 1;
     }
     for (const QString &m : s.Eksikler())
@@ -88,9 +88,10 @@ int Onizleme_Komutu(const Komut &k, MesajToplu &kutu) {
     const std::unique_ptr<SayfaHedefi> hedef = Dosya_Hedefi(k);
     if (!hedef)
         return 1;
-    if (!hedef->Sayfa(*sayfa) || !hedef->Bitir()) {
+    Hata neden = hedef->Sayfa(*sayfa);
+    if (neden || (neden = hedef->Bitir())) {
         hedef->Vazgec();
-        yaz(stderr, hedef->Hata());
+        yaz(stderr, *neden);
         return 1;
     }
     yaz(stdout, QStringLiteral("Önizleme: ") + yerel(k.cikti));

@@ -123,21 +123,20 @@ void GenelForm::kilidiBirak() {
                    .arg(kilitAdi));
         break;
     }
-    if (!tamam && hata_.isEmpty())
-        hata_ = QStringLiteral("Basım sonu veritabanına yazılamadı; iş tablosu boşaltılamadı.");
+    if (!tamam && !durma_)
+        durma_ = QStringLiteral("Basım sonu veritabanına yazılamadı; iş tablosu boşaltılamadı.");
 }
 
 // Empty positions first, then every selected item's labels, in one transaction.
-bool GenelForm::isTablosunuDoldur() {
+::Hata GenelForm::isTablosunuDoldur() {
     if (!Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
-        return false;
+        return durdur();
     if (!Sorgu_Oku(kutu_, baglanti_, Rapor_Kaydi,
                    QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") +
                        Sart_Metni(oturum_.Stok_Sarti)) ||
-        Rapor_Kaydi.State() != KayitKumesi::Durum::Acik) {
-        hata_ = QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
-        return false;
-    }
+        Rapor_Kaydi.State() != KayitKumesi::Durum::Acik)
+        return baglanti_.Koptu ? durdur()
+                               : QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
     bool tamam = Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("SELECT * FROM BARKODID"));
     for (int i = 1; tamam && i <= is_.Baslangic_Etiketi - 1; ++i)
         tamam = Sorgu_Ac(kutu_, baglanti_, ortak_,
@@ -150,32 +149,29 @@ bool GenelForm::isTablosunuDoldur() {
                                  QStringLiteral("')"));
     }
     Rapor_Kaydi.Close();
-    return tamam;
+    return tamam ? ::Hata() : durdur();
 }
 
-void GenelForm::durdur() {
+::Hata GenelForm::durdur() {
     if (baglanti_.Koptu)
-        hata_ = QStringLiteral("Veritabanı bağlantısı koptu; basım durduruldu.");
-    else if (hata_.isEmpty())
-        hata_ = QStringLiteral("İş tablosu hazırlanamadı; basım yapılmadı.");
+        return durma_ = QStringLiteral("Veritabanı bağlantısı koptu; basım durduruldu.");
+    return durma_ ? durma_ : QStringLiteral("İş tablosu hazırlanamadı; basım yapılmadı.");
 }
 
-void GenelForm::ActiveReport_ReportStart() {
+::Hata GenelForm::ActiveReport_ReportStart() {
     const Oturum &o = oturum_;
-    hata_.clear();
+    durma_ = {};
     etiket_ = 0;
     fiyatStok_.clear();
     fiyatKaydi_.Close();
     fiyatAcik_ = false;
     Data1.Source.clear();
-    if (!kilitAl()) {
-        hata_ = QStringLiteral("Başka bir basım bu veritabanını kullanıyor; %1 saniye beklendi, "
-                               "basım yapılmadı.")
-                    .arg(Kilit_Bekleme);
-        return;
-    }
-    if (!isTablosunuDoldur())
-        return durdur();
+    if (!kilitAl())
+        return QStringLiteral("Başka bir basım bu veritabanını kullanıyor; %1 saniye beklendi, "
+                              "basım yapılmadı.")
+            .arg(Kilit_Bekleme);
+    if (::Hata h = isTablosunuDoldur())
+        return h;
 
     const QString sorgu =
         QStringLiteral("SELECT BARKODID.ID as Bas,STOKKART.* "
@@ -201,11 +197,12 @@ void GenelForm::ActiveReport_ReportStart() {
     Bolum_Duzenle();
     Duzenle();
     // A field the query lacks would print as empty on every label: stop instead.
-    hata_ = alanYoklamasi();
-    if (hata_.isEmpty())
-        Data1.Source = sorgu;
-    else
+    if (const QString eksik = alanYoklamasi(); !eksik.isEmpty()) {
         Rapor_Kaydi.Close();
+        return eksik;
+    }
+    Data1.Source = sorgu;
+    return {};
 }
 
 void GenelForm::ActiveReport_ReportEnd() {
@@ -216,7 +213,7 @@ void GenelForm::ActiveReport_ReportEnd() {
     if (!kilitli_)
         return;
     if (!Sorgu_Ac(kutu_, baglanti_, ortak_, QStringLiteral("DELETE FROM BARKODID")))
-        durdur();
+        durma_ = durdur();
     kilidiBirak();
 }
 
@@ -254,8 +251,8 @@ QString GenelForm::fiyat(const EtiketIcerigi &i) {
         return QString();
     // No digits stand for an infinity: the run stops and names the item.
     if (!std::isfinite(*p)) {
-        if (hata_.isEmpty())
-            hata_ =
+        if (!durma_)
+            durma_ =
                 Sayi_Olmayan_Fiyat_Mesaji.arg(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")), i.ad);
         return QString();
     }

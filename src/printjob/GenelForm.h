@@ -1,9 +1,9 @@
 #pragma once
 
 #include "database/KayitKumesi.h"
+#include "document/EtiketIcerigi.h"
 #include "layout/Rapor.h"
 #include "printjob/BaskiIsi.h"
-#include "document/EtiketIcerigi.h"
 
 #include <QHash>
 #include <QList>
@@ -34,9 +34,9 @@ public:
 
     const TasarimBelgesi &Belge() const { return belge_; }
 
-    // Set when report start could not prepare the run, or a statement of report
-    // start or end failed; the run then prints nothing and must not count as done.
-    const QString &Hata() const { return hata_; }
+    // Why the run stopped after it started (a price that is no number, a lost
+    // connection, report end not written); the run then must not count as done.
+    const ::Hata &Durma_Nedeni() const { return durma_; }
     // Labels of items (not empty positions) laid out so far.
     qint64 Etiket_Sayisi() const { return etiket_; }
 
@@ -47,7 +47,7 @@ public:
     void Duzenle();
 
     void ActiveReport_Initialize() override;
-    void ActiveReport_ReportStart() override;
+    Hata ActiveReport_ReportStart() override;
     void Detail_Format() override;
     void Detail_BeforePrint() override;
     void PageHeader_BeforePrint() override;
@@ -65,8 +65,8 @@ public:
     KayitKumesi Rapor_Kaydi;
 
 private:
-    bool isTablosunuDoldur();
-    void durdur();
+    ::Hata isTablosunuDoldur();
+    ::Hata durdur();
     QString alanYoklamasi() const;
     void parametreleriSor();
     void barkodlariKur();
@@ -92,7 +92,7 @@ private:
     // The elements filled at every label, with what they show.
     QList<QPair<RaporEtiketi *, EtiketIcerigi>> degisenler_;
     const int anaFiyat_ = Ana_Fiyat_Seviyesi(belge_);
-    QString hata_;
+    ::Hata durma_;
     bool kilitli_ = false;
     qint64 etiket_ = 0;
     // Prices of the current item: (level, price) in query order.

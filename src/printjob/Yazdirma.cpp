@@ -161,9 +161,9 @@ int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazi
 // Returns the exit status.
 int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHedefi &hedef) {
     RaporMotoru motor(form);
-    if (const ::Hata h = motor.Baslat(); h || !form.Hata().isEmpty()) {
+    if (const ::Hata h = motor.Baslat()) {
         motor.Bitir();
-        return Basarisiz_Kod(&baglanti, form.Hata().isEmpty() ? *h : form.Hata());
+        return Basarisiz_Kod(&baglanti, *h);
     }
     const bool terminal = isatty(fileno(stderr));
     const auto ilerleme = [&](int sayfa, qint64 bant) {
@@ -183,7 +183,7 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         return std::any_of(l.begin(), l.end(), [](const TasmaListesi *t) { return !t->Bos(); });
     };
     const Sonuc<int> sayfa = Rapor_Uret(motor, hedef, ilerleme, [&form, &k, &eksikVar] {
-        return form.Hata().isEmpty() && form.Etiket_Sayisi() > 0 && !(k.kati && eksikVar());
+        return !form.Durma_Nedeni() && form.Etiket_Sayisi() > 0 && !(k.kati && eksikVar());
     });
     if (terminal)
         std::fputs("\r\033[K", stderr);
@@ -201,8 +201,8 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         eksikleriSoyle();
         return Tasma_Cikis_Kodu;
     }
-    if (!form.Hata().isEmpty() || !sayfa)
-        return Basarisiz_Kod(&baglanti, !form.Hata().isEmpty()      ? form.Hata()
+    if (form.Durma_Nedeni() || !sayfa)
+        return Basarisiz_Kod(&baglanti, form.Durma_Nedeni()         ? *form.Durma_Nedeni()
                                         : form.Etiket_Sayisi() == 0 ? Etiket_Yok_Mesaji
                                                                     : *sayfa.Hatasi());
     eksikleriSoyle();

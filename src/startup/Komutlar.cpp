@@ -2,6 +2,7 @@
 
 #include "Oturum.h"
 #include "TasarimKlasoru.h"
+#include "core/Hata.h"
 #include "output/ZplHedefi.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ public:
         return true;
     }
     // A whole number in [enAz, enCok] after option `a`.
-    std::optional<QString> sayi(const QString &a, int enAz, int enCok, int &hedef) {
+    Hata sayi(const QString &a, int enAz, int enCok, int &hedef) {
         QString v;
         if (!deger(v))
             return a + QStringLiteral(" bir sayı ister.");
@@ -43,7 +44,7 @@ public:
         if (n > enCok)
             return QStringLiteral("%1 en çok %2 olabilir: %3").arg(a).arg(enCok).arg(v);
         hedef = int(n);
-        return std::nullopt;
+        return {};
     }
 
 private:
@@ -51,7 +52,7 @@ private:
     qsizetype i_ = 0;
 };
 
-std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
+Hata yazdirSecenegi(Cozucu &c, Komut &k) {
     const QString a = c.simdiki();
     QString v;
     if (a == u"--start")
@@ -73,7 +74,7 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
             return QStringLiteral("--param AD=DEĞER biçiminde olmalıdır.");
         const qsizetype esit = v.indexOf(u'=');
         k.parametreler.append({v.left(esit), v.mid(esit + 1)});
-        return std::nullopt;
+        return {};
     }
     if (a == u"--out") {
         if (!c.deger(k.cikti))
@@ -82,27 +83,27 @@ std::optional<QString> yazdirSecenegi(Cozucu &c, Komut &k) {
         if (!kucuk.endsWith(QLatin1String(".pdf")) && !kucuk.endsWith(QLatin1String(".png")) &&
             !Zpl_Ciktisi(kucuk))
             return QStringLiteral("--out dosyası .pdf, .png ya da .zpl olmalıdır: ") + k.cikti;
-        return std::nullopt;
+        return {};
     }
     if (a == u"--direct") {
         k.dogrudan = true;
-        return std::nullopt;
+        return {};
     }
     if (a == u"--strict") {
         k.kati = true;
-        return std::nullopt;
+        return {};
     }
     if (a == u"--query-timeout")
         return c.sayi(a, 1, 86400, k.sorgu_zaman_asimi);
     if (a == u"--printer") {
         if (!c.deger(k.yazici))
             return QStringLiteral("--printer bir yazıcı adı ister.");
-        return std::nullopt;
+        return {};
     }
     return QStringLiteral("Bilinmeyen seçenek: ") + a;
 }
 
-std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
+Hata yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
     k.tur = Komut::Tur::Yazdir;
     if (c.bitti() || secenekMi(c.simdiki()))
         return QStringLiteral("print bir tasarım adı ister.");
@@ -129,25 +130,25 @@ std::optional<QString> yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
                  std::end(Zpl_Cozunurlukleri))
             return QStringLiteral("--dpi ZPL için 203, 300 ya da 600 olmalıdır: %1").arg(k.dpi);
     }
-    return std::nullopt;
+    return {};
 }
 
 // preview takes what print takes, but only a PNG and its resolution.
-std::optional<QString> onizleCoz(Cozucu &c, Komut &k, QStringList &satir) {
+Hata onizleCoz(Cozucu &c, Komut &k, QStringList &satir) {
     if (c.bitti() || secenekMi(c.simdiki()))
         return QStringLiteral("preview bir tasarım adı ister.");
     if (auto h = yazdirCoz(c, k, satir))
-        return h->replace(QLatin1String("print"), QLatin1String("preview"));
+        return QString(*h).replace(QLatin1String("print"), QLatin1String("preview"));
     k.tur = Komut::Tur::Onizle;
     if (k.dogrudan || k.kati || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty() ||
         !k.yazici.isEmpty())
         return QStringLiteral("preview yalnızca --out ve --dpi alır.");
     if (!k.cikti.toLower().endsWith(QLatin1String(".png")))
         return QStringLiteral("preview bir --out DOSYA.png ister.");
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> inceleCoz(Cozucu &c, Komut &k) {
+Hata inceleCoz(Cozucu &c, Komut &k) {
     k.tur = Komut::Tur::Incele;
     for (; !c.bitti(); c.ilerle()) {
         const QString &a = c.simdiki();
@@ -166,17 +167,17 @@ std::optional<QString> inceleCoz(Cozucu &c, Komut &k) {
     }
     if (k.dosya.isEmpty())
         return QStringLiteral("inspect bir .ftr dosyası ister.");
-    return std::nullopt;
+    return {};
 }
 
 // Global options before the command; true when the answer is already complete.
-std::optional<QString> genelCoz(Cozucu &c, Komut &k, bool &tamam) {
+Hata genelCoz(Cozucu &c, Komut &k, bool &tamam) {
     for (; !c.bitti(); c.ilerle()) {
         const QString &a = c.simdiki();
         if (a == u"--help" || a == u"-h" || a == u"--version") {
             k.tur = a == u"--version" ? Komut::Tur::Surum : Komut::Tur::Yardim;
             tamam = true;
-            return std::nullopt;
+            return {};
         }
         if (a == u"--designs") {
             if (!c.deger(k.tasarim_klasoru))
@@ -187,7 +188,7 @@ std::optional<QString> genelCoz(Cozucu &c, Komut &k, bool &tamam) {
             break;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -235,7 +236,7 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     Komut &k = s.komut;
     Cozucu c(argumanlar);
     bool tamam = false;
-    std::optional<QString> hata = genelCoz(c, k, tamam);
+    Hata hata = genelCoz(c, k, tamam);
     QStringList satir;
     if (!hata && !tamam) {
         const QString komut = c.bitti() ? QString() : c.simdiki();

@@ -4,7 +4,6 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // The program's own command line: global options, a command and its options,
 // then the start line made of every remaining argument joined by single blanks.

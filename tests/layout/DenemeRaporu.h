@@ -14,7 +14,7 @@ public:
     RaporMetinKutusu *no = nullptr;
 
     void ActiveReport_Initialize() override { olaylar << QStringLiteral("init"); }
-    void ActiveReport_ReportStart() override {
+    Hata ActiveReport_ReportStart() override {
         olaylar << QStringLiteral("start");
         Detail.Temizle();
         no = Detail.Ekle_<RaporMetinKutusu>(QStringLiteral("txtNo"));
@@ -28,6 +28,7 @@ public:
         barkod->Left = 100, barkod->Top = 600, barkod->Width = 2800, barkod->Height = 1200;
         barkod->CaptionPosition = 1;
         barkod->setStyle(18);
+        return {};
     }
     void Detail_Format() override {
         olaylar << QStringLiteral("format");

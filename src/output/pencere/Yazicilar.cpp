@@ -42,39 +42,33 @@ YaziciHedefi::YaziciHedefi(std::unique_ptr<QPrinter> yazici, QPointF kayma_mm)
 
 YaziciHedefi::~YaziciHedefi() = default;
 
-bool YaziciHedefi::Sayfa(const RaporSayfasi &s) {
+Hata YaziciHedefi::Sayfa(const RaporSayfasi &s) {
     const QPageSize boyut = Twip_Sayfa_Boyu(s.boyut, QPageSize::FuzzyMatch);
     yazici_.setFullPage(true);
     if (!yazici_.setPageSize(boyut)) {
-        hata_ = QStringLiteral("Yazıcı bu kağıt boyutunu kabul etmedi: %1").arg(boyut.name());
         kagit_ = true;
-        return false;
+        return QStringLiteral("Yazıcı bu kağıt boyutunu kabul etmedi: %1").arg(boyut.name());
     }
     if (!ressam_) {
         ressam_ = std::make_unique<QPainter>();
-        if (!ressam_->begin(&yazici_)) {
-            hata_ = QStringLiteral("Yazıcıya yazılamıyor: ") + yazici_.printerName();
-            return false;
-        }
+        if (!ressam_->begin(&yazici_))
+            return QStringLiteral("Yazıcıya yazılamıyor: ") + yazici_.printerName();
     } else if (!yazici_.newPage()) {
-        hata_ = QStringLiteral("Yazıcıya sayfa gönderilemedi: ") + yazici_.printerName();
-        return false;
+        return QStringLiteral("Yazıcıya sayfa gönderilemedi: ") + yazici_.printerName();
     }
     ressam_->save();
     Twip_Olcegi(*ressam_, yazici_.resolution());
     ressam_->translate(kayma_mm_ * Mm_Basina_Twip);
     Sayfa_Ciz(*ressam_, s);
     ressam_->restore();
-    return true;
+    return {};
 }
 
-bool YaziciHedefi::Bitir() {
-    if (ressam_ && ressam_->isActive() && !ressam_->end()) {
-        hata_ = QStringLiteral("Yazdırma tamamlanamadı.");
-        return false;
-    }
+Hata YaziciHedefi::Bitir() {
+    if (ressam_ && ressam_->isActive() && !ressam_->end())
+        return QStringLiteral("Yazdırma tamamlanamadı.");
     ressam_.reset();
-    return true;
+    return {};
 }
 
 namespace {
@@ -170,10 +164,12 @@ Acilan_Hedef Yazici_Hedefi(QPrinter &yazici, bool lazer, const YaziciAyari *veri
 
 Acilan_Hedef Yazici_Hedefi_Ac(const QString &ad, bool lazer, const YaziciAyari *ayar) {
     const std::optional<QString> kuyruk = ad.isEmpty() ? Varsayilan_Yazici() : Yazici_Bul(ad);
-    if (!kuyruk)
-        return Hata(Yazdirma_Sunucusu_Hatasi().value_or(
-            ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
-                         : QStringLiteral("Yazıcı bulunamadı: ") + ad));
+    if (!kuyruk) {
+        if (Hata h = Yazdirma_Sunucusu_Hatasi())
+            return h;
+        return Hata(ad.isEmpty() ? QStringLiteral("Sistemde tanımlı bir yazıcı bulunamadı.")
+                                 : QStringLiteral("Yazıcı bulunamadı: ") + ad);
+    }
     auto k = kuyrukAyari(*kuyruk, lazer, ayar);
     if (!k)
         return k.Hatasi();

@@ -28,8 +28,8 @@ public:
     // The target keeps the printer as long as it prints.
     YaziciHedefi(std::unique_ptr<QPrinter> yazici, QPointF kayma_mm);
     ~YaziciHedefi() override;
-    bool Sayfa(const RaporSayfasi &sayfa) override;
-    bool Bitir() override;
+    Hata Sayfa(const RaporSayfasi &sayfa) override;
+    Hata Bitir() override;
 
 private:
     std::unique_ptr<QPrinter> sahip_; // before yazici_: it may refer to it

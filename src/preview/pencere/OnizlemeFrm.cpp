@@ -3,9 +3,9 @@
 #include "core/MesajKutusu.h"
 #include "core/SayiMetni.h"
 #include "database/VeriBaglantisi.h"
-#include "printjob/BaskiIsi.h"
 #include "output/SayfaHedefi.h"
 #include "output/pencere/Yazicilar.h"
+#include "printjob/BaskiIsi.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
 #include "printjob/GenelForm.h"
@@ -108,7 +108,11 @@ void OnizlemeFrm::Dinamik_Bas() {
     if (!s.hata.isEmpty() && !s.kagit && !bildirildi)
         kutu_.MsgBox(s.hata, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
                      Program_Basligi);
-    if (s.hata.isEmpty() && hedef->Bitir()) {
+    const Hata bitmedi = s.hata.isEmpty() ? hedef->Bitir() : Hata();
+    if (bitmedi)
+        kutu_.MsgBox(*bitmedi, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                     Program_Basligi);
+    if (s.hata.isEmpty() && !bitmedi) {
         basilan_ = s.sayfa;
         if (const QStringList m = s.Eksikler() + hedef->Uyarilar(); !m.isEmpty())
             kutu_.MsgBox(m.join(u'\n'), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,

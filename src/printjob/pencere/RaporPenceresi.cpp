@@ -34,12 +34,12 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
     }
     auto sahip = std::make_unique<RaporSahibi>(kutu, oturum, is);
     oturum.Baglanti->Bildirildi = false;
-    if (const Hata h = sahip->motor.Baslat(); h || !sahip->form.Hata().isEmpty()) {
+    if (const Hata h = sahip->motor.Baslat()) {
         sahip->motor.Bitir();
         // A failed statement was told in its own box, with its details: one is enough.
         if (!oturum.Baglanti->Bildirildi)
-            kutu.MsgBox(sahip->form.Hata().isEmpty() ? *h : sahip->form.Hata(),
-                        MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik, Program_Basligi);
+            kutu.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                        Program_Basligi);
         return nullptr;
     }
     auto *w = new RaporGoruntuleyici(sahip->form, sahip->motor, ust);
