@@ -4,13 +4,13 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
     qt6-translations-l10n
     libzint-dev
     unixodbc-dev odbcinst tdsodbc libsqlite3-dev sqlite3
     postgresql libpq-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine
-    poppler-utils zbar-tools
+    poppler-utils zbar-tools dmtx-utils
     libcups2-dev cups-daemon cups-client
     dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -101,3 +101,26 @@ design(
         obj("Yazıyla", "A", 2, 36.5, 56, 3.5, size=5),
     ],
     (2268, 3401), (0, 0, 0, 0), 256)
+
+# The shelf label the price-label regulation asks for, 58 x 40 mm on a barcode printer
+# (direct printing moves elements 3.7 mm right: each ends 4 mm before the edge):
+# name, price with its currency, unit price, place of production, price date, the
+# item's barcode, a QR code with the item code, and the domestic-production mark for
+# items whose column names it (a stand-in picture the shop replaces).
+design(
+    os.path.join(here, "Raf Etiketi Yönetmelik.ftr"), 0, None,
+    [barcode(2, 25.5, 31, 14, 0)],
+    [
+        obj("Stok_Adi", "A", 2, 1, 50, 5, size=9, bold=True),
+        obj("", "Y", 2, 6.3, 50, 0.3, back=0),
+        obj("Fiyat1", "A", 2, 7, 31, 8, tag='F_#,##0.00 "TL"', size=16, bold=True),
+        obj("BF_Fiyat1", "A", 2, 15, 31, 3.5, size=7),
+        obj("Üretim Yeri:", "E", 2, 18.5, 14, 3, size=6),
+        obj("Uretim_Yeri", "A", 16, 18.5, 17, 3, size=6, bold=True),
+        obj("Fiyat Tarihi:", "E", 2, 21.5, 14, 3, size=6),
+        obj("Fiyat_Tarihi", "A", 16, 21.5, 17, 3, size=6, bold=True),
+        obj("{Stok_Kodu}", "K", 34, 7, 18, 18, tag="QR"),
+        obj("", "R", 37, 26, 14, 13, tag="RS_Yerli_Uretim_Logosu"),
+    ],
+    (2268, 3288), (0, 0, 0, 0), 256)
+

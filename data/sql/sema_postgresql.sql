@@ -9,13 +9,18 @@ CREATE TABLE STOKKART (
     Grup VARCHAR(40),
     Marka VARCHAR(40),
     Raf VARCHAR(20),
-    KDV_Orani SMALLINT
+    KDV_Orani SMALLINT,
+    Net_Miktar DOUBLE PRECISION,
+    Net_Birim VARCHAR(10),
+    Uretim_Yeri VARCHAR(60),
+    Yerli_Uretim_Logosu VARCHAR(100)
 );
 
 CREATE TABLE STOKFIYAT (
     Stok_ID INTEGER NOT NULL REFERENCES STOKKART (Stok_ID),
     Fiyat_Sira_No SMALLINT NOT NULL CHECK (Fiyat_Sira_No BETWEEN 1 AND 10),
     Ana_Birim_Fiyat DOUBLE PRECISION NOT NULL DEFAULT 0,
+    Degisim_Tarihi DATE,
     PRIMARY KEY (Stok_ID, Fiyat_Sira_No)
 );
 

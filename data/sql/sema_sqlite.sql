@@ -9,13 +9,18 @@ CREATE TABLE STOKKART (
     Grup TEXT,
     Marka TEXT,
     Raf TEXT,
-    KDV_Orani INTEGER
+    KDV_Orani INTEGER,
+    Net_Miktar REAL,
+    Net_Birim TEXT,
+    Uretim_Yeri TEXT,
+    Yerli_Uretim_Logosu TEXT
 );
 
 CREATE TABLE STOKFIYAT (
     Stok_ID INTEGER NOT NULL REFERENCES STOKKART (Stok_ID),
     Fiyat_Sira_No INTEGER NOT NULL CHECK (Fiyat_Sira_No BETWEEN 1 AND 10),
     Ana_Birim_Fiyat REAL NOT NULL DEFAULT 0,
+    Degisim_Tarihi TEXT,
     PRIMARY KEY (Stok_ID, Fiyat_Sira_No)
 );
 

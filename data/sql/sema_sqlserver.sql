@@ -9,13 +9,18 @@ CREATE TABLE STOKKART (
     Grup NVARCHAR(40) NULL,
     Marka NVARCHAR(40) NULL,
     Raf NVARCHAR(20) NULL,
-    KDV_Orani SMALLINT NULL
+    KDV_Orani SMALLINT NULL,
+    Net_Miktar FLOAT NULL,
+    Net_Birim NVARCHAR(10) NULL,
+    Uretim_Yeri NVARCHAR(60) NULL,
+    Yerli_Uretim_Logosu NVARCHAR(100) NULL
 );
 GO
 CREATE TABLE STOKFIYAT (
     Stok_ID INT NOT NULL REFERENCES STOKKART (Stok_ID),
     Fiyat_Sira_No SMALLINT NOT NULL CHECK (Fiyat_Sira_No BETWEEN 1 AND 10),
     Ana_Birim_Fiyat FLOAT NOT NULL DEFAULT 0,
+    Degisim_Tarihi DATE NULL,
     PRIMARY KEY (Stok_ID, Fiyat_Sira_No)
 );
 GO

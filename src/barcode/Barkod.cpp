@@ -1,6 +1,7 @@
 #include "Barkod.h"
 
 #include "BarkodTipleri.h"
+#include "Gs1.h"
 
 #include "core/Birimler.h"
 
@@ -132,6 +133,24 @@ Kural dogrula(Barkod::Sembol s, const QString &veri, bool kontrolsuz) {
         // Set A: upper case, digits, punctuation and control characters; no lower case.
         karakterDogrula(k, veri, t, [](QChar c) { return c.unicode() <= 0x5F; });
         break;
+    case S::Code128:
+        karakterDogrula(k, veri, t, [](QChar c) { return c.unicode() <= 0xFF; });
+        break;
+    case S::GS1_128:
+    case S::GS1_DataMatrix: {
+        const Gs1Verisi g = Gs1_Oku(veri);
+        k.zint = t.zint;
+        k.veri = g.zint;
+        k.metin = t.iki_boyutlu ? QString() : g.metin;
+        k.neden = g.neden;
+        break;
+    }
+    case S::QR:
+    case S::DataMatrix:
+    case S::PDF417:
+        k.zint = t.zint;
+        k.metin.clear();
+        break;
     }
     if (veri.isEmpty())
         k.neden = QStringLiteral("barkod verisi yok");
@@ -146,7 +165,9 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     b->veri_ = veri;
     const Kural k = dogrula(sembol, veri, kontrolsuz);
     b->metin_ = k.metin;
+    b->kodlanan_ = k.veri;
     b->neden_ = k.neden;
+    const Semboloji &t = Semboloji_Bilgisi(sembol);
     if (sembol == Sembol::Yok || !k.neden.isEmpty())
         return b;
 
@@ -154,13 +175,22 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     z->symbology = k.zint;
     z->show_hrt = 0; // the text is drawn by Ciz with the control's font
     z->output_options |= BARCODE_QUIET_ZONES;
-    const QByteArray girdi = k.veri.toLatin1();
+    if (t.gs1)
+        z->input_mode = GS1_MODE;
+    else if (t.utf8)
+        z->input_mode = UNICODE_MODE;
+    if (sembol == Sembol::QR)
+        z->option_1 = 2; // error correction M: 15 % of the symbol may be lost
+    const QByteArray girdi = t.gs1 || t.utf8 ? k.veri.toUtf8() : k.veri.toLatin1();
     const int sonuc = ZBarcode_Encode_and_Buffer_Vector(
         z, reinterpret_cast<const unsigned char *>(girdi.constData()), int(girdi.size()), 0);
     if (sonuc >= ZINT_ERROR || !z->vector) {
         // The library's own words are English and name its internals: the reason a
         // label shows is ours.
-        b->neden_ = QStringLiteral("barkod bu veriyle kodlanamıyor");
+        b->neden_ = t.gs1 ? QStringLiteral("GS1: veri kabul edilmedi")
+                    : sonuc == ZINT_ERROR_TOO_LONG
+                        ? QStringLiteral("veri bu kod için çok uzun")
+                        : QStringLiteral("barkod bu veriyle kodlanamıyor");
     } else {
         b->boyut_ = QSizeF(z->vector->width, z->vector->height);
         for (const zint_vector_rect *r = z->vector->rectangles; r; r = r->next)
@@ -170,6 +200,8 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     ZBarcode_Delete(z);
     return b;
 }
+
+bool Barkod::Iki_Boyutlu() const { return Semboloji_Bilgisi(sembol_).iki_boyutlu; }
 
 double Barkod::Modul_Sayisi() const {
     double dar = 0;
@@ -189,6 +221,12 @@ double Barkod::Ilk_Cubuk() const {
 Barkod::Yerlesim Barkod::Yerlestir(const QRectF &alan, const Gorunum &g, qreal birim_nokta) const {
     Yerlesim y;
     y.cubuklar = alan;
+    if (Iki_Boyutlu() && boyut_.width() > 0 && boyut_.height() > 0) {
+        // Square modules: the largest symbol of its own proportions, centred.
+        const QSizeF s = boyut_.scaled(alan.size(), Qt::KeepAspectRatio);
+        y.cubuklar = QRectF(alan.center() - QPointF(s.width() / 2, s.height() / 2), s);
+        return y;
+    }
     y.metin = g.metin_goster && !metin_.isEmpty();
     if (!y.metin)
         return y;
@@ -241,11 +279,16 @@ void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim
         p.setPen(Qt::NoPen);
     }
     const qreal sx = cubukAlani.width() / boyut_.width();
+    const qreal sy = cubukAlani.height() / boyut_.height();
+    const bool matris = Iki_Boyutlu();
     p.setBrush(g.on);
     QVarLengthArray<QRectF, 64> cubuklar;
     for (const QRectF &r : cubuklar_)
-        cubuklar.append(QRectF(cubukAlani.left() + r.x() * sx, cubukAlani.top(), r.width() * sx,
-                               cubukAlani.height()));
+        cubuklar.append(matris
+                            ? QRectF(cubukAlani.left() + r.x() * sx, cubukAlani.top() + r.y() * sy,
+                                     r.width() * sx, r.height() * sy)
+                            : QRectF(cubukAlani.left() + r.x() * sx, cubukAlani.top(),
+                                     r.width() * sx, cubukAlani.height()));
     p.drawRects(cubuklar.constData(), int(cubuklar.size())); // one call for all bars
     p.restore();
 }

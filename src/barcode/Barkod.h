@@ -14,7 +14,23 @@ class QPainter;
 // and PNG. Data the symbology cannot take gives no bars and a reason.
 class Barkod {
 public:
-    enum class Sembol { Yok, EAN13, EAN8, UPCA, UPCE, Code39, Code93, Code128A };
+    enum class Sembol {
+        Yok,
+        EAN13,
+        EAN8,
+        UPCA,
+        UPCE,
+        Code39,
+        Code93,
+        Code128A,
+        // The symbologies a code element names itself.
+        Code128,
+        GS1_128,
+        QR,
+        DataMatrix,
+        GS1_DataMatrix,
+        PDF417,
+    };
 
     // `kontrolsuz`: EAN data comes without its check digit, which is added (the
     // engine's EAN styles). Otherwise a full-length EAN/UPC number is checked.
@@ -25,8 +41,15 @@ public:
     const QString &Veri() const { return veri_; }
     bool Gecerli() const { return neden_.isEmpty(); }
     const QString &Neden() const { return neden_; }
-    // The human-readable text: the full number with its check digit.
+    // The human-readable text: the full number with its check digit; GS1 data with its
+    // application identifiers in brackets; none for two-dimensional symbols.
     const QString &Metin() const { return metin_; }
+    // What zint was given: GS1 data in its own bracket form, a 13-digit GTIN made 14.
+    const QString &Kodlanan() const { return kodlanan_; }
+    // Rows as well as columns: drawn keeping its proportions, centred in its box.
+    bool Iki_Boyutlu() const;
+    // The symbol's size in its own units (modules), quiet zones included.
+    QSizeF Boyut() const { return boyut_; }
     qsizetype Cubuk_Sayisi() const { return cubuklar_.size(); }
     // The symbol's width in modules (its narrowest bar), quiet zones included: what a
     // printer drawing the symbol itself needs to pick its module width.
@@ -62,6 +85,7 @@ private:
     Sembol sembol_ = Sembol::Yok;
     QString veri_;
     QString metin_;
+    QString kodlanan_;
     QString neden_;
     QList<QRectF> cubuklar_; // in the symbol's own units
     QSizeF boyut_;

@@ -1,5 +1,6 @@
 #include "BarkodTipleri.h"
 
+#include <QList>
 #include <QString>
 #include <zint.h>
 
@@ -16,18 +17,35 @@ bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && 
 const Semboloji semboller[] = {
     {S::Yok, "", M::Yok, 0, 0, 0, false, nullptr, nullptr},
     {S::EAN13, "EAN-13", M::EAN13, BARCODE_EANX, BARCODE_EANX_CHK, 12, true, "^BE%1,%2,%3,N",
-     hepsiAlir},
-    {S::EAN8, "EAN-8", M::EAN8, BARCODE_EANX, BARCODE_EANX_CHK, 7, true, "^B8%1,%2,%3,N",
-     hepsiAlir},
+     hepsiAlir, "EAN13", "EAN-13"},
+    {S::EAN8, "EAN-8", M::EAN8, BARCODE_EANX, BARCODE_EANX_CHK, 7, true, "^B8%1,%2,%3,N", hepsiAlir,
+     "EAN8", "EAN-8"},
     {S::UPCA, "UPC-A", M::UPCA, BARCODE_UPCA, BARCODE_UPCA_CHK, 11, false, "^BU%1,%2,%3,N,Y",
-     hepsiAlir},
+     hepsiAlir, "UPCA", "UPC-A"},
     {S::UPCE, "UPC-E", std::nullopt, BARCODE_UPCE, BARCODE_UPCE_CHK, 7, false, nullptr, nullptr},
-    {S::Code39, "Code 39", M::Code39, BARCODE_CODE39, 0, 0, false, "^B3%1,N,%2,%3,N", hepsiAlir},
+    {S::Code39, "Code 39", M::Code39, BARCODE_CODE39, 0, 0, false, "^B3%1,N,%2,%3,N", hepsiAlir,
+     "CODE39", "Code 39"},
     {S::Code93, "Code 93", M::Code93, BARCODE_CODE93, 0, 0, false, "^BA%1,%2,%3,N,N",
-     Kod39_Karakteri},
+     Kod39_Karakteri, "CODE93", "Code 93"},
     {S::Code128A, "Code 128 A kümesi", M::Code128, BARCODE_CODE128, 0, 0, false,
      "^BC%1,%2,%3,N,N,A", kod128Alir},
+    {S::Code128, "Code 128", std::nullopt, BARCODE_CODE128, 0, 0, false, "^BC%1,%2,%3,N,N,A",
+     kod128Alir, "CODE128", "Code 128"},
+    {S::GS1_128, "GS1-128", std::nullopt, BARCODE_GS1_128, 0, 0, false, nullptr, nullptr, "GS1-128",
+     "GS1-128 (parti, son kullanma)", false, true},
+    {S::QR, "QR", std::nullopt, BARCODE_QRCODE, 0, 0, false, nullptr, nullptr, "QR", "QR Kod", true,
+     false, true},
+    {S::DataMatrix, "DataMatrix", std::nullopt, BARCODE_DATAMATRIX, 0, 0, false, nullptr, nullptr,
+     "DATAMATRIX", "DataMatrix", true, false, true},
+    {S::GS1_DataMatrix, "GS1 DataMatrix", std::nullopt, BARCODE_DATAMATRIX, 0, 0, false, nullptr,
+     nullptr, "GS1-DATAMATRIX", "GS1 DataMatrix", true, true},
+    {S::PDF417, "PDF417", std::nullopt, BARCODE_PDF417, 0, 0, false, nullptr, nullptr, "PDF417",
+     "PDF417", true, false, true},
 };
+
+// The order the designer lists code kinds in: the shelf's own first.
+const S kodSirasi[] = {S::QR,   S::EAN13, S::GS1_128, S::DataMatrix, S::GS1_DataMatrix, S::PDF417,
+                       S::EAN8, S::UPCA,  S::Code128, S::Code39,     S::Code93};
 
 struct StokTipi {
     int tip;
@@ -56,6 +74,16 @@ Barkod::Sembol Stil_Sembolu(int stil) {
             return s.sembol;
     return S::Yok;
 }
+
+std::optional<Barkod::Sembol> Kod_Turu_Oku(const QString &tag) {
+    const QString t = tag.trimmed();
+    for (const Semboloji &s : semboller)
+        if (s.kod && t.compare(QLatin1String(s.kod), Qt::CaseInsensitive) == 0)
+            return s.sembol;
+    return std::nullopt;
+}
+
+QList<Barkod::Sembol> Kod_Turleri() { return QList<S>(std::begin(kodSirasi), std::end(kodSirasi)); }
 
 Stok_Barkod_Tipi Stok_Barkod_Tipi_Oku(int tip) {
     for (const StokTipi &s : stokTipleri)

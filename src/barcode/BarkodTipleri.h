@@ -35,12 +35,26 @@ struct Semboloji {
     // the characters it takes as data and no more; a symbol it cannot take is a picture.
     const char *zpl;
     bool (*zpl_alir)(QChar);
+    // A code element's name for it (its Tag), and the designer's words for it.
+    const char *kod = nullptr;
+    const char *kelime = nullptr;
+    // Rows as well as columns (kept in proportion, no text strip).
+    bool iki_boyutlu = false;
+    // GS1 data: application identifiers in brackets, checked by their rules.
+    bool gs1 = false;
+    // The data is text in UTF-8 (the two-dimensional symbols), not Latin-1 bytes.
+    bool utf8 = false;
 };
 
 // The row of a symbol; Yok has an empty one.
 const Semboloji &Semboloji_Bilgisi(Barkod::Sembol sembol);
 // The symbol a report engine style number shows; any other number: Yok.
 Barkod::Sembol Stil_Sembolu(int stil);
+// The symbol a code element's tag names ("QR", "GS1-128", …; blanks around it and case
+// ignored); nothing for any other tag.
+std::optional<Barkod::Sembol> Kod_Turu_Oku(const QString &tag);
+// The symbols code elements may name, in the order the designer offers them.
+QList<Barkod::Sembol> Kod_Turleri();
 
 // The stock card's barcode type (Ana_Birim_Barkod_Tipi) as each road prints it.
 struct Stok_Barkod_Tipi {

@@ -72,6 +72,8 @@ std::optional<Liste> Harf_Listesi(const QString &harf) {
         return Liste::Yatay_Cizgi;
     case Nesne_Turu::Dikey_Cizgi:
         return Liste::Dikey_Cizgi;
+    case Nesne_Turu::Resim:
+    case Nesne_Turu::Kod:
     case Nesne_Turu::Taninmayan:
         break;
     }

@@ -10,10 +10,23 @@ const QString tarihOneki = QStringLiteral("O_Tarih");
 const QString saatOneki = QStringLiteral("O_S");
 const QString milyonOneki = QStringLiteral("TL_");
 const QString yaziyla = QStringLiteral("Yazıyla");
+const QString birimFiyatOneki = QStringLiteral("BF_");
+const QString fiyatTarihi = QStringLiteral("Fiyat_Tarihi");
+const QString tlKurus = QStringLiteral("YZ_TL");
+const QString resimSutunuOneki = QStringLiteral("RS_");
 
+// Decimals a number pattern asks for: the placeholders after its point (text after
+// them, "TL", is no decimal).
 int ondalikSayisi(const QString &desen) {
     const qsizetype nokta = desen.indexOf(u'.');
-    return nokta < 0 ? -1 : int(desen.size() - nokta - 1);
+    if (nokta < 0)
+        return -1;
+    qsizetype son = nokta + 1;
+    while (son < desen.size() && (desen[son] == u'0' || desen[son] == u'#'))
+        ++son;
+    // A pattern with no placeholder after its point, or text within them, counts as before.
+    return son == desen.size() || son > nokta + 1 ? int(son - nokta - 1)
+                                                  : int(desen.size() - nokta - 1);
 }
 
 // "FiyatN" is level N (1..10); any other price name takes the first price there is.
@@ -44,6 +57,21 @@ EtiketIcerigi alan(const NesneKaydi &n) {
     }
     if (n.Caption == yaziyla) {
         i.tur = T::Yaziyla;
+        i.tl_kurus = n.Tag.trimmed() == tlKurus;
+        return i;
+    }
+    if (n.Caption.trimmed() == fiyatTarihi) {
+        i.tur = T::Fiyat_Tarihi;
+        i.ad = fiyatTarihi;
+        i.desen = Alan_Deseni(n.Tag).value_or(QString());
+        return i;
+    }
+    if (n.Caption.startsWith(birimFiyatOneki)) {
+        i.tur = T::Birim_Fiyat;
+        i.ad = n.Caption.mid(birimFiyatOneki.size()).trimmed();
+        i.desen = Alan_Deseni(n.Tag).value_or(QString());
+        i.ondalik = i.desen.isEmpty() ? 2 : ondalikSayisi(i.desen);
+        i.seviye = fiyatSeviyesi(i.ad);
         return i;
     }
     i.ad = n.Caption;
@@ -66,6 +94,18 @@ EtiketIcerigi Nesne_Icerigi(const NesneKaydi &n) {
     if (n.Turu() == Nesne_Turu::Alan)
         return alan(n);
     EtiketIcerigi i;
+    if (n.Turu() == Nesne_Turu::Resim) {
+        i.tur = T::Resim;
+        i.sutundan = n.Tag.startsWith(resimSutunuOneki);
+        i.ad = i.sutundan ? n.Tag.mid(resimSutunuOneki.size()).trimmed() : n.Caption.trimmed();
+        return i;
+    }
+    if (n.Turu() == Nesne_Turu::Kod) {
+        i.tur = T::Kod;
+        i.ad = n.Caption;
+        i.desen = n.Tag.trimmed();
+        return i;
+    }
     if (n.Turu() != Nesne_Turu::Yazi)
         return i;
     if (n.Tag.startsWith(parametreOneki)) {
@@ -93,6 +133,8 @@ QString Alan_Desen_Etiketi(const QString &desen) { return desenOneki + desen; }
 QString Firma_Adi_Etiketi() { return kodOneki + QStringLiteral("Firma_Ad"); }
 QString Firma_Kodu_Etiketi() { return kodOneki + QStringLiteral("Firma_Kod"); }
 QString Saat_Etiketi() { return kodOneki + QStringLiteral("Saat"); }
+QString Tl_Kurus_Etiketi() { return tlKurus; }
+QString Resim_Sutunu_Etiketi(const QString &sutun) { return resimSutunuOneki + sutun; }
 
 std::optional<QString> Alan_Deseni(const QString &tag) {
     if (!tag.startsWith(desenOneki))
@@ -101,6 +143,38 @@ std::optional<QString> Alan_Deseni(const QString &tag) {
 }
 
 bool Tarih_Etiketi_Mi(const QString &tag) { return tag.startsWith(QLatin1String("O_T")); }
+
+QString Kod_Verisi(const QString &sablon, const std::function<QString(const QString &)> &deger) {
+    QString v;
+    for (qsizetype i = 0; i < sablon.size();) {
+        const qsizetype ac = sablon.indexOf(u'{', i);
+        const qsizetype kapa = ac < 0 ? -1 : sablon.indexOf(u'}', ac);
+        if (kapa < 0) {
+            v += sablon.mid(i);
+            break;
+        }
+        v += sablon.mid(i, ac - i) + deger(sablon.mid(ac + 1, kapa - ac - 1).trimmed());
+        i = kapa + 1;
+    }
+    return v;
+}
+
+QStringList Kod_Adlari(const QString &sablon) {
+    QStringList adlar;
+    Kod_Verisi(sablon, [&adlar](const QString &ad) {
+        if (!adlar.contains(ad))
+            adlar.append(ad);
+        return QString();
+    });
+    return adlar;
+}
+
+bool Fiyat_Tarihi_Var(const TasarimBelgesi &belge) {
+    for (const NesneKaydi &n : belge.Nesne_Ogeleri())
+        if (Nesne_Icerigi(n).tur == EtiketIcerigi::Tur::Fiyat_Tarihi)
+            return true;
+    return false;
+}
 
 QStringList Parametre_Adlari(const TasarimBelgesi &belge) {
     QStringList adlar;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // What an element prints, read once from its kind, caption and tag. Every road
@@ -21,6 +22,16 @@ struct EtiketIcerigi {
         Saat,       // the time, HH:mm:ss
         Firma_Adi,
         Firma_Kodu,
+        // A price level `seviye` per base unit of the item's net quantity ("BF_Fiyat1").
+        Birim_Fiyat,
+        // The date the level-1 price applies from, through the date pattern `desen`.
+        Fiyat_Tarihi,
+        // A picture: the file `ad` (relative to the design folder), or, with
+        // `sutundan`, the file the item's column `ad` names under Resimler/.
+        Resim,
+        // A code of the symbology the tag `desen` names, its data the template `ad`
+        // ("{Column}" stands for the item's value).
+        Kod,
     };
     Tur tur = Tur::Hic;
     QString ad; // as the design writes it (a price or column field's caption)
@@ -31,6 +42,8 @@ struct EtiketIcerigi {
     int seviye = 0;   // price level 1..10
     // "TL_": the value is in the old lira, printed ×1,000,000.
     bool milyon = false;
+    bool sutundan = false; // a picture named by a column
+    bool tl_kurus = false; // the amount in words in today's lira, "TL" and "Kuruş"
 
     // The column a field reads: its name without "TL_".
     QString Sutun() const { return milyon ? ad.mid(3) : ad; }
@@ -48,6 +61,12 @@ QString Alan_Desen_Etiketi(const QString &desen);
 QString Firma_Adi_Etiketi();
 QString Firma_Kodu_Etiketi();
 QString Saat_Etiketi();
+// The tag of an amount in words spelled in "TL" and "Kuruş".
+QString Tl_Kurus_Etiketi();
+// The tag of a picture whose file an item's column names.
+QString Resim_Sutunu_Etiketi(const QString &sutun);
+// Resimler/: where a design's pictures lie, below the design folder.
+inline const QString Resim_Klasoru = QStringLiteral("Resimler");
 // The pattern a field's tag carries ("F_…"), or nothing when the tag carries none.
 std::optional<QString> Alan_Deseni(const QString &tag);
 bool Tarih_Etiketi_Mi(const QString &tag);
@@ -59,6 +78,15 @@ bool Tarih_Etiketi_Mi(const QString &tag);
 int Ana_Fiyat_Seviyesi(const TasarimBelgesi &belge);
 // Whether the element prints the label's own price (level `ana`).
 bool Ana_Fiyat_Mi(const EtiketIcerigi &i, int ana);
+
+// A code's data: its template with every "{Name}" replaced by `deger(Name)`; a "{"
+// without its "}" stays as written.
+QString Kod_Verisi(const QString &sablon, const std::function<QString(const QString &)> &deger);
+// The names a code's template asks for, each once, in order.
+QStringList Kod_Adlari(const QString &sablon);
+
+// Whether the design prints a price date.
+bool Fiyat_Tarihi_Var(const TasarimBelgesi &belge);
 
 // The parameter names of a design, each once (names differ by case), in element order.
 QStringList Parametre_Adlari(const TasarimBelgesi &belge);

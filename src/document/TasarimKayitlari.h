@@ -26,14 +26,15 @@ struct ElemanKaydi {
 };
 
 // The kind of an object record, read once from its letter ("E" a fixed text, "A" a
-// field, "Y" a horizontal line, "D" a vertical one; blanks around it ignored): every
-// road, the designer and the summary take it from here.
-enum class Nesne_Turu { Taninmayan, Yazi, Alan, Yatay_Cizgi, Dikey_Cizgi };
+// field, "Y" a horizontal line, "D" a vertical one, "R" a picture, "K" a code whose
+// symbology the element names; blanks around it ignored): every road, the designer
+// and the summary take it from here.
+enum class Nesne_Turu { Taninmayan, Yazi, Alan, Yatay_Cizgi, Dikey_Cizgi, Resim, Kod };
 
 struct NesneKaydi : ElemanKaydi {
     qint16 Alignment = 0;
     QString Caption;
-    QString Tur; // "E", "A", "Y" or "D", as the file writes it
+    QString Tur; // "E", "A", "Y", "D", "R" or "K", as the file writes it
     QString Tag;
     qint16 Escapement = 0;
 
@@ -43,6 +44,8 @@ struct NesneKaydi : ElemanKaydi {
                : t == u"A" ? Nesne_Turu::Alan
                : t == u"Y" ? Nesne_Turu::Yatay_Cizgi
                : t == u"D" ? Nesne_Turu::Dikey_Cizgi
+               : t == u"R" ? Nesne_Turu::Resim
+               : t == u"K" ? Nesne_Turu::Kod
                            : Nesne_Turu::Taninmayan;
     }
     bool Cizgi_Mi() const {

@@ -28,12 +28,14 @@ void Oge_Ciz(QPainter &p, const CizimOgesi &o) {
     constexpr qreal twip_nokta = 20;
     if (o.barkod)
         o.barkod->Ciz(p, o.alan, o.barkod_gorunum, twip_nokta);
+    else if (o.resim)
+        o.resim->Ciz(p, o.alan, o.resim_aci);
     else
         Donuk_Yazi_Ciz(p, o.alan, o.metin, o.yazi, twip_nokta, o.sigdirma ? &*o.sigdirma : nullptr);
 }
 
 bool Yazi_Tasiyor(CizimOgesi &o) {
-    if (o.barkod)
+    if (o.barkod || o.resim)
         return false;
     if (!o.sigdirma)
         o.sigdirma = Yazi_Sigdir(o.metin, o.yazi, o.alan, 20);
@@ -41,7 +43,8 @@ bool Yazi_Tasiyor(CizimOgesi &o) {
 }
 
 bool Yazi_Tasiyor(const CizimOgesi &o) {
-    return !o.barkod && (o.sigdirma ? *o.sigdirma : Yazi_Sigdir(o.metin, o.yazi, o.alan, 20)).tasti;
+    return !o.barkod && !o.resim &&
+           (o.sigdirma ? *o.sigdirma : Yazi_Sigdir(o.metin, o.yazi, o.alan, 20)).tasti;
 }
 
 void TasmaListesi::Ekle(const QString &ad) {

@@ -2,8 +2,9 @@
 
 #include "core/Birimler.h"
 
-#include "barcode/Barkod.h"
 #include "DonukYazi.h"
+#include "Resim.h"
+#include "barcode/Barkod.h"
 
 #include <QList>
 #include <QPageSize>
@@ -24,6 +25,8 @@ struct CizimOgesi {
     std::shared_ptr<const Barkod> barkod; // barcode items (shared, encoded once)
     std::optional<YaziSigdirma> sigdirma; // text items: worked out when the page was laid out
     Barkod::Gorunum barkod_gorunum;
+    std::shared_ptr<const Resim> resim; // picture items (shared, read once)
+    int resim_aci = 0;                  // degrees, counter-clockwise
 };
 
 struct RaporSayfasi {
@@ -53,6 +56,8 @@ public:
     void Ekle(const QString &ad);
     qint64 Sayi() const { return sayi_; }
     bool Bos() const { return sayi_ == 0; }
+    // The first few names, each once.
+    const QStringList &Adlar() const { return adlar_; }
     // "12 etikette yazı alanına sığmadı: STK-0005, STK-0011, …"
     QString Mesaj() const;
 

@@ -100,6 +100,34 @@ QList<CizimOgesi> Barkod_Cizimi(const BarkodKaydi &k, std::shared_ptr<const Bark
     return {cubuklar, Cizim_Ogesi(c.yazi)};
 }
 
+QRectF Nesne_Alani(const NesneKaydi &n) { return twipAlani(n.Left, n.Top, n.Width, n.Height); }
+
+CizimOgesi Kod_Ogesi(const NesneKaydi &n, std::shared_ptr<const Barkod> sembol,
+                     const QRectF &alan) {
+    CizimOgesi o;
+    o.alan = alan;
+    o.barkod = std::move(sembol);
+    Barkod::Gorunum &g = o.barkod_gorunum;
+    g.yon = n.Escapement * 10;
+    g.on = Renk_Cevir(n.ForeColor);
+    g.arka_opak = n.BackColor != Saydam_Arka_Renk;
+    g.arka = g.arka_opak ? Renk_Cevir(n.BackColor) : QColor(Qt::white);
+    g.metin_goster = !n.FontStrikethru;
+    g.yazi = QFont(n.FontName);
+    g.yazi.setPointSizeF(n.FontSize > 0 ? double(n.FontSize) : 8);
+    g.yazi.setBold(n.FontBold), g.yazi.setItalic(n.FontItalic);
+    return o;
+}
+
+CizimOgesi Resim_Ogesi(const NesneKaydi &n, std::shared_ptr<const Resim> resim,
+                       const QRectF &alan) {
+    CizimOgesi o;
+    o.alan = alan;
+    o.resim = std::move(resim);
+    o.resim_aci = n.Escapement;
+    return o;
+}
+
 CizimOgesi Barkod_Ogesi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,
                         const QRectF &alan) {
     CizimOgesi o;

@@ -35,6 +35,18 @@ CizimOgesi Nesne_Cizimi(const NesneKaydi &n, const QString &deger);
 CizimOgesi Barkod_Ogesi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,
                         const QRectF &alan);
 
+// A code element showing `sembol` in `alan` (twips): a two-dimensional symbol
+// square and centred, a linear one stretched with its text under the bars unless the
+// element's strikethrough hides it; turned by the element's Escapement.
+CizimOgesi Kod_Ogesi(const NesneKaydi &n, std::shared_ptr<const Barkod> sembol, const QRectF &alan);
+
+// A picture element showing `resim` in `alan` (twips), in proportion, turned by its
+// Escapement.
+CizimOgesi Resim_Ogesi(const NesneKaydi &n, std::shared_ptr<const Resim> resim, const QRectF &alan);
+
+// The box of an element in twips from the label's corner, as the report lays it.
+QRectF Nesne_Alani(const NesneKaydi &n);
+
 // A barcode: the bars of `sembol` (encoded once by the caller and kept) and the
 // strip showing `yazi`.
 QList<CizimOgesi> Barkod_Cizimi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,

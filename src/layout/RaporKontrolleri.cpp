@@ -62,6 +62,10 @@ CizimOgesi Cizim_Ogesi(const RaporKontrolu &k, QPointF koken) {
         o.barkod_gorunum = b->Gorunum();
     } else if (const auto *m = dynamic_cast<const RaporMetinKutusu *>(&k)) {
         o.metin = m->Text;
+    } else if (const auto *r = dynamic_cast<const RaporOgesi *>(&k); r && r->oge) {
+        const QRectF alan = o.alan;
+        o = *r->oge;
+        o.alan = alan;
     }
     return o;
 }

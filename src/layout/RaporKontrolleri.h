@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 // Controls of a report section. Lengths are twips, angles tenths of a degree,
 // colours 32-bit colour values, as the report's users set them.
@@ -75,6 +76,13 @@ public:
     QString Text;
     QString OutputFormat;
     QVariant DataValue;
+};
+
+// A control that draws what it was given for the band (a picture, a code): its box
+// is the control's, the rest the item's; nothing when the item is empty.
+class RaporOgesi : public RaporKontrolu {
+public:
+    std::optional<CizimOgesi> oge;
 };
 
 // What a visible control draws, placed at `koken` (twips): the one conversion from

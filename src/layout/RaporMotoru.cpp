@@ -52,8 +52,11 @@ void RaporMotoru::satiriBagla() {
 
 void RaporMotoru::bolumuCiz(const RaporBolumu &b, QPointF koken, double, RaporSayfasi &s) const {
     for (int i = 0; i < b.Count(); ++i)
-        if (b.Item(i)->Visible)
-            s.ogeler.append(Cizim_Ogesi(*b.Item(i), koken));
+        if (const RaporKontrolu *k = b.Item(i); k->Visible) {
+            if (const auto *r = dynamic_cast<const RaporOgesi *>(k); r && !r->oge)
+                continue; // a picture or code this item has none for
+            s.ogeler.append(Cizim_Ogesi(*k, koken));
+        }
 }
 
 bool RaporMotoru::Sonraki_Sayfa(RaporSayfasi &s) {

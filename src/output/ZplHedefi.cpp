@@ -202,6 +202,8 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
 QByteArray oge(const CizimOgesi &o, const Etiket &e) {
     if (o.barkod)
         return barkod(o, e);
+    if (o.resim)
+        return resim(o, e);
     if (o.metin.isEmpty()) {
         // A line or a filled rectangle: a box of its own on a white label.
         if (!o.yazi.arka_opak || !koyu(o.yazi.arka))

@@ -75,7 +75,8 @@ EtiketKaynagi kaynak(EtiketKaynagi k, const KayitKumesi &rs,
 
 QStringList DogrudanSonucu::Eksikler() const {
     QStringList m;
-    for (const TasmaListesi *t : {&tasmalar, &fiyatsizlar})
+    for (const TasmaListesi *t :
+         QList<const TasmaListesi *>{&tasmalar, &fiyatsizlar} + raf.Listeler())
         if (!t->Bos())
             m << t->Mesaj();
     return m;
@@ -162,6 +163,13 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
     const EtiketYeri yer{sol, sol + Nesne_Kaydirma, ust};
     BarkodOnbellegi barkodlar;
     const int ana = Ana_Fiyat_Seviyesi(belge);
+    ResimDeposu resimler(oturum.Tasarim_Klasoru);
+    KodOnbellegi kodlar;
+    if (const Hata h = resimler.Sabit_Resimler(belge); h && !s.kagit) {
+        s.hata = *h;
+        return s;
+    }
+    const bool tarihli = Fiyat_Tarihi_Var(belge) && Fiyat_Tarihi_Sutunu_Var(baglanti);
     for (; s.hata.isEmpty() && !rs.EOF_(); rs.MoveNext()) {
         const auto fiyat = fiyatlariOku(kutu, baglanti, rs);
         if (fiyat)
@@ -180,17 +188,26 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
         }
         RaporSayfasi sayfa;
         sayfa.boyut = *kagit;
-        sayfa.ogeler = Dogrudan_Etiket(belge, kaynak(sabit, rs, *fiyat), yer, barkodlar);
+        const QString kod = rs.Text(QStringLiteral("Stok_Kodu")).trimmed();
+        EtiketKaynagi k = kaynak(sabit, rs, *fiyat);
+        RafEksikleri eksik;
+        k.resimler = &resimler, k.kodlar = &kodlar, k.eksik = &eksik, k.stok = kod;
+        if (tarihli) {
+            const QDate tarih =
+                Stok_Fiyat_Tarihi(baglanti, qint64(rs.Number(QStringLiteral("Stok_ID"))));
+            k.fiyat_tarihi = [tarih] { return tarih.isValid() ? tarih : QDate::currentDate(); };
+        }
+        sayfa.ogeler = Dogrudan_Etiket(belge, k, yer, barkodlar);
         bool tasti = false;
         for (CizimOgesi &o : sayfa.ogeler)
             tasti |= Yazi_Tasiyor(o);
         const bool fiyatsiz = fiyatEksik(ana, *fiyat);
-        const QString kod = rs.Text(QStringLiteral("Stok_Kodu")).trimmed();
         for (int c = 1; c <= is.Etiket_Adedi; ++c) {
             if (tasti)
                 s.tasmalar.Ekle(kod);
             if (fiyatsiz)
                 s.fiyatsizlar.Ekle(kod);
+            s.raf.Ekle(eksik);
             sayfa.no = s.sayfa + 1;
             if (const Hata h = hedef.Sayfa(sayfa)) {
                 // Only the paper the printer would not take is the paper message's case.

@@ -2,6 +2,7 @@
 
 #include "drawing/RaporSayfasi.h"
 #include "printjob/BaskiIsi.h"
+#include "printjob/RafDegerleri.h"
 
 #include <QSizeF>
 #include <QString>
@@ -23,7 +24,8 @@ struct DogrudanSonucu {
     bool kagit = false;    // the target refused the paper: the paper messages were shown
     TasmaListesi tasmalar; // labels whose text did not fit, by item code
     TasmaListesi fiyatsizlar{Fiyat_Yok}; // labels whose price printed empty
-    // What is told after the run: both lists, those that are not empty.
+    RafEksikleri raf;                    // pictures, unit prices and codes missing
+    // What is told after the run: every list that is not empty.
     QStringList Eksikler() const;
 };
 // An item's prices in level order (level text, price); nothing when they could not

@@ -7,6 +7,7 @@
 #include "layout/NesneCizimi.h"
 #include "printjob/EtiketDegeri.h"
 #include "printjob/Fiyat.h"
+#include "printjob/RafDegerleri.h"
 #include "startup/Bicim.h"
 
 #include <cmath>
@@ -38,7 +39,20 @@ QString alanMetni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKayna
     case Tur::Firma_Kodu:
         return k.firma_kodu;
     case Tur::Yaziyla:
-        return Fiyat_Yaziyla(fiyat(1, false), k.ayirac);
+        return Fiyat_Yaziyla(fiyat(1, false), k.ayirac, i.tl_kurus);
+    case Tur::Fiyat_Tarihi:
+        return Fiyat_Tarihi_Metni(i, k.fiyat_tarihi ? k.fiyat_tarihi() : QDate::currentDate());
+    case Tur::Birim_Fiyat: {
+        const auto sutun = [&k](const char *ad) {
+            return k.sutun ? k.sutun(QString::fromLatin1(ad)).value_or(QString()) : QString();
+        };
+        const QString v = Birim_Fiyat_Metni(
+            i, fiyat(i.seviye, false),
+            Net_Miktar(sutun("Net_Miktar"), sutun("Net_Birim"), k.ayirac), k.ayirac);
+        if (v.isEmpty() && k.eksik)
+            k.eksik->birim_fiyatsiz.Ekle(k.stok);
+        return v;
+    }
     default:
         break;
     }
@@ -67,6 +81,8 @@ QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik)
     const EtiketIcerigi i = Nesne_Icerigi(r);
     switch (i.tur) {
     case Tur::Hic:
+    case Tur::Resim:
+    case Tur::Kod:
         return {};
     case Tur::Parametre:
         return k.parametreler ? k.parametreler->value(i.ad) : r.Caption;
@@ -115,5 +131,27 @@ QList<CizimOgesi> Dogrudan_Etiket(const TasarimBelgesi &belge, const EtiketKayna
 QList<CizimOgesi> Nesne_Bas(const NesneKaydi &r, const EtiketKaynagi &k, const EtiketYeri &yer) {
     const double t = Dogrudan_Twip;
     const QPointF sol_ust((double(r.Left) + yer.nesne_sol) * t, (double(r.Top) + yer.ust) * t);
-    return {Metin_Bas(r, Nesne_Metni(r, k), sol_ust)};
+    const EtiketIcerigi i = Nesne_Icerigi(r);
+    if (i.tur != Tur::Resim && i.tur != Tur::Kod)
+        return {Metin_Bas(r, Nesne_Metni(r, k), sol_ust)};
+    if (!k.resimler || !k.kodlar)
+        return {};
+    RafKaynagi raf;
+    raf.deger = [&k](const QString &ad) {
+        return Kod_Degeri(
+            ad,
+            [&k](const QString &s) { return k.sutun ? k.sutun(s).value_or(QString()) : QString(); },
+            [&k](int seviye, bool milyon) {
+                return k.fiyat ? k.fiyat(seviye, milyon) : std::nullopt;
+            },
+            k.ayirac);
+    };
+    raf.resimler = k.resimler;
+    raf.kodlar = k.kodlar;
+    raf.eksik = k.eksik;
+    raf.stok = k.stok;
+    const QRectF alan(sol_ust, QSizeF(double(r.Width), double(r.Height)) * t);
+    if (auto o = Raf_Ogesi(r, i, alan, raf))
+        return {*o};
+    return {};
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "core/Ayiraclar.h"
-#include "drawing/RaporSayfasi.h"
 #include "document/EtiketIcerigi.h"
+#include "drawing/RaporSayfasi.h"
+#include "printjob/RafDegerleri.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -33,6 +34,13 @@ struct EtiketKaynagi {
     const QHash<QString, QString> *parametreler = nullptr;
     QString firma_adi, firma_kodu;
     Ayiraclar ayirac;
+    // The date the item's level-1 price applies from; none: today.
+    std::function<QDate()> fiyat_tarihi;
+    // Pictures and codes: where they come from, and what the label lacked (by `stok`).
+    ResimDeposu *resimler = nullptr;
+    KodOnbellegi *kodlar = nullptr;
+    RafEksikleri *eksik = nullptr;
+    QString stok;
 };
 
 // The text an object shows for the item. `eksik` names the column the row

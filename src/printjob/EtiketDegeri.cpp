@@ -1,8 +1,9 @@
 #include "EtiketDegeri.h"
 
 #include "Fiyat.h"
-#include "database/KayitKumesi.h"
+#include "RafDegerleri.h"
 #include "core/SayiMetni.h"
+#include "database/KayitKumesi.h"
 #include "startup/Bicim.h"
 
 #include <cmath>
@@ -10,8 +11,8 @@
 using Tur = EtiketIcerigi::Tur;
 
 bool Rapor_Etiketinde_Degisir(const EtiketIcerigi &i) {
-    return i.tur == Tur::Sutun || i.tur == Tur::Fiyat ||
-           (i.tur == Tur::Tarih && !i.desen.trimmed().isEmpty());
+    return i.tur == Tur::Sutun || i.tur == Tur::Fiyat || i.tur == Tur::Birim_Fiyat ||
+           i.tur == Tur::Fiyat_Tarihi || (i.tur == Tur::Tarih && !i.desen.trimmed().isEmpty());
 }
 
 QString Rapor_Sabit_Metni(const EtiketIcerigi &i, const RaporSabitleri &s) {
@@ -36,16 +37,40 @@ QString Rapor_Sabit_Metni(const EtiketIcerigi &i, const RaporSabitleri &s) {
 }
 
 QString Rapor_Etiket_Degeri(const EtiketIcerigi &i, const RaporKaynagi &k) {
+    // Text a number pattern ends in ("TL", "₺") follows the number in its box.
+    const auto ekli = [&i](const QString &v) {
+        return v.trimmed().isEmpty() ? v : v + Desen_Son_Eki(i.desen);
+    };
     if (i.tur == Tur::Fiyat)
-        return k.fiyat(i);
+        return ekli(k.fiyat(i));
     if (i.tur == Tur::Tarih)
         return Tarih_Deseni(k.an.isValid() ? k.an : QDateTime::currentDateTime(), i.desen);
+    if (i.tur == Tur::Fiyat_Tarihi)
+        return Fiyat_Tarihi_Metni(i, k.fiyat_tarihi());
+    if (i.tur == Tur::Birim_Fiyat)
+        return Birim_Fiyat_Metni(i, k.fiyat_degeri(i.seviye),
+                                 Net_Miktar(k.sutun(QStringLiteral("Net_Miktar")),
+                                            k.sutun(QStringLiteral("Net_Birim")), k.ayirac),
+                                 k.ayirac);
     // The report reads the column as the design names it, "TL_" and all.
     const QString v = k.sutun(i.ad);
     if (i.ondalik == -1)
         return v;
     qint16 d = qint16(i.ondalik);
-    return Sayi_Bicimle(Sayi_Yuvarla(v, d, k.ayirac), d, k.ayirac);
+    return ekli(Sayi_Bicimle(Sayi_Yuvarla(v, d, k.ayirac), d, k.ayirac));
+}
+
+QString Kod_Degeri(const QString &ad, const std::function<QString(const QString &)> &sutun,
+                   const std::function<std::optional<double>(int seviye, bool milyon)> &fiyat,
+                   const Ayiraclar &a) {
+    NesneKaydi n;
+    n.Tur = QStringLiteral("A");
+    n.Caption = ad;
+    const EtiketIcerigi i = Nesne_Icerigi(n);
+    if (i.tur != Tur::Fiyat)
+        return sutun(ad).trimmed();
+    const auto p = fiyat(i.seviye, i.milyon);
+    return p ? Fiyat_Metni(*p, -1, a) : QString();
 }
 
 QString Fiyat_Metni(const EtiketIcerigi &i, const QList<QPair<QString, double>> &fiyatlar,
@@ -64,7 +89,7 @@ QString Fiyat_Metni(double fiyat, int ondalik, const Ayiraclar &a) {
     return Sayi_Bicimle(Sayi_Yuvarla(metin, d, a), d, a);
 }
 
-QString Fiyat_Yaziyla(std::optional<double> fiyat, const Ayiraclar &a) {
+QString Fiyat_Yaziyla(std::optional<double> fiyat, const Ayiraclar &a, bool tl_kurus) {
     const QString tutar = fiyat ? Fiyat_Metni(*fiyat, -1, a) : QString();
-    return Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar, a);
+    return Tutar_Yazisi(tutar.isEmpty() ? QStringLiteral("0") : tutar, a, tl_kurus);
 }

@@ -18,5 +18,5 @@ std::optional<double> Fiyat_Degeri(int seviye, bool milyon,
                                    const QList<QPair<QString, double>> &fiyatlar);
 
 // An amount as its text with the regional decimal comma, in Turkish words with
-// "YTL" and "Yeni Kuruş".
-QString Tutar_Yazisi(const QString &tutar, const Ayiraclar &a);
+// "YTL" and "Yeni Kuruş", or with `tl_kurus` "TL" and "Kuruş".
+QString Tutar_Yazisi(const QString &tutar, const Ayiraclar &a, bool tl_kurus = false);

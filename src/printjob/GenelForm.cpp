@@ -43,7 +43,8 @@ int motorStili(const QString &tipMetni, int simdiki, const Ayiraclar &a) {
 } // namespace
 
 GenelForm::GenelForm(MesajKutusu &kutu, const Oturum &oturum, BaskiIsi is)
-    : kutu_(kutu), oturum_(oturum), baglanti_(*oturum.Baglanti), is_(std::move(is)) {
+    : kutu_(kutu), oturum_(oturum), baglanti_(*oturum.Baglanti), is_(std::move(is)),
+      resimler_(oturum.Tasarim_Klasoru) {
     PageHeader.Visible = false;
     PageFooter.Visible = false;
     Tasma_Anahtari = QStringLiteral("Stok_Kodu");
@@ -162,6 +163,10 @@ void GenelForm::kilidiBirak() {
     const Oturum &o = oturum_;
     durma_ = {};
     etiket_ = 0;
+    Fiyatsizlar = TasmaListesi(Fiyat_Yok);
+    Raf_Eksikleri = RafEksikleri();
+    if (::Hata h = resimler_.Sabit_Resimler(belge_))
+        return h;
     fiyatStok_.clear();
     fiyatKaydi_.Close();
     fiyatAcik_ = false;
@@ -225,28 +230,39 @@ void GenelForm::fiyatlariOku(const QString &stok) {
     fiyatlar_.clear();
     if (!fiyatAcik_) {
         fiyatAcik_ = true;
-        Sorgu_Oku(kutu_, baglanti_, fiyatKaydi_,
-                  QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
-                                 "STOKFIYAT.Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
-                                 "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
-                                 "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No"));
+        Sorgu_Oku(
+            kutu_, baglanti_, fiyatKaydi_,
+            QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
+                           "STOKFIYAT.Ana_Birim_Fiyat%1 FROM STOKFIYAT WHERE "
+                           "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
+                           "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No")
+                .arg(fiyatTarihiVar_ ? QStringLiteral(",STOKFIYAT.Degisim_Tarihi") : QString()));
     }
     const double hedef = sayi(stok, oturum_.ayirac);
+    fiyatTarihi_ = QDate();
     const auto acik = [this] {
         return fiyatKaydi_.State() == KayitKumesi::Durum::Acik && !fiyatKaydi_.EOF_();
     };
     while (acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) < hedef)
         fiyatKaydi_.MoveNext();
-    for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef; fiyatKaydi_.MoveNext())
+    for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef;
+         fiyatKaydi_.MoveNext()) {
         fiyatlar_.append({fiyatKaydi_.Text(QStringLiteral("Fiyat_Sira_No")),
                           fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
+        if (fiyatTarihiVar_ && fiyatlar_.last().first.trimmed() == u"1")
+            fiyatTarihi_ = Tarih_Degeri(fiyatKaydi_.Value(QStringLiteral("Degisim_Tarihi")));
+    }
 }
 
-QString GenelForm::fiyat(const EtiketIcerigi &i) {
+const QList<QPair<QString, double>> &GenelForm::fiyatlar() {
     const QString stok = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
     if (stok != fiyatStok_)
         fiyatlariOku(stok);
-    const std::optional<double> p = Fiyat_Degeri(i.seviye, i.milyon, fiyatlar_);
+    return fiyatlar_;
+}
+
+QString GenelForm::fiyat(const EtiketIcerigi &i) {
+    const std::optional<double> p = Fiyat_Degeri(i.seviye, i.milyon, fiyatlar());
     if (!p)
         return QString();
     // No digits stand for an infinity: the run stops and names the item.
@@ -280,19 +296,58 @@ void GenelForm::Detail_Format() {
         fiyatsiz = Rapor_Tutari.isEmpty() && anaFiyat_ == 1;
         if (Rapor_Tutari.isEmpty())
             Rapor_Tutari = QStringLiteral("0");
-        for (RaporEtiketi *e : yaziylalar_)
-            e->caption = tutarYazisi();
+        for (const auto &[e, tl] : yaziylalar_)
+            e->caption = tutarYazisi(tl);
     }
     RaporKaynagi k;
     k.sutun = [this](const QString &alan) { return Rapor_Kaydi.Text(alan); };
     k.fiyat = [this](const EtiketIcerigi &i) { return fiyat(i); };
+    k.fiyat_degeri = [this](int seviye) { return Fiyat_Degeri(seviye, false, fiyatlar()); };
+    k.fiyat_tarihi = [this] { return fiyatTarihi(); };
     k.ayirac = a;
+    raflariDoldur(k);
+    const QString kod = Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")).trimmed();
+    bool birimsiz = false;
     for (const auto &[e, icerik] : degisenler_) {
         e->caption = Rapor_Etiket_Degeri(icerik, k);
         fiyatsiz |= Ana_Fiyat_Mi(icerik, anaFiyat_) && e->caption.trimmed().isEmpty();
+        birimsiz |= icerik.tur == EtiketIcerigi::Tur::Birim_Fiyat && e->caption.isEmpty();
     }
     if (fiyatsiz)
-        Fiyatsizlar.Ekle(Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")).trimmed());
+        Fiyatsizlar.Ekle(kod);
+    if (birimsiz)
+        Raf_Eksikleri.birim_fiyatsiz.Ekle(kod);
+}
+
+// Pictures and codes for the current item, through the one builder.
+void GenelForm::raflariDoldur(const RaporKaynagi &k) {
+    if (raflar_.isEmpty())
+        return;
+    RafKaynagi r;
+    r.deger = [this, &k](const QString &ad) {
+        return Kod_Degeri(
+            ad, k.sutun,
+            [this](int seviye, bool milyon) { return Fiyat_Degeri(seviye, milyon, fiyatlar()); },
+            k.ayirac);
+    };
+    r.resimler = &resimler_;
+    r.kodlar = &kodlar_;
+    r.eksik = &Raf_Eksikleri;
+    r.stok = Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")).trimmed();
+    for (const auto &[kontrol, n] : raflar_) {
+        const QRectF alan(kontrol->Left, kontrol->Top, kontrol->Width, kontrol->Height);
+        kontrol->oge = Raf_Ogesi(n, Nesne_Icerigi(n), alan, r);
+    }
+}
+
+QDate GenelForm::fiyatTarihi() {
+    fiyatlar();
+    // No date of its own: today (the print history has no older sighting yet).
+    return fiyatTarihi_.isValid() ? fiyatTarihi_ : QDate::currentDate();
+}
+
+QList<const TasmaListesi *> GenelForm::Eksik_Listeleri() const {
+    return QList<const TasmaListesi *>{&Fiyatsizlar} + Raf_Eksikleri.Listeler();
 }
 
 void GenelForm::ondalikMetni(RaporBolumu &b) {

@@ -4,6 +4,7 @@
 #include "document/EtiketIcerigi.h"
 #include "layout/Rapor.h"
 #include "printjob/BaskiIsi.h"
+#include "printjob/RafDegerleri.h"
 
 #include <QHash>
 #include <QList>
@@ -12,6 +13,7 @@
 class MesajKutusu;
 struct Oturum;
 class VeriBaglantisi;
+struct RaporKaynagi;
 
 // The label report of one print job: built from its design at every report start,
 // fed by the work table BARKODID and the stock tables over the session's
@@ -42,6 +44,10 @@ public:
 
     // Labels whose price printed empty (no price row, NULL or 0), by item code.
     TasmaListesi Fiyatsizlar{Fiyat_Yok};
+    // Pictures, unit prices and codes labels could not show.
+    RafEksikleri Raf_Eksikleri;
+    // Every list of labels that did not show what they should, for the after-run report.
+    QList<const TasmaListesi *> Eksik_Listeleri() const;
 
     void Bolum_Duzenle();
     void Duzenle();
@@ -76,7 +82,10 @@ private:
     void kilidiBirak();
     QString fiyat(const EtiketIcerigi &i);
     void fiyatlariOku(const QString &stok);
-    QString tutarYazisi() const;
+    QString tutarYazisi(bool tl_kurus = false) const;
+    void raflariDoldur(const RaporKaynagi &k);
+    QDate fiyatTarihi();
+    const QList<QPair<QString, double>> &fiyatlar();
     void ondalikMetni(RaporBolumu &b);
 
     MesajKutusu &kutu_;
@@ -87,8 +96,8 @@ private:
     // The value typed for each parameter name in this run; the design keeps its
     // own captions.
     QHash<QString, QString> parametreler_;
-    KayitKumesi ortak_; // the program's shared updatable record set
-    QList<RaporEtiketi *> yaziylalar_;
+    KayitKumesi ortak_;                             // the program's shared updatable record set
+    QList<QPair<RaporEtiketi *, bool>> yaziylalar_; // and whether in TL and Kuruş
     // The elements filled at every label, with what they show.
     QList<QPair<RaporEtiketi *, EtiketIcerigi>> degisenler_;
     const int anaFiyat_ = Ana_Fiyat_Seviyesi(belge_);
@@ -100,6 +109,13 @@ private:
     bool fiyatAcik_ = false;
     QString fiyatStok_;
     QList<QPair<QString, double>> fiyatlar_;
+    // The shelf elements drawn anew at every label (pictures, codes).
+    QList<QPair<RaporOgesi *, NesneKaydi>> raflar_;
+    ResimDeposu resimler_;
+    KodOnbellegi kodlar_;
+    // The price date: whether STOKFIYAT has Degisim_Tarihi, and the current item's.
+    bool fiyatTarihiVar_ = false;
+    QDate fiyatTarihi_;
 };
 
 // The prompt that asks a parameter's value at print time.

@@ -67,6 +67,7 @@ void GenelForm::Duzenle() {
     Detail.Temizle();
     yaziylalar_.clear();
     degisenler_.clear();
+    raflar_.clear();
     const auto metinKutusu = [this](const char *ad, const char *alan) {
         auto *k = Detail.Ekle_<RaporMetinKutusu>(QString::fromLatin1(ad));
         k->DataField = QString::fromLatin1(alan);
@@ -104,13 +105,22 @@ void GenelForm::nesneleriKur() {
         if (n.Bolum_No != 0 || n.Turu() == Nesne_Turu::Taninmayan)
             continue;
         const EtiketIcerigi icerik = Nesne_Icerigi(n);
+        if (icerik.tur == EtiketIcerigi::Tur::Resim || icerik.tur == EtiketIcerigi::Tur::Kod) {
+            RaporOgesi o;
+            const QRectF a = Nesne_Alani(n);
+            o.Left = a.left(), o.Top = a.top(), o.Width = a.width(), o.Height = a.height();
+            raflar_.append({Detail.Ekle_(std::move(o), QString()), n});
+            continue;
+        }
+        if (icerik.tur == EtiketIcerigi::Tur::Fiyat_Tarihi && !fiyatTarihiVar_)
+            fiyatTarihiVar_ = Fiyat_Tarihi_Sutunu_Var(baglanti_);
         RaporEtiketi *e = Detail.Ekle_(Nesne_Kontrolu(n), QString());
         if (Rapor_Etiketinde_Degisir(icerik))
             degisenler_.append({e, icerik});
         else
             e->caption = Rapor_Sabit_Metni(icerik, sabit);
         if (icerik.tur == EtiketIcerigi::Tur::Yaziyla)
-            yaziylalar_.append(e);
+            yaziylalar_.append({e, icerik.tl_kurus});
     }
 }
 
@@ -124,4 +134,6 @@ QString GenelForm::alanYoklamasi() const {
     return QString();
 }
 
-QString GenelForm::tutarYazisi() const { return Tutar_Yazisi(Rapor_Tutari, oturum_.ayirac); }
+QString GenelForm::tutarYazisi(bool tl_kurus) const {
+    return Tutar_Yazisi(Rapor_Tutari, oturum_.ayirac, tl_kurus);
+}

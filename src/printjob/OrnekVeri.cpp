@@ -44,14 +44,15 @@ QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturu
     if (!Rapor_Etiketinde_Degisir(i)) {
         RaporSabitleri sabit{{}, oturum.Firma_Unvani, oturum.Veritabani_Adi, {}};
         // The amount in words only for the element that shows it.
-        if (i.tur == EtiketIcerigi::Tur::Yaziyla) {
-            sabit.tutar_yazisi = Fiyat_Yaziyla(Fiyat_Degeri(1, false, s.fiyatlar), a);
-        }
+        if (i.tur == EtiketIcerigi::Tur::Yaziyla)
+            sabit.tutar_yazisi = Fiyat_Yaziyla(Fiyat_Degeri(1, false, s.fiyatlar), a, i.tl_kurus);
         return Rapor_Sabit_Metni(i, sabit);
     }
     RaporKaynagi k;
     k.sutun = [&s](const QString &ad) { return s.sutunlar.value(ad.toLower()); };
     k.fiyat = [&s, &a](const EtiketIcerigi &f) { return Fiyat_Metni(f, s.fiyatlar, a); };
+    k.fiyat_degeri = [&s](int seviye) { return Fiyat_Degeri(seviye, false, s.fiyatlar); };
+    k.fiyat_tarihi = [] { return QDate::currentDate(); };
     k.ayirac = a;
     return Rapor_Etiket_Degeri(i, k);
 }

@@ -176,7 +176,7 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     // --strict: a label that did not show what it should fails the run before the
     // output is made final.
     const auto eksikler = [&form, &motor] {
-        return QList<const TasmaListesi *>{&motor.Tasmalar(), &form.Fiyatsizlar};
+        return QList<const TasmaListesi *>{&motor.Tasmalar()} + form.Eksik_Listeleri();
     };
     const auto eksikVar = [&eksikler] {
         const auto l = eksikler();

@@ -32,8 +32,9 @@ SayiDeseni deseniCoz(const QString &desen) {
         d.onEk = desen;
         return d;
     }
-    d.onEk = desen.left(bas);
-    d.sonEk = desen.mid(son + 1);
+    // Text in double quotes is printed without them: `#,##0.00 "TL"`.
+    d.onEk = desen.left(bas).remove(u'"');
+    d.sonEk = desen.mid(son + 1).remove(u'"');
     bool kesirde = false;
     for (qsizetype i = bas; i <= son; ++i) {
         const QChar c = desen[i];

@@ -18,6 +18,11 @@ QString Tasarim_Klasorunu_Bul(const KlasorYerleri &y) {
         for (const QString &ad :
              ornek.entryList({QStringLiteral("*.ftr"), QStringLiteral("*.mtr")}, QDir::Files))
             QFile::copy(ornek.filePath(ad), klasor + u'/' + ad);
+        // And the pictures the samples show.
+        const QDir resimler(ornek.filePath(QStringLiteral("Resimler")));
+        if (resimler.exists() && QDir().mkpath(klasor + QStringLiteral("/Resimler")))
+            for (const QString &ad : resimler.entryList(QDir::Files))
+                QFile::copy(resimler.filePath(ad), klasor + QStringLiteral("/Resimler/") + ad);
     }
     return klasor;
 }

@@ -49,7 +49,8 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
     const GenelForm *form = &sahip->form;
     QObject::connect(w, &RaporGoruntuleyici::Dizim_Tamamlandi, w, [&kutu, motor, form] {
         QStringList m;
-        for (const TasmaListesi *t : {&motor->Tasmalar(), &form->Fiyatsizlar})
+        for (const TasmaListesi *t :
+             QList<const TasmaListesi *>{&motor->Tasmalar()} + form->Eksik_Listeleri())
             if (!t->Bos())
                 m << t->Mesaj();
         if (!m.isEmpty())
