@@ -181,6 +181,8 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
         z->input_mode = UNICODE_MODE;
     if (sembol == Sembol::QR)
         z->option_1 = 2; // error correction M: 15 % of the symbol may be lost
+    if (t.zint == BARCODE_DATAMATRIX)
+        z->option_3 = DM_SQUARE; // as printers make it
     const QByteArray girdi = t.gs1 || t.utf8 ? k.veri.toUtf8() : k.veri.toLatin1();
     const int sonuc = ZBarcode_Encode_and_Buffer_Vector(
         z, reinterpret_cast<const unsigned char *>(girdi.constData()), int(girdi.size()), 0);

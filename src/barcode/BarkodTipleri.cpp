@@ -13,6 +13,11 @@ bool hepsiAlir(QChar) { return true; }
 // Code 93's full-ASCII shifts and Code 128's ">" invocations are commands to the
 // printer; control bytes too.
 bool kod128Alir(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != u'>'; }
+// Data Matrix reads "~" (and GS1 Data Matrix "_", its FNC1 sign here) as its own escape;
+// letters beyond ASCII each printer encodes its own way.
+bool dataMatrixAlir(QChar c) {
+    return c != u'~' && c != u'_' && c.unicode() >= 0x20 && c.unicode() <= 0x7E;
+}
 
 const Semboloji semboller[] = {
     {S::Yok, "", M::Yok, 0, 0, 0, false, nullptr, nullptr},
@@ -31,14 +36,16 @@ const Semboloji semboller[] = {
      "^BC%1,%2,%3,N,N,A", kod128Alir},
     {S::Code128, "Code 128", std::nullopt, BARCODE_CODE128, 0, 0, false, "^BC%1,%2,%3,N,N,A",
      kod128Alir, "CODE128", "Code 128"},
-    {S::GS1_128, "GS1-128", std::nullopt, BARCODE_GS1_128, 0, 0, false, nullptr, nullptr, "GS1-128",
-     "GS1-128 (parti, son kullanma)", false, true},
-    {S::QR, "QR", std::nullopt, BARCODE_QRCODE, 0, 0, false, nullptr, nullptr, "QR", "QR Kod", true,
-     false, true},
-    {S::DataMatrix, "DataMatrix", std::nullopt, BARCODE_DATAMATRIX, 0, 0, false, nullptr, nullptr,
-     "DATAMATRIX", "DataMatrix", true, false, true},
-    {S::GS1_DataMatrix, "GS1 DataMatrix", std::nullopt, BARCODE_DATAMATRIX, 0, 0, false, nullptr,
-     nullptr, "GS1-DATAMATRIX", "GS1 DataMatrix", true, true},
+    // The printer's UCC/EAN mode puts the FNC1s and chooses the subsets itself.
+    {S::GS1_128, "GS1-128", std::nullopt, BARCODE_GS1_128, 0, 0, false, "^BC%1,%2,%3,N,N,D",
+     kod128Alir, "GS1-128", "GS1-128 (parti, son kullanma)", false, true},
+    // Model 2, error correction M, input chosen by the printer ("MA," before the data).
+    {S::QR, "QR", std::nullopt, BARCODE_QRCODE, 0, 0, false, "^BQ%1,2,%2", hepsiAlir, "QR",
+     "QR Kod", true, false, true},
+    {S::DataMatrix, "DataMatrix", std::nullopt, BARCODE_DATAMATRIX, 0, 0, false, "^BX%1,%2,200",
+     dataMatrixAlir, "DATAMATRIX", "DataMatrix", true, false, true},
+    {S::GS1_DataMatrix, "GS1 DataMatrix", std::nullopt, BARCODE_DATAMATRIX, 0, 0, false,
+     "^BX%1,%2,200,,,,_", dataMatrixAlir, "GS1-DATAMATRIX", "GS1 DataMatrix", true, true},
     {S::PDF417, "PDF417", std::nullopt, BARCODE_PDF417, 0, 0, false, nullptr, nullptr, "PDF417",
      "PDF417", true, false, true},
 };

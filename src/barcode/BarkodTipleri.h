@@ -31,8 +31,9 @@ struct Semboloji {
     int govde;
     // The report engine's style takes the number without its check digit.
     bool stil_govde_alir;
-    // The printer's own command (ZPL, %1 turn, %2 height, %3 interpretation line) and
-    // the characters it takes as data and no more; a symbol it cannot take is a picture.
+    // The printer's own command (ZPL, %1 turn, %2 height, %3 interpretation line; for a
+    // two-dimensional symbol %2 is the module in dots) and the characters it takes as
+    // data and no more; a symbol it cannot take is a picture.
     const char *zpl;
     bool (*zpl_alir)(QChar);
     // A code element's name for it (its Tag), and the designer's words for it.

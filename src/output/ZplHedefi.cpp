@@ -142,6 +142,66 @@ QByteArray yaziciYazisi(const CizimOgesi &o, const Etiket &e) {
 
 QByteArray oge(const CizimOgesi &o, const Etiket &e);
 
+// GS1 data (zint's "[01]…[10]…") for the printer's Data Matrix: FNC1 ("_1") first and
+// after every value whose length its identifier does not fix.
+QByteArray gs1DataMatrixVerisi(const QString &kodlanan) {
+    static const QStringList sabit = {
+        QStringLiteral("00"), QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("11"),
+        QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("15"), QStringLiteral("16"),
+        QStringLiteral("17"), QStringLiteral("20")};
+    QString v = QStringLiteral("_1");
+    bool ayir = false;
+    for (qsizetype i = 0; i < kodlanan.size();) {
+        const qsizetype kapa = kodlanan.indexOf(u']', i);
+        qsizetype son = kodlanan.indexOf(u'[', kapa);
+        if (kapa < 0)
+            break;
+        if (son < 0)
+            son = kodlanan.size();
+        const QString ai = kodlanan.mid(i + 1, kapa - i - 1);
+        if (ayir)
+            v += QStringLiteral("_1");
+        v += ai + kodlanan.mid(kapa + 1, son - kapa - 1);
+        const bool agirlik = ai.size() == 4 && ai[0] == u'3' && ai[1] >= u'1' && ai[1] <= u'6';
+        ayir = !sabit.contains(ai) && !agirlik;
+        i = son;
+    }
+    return v.toLatin1();
+}
+
+// A two-dimensional symbol the printer draws: modules of whole dots, as many as fit,
+// centred where the page centres it.
+QByteArray ikiBoyutlu(const CizimOgesi &o, const Etiket &e, const Semboloji &t) {
+    const Barkod &b = *o.barkod;
+    const Barkod::Gorunum &g = o.barkod_gorunum;
+    const char y = yon(g.yon);
+    const bool qr = b.Sembolu() == Barkod::Sembol::QR;
+    if (qr && y != 'N')
+        return resim(o, e); // the printer's QR code stands upright only
+    const Barkod::Yerlesim yer = b.Yerlestir(o.alan, g, Nokta_Basina_Twip);
+    const QRect r = noktaAlani(yer.cubuklar, e.dpi);
+    const double moduller = b.Modul_Sayisi();
+    const int modul =
+        std::max(1, int(std::floor(std::min(r.width(), r.height()) / moduller + 1e-9)));
+    if (qr && modul > 10)
+        return resim(o, e); // the printer magnifies a QR code ten times at most
+    if (e.uyarilar && modul < 2)
+        e.uyarilar->append(QStringLiteral("Kod %1: modül 2 noktadan dar; yazıcı okunamaz "
+                                          "basabilir (kodu büyütün).")
+                               .arg(b.Veri()));
+    // The printer draws no quiet zone: the symbol starts after the page's.
+    const int kenar = int(std::lround(moduller)) * modul;
+    const int bosluk = int(std::lround(b.Ilk_Cubuk() * moduller)) * modul;
+    QByteArray z = e.fo(r.left() + (r.width() - kenar) / 2 + bosluk,
+                        r.top() + (r.height() - kenar) / 2 + bosluk);
+    z += QString::fromLatin1(t.zpl).arg(QChar::fromLatin1(y)).arg(modul).toLatin1();
+    if (qr)
+        return z + veriAlani(QStringLiteral("MA,") + b.Veri()) + "^FS\n";
+    if (t.gs1)
+        return z + "^FD" + gs1DataMatrixVerisi(b.Kodlanan()) + "^FS\n";
+    return z + veriAlani(b.Veri()) + "^FS\n";
+}
+
 QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const int dpi = e.dpi;
     const Barkod &b = *o.barkod;
@@ -149,6 +209,8 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
     const double moduller = b.Modul_Sayisi();
     if (!yerel || moduller <= 0)
         return resim(o, e);
+    if (yerel->iki_boyutlu)
+        return ikiBoyutlu(o, e, *yerel);
     const Barkod::Gorunum &g = o.barkod_gorunum;
     const char y = yon(g.yon);
     const bool dik = y == 'R' || y == 'B';
@@ -169,7 +231,9 @@ QByteArray barkod(const CizimOgesi &o, const Etiket &e) {
         e.uyarilar->append(QStringLiteral("Barkod %1: modül 2 noktadan dar; yazıcı okunamaz "
                                           "basabilir (barkodu genişletin).")
                                .arg(b.Metin()));
-    const QString veri = yerel->govde > 0 ? b.Metin().left(yerel->govde) : b.Veri();
+    const QString veri = yerel->govde > 0 ? b.Metin().left(yerel->govde)
+                         : yerel->gs1     ? b.Metin()
+                                          : b.Veri();
     // The printer draws no quiet zone: the bars start where the page's bars start, and
     // with a module no wider than the page's they end inside its right quiet zone.
     const int bosluk = int(std::lround(b.Ilk_Cubuk() * en));
