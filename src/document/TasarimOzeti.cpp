@@ -69,6 +69,14 @@ QString tur(const NesneKaydi &n) {
         return QStringLiteral("firma adı");
     case T::Firma_Kodu:
         return QStringLiteral("firma kodu");
+    case T::Resim:
+        return QStringLiteral("resim");
+    case T::Kod:
+        return QStringLiteral("kod (%1)").arg(n.Tag.trimmed());
+    case T::Birim_Fiyat:
+        return QStringLiteral("birim fiyat");
+    case T::Fiyat_Tarihi:
+        return QStringLiteral("fiyat tarihi");
     default:
         return QStringLiteral("veritabanı alanı");
     }

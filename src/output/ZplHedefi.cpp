@@ -86,7 +86,7 @@ const Semboloji *yerelSembol(Barkod::Sembol s, const QString &veri) {
 QByteArray resim(const CizimOgesi &o, const Etiket &e) {
     const int dpi = e.dpi;
     const QRect r = noktaAlani(o.alan, dpi);
-    QImage img(r.size(), QImage::Format_Grayscale8);
+    QImage img(r.size(), o.resim ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     img.fill(Qt::white);
     {
         QPainter p(&img);
@@ -94,6 +94,11 @@ QByteArray resim(const CizimOgesi &o, const Etiket &e) {
         Twip_Olcegi(p, dpi);
         Oge_Ciz(p, o);
     }
+    // A picture's shades become spread dots (a red logo would fall under the threshold
+    // as a light grey).
+    if (o.resim)
+        img = img.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::DiffuseDither)
+                  .convertToFormat(QImage::Format_Grayscale8);
     const int satir_bayti = (r.width() + 7) / 8;
     QByteArray bitler(qsizetype(satir_bayti) * r.height(), '\0');
     bool bos = true;

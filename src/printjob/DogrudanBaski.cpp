@@ -112,6 +112,14 @@ std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const Oturum &ot
     EtiketKaynagi k = kaynak(ortak(oturum, nullptr), rs, *fiyat);
     if (rs.EOF_())
         k.sutun = [](const QString &) { return std::optional(QString()); };
+    ResimDeposu resimler(oturum.Tasarim_Klasoru);
+    KodOnbellegi kodlar;
+    k.resimler = &resimler, k.kodlar = &kodlar;
+    if (!rs.EOF_() && Fiyat_Tarihi_Var(belge) && Fiyat_Tarihi_Sutunu_Var(*oturum.Baglanti)) {
+        const QDate tarih =
+            Stok_Fiyat_Tarihi(*oturum.Baglanti, qint64(rs.Number(QStringLiteral("Stok_ID"))));
+        k.fiyat_tarihi = [tarih] { return tarih.isValid() ? tarih : QDate::currentDate(); };
+    }
     BarkodOnbellegi barkodlar;
     RaporSayfasi s;
     s.no = 1;

@@ -25,9 +25,7 @@ const Birim birimler[] = {{"g", "kg", 1000}, {"kg", "kg", 1}, {"ml", "lt", 1000}
 std::optional<NetMiktar> Net_Miktar(const QString &miktar, const QString &birim,
                                     const Ayiraclar &a) {
     double m = 0;
-    // A database gives a number with a point, a user may type a comma.
-    const QString metin = miktar.trimmed();
-    if (!Sayi_Oku(metin, m, a) && !Sayi_Oku(metin, m, Ayiraclar{QStringLiteral("."), {}}))
+    if (!Sayi_Oku(miktar.trimmed(), m, a))
         return std::nullopt;
     if (!(m > 0) || !std::isfinite(m))
         return std::nullopt;

@@ -164,6 +164,43 @@ private slots:
         }
     }
 
+    void gs1_verisi() {
+        // Bracketed GS1 data: what zint is given and the text under the bars, or why not.
+        const struct {
+            const char *veri, *kodlanan, *neden;
+        } tablo[] = {
+            {"(01)8690000000012(3103)000500", "[01]08690000000012[3103]000500", ""},
+            {"(01)08690000000012(17)261231(10)AB-12", "[01]08690000000012[17]261231[10]AB-12", ""},
+            {"(01)8690000000013", "", "GS1: (01) kontrol rakamı yanlış"},
+            {"(01)STK-0001", "", "GS1: (01) 14 rakam olmalı"},
+            {"(17)261331", "", "GS1: (17) geçerli bir tarih değil (YYAAGG)"},
+            {"(3103)5", "", "GS1: (3103) 6 rakam olmalı"},
+            {"(10)ABCDEFGHIJKLMNOPQRSTU", "", "GS1: (10) en çok 20 karakter olabilir"},
+            {"(10)", "", "GS1: (10) değeri boş"},
+            {"01)869", "", "GS1: veri (01) gibi"},
+            {"(1A)x", "", "GS1: uygulama tanımlayıcısı geçersiz: (1A)"},
+            {"(01)08690000000012(99999)1", "", "GS1: uygulama tanımlayıcısı geçersiz"},
+        };
+        for (const auto &t : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(t.veri));
+            const auto b = Barkod::Kodla(Barkod::Sembol::GS1_128, QString::fromUtf8(t.veri));
+            QVERIFY2(*t.neden ? b->Neden().startsWith(QString::fromUtf8(t.neden))
+                              : b->Neden().isEmpty(),
+                     qPrintable(b->Neden()));
+            if (!*t.neden) {
+                QCOMPARE(b->Kodlanan(), QString::fromUtf8(t.kodlanan));
+                QCOMPARE(b->Metin(),
+                         QString(b->Kodlanan()).replace(u'[', u'(').replace(u']', u')'));
+                QVERIFY(b->Cubuk_Sayisi() > 10);
+            }
+        }
+        // The code kinds a design may name, by their tag.
+        QCOMPARE(Kod_Turu_Oku(u" qr "_s), Barkod::Sembol::QR);
+        QCOMPARE(Kod_Turu_Oku(u"GS1-DATAMATRIX"_s), Barkod::Sembol::GS1_DataMatrix);
+        QVERIFY(!Kod_Turu_Oku(u"AZTEC"_s));
+        QCOMPARE(Kod_Turleri().size(), 11);
+    }
+
     void yok_hicbir_sey_cizmez() {
         for (const auto &b : {kodla(false, 9, u"123"_s), kodla(true, 0, u"123"_s)}) {
             QCOMPARE(b->Sembolu(), Barkod::Sembol::Yok);
