@@ -15,6 +15,7 @@ const Ekleme eklemeler[] = {
     {u"MNYatayCizgi", u"YatayCizgi", nullptr, nullptr},
     {u"MNDikeyCizgi", u"DikeyCizgi", nullptr, nullptr},
     {u"MNBarkod", u"Barkod", nullptr, nullptr},
+    {u"MNKod", u"Kod", nullptr, nullptr},
     {u"MNParametre", u"Etiket", u"Parametre", Parametre_Etiketi},
     {u"MNFirma_Adi", u"Alan", u"Firma_Ad", [](const QString &) { return Firma_Adi_Etiketi(); }},
     {u"MNFirma_Kodu", u"Alan", u"Firma_Kod", [](const QString &) { return Firma_Kodu_Etiketi(); }},
@@ -51,6 +52,12 @@ bool Kullanici_Alani(TasarimModeli &m, const QString &ad) {
     if (alan.isEmpty())
         return false;
     return m.Nesne_Ekle(QStringLiteral("Alan"), [&](YuzeyNesnesi &n) { n.Nesne().Caption = alan; });
+}
+
+bool Resim_Ekle(TasarimModeli &m, const QString &yol) {
+    if (yol.isEmpty())
+        return false;
+    return m.Nesne_Ekle(QStringLiteral("Resim"), [&](YuzeyNesnesi &n) { n.Nesne().Caption = yol; });
 }
 
 AracDurumu Arac_Durumu(const YuzeyNesnesi &n, const Ayiraclar &a) {

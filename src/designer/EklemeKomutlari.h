@@ -11,7 +11,7 @@ class TasarimModeli;
 struct YuzeyNesnesi;
 
 // The main window's insert commands: "MNEtiket", "MNYatayCizgi", "MNDikeyCizgi",
-// "MNBarkod", "MNParametre", "MNFirma_Adi", "MNFirma_Kodu", "MNTarih", "MNSaat".
+// "MNBarkod", "MNKod", "MNParametre", "MNFirma_Adi", "MNFirma_Kodu", "MNTarih", "MNSaat".
 // Each creates its object with its caption and tag as one undo step; false for
 // any other name.
 bool Ekleme_Komutu(TasarimModeli &model, const QString &ad);
@@ -21,6 +21,9 @@ std::optional<Liste> Eklenecek_Liste(const QString &ad);
 // "Kullanıcı Tn.Alan": a field showing any column the user names. Nothing for an
 // empty name.
 bool Kullanici_Alani(TasarimModeli &model, const QString &ad);
+
+// "Resim": a picture element showing the file `yol` (relative to the design folder).
+bool Resim_Ekle(TasarimModeli &model, const QString &yol);
 
 // What the tool bar shows for a selected object.
 struct AracDurumu {

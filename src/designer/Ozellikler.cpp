@@ -1,6 +1,7 @@
 #include "Ozellikler.h"
 
 #include "OlcuMetni.h"
+#include "barcode/BarkodTipleri.h"
 #include "core/Birimler.h"
 #include "core/Renk.h"
 #include "document/TasarimDosyasi.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-bool yaziVar(const YuzeyNesnesi &n) { return !n.Cizgi_Mi(); }
+bool yaziVar(const YuzeyNesnesi &n) { return !n.Cizgi_Mi() && n.liste != Liste::Resim; }
 
 // The value of one element, or nothing when it has no such property.
 std::optional<QString> deger(const YuzeyNesnesi &n, Ozellik o, const Ayiraclar &a) {
@@ -32,6 +33,14 @@ std::optional<QString> deger(const YuzeyNesnesi &n, Ozellik o, const Ayiraclar &
     }
     if (o == Ozellik::Sutun)
         return n.liste == Liste::Alan ? std::optional(n.Nesne().Caption) : std::nullopt;
+    if (o == Ozellik::Kod_Turu)
+        return n.liste == Liste::Kod ? std::optional(n.Nesne().Tag.trimmed()) : std::nullopt;
+    if (o == Ozellik::Veri)
+        return n.liste == Liste::Kod ? std::optional(n.Nesne().Caption) : std::nullopt;
+    if (o == Ozellik::Resim_Dosyasi)
+        return n.liste == Liste::Resim ? std::optional(n.Nesne().Caption) : std::nullopt;
+    if (o == Ozellik::Aci && n.liste == Liste::Resim)
+        return QString::number(n.Nesne().Escapement);
     if (!yaziVar(n))
         return std::nullopt;
     switch (o) {
@@ -53,7 +62,8 @@ std::optional<QString> deger(const YuzeyNesnesi &n, Ozellik o, const Ayiraclar &
         return n.Barkod_Mu() ? std::nullopt
                              : std::optional(QString::number(int(k.BackColor == Saydam_Arka_Renk)));
     case Ozellik::Hiza:
-        return n.Barkod_Mu() ? std::nullopt : std::optional(QString::number(n.Nesne().Alignment));
+        return n.Barkod_Mu() || n.Raf_Mi() ? std::nullopt
+                                           : std::optional(QString::number(n.Nesne().Alignment));
     case Ozellik::Aci:
         return QString::number(n.Barkod_Mu() ? n.Barkod().Orientation / 10 : n.Nesne().Escapement);
     default:
@@ -94,6 +104,32 @@ bool koy(YuzeyNesnesi &n, Ozellik o, const QString &metin, double sayi, const Ta
         if (metin.trimmed().isEmpty())
             return false;
         n.Nesne().Caption = metin.trimmed();
+        return true;
+    }
+    if (o == Ozellik::Kod_Turu || o == Ozellik::Veri) {
+        if (n.liste != Liste::Kod)
+            return true;
+        if (o == Ozellik::Kod_Turu && !Kod_Turu_Oku(metin))
+            return false;
+        if (metin.trimmed().isEmpty())
+            return false;
+        (o == Ozellik::Kod_Turu ? n.Nesne().Tag : n.Nesne().Caption) = metin.trimmed();
+        return true;
+    }
+    if (o == Ozellik::Resim_Dosyasi) {
+        if (n.liste != Liste::Resim)
+            return true;
+        if (metin.trimmed().isEmpty())
+            return false;
+        n.Nesne().Caption = metin.trimmed();
+        n.Nesne().Tag.clear(); // its own file now, not the item's
+        return true;
+    }
+    if (o == Ozellik::Aci && n.liste == Liste::Resim) {
+        const int aci = int(sayi);
+        if (aci != sayi || aci % 90 != 0 || aci < 0 || aci >= 360)
+            return false;
+        n.Nesne().Escapement = qint16(aci);
         return true;
     }
     if (!yaziVar(n))

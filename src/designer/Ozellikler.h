@@ -17,10 +17,13 @@ enum class Ozellik {
     Alti_Cizili, // "1" or "0"
     Hiza,        // 0 left, 1 right, 2 centre
     On_Renk,
-    Arka_Renk, // "#rrggbb"
-    Saydam,    // "1": no background
-    Aci,       // 0, 90, 180, 270
-    Sutun,     // a field's column
+    Arka_Renk,     // "#rrggbb"
+    Saydam,        // "1": no background
+    Aci,           // 0, 90, 180, 270
+    Sutun,         // a field's column
+    Kod_Turu,      // a code's symbology, as its tag names it ("QR")
+    Veri,          // a code's data template ("{Stok_Kodu}")
+    Resim_Dosyasi, // a picture's file, relative to the design folder
 };
 
 // The value every selected element shares, as the panel shows it (numbers with two

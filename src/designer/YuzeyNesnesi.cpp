@@ -15,6 +15,8 @@ constexpr std::array<ListeBilgisi, Liste_Sayisi> listeler{{
     {Liste::Yatay_Cizgi, u"Yatay_Cizgi", u"YatayCizgi"},
     {Liste::Dikey_Cizgi, u"Dikey_Cizgi", u"DikeyCizgi"},
     {Liste::ZKOD, u"ZKOD", u"Barkod"},
+    {Liste::Resim, u"Resim", u"Resim"},
+    {Liste::Kod, u"Kod", u"Kod"},
 }};
 
 constexpr qint32 Cizgi_Rengi = 0x404040;
@@ -73,7 +75,9 @@ std::optional<Liste> Harf_Listesi(const QString &harf) {
     case Nesne_Turu::Dikey_Cizgi:
         return Liste::Dikey_Cizgi;
     case Nesne_Turu::Resim:
+        return Liste::Resim;
     case Nesne_Turu::Kod:
+        return Liste::Kod;
     case Nesne_Turu::Taninmayan:
         break;
     }
@@ -102,6 +106,10 @@ QString YuzeyNesnesi::Erisim_Adi() const {
         return QStringLiteral("Yatay Çizgi");
     case Liste::Dikey_Cizgi:
         return QStringLiteral("Dikey Çizgi");
+    case Liste::Resim:
+        return QStringLiteral("Resim ") + Nesne().Caption;
+    case Liste::Kod:
+        return QStringLiteral("Kod ") + Nesne().Tag + u' ' + Nesne().Caption;
     default:
         return Nesne().Caption;
     }
@@ -128,6 +136,22 @@ YuzeyNesnesi Sablon(Liste liste) {
         s.kayit = sablonKaydi<BarkodKaydi>(33.07f, 13.49f, QStringLiteral("Tahoma"),
                                            Varsayilan_Yazi_Rengi, Varsayilan_Arka_Renk);
         break;
+    case Liste::Resim: {
+        // The file is chosen as the element is made.
+        NesneKaydi n = yaziSablonu(QString(), QStringLiteral("R"));
+        n.Width = n.Height = 15;
+        n.BackColor = Saydam_Arka_Renk;
+        s.kayit = n;
+        break;
+    }
+    case Liste::Kod: {
+        // A QR code of the item code: what a shelf label carries most.
+        NesneKaydi n = yaziSablonu(QStringLiteral("{Stok_Kodu}"), QStringLiteral("K"));
+        n.Tag = QStringLiteral("QR");
+        n.Width = n.Height = 20;
+        s.kayit = n;
+        break;
+    }
     }
     return s;
 }

@@ -10,16 +10,17 @@
 
 // The object lists of the design surface. Each list has a hidden template at
 // index 0 that every new element copies.
-enum class Liste { Alan, Etiket, Yatay_Cizgi, Dikey_Cizgi, ZKOD };
-inline constexpr int Liste_Sayisi = 5;
+enum class Liste { Alan, Etiket, Yatay_Cizgi, Dikey_Cizgi, ZKOD, Resim, Kod };
+inline constexpr int Liste_Sayisi = 7;
 
-// The list's name as the surface knows it: "Alan", "Etiket", "Yatay_Cizgi", "Dikey_Cizgi", "ZKOD".
+// The list's name as the surface knows it: "Alan", "Etiket", "Yatay_Cizgi", "Dikey_Cizgi",
+// "ZKOD", "Resim", "Kod".
 QString Liste_Adi(Liste liste);
 // The kind words of the creation routine: "Alan", "Etiket", "YatayCizgi", "DikeyCizgi",
-// "Barkod". Any other word (also "KullaniciTanimliAlan") has no list.
+// "Barkod", "Resim", "Kod". Any other word (also "KullaniciTanimliAlan") has no list.
 std::optional<Liste> Tur_Listesi(const QString &tur);
 QString Tur_Kelimesi(Liste liste);
-// The list a record's type letter belongs to ("E", "A", "Y", "D").
+// The list a record's type letter belongs to ("E", "A", "Y", "D", "R", "K").
 std::optional<Liste> Harf_Listesi(const QString &harf);
 
 // Data every barcode on the surface shows: the template's sample value.
@@ -38,6 +39,8 @@ struct YuzeyNesnesi {
 
     bool Barkod_Mu() const { return liste == Liste::ZKOD; }
     bool Cizgi_Mi() const { return liste == Liste::Yatay_Cizgi || liste == Liste::Dikey_Cizgi; }
+    // A picture or a code: drawn by the shelf builder, not as a text.
+    bool Raf_Mi() const { return liste == Liste::Resim || liste == Liste::Kod; }
     NesneKaydi &Nesne() { return std::get<NesneKaydi>(kayit); }
     const NesneKaydi &Nesne() const { return std::get<NesneKaydi>(kayit); }
     BarkodKaydi &Barkod() { return std::get<BarkodKaydi>(kayit); }

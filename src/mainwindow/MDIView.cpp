@@ -17,18 +17,22 @@
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "dialogs/pencere/YaziciAyarlariFrm.h"
-#include "printjob/BaskiIsi.h"
 #include "output/pencere/Yazicilar.h"
 #include "preview/pencere/OnizlemeFrm.h"
+#include "printjob/BaskiIsi.h"
 #include "printjob/OrnekVeri.h"
 #include "printjob/pencere/RaporPenceresi.h"
 #include "startup/Oturum.h"
+#include "startup/TasarimKlasoru.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -41,7 +45,8 @@
 
 MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWidget *ust)
     : QMainWindow(ust), kutu_(kutu), oturum_(oturum), alan_(new QMdiArea(this)),
-      panel_(new UstPanel(oturum.ayirac, this)), alanlar_(new AlanGrd(this)) {
+      panel_(new UstPanel(oturum.ayirac, this)), alanlar_(new AlanGrd(this)),
+      raflar_(std::make_unique<OrnekRaflari>(oturum.Tasarim_Klasoru)) {
     setObjectName(QStringLiteral("MDIView"));
     setWindowTitle(QStringLiteral("Barkod Tasarımı"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -56,6 +61,9 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     connect(panel_, &UstPanel::Komut, this, &MDIView::Menu_Click);
 
     tasarim_ = new DizaynFrm(kutu_, oturum_, ad);
+    tasarim_->Bolum()->Raf_Cizici_Ayarla([this](const NesneKaydi &n, const QRectF &alan) {
+        return Ornek_Raf_Ogesi(n, alan, nullptr, oturum_.ayirac, *raflar_);
+    });
     QMdiSubWindow *pencere = alan_->addSubWindow(tasarim_);
     pencere->setWindowIcon(Arac_Simgesi(QStringLiteral("Barkod")));
     // The design window fills the work area and follows it.
@@ -80,6 +88,15 @@ MDIView::MDIView(MesajKutusu &kutu, const Oturum &oturum, const QString &ad, QWi
     ozellikler_->Renk_Sor = [this](const QColor &c) { return panel_->Renk_Sor(c); };
     ozellikler_->Bicim_Ac = [this] { Menu_Click(QStringLiteral("MNAlanFormat")); };
     ozellikler_->Barkod_Ac = [this] { Menu_Click(QStringLiteral("MNBarKodOz")); };
+    ozellikler_->Resim_Sec = [this] { return resimSec(); };
+    // A code's data offers the field list's columns as its "{Column}" parts.
+    QStringList sutunlar;
+    for (const QStringList &satir : tasarim_->Alanlar())
+        if (!satir.value(0).isEmpty())
+            sutunlar << u'{' + satir.value(0) + u'}';
+    auto *tamamlayici = new QCompleter(sutunlar, ozellikler_);
+    tamamlayici->setFilterMode(Qt::MatchContains);
+    ozellikler_->Kutu(Ozellik::Veri)->setCompleter(tamamlayici);
     Menu(QStringLiteral("MNOzellikler"))->setChecked(true);
     connect(sag, &QDockWidget::visibilityChanged, Menu(QStringLiteral("MNOzellikler")),
             &QAction::setChecked);
@@ -258,7 +275,13 @@ void MDIView::Menu_Click(const QString &girdi) {
                  (new BarKodOzFrm(b.m, *b.aktif, w.kutu_, &w))->show();
          }},
     };
-    if (Eklenecek_Liste(ad)) {
+    if (ad == u"MNResim") {
+        if (const auto h = Sigmaz(m, false, true))
+            kutu_.MsgBox(*h, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                         Program_Basligi);
+        else if (const auto yol = resimSec(); yol && Resim_Ekle(m, *yol))
+            m.Nesne_Sec(m.Aktif_Nesne());
+    } else if (Eklenecek_Liste(ad)) {
         // A new element is selected, so the next command acts on it.
         const bool barkod = *Eklenecek_Liste(ad) == Liste::ZKOD;
         if (const auto h = Sigmaz(m, barkod, !barkod))
@@ -281,8 +304,9 @@ void MDIView::baglamMenusu(QPoint ekran, QPointF mm) {
     QMenu menu(this);
     menu.setAccessibleName(QStringLiteral("Bağlam Menüsü"));
     QMenu *ekle = menu.addMenu(QStringLiteral("Ekle"));
-    for (const char *ad : {"MnBarkod", "MnEtiket", "MNYatayCizgi", "MNDikeyCizgi", "MNKullaniciT",
-                           "MnParametre", "MNFirma_Adi", "MNFirma_Kodu", "MNTarih", "MNSaat"})
+    for (const char *ad :
+         {"MnBarkod", "MNKod", "MNResim", "MnEtiket", "MNYatayCizgi", "MNDikeyCizgi",
+          "MNKullaniciT", "MnParametre", "MNFirma_Adi", "MNFirma_Kodu", "MNTarih", "MNSaat"})
         ekle->addAction(Menu(QLatin1String(ad)));
     menu.addSeparator();
     for (const char *ad : {"MNKes", "MNKopyala", "MNYapistir", "MNCogalt"})
@@ -450,5 +474,27 @@ void MDIView::ornekVeri() {
     Ornek_Stogu_Tamamla(kutu_, oturum_, s);
     const Oturum &o = oturum_;
     tasarim_->Bolum()->Ornek_Veri_Ayarla(BolumGorunumu::OrnekVeri{
-        [s, &o](const NesneKaydi &r) { return Ornek_Metni(r, s, o); }, s.barkod});
+        [s, &o](const NesneKaydi &r) { return Ornek_Metni(r, s, o); }, s.barkod,
+        [this, s](const NesneKaydi &n, const QRectF &alan) {
+            return Ornek_Raf_Ogesi(n, alan, &s, oturum_.ayirac, *raflar_);
+        }});
+}
+
+// A picture for the design: chosen by the user, copied into the design folder's
+// Resimler/ when it lies elsewhere; its path relative to the folder.
+std::optional<QString> MDIView::resimSec() {
+    const QString dosya = Resim_Sor
+                              ? Resim_Sor()
+                              : QFileDialog::getOpenFileName(
+                                    this, QStringLiteral("Resim Dosyası"), oturum_.Tasarim_Klasoru,
+                                    QStringLiteral("Resimler (*.png *.jpg *.jpeg *.svg)"));
+    if (dosya.isEmpty())
+        return std::nullopt;
+    const Sonuc<QString> yol = Resmi_Al(dosya, oturum_.Tasarim_Klasoru);
+    if (!yol) {
+        kutu_.MsgBox(*yol.Hatasi(), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Kritik,
+                     Program_Basligi);
+        return std::nullopt;
+    }
+    return *yol;
 }

@@ -16,6 +16,7 @@ struct TasarimBelgesi;
 class QMdiArea;
 class QSpinBox;
 struct OrnekStok;
+struct OrnekRaflari;
 class SayfaHedefi;
 class TasarimModeli;
 class UstPanel;
@@ -47,6 +48,9 @@ public:
     void Onizlemeye_Gec(bool geri);
     // Where direct printing from the preview goes (the system's printer when unset).
     std::function<Acilan_Hedef(bool lazer)> Dogrudan_Yazici;
+    // The picture file "Resim" and "Resim Dosyası" ask for (a file dialog when unset);
+    // empty when the user chose none.
+    std::function<QString()> Resim_Sor;
 
     // What a menu command works on.
     struct Komut_Baglami {
@@ -73,6 +77,7 @@ private:
     void onizlemeKapandi();
     void onizlemeDugmesi();
     void ornekVeri();
+    std::optional<QString> resimSec();
 
     MesajKutusu &kutu_;
     const Oturum &oturum_;
@@ -85,5 +90,6 @@ private:
     QPointer<OnizlemeFrm> onizleme_;
     bool onizleme_hazir_ = false;
     QList<OrnekStok> ornekler_;
+    std::unique_ptr<OrnekRaflari> raflar_;
     QSpinBox *ornek_stok_ = nullptr;
 };

@@ -24,6 +24,8 @@ constexpr Oge agac[] = {
     {0, u"MNAlanIslem", u"Alan İşlemleri"},
     {1, u"MNEkle", u"Ekle"},
     {2, u"MnBarkod", u"Barkod"},
+    {2, u"MNKod", u"Kod"},
+    {2, u"MNResim", u"Resim"},
     {2, u"MnEtiket", u"Etiket"},
     {2, u"MNCizgi", u"Çizgi"},
     {3, u"MNYatayCizgi", u"Yatay Çizgi"},

@@ -1,5 +1,6 @@
 #include "OzellikPaneli.h"
 
+#include "barcode/BarkodTipleri.h"
 #include "designer/TasarimModeli.h"
 
 #include <QCheckBox>
@@ -53,6 +54,23 @@ OzellikPaneli::OzellikPaneli(QWidget *ust) : QWidget(ust) {
         {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")});
 
     kutuEkle(Ozellik::Sutun, QStringLiteral("Sütun"));
+    QStringList kodAdlari, kodlar;
+    for (const Barkod::Sembol s : Kod_Turleri()) {
+        kodAdlari << QString::fromUtf8(Semboloji_Bilgisi(s).kelime);
+        kodlar << QString::fromLatin1(Semboloji_Bilgisi(s).kod);
+    }
+    secenek(Ozellik::Kod_Turu, QStringLiteral("Kod Türü"), kodAdlari, kodlar);
+    kutuEkle(Ozellik::Veri, QStringLiteral("Veri"));
+    kutuEkle(Ozellik::Resim_Dosyasi, QStringLiteral("Resim Dosyası"));
+    resim_ = new QPushButton(QStringLiteral("Resim Seç..."), this);
+    resim_->setObjectName(QStringLiteral("ResimSec"));
+    resim_->setAccessibleName(QStringLiteral("Resim Seç"));
+    form_->addRow(resim_);
+    connect(resim_, &QPushButton::clicked, this, [this] {
+        if (Resim_Sec)
+            if (const auto yol = Resim_Sec())
+                yaz(Ozellik::Resim_Dosyasi, *yol);
+    });
     bicim_ = new QPushButton(QStringLiteral("Alan Formatı..."), this);
     bicim_->setObjectName(QStringLiteral("AlanFormati"));
     barkod_ = new QPushButton(QStringLiteral("Barkod Özellikleri..."), this);
@@ -155,5 +173,13 @@ void OzellikPaneli::yenile() {
     const int tek = secili && m_->Secim().size() == 1 ? m_->Secim().first() : -1;
     bicim_->setVisible(tek >= 0 && m_->Nesne(tek).liste == Liste::Alan);
     barkod_->setVisible(tek >= 0 && m_->Nesne(tek).Barkod_Mu());
+    resim_->setEnabled(var(Ozellik::Resim_Dosyasi));
+    // Rows only pictures and codes have show when one of them is selected.
+    for (const Ozellik o : {Ozellik::Kod_Turu, Ozellik::Veri, Ozellik::Resim_Dosyasi}) {
+        QWidget *w =
+            o == Ozellik::Kod_Turu ? static_cast<QWidget *>(secenekler_.at(o)) : kutular_.at(o);
+        form_->setRowVisible(w, var(o));
+    }
+    form_->setRowVisible(resim_, var(Ozellik::Resim_Dosyasi));
     yenileniyor_ = false;
 }

@@ -31,6 +31,9 @@ public:
     std::function<void(const QString &)> Uyari;
     std::function<std::optional<QColor>(const QColor &)> Renk_Sor;
     std::function<void()> Bicim_Ac, Barkod_Ac;
+    // "Resim Seç...": the picture file for the selected pictures, relative to the design
+    // folder; nothing when none was chosen.
+    std::function<std::optional<QString>()> Resim_Sec;
 
 private:
     void yenile();
@@ -45,6 +48,6 @@ private:
     std::map<Ozellik, QCheckBox *> isaretler_;
     std::map<Ozellik, QComboBox *> secenekler_;
     std::map<Ozellik, QPushButton *> renkler_;
-    QPushButton *bicim_, *barkod_;
+    QPushButton *bicim_, *barkod_, *resim_;
     class QFormLayout *form_;
 };

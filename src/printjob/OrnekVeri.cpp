@@ -30,9 +30,29 @@ void Ornek_Stogu_Tamamla(MesajKutusu &kutu, const Oturum &oturum, OrnekStok &s) 
     s.tamam = true;
     s.fiyatlar =
         Stok_Fiyatlari(kutu, *oturum.Baglanti, s.stok).value_or(QList<QPair<QString, double>>());
+    if (Fiyat_Tarihi_Sutunu_Var(*oturum.Baglanti))
+        s.fiyat_tarihi = Stok_Fiyat_Tarihi(*oturum.Baglanti, s.stok);
     s.barkod = Barkod::Kodla(
         Stok_Barkod_Sembolu(s.sutunlar.value(QStringLiteral("ana_birim_barkod_tipi"))),
         s.sutunlar.value(QStringLiteral("ana_birim_barkod")).trimmed());
+}
+
+std::optional<CizimOgesi> Ornek_Raf_Ogesi(const NesneKaydi &n, const QRectF &alan,
+                                          const OrnekStok *s, const Ayiraclar &a,
+                                          OrnekRaflari &raflar) {
+    RafKaynagi r;
+    if (s)
+        r.deger = [s, &a](const QString &ad) {
+            return Kod_Degeri(
+                ad, [s](const QString &c) { return s->sutunlar.value(c.toLower()); },
+                [s](int seviye, bool milyon) { return Fiyat_Degeri(seviye, milyon, s->fiyatlar); },
+                a);
+        };
+    else
+        r.deger = [](const QString &ad) { return u'{' + ad + u'}'; };
+    r.resimler = &raflar.resimler;
+    r.kodlar = &raflar.kodlar;
+    return Raf_Ogesi(n, Nesne_Icerigi(n), alan, r);
 }
 
 QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturum) {
@@ -52,7 +72,9 @@ QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturu
     k.sutun = [&s](const QString &ad) { return s.sutunlar.value(ad.toLower()); };
     k.fiyat = [&s, &a](const EtiketIcerigi &f) { return Fiyat_Metni(f, s.fiyatlar, a); };
     k.fiyat_degeri = [&s](int seviye) { return Fiyat_Degeri(seviye, false, s.fiyatlar); };
-    k.fiyat_tarihi = [] { return QDate::currentDate(); };
+    k.fiyat_tarihi = [&s] {
+        return s.fiyat_tarihi.isValid() ? s.fiyat_tarihi : QDate::currentDate();
+    };
     k.ayirac = a;
     return Rapor_Etiket_Degeri(i, k);
 }

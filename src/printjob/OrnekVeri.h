@@ -3,6 +3,7 @@
 #include "DogrudanCizim.h"
 #include "barcode/Barkod.h"
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -19,6 +20,7 @@ struct OrnekStok {
     qint64 stok = 0;                  // Stok_ID
     bool tamam = false;               // prices and barcode read
     QList<QPair<QString, double>> fiyatlar;
+    QDate fiyat_tarihi; // of the level-1 price, when the database keeps it
     std::shared_ptr<const Barkod> barkod;
 };
 
@@ -31,3 +33,16 @@ void Ornek_Stogu_Tamamla(MesajKutusu &kutu, const Oturum &oturum, OrnekStok &s);
 // What an element shows for the item, by the label report's rules; a parameter
 // shows its name.
 QString Ornek_Metni(const NesneKaydi &r, const OrnekStok &s, const Oturum &oturum);
+
+// The pictures and codes the design window shows, read and encoded once.
+struct OrnekRaflari {
+    explicit OrnekRaflari(const QString &klasor) : resimler(klasor) {}
+    ResimDeposu resimler;
+    KodOnbellegi kodlar;
+};
+// A picture or code element in `alan` (twips) as the design window shows it: with the
+// item's values, or without an item (`s` null) its template as written; nothing when
+// it shows nothing.
+std::optional<CizimOgesi> Ornek_Raf_Ogesi(const NesneKaydi &n, const QRectF &alan,
+                                          const OrnekStok *s, const Ayiraclar &a,
+                                          OrnekRaflari &raflar);

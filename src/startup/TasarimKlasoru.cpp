@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "document/EtiketIcerigi.h"
+
 QString Tasarim_Klasorunu_Bul(const KlasorYerleri &y) {
     if (!y.verilen.isEmpty())
         return QDir(y.verilen).absolutePath();
@@ -25,6 +27,32 @@ QString Tasarim_Klasorunu_Bul(const KlasorYerleri &y) {
                 QFile::copy(resimler.filePath(ad), klasor + QStringLiteral("/Resimler/") + ad);
     }
     return klasor;
+}
+
+Sonuc<QString> Resmi_Al(const QString &kaynak, const QString &klasor) {
+    const QDir tasarimlar(klasor);
+    const QFileInfo f(kaynak);
+    if (!f.isFile())
+        return Hata(QStringLiteral("Resim dosyası okunamadı: ") + QDir::toNativeSeparators(kaynak));
+    const QString goreli = tasarimlar.relativeFilePath(f.absoluteFilePath());
+    if (!goreli.startsWith(QLatin1String("../")) && !QDir::isAbsolutePath(goreli))
+        return goreli; // in the folder already
+    const QDir resimler(tasarimlar.filePath(Resim_Klasoru));
+    if (!resimler.exists() && !QDir().mkpath(resimler.path()))
+        return Hata(QStringLiteral("Resimler klasörü oluşturulamadı: ") +
+                    QDir::toNativeSeparators(resimler.path()));
+    QString ad = f.fileName();
+    for (int n = 2; QFileInfo::exists(resimler.filePath(ad)); ++n) {
+        QFile var(resimler.filePath(ad)), yeni(kaynak);
+        if (var.open(QIODevice::ReadOnly) && yeni.open(QIODevice::ReadOnly) &&
+            var.readAll() == yeni.readAll())
+            return Resim_Klasoru + u'/' + ad; // the same picture: no second copy
+        ad = f.completeBaseName() + u'-' + QString::number(n) + u'.' + f.suffix();
+    }
+    if (!QFile::copy(kaynak, resimler.filePath(ad)))
+        return Hata(QStringLiteral("Resim tasarım klasörüne kopyalanamadı: ") +
+                    QDir::toNativeSeparators(resimler.filePath(ad)));
+    return Resim_Klasoru + u'/' + ad;
 }
 
 KlasorYerleri Program_Klasor_Yerleri(const QString &verilen) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Hata.h"
+
 #include <QString>
 
 // The places a design folder can be.
@@ -19,3 +21,8 @@ QString Tasarim_Klasorunu_Bul(const KlasorYerleri &y);
 // The same places for this program: share/varnel/Barkod beside its bin folder
 // holds the samples (/usr/share/varnel/Barkod when installed).
 KlasorYerleri Program_Klasor_Yerleri(const QString &verilen);
+
+// A picture the user chose, for a design in `klasor`: its path relative to the folder,
+// copied first into the folder's Resimler/ when it lies elsewhere. Another file of the
+// same name there is kept: the copy gets a number ("logo-2.png").
+Sonuc<QString> Resmi_Al(const QString &kaynak, const QString &klasor);

@@ -7,6 +7,7 @@
 #include "designer/AlanSurukleme.h"
 #include "designer/EklemeKomutlari.h"
 #include "designer/OlcuMetni.h"
+#include "designer/Ozellikler.h"
 #include "designer/TasarimModeli.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
@@ -25,7 +26,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -82,8 +85,12 @@ private slots:
         Bolge_Ayarla(klasor_.filePath("ayar"));
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/Baslik.mtr"),
                     klasor_.filePath("Baslik.mtr"));
-        for (const char *ad : {"A4 Etiket 3x8.ftr", "Raf Etiketi.ftr"})
-            QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/") + ad, klasor_.filePath(ad));
+        for (const char *ad : {"A4 Etiket 3x8.ftr", "Raf Etiketi.ftr", "Raf Etiketi Yönetmelik.ftr",
+                               "Resimler/yerli_uretim_yer_tutucu.svg"}) {
+            QDir().mkpath(QFileInfo(klasor_.filePath(ad)).path());
+            QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/") + QString::fromUtf8(ad),
+                        klasor_.filePath(QString::fromUtf8(ad)));
+        }
         vt_ = Sqlite_Demo(klasor_.path());
         QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
     }
@@ -103,6 +110,7 @@ private slots:
     void yeniTasarimdanPdfe();
     void cokluSecimVeHizalama();
     void pencereYeri();
+    void rafOgeleri();
 
 private:
     // The demo design on the first two demo items, opened as the chooser opens it.
@@ -297,7 +305,7 @@ void MDIViewTesti::alanSurukleme() {
     MDIView w(kutu, o_, ad_);
     QVERIFY(ekranda(w));
     AlanGrd *g = w.Alan_Listesi();
-    QCOMPARE(g->rowCount(), 13);
+    QCOMPARE(g->rowCount(), 16);
     QCOMPARE(g->item(1, 0)->text(), u"Stok_Adi"_s);
     const auto veri = Alan_Birak(w, 1, {40, 30});
     QVERIFY(veri);
@@ -581,6 +589,49 @@ void MDIViewTesti::pencereYeri() {
     QPointer<MDIView> yeni = new MDIView(kutu, o_, ad_);
     QCOMPARE(yeni->size(), QSize(900, 640));
     yeni->close();
+}
+
+// The regulation sample with sample data: its QR code reads the item's code and its
+// mark is drawn; a code's kind changes from the properties panel; "Resim" copies the
+// chosen file into the design folder.
+void MDIViewTesti::rafOgeleri() {
+    SahteMesaj kutu;
+    Baslangic_Sonucu s = Main(kutu, vt_.Satir("STOKKART.Stok_ID<=2", 1), klasor_.path());
+    QVERIFY(s.devam);
+    o_ = std::move(s.oturum);
+    MDIView w(kutu, o_, u"Raf Etiketi Yönetmelik"_s);
+    QVERIFY(ekranda(w));
+    TasarimModeli &m = w.Tasarim()->Model();
+    BolumGorunumu *b = w.Tasarim()->Bolum();
+    int kod = -1, resim = -1;
+    for (int i = 0; i < m.Toplam(); ++i)
+        (m.Nesne(i).liste == Liste::Kod ? kod : m.Nesne(i).liste == Liste::Resim ? resim : i) = i;
+    QVERIFY(kod >= 0 && resim >= 0);
+    QVERIFY(b->Cizim(resim).first().resim);
+    const QString goruntu = klasor_.filePath(u"tasarim.png"_s);
+    QVERIFY(b->grab().save(goruntu));
+    QVERIFY2(Barkod_Coz(goruntu).contains(u"QR-Code:STK-0001"_s),
+             qPrintable(Barkod_Coz(goruntu).join(u' ')));
+
+    m.Nesne_Sec(kod);
+    QComboBox *tur = w.Ozellikler()->Secenek(Ozellik::Kod_Turu);
+    QVERIFY(tur->isEnabled());
+    QCOMPARE(tur->currentData().toString(), u"QR"_s);
+    QCOMPARE(tur->accessibleName(), u"Kod Türü"_s);
+    tur->activated(tur->findData(u"DATAMATRIX"_s));
+    QCOMPARE(m.Nesne(kod).Nesne().Tag, u"DATAMATRIX"_s);
+    QVERIFY(b->Cizim(kod).first().barkod->Iki_Boyutlu());
+
+    QTemporaryDir disarida;
+    QImage logo(30, 30, QImage::Format_RGB32);
+    logo.fill(Qt::black);
+    QVERIFY(logo.save(disarida.filePath(u"logo.png"_s)));
+    w.Resim_Sor = [&] { return disarida.filePath(u"logo.png"_s); };
+    w.Menu(u"MNResim"_s)->trigger();
+    QCOMPARE(son(w).Caption, u"Resimler/logo.png"_s);
+    QCOMPARE(son(w).Tur, u"R"_s);
+    QVERIFY(QFile::exists(klasor_.filePath(u"Resimler/logo.png"_s)));
+    QCOMPARE(w.Ozellikler()->Kutu(Ozellik::Resim_Dosyasi)->text(), u"Resimler/logo.png"_s);
 }
 
 QTEST_MAIN(MDIViewTesti)

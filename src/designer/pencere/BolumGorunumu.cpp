@@ -81,6 +81,11 @@ const QList<CizimOgesi> &BolumGorunumu::Cizim(int sira) {
         if (n.Barkod_Mu()) {
             const auto &b = ornek_ && ornek_->barkod ? ornek_->barkod : ornek_barkod_;
             c = Barkod_Cizimi(n.Barkod(), b, b->Metin());
+        } else if (n.Raf_Mi()) {
+            const RafCizici &raf = ornek_ && ornek_->raf ? ornek_->raf : raf_;
+            const auto o = raf ? raf(n.Nesne(), Nesne_Alani(n.Nesne())) : std::nullopt;
+            c = o ? QList<CizimOgesi>{*o}
+                  : QList<CizimOgesi>{Nesne_Cizimi(n.Nesne(), n.Erisim_Adi())};
         } else {
             const QString metin = n.Cizgi_Mi() ? QString()
                                   : ornek_     ? ornek_->metin(n.Nesne())
@@ -91,6 +96,13 @@ const QList<CizimOgesi> &BolumGorunumu::Cizim(int sira) {
             Yazi_Tasiyor(o); // the fitting, worked out once for every repaint
     }
     return *c;
+}
+
+void BolumGorunumu::Raf_Cizici_Ayarla(RafCizici cizici) {
+    raf_ = std::move(cizici);
+    for (auto &c : cizimler_)
+        c.reset();
+    update();
 }
 
 void BolumGorunumu::Ornek_Veri_Ayarla(std::optional<OrnekVeri> veri) {

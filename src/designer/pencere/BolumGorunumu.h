@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/RaporSayfasi.h"
 #include "designer/TasarimModeli.h"
+#include "drawing/RaporSayfasi.h"
 
 #include <QWidget>
 #include <functional>
@@ -53,10 +53,16 @@ public:
 
     // Sample data: what texts and fields show instead of their captions (an item's
     // values as they print) and the barcode drawn; without it, the captions.
+    // How a picture or a code element is drawn in its box (twips): by the shelf
+    // builder, with the item's values or, without sample data, its template as it
+    // stands; nothing when it shows nothing (its caption shows instead).
+    using RafCizici = std::function<std::optional<CizimOgesi>(const NesneKaydi &, const QRectF &)>;
     struct OrnekVeri {
         std::function<QString(const NesneKaydi &)> metin;
         std::shared_ptr<const Barkod> barkod;
+        RafCizici raf;
     };
+    void Raf_Cizici_Ayarla(RafCizici cizici);
     void Ornek_Veri_Ayarla(std::optional<OrnekVeri> veri);
     bool Ornek_Veri_Acik() const { return ornek_.has_value(); }
     // Whether an object's text does not fit its box even at the smallest size.
@@ -106,4 +112,5 @@ private:
     std::shared_ptr<const Barkod> ornek_barkod_; // every surface barcode shows the sample
     std::vector<std::optional<QList<CizimOgesi>>> cizimler_;
     std::optional<OrnekVeri> ornek_;
+    RafCizici raf_;
 };
