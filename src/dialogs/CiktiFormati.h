@@ -8,15 +8,16 @@
 
 // The output format dialog's state without its window: the kind list (List1), the
 // pattern list (List2), whether the pattern frame shows, and the tag "Tamam" writes.
+// For the amount in words (`yaziyla`) the kinds are its currency words.
 class CiktiFormati {
 public:
-    explicit CiktiFormati(const QString &tag);
+    explicit CiktiFormati(const QString &tag, bool yaziyla = false);
 
-    enum class Tur { Para, Tarih };
+    enum class Tur { Para, Tarih, Yaziyla };
     Tur Turu() const { return tur_; }
     QStringList List1() const;
     int List1_Secili() const { return list1_; }
-    const QStringList &List2() const { return list2_; }
+    QStringList List2() const;
     int List2_Secili() const { return list2_secili_; }
     bool Frame2_Gorunur() const { return frame2_; }
 

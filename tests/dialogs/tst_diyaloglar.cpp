@@ -13,9 +13,9 @@
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
-#include "printjob/BaskiIsi.h"
 #include "document/TasarimDosyasi.h"
 #include "document/TasarimTopla.h"
+#include "printjob/BaskiIsi.h"
 #include "startup/Oturum.h"
 
 #include <QApplication>
@@ -332,6 +332,23 @@ void DiyalogTesti::yaziFormati() {
     QCOMPARE(para.Ornek(QDate(), {}), u"1.234,00"_s);
     para.List1_Sec(0);
     QCOMPARE(para.Ornek(QDate(), {}), u"1234"_s);
+    // The currency after the number: shown without quotes, stored with them for "TL".
+    CiktiFormati tl("");
+    QCOMPARE(tl.List2().mid(5), (QStringList{u"#,##0.00 TL"_s, u"#,##0.00 ₺"_s}));
+    tl.List1_Sec(1);
+    tl.List2_Sec(5);
+    QCOMPARE(tl.Ornek(QDate(), {}), u"1.234,00 TL"_s);
+    QCOMPARE(tl.Tamam(), u"F_#,##0.00 \"TL\""_s);
+    QCOMPARE(CiktiFormati(u"F_#,##0.00 ₺"_s).List2_Secili(), 6);
+    // The amount in words: its currency words, the tag of today's lira or none.
+    CiktiFormati yazi("", true);
+    QCOMPARE(yazi.List1(), (QStringList{u"YTL / Yeni Kuruş"_s, u"TL / Kuruş"_s}));
+    QCOMPARE(yazi.Tamam(), QString());
+    yazi.List1_Sec(1);
+    QVERIFY(!yazi.Frame2_Gorunur());
+    QCOMPARE(yazi.Tamam(), u"YZ_TL"_s);
+    QCOMPARE(yazi.Ornek(QDate(), {}), u"BinİkiYüzOtuzDört TL Elli Kuruş"_s);
+    QCOMPARE(CiktiFormati(u"YZ_TL"_s, true).List1_Secili(), 1);
 }
 
 // The window: list names, frame, sample, one undo step, "Vazgeç" keeps the tag.

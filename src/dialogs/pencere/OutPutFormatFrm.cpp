@@ -2,6 +2,7 @@
 
 #include "DugmeSatiri.h"
 #include "designer/TasarimModeli.h"
+#include "document/EtiketIcerigi.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,7 +23,9 @@ QListWidget *liste(QWidget *ust, const QString &ad, const QString &erisim) {
 } // namespace
 
 OutPutFormatFrm::OutPutFormatFrm(TasarimModeli &model, int sira, QWidget *ust)
-    : QDialog(ust), m_(model), sira_(sira), durum_(model.Nesne(sira).Nesne().Tag) {
+    : QDialog(ust), m_(model), sira_(sira),
+      durum_(model.Nesne(sira).Nesne().Tag,
+             Nesne_Icerigi(model.Nesne(sira).Nesne()).tur == EtiketIcerigi::Tur::Yaziyla) {
     setObjectName(QStringLiteral("OutPutFormatFrm"));
     setWindowTitle(QStringLiteral("  Yazı Formatı"));
     setAttribute(Qt::WA_DeleteOnClose);
