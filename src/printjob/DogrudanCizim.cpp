@@ -78,7 +78,11 @@ QString alanMetni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKayna
 } // namespace
 
 QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik) {
-    const EtiketIcerigi i = Nesne_Icerigi(r);
+    return Nesne_Metni(r, Nesne_Icerigi(r), k, eksik);
+}
+
+QString Nesne_Metni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKaynagi &k,
+                    QString *eksik) {
     switch (i.tur) {
     case Tur::Hic:
     case Tur::Resim:
@@ -133,7 +137,7 @@ QList<CizimOgesi> Nesne_Bas(const NesneKaydi &r, const EtiketKaynagi &k, const E
     const QPointF sol_ust((double(r.Left) + yer.nesne_sol) * t, (double(r.Top) + yer.ust) * t);
     const EtiketIcerigi i = Nesne_Icerigi(r);
     if (i.tur != Tur::Resim && i.tur != Tur::Kod)
-        return {Metin_Bas(r, Nesne_Metni(r, k), sol_ust)};
+        return {Metin_Bas(r, Nesne_Metni(r, i, k), sol_ust)};
     if (!k.resimler || !k.kodlar)
         return {};
     RafKaynagi raf;

@@ -46,6 +46,9 @@ struct EtiketKaynagi {
 // The text an object shows for the item. `eksik` names the column the row
 // lacked (the text is then empty).
 QString Nesne_Metni(const NesneKaydi &r, const EtiketKaynagi &k, QString *eksik = nullptr);
+// The same for an element whose content was read already.
+QString Nesne_Metni(const NesneKaydi &r, const EtiketIcerigi &i, const EtiketKaynagi &k,
+                    QString *eksik = nullptr);
 
 // Placement of a label on its page, millimetres: barcodes at Left + barkod_sol,
 // other objects at Left + nesne_sol, every object at Top + ust.
