@@ -14,13 +14,6 @@
 
 namespace {
 
-bool hepsiRakam(const QString &s) {
-    for (QChar c : s)
-        if (c < u'0' || c > u'9')
-            return false;
-    return !s.isEmpty();
-}
-
 // UPC-E body (6 digits after number system 0) expanded to UPC-A for its check digit.
 QString upceGenislet(const QString &alti) {
     const QChar s = alti[5];
@@ -48,7 +41,7 @@ struct Kural {
 void eanDogrula(Kural &k, const QString &veri, bool kontrolsuz, const Semboloji &t) {
     const int govde = t.govde;
     const QLatin1String ad(t.ad);
-    if (!hepsiRakam(veri)) {
+    if (!Hepsi_Rakam(veri)) {
         k.neden = QStringLiteral("%1 yalnız rakam alır").arg(ad);
         return;
     }
@@ -70,7 +63,7 @@ void eanDogrula(Kural &k, const QString &veri, bool kontrolsuz, const Semboloji 
 }
 
 void upceDogrula(Kural &k, const QString &veri) {
-    if (!hepsiRakam(veri) || veri.size() < 6 || veri.size() > 8) {
+    if (!Hepsi_Rakam(veri) || veri.size() < 6 || veri.size() > 8) {
         k.neden = QStringLiteral("UPC-E için 6, 7 ya da 8 rakam gerekir");
     } else if (veri.size() == 8) {
         if (veri[0] != u'0' && veri[0] != u'1')

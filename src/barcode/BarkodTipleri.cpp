@@ -104,6 +104,13 @@ bool Kod39_Karakteri(QChar c) {
            QStringLiteral("-. $/+%").contains(c);
 }
 
+bool Hepsi_Rakam(const QString &s) {
+    for (QChar c : s)
+        if (c < u'0' || c > u'9')
+            return false;
+    return !s.isEmpty();
+}
+
 int Kontrol_Rakami(const QString &govde) {
     int toplam = 0;
     for (qsizetype i = 0; i < govde.size(); ++i) {

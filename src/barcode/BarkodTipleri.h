@@ -75,5 +75,8 @@ Stok_Barkod_Tipi Stok_Barkod_Tipi_Oku(int tip);
 // The 43 characters of Code 39, which Code 93 also carries without shifts.
 bool Kod39_Karakteri(QChar c);
 
+// Whether the text is digits only, and not empty.
+bool Hepsi_Rakam(const QString &s);
+
 // The EAN/UPC check digit of a number without it.
 int Kontrol_Rakami(const QString &govde);

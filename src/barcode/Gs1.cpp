@@ -6,13 +6,6 @@
 
 namespace {
 
-bool rakamlar(const QString &s) {
-    for (QChar c : s)
-        if (c < u'0' || c > u'9')
-            return false;
-    return !s.isEmpty();
-}
-
 // GS1's 82 characters of variable-length values (ISO 646 invariant subset).
 bool gs1Karakteri(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
@@ -24,9 +17,9 @@ bool gs1Karakteri(QChar c) {
 QString kural(const QString &ai, QString &deger) {
     const QString etiket = u'(' + ai + u')';
     if (ai == u"01" || ai == u"02") {
-        if (deger.size() == 13 && rakamlar(deger))
+        if (deger.size() == 13 && Hepsi_Rakam(deger))
             deger.prepend(u'0');
-        if (deger.size() != 14 || !rakamlar(deger))
+        if (deger.size() != 14 || !Hepsi_Rakam(deger))
             return etiket + QStringLiteral(" 14 rakam olmalı");
         if (Kontrol_Rakami(deger.left(13)) != deger.back().digitValue())
             return etiket + QStringLiteral(" kontrol rakamı yanlış");
@@ -36,13 +29,13 @@ QString kural(const QString &ai, QString &deger) {
         // YYMMDD; a day of 00 means the month's last day.
         const QDate g(2000 + deger.left(2).toInt(), deger.mid(2, 2).toInt(),
                       deger.mid(4, 2) == u"00" ? 1 : deger.mid(4, 2).toInt());
-        if (deger.size() != 6 || !rakamlar(deger) || !g.isValid())
+        if (deger.size() != 6 || !Hepsi_Rakam(deger) || !g.isValid())
             return etiket + QStringLiteral(" geçerli bir tarih değil (YYAAGG)");
         return {};
     }
     if (ai.size() == 4 && (ai.startsWith(u"31") || ai.startsWith(u"32") || ai.startsWith(u"33") ||
                            ai.startsWith(u"34") || ai.startsWith(u"35") || ai.startsWith(u"36"))) {
-        if (deger.size() != 6 || !rakamlar(deger))
+        if (deger.size() != 6 || !Hepsi_Rakam(deger))
             return etiket + QStringLiteral(" 6 rakam olmalı");
         return {};
     }
@@ -71,7 +64,7 @@ Gs1Verisi Gs1_Oku(const QString &veri) {
     for (qsizetype i = 0; i < v.size();) {
         const qsizetype kapa = v.indexOf(u')', i);
         const QString ai = kapa < 0 ? QString() : v.mid(i + 1, kapa - i - 1);
-        if (ai.size() < 2 || ai.size() > 4 || !rakamlar(ai))
+        if (ai.size() < 2 || ai.size() > 4 || !Hepsi_Rakam(ai))
             return hata(QStringLiteral("uygulama tanımlayıcısı geçersiz: %1")
                             .arg(v.mid(i, kapa < 0 ? 6 : kapa - i + 1)));
         qsizetype son = v.indexOf(u'(', kapa + 1);

@@ -98,38 +98,36 @@ bool koy(YuzeyNesnesi &n, Ozellik o, const QString &metin, double sayi, const Ta
         n.Alan_Ayarla(r);
         return true;
     }
-    if (o == Ozellik::Sutun) {
-        if (n.liste != Liste::Alan)
+    // The texts one kind of element has: a field's column, a code's kind and data, a
+    // picture's file (its own now, not the item's).
+    const struct {
+        Ozellik o;
+        Liste liste;
+        QString NesneKaydi::*alan;
+    } metinler[] = {{Ozellik::Sutun, Liste::Alan, &NesneKaydi::Caption},
+                    {Ozellik::Kod_Turu, Liste::Kod, &NesneKaydi::Tag},
+                    {Ozellik::Veri, Liste::Kod, &NesneKaydi::Caption},
+                    {Ozellik::Resim_Dosyasi, Liste::Resim, &NesneKaydi::Caption}};
+    for (const auto &t : metinler) {
+        if (o != t.o)
+            continue;
+        if (n.liste != t.liste)
             return true;
-        if (metin.trimmed().isEmpty())
+        if (metin.trimmed().isEmpty() || (o == Ozellik::Kod_Turu && !Kod_Turu_Oku(metin)))
             return false;
-        n.Nesne().Caption = metin.trimmed();
+        n.Nesne().*t.alan = metin.trimmed();
+        if (o == Ozellik::Resim_Dosyasi)
+            n.Nesne().Tag.clear();
         return true;
     }
-    if (o == Ozellik::Kod_Turu || o == Ozellik::Veri) {
-        if (n.liste != Liste::Kod)
-            return true;
-        if (o == Ozellik::Kod_Turu && !Kod_Turu_Oku(metin))
-            return false;
-        if (metin.trimmed().isEmpty())
-            return false;
-        (o == Ozellik::Kod_Turu ? n.Nesne().Tag : n.Nesne().Caption) = metin.trimmed();
-        return true;
-    }
-    if (o == Ozellik::Resim_Dosyasi) {
-        if (n.liste != Liste::Resim)
-            return true;
-        if (metin.trimmed().isEmpty())
-            return false;
-        n.Nesne().Caption = metin.trimmed();
-        n.Nesne().Tag.clear(); // its own file now, not the item's
-        return true;
-    }
-    if (o == Ozellik::Aci && n.liste == Liste::Resim) {
+    if (o == Ozellik::Aci && !n.Cizgi_Mi()) {
         const int aci = int(sayi);
         if (aci != sayi || aci % 90 != 0 || aci < 0 || aci >= 360)
             return false;
-        n.Nesne().Escapement = qint16(aci);
+        if (n.Barkod_Mu())
+            n.Barkod().Orientation = qint16(aci * 10);
+        else
+            n.Nesne().Escapement = qint16(aci);
         return true;
     }
     if (!yaziVar(n))
@@ -173,16 +171,6 @@ bool koy(YuzeyNesnesi &n, Ozellik o, const QString &metin, double sayi, const Ta
         if (!n.Barkod_Mu())
             n.Nesne().Alignment = qint16(sayi);
         return true;
-    case Ozellik::Aci: {
-        const int aci = int(sayi);
-        if (aci != sayi || aci % 90 != 0 || aci < 0 || aci >= 360)
-            return false;
-        if (n.Barkod_Mu())
-            n.Barkod().Orientation = qint16(aci * 10);
-        else
-            n.Nesne().Escapement = qint16(aci);
-        return true;
-    }
     default:
         return true;
     }

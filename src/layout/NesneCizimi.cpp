@@ -23,6 +23,22 @@ template <typename Kayit> RaporYaziTipi yaziTipi(const Kayit &k) {
     return y;
 }
 
+// A symbol drawn whole in `alan`, in the record's colours and font, turned by `yon`.
+CizimOgesi simgeOgesi(const ElemanKaydi &k, std::shared_ptr<const Barkod> sembol,
+                      const QRectF &alan, int yon) {
+    CizimOgesi o;
+    o.alan = alan;
+    o.barkod = std::move(sembol);
+    Barkod::Gorunum &g = o.barkod_gorunum;
+    g.yon = yon;
+    g.on = Renk_Cevir(k.ForeColor);
+    g.arka = Renk_Cevir(k.BackColor);
+    g.yazi = QFont(k.FontName);
+    g.yazi.setPointSizeF(k.FontSize > 0 ? double(k.FontSize) : 8);
+    g.yazi.setBold(k.FontBold), g.yazi.setItalic(k.FontItalic);
+    return o;
+}
+
 } // namespace
 
 RaporEtiketi Nesne_Kontrolu(const NesneKaydi &n) {
@@ -104,18 +120,12 @@ QRectF Nesne_Alani(const NesneKaydi &n) { return twipAlani(n.Left, n.Top, n.Widt
 
 CizimOgesi Kod_Ogesi(const NesneKaydi &n, std::shared_ptr<const Barkod> sembol,
                      const QRectF &alan) {
-    CizimOgesi o;
-    o.alan = alan;
-    o.barkod = std::move(sembol);
+    CizimOgesi o = simgeOgesi(n, std::move(sembol), alan, n.Escapement * 10);
     Barkod::Gorunum &g = o.barkod_gorunum;
-    g.yon = n.Escapement * 10;
-    g.on = Renk_Cevir(n.ForeColor);
     g.arka_opak = n.BackColor != Saydam_Arka_Renk;
-    g.arka = g.arka_opak ? Renk_Cevir(n.BackColor) : QColor(Qt::white);
+    if (!g.arka_opak)
+        g.arka = Qt::white;
     g.metin_goster = !n.FontStrikethru;
-    g.yazi = QFont(n.FontName);
-    g.yazi.setPointSizeF(n.FontSize > 0 ? double(n.FontSize) : 8);
-    g.yazi.setBold(n.FontBold), g.yazi.setItalic(n.FontItalic);
     return o;
 }
 
@@ -130,16 +140,7 @@ CizimOgesi Resim_Ogesi(const NesneKaydi &n, std::shared_ptr<const Resim> resim,
 
 CizimOgesi Barkod_Ogesi(const BarkodKaydi &k, std::shared_ptr<const Barkod> sembol,
                         const QRectF &alan) {
-    CizimOgesi o;
-    o.alan = alan;
-    o.barkod = std::move(sembol);
-    Barkod::Gorunum &g = o.barkod_gorunum;
-    g.yon = k.Orientation;
-    g.on = Renk_Cevir(k.ForeColor);
-    g.arka = Renk_Cevir(k.BackColor);
-    g.yazi = QFont(k.FontName);
-    g.yazi.setPointSizeF(k.FontSize > 0 ? double(k.FontSize) : 8);
-    g.yazi.setBold(k.FontBold), g.yazi.setItalic(k.FontItalic);
-    g.yazi.setUnderline(k.FontUnderline);
+    CizimOgesi o = simgeOgesi(k, std::move(sembol), alan, k.Orientation);
+    o.barkod_gorunum.yazi.setUnderline(k.FontUnderline);
     return o;
 }
