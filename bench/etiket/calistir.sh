@@ -15,7 +15,7 @@ shared=$(cd "$root/../shared/bench" 2>/dev/null && pwd || true)
 varnel="${VARNEL:-$root/build/bin/varnel}"
 work=$(mktemp -d /tmp/varnel-bench.XXXXXX)
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/ayar"
+export XDG_CONFIG_HOME="$work/ayar" XDG_DATA_HOME="$work/veri"
 mkdir -p "$XDG_CONFIG_HOME/varnel" "$work/Barkod"
 printf '[International]\nsDecimal=","\nsThousand=.\nsDate=.\nsShortDate=dd.MM.yyyy\n' \
     > "$XDG_CONFIG_HOME/varnel/International.ini"

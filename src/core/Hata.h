@@ -31,6 +31,7 @@ public:
     T &operator*() { return *deger_; }
     const T &operator*() const { return *deger_; }
     T *operator->() { return &*deger_; }
+    const T *operator->() const { return &*deger_; }
     const Hata &Hatasi() const { return hata_; }
 
 private:

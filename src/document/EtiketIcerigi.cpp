@@ -169,6 +169,29 @@ QStringList Kod_Adlari(const QString &sablon) {
     return adlar;
 }
 
+QList<int> Basilan_Fiyat_Seviyeleri(const TasarimBelgesi &belge) {
+    QList<int> seviyeler;
+    const auto ekle = [&seviyeler](int s) {
+        if (!seviyeler.contains(s))
+            seviyeler.append(s);
+    };
+    for (const NesneKaydi &n : belge.Nesne_Ogeleri()) {
+        const EtiketIcerigi i = Nesne_Icerigi(n);
+        if (i.tur == EtiketIcerigi::Tur::Fiyat || i.tur == EtiketIcerigi::Tur::Birim_Fiyat)
+            ekle(i.seviye);
+        else if (i.tur == EtiketIcerigi::Tur::Yaziyla)
+            ekle(1);
+        else if (i.tur == EtiketIcerigi::Tur::Kod)
+            for (const QString &ad : Kod_Adlari(i.ad)) {
+                NesneKaydi alan;
+                alan.Tur = QStringLiteral("A"), alan.Caption = ad;
+                if (const EtiketIcerigi f = Nesne_Icerigi(alan); f.tur == EtiketIcerigi::Tur::Fiyat)
+                    ekle(f.seviye);
+            }
+    }
+    return seviyeler;
+}
+
 bool Fiyat_Tarihi_Var(const TasarimBelgesi &belge) {
     for (const NesneKaydi &n : belge.Nesne_Ogeleri())
         if (Nesne_Icerigi(n).tur == EtiketIcerigi::Tur::Fiyat_Tarihi)

@@ -85,6 +85,10 @@ QString Kod_Verisi(const QString &sablon, const std::function<QString(const QStr
 // The names a code's template asks for, each once, in order.
 QStringList Kod_Adlari(const QString &sablon);
 
+// The price levels the design prints (0: the first price there is), each once: price
+// fields, unit prices, the amount in words (level 1), codes' "{FiyatN}".
+QList<int> Basilan_Fiyat_Seviyeleri(const TasarimBelgesi &belge);
+
 // Whether the design prints a price date.
 bool Fiyat_Tarihi_Var(const TasarimBelgesi &belge);
 

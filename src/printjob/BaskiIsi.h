@@ -3,7 +3,10 @@
 #include "document/TasarimKayitlari.h"
 
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <memory>
 
 // What one print run needs, made by the command that starts it and handed to the
 // report or to direct printing.
@@ -20,6 +23,9 @@ struct BaskiIsi {
     bool yazdir = false;
     QString cikti;
     QString yazici;
+    // A run printed again: each item's prices as that run recorded them, by Stok_ID,
+    // instead of today's.
+    std::shared_ptr<const QHash<qint64, QList<QPair<QString, double>>>> Kayitli_Fiyatlar;
 };
 
 class MesajKutusu;

@@ -37,12 +37,17 @@ QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
     return {};
 }
 
-// The prices of the record set's item (none for a row without Stok_ID).
+// The prices of the record set's item (none for a row without Stok_ID); those a run
+// printed again recorded, when it has them.
 std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu, VeriBaglantisi &b,
-                                                          const KayitKumesi &rs) {
+                                                          const KayitKumesi &rs,
+                                                          const BaskiIsi *is = nullptr) {
     if (rs.FieldIndex(QStringLiteral("Stok_ID")) < 0)
         return QList<QPair<QString, double>>();
-    return Stok_Fiyatlari(kutu, b, qint64(rs.Number(QStringLiteral("Stok_ID"))));
+    const qint64 stok = qint64(rs.Number(QStringLiteral("Stok_ID")));
+    if (is && is->Kayitli_Fiyatlar)
+        return is->Kayitli_Fiyatlar->value(stok);
+    return Stok_Fiyatlari(kutu, b, stok);
 }
 
 // Whether the label's own price (level `ana`) is missing for the item: no row,
@@ -179,7 +184,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
     }
     const bool tarihli = Fiyat_Tarihi_Var(belge) && Fiyat_Tarihi_Sutunu_Var(baglanti);
     for (; s.hata.isEmpty() && !rs.EOF_(); rs.MoveNext()) {
-        const auto fiyat = fiyatlariOku(kutu, baglanti, rs);
+        const auto fiyat = fiyatlariOku(kutu, baglanti, rs, &is);
         if (fiyat)
             for (const auto &[sira, deger] : *fiyat)
                 if (!std::isfinite(deger)) {
@@ -216,6 +221,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
             if (fiyatsiz)
                 s.fiyatsizlar.Ekle(kod);
             s.raf.Ekle(eksik);
+            s.basilanlar.Ekle(qint64(rs.Number(QStringLiteral("Stok_ID"))), kod, *fiyat);
             sayfa.no = s.sayfa + 1;
             if (const Hata h = hedef.Sayfa(sayfa)) {
                 // Only the paper the printer would not take is the paper message's case.

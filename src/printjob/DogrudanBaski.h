@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/RaporSayfasi.h"
+#include "history/Gecmis.h"
 #include "printjob/BaskiIsi.h"
 #include "printjob/RafDegerleri.h"
 
@@ -25,6 +26,7 @@ struct DogrudanSonucu {
     TasmaListesi tasmalar; // labels whose text did not fit, by item code
     TasmaListesi fiyatsizlar{Fiyat_Yok}; // labels whose price printed empty
     RafEksikleri raf;                    // pictures, unit prices and codes missing
+    BasilanStoklar basilanlar;           // the items printed and their prices
     // What is told after the run: every list that is not empty.
     QStringList Eksikler() const;
 };

@@ -4,6 +4,7 @@
 #include "core/IptalSinyali.h"
 #include "core/MesajToplu.h"
 #include "output/SayfaHedefi.h"
+#include "printjob/GecmisKaydi.h"
 #include "printjob/Yazdirma.h"
 
 #include <QDir>
@@ -23,6 +24,8 @@ QString yerel(const QString &yol) {
 int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &yazici) {
     const Iptal_Dinleyici iptal;
     const KomutIsi h = Komut_Isi(k, kutu);
+    if (h.bos)
+        return 0;
     if (h.kod != 0) // a stop request during start-up (a locked database) is a stop
         return Iptal_Dinleyici::Sinyal() ? Basarisiz_Kod(nullptr, {}) : h.kod;
     const Oturum &oturum = h.baslangic.oturum;
@@ -66,6 +69,11 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         yaz(stderr, m);
     for (const QString &u : hedef->Uyarilar())
         yaz(stderr, u);
+    const QString cikti = k.cikti.isEmpty()
+                              ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
+                              : yerel(k.cikti);
+    if (const auto uyari = Basimi_Kaydet(oturum, is, cikti, true, s.basilanlar.Liste()))
+        yaz(stderr, *uyari);
     yaz(stdout,
         QStringLiteral("%1 etiket, %1 sayfa: %2")
             .arg(s.sayfa)

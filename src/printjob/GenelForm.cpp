@@ -165,6 +165,7 @@ void GenelForm::kilidiBirak() {
     etiket_ = 0;
     Fiyatsizlar = TasmaListesi(Fiyat_Yok);
     Raf_Eksikleri = RafEksikleri();
+    Basilanlar = BasilanStoklar();
     if (::Hata h = resimler_.Sabit_Resimler(belge_))
         return h;
     fiyatStok_.clear();
@@ -228,6 +229,10 @@ void GenelForm::ActiveReport_ReportEnd() {
 void GenelForm::fiyatlariOku(const QString &stok) {
     fiyatStok_ = stok;
     fiyatlar_.clear();
+    if (is_.Kayitli_Fiyatlar) { // a run printed again: its recorded prices
+        fiyatlar_ = is_.Kayitli_Fiyatlar->value(qint64(sayi(stok, oturum_.ayirac)));
+        return;
+    }
     if (!fiyatAcik_) {
         fiyatAcik_ = true;
         Sorgu_Oku(
@@ -307,6 +312,7 @@ void GenelForm::Detail_Format() {
     k.ayirac = a;
     raflariDoldur(k);
     const QString kod = Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")).trimmed();
+    Basilanlar.Ekle(qint64(sayi(Rapor_Kaydi.Text(QStringLiteral("Stok_ID")), a)), kod, fiyatlar());
     bool birimsiz = false;
     for (const auto &[e, icerik] : degisenler_) {
         e->caption = Rapor_Etiket_Degeri(icerik, k);

@@ -2,6 +2,7 @@
 
 #include "database/KayitKumesi.h"
 #include "document/EtiketIcerigi.h"
+#include "history/Gecmis.h"
 #include "layout/Rapor.h"
 #include "printjob/BaskiIsi.h"
 #include "printjob/RafDegerleri.h"
@@ -35,6 +36,8 @@ public:
     QString Rapor_Tutari;
 
     const TasarimBelgesi &Belge() const { return belge_; }
+    const BaskiIsi &Is() const { return is_; }
+    const Oturum &Oturumu() const { return oturum_; }
 
     // Why the run stopped after it started (a price that is no number, a lost
     // connection, report end not written); the run then must not count as done.
@@ -46,6 +49,8 @@ public:
     TasmaListesi Fiyatsizlar{Fiyat_Yok};
     // Pictures, unit prices and codes labels could not show.
     RafEksikleri Raf_Eksikleri;
+    // The items printed and their prices, for the print history.
+    BasilanStoklar Basilanlar;
     // Every list of labels that did not show what they should, for the after-run report.
     QList<const TasmaListesi *> Eksik_Listeleri() const;
 

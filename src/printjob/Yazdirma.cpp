@@ -8,12 +8,16 @@
 #include "output/SayfaHedefi.h"
 #include "output/YaziciAyarlari.h"
 #include "output/ZplHedefi.h"
+#include "printjob/GecmisKaydi.h"
 #include "printjob/GenelForm.h"
 #include "startup/Baslangic.h"
 #include "startup/Sorgu.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -87,7 +91,54 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
     return std::make_unique<PngHedefi>(yol, k.dpi);
 }
 
-KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski) {
+namespace {
+
+// reprint: the run as the history holds it, its design, counts and parameters taken
+// into the command; nothing, told, when the history has no such run.
+std::optional<GecmisBasim> eskiBasim(Komut &k) {
+    if (k.tur != Komut::Tur::Yeniden)
+        return std::nullopt;
+    auto b = Gecmis().Basim(k.no);
+    if (!b) {
+        yaz(*b.Hatasi());
+        return std::nullopt;
+    }
+    k.tasarim = b->tasarim;
+    k.adet = b->adet;
+    k.baslangic = k.dogrudan ? 1 : b->baslangic;
+    for (auto it = b->parametreler.cbegin(); it != b->parametreler.cend(); ++it)
+        k.parametreler.append({it.key(), it.value()});
+    return *b;
+}
+
+// The run printed again: its items only, at the prices it recorded.
+Hata yenidenHazirla(const GecmisBasim &b, Oturum &o, BaskiIsi &is) {
+    if (b.sunucu != o.Sunucu_Adi || b.veritabani != o.Veritabani_Adi)
+        return QStringLiteral("%1 numaralı basım başka bir veritabanına ait: %2|%3")
+            .arg(b.no)
+            .arg(b.sunucu, b.veritabani);
+    auto fiyatlar = std::make_shared<QHash<qint64, QList<QPair<QString, double>>>>();
+    QList<qint64> idler;
+    for (const GecmisStok &s : b.stoklar) {
+        idler.append(s.id);
+        fiyatlar->insert(s.id, s.fiyatlar);
+    }
+    o.Stok_Sarti = Stok_Listesi_Sarti(QStringLiteral("1=1"), idler);
+    is.Kayitli_Fiyatlar = fiyatlar;
+    if (Tasarim_Ozeti(o.Tasarim_Klasoru, b.tasarim) != b.tasarim_ozeti)
+        yaz(QStringLiteral("Tasarım dosyası o basımdan sonra değişti; bugünkü tasarımla "
+                           "basılıyor: %1")
+                .arg(b.tasarim));
+    return {};
+}
+
+} // namespace
+
+KomutIsi Komut_Isi(const Komut &komut, MesajToplu &kutu, bool baski) {
+    Komut k = komut;
+    const std::optional<GecmisBasim> eski = eskiBasim(k);
+    if (k.tur == Komut::Tur::Yeniden && !eski)
+        return {{}, {}, 1};
     KomutIsi h{Main(kutu, k.satir, Tasarim_Klasoru(k)), {}, 0};
     if (!h.baslangic.devam) {
         h.kod = h.baslangic.cikis_kodu;
@@ -128,7 +179,67 @@ KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski) {
     is.Parametre_Degerleri = *degerler;
     is.cikti = k.cikti;
     is.yazici = k.yazici;
+    Oturum &o = h.baslangic.oturum;
+    if (eski)
+        if (const Hata e = yenidenHazirla(*eski, o, is)) {
+            yaz(*e);
+            h.kod = 1;
+            return h;
+        }
+    if (k.degisen) {
+        const auto degisen = Fiyati_Degisenler(kutu, o, is.Belge);
+        if (!degisen) {
+            h.kod = Basarisiz_Kod(o.Baglanti.get(), *degisen.Hatasi());
+            return h;
+        }
+        if (degisen->isEmpty()) {
+            yaz(Degisen_Yok_Mesaji);
+            h.bos = true;
+            return h;
+        }
+        o.Stok_Sarti = Stok_Listesi_Sarti(o.Stok_Sarti, *degisen);
+    }
     return h;
+}
+
+int Gecmis_Komutu(const Komut &k) {
+    const QStringList p = k.satir.isEmpty() ? QStringList() : Komut_Satirini_Bol(k.satir);
+    if (!k.satir.isEmpty() && p.size() < 3) {
+        yaz(QStringLiteral("Başlangıç satırında sunucu ve veritabanı yok."));
+        return 2;
+    }
+    const auto basimlar =
+        Gecmis().Basimlar(p.isEmpty() ? QString() : p[0], p.isEmpty() ? QString() : p[2], k.sinir);
+    if (!basimlar) {
+        yaz(*basimlar.Hatasi());
+        return 1;
+    }
+    if (k.json) {
+        QJsonArray dizi;
+        for (const GecmisBasim &b : *basimlar)
+            dizi.append(QJsonObject{{QStringLiteral("no"), b.no},
+                                    {QStringLiteral("zaman"), b.zaman.toString(Qt::ISODate)},
+                                    {QStringLiteral("tasarim"), b.tasarim},
+                                    {QStringLiteral("cikti"), b.cikti},
+                                    {QStringLiteral("stok"), b.stok_sayisi},
+                                    {QStringLiteral("etiket"), b.etiket_sayisi}});
+        // JSON escapes every control character itself.
+        const QByteArray json = QJsonDocument(dizi).toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+        return 0;
+    }
+    if (basimlar->isEmpty())
+        Satir_Yaz(stdout, QStringLiteral("Baskı geçmişi boş."), false);
+    for (const GecmisBasim &b : *basimlar)
+        Satir_Yaz(stdout,
+                  QStringLiteral("%1  %2  %3  %4 stok, %5 etiket  %6")
+                      .arg(b.no)
+                      .arg(b.zaman.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")), b.tasarim)
+                      .arg(b.stok_sayisi)
+                      .arg(b.etiket_sayisi)
+                      .arg(b.cikti),
+                  false);
+    return 0;
 }
 
 QString Zpl_Tasarim_Hatasi(const Komut &k, const TasarimBelgesi &belge) {
@@ -208,6 +319,12 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     eksikleriSoyle();
     for (const QString &u : hedef.Uyarilar())
         yaz(u);
+    const QString cikti = k.cikti.isEmpty()
+                              ? form.Printer.DeviceName
+                              : QDir::toNativeSeparators(QFileInfo(k.cikti).absoluteFilePath());
+    if (const auto uyari =
+            Basimi_Kaydet(form.Oturumu(), form.Is(), cikti, false, form.Basilanlar.Liste()))
+        yaz(*uyari);
     std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), *sayfa,
                 qPrintable(k.cikti.isEmpty()
                                ? form.Printer.DeviceName
@@ -228,6 +345,8 @@ namespace {
 
 int etiketBas(const Komut &k, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici) {
     KomutIsi h = Komut_Isi(k, kutu);
+    if (h.bos)
+        return 0;
     if (h.kod != 0) // a stop request during start-up (a locked database) is a stop
         return Iptal_Dinleyici::Sinyal() ? Basarisiz_Kod(nullptr, {}) : h.kod;
     const Oturum &oturum = h.baslangic.oturum;

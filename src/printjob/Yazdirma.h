@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printjob/BaskiIsi.h"
 #include "output/SayfaHedefi.h"
+#include "printjob/BaskiIsi.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 
@@ -33,6 +33,7 @@ struct KomutIsi {
     Baslangic_Sonucu baslangic;
     BaskiIsi is;
     int kod = 0;
+    bool bos = false; // --changed found nothing to print: told, nothing to do (kod 0)
 };
 KomutIsi Komut_Isi(const Komut &k, MesajToplu &kutu, bool baski = true);
 
@@ -58,3 +59,7 @@ int Basarisiz_Kod(const VeriBaglantisi *baglanti, const QString &neden);
 // Returns the exit status: 0 only when labels were produced; 128 + the signal when
 // Ctrl+C (130) or a termination request (143) stopped the run.
 int Etiket_Bas(const Komut &komut, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici);
+
+// `varnel history`: the finished runs, newest first (of the start line's database when
+// one is given), as lines or as JSON. Returns the exit status.
+int Gecmis_Komutu(const Komut &komut);

@@ -9,8 +9,8 @@
 #include "output/YaziciAyarlari.h"
 #include "output/pencere/Yazicilar.h"
 #include "printjob/DogrudanYazdirma.h"
-#include "printjob/Yazdirma.h"
 #include "printjob/GenelForm.h"
+#include "printjob/Yazdirma.h"
 #include "startup/Baslangic.h"
 #include "startup/Komutlar.h"
 
@@ -236,8 +236,13 @@ int main(int argc, char **argv) {
     case Komut::Tur::Yazicilar:
         return yazicilar(argc, argv);
     case Komut::Tur::Yazdir:
+    case Komut::Tur::Yeniden:
     case Komut::Tur::Onizle:
         return yazdir(argc, argv, k);
+    case Komut::Tur::Gecmis: {
+        QCoreApplication app(argc, argv);
+        return Gecmis_Komutu(k);
+    }
     case Komut::Tur::Pencere:
         return pencereler(argc, argv, k);
     }

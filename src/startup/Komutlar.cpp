@@ -93,6 +93,10 @@ Hata yazdirSecenegi(Cozucu &c, Komut &k) {
         k.kati = true;
         return {};
     }
+    if (a == u"--changed") {
+        k.degisen = true;
+        return {};
+    }
     if (a == u"--query-timeout")
         return c.sayi(a, 1, 86400, k.sorgu_zaman_asimi);
     if (a == u"--printer") {
@@ -140,11 +144,46 @@ Hata onizleCoz(Cozucu &c, Komut &k, QStringList &satir) {
     if (auto h = yazdirCoz(c, k, satir))
         return QString(*h).replace(QLatin1String("print"), QLatin1String("preview"));
     k.tur = Komut::Tur::Onizle;
-    if (k.dogrudan || k.kati || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty() ||
-        !k.yazici.isEmpty())
+    if (k.dogrudan || k.kati || k.degisen || k.adet >= 0 || k.baslangic != 1 ||
+        !k.parametreler.isEmpty() || !k.yazici.isEmpty())
         return QStringLiteral("preview yalnızca --out ve --dpi alır.");
     if (!k.cikti.toLower().endsWith(QLatin1String(".png")))
         return QStringLiteral("preview bir --out DOSYA.png ister.");
+    return {};
+}
+
+// history [--limit N] [--json] [LINE]
+Hata gecmisCoz(Cozucu &c, Komut &k, QStringList &satir) {
+    k.tur = Komut::Tur::Gecmis;
+    for (; !c.bitti(); c.ilerle()) {
+        const QString &a = c.simdiki();
+        if (a == u"--json" && satir.isEmpty()) {
+            k.json = true;
+        } else if (a == u"--limit" && satir.isEmpty()) {
+            if (auto h = c.sayi(a, 1, 1000000, k.sinir))
+                return h;
+        } else if (secenekMi(a) && satir.isEmpty()) {
+            return QStringLiteral("Bilinmeyen seçenek: ") + a;
+        } else {
+            satir.append(a);
+        }
+    }
+    return {};
+}
+
+// reprint NO [--out FILE | --printer NAME] [--direct] [--dpi N] LINE
+Hata yenidenCoz(Cozucu &c, Komut &k, QStringList &satir) {
+    bool sayi = false;
+    k.no = c.bitti() ? 0 : c.simdiki().toLongLong(&sayi);
+    if (!sayi || k.no <= 0)
+        return QStringLiteral("reprint bir basım numarası ister (varnel history).");
+    if (auto h = yazdirCoz(c, k, satir))
+        return QString(*h).replace(QLatin1String("print"), QLatin1String("reprint"));
+    k.tur = Komut::Tur::Yeniden;
+    k.tasarim.clear(); // the run's own, read from the history
+    if (k.degisen || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty())
+        return QStringLiteral("reprint yalnızca --out, --printer, --direct, --dpi, --strict ve "
+                              "--query-timeout alır: basımın kendi değerleri kullanılır.");
     return {};
 }
 
@@ -215,6 +254,14 @@ QString Kullanim_Metni() {
         "      veya kod verisi geçersiz etiket varsa hiçbir şey yazmaz, 3 ile çıkar.\n"
         "      --query-timeout SANİYE: veritabanı bu kadar yanıt vermezse basım durur\n"
         "      (olağan 30).\n"
+        "      --changed: yalnız fiyatı son basımdan bu yana değişen (ya da hiç basılmamış)\n"
+        "      stoklar basılır; kalmazsa \"Fiyatı değişen stok yok.\" ile 0 döner.\n"
+        "  varnel history [--limit N] [--json] [SATIR]\n"
+        "      Baskı geçmişi, en yenisi önce (SATIR verilirse yalnız o veritabanınınki).\n"
+        "  varnel [--designs KLASÖR] reprint NO [--out DOSYA | --printer AD] [--direct]\n"
+        "         SATIR\n"
+        "      NO numaralı basımı aynı tasarım, stoklar, adetler ve o günkü fiyatlarla\n"
+        "      yeniden basar.\n"
         "  varnel [--designs KLASÖR] preview TASARIM --out DOSYA.png [--dpi N] SATIR\n"
         "      Önizleme penceresinin etiketini ilk stok için resim olarak yazar.\n"
         "  varnel check SATIR\n"
@@ -241,7 +288,7 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
     if (!hata && !tamam) {
         const QString komut = c.bitti() ? QString() : c.simdiki();
         if (komut == u"print" || komut == u"preview" || komut == u"check" || komut == u"inspect" ||
-            komut == u"printers")
+            komut == u"printers" || komut == u"history" || komut == u"reprint")
             c.ilerle();
         if (komut == u"print") {
             hata = yazdirCoz(c, k, satir);
@@ -249,6 +296,10 @@ Komut_Sonucu Komut_Coz(const QStringList &argumanlar) {
             hata = onizleCoz(c, k, satir);
         } else if (komut == u"inspect") {
             hata = inceleCoz(c, k);
+        } else if (komut == u"history") {
+            hata = gecmisCoz(c, k, satir);
+        } else if (komut == u"reprint") {
+            hata = yenidenCoz(c, k, satir);
         } else if (komut == u"printers") {
             k.tur = Komut::Tur::Yazicilar;
             if (!c.bitti())

@@ -8,7 +8,18 @@
 // The program's own command line: global options, a command and its options,
 // then the start line made of every remaining argument joined by single blanks.
 struct Komut {
-    enum class Tur { Pencere, Yazdir, Onizle, Denetle, Incele, Yazicilar, Yardim, Surum };
+    enum class Tur {
+        Pencere,
+        Yazdir,
+        Onizle,
+        Denetle,
+        Incele,
+        Yazicilar,
+        Gecmis,
+        Yeniden,
+        Yardim,
+        Surum
+    };
     Tur tur = Tur::Pencere;
     QString tasarim_klasoru; // --designs
     QString satir;           // the start line; "-" means: read it from standard input
@@ -24,6 +35,10 @@ struct Komut {
     bool dogrudan = false;      // --direct: one page per label, the program's own drawing
     bool kati = false;          // --strict: a label whose text does not fit fails the run
     int sorgu_zaman_asimi = 30; // --query-timeout: seconds a statement may wait on the server
+    bool degisen = false;       // --changed: only items whose printed price changed
+    // history, reprint
+    int sinir = 0; // --limit: at most this many runs (0: all)
+    qint64 no = 0; // the run reprint prints again
     // inspect
     QString dosya;
     bool json = false;

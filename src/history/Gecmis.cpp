@@ -1,0 +1,227 @@
+#include "Gecmis.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QUuid>
+#include <QVariant>
+
+namespace {
+
+const char *sema[] = {
+    "CREATE TABLE IF NOT EXISTS Basim (No INTEGER PRIMARY KEY AUTOINCREMENT, Zaman TEXT NOT "
+    "NULL, Sunucu TEXT NOT NULL, Veritabani TEXT NOT NULL, Tasarim TEXT NOT NULL, Tasarim_Ozeti "
+    "BLOB, Cikti TEXT, Dogrudan INTEGER NOT NULL, Baslangic INTEGER NOT NULL, Adet INTEGER NOT "
+    "NULL, Parametreler TEXT, Stok_Sayisi INTEGER NOT NULL, Etiket_Sayisi INTEGER NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS Basim_Stok (No INTEGER NOT NULL REFERENCES Basim (No), Sira "
+    "INTEGER NOT NULL, Stok_ID INTEGER NOT NULL, Stok_Kodu TEXT, Adet INTEGER NOT NULL, Fiyatlar "
+    "TEXT, PRIMARY KEY (No, Sira))",
+    "CREATE INDEX IF NOT EXISTS Basim_Stok_ID ON Basim_Stok (Stok_ID, No)",
+    "CREATE INDEX IF NOT EXISTS Basim_Yer ON Basim (Sunucu, Veritabani, No)",
+};
+
+// A connection of its own to the history file, closed when it goes.
+class Baglanti {
+public:
+    explicit Baglanti(const QString &yol)
+        : ad_(QStringLiteral("varnel-gecmis-") + QUuid::createUuid().toString(QUuid::Id128)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad_);
+        db.setDatabaseName(yol);
+        // Another run writing its record: wait for it rather than fail.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        if (!QDir().mkpath(QFileInfo(yol).path()) || !db.open()) {
+            hata_ = QStringLiteral("Baskı geçmişi açılamadı: %1 (%2)")
+                        .arg(QDir::toNativeSeparators(yol), db.lastError().text());
+            return;
+        }
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        for (const char *s : sema)
+            if (!q.exec(QString::fromLatin1(s)))
+                hata_ = Neden(q);
+    }
+    ~Baglanti() {
+        { QSqlDatabase::database(ad_, false).close(); }
+        QSqlDatabase::removeDatabase(ad_);
+    }
+    QSqlDatabase Db() const { return QSqlDatabase::database(ad_, false); }
+    const Hata &Durum() const { return hata_; }
+    static QString Neden(const QSqlQuery &q) {
+        return QStringLiteral("Baskı geçmişi okunamadı ya da yazılamadı: ") + q.lastError().text();
+    }
+
+private:
+    QString ad_;
+    Hata hata_;
+};
+
+QString parametreMetni(const QHash<QString, QString> &p) {
+    QStringList l;
+    for (auto it = p.cbegin(); it != p.cend(); ++it)
+        l << it.key() + u'\x1f' + it.value();
+    l.sort();
+    return l.join(u'\x1e');
+}
+
+QHash<QString, QString> parametreOku(const QString &metin) {
+    QHash<QString, QString> p;
+    for (const QString &s : metin.split(u'\x1e', Qt::SkipEmptyParts))
+        p.insert(s.section(u'\x1f', 0, 0), s.section(u'\x1f', 1));
+    return p;
+}
+
+GecmisBasim basimOku(const QSqlQuery &q) {
+    GecmisBasim b;
+    b.no = q.value(0).toLongLong();
+    b.zaman = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
+    b.sunucu = q.value(2).toString(), b.veritabani = q.value(3).toString();
+    b.tasarim = q.value(4).toString(), b.tasarim_ozeti = q.value(5).toByteArray();
+    b.cikti = q.value(6).toString(), b.dogrudan = q.value(7).toBool();
+    b.baslangic = qint16(q.value(8).toInt()), b.adet = qint16(q.value(9).toInt());
+    b.parametreler = parametreOku(q.value(10).toString());
+    b.stok_sayisi = q.value(11).toLongLong(), b.etiket_sayisi = q.value(12).toLongLong();
+    return b;
+}
+
+const QString basimSutunlari = QStringLiteral(
+    "SELECT No, Zaman, Sunucu, Veritabani, Tasarim, Tasarim_Ozeti, Cikti, Dogrudan, Baslangic, "
+    "Adet, Parametreler, Stok_Sayisi, Etiket_Sayisi FROM Basim ");
+
+} // namespace
+
+void BasilanStoklar::Ekle(qint64 id, const QString &kod,
+                          const QList<QPair<QString, double>> &fiyatlar) {
+    if (!stoklar_.isEmpty() && stoklar_.last().id == id) {
+        ++stoklar_.last().adet;
+        return;
+    }
+    stoklar_.append({id, kod, 1, fiyatlar});
+}
+
+QString Fiyat_Metni_Yaz(const QList<QPair<QString, double>> &fiyatlar) {
+    QStringList l;
+    for (const auto &[sira, fiyat] : fiyatlar)
+        l << sira.trimmed() + u'=' + QString::number(fiyat, 'g', 17);
+    return l.join(u';');
+}
+
+QList<QPair<QString, double>> Fiyat_Metni_Oku(const QString &metin) {
+    QList<QPair<QString, double>> l;
+    for (const QString &s : metin.split(u';', Qt::SkipEmptyParts))
+        l.append({s.section(u'=', 0, 0), s.section(u'=', 1).toDouble()});
+    return l;
+}
+
+QString Gecmis::Varsayilan_Yol() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/varnel/Gecmis.db");
+}
+
+Hata Gecmis::Kaydet(GecmisBasim &b) const {
+    const Baglanti bag(yol_);
+    if (bag.Durum())
+        return bag.Durum();
+    QSqlDatabase db = bag.Db();
+    QSqlQuery q(db);
+    // One transaction taken for writing at once: two runs never interleave their rows.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Baglanti::Neden(q);
+    b.stok_sayisi = b.stoklar.size();
+    b.etiket_sayisi = 0;
+    for (const GecmisStok &s : b.stoklar)
+        b.etiket_sayisi += s.adet;
+    q.prepare(QStringLiteral(
+        "INSERT INTO Basim (Zaman, Sunucu, Veritabani, Tasarim, Tasarim_Ozeti, Cikti, Dogrudan, "
+        "Baslangic, Adet, Parametreler, Stok_Sayisi, Etiket_Sayisi) VALUES "
+        "(?,?,?,?,?,?,?,?,?,?,?,?)"));
+    for (const QVariant &v :
+         {QVariant(b.zaman.toString(Qt::ISODate)), QVariant(b.sunucu), QVariant(b.veritabani),
+          QVariant(b.tasarim), QVariant(b.tasarim_ozeti), QVariant(b.cikti), QVariant(b.dogrudan),
+          QVariant(b.baslangic), QVariant(b.adet), QVariant(parametreMetni(b.parametreler)),
+          QVariant(b.stok_sayisi), QVariant(b.etiket_sayisi)})
+        q.addBindValue(v);
+    bool tamam = q.exec();
+    b.no = q.lastInsertId().toLongLong();
+    q.prepare(QStringLiteral("INSERT INTO Basim_Stok (No, Sira, Stok_ID, Stok_Kodu, Adet, "
+                             "Fiyatlar) VALUES (?,?,?,?,?,?)"));
+    for (qsizetype i = 0; tamam && i < b.stoklar.size(); ++i) {
+        const GecmisStok &s = b.stoklar[i];
+        for (const QVariant &v :
+             {QVariant(b.no), QVariant(qint64(i + 1)), QVariant(s.id), QVariant(s.kod),
+              QVariant(s.adet), QVariant(Fiyat_Metni_Yaz(s.fiyatlar))})
+            q.addBindValue(v);
+        tamam = q.exec();
+    }
+    const QString neden = tamam ? QString() : Baglanti::Neden(q);
+    QSqlQuery son(db);
+    if (!son.exec(tamam ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")) && tamam)
+        return Baglanti::Neden(son);
+    return neden.isEmpty() ? Hata() : Hata(neden);
+}
+
+Sonuc<QList<GecmisBasim>> Gecmis::Basimlar(const QString &sunucu, const QString &vt,
+                                           int sinir) const {
+    const Baglanti bag(yol_);
+    if (bag.Durum())
+        return bag.Durum();
+    QSqlQuery q(bag.Db());
+    q.prepare(basimSutunlari +
+              (sunucu.isNull() ? QString() : QStringLiteral("WHERE Sunucu=? AND Veritabani=? ")) +
+              QStringLiteral("ORDER BY No DESC LIMIT ?"));
+    if (!sunucu.isNull())
+        q.addBindValue(sunucu), q.addBindValue(vt);
+    q.addBindValue(sinir > 0 ? sinir : -1);
+    if (!q.exec())
+        return Hata(Baglanti::Neden(q));
+    QList<GecmisBasim> l;
+    while (q.next())
+        l.append(basimOku(q));
+    return l;
+}
+
+Sonuc<GecmisBasim> Gecmis::Basim(qint64 no) const {
+    const Baglanti bag(yol_);
+    if (bag.Durum())
+        return bag.Durum();
+    QSqlQuery q(bag.Db());
+    q.prepare(basimSutunlari + QStringLiteral("WHERE No=?"));
+    q.addBindValue(no);
+    if (!q.exec())
+        return Hata(Baglanti::Neden(q));
+    if (!q.next())
+        return Hata(QStringLiteral("Baskı geçmişinde %1 numaralı basım yok.").arg(no));
+    GecmisBasim b = basimOku(q);
+    q.prepare(QStringLiteral(
+        "SELECT Stok_ID, Stok_Kodu, Adet, Fiyatlar FROM Basim_Stok WHERE No=? ORDER BY Sira"));
+    q.addBindValue(no);
+    if (!q.exec())
+        return Hata(Baglanti::Neden(q));
+    while (q.next())
+        b.stoklar.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(),
+                          Fiyat_Metni_Oku(q.value(3).toString())});
+    return b;
+}
+
+Sonuc<QHash<qint64, QList<QPair<QString, double>>>> Gecmis::Son_Fiyatlar(const QString &sunucu,
+                                                                         const QString &vt) const {
+    const Baglanti bag(yol_);
+    if (bag.Durum())
+        return bag.Durum();
+    QSqlQuery q(bag.Db());
+    // Newest run first: the first row of an item is its last print.
+    q.prepare(QStringLiteral("SELECT s.Stok_ID, s.Fiyatlar FROM Basim_Stok s JOIN Basim b ON "
+                             "b.No=s.No WHERE b.Sunucu=? AND b.Veritabani=? ORDER BY s.No DESC"));
+    q.addBindValue(sunucu), q.addBindValue(vt);
+    if (!q.exec())
+        return Hata(Baglanti::Neden(q));
+    QHash<qint64, QList<QPair<QString, double>>> son;
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        if (!son.contains(id))
+            son.insert(id, Fiyat_Metni_Oku(q.value(1).toString()));
+    }
+    return son;
+}

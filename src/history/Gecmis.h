@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/Hata.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// An item a run printed: how many labels, and its prices (level text, price) as they
+// were then.
+struct GecmisStok {
+    qint64 id = 0;
+    QString kod;
+    int adet = 0;
+    QList<QPair<QString, double>> fiyatlar;
+};
+
+// A finished run, keyed by the start line's server and database.
+struct GecmisBasim {
+    qint64 no = 0;
+    QDateTime zaman;
+    QString sunucu, veritabani;
+    QString tasarim;
+    QByteArray tasarim_ozeti; // a digest of the design file's bytes then
+    QString cikti;            // the file, or the print queue
+    bool dogrudan = false;
+    qint16 baslangic = 1;
+    qint16 adet = 1; // labels per item asked
+    QHash<QString, QString> parametreler;
+    QList<GecmisStok> stoklar; // in the order printed; read only for one run
+    qint64 stok_sayisi = 0, etiket_sayisi = 0;
+};
+
+// Items and their prices as one run printed them, gathered while it runs: an item's
+// labels in a row count once.
+class BasilanStoklar {
+public:
+    void Ekle(qint64 id, const QString &kod, const QList<QPair<QString, double>> &fiyatlar);
+    const QList<GecmisStok> &Liste() const { return stoklar_; }
+
+private:
+    QList<GecmisStok> stoklar_;
+};
+
+// The print history of this user: an SQLite file in write-ahead mode, so that runs at
+// once each record theirs, and a reader never waits. Every call opens it and closes
+// it again; what fails says why.
+class Gecmis {
+public:
+    // $XDG_DATA_HOME/varnel/Gecmis.db
+    static QString Varsayilan_Yol();
+    explicit Gecmis(const QString &yol = Varsayilan_Yol()) : yol_(yol) {}
+
+    // Records a finished run and gives it its number.
+    Hata Kaydet(GecmisBasim &basim) const;
+    // The runs, newest first (without their items); of one database when `sunucu` is given.
+    Sonuc<QList<GecmisBasim>> Basimlar(const QString &sunucu, const QString &veritabani,
+                                       int sinir) const;
+    // One run with its items.
+    Sonuc<GecmisBasim> Basim(qint64 no) const;
+    // What the last recorded run that printed each item on this database printed.
+    Sonuc<QHash<qint64, QList<QPair<QString, double>>>>
+    Son_Fiyatlar(const QString &sunucu, const QString &veritabani) const;
+
+private:
+    QString yol_;
+};
+
+// Prices as the history keeps them: "1=42.5;2=39.9" (full precision).
+QString Fiyat_Metni_Yaz(const QList<QPair<QString, double>> &fiyatlar);
+QList<QPair<QString, double>> Fiyat_Metni_Oku(const QString &metin);

@@ -1,0 +1,83 @@
+#include "GecmisKaydi.h"
+
+#include "BaskiIsi.h"
+#include "Fiyat.h"
+#include "database/KayitKumesi.h"
+#include "document/EtiketIcerigi.h"
+#include "document/TasarimDosyasi.h"
+#include "startup/Oturum.h"
+#include "startup/Sorgu.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+QByteArray Tasarim_Ozeti(const QString &klasor, const QString &ad) {
+    QFile f(QDir(klasor).filePath(ad + QStringLiteral(".ftr")));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+std::optional<QString> Basimi_Kaydet(const Oturum &o, const BaskiIsi &is, const QString &cikti,
+                                     bool dogrudan, const QList<GecmisStok> &stoklar,
+                                     const Gecmis &gecmis) {
+    GecmisBasim b;
+    b.zaman = QDateTime::currentDateTime();
+    b.sunucu = o.Sunucu_Adi, b.veritabani = o.Veritabani_Adi;
+    b.tasarim = is.Tasarim_Adi;
+    b.tasarim_ozeti = Tasarim_Ozeti(o.Tasarim_Klasoru, is.Tasarim_Adi);
+    b.cikti = cikti, b.dogrudan = dogrudan;
+    b.baslangic = is.Baslangic_Etiketi, b.adet = is.Etiket_Adedi;
+    b.parametreler = is.Parametre_Degerleri;
+    b.stoklar = stoklar;
+    if (const Hata h = gecmis.Kaydet(b))
+        return *h + QStringLiteral(" (basım yapıldı, geçmişe yazılmadı)");
+    return std::nullopt;
+}
+
+Sonuc<QList<qint64>> Fiyati_Degisenler(MesajKutusu &kutu, const Oturum &o,
+                                       const TasarimBelgesi &belge, const Gecmis &gecmis) {
+    const auto son = gecmis.Son_Fiyatlar(o.Sunucu_Adi, o.Veritabani_Adi);
+    if (!son)
+        return son.Hatasi();
+    KayitKumesi stoklar, fiyatlar;
+    if (!o.Baglanti ||
+        !Sorgu_Oku(kutu, *o.Baglanti, stoklar,
+                   QStringLiteral("SELECT STOKKART.Stok_ID FROM STOKKART WHERE ") +
+                       Sart_Metni(o.Stok_Sarti) + QStringLiteral(" ORDER BY STOKKART.Stok_ID")) ||
+        !Sorgu_Oku(kutu, *o.Baglanti, fiyatlar,
+                   QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
+                                  "STOKFIYAT.Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
+                                  "STOKFIYAT.Stok_ID IN (SELECT STOKKART.Stok_ID FROM STOKKART "
+                                  "WHERE ") +
+                       Sart_Metni(o.Stok_Sarti) +
+                       QStringLiteral(") ORDER BY STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No")))
+        return Hata(QStringLiteral("Stok kartları okunamadı; basım yapılmadı."));
+    QHash<qint64, QList<QPair<QString, double>>> bugun;
+    for (; fiyatlar.State() == KayitKumesi::Durum::Acik && !fiyatlar.EOF_(); fiyatlar.MoveNext())
+        bugun[qint64(fiyatlar.Number(QStringLiteral("Stok_ID")))].append(
+            {fiyatlar.Text(QStringLiteral("Fiyat_Sira_No")),
+             fiyatlar.Number(QStringLiteral("Ana_Birim_Fiyat"))});
+    const QList<int> seviyeler = Basilan_Fiyat_Seviyeleri(belge);
+    QList<qint64> degisen;
+    for (; stoklar.State() == KayitKumesi::Durum::Acik && !stoklar.EOF_(); stoklar.MoveNext()) {
+        const qint64 id = qint64(stoklar.Number(QStringLiteral("Stok_ID")));
+        const auto eski = son->constFind(id);
+        bool farkli = eski == son->cend();
+        for (const int s : seviyeler)
+            farkli =
+                farkli || Fiyat_Degeri(s, false, bugun.value(id)) != Fiyat_Degeri(s, false, *eski);
+        if (farkli && !degisen.contains(id))
+            degisen.append(id);
+    }
+    return degisen;
+}
+
+QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler) {
+    QStringList l;
+    for (const qint64 id : idler)
+        l << QString::number(id);
+    return Sart_Metni(sart) + QStringLiteral(" AND STOKKART.Stok_ID IN (") + l.join(u',') + u')';
+}

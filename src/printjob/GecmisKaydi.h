@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Hata.h"
+#include "history/Gecmis.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class MesajKutusu;
+struct BaskiIsi;
+struct Oturum;
+struct TasarimBelgesi;
+
+// What a print run writes into the print history, and what --changed reads from it.
+
+// Records a finished run (its file in place, or its job accepted) with the items and
+// prices it printed. The history never fails a print: what went wrong comes back as
+// the one warning to show.
+std::optional<QString> Basimi_Kaydet(const Oturum &oturum, const BaskiIsi &is, const QString &cikti,
+                                     bool dogrudan, const QList<GecmisStok> &stoklar,
+                                     const Gecmis &gecmis = Gecmis());
+
+// A digest of the design file as it is now (empty when it cannot be read).
+QByteArray Tasarim_Ozeti(const QString &klasor, const QString &ad);
+
+// The items of the session's condition whose price on a level the design prints differs
+// from what the last recorded run on this database printed, or that no run printed; in
+// item order.
+Sonuc<QList<qint64>> Fiyati_Degisenler(MesajKutusu &kutu, const Oturum &oturum,
+                                       const TasarimBelgesi &belge,
+                                       const Gecmis &gecmis = Gecmis());
+
+// The condition narrowed to the items `idler`.
+QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler);
+
+inline const QString Degisen_Yok_Mesaji = QStringLiteral("Fiyatı değişen stok yok.");
