@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // What one print run needs, made by the command that starts it and handed to the
@@ -26,6 +27,15 @@ struct BaskiIsi {
     // A run printed again: each item's prices as that run recorded them, by Stok_ID,
     // instead of today's.
     std::shared_ptr<const QHash<qint64, QList<QPair<QString, double>>>> Kayitli_Fiyatlar;
+    // Labels per item, by Stok_ID, instead of Etiket_Adedi (a column's value, or a run
+    // printed again); an item it does not hold gets none.
+    std::shared_ptr<const QHash<qint64, int>> Stok_Adetleri;
+    // Items the count column gave a negative number: told after the run, by item code.
+    QStringList Eksi_Adetliler;
+    // Labels of an item: its own count, else the run's.
+    int Adet(qint64 stok) const {
+        return Stok_Adetleri ? Stok_Adetleri->value(stok) : Etiket_Adedi;
+    }
 };
 
 class MesajKutusu;

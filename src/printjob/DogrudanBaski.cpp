@@ -215,7 +215,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
         for (CizimOgesi &o : sayfa.ogeler)
             tasti |= Yazi_Tasiyor(o);
         const bool fiyatsiz = fiyatEksik(ana, *fiyat);
-        for (int c = 1; c <= is.Etiket_Adedi; ++c) {
+        for (int c = 1, n = is.Adet(qint64(rs.Number(QStringLiteral("Stok_ID")))); c <= n; ++c) {
             if (tasti)
                 s.tasmalar.Ekle(kod);
             if (fiyatsiz)

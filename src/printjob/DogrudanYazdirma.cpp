@@ -69,6 +69,8 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         yaz(stderr, m);
     for (const QString &u : hedef->Uyarilar())
         yaz(stderr, u);
+    if (!is.Eksi_Adetliler.isEmpty())
+        yaz(stderr, Eksi_Adet_Mesaji(is.Eksi_Adetliler));
     const QString cikti = k.cikti.isEmpty()
                               ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
                               : yerel(k.cikti);

@@ -75,6 +75,33 @@ Sonuc<QList<qint64>> Fiyati_Degisenler(MesajKutusu &kutu, const Oturum &o,
     return degisen;
 }
 
+Sonuc<QHash<qint64, int>> Sutun_Adetleri(MesajKutusu &kutu, const Oturum &o, const QString &sutun,
+                                         QStringList &eksiler) {
+    KayitKumesi rs;
+    if (!o.Baglanti ||
+        !Sorgu_Oku(kutu, *o.Baglanti, rs,
+                   QStringLiteral("SELECT STOKKART.Stok_ID,STOKKART.Stok_Kodu,STOKKART.%1 AS "
+                                  "Adet FROM STOKKART WHERE ")
+                           .arg(sutun) +
+                       Sart_Metni(o.Stok_Sarti)) ||
+        rs.State() != KayitKumesi::Durum::Acik)
+        return Hata(QStringLiteral("Etiket adedi %1 sütunundan okunamadı.").arg(sutun));
+    QHash<qint64, int> adetler;
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QVariant v = rs.Value(QStringLiteral("Adet"));
+        bool sayi = false;
+        const double d = v.toDouble(&sayi);
+        const QString kod = rs.Text(QStringLiteral("Stok_Kodu")).trimmed();
+        if (sayi && d > 32767)
+            return Hata(QStringLiteral("Etiket adedi en çok 32767 olabilir: %1 (%2: %3)")
+                            .arg(kod, sutun, v.toString()));
+        if (sayi && d <= -1)
+            eksiler << kod;
+        adetler.insert(qint64(rs.Number(QStringLiteral("Stok_ID"))), sayi && d >= 1 ? int(d) : 0);
+    }
+    return adetler;
+}
+
 QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler) {
     QStringList l;
     for (const qint64 id : idler)

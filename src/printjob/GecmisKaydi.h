@@ -34,4 +34,10 @@ Sonuc<QList<qint64>> Fiyati_Degisenler(MesajKutusu &kutu, const Oturum &oturum,
 // The condition narrowed to the items `idler`.
 QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler);
 
+// Each item's labels from the STOKKART column `sutun` for the session's items: the whole
+// number it holds; 0, empty or no number gives none, a negative number none and its item
+// code in `eksiler`. A count over 32,767 refuses the run before it starts.
+Sonuc<QHash<qint64, int>> Sutun_Adetleri(MesajKutusu &kutu, const Oturum &oturum,
+                                         const QString &sutun, QStringList &eksiler);
+
 inline const QString Degisen_Yok_Mesaji = QStringLiteral("Fiyatı değişen stok yok.");

@@ -144,7 +144,7 @@ void GenelForm::kilidiBirak() {
                          QStringLiteral("INSERT INTO BARKODID (ID) VALUES (0)"));
     for (; tamam && !Rapor_Kaydi.EOF_(); Rapor_Kaydi.MoveNext()) {
         const QString id = Rapor_Kaydi.Text(QStringLiteral("Stok_ID"));
-        for (int i = 1; tamam && i <= is_.Etiket_Adedi; ++i)
+        for (int i = 1, n = is_.Adet(qint64(sayi(id, oturum_.ayirac))); tamam && i <= n; ++i)
             tamam = Sorgu_Ac(kutu_, baglanti_, ortak_,
                              QStringLiteral("INSERT INTO BARKODID (ID) VALUES ('") + id +
                                  QStringLiteral("')"));

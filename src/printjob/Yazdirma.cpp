@@ -125,6 +125,10 @@ Hata yenidenHazirla(const GecmisBasim &b, Oturum &o, BaskiIsi &is) {
     }
     o.Stok_Sarti = Stok_Listesi_Sarti(QStringLiteral("1=1"), idler);
     is.Kayitli_Fiyatlar = fiyatlar;
+    auto adetler = std::make_shared<QHash<qint64, int>>();
+    for (const GecmisStok &s : b.stoklar)
+        adetler->insert(s.id, s.adet);
+    is.Stok_Adetleri = adetler;
     if (Tasarim_Ozeti(o.Tasarim_Klasoru, b.tasarim) != b.tasarim_ozeti)
         yaz(QStringLiteral("Tasarım dosyası o basımdan sonra değişti; bugünkü tasarımla "
                            "basılıyor: %1")
@@ -186,6 +190,14 @@ KomutIsi Komut_Isi(const Komut &komut, MesajToplu &kutu, bool baski) {
             h.kod = 1;
             return h;
         }
+    if (!k.adet_sutunu.isEmpty()) {
+        const auto adetler = Sutun_Adetleri(kutu, o, k.adet_sutunu, is.Eksi_Adetliler);
+        if (!adetler) {
+            h.kod = Basarisiz_Kod(o.Baglanti.get(), *adetler.Hatasi());
+            return h;
+        }
+        is.Stok_Adetleri = std::make_shared<const QHash<qint64, int>>(*adetler);
+    }
     if (k.degisen) {
         const auto degisen = Fiyati_Degisenler(kutu, o, is.Belge);
         if (!degisen) {
@@ -200,6 +212,13 @@ KomutIsi Komut_Isi(const Komut &komut, MesajToplu &kutu, bool baski) {
         o.Stok_Sarti = Stok_Listesi_Sarti(o.Stok_Sarti, *degisen);
     }
     return h;
+}
+
+QString Eksi_Adet_Mesaji(const QStringList &kodlar) {
+    return QStringLiteral("%1 stokun etiket adedi eksi; basılmadı: %2")
+        .arg(kodlar.size())
+        .arg(kodlar.mid(0, 5).join(QStringLiteral(", ")) +
+             (kodlar.size() > 5 ? QStringLiteral(", …") : QString()));
 }
 
 int Gecmis_Komutu(const Komut &k) {
@@ -319,6 +338,8 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     eksikleriSoyle();
     for (const QString &u : hedef.Uyarilar())
         yaz(u);
+    if (const QStringList &e = form.Is().Eksi_Adetliler; !e.isEmpty())
+        yaz(Eksi_Adet_Mesaji(e));
     const QString cikti = k.cikti.isEmpty()
                               ? form.Printer.DeviceName
                               : QDir::toNativeSeparators(QFileInfo(k.cikti).absoluteFilePath());

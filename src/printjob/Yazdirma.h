@@ -60,6 +60,9 @@ int Basarisiz_Kod(const VeriBaglantisi *baglanti, const QString &neden);
 // Ctrl+C (130) or a termination request (143) stopped the run.
 int Etiket_Bas(const Komut &komut, MesajToplu &kutu, const Yazici_Hedefi_Yapici &yazici);
 
+// "2 stokun etiket adedi eksi; basılmadı: STK-0004, STK-0007"
+QString Eksi_Adet_Mesaji(const QStringList &kodlar);
+
 // `varnel history`: the finished runs, newest first (of the start line's database when
 // one is given), as lines or as JSON. Returns the exit status.
 int Gecmis_Komutu(const Komut &komut);

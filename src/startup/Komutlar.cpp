@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -97,6 +98,13 @@ Hata yazdirSecenegi(Cozucu &c, Komut &k) {
         k.degisen = true;
         return {};
     }
+    if (a == u"--copies-from") {
+        // A column name goes into a statement: letters, digits and "_" only.
+        static const QRegularExpression ad(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+        if (!c.deger(k.adet_sutunu) || !ad.match(k.adet_sutunu).hasMatch())
+            return QStringLiteral("--copies-from bir sütun adı ister (harf, rakam ve _).");
+        return {};
+    }
     if (a == u"--query-timeout")
         return c.sayi(a, 1, 86400, k.sorgu_zaman_asimi);
     if (a == u"--printer") {
@@ -127,6 +135,8 @@ Hata yazdirCoz(Cozucu &c, Komut &k, QStringList &satir) {
         return QStringLiteral("print bir başlangıç satırı ister.");
     if (k.dogrudan && k.baslangic != 1)
         return QStringLiteral("--start doğrudan basımda kullanılmaz.");
+    if (k.adet >= 0 && !k.adet_sutunu.isEmpty())
+        return QStringLiteral("--copies ile --copies-from birlikte kullanılmaz.");
     if (Zpl_Ciktisi(k.cikti)) {
         if (!k.dpi_verildi)
             k.dpi = Zpl_Cozunurlukleri[0];
@@ -144,8 +154,8 @@ Hata onizleCoz(Cozucu &c, Komut &k, QStringList &satir) {
     if (auto h = yazdirCoz(c, k, satir))
         return QString(*h).replace(QLatin1String("print"), QLatin1String("preview"));
     k.tur = Komut::Tur::Onizle;
-    if (k.dogrudan || k.kati || k.degisen || k.adet >= 0 || k.baslangic != 1 ||
-        !k.parametreler.isEmpty() || !k.yazici.isEmpty())
+    if (k.dogrudan || k.kati || k.degisen || !k.adet_sutunu.isEmpty() || k.adet >= 0 ||
+        k.baslangic != 1 || !k.parametreler.isEmpty() || !k.yazici.isEmpty())
         return QStringLiteral("preview yalnızca --out ve --dpi alır.");
     if (!k.cikti.toLower().endsWith(QLatin1String(".png")))
         return QStringLiteral("preview bir --out DOSYA.png ister.");
@@ -181,7 +191,8 @@ Hata yenidenCoz(Cozucu &c, Komut &k, QStringList &satir) {
         return QString(*h).replace(QLatin1String("print"), QLatin1String("reprint"));
     k.tur = Komut::Tur::Yeniden;
     k.tasarim.clear(); // the run's own, read from the history
-    if (k.degisen || k.adet >= 0 || k.baslangic != 1 || !k.parametreler.isEmpty())
+    if (k.degisen || k.adet >= 0 || !k.adet_sutunu.isEmpty() || k.baslangic != 1 ||
+        !k.parametreler.isEmpty())
         return QStringLiteral("reprint yalnızca --out, --printer, --direct, --dpi, --strict ve "
                               "--query-timeout alır: basımın kendi değerleri kullanılır.");
     return {};
@@ -254,6 +265,8 @@ QString Kullanim_Metni() {
         "      veya kod verisi geçersiz etiket varsa hiçbir şey yazmaz, 3 ile çıkar.\n"
         "      --query-timeout SANİYE: veritabanı bu kadar yanıt vermezse basım durur\n"
         "      (olağan 30).\n"
+        "      --copies-from SÜTUN: her stokun etiket adedi STOKKART'ın bu sütunundan\n"
+        "      (0, boş ya da eksi: basılmaz; 32767'den büyükse basım yapılmaz).\n"
         "      --changed: yalnız fiyatı son basımdan bu yana değişen (ya da hiç basılmamış)\n"
         "      stoklar basılır; kalmazsa \"Fiyatı değişen stok yok.\" ile 0 döner.\n"
         "  varnel history [--limit N] [--json] [SATIR]\n"

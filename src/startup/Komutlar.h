@@ -36,6 +36,7 @@ struct Komut {
     bool kati = false;          // --strict: a label whose text does not fit fails the run
     int sorgu_zaman_asimi = 30; // --query-timeout: seconds a statement may wait on the server
     bool degisen = false;       // --changed: only items whose printed price changed
+    QString adet_sutunu;        // --copies-from: each item's labels from this column
     // history, reprint
     int sinir = 0; // --limit: at most this many runs (0: all)
     qint64 no = 0; // the run reprint prints again

@@ -122,6 +122,33 @@ private slots:
                     .hata.contains(u"Baskı geçmişinde 999 numaralı basım yok."_s));
     }
 
+    void sutundan_adet() {
+        // Labels per item from a column: 3, 0, empty, -2 (told), and 40000 refused.
+        TestBaglantisi t(vt_);
+        QVERIFY(t.Calistir(u"UPDATE STOKKART SET KDV_Orani=CASE Stok_ID WHEN 1 THEN 3 WHEN 2 "
+                           u"THEN 0 WHEN 3 THEN NULL WHEN 4 THEN -2 ELSE 40000 END"_s));
+        for (const bool dogrudan : {false, true}) {
+            const QStringList ek = QStringList{u"--copies-from"_s, u"KDV_Orani"_s} +
+                                   (dogrudan ? QStringList{u"--direct"_s} : QStringList());
+            const QString pdf = yol(u"adet.pdf"_s);
+            Program_Sonucu s = bas(pdf, u"STOKKART.Stok_ID<=4"_s, ek);
+            QVERIFY2(s.kod == 0, qPrintable(s.hata));
+            QVERIFY2(s.hata.contains(u"1 stokun etiket adedi eksi; basılmadı: STK-0004"_s),
+                     qPrintable(s.hata));
+            const QString metin = Pdf_Metni(pdf);
+            QCOMPARE(metin.count(u'\f'), 3);
+            QCOMPARE(metin.count(u"Şeker"_s), 3);
+            QVERIFY(QFile::remove(pdf));
+            s = bas(pdf, u"STOKKART.Stok_ID<=5"_s, ek);
+            QCOMPARE(s.kod, 1);
+            QVERIFY2(s.hata.contains(u"Etiket adedi en çok 32767 olabilir: STK-0005"_s),
+                     qPrintable(s.hata));
+            QVERIFY(!QFile::exists(pdf));
+        }
+        QCOMPARE(bas(yol(u"x.pdf"_s), u"1=1"_s, {u"--copies-from"_s, u"KDV; DROP"_s}).kod, 2);
+        QVERIFY(t.Calistir(u"UPDATE STOKKART SET KDV_Orani=1"_s));
+    }
+
     void kayit_okuma() {
         // The store itself: prices at full precision, an item's last print wins.
         const Gecmis g(yol(u"birim/Gecmis.db"_s));
