@@ -1,5 +1,11 @@
 #include "BaskiIsi.h"
 
+#include "startup/Oturum.h"
+
+QString Is_Sarti(const BaskiIsi &is, const Oturum &oturum) {
+    return is.Stok_Sarti.isEmpty() ? oturum.Stok_Sarti : is.Stok_Sarti;
+}
+
 #include "core/Birimler.h"
 #include "core/MesajKutusu.h"
 

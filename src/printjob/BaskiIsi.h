@@ -11,6 +11,8 @@
 
 // What one print run needs, made by the command that starts it and handed to the
 // report or to direct printing.
+struct Oturum;
+
 struct BaskiIsi {
     TasarimBelgesi Belge;
     QString Tasarim_Adi;
@@ -32,6 +34,9 @@ struct BaskiIsi {
     std::shared_ptr<const QHash<qint64, int>> Stok_Adetleri;
     // Items the count column gave a negative number: told after the run, by item code.
     QStringList Eksi_Adetliler;
+    // The items chosen in "Stok Seçimi" instead of the session's condition; empty: the
+    // session's.
+    QString Stok_Sarti;
     // Labels of an item: its own count, else the run's.
     int Adet(qint64 stok) const {
         return Stok_Adetleri ? Stok_Adetleri->value(stok) : Etiket_Adedi;
@@ -39,6 +44,9 @@ struct BaskiIsi {
 };
 
 class MesajKutusu;
+
+// The condition a run prints: the job's own, else the session's.
+QString Is_Sarti(const BaskiIsi &is, const Oturum &oturum);
 
 // The labels-per-item question (design chooser, preview window) with `onerilen`
 // offered: the number the answer begins with ("." as decimal point); 0 prints

@@ -161,7 +161,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
     }
     KayitKumesi rs;
     if (!s.kagit) {
-        if (!Sorgu_Oku(kutu, baglanti, rs, Stok_Sorgusu(oturum.Stok_Sarti)) ||
+        if (!Sorgu_Oku(kutu, baglanti, rs, Stok_Sorgusu(Is_Sarti(is, oturum))) ||
             rs.State() != KayitKumesi::Durum::Acik) {
             s.hata = QStringLiteral("Stok kayıtları okunamadı.");
             return s;

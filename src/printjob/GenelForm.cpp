@@ -134,7 +134,7 @@ void GenelForm::kilidiBirak() {
         return durdur();
     if (!Sorgu_Oku(kutu_, baglanti_, Rapor_Kaydi,
                    QStringLiteral("SELECT Stok_ID FROM STOKKART WHERE ") +
-                       Sart_Metni(oturum_.Stok_Sarti)) ||
+                       Sart_Metni(Is_Sarti(is_, oturum_))) ||
         Rapor_Kaydi.State() != KayitKumesi::Durum::Acik)
         return baglanti_.Koptu ? durdur()
                                : QStringLiteral("Stok kartları okunamadı; basım yapılmadı.");
@@ -194,7 +194,7 @@ void GenelForm::kilidiBirak() {
                        " FROM BARKODID LEFT JOIN STOKKART ON (STOKKART.Stok_ID=BARKODID.ID)  LEFT "
                        "JOIN STOKFIYAT ON (STOKKART.Stok_ID=STOKFIYAT.Stok_ID AND "
                        "STOKFIYAT.Fiyat_Sira_No=1) WHERE ") +
-        Sart_Metni(o.Stok_Sarti) + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
+        Sart_Metni(Is_Sarti(is_, o)) + QStringLiteral(" OR BARKODID.ID=0 ORDER BY BARKODID.ID");
     Data1.ConnectionString = Komut_Satiri_Baglanti_Metni(o.Sql_Kullanici.toString(), o.Sql_Sifre,
                                                          o.Veritabani_Adi, o.Sunucu_Adi);
     Veri_Baglantisi = &baglanti_; // the report reads the rows written in this run's transaction

@@ -3,10 +3,13 @@
 #include "DugmeSatiri.h"
 
 #include "core/MesajKutusu.h"
-#include "database/VeriBaglantisi.h"
 #include "core/pencere/PencereYeri.h"
+#include "database/VeriBaglantisi.h"
 #include "dialogs/TasarimSecimi.h"
+#include "dialogs/pencere/StokSecimiFrm.h"
+#include "document/TasarimTopla.h"
 #include "printjob/BaskiIsi.h"
+#include "printjob/GecmisKaydi.h"
 #include "printjob/pencere/RaporPenceresi.h"
 #include "startup/Oturum.h"
 
@@ -21,7 +24,9 @@
 #include <QVBoxLayout>
 
 FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWidget *ust)
-    : QWidget(ust), kutu_(kutu), oturum_(oturum), liste_(new QListWidget(this)) {
+    : QWidget(ust), kutu_(kutu), oturum_(oturum), liste_(new QListWidget(this)),
+      stok_sec_(new QPushButton(QStringLiteral("Stok Seç"), this)),
+      secim_yazisi_(new QLabel(this)) {
     setObjectName(QStringLiteral("FormTasarimGiris"));
     setWindowTitle(Program_Basligi);
     auto *duzen = new QVBoxLayout(this);
@@ -46,6 +51,16 @@ FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWid
     duzen->addWidget(liste_);
     connect(liste_, &QListWidget::itemActivated, this, [this] { Button_Click(4); });
 
+    auto *secim = new QHBoxLayout;
+    stok_sec_->setObjectName(QStringLiteral("StokSec"));
+    stok_sec_->setAccessibleName(QStringLiteral("Stok Seç"));
+    stok_sec_->setAutoDefault(false);
+    connect(stok_sec_, &QPushButton::clicked, this, &FormTasarimGiris::Stok_Sec);
+    secim_yazisi_->setObjectName(QStringLiteral("StokSecimi"));
+    secim_yazisi_->setText(QStringLiteral("Stoklar: başlangıç satırının şartı"));
+    secim->addWidget(stok_sec_);
+    secim->addWidget(secim_yazisi_, 1);
+    duzen->addLayout(secim);
     auto *dugmeler = new QHBoxLayout;
     const char16_t *basliklar[] = {u"Yeni", u"Sil", u"Değiştir", u"Seç", u"Vazgeç"};
     for (int i = 1; i <= 5; ++i) {
@@ -102,13 +117,43 @@ void FormTasarimGiris::Button_Click(int indeks) {
     case 4:
         if (ad.isEmpty())
             break;
-        if (const auto is = Hemen_Bas_Hazirla(ad, oturum_, kutu_))
+        if (auto is = Hemen_Bas_Hazirla(ad, oturum_, kutu_)) {
+            if (secim_) {
+                // The chosen items, each with its own count or the one asked.
+                auto adetler = std::make_shared<QHash<qint64, int>>();
+                for (const auto &s : *secim_)
+                    adetler->insert(s.id, s.adet.value_or(is->Etiket_Adedi));
+                is->Stok_Adetleri = adetler;
+                is->Stok_Sarti = Secim_Sarti(*secim_);
+            }
             Rapor_Goster(kutu_, oturum_, *is, this);
+        }
         break;
     case 5:
         emit Vazgecildi();
         break;
     }
+}
+
+void FormTasarimGiris::Stok_Sec() {
+    auto *f = new StokSecimiFrm(kutu_, oturum_, this);
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    // Changed prices are those the selected design prints.
+    f->Degisenler = [this]() -> Sonuc<QList<qint64>> {
+        const QString ad = secili();
+        if (ad.isEmpty())
+            return Hata(QStringLiteral("Önce bir tasarım seçin: değişen fiyatlar tasarımın "
+                                       "bastığı fiyatlardır."));
+        const auto belge = Basilacak_Tasarim(oturum_.Tasarim_Klasoru, ad, kutu_);
+        if (!belge)
+            return Hata(QStringLiteral("Tasarım okunamadı: ") + ad);
+        return Fiyati_Degisenler(kutu_, oturum_, *belge);
+    };
+    connect(f, &QDialog::accepted, this, [this, f] {
+        secim_ = f->Secim();
+        secim_yazisi_->setText(QStringLiteral("Stoklar: %1 stok seçili").arg(secim_->size()));
+    });
+    f->open();
 }
 
 void FormTasarimGiris::keyPressEvent(QKeyEvent *e) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "dialogs/StokSecimi.h"
+
 #include <QWidget>
+#include <optional>
 
 class MesajKutusu;
 struct Oturum;
@@ -16,6 +19,10 @@ public:
 
     QListWidget *FrmList() const { return liste_; }
     QPushButton *Button(int indeks) const; // 1 to 5
+    // "Stok Seç": the items the next "Seç" prints, each with its own count.
+    QPushButton *Stok_Sec_Dugmesi() const { return stok_sec_; }
+    const std::optional<QList<StokSecimModeli::Secilen>> &Stok_Secimi() const { return secim_; }
+    void Stok_Sec();
     void Tasarim_Listesi_Doldur();
     void Button_Click(int indeks);
 
@@ -36,4 +43,7 @@ private:
     MesajKutusu &kutu_;
     const Oturum &oturum_;
     QListWidget *liste_;
+    QPushButton *stok_sec_;
+    class QLabel *secim_yazisi_;
+    std::optional<QList<StokSecimModeli::Secilen>> secim_;
 };

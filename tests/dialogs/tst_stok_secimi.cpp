@@ -1,0 +1,152 @@
+#include "common/BolgeAyari.h"
+#include "common/SahteMesaj.h"
+#include "common/Tablo.h"
+#include "common/TestVeritabani.h"
+#include "dialogs/StokSecimi.h"
+#include "dialogs/pencere/FormTasarimGiris.h"
+#include "dialogs/pencere/StokSecimiFrm.h"
+#include "output/pencere/RaporGoruntuleyici.h"
+#include "startup/Baslangic.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// "Stok Seçimi": its model over the demo items (search by Turkish case rules, filters,
+// ticks and counts), and the window from the design chooser to a report of the chosen.
+class TstStokSecimi : public QObject {
+    Q_OBJECT
+    QTemporaryDir klasor_;
+    TestVeritabani vt_;
+    Oturum o_;
+
+    static QStringList kodlar(const StokSecimModeli &m) {
+        QStringList l;
+        for (int i = 0; i < m.rowCount(); ++i)
+            l << m.index(i, StokSecimModeli::Kod).data().toString();
+        return l;
+    }
+
+private slots:
+    void initTestCase() {
+        Bolge_Ayarla(klasor_.filePath(u"ayar"_s));
+        QVERIFY(QFile::copy(Kaynak_Yolu(u"data/designs/Raf Etiketi.ftr"_s),
+                            klasor_.filePath(u"Raf Etiketi.ftr"_s)));
+        vt_ = Sqlite_Demo(klasor_.path());
+        QVERIFY2(vt_.hata.isEmpty(), qPrintable(vt_.hata));
+        SahteMesaj kutu;
+        Baslangic_Sonucu s = Main(kutu, vt_.Satir(u"STOKKART.Stok_ID>0"_s, 1), klasor_.path());
+        QVERIFY(s.devam);
+        o_ = std::move(s.oturum);
+    }
+
+    void arama_ve_suzgecler() {
+        SahteMesaj kutu;
+        StokSecimModeli m(kutu, o_);
+        QCOMPARE(m.rowCount(), 42);
+        QVERIFY(m.Var(StokSecimModeli::Grup) && m.Var(StokSecimModeli::Raf));
+        QCOMPARE(m.index(0, StokSecimModeli::Fiyat).data().toString(), u"42,50"_s);
+        QCOMPARE(m.index(2, StokSecimModeli::Fiyat).data().toString(), u"1.234,50"_s);
+        // I and ı, İ and i are pairs of their own.
+        const struct {
+            const char *ara;
+            QStringList kodlar;
+        } tablo[] = {
+            {"şeker", {"STK-0001"}},
+            {"ŞEKER", {"STK-0001"}},
+            {"irmik", {"STK-0006"}},
+            {"İRMİK", {"STK-0006"}},
+            {"IRMIK", {}},
+            {"KIRMIZI", {"STK-0004"}},
+            {"8690000000012", {"STK-0001"}},
+            {"stk-004", {"STK-0040", "STK-0041", "STK-0042"}},
+        };
+        for (const auto &t : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(t.ara));
+            m.Ara(QString::fromUtf8(t.ara));
+            QCOMPARE(kodlar(m), t.kodlar);
+        }
+        m.Ara({});
+        QVERIFY(m.Degerler(StokSecimModeli::Grup).contains(u"Temizlik"_s));
+        m.Suz(StokSecimModeli::Grup, u"Temizlik"_s);
+        QCOMPARE(m.rowCount(), 5);
+        m.Suz(StokSecimModeli::Marka, u"Efsane"_s);
+        QCOMPARE(kodlar(m), (QStringList{u"STK-0009"_s, u"STK-0039"_s}));
+        m.Suz(StokSecimModeli::Grup, {});
+        m.Suz(StokSecimModeli::Marka, {});
+        m.Yalniz(QSet<qint64>{3, 2});
+        QCOMPARE(kodlar(m), (QStringList{u"STK-0002"_s, u"STK-0003"_s}));
+    }
+
+    void secim_ve_adetler() {
+        SahteMesaj kutu;
+        StokSecimModeli m(kutu, o_);
+        const auto adet = [&m](int satir, const char *deger) {
+            return m.setData(m.index(satir, StokSecimModeli::Adet), QString::fromLatin1(deger));
+        };
+        QVERIFY(m.setData(m.index(4, StokSecimModeli::Sec), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(adet(1, "5")); // a count ticks its item
+        for (const char *kotu : {"-1", "abc", "40000"})
+            QVERIFY(!adet(2, kotu));
+        QVERIFY(adet(4, ""));
+        auto s = m.Secilenler();
+        QCOMPARE(s.size(), 2);
+        QCOMPARE(s[0].id, 2);
+        QCOMPARE(s[0].adet, std::optional(5));
+        QCOMPARE(s[1].id, 5);
+        QVERIFY(!s[1].adet);
+        QCOMPARE(Secim_Sarti(s), u"STOKKART.Stok_ID IN (2,5)"_s);
+        // "Tümünü Seç" ticks what is shown only.
+        m.Ara(u"reçel"_s);
+        m.Hepsini_Sec(true);
+        m.Ara({});
+        QCOMPARE(m.Secilenler().size(), 4);
+        m.Hepsini_Sec(false);
+        QVERIFY(m.Secilenler().isEmpty());
+    }
+
+    void pencereden_basim() {
+        // From the chooser: "Stok Seç", search, tick with a count, "Tamam"; "Seç" prints
+        // the chosen item only, as many labels as its count.
+        SahteMesaj kutu;
+        FormTasarimGiris secici(kutu, o_);
+        secici.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&secici));
+        QCOMPARE(secici.Stok_Sec_Dugmesi()->accessibleName(), u"Stok Seç"_s);
+        QTest::mouseClick(secici.Stok_Sec_Dugmesi(), Qt::LeftButton);
+        auto *f = secici.findChild<StokSecimiFrm *>();
+        QVERIFY(f);
+        QTRY_VERIFY(f->isVisible());
+        auto *ara = f->findChild<QLineEdit *>(u"Ara"_s);
+        QCOMPARE(ara->accessibleName(), u"Ara"_s);
+        QTest::keyClicks(ara, u"stk-0002"_s);
+        QCOMPARE(f->Model().rowCount(), 1);
+        f->Model().setData(f->Model().index(0, StokSecimModeli::Adet), u"3"_s);
+        QTest::mouseClick(f->findChild<QPushButton *>(u"StokTamam"_s), Qt::LeftButton);
+        QCOMPARE(secici.findChild<QLabel *>(u"StokSecimi"_s)->text(), u"Stoklar: 1 stok seçili"_s);
+        const auto bulunan = secici.FrmList()->findItems(u"Raf Etiketi"_s, Qt::MatchExactly);
+        QCOMPARE(bulunan.size(), 1);
+        secici.FrmList()->setCurrentItem(bulunan[0]);
+        kutu.girdi_cevaplari << u"1"_s << u"1"_s << u"A"_s;
+        QTest::mouseClick(secici.Button(4), Qt::LeftButton);
+        auto *r = secici.findChild<RaporGoruntuleyici *>();
+        QVERIFY(r);
+        QTRY_VERIFY(r->Dizim_Bitti());
+        QCOMPARE(r->Sayfa_Sayisi(), 3);
+        QStringList metinler;
+        for (const CizimOgesi &o : r->Sayfa(0).ogeler)
+            metinler << o.metin;
+        QVERIFY(metinler.contains(u"Süzme Yoğurt 1 kg"_s));
+        r->close();
+    }
+};
+
+QTEST_MAIN(TstStokSecimi)
+#include "tst_stok_secimi.moc"
