@@ -1,9 +1,9 @@
 #include "EtiketSayfasi.h"
 
 #include "core/Birimler.h"
-#include "layout/RaporMotoru.h"
 #include "core/SayiMetni.h"
 #include "document/TasarimDosyasi.h"
+#include "layout/RaporMotoru.h"
 
 #include <QFile>
 #include <QRegularExpression>

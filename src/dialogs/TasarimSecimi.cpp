@@ -2,8 +2,8 @@
 
 #include "core/Birimler.h"
 #include "core/MesajKutusu.h"
-#include "printjob/BaskiIsi.h"
 #include "document/TasarimTopla.h"
+#include "printjob/BaskiIsi.h"
 #include "startup/Oturum.h"
 
 #include <QDir>

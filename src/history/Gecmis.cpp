@@ -58,6 +58,9 @@ private:
     Hata hata_;
 };
 
+// A text for a NOT NULL column: never the null string.
+QVariant metin(const QString &s) { return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s); }
+
 QString parametreMetni(const QHash<QString, QString> &p) {
     QStringList l;
     for (auto it = p.cbegin(); it != p.cend(); ++it)
@@ -129,6 +132,8 @@ Hata Gecmis::Kaydet(GecmisBasim &b) const {
     // One transaction taken for writing at once: two runs never interleave their rows.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return Baglanti::Neden(q);
+    if (!b.zaman.isValid())
+        b.zaman = QDateTime::currentDateTime();
     b.stok_sayisi = b.stoklar.size();
     b.etiket_sayisi = 0;
     for (const GecmisStok &s : b.stoklar)
@@ -138,8 +143,8 @@ Hata Gecmis::Kaydet(GecmisBasim &b) const {
         "Baslangic, Adet, Parametreler, Stok_Sayisi, Etiket_Sayisi) VALUES "
         "(?,?,?,?,?,?,?,?,?,?,?,?)"));
     for (const QVariant &v :
-         {QVariant(b.zaman.toString(Qt::ISODate)), QVariant(b.sunucu), QVariant(b.veritabani),
-          QVariant(b.tasarim), QVariant(b.tasarim_ozeti), QVariant(b.cikti), QVariant(b.dogrudan),
+         {QVariant(b.zaman.toString(Qt::ISODate)), metin(b.sunucu), metin(b.veritabani),
+          metin(b.tasarim), QVariant(b.tasarim_ozeti), QVariant(b.cikti), QVariant(b.dogrudan),
           QVariant(b.baslangic), QVariant(b.adet), QVariant(parametreMetni(b.parametreler)),
           QVariant(b.stok_sayisi), QVariant(b.etiket_sayisi)})
         q.addBindValue(v);

@@ -14,6 +14,7 @@
 #include "designer/pencere/BolumGorunumu.h"
 #include "designer/pencere/DizaynFrm.h"
 #include "dialogs/pencere/BarKodOzFrm.h"
+#include "dialogs/pencere/BaskiGecmisiFrm.h"
 #include "dialogs/pencere/EtiketFormatFRM.h"
 #include "dialogs/pencere/OutPutFormatFrm.h"
 #include "dialogs/pencere/YaziciAyarlariFrm.h"
@@ -201,6 +202,12 @@ void MDIView::Menu_Click(const QString &girdi) {
     }
     if (ad == u"MNYaziciAyarlari") {
         (new YaziciAyarlariFrm(Yazici_Adlari(), this))->open();
+        return;
+    }
+    if (ad == u"MNBaskiGecmisi") {
+        auto *g = new BaskiGecmisiFrm(kutu_, oturum_, Gecmis(), this);
+        g->setAttribute(Qt::WA_DeleteOnClose);
+        g->open();
         return;
     }
     if (!tasarim_)
@@ -410,6 +417,7 @@ void MDIView::onizlemeAc(const TasarimBelgesi &belge, bool dogrudan) {
     if (!onizleme_) {
         onizleme_hazir_ = false;
         onizleme_ = new OnizlemeFrm(kutu_, oturum_, belge);
+        onizleme_->Tasarim_Adi = tasarim_->Tasarim_Adi();
         if (dogrudan)
             onizleme_->Dogrudan_Bas_Iste();
         if (Dogrudan_Yazici)

@@ -70,6 +70,7 @@ constexpr Oge agac[] = {
     {1, u"MNEtiketOnizleme", u"Etiket Önizleme"},
     {1, u"MNDogrudanYazdir", u"Doğrudan Yazdır"},
     {1, u"MNYaziciAyarlari", u"Yazıcı Ayarları"},
+    {1, u"MNBaskiGecmisi", u"Baskı Geçmişi"},
     {0, u"MNGorunum", u"Görünüm"},
     {1, u"MNOzellikler", u"Özellikler", nullptr, true},
     {1, u"MNSigdir", u"Sayfaya Sığdır", "Ctrl+0"},

@@ -102,6 +102,27 @@ Sonuc<QHash<qint64, int>> Sutun_Adetleri(MesajKutusu &kutu, const Oturum &o, con
     return adetler;
 }
 
+Hata Yeniden_Hazirla(const GecmisBasim &b, const Oturum &o, BaskiIsi &is, bool &degisti) {
+    if (b.sunucu != o.Sunucu_Adi || b.veritabani != o.Veritabani_Adi)
+        return QStringLiteral("%1 numaralı basım başka bir veritabanına ait: %2|%3")
+            .arg(b.no)
+            .arg(b.sunucu, b.veritabani);
+    auto fiyatlar = std::make_shared<QHash<qint64, QList<QPair<QString, double>>>>();
+    auto adetler = std::make_shared<QHash<qint64, int>>();
+    QList<qint64> idler;
+    for (const GecmisStok &s : b.stoklar) {
+        idler.append(s.id);
+        fiyatlar->insert(s.id, s.fiyatlar);
+        adetler->insert(s.id, s.adet);
+    }
+    is.Stok_Sarti = Stok_Listesi_Sarti(QStringLiteral("1=1"), idler);
+    is.Kayitli_Fiyatlar = fiyatlar;
+    is.Stok_Adetleri = adetler;
+    is.Parametre_Degerleri = b.parametreler;
+    degisti = Tasarim_Ozeti(o.Tasarim_Klasoru, b.tasarim) != b.tasarim_ozeti;
+    return {};
+}
+
 QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler) {
     QStringList l;
     for (const qint64 id : idler)

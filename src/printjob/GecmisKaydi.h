@@ -40,4 +40,11 @@ QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler);
 Sonuc<QHash<qint64, int>> Sutun_Adetleri(MesajKutusu &kutu, const Oturum &oturum,
                                          const QString &sutun, QStringList &eksiler);
 
+// A recorded run made ready to print again: its items only (the job's own condition),
+// each with its recorded count and prices, its parameters; `degisti` says whether its
+// design file changed since. Refused for a run of another database.
+Hata Yeniden_Hazirla(const GecmisBasim &b, const Oturum &oturum, BaskiIsi &is, bool &degisti);
+inline const QString Tasarim_Degisti_Mesaji =
+    QStringLiteral("Tasarım dosyası o basımdan sonra değişti; bugünkü tasarımla basılıyor: %1");
+
 inline const QString Degisen_Yok_Mesaji = QStringLiteral("Fiyatı değişen stok yok.");

@@ -111,31 +111,6 @@ std::optional<GecmisBasim> eskiBasim(Komut &k) {
     return *b;
 }
 
-// The run printed again: its items only, at the prices it recorded.
-Hata yenidenHazirla(const GecmisBasim &b, Oturum &o, BaskiIsi &is) {
-    if (b.sunucu != o.Sunucu_Adi || b.veritabani != o.Veritabani_Adi)
-        return QStringLiteral("%1 numaralı basım başka bir veritabanına ait: %2|%3")
-            .arg(b.no)
-            .arg(b.sunucu, b.veritabani);
-    auto fiyatlar = std::make_shared<QHash<qint64, QList<QPair<QString, double>>>>();
-    QList<qint64> idler;
-    for (const GecmisStok &s : b.stoklar) {
-        idler.append(s.id);
-        fiyatlar->insert(s.id, s.fiyatlar);
-    }
-    o.Stok_Sarti = Stok_Listesi_Sarti(QStringLiteral("1=1"), idler);
-    is.Kayitli_Fiyatlar = fiyatlar;
-    auto adetler = std::make_shared<QHash<qint64, int>>();
-    for (const GecmisStok &s : b.stoklar)
-        adetler->insert(s.id, s.adet);
-    is.Stok_Adetleri = adetler;
-    if (Tasarim_Ozeti(o.Tasarim_Klasoru, b.tasarim) != b.tasarim_ozeti)
-        yaz(QStringLiteral("Tasarım dosyası o basımdan sonra değişti; bugünkü tasarımla "
-                           "basılıyor: %1")
-                .arg(b.tasarim));
-    return {};
-}
-
 } // namespace
 
 KomutIsi Komut_Isi(const Komut &komut, MesajToplu &kutu, bool baski) {
@@ -184,12 +159,16 @@ KomutIsi Komut_Isi(const Komut &komut, MesajToplu &kutu, bool baski) {
     is.cikti = k.cikti;
     is.yazici = k.yazici;
     Oturum &o = h.baslangic.oturum;
-    if (eski)
-        if (const Hata e = yenidenHazirla(*eski, o, is)) {
+    if (eski) {
+        bool degisti = false;
+        if (const Hata e = Yeniden_Hazirla(*eski, o, is, degisti)) {
             yaz(*e);
             h.kod = 1;
             return h;
         }
+        if (degisti)
+            yaz(Tasarim_Degisti_Mesaji.arg(eski->tasarim));
+    }
     if (!k.adet_sutunu.isEmpty()) {
         const auto adetler = Sutun_Adetleri(kutu, o, k.adet_sutunu, is.Eksi_Adetliler);
         if (!adetler) {

@@ -3,6 +3,7 @@
 #include "common/Tablo.h"
 #include "common/TestVeritabani.h"
 #include "dialogs/StokSecimi.h"
+#include "dialogs/pencere/BaskiGecmisiFrm.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
 #include "dialogs/pencere/StokSecimiFrm.h"
 #include "output/pencere/RaporGoruntuleyici.h"
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,6 +146,48 @@ private slots:
         for (const CizimOgesi &o : r->Sayfa(0).ogeler)
             metinler << o.metin;
         QVERIFY(metinler.contains(u"Süzme Yoğurt 1 kg"_s));
+        r->close();
+    }
+
+    void baski_gecmisi() {
+        // The runs of this database newest first, a run's items, and "Yeniden Bas" with
+        // the prices it printed (the database has another now).
+        const Gecmis g(klasor_.filePath(u"gecmis/Gecmis.db"_s));
+        for (const int adet : {2, 1}) {
+            GecmisBasim b;
+            b.zaman = QDateTime::currentDateTime();
+            b.sunucu = o_.Sunucu_Adi, b.veritabani = o_.Veritabani_Adi;
+            b.tasarim = u"Raf Etiketi"_s, b.adet = qint16(adet);
+            b.parametreler = {{u"Raf"_s, u"B-7"_s}};
+            b.stoklar = {{1, u"STK-0001"_s, adet, {{u"1"_s, 11.25}}}};
+            QVERIFY(!g.Kaydet(b));
+        }
+        GecmisBasim baska;
+        baska.sunucu = u"x"_s, baska.veritabani = u"y"_s, baska.tasarim = u"T"_s;
+        QVERIFY(!g.Kaydet(baska));
+        SahteMesaj kutu;
+        BaskiGecmisiFrm w(kutu, o_, g);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.Basimlar()->rowCount(), 2);
+        QCOMPARE(w.Basimlar()->item(0, 0)->text(), u"2"_s);
+        QCOMPARE(w.Basimlar()->item(0, 4)->text(), u"1"_s);
+        w.Basimlar()->selectRow(1);
+        QCOMPARE(w.Stoklar()->item(0, 0)->text(), u"STK-0001"_s);
+        QCOMPARE(w.Stoklar()->item(0, 1)->text(), u"2"_s);
+        auto *d = w.findChild<QPushButton *>(u"YenidenBas"_s);
+        QCOMPARE(d->accessibleName(), u"Yeniden Bas"_s);
+        QTest::mouseClick(d, Qt::LeftButton);
+        auto *r = w.findChild<RaporGoruntuleyici *>();
+        QVERIFY(r);
+        QTRY_VERIFY(r->Dizim_Bitti());
+        QCOMPARE(r->Sayfa_Sayisi(), 2);
+        QStringList metinler;
+        for (const CizimOgesi &o : r->Sayfa(0).ogeler)
+            metinler << o.metin;
+        QVERIFY2(metinler.contains(u"11,25"_s) && metinler.contains(u"B-7"_s),
+                 qPrintable(metinler.join(u'|')));
+        QVERIFY(kutu.girdiler.isEmpty());
         r->close();
     }
 };

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -311,7 +312,10 @@ std::optional<QString> RaporGoruntuleyici::sayfalariGonder(SayfaHedefi &hedef) c
 
 std::optional<QString> RaporGoruntuleyici::Pdf_Kaydet(const QString &yol) {
     PdfHedefi hedef(yol);
-    return sayfalariGonder(hedef);
+    auto h = sayfalariGonder(hedef);
+    if (!h)
+        emit Basildi(QFileInfo(yol).absoluteFilePath());
+    return h;
 }
 
 void RaporGoruntuleyici::pdfSor() {
@@ -336,6 +340,9 @@ void RaporGoruntuleyici::yazdir() {
         QMessageBox::critical(this, windowTitle(), *hedef.Hatasi());
     else if (const auto h = sayfalariGonder(**hedef))
         QMessageBox::critical(this, windowTitle(), *h);
-    else if (!(*hedef)->Uyarilar().isEmpty()) // refused printer settings, narrow modules
-        QMessageBox::warning(this, windowTitle(), (*hedef)->Uyarilar().join(u'\n'));
+    else {
+        emit Basildi(yazici.printerName());
+        if (!(*hedef)->Uyarilar().isEmpty()) // refused printer settings, narrow modules
+            QMessageBox::warning(this, windowTitle(), (*hedef)->Uyarilar().join(u'\n'));
+    }
 }

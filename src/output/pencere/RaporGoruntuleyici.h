@@ -48,6 +48,8 @@ public:
 
 signals:
     void Dizim_Tamamlandi();
+    // Every page went to the printer `cikti` (its name) or into the PDF `cikti`.
+    void Basildi(const QString &cikti);
 
 protected:
     void resizeEvent(QResizeEvent *e) override;

@@ -8,6 +8,7 @@
 #include "printjob/BaskiIsi.h"
 #include "printjob/DogrudanBaski.h"
 #include "printjob/DogrudanCizim.h"
+#include "printjob/GecmisKaydi.h"
 #include "printjob/GenelForm.h"
 #include "startup/Oturum.h"
 
@@ -114,6 +115,11 @@ void OnizlemeFrm::Dinamik_Bas() {
                      Program_Basligi);
     if (s.hata.isEmpty() && !bitmedi) {
         basilan_ = s.sayfa;
+        is.Tasarim_Adi = Tasarim_Adi;
+        if (const auto uyari = Basimi_Kaydet(oturum_, is, QStringLiteral("yazıcı"), true,
+                                             s.basilanlar.Liste()))
+            kutu_.MsgBox(*uyari, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                         Program_Basligi);
         if (const QStringList m = s.Eksikler() + hedef->Uyarilar(); !m.isEmpty())
             kutu_.MsgBox(m.join(u'\n'), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
                          Program_Basligi);

@@ -21,6 +21,8 @@ public:
     OnizlemeFrm(MesajKutusu &kutu, const Oturum &oturum, const TasarimBelgesi &belge,
                 QWidget *ust = nullptr);
     ~OnizlemeFrm() override;
+    // The design's name, for the print history (empty for a design not saved yet).
+    QString Tasarim_Adi;
 
     // Where a direct run prints: the system's printer by default; tests give a file.
     std::function<Acilan_Hedef(bool lazer)> Yazici_Ac;

@@ -5,6 +5,7 @@
 #include "layout/RaporMotoru.h"
 #include "output/pencere/RaporGoruntuleyici.h"
 #include "output/pencere/Yazicilar.h"
+#include "printjob/GecmisKaydi.h"
 #include "printjob/GenelForm.h"
 #include "startup/Oturum.h"
 
@@ -55,6 +56,14 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
                 m << t->Mesaj();
         if (!m.isEmpty())
             kutu.MsgBox(m.join(u'\n'), MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
+                        Program_Basligi);
+    });
+    // A finished print goes into the print history; a failure to record is said.
+    const Oturum *o = &oturum;
+    QObject::connect(w, &RaporGoruntuleyici::Basildi, w, [&kutu, o, form](const QString &cikti) {
+        if (const auto uyari =
+                Basimi_Kaydet(*o, form->Is(), cikti, false, form->Basilanlar.Liste()))
+            kutu.MsgBox(*uyari, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
                         Program_Basligi);
     });
     sahip.release()->setParent(w); // destroyed after the viewer's own destructor
