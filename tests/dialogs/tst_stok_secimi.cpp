@@ -149,6 +149,27 @@ private slots:
         r->close();
     }
 
+    void sartsiz_baslangic() {
+        // A start line without a condition: the chooser opens "Stok Seçimi" at once, and
+        // "Seç" asks for items again while none is chosen.
+        SahteMesaj kutu;
+        Baslangic_Sonucu b = Main(kutu, vt_.Satir(QString(), 1), klasor_.path());
+        QVERIFY(b.devam);
+        FormTasarimGiris secici(kutu, b.oturum);
+        secici.show();
+        QTRY_VERIFY(secici.findChild<StokSecimiFrm *>());
+        auto *f = secici.findChild<StokSecimiFrm *>();
+        QTest::mouseClick(f->findChild<QPushButton *>(u"StokVazgec"_s), Qt::LeftButton);
+        QTRY_VERIFY(!f->isVisible());
+        QTest::mouseClick(secici.Button(4), Qt::LeftButton);
+        const auto acik = [&secici] {
+            const auto l = secici.findChildren<StokSecimiFrm *>();
+            return std::any_of(l.begin(), l.end(), [](auto *w) { return w->isVisible(); });
+        };
+        QTRY_VERIFY(acik());
+        QVERIFY(!secici.findChild<RaporGoruntuleyici *>());
+    }
+
     void baski_gecmisi() {
         // The runs of this database newest first, a run's items, and "Yeniden Bas" with
         // the prices it printed (the database has another now).

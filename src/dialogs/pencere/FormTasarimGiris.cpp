@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWidget *ust)
@@ -72,6 +73,9 @@ FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWid
     }
     duzen->addLayout(dugmeler);
     Tasarim_Listesi_Doldur();
+    // A start line without a condition: the items are chosen here first.
+    if (oturum_.Stok_Sarti.trimmed().isEmpty() && oturum_.Baglanti)
+        QTimer::singleShot(0, this, &FormTasarimGiris::Stok_Sec);
     resize(520, 380);
     Pencere_Yerini_Yukle(this, QStringLiteral("TasarimSecimi"));
 }
@@ -117,6 +121,10 @@ void FormTasarimGiris::Button_Click(int indeks) {
     case 4:
         if (ad.isEmpty())
             break;
+        if (!secim_ && oturum_.Stok_Sarti.trimmed().isEmpty()) {
+            Stok_Sec(); // nothing to print yet: choose the items
+            break;
+        }
         if (auto is = Hemen_Bas_Hazirla(ad, oturum_, kutu_)) {
             if (secim_) {
                 // The chosen items, each with its own count or the one asked.
