@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -208,6 +209,44 @@ Sonuc<GecmisBasim> Gecmis::Basim(qint64 no) const {
         b.stoklar.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(),
                           Fiyat_Metni_Oku(q.value(3).toString())});
     return b;
+}
+
+Sonuc<QHash<qint64, Gecmis::GorulenFiyat>>
+Gecmis::Fiyat_Gorulme_Tarihleri(const QString &sunucu, const QString &vt) const {
+    const Baglanti bag(yol_);
+    if (bag.Durum())
+        return bag.Durum();
+    QSqlQuery q(bag.Db());
+    q.prepare(
+        QStringLiteral("SELECT s.Stok_ID, s.Fiyatlar, b.Zaman FROM Basim_Stok s JOIN Basim b "
+                       "ON b.No=s.No WHERE b.Sunucu=? AND b.Veritabani=? ORDER BY s.No DESC"));
+    q.addBindValue(sunucu), q.addBindValue(vt);
+    if (!q.exec())
+        return Hata(Baglanti::Neden(q));
+    QHash<qint64, GorulenFiyat> gorulen;
+    QSet<qint64> bitti; // an older run printed another price: the line ends
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        if (bitti.contains(id))
+            continue;
+        std::optional<double> birinci;
+        for (const auto &[sira, fiyat] : Fiyat_Metni_Oku(q.value(1).toString()))
+            if (sira.trimmed() == u"1")
+                birinci = fiyat;
+        const QDate gun = QDateTime::fromString(q.value(2).toString(), Qt::ISODate).date();
+        const auto g = gorulen.find(id);
+        if (g == gorulen.end()) {
+            if (birinci)
+                gorulen.insert(id, {*birinci, gun});
+            else
+                bitti.insert(id);
+        } else if (birinci && *birinci == g->fiyat) {
+            g->ilk = gun;
+        } else {
+            bitti.insert(id);
+        }
+    }
+    return gorulen;
 }
 
 Sonuc<QHash<qint64, QList<QPair<QString, double>>>> Gecmis::Son_Fiyatlar(const QString &sunucu,

@@ -3,6 +3,7 @@
 #include "core/Hata.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -64,6 +65,15 @@ public:
     // What the last recorded run that printed each item on this database printed.
     Sonuc<QHash<qint64, QList<QPair<QString, double>>>>
     Son_Fiyatlar(const QString &sunucu, const QString &veritabani) const;
+
+    // When the history first saw each item's last recorded level-1 price: the date of
+    // the earliest run of the unbroken line of runs that printed that price.
+    struct GorulenFiyat {
+        double fiyat;
+        QDate ilk;
+    };
+    Sonuc<QHash<qint64, GorulenFiyat>> Fiyat_Gorulme_Tarihleri(const QString &sunucu,
+                                                               const QString &veritabani) const;
 
 private:
     QString yol_;

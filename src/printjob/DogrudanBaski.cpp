@@ -8,6 +8,7 @@
 #include "layout/Rapor.h"
 #include "output/SayfaHedefi.h"
 #include "printjob/Fiyat.h"
+#include "printjob/GecmisKaydi.h"
 #include "printjob/GenelForm.h"
 #include "startup/Oturum.h"
 #include "startup/Sorgu.h"
@@ -183,6 +184,9 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
         return s;
     }
     const bool tarihli = Fiyat_Tarihi_Var(belge) && Fiyat_Tarihi_Sutunu_Var(baglanti);
+    // Without a date of its own, a price applies from when the history first saw it.
+    const auto gorulen =
+        Fiyat_Tarihi_Var(belge) ? std::optional(Gorulen_Fiyatlar(oturum)) : std::nullopt;
     for (; s.hata.isEmpty() && !rs.EOF_(); rs.MoveNext()) {
         const auto fiyat = fiyatlariOku(kutu, baglanti, rs, &is);
         if (fiyat)
@@ -205,10 +209,14 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
         EtiketKaynagi k = kaynak(sabit, rs, *fiyat);
         RafEksikleri eksik;
         k.resimler = &resimler, k.kodlar = &kodlar, k.eksik = &eksik, k.stok = kod;
-        if (tarihli) {
-            const QDate tarih =
-                Stok_Fiyat_Tarihi(baglanti, qint64(rs.Number(QStringLiteral("Stok_ID"))));
-            k.fiyat_tarihi = [tarih] { return tarih.isValid() ? tarih : QDate::currentDate(); };
+        if (gorulen) {
+            const qint64 id = qint64(rs.Number(QStringLiteral("Stok_ID")));
+            const QDate tarih = tarihli ? Stok_Fiyat_Tarihi(baglanti, id) : QDate();
+            const QDate tarih2 =
+                tarih.isValid()
+                    ? tarih
+                    : Gecmisten_Fiyat_Tarihi(*gorulen, id, Fiyat_Degeri(1, false, *fiyat));
+            k.fiyat_tarihi = [tarih2] { return tarih2; };
         }
         sayfa.ogeler = Dogrudan_Etiket(belge, k, yer, barkodlar);
         bool tasti = false;

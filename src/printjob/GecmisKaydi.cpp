@@ -123,6 +123,19 @@ Hata Yeniden_Hazirla(const GecmisBasim &b, const Oturum &o, BaskiIsi &is, bool &
     return {};
 }
 
+QDate Gecmisten_Fiyat_Tarihi(const QHash<qint64, Gecmis::GorulenFiyat> &gorulen, qint64 stok,
+                             std::optional<double> fiyat) {
+    const auto g = gorulen.constFind(stok);
+    return g != gorulen.cend() && fiyat && *fiyat == g->fiyat && g->ilk.isValid()
+               ? g->ilk
+               : QDate::currentDate();
+}
+
+QHash<qint64, Gecmis::GorulenFiyat> Gorulen_Fiyatlar(const Oturum &o, const Gecmis &gecmis) {
+    const auto g = gecmis.Fiyat_Gorulme_Tarihleri(o.Sunucu_Adi, o.Veritabani_Adi);
+    return g ? *g : QHash<qint64, Gecmis::GorulenFiyat>();
+}
+
 QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler) {
     QStringList l;
     for (const qint64 id : idler)

@@ -31,6 +31,14 @@ Sonuc<QList<qint64>> Fiyati_Degisenler(MesajKutusu &kutu, const Oturum &oturum,
                                        const TasarimBelgesi &belge,
                                        const Gecmis &gecmis = Gecmis());
 
+// When a price applies from, the database keeping no date for it: the day the history
+// first saw the item's level-1 price if it still prints that price; else today.
+QDate Gecmisten_Fiyat_Tarihi(const QHash<qint64, Gecmis::GorulenFiyat> &gorulen, qint64 stok,
+                             std::optional<double> fiyat);
+// What the history saw of this database's prices; nothing said when it cannot be read.
+QHash<qint64, Gecmis::GorulenFiyat> Gorulen_Fiyatlar(const Oturum &oturum,
+                                                     const Gecmis &gecmis = Gecmis());
+
 // The condition narrowed to the items `idler`.
 QString Stok_Listesi_Sarti(const QString &sart, const QList<qint64> &idler);
 

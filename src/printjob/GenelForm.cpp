@@ -2,6 +2,7 @@
 
 #include "EtiketDegeri.h"
 #include "Fiyat.h"
+#include "GecmisKaydi.h"
 
 #include "barcode/BarkodTipleri.h"
 #include "core/Birimler.h"
@@ -166,6 +167,7 @@ void GenelForm::kilidiBirak() {
     Fiyatsizlar = TasmaListesi(Fiyat_Yok);
     Raf_Eksikleri = RafEksikleri();
     Basilanlar = BasilanStoklar();
+    gorulen_.reset();
     if (::Hata h = resimler_.Sabit_Resimler(belge_))
         return h;
     fiyatStok_.clear();
@@ -348,8 +350,13 @@ void GenelForm::raflariDoldur(const RaporKaynagi &k) {
 
 QDate GenelForm::fiyatTarihi() {
     fiyatlar();
-    // No date of its own: today (the print history has no older sighting yet).
-    return fiyatTarihi_.isValid() ? fiyatTarihi_ : QDate::currentDate();
+    if (fiyatTarihi_.isValid())
+        return fiyatTarihi_;
+    // No date of its own: when the history first saw the price, else today.
+    if (!gorulen_)
+        gorulen_ = Gorulen_Fiyatlar(oturum_);
+    return Gecmisten_Fiyat_Tarihi(*gorulen_, qint64(sayi(fiyatStok_, oturum_.ayirac)),
+                                  Fiyat_Degeri(1, false, fiyatlar_));
 }
 
 QList<const TasmaListesi *> GenelForm::Eksik_Listeleri() const {

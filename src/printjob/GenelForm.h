@@ -121,6 +121,7 @@ private:
     // The price date: whether STOKFIYAT has Degisim_Tarihi, and the current item's.
     bool fiyatTarihiVar_ = false;
     QDate fiyatTarihi_;
+    std::optional<QHash<qint64, Gecmis::GorulenFiyat>> gorulen_; // read when first needed
 };
 
 // The prompt that asks a parameter's value at print time.

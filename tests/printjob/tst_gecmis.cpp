@@ -149,6 +149,37 @@ private slots:
         QVERIFY(t.Calistir(u"UPDATE STOKKART SET KDV_Orani=1"_s));
     }
 
+    void fiyat_tarihi_gecmisten() {
+        // No date in the database: the day the history first saw the price it prints, on
+        // both roads; a price the history never saw applies from today.
+        QVERIFY(QFile::copy(Kaynak_Yolu(u"data/designs/Raf Etiketi Yönetmelik.ftr"_s),
+                            yol(u"Raf Etiketi Yönetmelik.ftr"_s)));
+        TestVeritabani t = Sqlite_Demo(klasor_.path(), u"tarih"_s);
+        QVERIFY(TestBaglantisi(t).Calistir(u"UPDATE STOKFIYAT SET Degisim_Tarihi=NULL"_s));
+        GecmisBasim b;
+        b.zaman = QDateTime(QDate(2026, 1, 15), QTime(10, 0));
+        b.sunucu = t.sunucu, b.veritabani = t.veritabani, b.tasarim = u"T"_s;
+        b.stoklar = {{3, u"STK-0003"_s, 1, {{u"1"_s, 1234.5}}}};
+        QVERIFY(!Gecmis().Kaydet(b));
+        for (const auto &[fiyat, tarih] :
+             {std::pair{1234.5, u"15.01.2026"_s},
+              {1300.0, QDate::currentDate().toString(u"dd.MM.yyyy"_s)}}) {
+            QVERIFY(TestBaglantisi(t).Calistir(
+                u"UPDATE STOKFIYAT SET Ana_Birim_Fiyat=%1 WHERE Stok_ID=3 AND Fiyat_Sira_No=1"_s
+                    .arg(fiyat)));
+            for (const bool dogrudan : {false, true}) {
+                const QString pdf = yol(u"tarih.pdf"_s);
+                QStringList arg{u"print"_s, u"Raf Etiketi Yönetmelik"_s, u"--out"_s, pdf};
+                if (dogrudan)
+                    arg << u"--direct"_s;
+                const Program_Sonucu s = calistir(arg << t.Satir(u"STOKKART.Stok_ID=3"_s));
+                QVERIFY2(s.kod == 0, qPrintable(s.hata));
+                QVERIFY2(Pdf_Metni(pdf).simplified().contains(u"Fiyat Tarihi: "_s + tarih),
+                         qPrintable(Pdf_Metni(pdf)));
+            }
+        }
+    }
+
     void kayit_okuma() {
         // The store itself: prices at full precision, an item's last print wins.
         const Gecmis g(yol(u"birim/Gecmis.db"_s));

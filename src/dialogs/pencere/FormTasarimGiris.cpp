@@ -121,7 +121,7 @@ void FormTasarimGiris::Button_Click(int indeks) {
     case 4:
         if (ad.isEmpty())
             break;
-        if (!secim_ && oturum_.Stok_Sarti.trimmed().isEmpty()) {
+        if (!secim_ && oturum_.Stok_Sarti.trimmed().isEmpty() && oturum_.Baglanti) {
             Stok_Sec(); // nothing to print yet: choose the items
             break;
         }
