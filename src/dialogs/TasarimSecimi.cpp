@@ -2,8 +2,11 @@
 
 #include "core/Birimler.h"
 #include "core/MesajKutusu.h"
+#include "database/KayitKumesi.h"
 #include "document/TasarimTopla.h"
 #include "printjob/BaskiIsi.h"
+#include "printjob/GecmisKaydi.h"
+#include "printjob/Yazdirma.h"
 #include "startup/Oturum.h"
 
 #include <QDir>
@@ -28,8 +31,18 @@ bool Tasarim_Sil(const QString &klasor, const QString &ad, MesajKutusu &kutu) {
     return QFile::exists(yol) && QFile::remove(yol);
 }
 
+QStringList Stok_Sutunlari(const Oturum &oturum) {
+    KayitKumesi k;
+    QStringList l;
+    if (oturum.Baglanti &&
+        k.Open(*oturum.Baglanti, QStringLiteral("SELECT * FROM STOKKART WHERE 1=0")))
+        for (int i = 0; i < k.Kayit().count(); ++i)
+            l << k.Kayit().fieldName(i);
+    return l;
+}
+
 std::optional<BaskiIsi> Hemen_Bas_Hazirla(const QString &ad, const Oturum &oturum,
-                                          MesajKutusu &kutu) {
+                                          MesajKutusu &kutu, const QString &adet_sutunu) {
     auto belge = Basilacak_Tasarim(oturum.Tasarim_Klasoru, ad, kutu);
     if (!belge)
         return std::nullopt;
@@ -46,6 +59,21 @@ std::optional<BaskiIsi> Hemen_Bas_Hazirla(const QString &ad, const Oturum &oturu
         return std::nullopt;
     is.Baslangic_Etiketi = *baslangic;
     is.Etiket_Adedi = oturum.Sabit_Etiket_Adedi;
+    if (!adet_sutunu.isEmpty()) {
+        const auto uyar = [&kutu, &baslik](const QString &m) {
+            kutu.MsgBox(m, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem, baslik);
+        };
+        const auto adetler = Sutun_Adetleri(kutu, oturum, adet_sutunu, is.Eksi_Adetliler);
+        if (!adetler) {
+            uyar(*adetler.Hatasi());
+            return std::nullopt;
+        }
+        if (!is.Eksi_Adetliler.isEmpty())
+            uyar(Eksi_Adet_Mesaji(is.Eksi_Adetliler));
+        is.Etiket_Adedi = 1;
+        is.Stok_Adetleri = std::make_shared<const QHash<qint64, int>>(*adetler);
+        return is;
+    }
     if (oturum.Sabit_Etiket_Adedi == 0) {
         const double adet = std::nearbyint(Adet_Sor(kutu, oturum.Varsayilan_Adet()));
         is.Etiket_Adedi = adet >= 0 && adet <= 32767 ? qint16(adet) : qint16(0);

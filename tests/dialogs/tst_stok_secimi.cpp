@@ -10,6 +10,7 @@
 #include "startup/Baslangic.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,6 +147,34 @@ private slots:
         for (const CizimOgesi &o : r->Sayfa(0).ogeler)
             metinler << o.metin;
         QVERIFY(metinler.contains(u"Süzme Yoğurt 1 kg"_s));
+        r->close();
+    }
+
+    void sutundan_adet() {
+        // "Sütundan": the chosen item's labels from its column; the count is not asked.
+        SahteMesaj kutu;
+        FormTasarimGiris secici(kutu, o_);
+        secici.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&secici));
+        QTest::mouseClick(secici.Stok_Sec_Dugmesi(), Qt::LeftButton);
+        auto *f = secici.findChild<StokSecimiFrm *>();
+        QTRY_VERIFY(f && f->isVisible());
+        QTest::keyClicks(f->findChild<QLineEdit *>(u"Ara"_s), u"stk-0009"_s);
+        QVERIFY(f->Model().setData(f->Model().index(0, StokSecimModeli::Sec), Qt::Checked,
+                                   Qt::CheckStateRole));
+        QTest::mouseClick(f->findChild<QPushButton *>(u"StokTamam"_s), Qt::LeftButton);
+        QComboBox *c = secici.Adet_Sutunu();
+        QCOMPARE(c->accessibleName(), u"Sütundan"_s);
+        c->setCurrentIndex(c->findData(u"KDV_Orani"_s));
+        secici.FrmList()->setCurrentItem(
+            secici.FrmList()->findItems(u"Raf Etiketi"_s, Qt::MatchExactly).value(0));
+        kutu.girdi_cevaplari << u"1"_s << u"A"_s;
+        QTest::mouseClick(secici.Button(4), Qt::LeftButton);
+        auto *r = secici.findChild<RaporGoruntuleyici *>();
+        QVERIFY(r);
+        QTRY_VERIFY(r->Dizim_Bitti());
+        QCOMPARE(r->Sayfa_Sayisi(), 20);   // KDV_Orani of item 9
+        QCOMPARE(kutu.girdiler.size(), 2); // the start and the parameter only
         r->close();
     }
 

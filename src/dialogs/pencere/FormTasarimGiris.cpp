@@ -14,6 +14,7 @@
 #include "startup/Oturum.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -26,8 +27,8 @@
 
 FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWidget *ust)
     : QWidget(ust), kutu_(kutu), oturum_(oturum), liste_(new QListWidget(this)),
-      stok_sec_(new QPushButton(QStringLiteral("Stok Seç"), this)),
-      secim_yazisi_(new QLabel(this)) {
+      stok_sec_(new QPushButton(QStringLiteral("Stok Seç"), this)), secim_yazisi_(new QLabel(this)),
+      adet_sutunu_(new QComboBox(this)) {
     setObjectName(QStringLiteral("FormTasarimGiris"));
     setWindowTitle(Program_Basligi);
     auto *duzen = new QVBoxLayout(this);
@@ -61,6 +62,13 @@ FormTasarimGiris::FormTasarimGiris(MesajKutusu &kutu, const Oturum &oturum, QWid
     secim_yazisi_->setText(QStringLiteral("Stoklar: başlangıç satırının şartı"));
     secim->addWidget(stok_sec_);
     secim->addWidget(secim_yazisi_, 1);
+    adet_sutunu_->setObjectName(QStringLiteral("AdetSutunu"));
+    adet_sutunu_->setAccessibleName(QStringLiteral("Sütundan"));
+    adet_sutunu_->addItem(QStringLiteral("Adet sorulsun"), QString());
+    for (const QString &s : Stok_Sutunlari(oturum_))
+        adet_sutunu_->addItem(QStringLiteral("Sütundan: ") + s, s);
+    secim->addWidget(new QLabel(QStringLiteral("Etiket adedi"), this));
+    secim->addWidget(adet_sutunu_);
     duzen->addLayout(secim);
     auto *dugmeler = new QHBoxLayout;
     const char16_t *basliklar[] = {u"Yeni", u"Sil", u"Değiştir", u"Seç", u"Vazgeç"};
@@ -125,12 +133,13 @@ void FormTasarimGiris::Button_Click(int indeks) {
             Stok_Sec(); // nothing to print yet: choose the items
             break;
         }
-        if (auto is = Hemen_Bas_Hazirla(ad, oturum_, kutu_)) {
+        if (auto is =
+                Hemen_Bas_Hazirla(ad, oturum_, kutu_, adet_sutunu_->currentData().toString())) {
             if (secim_) {
                 // The chosen items, each with its own count or the one asked.
                 auto adetler = std::make_shared<QHash<qint64, int>>();
                 for (const auto &s : *secim_)
-                    adetler->insert(s.id, s.adet.value_or(is->Etiket_Adedi));
+                    adetler->insert(s.id, s.adet.value_or(is->Adet(s.id)));
                 is->Stok_Adetleri = adetler;
                 is->Stok_Sarti = Secim_Sarti(*secim_);
             }

@@ -7,6 +7,8 @@
 
 class MesajKutusu;
 struct Oturum;
+class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -22,6 +24,8 @@ public:
     // "Stok Seç": the items the next "Seç" prints, each with its own count.
     QPushButton *Stok_Sec_Dugmesi() const { return stok_sec_; }
     const std::optional<QList<StokSecimModeli::Secilen>> &Stok_Secimi() const { return secim_; }
+    // "Sütundan": the column each item's labels come from (its first entry: asked).
+    QComboBox *Adet_Sutunu() const { return adet_sutunu_; }
     void Stok_Sec();
     void Tasarim_Listesi_Doldur();
     void Button_Click(int indeks);
@@ -44,6 +48,7 @@ private:
     const Oturum &oturum_;
     QListWidget *liste_;
     QPushButton *stok_sec_;
-    class QLabel *secim_yazisi_;
+    QLabel *secim_yazisi_;
+    QComboBox *adet_sutunu_;
     std::optional<QList<StokSecimModeli::Secilen>> secim_;
 };
