@@ -149,6 +149,34 @@ private slots:
         QVERIFY(t.Calistir(u"UPDATE STOKKART SET KDV_Orani=1"_s));
     }
 
+    void yarim_kalan_kaydedilmez() {
+        // A run stopped midway records nothing; a history that cannot be written is one
+        // warning, and the print stands.
+        const int once = int(gecmis().size());
+        QProcess p;
+        Program_Baslat(p, {u"--designs"_s, klasor_.path(), u"print"_s, u"Raf Etiketi"_s,
+                           u"--param"_s, u"Raf=C"_s, u"--copies"_s, u"30000"_s, u"--out"_s,
+                           yol(u"uzun.pdf"_s), vt_.Satir(u"STOKKART.Stok_ID=1"_s)});
+        QVERIFY(p.waitForStarted());
+        QTest::qWait(400);
+        p.terminate();
+        QCOMPARE(Program_Bekle(p).kod, 143);
+        QCOMPARE(int(gecmis().size()), once);
+
+        QProcess q;
+        auto ortam = QProcessEnvironment::systemEnvironment();
+        ortam.insert(u"XDG_DATA_HOME"_s, u"/proc/varnel-yok"_s);
+        q.setProcessEnvironment(ortam);
+        Program_Baslat(q, {u"--designs"_s, klasor_.path(), u"print"_s, u"Raf Etiketi"_s,
+                           u"--param"_s, u"Raf=C"_s, u"--out"_s, yol(u"g.pdf"_s),
+                           vt_.Satir(u"STOKKART.Stok_ID=1"_s)});
+        const Program_Sonucu s = Program_Bekle(q);
+        QCOMPARE(s.kod, 0);
+        QVERIFY(QFile::exists(yol(u"g.pdf"_s)));
+        QCOMPARE(s.hata.count(u"Baskı geçmişi açılamadı"_s), 1);
+        QVERIFY(s.hata.contains(u"(basım yapıldı, geçmişe yazılmadı)"_s));
+    }
+
     void fiyat_tarihi_gecmisten() {
         // No date in the database: the day the history first saw the price it prints, on
         // both roads; a price the history never saw applies from today.
