@@ -6,11 +6,12 @@
 //      laid out;
 //   3. opening the preview window on the demo A4 design.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_pencereler
+#include "common/BolgeAyari.h"
 #include "core/MesajToplu.h"
-#include "drawing/YaziTipleri.h"
-#include "output/pencere/RaporGoruntuleyici.h"
 #include "dialogs/pencere/FormTasarimGiris.h"
+#include "drawing/YaziTipleri.h"
 #include "mainwindow/MDIView.h"
+#include "output/pencere/RaporGoruntuleyici.h"
 #include "startup/Baslangic.h"
 #include "startup/BolgeAyar.h"
 #include "startup/Oturum.h"
@@ -54,12 +55,7 @@ int main(int argc, char **argv) {
     for (const char *ad : {"A4 Etiket 3x8.ftr", "Raf Etiketi.ftr"})
         QFile::copy(QStringLiteral(VARNEL_KAYNAK "/data/designs/") + QString::fromUtf8(ad),
                     klasor.filePath(QString::fromUtf8(ad)));
-    for (const auto &[ad, deger] : {std::pair{"sDecimal", ","},
-                                    {"sThousand", "."},
-                                    {"sDate", "."},
-                                    {"sShortDate", "dd.MM.yyyy"}})
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QString::fromUtf8(ad),
-                        QString::fromUtf8(deger));
+    Bolge_Ayarla({}); // in the settings folder set above
 
     // From here on what the program does from its start line to the chooser.
     QElapsedTimer t;

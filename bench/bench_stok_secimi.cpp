@@ -2,10 +2,10 @@
 //   the window open with its first rows on screen, a search by Turkish letters over
 //   every item, and scrolling the table to its end, each timed.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_stok_secimi [N]
+#include "common/BolgeAyari.h"
 #include "core/MesajToplu.h"
 #include "dialogs/pencere/StokSecimiFrm.h"
 #include "startup/Baslangic.h"
-#include "startup/BolgeAyar.h"
 #include "startup/Oturum.h"
 
 #include <QApplication>
@@ -22,13 +22,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir klasor;
-    qputenv("XDG_CONFIG_HOME", klasor.filePath(QStringLiteral("ayar")).toUtf8());
-    for (const auto &[ad, deger] : {std::pair{"sDecimal", ","},
-                                    {"sThousand", "."},
-                                    {"sDate", "."},
-                                    {"sShortDate", "dd.MM.yyyy"}})
-        Kayit_Deger_Yaz(KokAnahtar::HKEY_CURRENT_USER, Bolge_Anahtari, QString::fromUtf8(ad),
-                        QString::fromUtf8(deger));
+    Bolge_Ayarla(klasor.filePath(QStringLiteral("ayar")));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("k"));
         db.setDatabaseName(klasor.filePath(QStringLiteral("STOK.db")));
