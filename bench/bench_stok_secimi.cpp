@@ -60,22 +60,25 @@ int main(int argc, char **argv) {
     f.show();
     QApplication::processEvents();
     const double acilis = double(t.nsecsElapsed()) / 1e6;
-    // Scrolling down reads rows as they come into view: the longest step is the stall.
-    QScrollBar *s = f.Tablo()->verticalScrollBar();
-    double kaydirma = 0, en_uzun = 0;
-    for (int i = 0; i < 1000 && f.Model().canFetchMore({}); ++i) {
+    // The rest of the items come in while the window waits: the longest step is the stall.
+    double okuma = 0, en_uzun = 0;
+    while (f.Model().canFetchMore({})) {
         t.restart();
-        s->setValue(s->maximum());
         QApplication::processEvents();
         const double adim = double(t.nsecsElapsed()) / 1e6;
-        kaydirma += adim, en_uzun = std::max(en_uzun, adim);
+        okuma += adim, en_uzun = std::max(en_uzun, adim);
     }
+    QScrollBar *s = f.Tablo()->verticalScrollBar();
+    t.restart();
+    s->setValue(s->maximum());
+    QApplication::processEvents();
+    const double kaydirma = double(t.nsecsElapsed()) / 1e6;
     t.restart();
     f.Model().Ara(QStringLiteral("ırmık"));
     const double arama = double(t.nsecsElapsed()) / 1e6;
     const int bulunan = f.Model().rowCount();
-    std::printf("%d stok: pencere ve ilk satırlar %.0f ms; sona kaydırma %.0f ms, en uzun adım "
-                "%.0f ms; arama %.0f ms (%d bulundu)\n",
-                n, acilis, kaydirma, en_uzun, arama, bulunan);
+    std::printf("%d stok: pencere ve ilk satırlar %.0f ms; kalanlar %.0f ms içinde geldi (en "
+                "uzun adım %.0f ms); sona kaydırma %.0f ms; arama %.0f ms (%d bulundu)\n",
+                n, acilis, okuma, en_uzun, kaydirma, arama, bulunan);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -122,4 +123,14 @@ StokSecimiFrm::StokSecimiFrm(MesajKutusu &kutu, const Oturum &oturum, QWidget *u
         accept();
     });
     connect(d.vazgec, &QPushButton::clicked, this, &QDialog::reject);
+    // The rest of the items come in while the window waits, a step at a time: a search
+    // then finds them all without a wait.
+    auto *okuyucu = new QTimer(this);
+    connect(okuyucu, &QTimer::timeout, this, [this, okuyucu] {
+        if (model_.canFetchMore({}))
+            model_.fetchMore({});
+        else
+            okuyucu->stop();
+    });
+    okuyucu->start(0);
 }
