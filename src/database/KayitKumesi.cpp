@@ -1,8 +1,8 @@
 #include "KayitKumesi.h"
 
-#include "core/IptalSinyali.h"
 #include "SqlTarama.h"
 #include "VeriBaglantisi.h"
+#include "core/IptalSinyali.h"
 
 #include <QLocale>
 #include <QLoggingCategory>
@@ -230,3 +230,12 @@ QString KayitKumesi::Text(const QString &ad) const { return Deger_Metni(Value(ad
 double KayitKumesi::Number(const QString &ad) const { return Value(ad).toDouble(); }
 
 QDateTime KayitKumesi::Date(const QString &ad) const { return Value(ad).toDateTime(); }
+
+QStringList Tablo_Sutunlari(VeriBaglantisi &b, const QString &tablo) {
+    KayitKumesi k;
+    QStringList l;
+    if (k.Open(b, QStringLiteral("SELECT * FROM %1 WHERE 1=0").arg(tablo)))
+        for (int i = 0; i < k.Kayit().count(); ++i)
+            l << k.Kayit().fieldName(i);
+    return l;
+}

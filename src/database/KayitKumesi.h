@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 
@@ -19,6 +20,9 @@ QString Deger_Metni(const QVariant &v, const QString &ondalik);
 // A double as plain digits (no exponent, however large or small), in its shortest
 // exact form; empty for infinities and NaN.
 QString Duz_Ondalik(double d, const QString &ondalik);
+
+// The column names of `tablo` (without reading a row); empty when it cannot be read.
+QStringList Tablo_Sutunlari(VeriBaglantisi &b, const QString &tablo);
 
 // A forward-only record set over one connection, with the operations the
 // program uses: state, close, open with a source, end of rows, next row and

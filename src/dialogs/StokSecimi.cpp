@@ -28,14 +28,13 @@ StokSecimModeli::StokSecimModeli(MesajKutusu &kutu, const Oturum &o, QObject *us
     : QAbstractTableModel(ust), ayirac_(o.ayirac) {
     if (!o.Baglanti)
         return;
-    KayitKumesi alanlar;
-    if (alanlar.Open(*o.Baglanti, QStringLiteral("SELECT * FROM STOKKART WHERE 1=0")))
-        for (const auto &[s, ad] : {std::pair{Grup, "Grup"}, {Marka, "Marka"}, {Raf, "Raf"}})
-            if (alanlar.FieldIndex(QString::fromLatin1(ad)) >= 0)
-                var_.insert(s);
+    const QStringList alanlar = Tablo_Sutunlari(*o.Baglanti, QStringLiteral("STOKKART"));
     QString sutunlar;
     for (const Sutun s : {Grup, Marka, Raf})
-        sutunlar += var_.contains(s) ? QStringLiteral(",STOKKART.") + basliklar[s] : QString();
+        if (alanlar.contains(QLatin1String(basliklar[s]), Qt::CaseInsensitive)) {
+            var_.insert(s);
+            sutunlar += QStringLiteral(",STOKKART.") + basliklar[s];
+        }
     bitti_ = !Sorgu_Oku(
         kutu, *o.Baglanti, rs_,
         QStringLiteral("SELECT STOKKART.Stok_ID,STOKKART.Stok_Kodu,STOKKART.Stok_Adi,"
@@ -89,10 +88,13 @@ bool StokSecimModeli::uyar(const Satir &s) const {
     return !yalniz_ || yalniz_->contains(s.id);
 }
 
-void StokSecimModeli::suz() {
-    // A filter looks at every item: the rest are read first.
+void StokSecimModeli::hepsiniOku() {
     while (oku(Sonraki_Satirlar)) {
     }
+}
+
+void StokSecimModeli::suz() {
+    hepsiniOku(); // a filter looks at every item
     beginResetModel();
     gorunen_ = uyanlar(0);
     endResetModel();
@@ -187,8 +189,7 @@ void StokSecimModeli::Suz(Sutun s, const QString &deger) {
 }
 
 QStringList StokSecimModeli::Degerler(Sutun s) {
-    while (oku(Sonraki_Satirlar)) {
-    }
+    hepsiniOku();
     QStringList l;
     for (const Satir &r : satirlar_)
         if (!r.metin[s].isEmpty() && !l.contains(r.metin[s]))

@@ -61,6 +61,7 @@ private:
         std::optional<int> adet;
     };
     bool oku(int en_cok);
+    void hepsiniOku();
     QList<int> uyanlar(size_t ilk) const;
     void suz();
     bool uyar(const Satir &s) const;

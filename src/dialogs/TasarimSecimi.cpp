@@ -32,13 +32,8 @@ bool Tasarim_Sil(const QString &klasor, const QString &ad, MesajKutusu &kutu) {
 }
 
 QStringList Stok_Sutunlari(const Oturum &oturum) {
-    KayitKumesi k;
-    QStringList l;
-    if (oturum.Baglanti &&
-        k.Open(*oturum.Baglanti, QStringLiteral("SELECT * FROM STOKKART WHERE 1=0")))
-        for (int i = 0; i < k.Kayit().count(); ++i)
-            l << k.Kayit().fieldName(i);
-    return l;
+    return oturum.Baglanti ? Tablo_Sutunlari(*oturum.Baglanti, QStringLiteral("STOKKART"))
+                           : QStringList();
 }
 
 std::optional<BaskiIsi> Hemen_Bas_Hazirla(const QString &ad, const Oturum &oturum,

@@ -119,6 +119,12 @@ EtiketIcerigi Nesne_Icerigi(const NesneKaydi &n) {
     return i;
 }
 
+EtiketIcerigi Alan_Icerigi(const QString &ad) {
+    NesneKaydi n;
+    n.Caption = ad;
+    return alan(n);
+}
+
 EtiketIcerigi Fiyat_Icerigi(int seviye) {
     EtiketIcerigi i;
     i.tur = EtiketIcerigi::Tur::Fiyat;
@@ -182,12 +188,9 @@ QList<int> Basilan_Fiyat_Seviyeleri(const TasarimBelgesi &belge) {
         else if (i.tur == EtiketIcerigi::Tur::Yaziyla)
             ekle(1);
         else if (i.tur == EtiketIcerigi::Tur::Kod)
-            for (const QString &ad : Kod_Adlari(i.ad)) {
-                NesneKaydi alan;
-                alan.Tur = QStringLiteral("A"), alan.Caption = ad;
-                if (const EtiketIcerigi f = Nesne_Icerigi(alan); f.tur == EtiketIcerigi::Tur::Fiyat)
+            for (const QString &ad : Kod_Adlari(i.ad))
+                if (const EtiketIcerigi f = Alan_Icerigi(ad); f.tur == EtiketIcerigi::Tur::Fiyat)
                     ekle(f.seviye);
-            }
     }
     return seviyeler;
 }

@@ -50,6 +50,8 @@ struct EtiketIcerigi {
 };
 
 EtiketIcerigi Nesne_Icerigi(const NesneKaydi &n);
+// What a field captioned `ad` prints (a code's "{Fiyat1}", "{Stok_Kodu}").
+EtiketIcerigi Alan_Icerigi(const QString &ad);
 // A price of level `seviye` as stored (the amount in words reads level 1).
 EtiketIcerigi Fiyat_Icerigi(int seviye);
 

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QUuid>
 #include <QVariant>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -211,9 +213,14 @@ Sonuc<GecmisBasim> Gecmis::Basim(qint64 no) const {
     return b;
 }
 
-Sonuc<QHash<qint64, Gecmis::GorulenFiyat>>
-Gecmis::Fiyat_Gorulme_Tarihleri(const QString &sunucu, const QString &vt) const {
-    const Baglanti bag(yol_);
+namespace {
+
+// Every item row of one database's runs, newest run first: its item, the prices it
+// printed and the day of its run.
+Hata stokSatirlari(const QString &yol, const QString &sunucu, const QString &vt,
+                   const std::function<void(qint64, const QList<QPair<QString, double>> &,
+                                            const QDate &)> &satir) {
+    const Baglanti bag(yol);
     if (bag.Durum())
         return bag.Durum();
     QSqlQuery q(bag.Db());
@@ -223,49 +230,51 @@ Gecmis::Fiyat_Gorulme_Tarihleri(const QString &sunucu, const QString &vt) const 
     q.addBindValue(sunucu), q.addBindValue(vt);
     if (!q.exec())
         return Hata(Baglanti::Neden(q));
+    while (q.next())
+        satir(q.value(0).toLongLong(), Fiyat_Metni_Oku(q.value(1).toString()),
+              QDateTime::fromString(q.value(2).toString(), Qt::ISODate).date());
+    return {};
+}
+
+} // namespace
+
+Sonuc<QHash<qint64, Gecmis::GorulenFiyat>>
+Gecmis::Fiyat_Gorulme_Tarihleri(const QString &sunucu, const QString &vt) const {
     QHash<qint64, GorulenFiyat> gorulen;
     QSet<qint64> bitti; // an older run printed another price: the line ends
-    while (q.next()) {
-        const qint64 id = q.value(0).toLongLong();
-        if (bitti.contains(id))
-            continue;
-        std::optional<double> birinci;
-        for (const auto &[sira, fiyat] : Fiyat_Metni_Oku(q.value(1).toString()))
-            if (sira.trimmed() == u"1")
-                birinci = fiyat;
-        const QDate gun = QDateTime::fromString(q.value(2).toString(), Qt::ISODate).date();
-        const auto g = gorulen.find(id);
-        if (g == gorulen.end()) {
-            if (birinci)
+    const Hata h = stokSatirlari(
+        yol_, sunucu, vt,
+        [&](qint64 id, const QList<QPair<QString, double>> &fiyatlar, const QDate &gun) {
+            if (bitti.contains(id))
+                return;
+            std::optional<double> birinci;
+            for (const auto &[sira, fiyat] : fiyatlar)
+                if (sira.trimmed() == u"1")
+                    birinci = fiyat;
+            const auto g = gorulen.find(id);
+            if (g == gorulen.end() && birinci)
                 gorulen.insert(id, {*birinci, gun});
+            else if (g != gorulen.end() && birinci && *birinci == g->fiyat)
+                g->ilk = gun;
             else
                 bitti.insert(id);
-        } else if (birinci && *birinci == g->fiyat) {
-            g->ilk = gun;
-        } else {
-            bitti.insert(id);
-        }
-    }
+        });
+    if (h)
+        return h;
     return gorulen;
 }
 
 Sonuc<QHash<qint64, QList<QPair<QString, double>>>> Gecmis::Son_Fiyatlar(const QString &sunucu,
                                                                          const QString &vt) const {
-    const Baglanti bag(yol_);
-    if (bag.Durum())
-        return bag.Durum();
-    QSqlQuery q(bag.Db());
     // Newest run first: the first row of an item is its last print.
-    q.prepare(QStringLiteral("SELECT s.Stok_ID, s.Fiyatlar FROM Basim_Stok s JOIN Basim b ON "
-                             "b.No=s.No WHERE b.Sunucu=? AND b.Veritabani=? ORDER BY s.No DESC"));
-    q.addBindValue(sunucu), q.addBindValue(vt);
-    if (!q.exec())
-        return Hata(Baglanti::Neden(q));
     QHash<qint64, QList<QPair<QString, double>>> son;
-    while (q.next()) {
-        const qint64 id = q.value(0).toLongLong();
-        if (!son.contains(id))
-            son.insert(id, Fiyat_Metni_Oku(q.value(1).toString()));
-    }
+    const Hata h = stokSatirlari(
+        yol_, sunucu, vt,
+        [&son](qint64 id, const QList<QPair<QString, double>> &fiyatlar, const QDate &) {
+            if (!son.contains(id))
+                son.insert(id, fiyatlar);
+        });
+    if (h)
+        return h;
     return son;
 }

@@ -63,10 +63,7 @@ QString Rapor_Etiket_Degeri(const EtiketIcerigi &i, const RaporKaynagi &k) {
 QString Kod_Degeri(const QString &ad, const std::function<QString(const QString &)> &sutun,
                    const std::function<std::optional<double>(int seviye, bool milyon)> &fiyat,
                    const Ayiraclar &a) {
-    NesneKaydi n;
-    n.Tur = QStringLiteral("A");
-    n.Caption = ad;
-    const EtiketIcerigi i = Nesne_Icerigi(n);
+    const EtiketIcerigi i = Alan_Icerigi(ad);
     if (i.tur != Tur::Fiyat)
         return sutun(ad).trimmed();
     const auto p = fiyat(i.seviye, i.milyon);

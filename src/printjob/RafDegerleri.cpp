@@ -49,19 +49,9 @@ QString Fiyat_Tarihi_Metni(const EtiketIcerigi &i, const QDate &tarih) {
                              : Tarih_Deseni(tarih.startOfDay(), i.desen);
 }
 
-QString Desen_Son_Eki(const QString &desen) {
-    const qsizetype son = std::max(desen.lastIndexOf(u'0'), desen.lastIndexOf(u'#'));
-    if (son < 0)
-        return {};
-    QString ek = desen.mid(son + 1);
-    ek.remove(u'"');
-    return ek;
-}
-
 bool Fiyat_Tarihi_Sutunu_Var(VeriBaglantisi &b) {
-    KayitKumesi k;
-    return k.Open(b, QStringLiteral("SELECT * FROM STOKFIYAT WHERE 1=0")) &&
-           k.FieldIndex(QStringLiteral("Degisim_Tarihi")) >= 0;
+    return Tablo_Sutunlari(b, QStringLiteral("STOKFIYAT"))
+        .contains(QStringLiteral("Degisim_Tarihi"), Qt::CaseInsensitive);
 }
 
 QDate Tarih_Degeri(const QVariant &v) {

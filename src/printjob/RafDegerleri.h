@@ -38,10 +38,6 @@ QString Birim_Fiyat_Metni(const EtiketIcerigi &i, std::optional<double> fiyat,
 // The price date through the field's date pattern, or in the regional short form.
 QString Fiyat_Tarihi_Metni(const EtiketIcerigi &i, const QDate &tarih);
 
-// The text after the digits of a number pattern, quotes taken off: `#,##0.00 "TL"`
-// gives " TL", `#,##0.00 ₺` gives " ₺"; empty for a pattern without one.
-QString Desen_Son_Eki(const QString &desen);
-
 // Pictures of a run, read once each from the design folder.
 class ResimDeposu {
 public:

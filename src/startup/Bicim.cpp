@@ -104,6 +104,8 @@ void yuvarla(QString &tam, QString &kesir, int basamak) {
 
 } // namespace
 
+QString Desen_Son_Eki(const QString &desen) { return deseniCoz(desen).sonEk; }
+
 bool Sayi_Deseni_Mi(const QString &desen) { return desen.contains(u'#') || desen.contains(u'0'); }
 
 QString Sayi_Deseni(double deger, const QString &desen, const Ayiraclar &a) {

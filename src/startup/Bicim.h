@@ -19,6 +19,10 @@
 QString Sayi_Deseni(double deger, const QString &desen, const Ayiraclar &a);
 QString Tarih_Deseni(const QDateTime &an, const QString &desen);
 
+// The text after the digits of a number pattern, quotes taken off: `#,##0.00 "TL"`
+// gives " TL", `#,##0.00 ₺` gives " ₺"; empty for a pattern without one.
+QString Desen_Son_Eki(const QString &desen);
+
 // True when the pattern has digit placeholders.
 bool Sayi_Deseni_Mi(const QString &desen);
 

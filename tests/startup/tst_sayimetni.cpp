@@ -1,8 +1,8 @@
 #include "common/BolgeAyari.h"
 #include "common/Tablo.h"
 #include "core/Birimler.h"
-#include "database/KayitKumesi.h"
 #include "core/SayiMetni.h"
+#include "database/KayitKumesi.h"
 #include "startup/Bicim.h"
 #include "startup/Yaziya.h"
 
@@ -145,6 +145,8 @@ private slots:
             {2.0, "#,##0.##", "2"},
             {12.0, "#,##0.00 TL", "12,00 TL"},
             {12.0, "TL #,##0", "TL 12"},
+            {12.0, "#,##0.00 \"TL\"", "12,00 TL"}, // quoted text without its quotes
+            {1234.5, "#,##0.00 ₺", "1.234,50 ₺"},
             {0.0, "##,#", ""},
             {7.0, "000", "007"},
             {123456789012.0, "#,##0", "123.456.789.012"},
