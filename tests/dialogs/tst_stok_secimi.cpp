@@ -116,66 +116,54 @@ private slots:
     }
 
     void pencereden_basim() {
-        // From the chooser: "Stok Seç", search, tick with a count, "Tamam"; "Seç" prints
-        // the chosen item only, as many labels as its count.
-        SahteMesaj kutu;
-        FormTasarimGiris secici(kutu, o_);
-        secici.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&secici));
-        QCOMPARE(secici.Stok_Sec_Dugmesi()->accessibleName(), u"Stok Seç"_s);
-        QTest::mouseClick(secici.Stok_Sec_Dugmesi(), Qt::LeftButton);
-        auto *f = secici.findChild<StokSecimiFrm *>();
-        QVERIFY(f);
-        QTRY_VERIFY(f->isVisible());
-        auto *ara = f->findChild<QLineEdit *>(u"Ara"_s);
-        QCOMPARE(ara->accessibleName(), u"Ara"_s);
-        QTest::keyClicks(ara, u"stk-0002"_s);
-        QCOMPARE(f->Model().rowCount(), 1);
-        f->Model().setData(f->Model().index(0, StokSecimModeli::Adet), u"3"_s);
-        QTest::mouseClick(f->findChild<QPushButton *>(u"StokTamam"_s), Qt::LeftButton);
-        QCOMPARE(secici.findChild<QLabel *>(u"StokSecimi"_s)->text(), u"Stoklar: 1 stok seçili"_s);
-        const auto bulunan = secici.FrmList()->findItems(u"Raf Etiketi"_s, Qt::MatchExactly);
-        QCOMPARE(bulunan.size(), 1);
-        secici.FrmList()->setCurrentItem(bulunan[0]);
-        kutu.girdi_cevaplari << u"1"_s << u"1"_s << u"A"_s;
-        QTest::mouseClick(secici.Button(4), Qt::LeftButton);
-        auto *r = secici.findChild<RaporGoruntuleyici *>();
-        QVERIFY(r);
-        QTRY_VERIFY(r->Dizim_Bitti());
-        QCOMPARE(r->Sayfa_Sayisi(), 3);
-        QStringList metinler;
-        for (const CizimOgesi &o : r->Sayfa(0).ogeler)
-            metinler << o.metin;
-        QVERIFY(metinler.contains(u"Süzme Yoğurt 1 kg"_s));
-        r->close();
-    }
-
-    void sutundan_adet() {
-        // "Sütundan": the chosen item's labels from its column; the count is not asked.
-        SahteMesaj kutu;
-        FormTasarimGiris secici(kutu, o_);
-        secici.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&secici));
-        QTest::mouseClick(secici.Stok_Sec_Dugmesi(), Qt::LeftButton);
-        auto *f = secici.findChild<StokSecimiFrm *>();
-        QTRY_VERIFY(f && f->isVisible());
-        QTest::keyClicks(f->findChild<QLineEdit *>(u"Ara"_s), u"stk-0009"_s);
-        QVERIFY(f->Model().setData(f->Model().index(0, StokSecimModeli::Sec), Qt::Checked,
-                                   Qt::CheckStateRole));
-        QTest::mouseClick(f->findChild<QPushButton *>(u"StokTamam"_s), Qt::LeftButton);
-        QComboBox *c = secici.Adet_Sutunu();
-        QCOMPARE(c->accessibleName(), u"Sütundan"_s);
-        c->setCurrentIndex(c->findData(u"KDV_Orani"_s));
-        secici.FrmList()->setCurrentItem(
-            secici.FrmList()->findItems(u"Raf Etiketi"_s, Qt::MatchExactly).value(0));
-        kutu.girdi_cevaplari << u"1"_s << u"A"_s;
-        QTest::mouseClick(secici.Button(4), Qt::LeftButton);
-        auto *r = secici.findChild<RaporGoruntuleyici *>();
-        QVERIFY(r);
-        QTRY_VERIFY(r->Dizim_Bitti());
-        QCOMPARE(r->Sayfa_Sayisi(), 20);   // KDV_Orani of item 9
-        QCOMPARE(kutu.girdiler.size(), 2); // the start and the parameter only
-        r->close();
+        // From the chooser: "Stok Seç", search, tick (or give a count), "Tamam"; "Seç"
+        // prints the chosen item only, as many labels as its count, or as its column
+        // says with "Sütundan".
+        const struct {
+            const char *ara, *adet, *sutun, *ad;
+            int sayfa;
+        } tablo[] = {{"stk-0002", "3", "", "Süzme Yoğurt 1 kg", 3},
+                     {"stk-0009", "", "KDV_Orani", "Kağıt Havlu 6'lı", 20}};
+        for (const auto &t : tablo) {
+            const Satir_Izi iz(QString::fromLatin1(t.ara));
+            SahteMesaj kutu;
+            FormTasarimGiris secici(kutu, o_);
+            secici.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&secici));
+            QCOMPARE(secici.Stok_Sec_Dugmesi()->accessibleName(), u"Stok Seç"_s);
+            QTest::mouseClick(secici.Stok_Sec_Dugmesi(), Qt::LeftButton);
+            auto *f = secici.findChild<StokSecimiFrm *>();
+            QTRY_VERIFY(f && f->isVisible());
+            auto *ara = f->findChild<QLineEdit *>(u"Ara"_s);
+            QCOMPARE(ara->accessibleName(), u"Ara"_s);
+            QTest::keyClicks(ara, QString::fromLatin1(t.ara));
+            QCOMPARE(f->Model().rowCount(), 1);
+            if (*t.adet)
+                f->Model().setData(f->Model().index(0, StokSecimModeli::Adet), t.adet);
+            else
+                f->Model().setData(f->Model().index(0, StokSecimModeli::Sec), Qt::Checked,
+                                   Qt::CheckStateRole);
+            QTest::mouseClick(f->findChild<QPushButton *>(u"StokTamam"_s), Qt::LeftButton);
+            QCOMPARE(secici.findChild<QLabel *>(u"StokSecimi"_s)->text(),
+                     u"Stoklar: 1 stok seçili"_s);
+            QComboBox *c = secici.Adet_Sutunu();
+            QCOMPARE(c->accessibleName(), u"Sütundan"_s);
+            c->setCurrentIndex(c->findData(QString::fromLatin1(t.sutun)));
+            secici.FrmList()->setCurrentItem(
+                secici.FrmList()->findItems(u"Raf Etiketi"_s, Qt::MatchExactly).value(0));
+            kutu.girdi_cevaplari << u"1"_s << u"1"_s << u"A"_s;
+            QTest::mouseClick(secici.Button(4), Qt::LeftButton);
+            auto *r = secici.findChild<RaporGoruntuleyici *>();
+            QVERIFY(r);
+            QTRY_VERIFY(r->Dizim_Bitti());
+            QCOMPARE(r->Sayfa_Sayisi(), t.sayfa);
+            QCOMPARE(kutu.girdiler.size(), 2); // the start and the parameter (the line fixes 1)
+            QStringList metinler;
+            for (const CizimOgesi &o : r->Sayfa(0).ogeler)
+                metinler << o.metin;
+            QVERIFY(metinler.contains(QString::fromUtf8(t.ad)));
+            r->close();
+        }
     }
 
     void sartsiz_baslangic() {
