@@ -342,9 +342,10 @@ void GenelForm::raflariDoldur(const RaporKaynagi &k) {
     r.kodlar = &kodlar_;
     r.eksik = &Raf_Eksikleri;
     r.stok = Rapor_Kaydi.Text(QStringLiteral("Stok_Kodu")).trimmed();
-    for (const auto &[kontrol, n] : raflar_) {
+    for (const Raf &f : raflar_) {
+        RaporOgesi *kontrol = f.kontrol;
         const QRectF alan(kontrol->Left, kontrol->Top, kontrol->Width, kontrol->Height);
-        kontrol->oge = Raf_Ogesi(n, Nesne_Icerigi(n), alan, r);
+        kontrol->oge = Raf_Ogesi(f.nesne, f.icerik, alan, r);
     }
 }
 

@@ -115,7 +115,12 @@ private:
     QString fiyatStok_;
     QList<QPair<QString, double>> fiyatlar_;
     // The shelf elements drawn anew at every label (pictures, codes).
-    QList<QPair<RaporOgesi *, NesneKaydi>> raflar_;
+    struct Raf {
+        RaporOgesi *kontrol;
+        NesneKaydi nesne;
+        EtiketIcerigi icerik; // read once, at layout
+    };
+    QList<Raf> raflar_;
     ResimDeposu resimler_;
     KodOnbellegi kodlar_;
     // The price date: whether STOKFIYAT has Degisim_Tarihi, and the current item's.

@@ -109,7 +109,7 @@ void GenelForm::nesneleriKur() {
             RaporOgesi o;
             const QRectF a = Nesne_Alani(n);
             o.Left = a.left(), o.Top = a.top(), o.Width = a.width(), o.Height = a.height();
-            raflar_.append({Detail.Ekle_(std::move(o), QString()), n});
+            raflar_.append({Detail.Ekle_(std::move(o), QString()), n, icerik});
             continue;
         }
         if (icerik.tur == EtiketIcerigi::Tur::Fiyat_Tarihi && !fiyatTarihiVar_)
