@@ -40,15 +40,14 @@ QString eksikSutun(const TasarimBelgesi &belge, const KayitKumesi &rs) {
 
 // The prices of the record set's item (none for a row without Stok_ID); those a run
 // printed again recorded, when it has them.
-std::optional<QList<QPair<QString, double>>> fiyatlariOku(MesajKutusu &kutu, VeriBaglantisi &b,
-                                                          const KayitKumesi &rs,
-                                                          const BaskiIsi *is = nullptr) {
+std::optional<StokFiyatlari> fiyatlariOku(FiyatImleci &imlec, const KayitKumesi &rs,
+                                          const BaskiIsi *is = nullptr) {
     if (rs.FieldIndex(QStringLiteral("Stok_ID")) < 0)
-        return QList<QPair<QString, double>>();
+        return StokFiyatlari();
     const qint64 stok = qint64(rs.Number(QStringLiteral("Stok_ID")));
     if (is && is->Kayitli_Fiyatlar)
-        return is->Kayitli_Fiyatlar->value(stok);
-    return Stok_Fiyatlari(kutu, b, stok);
+        return StokFiyatlari{is->Kayitli_Fiyatlar->value(stok), {}};
+    return imlec.Oku(stok);
 }
 
 // Whether the label's own price (level `ana`) is missing for the item: no row,
@@ -88,21 +87,6 @@ QStringList DogrudanSonucu::Eksikler() const {
     return m;
 }
 
-std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, VeriBaglantisi &b,
-                                                            qint64 stok) {
-    KayitKumesi f;
-    if (!Sorgu_Oku(kutu, b, f,
-                   QStringLiteral("SELECT Fiyat_Sira_No, Ana_Birim_Fiyat FROM STOKFIYAT WHERE "
-                                  "Stok_ID=%1 ORDER BY Fiyat_Sira_No")
-                       .arg(stok)))
-        return std::nullopt;
-    QList<QPair<QString, double>> fiyat;
-    for (; f.State() == KayitKumesi::Durum::Acik && !f.EOF_(); f.MoveNext())
-        fiyat.append(
-            {f.Text(QStringLiteral("Fiyat_Sira_No")), f.Number(QStringLiteral("Ana_Birim_Fiyat"))});
-    return fiyat;
-}
-
 std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const Oturum &oturum,
                                              const TasarimBelgesi &belge) {
     KayitKumesi rs;
@@ -110,20 +94,20 @@ std::optional<RaporSayfasi> Onizleme_Sayfasi(MesajKutusu &kutu, const Oturum &ot
         !Sorgu_Oku(kutu, *oturum.Baglanti, rs, Stok_Sorgusu(oturum.Stok_Sarti)) ||
         rs.State() != KayitKumesi::Durum::Acik)
         return std::nullopt;
-    const auto fiyat =
-        rs.EOF_() ? QList<QPair<QString, double>>() : fiyatlariOku(kutu, *oturum.Baglanti, rs);
+    const bool tarihli = Fiyat_Tarihi_Var(belge) && Fiyat_Tarihi_Sutunu_Var(*oturum.Baglanti);
+    FiyatImleci imlec(kutu, *oturum.Baglanti, QString(), tarihli);
+    const auto fiyat = rs.EOF_() ? StokFiyatlari() : fiyatlariOku(imlec, rs);
     if (!fiyat)
         return std::nullopt;
     // No item: the label shows what needs none (texts, lines, date, time).
-    EtiketKaynagi k = kaynak(ortak(oturum, nullptr), rs, *fiyat);
+    EtiketKaynagi k = kaynak(ortak(oturum, nullptr), rs, fiyat->fiyatlar);
     if (rs.EOF_())
         k.sutun = [](const QString &) { return std::optional(QString()); };
     ResimDeposu resimler(oturum.Tasarim_Klasoru);
     KodOnbellegi kodlar;
     k.resimler = &resimler, k.kodlar = &kodlar;
-    if (!rs.EOF_() && Fiyat_Tarihi_Var(belge) && Fiyat_Tarihi_Sutunu_Var(*oturum.Baglanti)) {
-        const QDate tarih =
-            Stok_Fiyat_Tarihi(*oturum.Baglanti, qint64(rs.Number(QStringLiteral("Stok_ID"))));
+    if (!rs.EOF_() && tarihli) {
+        const QDate tarih = fiyat->tarih;
         k.fiyat_tarihi = [tarih] { return tarih.isValid() ? tarih : QDate::currentDate(); };
     }
     BarkodOnbellegi barkodlar;
@@ -187,8 +171,16 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
     // Without a date of its own, a price applies from when the history first saw it.
     const auto gorulen =
         Fiyat_Tarihi_Var(belge) ? std::optional(Gorulen_Fiyatlar(oturum)) : std::nullopt;
+    const QString sart = Is_Sarti(is, oturum);
+    FiyatImleci imlec(kutu, baglanti,
+                      Tam_Sorgu_Mu(sart) ? QString()
+                                         : QStringLiteral("SELECT STOKKART.Stok_ID FROM STOKKART "
+                                                          "WHERE ") +
+                                               Sart_Metni(sart),
+                      tarihli);
     for (; s.hata.isEmpty() && !rs.EOF_(); rs.MoveNext()) {
-        const auto fiyat = fiyatlariOku(kutu, baglanti, rs, &is);
+        const auto bulunan = fiyatlariOku(imlec, rs, &is);
+        const auto fiyat = bulunan ? std::optional(bulunan->fiyatlar) : std::nullopt;
         if (fiyat)
             for (const auto &[sira, deger] : *fiyat)
                 if (!std::isfinite(deger)) {
@@ -211,7 +203,7 @@ DogrudanSonucu Dinamik_Bas(MesajKutusu &kutu, const Oturum &oturum, const BaskiI
         k.resimler = &resimler, k.kodlar = &kodlar, k.eksik = &eksik, k.stok = kod;
         if (gorulen) {
             const qint64 id = qint64(rs.Number(QStringLiteral("Stok_ID")));
-            const QDate tarih = tarihli ? Stok_Fiyat_Tarihi(baglanti, id) : QDate();
+            const QDate tarih = bulunan->tarih;
             const QDate tarih2 =
                 tarih.isValid()
                     ? tarih

@@ -30,10 +30,6 @@ struct DogrudanSonucu {
     // What is told after the run: every list that is not empty.
     QStringList Eksikler() const;
 };
-// An item's prices in level order (level text, price); nothing when they could not
-// be read (a label without its prices must not be printed).
-std::optional<QList<QPair<QString, double>>> Stok_Fiyatlari(MesajKutusu &kutu, VeriBaglantisi &b,
-                                                            qint64 stok);
 
 // The job holds every parameter's answer already: the caller asks them before the
 // labels per item.

@@ -171,8 +171,7 @@ void GenelForm::kilidiBirak() {
     if (::Hata h = resimler_.Sabit_Resimler(belge_))
         return h;
     fiyatStok_.clear();
-    fiyatKaydi_.Close();
-    fiyatAcik_ = false;
+    fiyatImleci_.reset();
     Data1.Source.clear();
     if (!kilitAl())
         return QStringLiteral("Başka bir basım bu veritabanını kullanıyor; %1 saniye beklendi, "
@@ -216,7 +215,7 @@ void GenelForm::kilidiBirak() {
 void GenelForm::ActiveReport_ReportEnd() {
     Rapor_Kaydi.Close();
     ortak_.Close();
-    fiyatKaydi_.Close();
+    fiyatImleci_.reset();
     // Without the lock the rows belong to another run: leave them alone.
     if (!kilitli_)
         return;
@@ -225,39 +224,23 @@ void GenelForm::ActiveReport_ReportEnd() {
     kilidiBirak();
 }
 
-// Prices are read once per run: one cursor over the prices of every item in the
-// work table, in item order, walked in step with the labels (items come in
-// ascending id), so an item's prices serve all its copies and memory stays flat.
+// Prices are read once per run, walked in step with the labels (items come in
+// ascending id from the work table).
 void GenelForm::fiyatlariOku(const QString &stok) {
     fiyatStok_ = stok;
     fiyatlar_.clear();
+    fiyatTarihi_ = QDate();
+    const qint64 id = qint64(sayi(stok, oturum_.ayirac));
     if (is_.Kayitli_Fiyatlar) { // a run printed again: its recorded prices
-        fiyatlar_ = is_.Kayitli_Fiyatlar->value(qint64(sayi(stok, oturum_.ayirac)));
+        fiyatlar_ = is_.Kayitli_Fiyatlar->value(id);
         return;
     }
-    if (!fiyatAcik_) {
-        fiyatAcik_ = true;
-        Sorgu_Oku(
-            kutu_, baglanti_, fiyatKaydi_,
-            QStringLiteral("SELECT STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No,"
-                           "STOKFIYAT.Ana_Birim_Fiyat%1 FROM STOKFIYAT WHERE "
-                           "STOKFIYAT.Stok_ID IN (SELECT ID FROM BARKODID) ORDER BY "
-                           "STOKFIYAT.Stok_ID,STOKFIYAT.Fiyat_Sira_No")
-                .arg(fiyatTarihiVar_ ? QStringLiteral(",STOKFIYAT.Degisim_Tarihi") : QString()));
-    }
-    const double hedef = sayi(stok, oturum_.ayirac);
-    fiyatTarihi_ = QDate();
-    const auto acik = [this] {
-        return fiyatKaydi_.State() == KayitKumesi::Durum::Acik && !fiyatKaydi_.EOF_();
-    };
-    while (acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) < hedef)
-        fiyatKaydi_.MoveNext();
-    for (; acik() && fiyatKaydi_.Number(QStringLiteral("Stok_ID")) == hedef;
-         fiyatKaydi_.MoveNext()) {
-        fiyatlar_.append({fiyatKaydi_.Text(QStringLiteral("Fiyat_Sira_No")),
-                          fiyatKaydi_.Number(QStringLiteral("Ana_Birim_Fiyat"))});
-        if (fiyatTarihiVar_ && fiyatlar_.last().first.trimmed() == u"1")
-            fiyatTarihi_ = Tarih_Degeri(fiyatKaydi_.Value(QStringLiteral("Degisim_Tarihi")));
+    if (!fiyatImleci_)
+        fiyatImleci_.emplace(kutu_, baglanti_, QStringLiteral("SELECT ID FROM BARKODID"),
+                             fiyatTarihiVar_);
+    if (auto f = fiyatImleci_->Oku(id)) {
+        fiyatlar_ = std::move(f->fiyatlar);
+        fiyatTarihi_ = f->tarih;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "history/Gecmis.h"
 #include "layout/Rapor.h"
 #include "printjob/BaskiIsi.h"
+#include "printjob/FiyatImleci.h"
 #include "printjob/RafDegerleri.h"
 
 #include <QHash>
@@ -110,8 +111,7 @@ private:
     bool kilitli_ = false;
     qint64 etiket_ = 0;
     // Prices of the current item: (level, price) in query order.
-    KayitKumesi fiyatKaydi_;
-    bool fiyatAcik_ = false;
+    std::optional<FiyatImleci> fiyatImleci_;
     QString fiyatStok_;
     QList<QPair<QString, double>> fiyatlar_;
     // The shelf elements drawn anew at every label (pictures, codes).

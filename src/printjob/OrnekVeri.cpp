@@ -1,6 +1,7 @@
 #include "OrnekVeri.h"
 
 #include "DogrudanBaski.h"
+#include "FiyatImleci.h"
 #include "database/KayitKumesi.h"
 #include "printjob/EtiketDegeri.h"
 #include "printjob/Fiyat.h"
@@ -28,10 +29,12 @@ void Ornek_Stogu_Tamamla(MesajKutusu &kutu, const Oturum &oturum, OrnekStok &s) 
     if (s.tamam || !oturum.Baglanti)
         return;
     s.tamam = true;
-    s.fiyatlar =
-        Stok_Fiyatlari(kutu, *oturum.Baglanti, s.stok).value_or(QList<QPair<QString, double>>());
-    if (Fiyat_Tarihi_Sutunu_Var(*oturum.Baglanti))
-        s.fiyat_tarihi = Stok_Fiyat_Tarihi(*oturum.Baglanti, s.stok);
+    if (auto f = FiyatImleci(kutu, *oturum.Baglanti, QString(),
+                             Fiyat_Tarihi_Sutunu_Var(*oturum.Baglanti))
+                     .Oku(s.stok)) {
+        s.fiyatlar = std::move(f->fiyatlar);
+        s.fiyat_tarihi = f->tarih;
+    }
     s.barkod = Barkod::Kodla(
         Stok_Barkod_Sembolu(s.sutunlar.value(QStringLiteral("ana_birim_barkod_tipi"))),
         s.sutunlar.value(QStringLiteral("ana_birim_barkod")).trimmed());

@@ -60,16 +60,6 @@ QDate Tarih_Degeri(const QVariant &v) {
     return QDate::fromString(v.toString().trimmed().left(10), Qt::ISODate);
 }
 
-QDate Stok_Fiyat_Tarihi(VeriBaglantisi &b, qint64 stok) {
-    KayitKumesi k;
-    if (!k.Open(b, QStringLiteral("SELECT Degisim_Tarihi FROM STOKFIYAT WHERE Stok_ID=%1 AND "
-                                  "Fiyat_Sira_No=1")
-                       .arg(stok)) ||
-        k.EOF_())
-        return {};
-    return Tarih_Degeri(k.Value(0));
-}
-
 void RafEksikleri::Ekle(const RafEksikleri &etiket) {
     for (auto [hedef, kaynak] : {std::pair{&resimsiz, &etiket.resimsiz},
                                  {&birim_fiyatsiz, &etiket.birim_fiyatsiz},

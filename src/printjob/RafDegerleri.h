@@ -78,9 +78,6 @@ private:
     QHash<QString, std::shared_ptr<const Barkod>> kodlar_;
 };
 
-// The date the level-1 price of item `stok` applies from; invalid when it has none.
-QDate Stok_Fiyat_Tarihi(VeriBaglantisi &b, qint64 stok);
-
 // What a shelf element (picture or code) draws for one item in its box (twips),
 // built by the one builder; nothing when it shows nothing for the item, which
 // `eksik` then tells under the item code `stok`.

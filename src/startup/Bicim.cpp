@@ -4,6 +4,7 @@
 #include "core/SayiMetni.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -125,8 +126,9 @@ QString Sayi_Deseni(double deger, const QString &desen, const Ayiraclar &a) {
         tam.clear();
     if (tam.size() < d.enAzTam)
         tam = QString(d.enAzTam - tam.size(), u'0') + tam;
-    const bool sifir = !tam.contains(QRegularExpression(QStringLiteral("[1-9]"))) &&
-                       !kesir.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const auto sifirdanBaska = [](QChar c) { return c >= u'1' && c <= u'9'; };
+    const bool sifir = std::none_of(tam.begin(), tam.end(), sifirdanBaska) &&
+                       std::none_of(kesir.begin(), kesir.end(), sifirdanBaska);
     if (d.grupla && !tam.isEmpty())
         tam = Basamak_Grupla(tam, a);
     QString sonuc = d.onEk;

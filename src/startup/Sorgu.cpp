@@ -1,8 +1,8 @@
 #include "Sorgu.h"
 
 #include "Oturum.h"
-#include "database/KayitKumesi.h"
 #include "core/MesajKutusu.h"
+#include "database/KayitKumesi.h"
 #include "database/VeriBaglantisi.h"
 
 #include <QRegularExpression>
@@ -98,10 +98,14 @@ bool Sorgu_Oku(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QStr
     return calistir(kutu, b, rs, sql, Tur::Oku);
 }
 
-QString Stok_Sorgusu(const QString &stok_sarti) {
+bool Tam_Sorgu_Mu(const QString &stok_sarti) {
     static const QRegularExpression select(QStringLiteral("^\\s*select\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    if (select.match(stok_sarti).hasMatch())
+    return select.match(stok_sarti).hasMatch();
+}
+
+QString Stok_Sorgusu(const QString &stok_sarti) {
+    if (Tam_Sorgu_Mu(stok_sarti))
         return stok_sarti;
     return QStringLiteral("SELECT * FROM STOKKART WHERE ") + Sart_Metni(stok_sarti) +
            QStringLiteral(" ORDER BY STOKKART.Stok_ID");

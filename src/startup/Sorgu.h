@@ -25,6 +25,8 @@ bool Sorgu_Oku(MesajKutusu &kutu, VeriBaglantisi &b, KayitKumesi &rs, const QStr
 // The item query: a text beginning with SELECT is the whole query, any other is
 // the condition of the report's items, in their order.
 QString Stok_Sorgusu(const QString &stok_sarti);
+// Whether the start line's condition is a whole SELECT of its own.
+bool Tam_Sorgu_Mu(const QString &stok_sarti);
 // The item condition as a statement embeds it: on lines of its own in parentheses, so
 // a "--" comment in it ends at its own line and an OR in it stays inside.
 QString Sart_Metni(const QString &stok_sarti);
