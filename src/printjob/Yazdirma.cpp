@@ -5,6 +5,7 @@
 #include "database/VeriBaglantisi.h"
 #include "document/TasarimTopla.h"
 #include "layout/RaporMotoru.h"
+#include "output/ArkaPlanHedefi.h"
 #include "output/SayfaHedefi.h"
 #include "output/YaziciAyarlari.h"
 #include "output/ZplHedefi.h"
@@ -72,7 +73,7 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
         return nullptr;
     }
     if (yol.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return std::make_unique<PdfHedefi>(yol);
+        return Arka_Planda(std::make_unique<PdfHedefi>(yol));
     if (Zpl_Ciktisi(yol)) {
         // With --printer: what that printer's settings would send it; --dpi over them.
         ZplAyarlari a;
@@ -84,11 +85,11 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
         }
         if (k.dpi_verildi || k.yazici.isEmpty())
             a.dpi = k.dpi;
-        auto h = std::make_unique<ZplHedefi>(yol, a);
+        auto h = Arka_Planda(std::make_unique<ZplHedefi>(yol, a));
         h->Uyari_Ekle(uyarilar);
         return h;
     }
-    return std::make_unique<PngHedefi>(yol, k.dpi);
+    return Arka_Planda(std::make_unique<PngHedefi>(yol, k.dpi));
 }
 
 namespace {
@@ -291,8 +292,16 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         const auto l = eksikler();
         return std::any_of(l.begin(), l.end(), [](const TasmaListesi *t) { return !t->Bos(); });
     };
-    const Sonuc<int> sayfa = Rapor_Uret(motor, hedef, ilerleme, [&form, &k, &eksikVar] {
-        return !form.Durma_Nedeni() && form.Etiket_Sayisi() > 0 && !(k.kati && eksikVar());
+    const QString cikti = k.cikti.isEmpty()
+                              ? form.Printer.DeviceName
+                              : QDir::toNativeSeparators(QFileInfo(k.cikti).absoluteFilePath());
+    // Recorded while the last pages are painted; kept only once the output is final.
+    BasimKaydi kayit;
+    const Sonuc<int> sayfa = Rapor_Uret(motor, hedef, ilerleme, [&] {
+        if (form.Durma_Nedeni() || form.Etiket_Sayisi() == 0 || (k.kati && eksikVar()))
+            return false;
+        kayit = Basimi_Yaz(form.Oturumu(), form.Is(), cikti, false, form.Basilanlar.Liste());
+        return true;
     });
     if (terminal)
         std::fputs("\r\033[K", stderr);
@@ -319,16 +328,10 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
         yaz(u);
     if (const QStringList &e = form.Is().Eksi_Adetliler; !e.isEmpty())
         yaz(Eksi_Adet_Mesaji(e));
-    const QString cikti = k.cikti.isEmpty()
-                              ? form.Printer.DeviceName
-                              : QDir::toNativeSeparators(QFileInfo(k.cikti).absoluteFilePath());
-    if (const auto uyari =
-            Basimi_Kaydet(form.Oturumu(), form.Is(), cikti, false, form.Basilanlar.Liste()))
+    if (const auto uyari = Basimi_Onayla(kayit))
         yaz(*uyari);
     std::printf("%lld etiket, %d sayfa: %s\n", static_cast<long long>(form.Etiket_Sayisi()), *sayfa,
-                qPrintable(k.cikti.isEmpty()
-                               ? form.Printer.DeviceName
-                               : QDir::toNativeSeparators(QFileInfo(k.cikti).absoluteFilePath())));
+                qPrintable(cikti));
     return 0;
 }
 

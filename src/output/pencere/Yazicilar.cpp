@@ -1,6 +1,7 @@
 #include "Yazicilar.h"
 
 #include "layout/Rapor.h"
+#include "output/ArkaPlanHedefi.h"
 #include "output/KuyrukCikisi.h"
 #include "output/YaziciAyarlari.h"
 
@@ -140,7 +141,9 @@ Sonuc<KuyrukAyari> kuyrukAyari(const QString &kuyruk, bool lazer, const YaziciAy
     return k;
 }
 
+// Painted on a thread of its own while the next pages are laid out.
 std::unique_ptr<SayfaHedefi> uyarili(std::unique_ptr<SayfaHedefi> h, const KuyrukAyari &k) {
+    h = Arka_Planda(std::move(h));
     h->Uyari_Ekle(k.uyarilar);
     return h;
 }
