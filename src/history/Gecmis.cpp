@@ -126,15 +126,42 @@ QString Gecmis::Varsayilan_Yol() {
            QStringLiteral("/varnel/Gecmis.db");
 }
 
+struct GecmisYazimi::Ic {
+    explicit Ic(const QString &yol) : bag(yol) {}
+    Baglanti bag;
+    bool acik = true; // the transaction, until confirmed or rolled back
+};
+
+GecmisYazimi::GecmisYazimi(std::unique_ptr<Ic> ic) : ic_(std::move(ic)) {}
+
+GecmisYazimi::~GecmisYazimi() {
+    if (ic_->acik)
+        QSqlQuery(ic_->bag.Db()).exec(QStringLiteral("ROLLBACK"));
+}
+
+Hata GecmisYazimi::Onayla() {
+    ic_->acik = false;
+    QSqlQuery q(ic_->bag.Db());
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return Baglanti::Neden(q);
+    return {};
+}
+
 Hata Gecmis::Kaydet(GecmisBasim &b) const {
-    const Baglanti bag(yol_);
-    if (bag.Durum())
-        return bag.Durum();
-    QSqlDatabase db = bag.Db();
+    auto yazim = Yaz(b);
+    return yazim ? (*yazim)->Onayla() : yazim.Hatasi();
+}
+
+Sonuc<std::unique_ptr<GecmisYazimi>> Gecmis::Yaz(GecmisBasim &b) const {
+    auto ic = std::make_unique<GecmisYazimi::Ic>(yol_);
+    if (ic->bag.Durum())
+        return ic->bag.Durum();
+    QSqlDatabase db = ic->bag.Db();
     QSqlQuery q(db);
     // One transaction taken for writing at once: two runs never interleave their rows.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return Baglanti::Neden(q);
+        return Hata(Baglanti::Neden(q));
+    std::unique_ptr<GecmisYazimi> yazim(new GecmisYazimi(std::move(ic)));
     if (!b.zaman.isValid())
         b.zaman = QDateTime::currentDateTime();
     b.stok_sayisi = b.stoklar.size();
@@ -163,11 +190,9 @@ Hata Gecmis::Kaydet(GecmisBasim &b) const {
             q.addBindValue(v);
         tamam = q.exec();
     }
-    const QString neden = tamam ? QString() : Baglanti::Neden(q);
-    QSqlQuery son(db);
-    if (!son.exec(tamam ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")) && tamam)
-        return Baglanti::Neden(son);
-    return neden.isEmpty() ? Hata() : Hata(neden);
+    if (!tamam)
+        return Hata(Baglanti::Neden(q)); // rolled back as the write goes
+    return yazim;
 }
 
 Sonuc<QList<GecmisBasim>> Gecmis::Basimlar(const QString &sunucu, const QString &vt,

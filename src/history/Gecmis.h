@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <memory>
 
 // An item a run printed: how many labels, and its prices (level text, price) as they
 // were then.
@@ -46,6 +47,8 @@ private:
     QList<GecmisStok> stoklar_;
 };
 
+class GecmisYazimi;
+
 // The print history of this user: an SQLite file in write-ahead mode, so that runs at
 // once each record theirs, and a reader never waits. Every call opens it and closes
 // it again; what fails says why.
@@ -57,6 +60,9 @@ public:
 
     // Records a finished run and gives it its number.
     Hata Kaydet(GecmisBasim &basim) const;
+    // The same in two steps: writes the record now, keeps it only when the write is
+    // confirmed (the output of the run is final by then).
+    Sonuc<std::unique_ptr<GecmisYazimi>> Yaz(GecmisBasim &basim) const;
     // The runs, newest first (without their items); of one database when `sunucu` is given.
     Sonuc<QList<GecmisBasim>> Basimlar(const QString &sunucu, const QString &veritabani,
                                        int sinir) const;
@@ -77,6 +83,20 @@ public:
 
 private:
     QString yol_;
+};
+
+// A run's record written in a transaction of its own: Onayla keeps it, going unconfirmed
+// drops it. Other runs wait to write theirs meanwhile, so it is held only briefly.
+class GecmisYazimi {
+public:
+    ~GecmisYazimi();
+    Hata Onayla();
+
+private:
+    friend class Gecmis;
+    struct Ic;
+    explicit GecmisYazimi(std::unique_ptr<Ic> ic);
+    std::unique_ptr<Ic> ic_;
 };
 
 // Prices as the history keeps them: "1=42.5;2=39.9" (full precision).

@@ -61,6 +61,11 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
                                                     : !s.hata.isEmpty() ? s.hata
                                                                         : Etiket_Yok_Mesaji);
     }
+    const QString cikti = k.cikti.isEmpty()
+                              ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
+                              : yerel(k.cikti);
+    // Recorded while the last pages are painted; kept only once the output is final.
+    BasimKaydi kayit = Basimi_Yaz(oturum, is, cikti, true, s.basilanlar.Liste());
     if (const Hata h = hedef->Bitir()) {
         yaz(stderr, *h);
         return 1;
@@ -71,16 +76,9 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
         yaz(stderr, u);
     if (!is.Eksi_Adetliler.isEmpty())
         yaz(stderr, Eksi_Adet_Mesaji(is.Eksi_Adetliler));
-    const QString cikti = k.cikti.isEmpty()
-                              ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
-                              : yerel(k.cikti);
-    if (const auto uyari = Basimi_Kaydet(oturum, is, cikti, true, s.basilanlar.Liste()))
+    if (const auto uyari = Basimi_Onayla(kayit))
         yaz(stderr, *uyari);
-    yaz(stdout,
-        QStringLiteral("%1 etiket, %1 sayfa: %2")
-            .arg(s.sayfa)
-            .arg(k.cikti.isEmpty() ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
-                                   : yerel(k.cikti)));
+    yaz(stdout, QStringLiteral("%1 etiket, %1 sayfa: %2").arg(s.sayfa).arg(cikti));
     return 0;
 }
 

@@ -20,9 +20,16 @@ QByteArray Tasarim_Ozeti(const QString &klasor, const QString &ad) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-std::optional<QString> Basimi_Kaydet(const Oturum &o, const BaskiIsi &is, const QString &cikti,
-                                     bool dogrudan, const QList<GecmisStok> &stoklar,
-                                     const Gecmis &gecmis) {
+namespace {
+
+QString gecmisUyarisi(const Hata &h) {
+    return *h + QStringLiteral(" (basım yapıldı, geçmişe yazılmadı)");
+}
+
+} // namespace
+
+BasimKaydi Basimi_Yaz(const Oturum &o, const BaskiIsi &is, const QString &cikti, bool dogrudan,
+                      const QList<GecmisStok> &stoklar, const Gecmis &gecmis) {
     GecmisBasim b;
     b.zaman = QDateTime::currentDateTime();
     b.sunucu = o.Sunucu_Adi, b.veritabani = o.Veritabani_Adi;
@@ -32,9 +39,24 @@ std::optional<QString> Basimi_Kaydet(const Oturum &o, const BaskiIsi &is, const 
     b.baslangic = is.Baslangic_Etiketi, b.adet = is.Etiket_Adedi;
     b.parametreler = is.Parametre_Degerleri;
     b.stoklar = stoklar;
-    if (const Hata h = gecmis.Kaydet(b))
-        return *h + QStringLiteral(" (basım yapıldı, geçmişe yazılmadı)");
-    return std::nullopt;
+    auto yazim = gecmis.Yaz(b);
+    if (!yazim)
+        return {nullptr, gecmisUyarisi(yazim.Hatasi())};
+    return {std::move(*yazim), std::nullopt};
+}
+
+std::optional<QString> Basimi_Onayla(BasimKaydi &kayit) {
+    if (kayit.yazim)
+        if (const Hata h = kayit.yazim->Onayla())
+            return gecmisUyarisi(h);
+    return kayit.uyari;
+}
+
+std::optional<QString> Basimi_Kaydet(const Oturum &o, const BaskiIsi &is, const QString &cikti,
+                                     bool dogrudan, const QList<GecmisStok> &stoklar,
+                                     const Gecmis &gecmis) {
+    BasimKaydi kayit = Basimi_Yaz(o, is, cikti, dogrudan, stoklar, gecmis);
+    return Basimi_Onayla(kayit);
 }
 
 Sonuc<QList<qint64>> Fiyati_Degisenler(MesajKutusu &kutu, const Oturum &o,

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class MesajKutusu;
@@ -20,6 +21,15 @@ struct TasarimBelgesi;
 std::optional<QString> Basimi_Kaydet(const Oturum &oturum, const BaskiIsi &is, const QString &cikti,
                                      bool dogrudan, const QList<GecmisStok> &stoklar,
                                      const Gecmis &gecmis = Gecmis());
+// The same in two steps, so that the record is written while the output is made
+// final: Basimi_Onayla keeps it once it is; dropped unconfirmed, it is not kept.
+struct BasimKaydi {
+    std::unique_ptr<GecmisYazimi> yazim;
+    std::optional<QString> uyari;
+};
+BasimKaydi Basimi_Yaz(const Oturum &oturum, const BaskiIsi &is, const QString &cikti, bool dogrudan,
+                      const QList<GecmisStok> &stoklar, const Gecmis &gecmis = Gecmis());
+std::optional<QString> Basimi_Onayla(BasimKaydi &kayit);
 
 // A digest of the design file as it is now (empty when it cannot be read).
 QByteArray Tasarim_Ozeti(const QString &klasor, const QString &ad);
