@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QJsonDocument>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -203,6 +204,9 @@ static void bellekAyari() {
 
 int main(int argc, char **argv) {
     bellekAyari();
+    // Qt's PDF writer lists the fonts of a file in the order of a hash: a seed fixed
+    // for every run makes the same input give the same bytes, whatever the run.
+    QHashSeed::setDeterministicGlobalSeed();
     calismaKlasoru();
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i)
