@@ -51,23 +51,29 @@ QString Cikti_Yolu_Hatasi(const QString &yol) {
     return QString();
 }
 
-PdfHedefi::PdfHedefi(const QString &yol, int dpi) : yol_(yol), dpi_(dpi) {}
+PdfHedefi::PdfHedefi(const QString &yol, int dpi)
+    : yol_(yol), baslik_(QFileInfo(yol).completeBaseName()), dpi_(dpi) {}
+
+PdfHedefi::PdfHedefi(QIODevice &cikti, const QString &baslik, int dpi)
+    : baslik_(baslik), cikti_(&cikti), dpi_(dpi) {}
 
 PdfHedefi::~PdfHedefi() { Vazgec(); }
 
 Hata PdfHedefi::Sayfa(const RaporSayfasi &s) {
     if (!yazici_) {
-        if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty())
-            return h;
-        dosya_ = std::make_unique<QSaveFile>(yol_);
-        if (!dosya_->open(QIODevice::WriteOnly))
-            return QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
-                .arg(yerel(yol_), dosya_->errorString());
-        boy_ = std::make_unique<PdfSayfaBoyu>(*dosya_);
+        if (!cikti_) {
+            if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty())
+                return h;
+            dosya_ = std::make_unique<QSaveFile>(yol_);
+            if (!dosya_->open(QIODevice::WriteOnly))
+                return QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
+                    .arg(yerel(yol_), dosya_->errorString());
+        }
+        boy_ = std::make_unique<PdfSayfaBoyu>(cikti_ ? *cikti_ : *dosya_);
         yazici_ = std::make_unique<QPdfWriter>(boy_.get());
         yazici_->setResolution(dpi_);
         yazici_->setCreator(QStringLiteral("Varnel"));
-        yazici_->setTitle(QFileInfo(yol_).completeBaseName());
+        yazici_->setTitle(baslik_);
         yazici_->setPageMargins(QMarginsF(0, 0, 0, 0));
         yazici_->setPageSize(Twip_Sayfa_Boyu(s.boyut));
         ressam_ = std::make_unique<QPainter>();
@@ -87,7 +93,7 @@ Hata PdfHedefi::Sayfa(const RaporSayfasi &s) {
 }
 
 Hata PdfHedefi::Bitir() {
-    if (!dosya_)
+    if (!dosya_ && !yazici_)
         return {};
     // The painter's end writes the PDF's tail; the save file reports any failed
     // write of the whole run (a full disk) at commit.
@@ -95,6 +101,8 @@ Hata PdfHedefi::Bitir() {
     ressam_.reset();
     yazici_.reset();
     boy_.reset();
+    if (!dosya_)
+        return bitti ? Hata() : Hata(QStringLiteral("PDF sayfaları yazılamadı."));
     return Dosyayi_Yerlestir(dosya_, bitti, "PDF");
 }
 

@@ -62,13 +62,16 @@ Hata Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const ch
 class PdfHedefi : public SayfaHedefi {
 public:
     explicit PdfHedefi(const QString &yol, int dpi = 1200);
+    // Into `cikti` (open for writing) rather than a file, with the document title `baslik`.
+    PdfHedefi(QIODevice &cikti, const QString &baslik, int dpi = 1200);
     ~PdfHedefi() override;
     Hata Sayfa(const RaporSayfasi &sayfa) override;
     Hata Bitir() override;
     void Vazgec() override;
 
 private:
-    QString yol_;
+    QString yol_, baslik_;
+    QIODevice *cikti_ = nullptr; // a device given instead of a file
     int dpi_;
     std::unique_ptr<QSaveFile> dosya_;
     std::unique_ptr<PdfSayfaBoyu> boy_; // between the writer and the file

@@ -6,6 +6,7 @@
 #include "document/TasarimTopla.h"
 #include "layout/RaporMotoru.h"
 #include "output/ArkaPlanHedefi.h"
+#include "output/ParcaliPdfHedefi.h"
 #include "output/SayfaHedefi.h"
 #include "output/YaziciAyarlari.h"
 #include "output/ZplHedefi.h"
@@ -73,7 +74,7 @@ std::unique_ptr<SayfaHedefi> Dosya_Hedefi(const Komut &k) {
         return nullptr;
     }
     if (yol.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return Arka_Planda(std::make_unique<PdfHedefi>(yol));
+        return std::make_unique<ParcaliPdfHedefi>(yol, Is_Parcacigi_Sayisi());
     if (Zpl_Ciktisi(yol)) {
         // With --printer: what that printer's settings would send it; --dpi over them.
         ZplAyarlari a;
