@@ -675,28 +675,35 @@ private slots:
     void is_parcaciklari_ayni_baytlari_yazar_data() {
         QTest::addColumn<QStringList>("argumanlar");
         QTest::addColumn<QString>("uzanti");
+        QTest::addColumn<int>("adet"); // labels per item (the demo has 42 items)
+        QTest::addColumn<int>("sayfa");
+        // PDF files of several parts painted at once, and of one.
         QTest::newRow("sheets, PDF")
-            << QStringList{u"Saatsiz 3x8"_s, u"--param"_s, u"Kampanya=Yaz"_s} << u"pdf"_s;
+            << QStringList{u"Saatsiz 3x8"_s, u"--param"_s, u"Kampanya=Yaz"_s} << u"pdf"_s << 60
+            << 105;
         const QStringList raf{u"Raf Etiketi Yönetmelik"_s};
-        QTest::newRow("label a page, PDF") << raf << u"pdf"_s;
-        QTest::newRow("direct, PDF") << raf + QStringList{u"--direct"_s} << u"pdf"_s;
-        QTest::newRow("label a page, ZPL") << raf << u"zpl"_s;
-        QTest::newRow("direct, ZPL") << raf + QStringList{u"--direct"_s} << u"zpl"_s;
+        QTest::newRow("label a page, PDF") << raf << u"pdf"_s << 2 << 84;
+        QTest::newRow("direct, PDF") << raf + QStringList{u"--direct"_s} << u"pdf"_s << 30 << 1260;
+        QTest::newRow("label a page, ZPL") << raf << u"zpl"_s << 4 << 0;
+        QTest::newRow("direct, ZPL") << raf + QStringList{u"--direct"_s} << u"zpl"_s << 4 << 0;
     }
     void is_parcaciklari_ayni_baytlari_yazar() {
-        // Pages painted on a thread of their own while the next are laid out make the
-        // very bytes a run on one thread makes. Designs without a clock, as the runs
-        // are apart in time; the PDF's own creation time is left out.
+        // Pages painted on other threads than the one laying them out make the very
+        // bytes a run on one thread makes. Designs without a clock, as the runs are
+        // apart in time; the PDF's own creation time is left out.
         QFETCH(QStringList, argumanlar);
         QFETCH(QString, uzanti);
+        QFETCH(int, adet);
+        QFETCH(int, sayfa);
+        QTemporaryDir k;
         QList<QByteArray> ciktilar;
         for (const char *n : {"1", "4"}) {
-            QTemporaryDir k;
-            const QString cikti = k.filePath(u"cikti."_s + uzanti);
+            const QString cikti = k.filePath(u"%1/cikti.%2"_s.arg(QLatin1String(n), uzanti));
+            QVERIFY(QDir().mkpath(QFileInfo(cikti).path()));
             qputenv("VARNEL_THREADS", n);
             const Sonuc s =
                 bas(argumanlar +
-                    QStringList{u"--out"_s, cikti, sqlite_.Satir(u"STOKKART.Stok_ID>0"_s, 4)});
+                    QStringList{u"--out"_s, cikti, sqlite_.Satir(u"STOKKART.Stok_ID>0"_s, adet)});
             qunsetenv("VARNEL_THREADS");
             QVERIFY2(s.kod == 0, qPrintable(s.hata));
             static const QRegularExpression zaman(u"/CreationDate \\([^)]*\\)"_s);
@@ -704,6 +711,12 @@ private slots:
         }
         QVERIFY(ciktilar[0].size() > 1000);
         QVERIFY(ciktilar[0] == ciktilar[1]);
+        if (uzanti != u"pdf")
+            return;
+        // The joined file is whole: every page and every item's name, as poppler reads it.
+        const QString metin = Pdf_Metni(k.filePath(u"4/cikti.pdf"_s));
+        QCOMPARE(metin.count(u'\f'), sayfa);
+        QCOMPARE(metin.count(u"Şeker 1 kg"_s), adet);
     }
 };
 
