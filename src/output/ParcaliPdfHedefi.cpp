@@ -83,8 +83,8 @@ Hata ParcaliPdfHedefi::Sayfa(const RaporSayfasi &sayfa) {
     if (oge_ < Parca_Ogesi)
         return {};
     parcaGonder();
-    // A few parts at a time, so memory stays flat on any length of run.
-    return bitenleriYaz(is_parcacigi_ + 1);
+    // A part a thread at a time, so memory stays flat on any length of run.
+    return bitenleriYaz(is_parcacigi_);
 }
 
 Hata ParcaliPdfHedefi::Bitir() {

@@ -17,8 +17,9 @@ class QThreadPool;
 // order into the file: the same pages give the same bytes on one thread or many.
 class ParcaliPdfHedefi : public SayfaHedefi {
 public:
-    // Drawing items a part takes: about forty sheets of labels, a thousand single labels.
-    static constexpr qsizetype Parca_Ogesi = 16384;
+    // Drawing items a part takes: about forty sheets of labels, five hundred single
+    // labels. Each part embeds the fonts it uses, a few kilobytes.
+    static constexpr qsizetype Parca_Ogesi = 8192;
 
     // `is_parcacigi`: threads that paint; 1 paints each part on the caller's thread.
     ParcaliPdfHedefi(const QString &yol, int is_parcacigi, int dpi = 1200);

@@ -194,11 +194,12 @@ static bool satiriGirdidenOku(Komut &k) {
 // Every PDF page compresses its stream with a fresh zlib state of a few hundred
 // KB; above glibc's default threshold each one is a new mmap, zeroed page by page
 // and given back at once, which costs more than drawing the page. Keeping such
-// blocks in the heap makes page output about three times faster.
+// blocks in the heap makes page output about three times faster. Free memory past
+// a few megabytes still goes back: each painting thread has a heap of its own.
 static void bellekAyari() {
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    mallopt(M_TRIM_THRESHOLD, 8 << 20);
 #endif
 }
 
