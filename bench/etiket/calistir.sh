@@ -3,6 +3,10 @@
 #   bench/etiket/calistir.sh [N ...]        (default 1000 10000 100000)
 #   DOGRUDAN=1 bench/etiket/calistir.sh N   direct printing instead: one page per label
 #                                           (the sheet check does not apply)
+#   GLABELS=1 bench/etiket/calistir.sh N    also the same job in gLabels (glabels-3-batch,
+#                                           "Bench Etiketi.glabels" on the same items),
+#                                           the two run in turn TUR times (default 5):
+#                                           the shortest wall time of each and their ratio
 #   ZPL=1 bench/etiket/calistir.sh N        the same labels for a thermal printer
 #                                           ("Bench Termal", one label a page) as ZPL,
 #                                           texts in the printer's font (ZPL=resim: as
@@ -45,6 +49,19 @@ for n in "${@:-1000 10000 100000}"; do
             "$varnel" --designs "$work/Barkod" print "$design" "${direct[@]}" \
             --out "$out" "$line"
         echo "$(( $(stat -c %s "$out") / m )) bytes a label"
+        if [ -n "${GLABELS:-}" ]; then
+            sed "s|src=\"items.csv\"|src=\"$work/items-$m.csv\"|" "$here/Bench Etiketi.glabels" \
+                > "$work/bench-$m.glabels"
+            en_az() { sort -n | head -1; }
+            for _ in $(seq "${TUR:-5}"); do
+                /usr/bin/time -f %e -a -o "$work/varnel-$m.t" "$varnel" --designs "$work/Barkod" \
+                    print "$design" "${direct[@]}" --out "$out" "$line" > /dev/null
+                /usr/bin/time -f %e -a -o "$work/glabels-$m.t" glabels-3-batch \
+                    -o "$work/glabels-$m.pdf" "$work/bench-$m.glabels" > /dev/null 2>&1
+            done
+            v=$(en_az < "$work/varnel-$m.t") g=$(en_az < "$work/glabels-$m.t")
+            echo "varnel $v s, gLabels $g s: $(python3 -c "print(f'{$g / $v:.1f}')") x"
+        fi
         if [ -n "$shared" ] && [ "${CHECK:-1}" = 1 ] && [ -z "${DOGRUDAN:-}${ZPL:-}" ]; then
             every=$(( m >= 100000 ? 200 : m >= 10000 ? 20 : 1 ))
             python3 "$shared/check_labels.py" "$work/items-$m.csv" "$work/out-$m.pdf" --every "$every"
