@@ -5,7 +5,8 @@
 #                                           (the sheet check does not apply)
 #   GLABELS=1 bench/etiket/calistir.sh N    also the same job in gLabels (glabels-3-batch,
 #                                           "Bench Etiketi.glabels" on the same items),
-#                                           the two run in turn TUR times (default 5):
+#                                           the two run in turn TUR times (default 1;
+#                                           gLabels needs minutes for 10,000 labels):
 #                                           the shortest wall time of each and their ratio
 #   ZPL=1 bench/etiket/calistir.sh N        the same labels for a thermal printer
 #                                           ("Bench Termal", one label a page) as ZPL,
@@ -53,7 +54,7 @@ for n in "${@:-1000 10000 100000}"; do
             sed "s|src=\"items.csv\"|src=\"$work/items-$m.csv\"|" "$here/Bench Etiketi.glabels" \
                 > "$work/bench-$m.glabels"
             en_az() { sort -n | head -1; }
-            for _ in $(seq "${TUR:-5}"); do
+            for _ in $(seq "${TUR:-1}"); do
                 /usr/bin/time -f %e -a -o "$work/varnel-$m.t" "$varnel" --designs "$work/Barkod" \
                     print "$design" "${direct[@]}" --out "$out" "$line" > /dev/null
                 /usr/bin/time -f %e -a -o "$work/glabels-$m.t" glabels-3-batch \

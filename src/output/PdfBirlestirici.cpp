@@ -110,7 +110,7 @@ Hata PdfBirlestirici::Ekle(const QByteArray &parca) {
     const qint64 agac = bagOku(katalog, "/Pages ");
     const QByteArray sayfaAgaci = nesne(agac);
     const qsizetype kids = sayfaAgaci.indexOf('[', sayfaAgaci.indexOf("/Kids"));
-    if (bilgi <= 0 || katalog.isEmpty() || sayfaAgaci.isEmpty() || kids < 0)
+    if (bilgi <= 0 || bilgi >= adet || katalog.isEmpty() || sayfaAgaci.isEmpty() || kids < 0)
         return Bozuk_Parca;
 
     // New numbers: the document information, catalogue and page tree are the file's

@@ -713,7 +713,14 @@ private slots:
         QVERIFY(ciktilar[0] == ciktilar[1]);
         if (uzanti != u"pdf")
             return;
-        // The joined file is whole: every page and every item's name, as poppler reads it.
+        // The joined file is whole: poppler reads it without a complaint, with every page
+        // and every item's name.
+        QProcess pdfinfo;
+        pdfinfo.start(u"pdfinfo"_s, {k.filePath(u"4/cikti.pdf"_s)});
+        QVERIFY(pdfinfo.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(pdfinfo.readAllStandardError()), QString());
+        QVERIFY(QString::fromUtf8(pdfinfo.readAllStandardOutput())
+                    .contains(QRegularExpression(u"Pages: +%1\\n"_s.arg(sayfa))));
         const QString metin = Pdf_Metni(k.filePath(u"4/cikti.pdf"_s));
         QCOMPARE(metin.count(u'\f'), sayfa);
         QCOMPARE(metin.count(u"Şeker 1 kg"_s), adet);
