@@ -42,11 +42,14 @@ void ArkaPlanHedefi::calis() {
     for (;;) {
         {
             const QMutexLocker k(&kilit_);
+            ciziyor_ = false;
             while (isler_.empty()) {
+                yerAcildi_.wakeAll(); // all painted, for Yetis
                 isciBekliyor_ = true;
                 isGeldi_.wait(&kilit_);
             }
             isciBekliyor_ = false;
+            ciziyor_ = true;
             elde.swap(isler_);
             bekleyenOge_ = 0;
             if (verenBekliyor_)
@@ -115,6 +118,19 @@ Hata ArkaPlanHedefi::Sayfa(const RaporSayfasi &sayfa) {
     if (isciBekliyor_)
         isGeldi_.wakeOne();
     return {};
+}
+
+bool ArkaPlanHedefi::Yetis(const std::function<bool()> &devam) {
+    for (;;) {
+        {
+            const QMutexLocker k(&kilit_);
+            if ((isler_.empty() && !ciziyor_) || sayfaHatasi_)
+                return true;
+            yerAcildi_.wait(&kilit_, 50);
+        }
+        if (devam && !devam())
+            return false;
+    }
 }
 
 Hata ArkaPlanHedefi::komutVer(Komut komut) {

@@ -23,6 +23,7 @@ public:
     explicit ArkaPlanHedefi(std::unique_ptr<SayfaHedefi> hedef);
     ~ArkaPlanHedefi() override;
     Hata Sayfa(const RaporSayfasi &sayfa) override;
+    bool Yetis(const std::function<bool()> &devam) override;
     Hata Bitir() override;
     void Vazgec() override;
 
@@ -47,6 +48,7 @@ private:
     QMutex kilit_;
     QWaitCondition isGeldi_, yerAcildi_;
     bool isciBekliyor_ = false, verenBekliyor_ = false;
+    bool ciziyor_ = false; // the thread has pages in hand
     std::deque<Is> isler_;
     qsizetype bekleyenOge_ = 0;      // drawing items of the pages in isler_
     std::atomic_bool birak_ = false; // pages taken over but not painted are dropped

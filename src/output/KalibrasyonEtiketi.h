@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/RaporSayfasi.h"
 #include "YaziciAyarlari.h"
+#include "drawing/RaporSayfasi.h"
 
 #include <QSizeF>
 #include <QString>

@@ -87,11 +87,22 @@ Hata ParcaliPdfHedefi::Sayfa(const RaporSayfasi &sayfa) {
     return bitenleriYaz(is_parcacigi_);
 }
 
+bool ParcaliPdfHedefi::Yetis(const std::function<bool()> &devam) {
+    parcaGonder();
+    while (!parcalar_.empty() && !hata_) {
+        if (devam && !devam())
+            return false;
+        parcalar_.front().wait_for(std::chrono::milliseconds(50));
+        hata_ = bitenleriYaz(parcalar_.size());
+    }
+    return true;
+}
+
 Hata ParcaliPdfHedefi::Bitir() {
     if (!dosya_)
         return {}; // no page
     parcaGonder();
-    Hata h = bitenleriYaz(0);
+    Hata h = hata_ ? hata_ : bitenleriYaz(0);
     if (!h)
         h = birlestirici_->Bitir();
     birlestirici_.reset();
@@ -106,6 +117,7 @@ void ParcaliPdfHedefi::Vazgec() {
     // Parts being painted finish on their threads (the pool waits for them as it
     // goes); nothing of them is written.
     parcalar_.clear();
+    hata_ = {};
     toplanan_.clear();
     oge_ = 0;
     birlestirici_.reset();

@@ -25,6 +25,7 @@ public:
     ParcaliPdfHedefi(const QString &yol, int is_parcacigi, int dpi = 1200);
     ~ParcaliPdfHedefi() override;
     Hata Sayfa(const RaporSayfasi &sayfa) override;
+    bool Yetis(const std::function<bool()> &devam) override;
     Hata Bitir() override;
     void Vazgec() override;
 
@@ -42,4 +43,5 @@ private:
     std::deque<Parca> parcalar_;
     std::unique_ptr<QSaveFile> dosya_;
     std::unique_ptr<PdfBirlestirici> birlestirici_;
+    Hata hata_; // of a part joined while waiting
 };

@@ -253,6 +253,10 @@ Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, 
         ++n;
         iptal = ilerleme && !ilerleme(n);
     }
+    // Pages still being painted: a stop request meanwhile is still a stop.
+    if (!neden && !iptal)
+        iptal = !hedef.Yetis(ilerleme ? std::function<bool()>([&] { return ilerleme(n); })
+                                      : std::function<bool()>());
     const bool saglamMi = !saglam || saglam();
     if (!neden && !iptal && saglamMi && !(neden = hedef.Bitir()))
         return n;

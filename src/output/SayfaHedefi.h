@@ -24,6 +24,9 @@ public:
     virtual ~SayfaHedefi() = default;
     // Paints one page; why not, when it could not.
     virtual Hata Sayfa(const RaporSayfasi &sayfa) = 0;
+    // Waits until the pages handed over are painted, asking `devam` now and then
+    // whether to go on; false when it said no. Bitir then has only the end to write.
+    virtual bool Yetis(const std::function<bool()> &devam) { return !devam || devam(); }
     // Makes the output final; why not, when any part of it could not be written.
     virtual Hata Bitir() { return {}; }
     // Drops what a failed or cancelled run wrote; files that were there stay.

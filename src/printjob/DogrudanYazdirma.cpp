@@ -43,6 +43,9 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     }
     const DogrudanSonucu s =
         Dinamik_Bas(kutu, oturum, is, *hedef, [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
+    // Labels still being painted: a stop request meanwhile is still a stop.
+    if (s.hata.isEmpty() && s.sayfa > 0)
+        hedef->Yetis([] { return Iptal_Dinleyici::Sinyal() == 0; });
     if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
         hedef->Vazgec();
         yaz(stderr, QStringLiteral("Basım iptal edildi."));

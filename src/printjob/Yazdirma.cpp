@@ -307,7 +307,8 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     if (terminal)
         std::fputs("\r\033[K", stderr);
     motor.Bitir();
-    if (Iptal_Dinleyici::Sinyal()) {
+    // A stop request after the output was made final comes too late: the run is done.
+    if (!sayfa && Iptal_Dinleyici::Sinyal()) {
         yaz(QStringLiteral("Basım iptal edildi."));
         return 128 + Iptal_Dinleyici::Sinyal();
     }
