@@ -253,11 +253,12 @@ Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, 
         ++n;
         iptal = ilerleme && !ilerleme(n);
     }
-    // Pages still being painted: a stop request meanwhile is still a stop.
-    if (!neden && !iptal)
+    // Asked while the last pages are still being painted: what it does (the print
+    // history) takes no time of the run's. A stop request meanwhile is still a stop.
+    const bool saglamMi = !saglam || saglam();
+    if (!neden && !iptal && saglamMi)
         iptal = !hedef.Yetis(ilerleme ? std::function<bool()>([&] { return ilerleme(n); })
                                       : std::function<bool()>());
-    const bool saglamMi = !saglam || saglam();
     if (!neden && !iptal && saglamMi && !(neden = hedef.Bitir()))
         return n;
     hedef.Vazgec();

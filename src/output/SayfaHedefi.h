@@ -111,7 +111,8 @@ private:
 
 // The one road from pages to a target: asks `sonraki` for pages until it has none,
 // hands each to the target, tells `ilerleme` the pages done (false cancels), asks
-// `saglam` whether the run that made them ended well, then makes the output final.
+// `saglam` whether the run that made them ended well, waits for the target to paint
+// what it was handed (asking `ilerleme` meanwhile), then makes the output final.
 // Gives the number of pages, or the target's reason (empty when cancelled or not
 // sound); the target has then dropped what it wrote.
 Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, SayfaHedefi &hedef,

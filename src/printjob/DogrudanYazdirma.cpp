@@ -43,9 +43,6 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     }
     const DogrudanSonucu s =
         Dinamik_Bas(kutu, oturum, is, *hedef, [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
-    // Labels still being painted: a stop request meanwhile is still a stop.
-    if (s.hata.isEmpty() && s.sayfa > 0)
-        hedef->Yetis([] { return Iptal_Dinleyici::Sinyal() == 0; });
     if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
         hedef->Vazgec();
         yaz(stderr, QStringLiteral("Basım iptal edildi."));
@@ -67,8 +64,14 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     const QString cikti = k.cikti.isEmpty()
                               ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
                               : yerel(k.cikti);
-    // Recorded while the last pages are painted; kept only once the output is final.
+    // Recorded while the last labels are painted; kept only once the output is final.
     BasimKaydi kayit = Basimi_Yaz(oturum, is, cikti, true, s.basilanlar.Liste());
+    // Labels still being painted: a stop request meanwhile is still a stop.
+    if (!hedef->Yetis([] { return Iptal_Dinleyici::Sinyal() == 0; })) {
+        hedef->Vazgec();
+        yaz(stderr, QStringLiteral("Basım iptal edildi."));
+        return 128 + Iptal_Dinleyici::Sinyal();
+    }
     if (const Hata h = hedef->Bitir()) {
         yaz(stderr, *h);
         return 1;
