@@ -3,7 +3,6 @@
 #include "PdfBirlestirici.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QThreadPool>
@@ -68,12 +67,10 @@ Hata ParcaliPdfHedefi::bitenleriYaz(qsizetype kalan) {
 Hata ParcaliPdfHedefi::Sayfa(const RaporSayfasi &sayfa) {
     if (!dosya_) {
         // The file is there from the first page on, as with any other output.
-        if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty())
-            return h;
-        dosya_ = std::make_unique<QSaveFile>(yol_);
-        if (!dosya_->open(QIODevice::WriteOnly))
-            return QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
-                .arg(QDir::toNativeSeparators(yol_), dosya_->errorString());
+        auto dosya = Pdf_Dosyasi_Ac(yol_);
+        if (!dosya)
+            return dosya.Hatasi();
+        dosya_ = std::move(*dosya);
         birlestirici_ = std::make_unique<PdfBirlestirici>(*dosya_);
         birlestirici_->Baslat();
         dosya_->flush();

@@ -89,22 +89,27 @@ Hata PdfBirlestirici::Ekle(const QByteArray &parca) {
     const qsizetype tablo = parca.indexOf('\n', xref + 5) + 1;
     if (adet < 4 || tablo + adet * 20 > parca.size())
         return Bozuk_Parca;
-    QList<std::pair<qint64, qint64>> nesneler; // (start, number)
+    // The objects in the order they stand, each up to where the next starts.
+    struct Nesne {
+        qint64 bas, no, son;
+    };
+    QList<Nesne> nesneler;
     for (qint64 n = 1; n < adet; ++n) {
         const qsizetype satir = tablo + n * 20;
         if (parca[satir + 17] == 'n')
-            nesneler.append({sayiOku(parca, satir), n});
+            nesneler.append({sayiOku(parca, satir), n, 0});
     }
-    std::sort(nesneler.begin(), nesneler.end());
+    std::sort(nesneler.begin(), nesneler.end(),
+              [](const Nesne &a, const Nesne &b) { return a.bas < b.bas; });
+    for (qsizetype i = 0; i < nesneler.size(); ++i)
+        nesneler[i].son = i + 1 < nesneler.size() ? nesneler[i + 1].bas : xref;
+    const auto metni = [&parca](const Nesne &n) { return parca.mid(n.bas, n.son - n.bas); };
     const QByteArray iz = parca.mid(tablo + adet * 20);
     const qint64 bilgi = bagOku(iz, "/Info "), kok = bagOku(iz, "/Root ");
     const auto nesne = [&](qint64 no) {
-        for (qsizetype i = 0; i < nesneler.size(); ++i)
-            if (nesneler[i].second == no)
-                return parca.mid(nesneler[i].first,
-                                 (i + 1 < nesneler.size() ? nesneler[i + 1].first : xref) -
-                                     nesneler[i].first);
-        return QByteArray();
+        const auto n = std::find_if(nesneler.cbegin(), nesneler.cend(),
+                                    [no](const Nesne &x) { return x.no == no; });
+        return n == nesneler.cend() ? QByteArray() : metni(*n);
     };
     const QByteArray katalog = nesne(kok);
     const qint64 agac = bagOku(katalog, "/Pages ");
@@ -117,21 +122,17 @@ Hata PdfBirlestirici::Ekle(const QByteArray &parca) {
     // first three objects; the rest follow on.
     QList<qint64> yeni(adet, 0);
     yeni[bilgi] = 1, yeni[kok] = 2, yeni[agac] = 3;
-    if (yerler_.size() < 4)
-        yerler_.resize(4, 0);
-    for (const auto &[yer, no] : nesneler)
-        if (!yeni[no]) {
-            yeni[no] = yerler_.size();
+    for (const Nesne &n : nesneler)
+        if (!yeni[n.no]) {
+            yeni[n.no] = yerler_.size();
             yerler_.append(0);
         }
     const auto yeniNo = [&yeni](qint64 no) { return no > 0 && no < yeni.size() ? yeni[no] : -1; };
 
     QByteArray yazilan;
-    for (qsizetype i = 0; i < nesneler.size(); ++i) {
-        const qint64 no = nesneler[i].second;
-        const qint64 bas = nesneler[i].first,
-                     son = i + 1 < nesneler.size() ? nesneler[i + 1].first : xref;
-        if (!numarala(parca.mid(bas, son - bas), yeni[no], yeniNo, yazilan))
+    for (const Nesne &n : nesneler) {
+        const qint64 no = n.no;
+        if (!numarala(metni(n), yeni[no], yeniNo, yazilan))
             return Bozuk_Parca;
         if (no == bilgi || no == kok) {
             // The first part's, written last.

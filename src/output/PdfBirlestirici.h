@@ -30,8 +30,10 @@ private:
     void yaz(const QByteArray &b);
 
     QIODevice &hedef_;
-    qint64 konum_ = 0;           // bytes written so far
-    QList<qint64> yerler_ = {0}; // where each object starts, by its new number
+    qint64 konum_ = 0; // bytes written so far
+    // Where each object starts, by its new number: 0 is the free head, 1 to 3 the
+    // information, catalogue and page tree written at the end.
+    QList<qint64> yerler_ = {0, 0, 0, 0};
     QList<int> sayfalar_;        // the new numbers of the pages, in order
     QByteArray bilgi_, katalog_; // the first part's, numbered for the whole file
 };

@@ -57,17 +57,25 @@ PdfHedefi::PdfHedefi(const QString &yol, int dpi)
 PdfHedefi::PdfHedefi(QIODevice &cikti, const QString &baslik, int dpi)
     : baslik_(baslik), cikti_(&cikti), dpi_(dpi) {}
 
+Sonuc<std::unique_ptr<QSaveFile>> Pdf_Dosyasi_Ac(const QString &yol) {
+    if (const QString h = Cikti_Yolu_Hatasi(yol); !h.isEmpty())
+        return Hata(h);
+    auto dosya = std::make_unique<QSaveFile>(yol);
+    if (!dosya->open(QIODevice::WriteOnly))
+        return Hata(QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
+                        .arg(yerel(yol), dosya->errorString()));
+    return dosya;
+}
+
 PdfHedefi::~PdfHedefi() { Vazgec(); }
 
 Hata PdfHedefi::Sayfa(const RaporSayfasi &s) {
     if (!yazici_) {
         if (!cikti_) {
-            if (const QString h = Cikti_Yolu_Hatasi(yol_); !h.isEmpty())
-                return h;
-            dosya_ = std::make_unique<QSaveFile>(yol_);
-            if (!dosya_->open(QIODevice::WriteOnly))
-                return QStringLiteral("PDF dosyası yazılamıyor: %1 (%2)")
-                    .arg(yerel(yol_), dosya_->errorString());
+            auto dosya = Pdf_Dosyasi_Ac(yol_);
+            if (!dosya)
+                return dosya.Hatasi();
+            dosya_ = std::move(*dosya);
         }
         boy_ = std::make_unique<PdfSayfaBoyu>(cikti_ ? *cikti_ : *dosya_);
         yazici_ = std::make_unique<QPdfWriter>(boy_.get());

@@ -60,6 +60,9 @@ QString Cikti_Yolu_Hatasi(const QString &yol);
 // the old file stays. The save file is gone either way.
 Hata Dosyayi_Yerlestir(std::unique_ptr<QSaveFile> &dosya, bool yazildi, const char *tur);
 
+// The save file a PDF is written into, beside `yol`; or why there cannot be one.
+Sonuc<std::unique_ptr<QSaveFile>> Pdf_Dosyasi_Ac(const QString &yol);
+
 // One PDF: text stays text, fonts embedded. Written beside the target and moved
 // into place only when the last page is on disk.
 class PdfHedefi : public SayfaHedefi {
