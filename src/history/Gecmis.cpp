@@ -99,12 +99,24 @@ const QString basimSutunlari = QStringLiteral(
 } // namespace
 
 void BasilanStoklar::Ekle(qint64 id, const QString &kod,
-                          const QList<QPair<QString, double>> &fiyatlar) {
-    if (!stoklar_.isEmpty() && stoklar_.last().id == id) {
-        ++stoklar_.last().adet;
+                          const QList<QPair<QString, double>> &fiyatlar, int adet) {
+    etiket_ += adet;
+    if (!yerler_.isEmpty() && yerler_.last().id == id) {
+        yerler_.last().adet += adet;
         return;
     }
-    stoklar_.append({id, kod, 1, fiyatlar});
+    metin_ += kod.toUtf8();
+    metin_ += '\x1f';
+    metin_ += Fiyat_Metni_Yaz(fiyatlar).toUtf8();
+    yerler_.append({id, adet, metin_.size()});
+}
+
+BasilanStoklar::Satir BasilanStoklar::Satiri(qsizetype i) const {
+    const Yer &y = yerler_.at(i);
+    const qsizetype bas = i ? yerler_.at(i - 1).son : 0;
+    const QString s = QString::fromUtf8(metin_.constData() + bas, y.son - bas);
+    const qsizetype ara = s.lastIndexOf(u'\x1f'); // prices never hold one, a code might
+    return {y.id, s.left(ara), int(y.adet), s.mid(ara + 1)};
 }
 
 QString Fiyat_Metni_Yaz(const QList<QPair<QString, double>> &fiyatlar) {
@@ -148,11 +160,15 @@ Hata GecmisYazimi::Onayla() {
 }
 
 Hata Gecmis::Kaydet(GecmisBasim &b) const {
-    auto yazim = Yaz(b);
+    BasilanStoklar stoklar;
+    for (const GecmisStok &s : b.stoklar)
+        stoklar.Ekle(s.id, s.kod, s.fiyatlar, s.adet);
+    auto yazim = Yaz(b, stoklar);
     return yazim ? (*yazim)->Onayla() : yazim.Hatasi();
 }
 
-Sonuc<std::unique_ptr<GecmisYazimi>> Gecmis::Yaz(GecmisBasim &b) const {
+Sonuc<std::unique_ptr<GecmisYazimi>> Gecmis::Yaz(GecmisBasim &b,
+                                                 const BasilanStoklar &stoklar) const {
     auto ic = std::make_unique<GecmisYazimi::Ic>(yol_);
     if (ic->bag.Durum())
         return ic->bag.Durum();
@@ -164,10 +180,8 @@ Sonuc<std::unique_ptr<GecmisYazimi>> Gecmis::Yaz(GecmisBasim &b) const {
     std::unique_ptr<GecmisYazimi> yazim(new GecmisYazimi(std::move(ic)));
     if (!b.zaman.isValid())
         b.zaman = QDateTime::currentDateTime();
-    b.stok_sayisi = b.stoklar.size();
-    b.etiket_sayisi = 0;
-    for (const GecmisStok &s : b.stoklar)
-        b.etiket_sayisi += s.adet;
+    b.stok_sayisi = stoklar.Sayi();
+    b.etiket_sayisi = stoklar.Etiket_Sayisi();
     q.prepare(QStringLiteral(
         "INSERT INTO Basim (Zaman, Sunucu, Veritabani, Tasarim, Tasarim_Ozeti, Cikti, Dogrudan, "
         "Baslangic, Adet, Parametreler, Stok_Sayisi, Etiket_Sayisi) VALUES "
@@ -182,11 +196,10 @@ Sonuc<std::unique_ptr<GecmisYazimi>> Gecmis::Yaz(GecmisBasim &b) const {
     b.no = q.lastInsertId().toLongLong();
     q.prepare(QStringLiteral("INSERT INTO Basim_Stok (No, Sira, Stok_ID, Stok_Kodu, Adet, "
                              "Fiyatlar) VALUES (?,?,?,?,?,?)"));
-    for (qsizetype i = 0; tamam && i < b.stoklar.size(); ++i) {
-        const GecmisStok &s = b.stoklar[i];
-        for (const QVariant &v :
-             {QVariant(b.no), QVariant(qint64(i + 1)), QVariant(s.id), QVariant(s.kod),
-              QVariant(s.adet), QVariant(Fiyat_Metni_Yaz(s.fiyatlar))})
+    for (qsizetype i = 0; tamam && i < stoklar.Sayi(); ++i) {
+        const BasilanStoklar::Satir s = stoklar.Satiri(i);
+        for (const QVariant &v : {QVariant(b.no), QVariant(qint64(i + 1)), QVariant(s.id),
+                                  QVariant(s.kod), QVariant(s.adet), QVariant(s.fiyatlar)})
             q.addBindValue(v);
         tamam = q.exec();
     }

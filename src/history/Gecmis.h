@@ -37,14 +37,33 @@ struct GecmisBasim {
 };
 
 // Items and their prices as one run printed them, gathered while it runs: an item's
-// labels in a row count once.
+// labels in a row count once. A big run holds 100,000 items here until its record is
+// written, so each is kept as one text in a shared buffer rather than as a list of
+// strings.
 class BasilanStoklar {
 public:
-    void Ekle(qint64 id, const QString &kod, const QList<QPair<QString, double>> &fiyatlar);
-    const QList<GecmisStok> &Liste() const { return stoklar_; }
+    void Ekle(qint64 id, const QString &kod, const QList<QPair<QString, double>> &fiyatlar,
+              int adet = 1);
+    qsizetype Sayi() const { return yerler_.size(); }
+    qint64 Etiket_Sayisi() const { return etiket_; }
+    // The i-th item, its prices as the history keeps them (Fiyat_Metni_Yaz).
+    struct Satir {
+        qint64 id;
+        QString kod;
+        int adet;
+        QString fiyatlar;
+    };
+    Satir Satiri(qsizetype i) const;
 
 private:
-    QList<GecmisStok> stoklar_;
+    struct Yer {
+        qint64 id;
+        qint64 adet;
+        qsizetype son; // where its text ends in metin_
+    };
+    QList<Yer> yerler_;
+    QByteArray metin_; // code, \x1f, price text, in UTF-8, item after item
+    qint64 etiket_ = 0;
 };
 
 class GecmisYazimi;
@@ -58,11 +77,12 @@ public:
     static QString Varsayilan_Yol();
     explicit Gecmis(const QString &yol = Varsayilan_Yol()) : yol_(yol) {}
 
-    // Records a finished run and gives it its number.
+    // Records a finished run with its items `basim.stoklar` and gives it its number.
     Hata Kaydet(GecmisBasim &basim) const;
-    // The same in two steps: writes the record now, keeps it only when the write is
-    // confirmed (the output of the run is final by then).
-    Sonuc<std::unique_ptr<GecmisYazimi>> Yaz(GecmisBasim &basim) const;
+    // A run with the items it gathered, in two steps: writes the record now, keeps it
+    // only when the write is confirmed (the output of the run is final by then).
+    Sonuc<std::unique_ptr<GecmisYazimi>> Yaz(GecmisBasim &basim,
+                                             const BasilanStoklar &stoklar) const;
     // The runs, newest first (without their items); of one database when `sunucu` is given.
     Sonuc<QList<GecmisBasim>> Basimlar(const QString &sunucu, const QString &veritabani,
                                        int sinir) const;

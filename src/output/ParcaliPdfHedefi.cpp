@@ -9,13 +9,15 @@
 
 namespace {
 
-Sonuc<QByteArray> parcaCiz(const QList<RaporSayfasi> &sayfalar, const QString &baslik, int dpi) {
+Sonuc<QByteArray> parcaCiz(QList<RaporSayfasi> sayfalar, const QString &baslik, int dpi) {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     PdfHedefi pdf(tampon, baslik, dpi);
-    for (const RaporSayfasi &s : sayfalar)
+    for (RaporSayfasi &s : sayfalar) {
         if (const Hata h = pdf.Sayfa(s))
             return h;
+        s = {}; // its items and barcodes go as soon as it is painted
+    }
     if (const Hata h = pdf.Bitir())
         return h;
     return tampon.data();
@@ -38,8 +40,8 @@ void ParcaliPdfHedefi::parcaGonder() {
         return;
     const QString baslik = QFileInfo(yol_).completeBaseName();
     auto is = std::make_shared<std::packaged_task<Sonuc<QByteArray>()>>(
-        [sayfalar = std::move(toplanan_), baslik, dpi = dpi_] {
-            return parcaCiz(sayfalar, baslik, dpi);
+        [sayfalar = std::move(toplanan_), baslik, dpi = dpi_]() mutable {
+            return parcaCiz(std::move(sayfalar), baslik, dpi);
         });
     toplanan_ = {};
     oge_ = 0;

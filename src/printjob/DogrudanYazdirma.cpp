@@ -65,7 +65,7 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
                               ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
                               : yerel(k.cikti);
     // Recorded while the last labels are painted; kept only once the output is final.
-    BasimKaydi kayit = Basimi_Yaz(oturum, is, cikti, true, s.basilanlar.Liste());
+    BasimKaydi kayit = Basimi_Yaz(oturum, is, cikti, true, s.basilanlar);
     // Labels still being painted: a stop request meanwhile is still a stop.
     if (!hedef->Yetis([] { return Iptal_Dinleyici::Sinyal() == 0; })) {
         hedef->Vazgec();

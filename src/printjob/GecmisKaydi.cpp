@@ -29,7 +29,7 @@ QString gecmisUyarisi(const Hata &h) {
 } // namespace
 
 BasimKaydi Basimi_Yaz(const Oturum &o, const BaskiIsi &is, const QString &cikti, bool dogrudan,
-                      const QList<GecmisStok> &stoklar, const Gecmis &gecmis) {
+                      const BasilanStoklar &stoklar, const Gecmis &gecmis) {
     GecmisBasim b;
     b.zaman = QDateTime::currentDateTime();
     b.sunucu = o.Sunucu_Adi, b.veritabani = o.Veritabani_Adi;
@@ -38,8 +38,7 @@ BasimKaydi Basimi_Yaz(const Oturum &o, const BaskiIsi &is, const QString &cikti,
     b.cikti = cikti, b.dogrudan = dogrudan;
     b.baslangic = is.Baslangic_Etiketi, b.adet = is.Etiket_Adedi;
     b.parametreler = is.Parametre_Degerleri;
-    b.stoklar = stoklar;
-    auto yazim = gecmis.Yaz(b);
+    auto yazim = gecmis.Yaz(b, stoklar);
     if (!yazim)
         return {nullptr, gecmisUyarisi(yazim.Hatasi())};
     return {std::move(*yazim), std::nullopt};
@@ -53,7 +52,7 @@ std::optional<QString> Basimi_Onayla(BasimKaydi &kayit) {
 }
 
 std::optional<QString> Basimi_Kaydet(const Oturum &o, const BaskiIsi &is, const QString &cikti,
-                                     bool dogrudan, const QList<GecmisStok> &stoklar,
+                                     bool dogrudan, const BasilanStoklar &stoklar,
                                      const Gecmis &gecmis) {
     BasimKaydi kayit = Basimi_Yaz(o, is, cikti, dogrudan, stoklar, gecmis);
     return Basimi_Onayla(kayit);

@@ -19,7 +19,7 @@ struct TasarimBelgesi;
 // prices it printed. The history never fails a print: what went wrong comes back as
 // the one warning to show.
 std::optional<QString> Basimi_Kaydet(const Oturum &oturum, const BaskiIsi &is, const QString &cikti,
-                                     bool dogrudan, const QList<GecmisStok> &stoklar,
+                                     bool dogrudan, const BasilanStoklar &stoklar,
                                      const Gecmis &gecmis = Gecmis());
 // The same in two steps, so that the record is written while the output is made
 // final: Basimi_Onayla keeps it once it is; dropped unconfirmed, it is not kept.
@@ -28,7 +28,7 @@ struct BasimKaydi {
     std::optional<QString> uyari;
 };
 BasimKaydi Basimi_Yaz(const Oturum &oturum, const BaskiIsi &is, const QString &cikti, bool dogrudan,
-                      const QList<GecmisStok> &stoklar, const Gecmis &gecmis = Gecmis());
+                      const BasilanStoklar &stoklar, const Gecmis &gecmis = Gecmis());
 std::optional<QString> Basimi_Onayla(BasimKaydi &kayit);
 
 // A digest of the design file as it is now (empty when it cannot be read).

@@ -301,7 +301,7 @@ int calistir(const Komut &k, GenelForm &form, VeriBaglantisi &baglanti, SayfaHed
     const Sonuc<int> sayfa = Rapor_Uret(motor, hedef, ilerleme, [&] {
         if (form.Durma_Nedeni() || form.Etiket_Sayisi() == 0 || (k.kati && eksikVar()))
             return false;
-        kayit = Basimi_Yaz(form.Oturumu(), form.Is(), cikti, false, form.Basilanlar.Liste());
+        kayit = Basimi_Yaz(form.Oturumu(), form.Is(), cikti, false, form.Basilanlar);
         return true;
     });
     if (terminal)

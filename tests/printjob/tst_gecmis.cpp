@@ -229,6 +229,35 @@ private slots:
         QCOMPARE(b->etiket_sayisi, 2);
         QCOMPARE(b->stoklar.value(0).fiyatlar.value(1).second, 1e9);
         QVERIFY(g.Son_Fiyatlar(u"s"_s, u"baska"_s)->isEmpty());
+
+        // A run's items as it gathers them: an item's labels in a row count once, codes
+        // come back whole (separator and Turkish letters in them), unconfirmed is dropped.
+        BasilanStoklar st;
+        st.Ekle(9, u"ÇĞ\x1fİ=;"_s, {{u" 2"_s, 1.5}});
+        st.Ekle(9, u"ÇĞ\x1fİ=;"_s, {{u" 2"_s, 1.5}});
+        st.Ekle(4, QString(), {});
+        st.Ekle(9, u"9"_s, {{u"1"_s, 7}}, 3);
+        for (const bool onay : {false, true}) {
+            GecmisBasim b;
+            b.sunucu = u"s"_s, b.veritabani = u"v"_s, b.tasarim = u"T"_s;
+            auto yazim = g.Yaz(b, st);
+            QVERIFY(yazim);
+            if (onay)
+                QVERIFY(!(*yazim)->Onayla());
+            yazim->reset();
+            const auto okunan = g.Basim(b.no);
+            QCOMPARE(bool(okunan), onay);
+            if (!onay)
+                continue;
+            QCOMPARE(okunan->etiket_sayisi, 6);
+            QCOMPARE(okunan->stoklar.size(), 3);
+            QCOMPARE(okunan->stoklar[0].kod, u"ÇĞ\x1fİ=;"_s);
+            QCOMPARE(okunan->stoklar[0].adet, 2);
+            QCOMPARE(okunan->stoklar[0].fiyatlar, (QList<QPair<QString, double>>{{u"2"_s, 1.5}}));
+            QCOMPARE(okunan->stoklar[1].kod, QString());
+            QVERIFY(okunan->stoklar[1].fiyatlar.isEmpty());
+            QCOMPARE(okunan->stoklar[2].adet, 3);
+        }
     }
 };
 

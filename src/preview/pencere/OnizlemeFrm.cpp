@@ -116,8 +116,8 @@ void OnizlemeFrm::Dinamik_Bas() {
     if (s.hata.isEmpty() && !bitmedi) {
         basilan_ = s.sayfa;
         is.Tasarim_Adi = Tasarim_Adi;
-        if (const auto uyari = Basimi_Kaydet(oturum_, is, QStringLiteral("yazıcı"), true,
-                                             s.basilanlar.Liste()))
+        if (const auto uyari =
+                Basimi_Kaydet(oturum_, is, QStringLiteral("yazıcı"), true, s.basilanlar))
             kutu_.MsgBox(*uyari, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
                          Program_Basligi);
         if (const QStringList m = s.Eksikler() + hedef->Uyarilar(); !m.isEmpty())

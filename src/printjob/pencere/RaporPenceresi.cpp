@@ -61,8 +61,7 @@ RaporGoruntuleyici *Rapor_Goster(MesajKutusu &kutu, const Oturum &oturum, const 
     // A finished print goes into the print history; a failure to record is said.
     const Oturum *o = &oturum;
     QObject::connect(w, &RaporGoruntuleyici::Basildi, w, [&kutu, o, form](const QString &cikti) {
-        if (const auto uyari =
-                Basimi_Kaydet(*o, form->Is(), cikti, false, form->Basilanlar.Liste()))
+        if (const auto uyari = Basimi_Kaydet(*o, form->Is(), cikti, false, form->Basilanlar))
             kutu.MsgBox(*uyari, MesajKutusu::Dugmeler::Tamam, MesajKutusu::Simge::Unlem,
                         Program_Basligi);
     });
