@@ -46,12 +46,13 @@ public:
               int adet = 1);
     qsizetype Sayi() const { return yerler_.size(); }
     qint64 Etiket_Sayisi() const { return etiket_; }
-    // The i-th item, its prices as the history keeps them (Fiyat_Metni_Yaz).
+    // The i-th item, its code and its prices as the history keeps them
+    // (Fiyat_Metni_Yaz), in UTF-8.
     struct Satir {
         qint64 id;
-        QString kod;
+        QByteArrayView kod;
         int adet;
-        QString fiyatlar;
+        QByteArrayView fiyatlar;
     };
     Satir Satiri(qsizetype i) const;
 
