@@ -25,6 +25,7 @@ public:
     ParcaliPdfHedefi(const QString &yol, int is_parcacigi, int dpi = 1200);
     ~ParcaliPdfHedefi() override;
     Hata Sayfa(const RaporSayfasi &sayfa) override;
+    void Sayfalar_Bitti() override { parcaGonder(); }
     bool Yetis(const std::function<bool()> &devam) override;
     Hata Bitir() override;
     void Vazgec() override;

@@ -263,6 +263,8 @@ Sonuc<int> Sayfalari_Gonder(const std::function<bool(RaporSayfasi &)> &sonraki, 
     }
     // Asked while the last pages are still being painted: what it does (the print
     // history) takes no time of the run's. A stop request meanwhile is still a stop.
+    if (!neden && !iptal)
+        hedef.Sayfalar_Bitti();
     const bool saglamMi = !saglam || saglam();
     if (!neden && !iptal && saglamMi)
         iptal = !hedef.Yetis(ilerleme ? std::function<bool()>([&] { return ilerleme(n); })

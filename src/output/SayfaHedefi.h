@@ -24,6 +24,8 @@ public:
     virtual ~SayfaHedefi() = default;
     // Paints one page; why not, when it could not.
     virtual Hata Sayfa(const RaporSayfasi &sayfa) = 0;
+    // No page comes after the last one handed over: what waits to be painted starts.
+    virtual void Sayfalar_Bitti() {}
     // Waits until the pages handed over are painted, asking `devam` now and then
     // whether to go on; false when it said no. Bitir then has only the end to write.
     virtual bool Yetis(const std::function<bool()> &devam) { return !devam || devam(); }

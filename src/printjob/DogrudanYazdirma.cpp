@@ -43,6 +43,7 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     }
     const DogrudanSonucu s =
         Dinamik_Bas(kutu, oturum, is, *hedef, [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
+    hedef->Sayfalar_Bitti();
     if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
         hedef->Vazgec();
         yaz(stderr, QStringLiteral("Basım iptal edildi."));
