@@ -115,9 +115,19 @@ Hata ArkaPlanHedefi::Sayfa(const RaporSayfasi &sayfa) {
     }
     isler_.push_back({Komut::Sayfa, sayfa});
     bekleyenOge_ += sayfa.ogeler.size() + 1;
-    if (isciBekliyor_)
-        isGeldi_.wakeOne();
+    if (bekleyenOge_ >= Uyandiran_Oge || qsizetype(isler_.size()) >= Uyandiran_Sayfa)
+        uyandir();
     return {};
+}
+
+void ArkaPlanHedefi::uyandir() {
+    if (isciBekliyor_ && !isler_.empty())
+        isGeldi_.wakeOne();
+}
+
+void ArkaPlanHedefi::Sayfalar_Bitti() {
+    const QMutexLocker k(&kilit_);
+    uyandir();
 }
 
 bool ArkaPlanHedefi::Yetis(const std::function<bool()> &devam) {
@@ -126,6 +136,7 @@ bool ArkaPlanHedefi::Yetis(const std::function<bool()> &devam) {
             const QMutexLocker k(&kilit_);
             if ((isler_.empty() && !ciziyor_) || sayfaHatasi_)
                 return true;
+            uyandir();
             yerAcildi_.wait(&kilit_, 50);
         }
         if (devam && !devam())

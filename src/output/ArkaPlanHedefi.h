@@ -23,6 +23,7 @@ public:
     explicit ArkaPlanHedefi(std::unique_ptr<SayfaHedefi> hedef);
     ~ArkaPlanHedefi() override;
     Hata Sayfa(const RaporSayfasi &sayfa) override;
+    void Sayfalar_Bitti() override;
     bool Yetis(const std::function<bool()> &devam) override;
     Hata Bitir() override;
     void Vazgec() override;
@@ -39,10 +40,13 @@ private:
     // finish its own work at the end of a run (the print history) while the last
     // pages are painted.
     static constexpr qsizetype En_Cok_Oge = 16384, En_Cok_Sayfa = 1024;
+    // A waiting thread is woken for a batch this big, or when no page follows.
+    static constexpr qsizetype Uyandiran_Oge = 2048, Uyandiran_Sayfa = 64;
 
     void calis();               // the thread's loop
     Hata komutVer(Komut komut); // waits until the thread has done it
     void durumuAl();            // what the target told, taken over after a step
+    void uyandir();             // the thread, when it waits and pages wait
 
     std::unique_ptr<SayfaHedefi> hedef_; // used and destroyed on the thread only
     QMutex kilit_;
