@@ -160,45 +160,55 @@ std::shared_ptr<const Barkod> Barkod::Kodla(Sembol sembol, const QString &veri, 
     b->metin_ = k.metin;
     b->kodlanan_ = k.veri;
     b->neden_ = k.neden;
-    const Semboloji &t = Semboloji_Bilgisi(sembol);
-    if (sembol == Sembol::Yok || !k.neden.isEmpty())
-        return b;
+    if (sembol != Sembol::Yok && k.neden.isEmpty())
+        b->zint_ = k.zint;
+    return b;
+}
 
+void Barkod::zintle() const {
+    std::call_once(zintlendi_, [this] {
+        if (zint_)
+            zintleIc();
+    });
+}
+
+void Barkod::zintleIc() const {
+    const Semboloji &t = Semboloji_Bilgisi(sembol_);
+    const QString &veri = kodlanan_;
     zint_symbol *z = ZBarcode_Create();
-    z->symbology = k.zint;
+    z->symbology = zint_;
     z->show_hrt = 0; // the text is drawn by Ciz with the control's font
     z->output_options |= BARCODE_QUIET_ZONES;
     if (t.gs1)
         z->input_mode = GS1_MODE;
     else if (t.utf8)
         z->input_mode = UNICODE_MODE;
-    if (sembol == Sembol::QR)
+    if (sembol_ == Sembol::QR)
         z->option_1 = 2; // error correction M: 15 % of the symbol may be lost
     if (t.zint == BARCODE_DATAMATRIX)
         z->option_3 = DM_SQUARE; // as printers make it
-    const QByteArray girdi = t.gs1 || t.utf8 ? k.veri.toUtf8() : k.veri.toLatin1();
+    const QByteArray girdi = t.gs1 || t.utf8 ? veri.toUtf8() : veri.toLatin1();
     const int sonuc = ZBarcode_Encode_and_Buffer_Vector(
         z, reinterpret_cast<const unsigned char *>(girdi.constData()), int(girdi.size()), 0);
     if (sonuc >= ZINT_ERROR || !z->vector) {
         // The library's own words are English and name its internals: the reason a
         // label shows is ours.
-        b->neden_ = t.gs1 ? QStringLiteral("GS1: veri kabul edilmedi")
-                    : sonuc == ZINT_ERROR_TOO_LONG
-                        ? QStringLiteral("veri bu kod için çok uzun")
-                        : QStringLiteral("barkod bu veriyle kodlanamıyor");
+        neden_ = t.gs1                          ? QStringLiteral("GS1: veri kabul edilmedi")
+                 : sonuc == ZINT_ERROR_TOO_LONG ? QStringLiteral("veri bu kod için çok uzun")
+                                                : QStringLiteral("barkod bu veriyle kodlanamıyor");
     } else {
-        b->boyut_ = QSizeF(z->vector->width, z->vector->height);
+        boyut_ = QSizeF(z->vector->width, z->vector->height);
         for (const zint_vector_rect *r = z->vector->rectangles; r; r = r->next)
             if (r->colour <= 0 || r->colour == 7)
-                b->cubuklar_.append(QRectF(r->x, r->y, r->width, r->height));
+                cubuklar_.append(QRectF(r->x, r->y, r->width, r->height));
     }
     ZBarcode_Delete(z);
-    return b;
 }
 
 bool Barkod::Iki_Boyutlu() const { return Semboloji_Bilgisi(sembol_).iki_boyutlu; }
 
 double Barkod::Modul_Sayisi() const {
+    zintle();
     double dar = 0;
     for (const QRectF &r : cubuklar_)
         if (dar == 0 || r.width() < dar)
@@ -207,6 +217,7 @@ double Barkod::Modul_Sayisi() const {
 }
 
 double Barkod::Ilk_Cubuk() const {
+    zintle();
     double ilk = boyut_.width();
     for (const QRectF &r : cubuklar_)
         ilk = std::min(ilk, r.left());
@@ -214,6 +225,7 @@ double Barkod::Ilk_Cubuk() const {
 }
 
 Barkod::Yerlesim Barkod::Yerlestir(const QRectF &alan, const Gorunum &g, qreal birim_nokta) const {
+    zintle();
     Yerlesim y;
     y.cubuklar = alan;
     if (Iki_Boyutlu() && boyut_.width() > 0 && boyut_.height() > 0) {
@@ -236,6 +248,7 @@ Barkod::Yerlesim Barkod::Yerlestir(const QRectF &alan, const Gorunum &g, qreal b
 void Barkod::Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim_nokta) const {
     if (sembol_ == Sembol::Yok)
         return;
+    zintle();
     p.save();
     const qreal birimPerNokta = birim_nokta > 0 ? birim_nokta : Birim_Nokta(p);
     p.translate(hedef.center());

@@ -6,12 +6,15 @@
 #include <QRectF>
 #include <QString>
 #include <memory>
+#include <mutex>
 
 class QPainter;
 
 // One encoded barcode: bars as rectangles, encoded once per data and kept, then
 // painted into any rectangle by the one draw path shared by screen, printer, PDF
-// and PNG. Data the symbology cannot take gives no bars and a reason.
+// and PNG. Data the symbology cannot take gives no bars and a reason. The bars are
+// worked out when first asked for, on whichever thread asks: a big run lays labels
+// out on one thread and paints them on others.
 class Barkod {
 public:
     enum class Sembol {
@@ -39,8 +42,8 @@ public:
 
     Sembol Sembolu() const { return sembol_; }
     const QString &Veri() const { return veri_; }
-    bool Gecerli() const { return neden_.isEmpty(); }
-    const QString &Neden() const { return neden_; }
+    bool Gecerli() const { return Neden().isEmpty(); }
+    const QString &Neden() const { return (zintle(), neden_); }
     // The human-readable text: the full number with its check digit; GS1 data with its
     // application identifiers in brackets; none for two-dimensional symbols.
     const QString &Metin() const { return metin_; }
@@ -49,8 +52,8 @@ public:
     // Rows as well as columns: drawn keeping its proportions, centred in its box.
     bool Iki_Boyutlu() const;
     // The symbol's size in its own units (modules), quiet zones included.
-    QSizeF Boyut() const { return boyut_; }
-    qsizetype Cubuk_Sayisi() const { return cubuklar_.size(); }
+    QSizeF Boyut() const { return (zintle(), boyut_); }
+    qsizetype Cubuk_Sayisi() const { return (zintle(), cubuklar_.size()); }
     // The symbol's width in modules (its narrowest bar), quiet zones included: what a
     // printer drawing the symbol itself needs to pick its module width.
     double Modul_Sayisi() const;
@@ -82,11 +85,16 @@ public:
     void Ciz(QPainter &p, const QRectF &hedef, const Gorunum &g, qreal birim_nokta = 0) const;
 
 private:
+    void zintle() const; // the bars, once
+    void zintleIc() const;
+
     Sembol sembol_ = Sembol::Yok;
+    int zint_ = 0; // zint's symbology; 0: nothing to encode
     QString veri_;
     QString metin_;
     QString kodlanan_;
-    QString neden_;
-    QList<QRectF> cubuklar_; // in the symbol's own units
-    QSizeF boyut_;
+    mutable std::once_flag zintlendi_;
+    mutable QString neden_;
+    mutable QList<QRectF> cubuklar_; // in the symbol's own units
+    mutable QSizeF boyut_;
 };
