@@ -10,6 +10,23 @@
 qint32 Yuvarla_Cift(double x) { return static_cast<qint32>(std::nearbyint(x)); }
 
 bool Sayi_Oku(const QString &metin, double &sonuc, const Ayiraclar &a) {
+    // Ids and counts, read a few times for every label: digits only are read here,
+    // exactly as below (fifteen digits are exact in a double), without the separators'
+    // rewriting and Qt's locale-aware conversion.
+    if (metin.size() > 0 && metin.size() <= 15) {
+        qint64 v = 0;
+        bool rakam = true;
+        for (const QChar c : metin) {
+            rakam = c >= u'0' && c <= u'9';
+            if (!rakam)
+                break;
+            v = v * 10 + (c.unicode() - u'0');
+        }
+        if (rakam) {
+            sonuc = double(v);
+            return true;
+        }
+    }
     if (!Sayi_Mi(metin, a))
         return false;
     QString c = metin.trimmed();

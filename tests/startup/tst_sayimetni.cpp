@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -123,6 +124,28 @@ private slots:
             QVERIFY2(Sayi_Mi(s, ayr), s);
         for (const char *s : {".5", "1,2,3", "12a", "", "-", ","})
             QVERIFY2(!Sayi_Mi(s, ayr), s);
+        // Read: digits alone take a short road that must agree with the long one.
+        const struct {
+            const char *metin;
+            std::optional<double> deger;
+        } okunan[] = {
+            {"007", 7},
+            {"0", 0},
+            {"123456789012345", 123456789012345.0},
+            {"1234567890123456", 1234567890123456.0},
+            {" 42", 42},
+            {"-3", -3},
+            {"1.234,5", 1234.5},
+            {"12a", std::nullopt},
+            {"", std::nullopt},
+            {"١٢", std::nullopt}, // Arabic-Indic digits are no number here
+        };
+        for (const auto &o : okunan) {
+            double d = -1;
+            QCOMPARE(Sayi_Oku(QString::fromUtf8(o.metin), d, ayr), o.deger.has_value());
+            if (o.deger)
+                QCOMPARE(d, *o.deger);
+        }
     }
 
     void sayi() {
