@@ -3,7 +3,9 @@
 #include "SqlTarama.h"
 #include "VeriBaglantisi.h"
 #include "core/IptalSinyali.h"
+#include "core/SqliteIslevleri.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <cmath>
@@ -68,6 +70,10 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
         return saltOku(baglanti, sql);
     }
 
+    if (!secim && baglanti.Motoru() == VeriBaglantisi::Motor::SQLite)
+        if (const std::optional<bool> tamam = sqliteEylemi(baglanti, sql))
+            return *tamam;
+
     auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
     // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
     // forward-only mode streams one statement at a time per connection, and the
@@ -100,6 +106,41 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     durum_ = Durum::Acik;
     sonda_ = !sorgu_->next();
     return true;
+}
+
+// Qt's driver makes a result object and a row cache for every statement, which costs
+// more than SQLite's own work when the work table takes one INSERT per label. A
+// statement that gives no rows runs straight through SQLite on the same connection and
+// fails as the driver would; anything else (rows, more than one statement, a statement
+// SQLite cannot compile) is left to the driver.
+std::optional<bool> KayitKumesi::sqliteEylemi(VeriBaglantisi &baglanti, const QString &sql) {
+    const SqliteIslevleri *f = SqliteIslevleri::Yukle();
+    auto *vt = static_cast<sqlite3 *>(Surucu_Tutamaci(baglanti.Veritabani(), "sqlite3*"));
+    if (!f || !vt)
+        return std::nullopt;
+    sqlite3_stmt *komut = nullptr;
+    const void *kalan = nullptr;
+    if (f->prepare16_v2(vt, sql.constData(), int((sql.size() + 1) * sizeof(QChar)), &komut,
+                        &kalan) != SQLITE_OK ||
+        !komut || !QStringView(static_cast<const QChar *>(kalan)).trimmed().isEmpty() ||
+        f->column_count(komut) > 0) {
+        f->finalize(komut);
+        return std::nullopt;
+    }
+    const Izlenen izlenen(baglanti, hata_);
+    int sonuc = f->step(komut);
+    if (sonuc != SQLITE_DONE && sonuc != SQLITE_ROW) {
+        // As the driver words it: SQLite names a generic error only once reset.
+        if (sonuc == SQLITE_ERROR)
+            sonuc = f->reset(komut);
+        hata_ = QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to fetch row"),
+                          QString::fromUtf16(static_cast<const char16_t *>(f->errmsg16(vt))),
+                          QSqlError::ConnectionError, QString::number(sonuc));
+    } else {
+        etkilenen_ = f->changes(vt);
+    }
+    f->finalize(komut);
+    return !hata_.isValid();
 }
 
 // PostgreSQL reads through its own guard; SQL Server inside a transaction that is

@@ -64,6 +64,7 @@ public:
 private:
     int alanAra(const QString &ad) const;
     bool saltOku(VeriBaglantisi &baglanti, const QString &sql);
+    std::optional<bool> sqliteEylemi(VeriBaglantisi &baglanti, const QString &sql);
 
     std::unique_ptr<QSqlQuery> sorgu_;
     // Rows fetched whole (read-only sets on PostgreSQL and SQL Server), else streamed.

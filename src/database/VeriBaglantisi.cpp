@@ -4,6 +4,7 @@
 #include "SorguBekcisi.h"
 #include "core/IptalSinyali.h"
 #include "core/Kutuphane.h"
+#include "core/SqliteIslevleri.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -92,24 +93,8 @@ QList<Parca> parcala(const QString &metin) {
     return parcalar;
 }
 
-// SQLite's and ODBC's functions for stopping a statement, from the libraries Qt's
-// drivers have loaded (not linked: a run on another engine does without them).
-struct Sqlite3 {
-    int (*busy_handler)(void *, int (*)(void *, int), void *) = nullptr;
-    void (*interrupt)(void *) = nullptr;
-    static const Sqlite3 *Yukle() {
-        static const Sqlite3 s = [] {
-            Sqlite3 s;
-            Kutuphane l(QStringLiteral("sqlite3"), 0);
-            l(s.busy_handler, "sqlite3_busy_handler")(s.interrupt, "sqlite3_interrupt");
-            if (!l.Tamam())
-                s.busy_handler = nullptr;
-            return s;
-        }();
-        return s.busy_handler ? &s : nullptr;
-    }
-};
-
+// ODBC's function for stopping a statement, from the library Qt's driver loaded (not
+// linked: a run on another engine does without it).
 struct Odbc {
     short (*cancelHandle)(short, void *) = nullptr;
     static const Odbc *Yukle() {
@@ -353,9 +338,9 @@ void VeriBaglantisi::Sorgu_Zaman_Asimi_Ayarla(int saniye) {
 
 void VeriBaglantisi::Sqlite_Bekleme(int ms) {
     sqliteBekleme_ = ms;
-    const Sqlite3 *l = Sqlite3::Yukle();
+    const SqliteIslevleri *l = SqliteIslevleri::Yukle();
     if (void *h = Surucu_Tutamaci(Veritabani(), "sqlite3*"); l && h)
-        l->busy_handler(h, sqliteBekle, &sqliteBekleme_);
+        l->busy_handler(static_cast<sqlite3 *>(h), sqliteBekle, &sqliteBekleme_);
     else // Qt's own timer: no stop request ends its wait, but it still ends
         QSqlQuery(Veritabani()).exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(ms));
 }
@@ -373,8 +358,8 @@ std::function<void(int)> VeriBaglantisi::iptalci() {
     case Motor::PostgreSQL:
         return Pg_Iptalci(db);
     case Motor::SQLite: {
-        const Sqlite3 *l = Sqlite3::Yukle();
-        void *h = Surucu_Tutamaci(db, "sqlite3*");
+        const SqliteIslevleri *l = SqliteIslevleri::Yukle();
+        auto *h = static_cast<sqlite3 *>(Surucu_Tutamaci(db, "sqlite3*"));
         if (!l || !h)
             return {};
         return [l, h](int asama) {

@@ -1,6 +1,6 @@
 #include "Gecmis.h"
 
-#include "core/Kutuphane.h"
+#include "core/SqliteIslevleri.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +14,6 @@
 #include <QVariant>
 #include <functional>
 #include <optional>
-#include <sqlite3.h>
 
 namespace {
 
@@ -173,36 +172,12 @@ Hata Gecmis::Kaydet(GecmisBasim &b) const {
 
 namespace {
 
-// SQLite's functions for writing a run's items, from the library Qt's driver loaded.
-struct Sqlite3 {
-    decltype(&sqlite3_prepare_v2) prepare = nullptr;
-    decltype(&sqlite3_bind_int64) bind_int64 = nullptr;
-    decltype(&sqlite3_bind_text) bind_text = nullptr;
-    decltype(&sqlite3_step) step = nullptr;
-    decltype(&sqlite3_reset) reset = nullptr;
-    decltype(&sqlite3_finalize) finalize = nullptr;
-    decltype(&sqlite3_errmsg) errmsg = nullptr;
-    static const Sqlite3 *Yukle() {
-        static const Sqlite3 s = [] {
-            Sqlite3 s;
-            Kutuphane l(QStringLiteral("sqlite3"), 0);
-            l(s.prepare, "sqlite3_prepare_v2")(s.bind_int64, "sqlite3_bind_int64")(
-                s.bind_text, "sqlite3_bind_text")(s.step, "sqlite3_step")(s.reset, "sqlite3_reset")(
-                s.finalize, "sqlite3_finalize")(s.errmsg, "sqlite3_errmsg");
-            if (!l.Tamam())
-                s.prepare = nullptr;
-            return s;
-        }();
-        return s.prepare ? &s : nullptr;
-    }
-};
-
 // Qt binds each value through a placeholder name and a hash entry, which costs more
 // than SQLite's own insert, and a big run writes 100,000 rows: they go straight to
 // SQLite on the same connection.
 Hata stoklariYaz(const QSqlDatabase &db, qint64 no, const BasilanStoklar &stoklar) {
     const QVariant tutamac = db.driver()->handle();
-    const Sqlite3 *f = Sqlite3::Yukle();
+    const SqliteIslevleri *f = SqliteIslevleri::Yukle();
     if (!f || !tutamac.isValid() || qstrcmp(tutamac.typeName(), "sqlite3*") != 0)
         return QStringLiteral("Baskı geçmişi okunamadı ya da yazılamadı: SQLite yüklenemedi.");
     sqlite3 *vt = *static_cast<sqlite3 *const *>(tutamac.constData());
@@ -211,10 +186,10 @@ Hata stoklariYaz(const QSqlDatabase &db, qint64 no, const BasilanStoklar &stokla
                QString::fromUtf8(f->errmsg(vt));
     };
     sqlite3_stmt *komut = nullptr;
-    if (f->prepare(vt,
-                   "INSERT INTO Basim_Stok (No, Sira, Stok_ID, Stok_Kodu, Adet, Fiyatlar) "
-                   "VALUES (?,?,?,?,?,?)",
-                   -1, &komut, nullptr) != SQLITE_OK)
+    if (f->prepare_v2(vt,
+                      "INSERT INTO Basim_Stok (No, Sira, Stok_ID, Stok_Kodu, Adet, Fiyatlar) "
+                      "VALUES (?,?,?,?,?,?)",
+                      -1, &komut, nullptr) != SQLITE_OK)
         return hata();
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> kapat(komut, f->finalize);
     for (qsizetype i = 0; i < stoklar.Sayi(); ++i) {

@@ -6,6 +6,8 @@
 #include "database/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 
+#include <QDir>
+#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +130,51 @@ private slots:
         VeriBaglantisi pg;
         pg.Open(metin(u"sa"_s, QString(), u"yok"_s, u"postgresql://127.0.0.1:1"_s));
         QCOMPARE(pg.Lehce(sql), sql);
+    }
+
+    void sqlite_eylemleri_surucu_gibi() {
+        // Statements without rows skip Qt's driver on SQLite: what they change and how
+        // they fail must be what the driver says for the same statement.
+        QVERIFY(QDir(klasor_.path()).mkpath(u"eylem"_s));
+        const QString yer = klasor_.filePath(u"eylem"_s);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"kur"_s);
+            db.setDatabaseName(yer + u"/E.db"_s);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec(u"CREATE TABLE T (ID INTEGER NOT NULL CHECK (ID < 100))"_s);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"kur"_s);
+        VeriBaglantisi b;
+        QVERIFY(b.Open(metin(u"sa"_s, QString(), u"E"_s, u"sqlite:"_s + yer)));
+        const char *tablo[] = {
+            "INSERT INTO T (ID) VALUES ('7')",
+            "UPDATE T SET ID = ID + 1",
+            "INSERT INTO T (ID) VALUES ('700')", // the check fails on the step
+            "INSERT INTO T (ID) VALUES (NULL)",
+            "INSERT INTO T (ID) VALUES ('1'); DELETE FROM T", // two statements
+            "INSERT INTO Yok (ID) VALUES (1)",                // does not compile
+            "DELETE FROM T",
+        };
+        for (const char *sql : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(sql));
+            // The driver first, undone, then ours on the same rows.
+            b.Veritabani().exec(u"SAVEPOINT s"_s);
+            QSqlQuery q(b.Veritabani());
+            const bool surucu = q.exec(QString::fromUtf8(sql));
+            const int surucuSatiri = q.numRowsAffected();
+            b.Veritabani().exec(u"ROLLBACK TO s"_s);
+            b.Veritabani().exec(u"RELEASE s"_s);
+            KayitKumesi rs;
+            QCOMPARE(rs.Open(b, QString::fromUtf8(sql), KayitKumesi::Kilit::Iyimser), surucu);
+            const QSqlError bizim = rs.LastError();
+            if (surucu)
+                QCOMPARE(rs.RowsAffected(), qint64(surucuSatiri));
+            QCOMPARE(bizim.type(), q.lastError().type());
+            QCOMPARE(bizim.nativeErrorCode(), q.lastError().nativeErrorCode());
+            QCOMPARE(bizim.databaseText(), q.lastError().databaseText());
+            QCOMPARE(bizim.driverText(), q.lastError().driverText());
+        }
     }
 
     void sqlite_veritabani_olmayan_dosya() {
