@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QUuid>
 #include <QVariant>
+#include <charconv>
 #include <functional>
 #include <optional>
 
@@ -110,7 +111,7 @@ void BasilanStoklar::Ekle(qint64 id, const QString &kod,
     }
     metin_ += kod.toUtf8();
     metin_ += '\x1f';
-    metin_ += Fiyat_Metni_Yaz(fiyatlar).toUtf8();
+    Fiyat_Metni_Ekle(metin_, fiyatlar);
     yerler_.append({id, adet, metin_.size()});
 }
 
@@ -122,11 +123,18 @@ BasilanStoklar::Satir BasilanStoklar::Satiri(qsizetype i) const {
     return {y.id, s.first(ara), int(y.adet), s.sliced(ara + 1)};
 }
 
-QString Fiyat_Metni_Yaz(const QList<QPair<QString, double>> &fiyatlar) {
-    QStringList l;
-    for (const auto &[sira, fiyat] : fiyatlar)
-        l << sira.trimmed() + u'=' + QString::number(fiyat, 'g', 17);
-    return l.join(u';');
+void Fiyat_Metni_Ekle(QByteArray &hedef, const QList<QPair<QString, double>> &fiyatlar) {
+    // std::to_chars rather than QByteArray::number: the shortest exact text, and a big
+    // run writes one for every item.
+    char sayi[32];
+    for (qsizetype i = 0; i < fiyatlar.size(); ++i) {
+        if (i)
+            hedef += ';';
+        hedef += fiyatlar[i].first.trimmed().toUtf8();
+        hedef += '=';
+        const auto son = std::to_chars(sayi, sayi + sizeof sayi, fiyatlar[i].second).ptr;
+        hedef.append(sayi, son - sayi);
+    }
 }
 
 QList<QPair<QString, double>> Fiyat_Metni_Oku(const QString &metin) {

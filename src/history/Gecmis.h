@@ -47,7 +47,7 @@ public:
     qsizetype Sayi() const { return yerler_.size(); }
     qint64 Etiket_Sayisi() const { return etiket_; }
     // The i-th item, its code and its prices as the history keeps them
-    // (Fiyat_Metni_Yaz), in UTF-8.
+    // (Fiyat_Metni_Ekle), in UTF-8.
     struct Satir {
         qint64 id;
         QByteArrayView kod;
@@ -120,6 +120,7 @@ private:
     std::unique_ptr<Ic> ic_;
 };
 
-// Prices as the history keeps them: "1=42.5;2=39.9" (full precision).
-QString Fiyat_Metni_Yaz(const QList<QPair<QString, double>> &fiyatlar);
+// Prices as the history keeps them: "1=42.5;2=39.9", each price the shortest text that
+// reads back as the same double. Ekle adds them to `hedef`.
+void Fiyat_Metni_Ekle(QByteArray &hedef, const QList<QPair<QString, double>> &fiyatlar);
 QList<QPair<QString, double>> Fiyat_Metni_Oku(const QString &metin);
