@@ -1,12 +1,12 @@
 #include "Gecmis.h"
 
 #include "core/SqliteIslevleri.h"
+#include "database/VeriBaglantisi.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -184,11 +184,10 @@ namespace {
 // than SQLite's own insert, and a big run writes 100,000 rows: they go straight to
 // SQLite on the same connection.
 Hata stoklariYaz(const QSqlDatabase &db, qint64 no, const BasilanStoklar &stoklar) {
-    const QVariant tutamac = db.driver()->handle();
     const SqliteIslevleri *f = SqliteIslevleri::Yukle();
-    if (!f || !tutamac.isValid() || qstrcmp(tutamac.typeName(), "sqlite3*") != 0)
+    auto *vt = static_cast<sqlite3 *>(Surucu_Tutamaci(db, "sqlite3*"));
+    if (!f || !vt)
         return QStringLiteral("Baskı geçmişi okunamadı ya da yazılamadı: SQLite yüklenemedi.");
-    sqlite3 *vt = *static_cast<sqlite3 *const *>(tutamac.constData());
     const auto hata = [vt, f] {
         return QStringLiteral("Baskı geçmişi okunamadı ya da yazılamadı: ") +
                QString::fromUtf8(f->errmsg(vt));
