@@ -43,7 +43,6 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     }
     const DogrudanSonucu s =
         Dinamik_Bas(kutu, oturum, is, *hedef, [](int) { return Iptal_Dinleyici::Sinyal() == 0; });
-    hedef->Sayfalar_Bitti();
     if (const int sinyal = Iptal_Dinleyici::Sinyal()) {
         hedef->Vazgec();
         yaz(stderr, QStringLiteral("Basım iptal edildi."));
@@ -65,6 +64,7 @@ int Dogrudan_Bas_Komutu(const Komut &k, MesajToplu &kutu, const Yazici_Acici &ya
     const QString cikti = k.cikti.isEmpty()
                               ? (k.yazici.isEmpty() ? QStringLiteral("yazıcı") : k.yazici)
                               : yerel(k.cikti);
+    hedef->Sayfalar_Bitti();
     // Recorded while the last labels are painted; kept only once the output is final.
     BasimKaydi kayit = Basimi_Yaz(oturum, is, cikti, true, s.basilanlar);
     // Labels still being painted: a stop request meanwhile is still a stop.
