@@ -582,7 +582,6 @@ private slots:
         QTest::addColumn<int>("sinyal"); // SIGKILL: the process gets no say at all
         QTest::addColumn<int>("kod");
         QTest::newRow("sqlite, Ctrl+C") << "sqlite" << SIGINT << 130;
-        QTest::newRow("sqlite, terminated") << "sqlite" << SIGTERM << 143;
         QTest::newRow("sqlite, killed") << "sqlite" << SIGKILL << -1;
         QTest::newRow("postgresql, Ctrl+C") << "postgresql" << SIGINT << 130;
         QTest::newRow("postgresql, killed") << "postgresql" << SIGKILL << -1;
