@@ -11,7 +11,9 @@ const SqliteIslevleri *SqliteIslevleri::Yukle() {
             s.column_count, "sqlite3_column_count")(s.bind_int64, "sqlite3_bind_int64")(
             s.bind_text, "sqlite3_bind_text")(s.step, "sqlite3_step")(s.reset, "sqlite3_reset")(
             s.finalize, "sqlite3_finalize")(s.changes, "sqlite3_changes")(
-            s.errmsg, "sqlite3_errmsg")(s.errmsg16, "sqlite3_errmsg16");
+            s.errmsg, "sqlite3_errmsg")(s.errmsg16, "sqlite3_errmsg16")(
+            s.bind_text16, "sqlite3_bind_text16")(s.bind_parameter_count,
+                                                  "sqlite3_bind_parameter_count");
         if (!l.Tamam())
             s.busy_handler = nullptr;
         return s;

@@ -13,6 +13,8 @@ struct SqliteIslevleri {
     decltype(&sqlite3_column_count) column_count = nullptr;
     decltype(&sqlite3_bind_int64) bind_int64 = nullptr;
     decltype(&sqlite3_bind_text) bind_text = nullptr;
+    decltype(&sqlite3_bind_text16) bind_text16 = nullptr;
+    decltype(&sqlite3_bind_parameter_count) bind_parameter_count = nullptr;
     decltype(&sqlite3_step) step = nullptr;
     decltype(&sqlite3_reset) reset = nullptr;
     decltype(&sqlite3_finalize) finalize = nullptr;

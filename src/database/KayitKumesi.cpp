@@ -1,6 +1,7 @@
 #include "KayitKumesi.h"
 
 #include "SqlTarama.h"
+#include "SqliteKalibi.h"
 #include "VeriBaglantisi.h"
 #include "core/IptalSinyali.h"
 #include "core/SqliteIslevleri.h"
@@ -59,7 +60,8 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
 
     // The item condition reaches the SELECTs: the scanner refuses a second
     // statement before anything is sent, the engine guard below makes sure.
-    const bool secim = source.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    const bool secim =
+        Anahtar_Kelime(QStringView(source).trimmed().left(6), QLatin1StringView("SELECT"));
     if (secim && !Tek_Komut_Mu(source, baglanti.Motoru())) {
         hata_ = QSqlError(QString(), QStringLiteral("Sorgu tek bir komut olmalıdır."),
                           QSqlError::StatementError);
@@ -112,18 +114,23 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
 // more than SQLite's own work when the work table takes one INSERT per label. A
 // statement that gives no rows runs straight through SQLite on the same connection and
 // fails as the driver would; anything else (rows, more than one statement, a statement
-// SQLite cannot compile) is left to the driver.
+// SQLite cannot compile, parameters the driver refuses unbound) is left to the driver.
+// An INSERT of the form of the one before reuses its compiled statement.
 std::optional<bool> KayitKumesi::sqliteEylemi(VeriBaglantisi &baglanti, const QString &sql) {
     const SqliteIslevleri *f = SqliteIslevleri::Yukle();
     auto *vt = static_cast<sqlite3 *>(Surucu_Tutamaci(baglanti.Veritabani(), "sqlite3*"));
     if (!f || !vt)
         return std::nullopt;
+    SqliteKomutBellegi &bellek = baglanti.Komut_Bellegi();
     sqlite3_stmt *komut = nullptr;
+    if (const std::optional<SqliteKalibi> kalip = Sqlite_Kalibi(sql))
+        komut = bellek.Hazirla(*f, vt, *kalip);
+    const bool bellekte = komut;
     const void *kalan = nullptr;
-    if (f->prepare16_v2(vt, sql.constData(), int((sql.size() + 1) * sizeof(QChar)), &komut,
-                        &kalan) != SQLITE_OK ||
-        !komut || !QStringView(static_cast<const QChar *>(kalan)).trimmed().isEmpty() ||
-        f->column_count(komut) > 0) {
+    if (!komut && (f->prepare16_v2(vt, sql.constData(), int((sql.size() + 1) * sizeof(QChar)),
+                                   &komut, &kalan) != SQLITE_OK ||
+                   !komut || !QStringView(static_cast<const QChar *>(kalan)).trimmed().isEmpty() ||
+                   f->column_count(komut) > 0 || f->bind_parameter_count(komut) > 0)) {
         f->finalize(komut);
         return std::nullopt;
     }
@@ -139,7 +146,10 @@ std::optional<bool> KayitKumesi::sqliteEylemi(VeriBaglantisi &baglanti, const QS
     } else {
         etkilenen_ = f->changes(vt);
     }
-    f->finalize(komut);
+    if (bellekte)
+        bellek.Sifirla();
+    else
+        f->finalize(komut);
     return !hata_.isValid();
 }
 

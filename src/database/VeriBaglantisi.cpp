@@ -2,6 +2,8 @@
 
 #include "PgOkuma.h"
 #include "SorguBekcisi.h"
+#include "SqlTarama.h"
+#include "SqliteKalibi.h"
 #include "core/IptalSinyali.h"
 #include "core/Kutuphane.h"
 #include "core/SqliteIslevleri.h"
@@ -134,10 +136,18 @@ VeriBaglantisi::~VeriBaglantisi() {
 
 QSqlDatabase VeriBaglantisi::Veritabani() const { return QSqlDatabase::database(ad_, false); }
 
+SqliteKomutBellegi &VeriBaglantisi::Komut_Bellegi() {
+    if (!bellek_)
+        bellek_ = std::make_unique<SqliteKomutBellegi>();
+    return *bellek_;
+}
+
 bool VeriBaglantisi::Acik() const { return Veritabani().isOpen(); }
 
 void VeriBaglantisi::Close() {
     iptalci_ = nullptr;
+    if (bellek_)
+        bellek_->Bosalt();
     if (QSqlDatabase::contains(ad_)) {
         QSqlDatabase db = QSqlDatabase::database(ad_, false);
         db.close();
@@ -442,6 +452,15 @@ QString VeriBaglantisi::Lehce(const QString &sql) const {
     // SQLite reads ISNULL as a keyword; IFNULL is the same function there.
     static const QRegularExpression isnull(QStringLiteral("\\bISNULL\\s*\\("),
                                            QRegularExpression::CaseInsensitiveOption);
+    // Most statements (one per label when the work table is filled) have none.
+    const auto isnullVar = [&sql] {
+        for (qsizetype i = 0; i + 6 <= sql.size(); ++i)
+            if (Anahtar_Kelime(QStringView(sql).mid(i, 6), QLatin1StringView("ISNULL")))
+                return true;
+        return false;
+    };
+    if (!isnullVar())
+        return sql;
     QString s = sql;
     s.replace(isnull, QStringLiteral("IFNULL("));
     return s;

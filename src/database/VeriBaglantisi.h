@@ -7,6 +7,7 @@
 #include <memory>
 
 class SorguBekcisi;
+class SqliteKomutBellegi;
 
 // The driver's own handle of a connection (a PGconn*, sqlite3*, SQLHANDLE), when its
 // type is named `tur`; null otherwise.
@@ -85,6 +86,9 @@ public:
     // the wait at once). Statements wait Sorgu_Zaman_Asimi().
     void Sqlite_Bekleme(int ms);
 
+    // SQLite: the statement form last compiled on this connection, kept for the next.
+    SqliteKomutBellegi &Komut_Bellegi();
+
     // Removes the password from any text about this connection.
     QString Gizle(const QString &metin) const;
 
@@ -103,6 +107,7 @@ private:
     std::function<void(int)> iptalci();
 
     std::unique_ptr<SorguBekcisi> bekci_;
+    std::unique_ptr<SqliteKomutBellegi> bellek_;
     std::function<void(int)> iptalci_;
     int sqliteBekleme_ = 5000;
     int sorguZamanAsimi_ = 30;

@@ -133,7 +133,8 @@ private slots:
     }
 
     void sqlite_eylemleri_surucu_gibi() {
-        // Statements without rows skip Qt's driver on SQLite: what they change and how
+        // Statements without rows skip Qt's driver on SQLite, and an INSERT of the form
+        // of the one before reuses its compiled statement: what they change and how
         // they fail must be what the driver says for the same statement.
         QVERIFY(QDir(klasor_.path()).mkpath(u"eylem"_s));
         const QString yer = klasor_.filePath(u"eylem"_s);
@@ -142,18 +143,31 @@ private slots:
             db.setDatabaseName(yer + u"/E.db"_s);
             QVERIFY(db.open());
             QSqlQuery(db).exec(u"CREATE TABLE T (ID INTEGER NOT NULL CHECK (ID < 100))"_s);
+            QSqlQuery(db).exec(u"CREATE TABLE M (A TEXT, B INTEGER)"_s);
             db.close();
         }
         QSqlDatabase::removeDatabase(u"kur"_s);
         VeriBaglantisi b;
         QVERIFY(b.Open(metin(u"sa"_s, QString(), u"E"_s, u"sqlite:"_s + yer)));
+        const auto icerik = [&b] {
+            QSqlQuery q(b.Veritabani());
+            q.exec(u"SELECT (SELECT group_concat(quote(ID)) FROM T) || '|' || "
+                   "(SELECT group_concat(quote(A) || quote(B)) FROM M)"_s);
+            return q.next() ? q.value(0).toString() : QString();
+        };
         const char *tablo[] = {
             "INSERT INTO T (ID) VALUES ('7')",
             "UPDATE T SET ID = ID + 1",
-            "INSERT INTO T (ID) VALUES ('700')", // the check fails on the step
+            "INSERT INTO T (ID) VALUES ('700')", // same form: the check fails on the step
             "INSERT INTO T (ID) VALUES (NULL)",
             "INSERT INTO T (ID) VALUES ('1'); DELETE FROM T", // two statements
             "INSERT INTO Yok (ID) VALUES (1)",                // does not compile
+            "INSERT INTO M VALUES ('a''b', '5')",
+            "insert into M values ('Ğ ;', ' 07')",      // same form, other case
+            "INSERT INTO M VALUES (X'41', 'b' || 'c')", // a blob, an expression
+            "INSERT INTO M VALUES ('?', :ad)",          // a parameter of its own
+            "INSERT INTO M VALUES ('x', /* ' */ 'y')",
+            "INSERT INTO T (ID) VALUES ('8'), ('9'), ('x')", // the last row fails
             "DELETE FROM T",
         };
         for (const char *sql : tablo) {
@@ -163,6 +177,7 @@ private slots:
             QSqlQuery q(b.Veritabani());
             const bool surucu = q.exec(QString::fromUtf8(sql));
             const int surucuSatiri = q.numRowsAffected();
+            const QString surucuIcerigi = icerik();
             b.Veritabani().exec(u"ROLLBACK TO s"_s);
             b.Veritabani().exec(u"RELEASE s"_s);
             KayitKumesi rs;
@@ -170,11 +185,16 @@ private slots:
             const QSqlError bizim = rs.LastError();
             if (surucu)
                 QCOMPARE(rs.RowsAffected(), qint64(surucuSatiri));
+            QCOMPARE(icerik(), surucuIcerigi);
             QCOMPARE(bizim.type(), q.lastError().type());
             QCOMPARE(bizim.nativeErrorCode(), q.lastError().nativeErrorCode());
             QCOMPARE(bizim.databaseText(), q.lastError().databaseText());
             QCOMPARE(bizim.driverText(), q.lastError().driverText());
         }
+        // A compiled statement kept for the next INSERT does not keep the file open.
+        b.Close();
+        QVERIFY(!b.Acik());
+        QVERIFY(QFile::remove(yer + u"/E.db"_s));
     }
 
     void sqlite_veritabani_olmayan_dosya() {
