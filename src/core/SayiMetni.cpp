@@ -24,6 +24,22 @@ bool sifirdanFarkliRakamVar(QStringView s) {
 
 QString Sayi_Temizle(const QString &deger, const Ayiraclar &a) {
     const QString &ayirac = a.ondalik;
+    // Mostly a number already (every price of every label): nothing to drop.
+    const auto temizMi = [&] {
+        bool ayiracGoruldu = false;
+        for (qsizetype i = 0; i < deger.size(); ++i) {
+            const QChar c = deger[i];
+            if ((c >= u'0' && c <= u'9') || (c == u'-' && i == 0))
+                continue;
+            if (ayiracGoruldu || !basliyor(deger, i, ayirac))
+                return false;
+            ayiracGoruldu = true;
+            i += ayirac.size() - 1;
+        }
+        return true;
+    };
+    if (!deger.isEmpty() && temizMi())
+        return deger;
     QString temiz;
     temiz.reserve(deger.size());
     bool ayiracGoruldu = false;

@@ -45,6 +45,7 @@ void KayitKumesi::Close() {
     satir_ = -1;
     kayit_ = QSqlRecord();
     indeksler_.clear();
+    sikAdlar_.clear();
     durum_ = Durum::Kapali;
     sonda_ = true;
 }
@@ -104,6 +105,7 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
     }
     kayit_ = q->record();
     indeksler_.clear();
+    sikAdlar_.clear();
     sorgu_ = std::move(q);
     durum_ = Durum::Acik;
     sonda_ = !sorgu_->next();
@@ -184,6 +186,7 @@ bool KayitKumesi::saltOku(VeriBaglantisi &baglanti, const QString &sql) {
     }
     kayit_ = okunan_.kayit;
     indeksler_.clear();
+    sikAdlar_.clear();
     durum_ = Durum::Acik;
     satir_ = 0;
     sonda_ = okunan_.satirlar.isEmpty();
@@ -200,10 +203,19 @@ void KayitKumesi::MoveNext() {
 }
 
 int KayitKumesi::FieldIndex(const QString &ad) const {
-    // Labels read the same few columns by name on every row.
+    // Labels read the same few columns by name on every row, mostly through the same
+    // strings: a name sharing a kept copy's characters is that name, without hashing.
+    for (const auto &[adi, indeks] : sikAdlar_)
+        if (adi.constData() == ad.constData() && adi.size() == ad.size())
+            return indeks;
+    int indeks;
     if (const auto i = indeksler_.constFind(ad); i != indeksler_.cend())
-        return *i;
-    return indeksler_[ad] = alanAra(ad);
+        indeks = *i;
+    else
+        indeks = indeksler_[ad] = alanAra(ad);
+    if (sikAdlar_.size() < sikAdlar_.capacity() && !ad.isNull())
+        sikAdlar_.append({ad, indeks});
+    return indeks;
 }
 
 int KayitKumesi::alanAra(const QString &ad) const {

@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QVariant>
 #include <memory>
 
@@ -71,7 +72,8 @@ private:
     OkunanSatirlar okunan_;
     qsizetype satir_ = -1;
     QSqlRecord kayit_;
-    mutable QHash<QString, int> indeksler_; // column names read so far
+    mutable QHash<QString, int> indeksler_;                         // column names read so far
+    mutable QVarLengthArray<std::pair<QString, int>, 16> sikAdlar_; // the strings they came in
     Durum durum_ = Durum::Kapali;
     Kilit kilit_ = Kilit::SaltOkunur;
     QString ondalik_ = QStringLiteral(",");
