@@ -14,6 +14,10 @@ const SqliteIslevleri *SqliteIslevleri::Yukle() {
             s.errmsg, "sqlite3_errmsg")(s.errmsg16, "sqlite3_errmsg16")(
             s.bind_text16, "sqlite3_bind_text16")(s.bind_parameter_count,
                                                   "sqlite3_bind_parameter_count");
+        l(s.column_name16, "sqlite3_column_name16")(s.column_type, "sqlite3_column_type")(
+            s.column_int64, "sqlite3_column_int64")(s.column_double, "sqlite3_column_double")(
+            s.column_text16, "sqlite3_column_text16")(s.column_bytes16, "sqlite3_column_bytes16")(
+            s.column_blob, "sqlite3_column_blob")(s.column_bytes, "sqlite3_column_bytes");
         if (!l.Tamam())
             s.busy_handler = nullptr;
         return s;

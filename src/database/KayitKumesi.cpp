@@ -1,7 +1,7 @@
 #include "KayitKumesi.h"
 
 #include "SqlTarama.h"
-#include "SqliteKalibi.h"
+#include "SqliteSatirlari.h"
 #include "VeriBaglantisi.h"
 #include "core/IptalSinyali.h"
 #include "core/SqliteIslevleri.h"
@@ -41,6 +41,7 @@ private:
 
 void KayitKumesi::Close() {
     sorgu_.reset();
+    satirlar_.reset();
     okunan_ = {};
     satir_ = -1;
     kayit_ = QSqlRecord();
@@ -73,16 +74,6 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
         return saltOku(baglanti, sql);
     }
 
-    if (!secim && baglanti.Motoru() == VeriBaglantisi::Motor::SQLite)
-        if (const std::optional<bool> tamam = sqliteEylemi(baglanti, sql))
-            return *tamam;
-
-    auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
-    // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
-    // forward-only mode streams one statement at a time per connection, and the
-    // program reads one set while it runs others, so there the rows are fetched whole.
-    q->setForwardOnly(baglanti.Motoru() != VeriBaglantisi::Motor::PostgreSQL);
-    q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     // SQLite: the connection refuses writes while the statement is compiled and
     // starts; a SELECT cannot turn into a write after that.
     // (Action statements, one per label when the work table is filled, skip it.)
@@ -91,10 +82,26 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
         pragma.emplace(baglanti.Veritabani());
         pragma->exec(QStringLiteral("PRAGMA query_only=1"));
     }
+    const auto pragmaBitti = [&pragma] {
+        if (pragma)
+            pragma->exec(QStringLiteral("PRAGMA query_only=0"));
+    };
+    if (baglanti.Motoru() == VeriBaglantisi::Motor::SQLite)
+        if (const std::optional<bool> tamam =
+                secim ? sqliteSecimi(baglanti, sql) : sqliteEylemi(baglanti, sql)) {
+            pragmaBitti();
+            return *tamam;
+        }
+
+    auto q = std::make_unique<QSqlQuery>(baglanti.Veritabani());
+    // Rows are read once, in order: forward-only keeps memory flat. PostgreSQL's
+    // forward-only mode streams one statement at a time per connection, and the
+    // program reads one set while it runs others, so there the rows are fetched whole.
+    q->setForwardOnly(baglanti.Motoru() != VeriBaglantisi::Motor::PostgreSQL);
+    q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     const Izlenen izlenen(baglanti, hata_);
     const bool tamam = q->exec(sql);
-    if (pragma)
-        pragma->exec(QStringLiteral("PRAGMA query_only=0"));
+    pragmaBitti();
     if (!tamam) {
         hata_ = q->lastError();
         return false;
@@ -123,7 +130,7 @@ std::optional<bool> KayitKumesi::sqliteEylemi(VeriBaglantisi &baglanti, const QS
     auto *vt = static_cast<sqlite3 *>(Surucu_Tutamaci(baglanti.Veritabani(), "sqlite3*"));
     if (!f || !vt)
         return std::nullopt;
-    SqliteKomutBellegi &bellek = baglanti.Komut_Bellegi();
+    SqliteKomutBellegi &bellek = baglanti.Sqlite_Komutlari().bellek;
     sqlite3_stmt *komut = nullptr;
     if (const std::optional<SqliteKalibi> kalip = Sqlite_Kalibi(sql))
         komut = bellek.Hazirla(*f, vt, *kalip);
@@ -137,22 +144,42 @@ std::optional<bool> KayitKumesi::sqliteEylemi(VeriBaglantisi &baglanti, const QS
         return std::nullopt;
     }
     const Izlenen izlenen(baglanti, hata_);
-    int sonuc = f->step(komut);
-    if (sonuc != SQLITE_DONE && sonuc != SQLITE_ROW) {
-        // As the driver words it: SQLite names a generic error only once reset.
-        if (sonuc == SQLITE_ERROR)
-            sonuc = f->reset(komut);
-        hata_ = QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to fetch row"),
-                          QString::fromUtf16(static_cast<const char16_t *>(f->errmsg16(vt))),
-                          QSqlError::ConnectionError, QString::number(sonuc));
-    } else {
+    const int sonuc = f->step(komut);
+    if (sonuc != SQLITE_DONE && sonuc != SQLITE_ROW)
+        hata_ = Sqlite_Adim_Hatasi(*f, vt, komut, sonuc);
+    else
         etkilenen_ = f->changes(vt);
-    }
     if (bellekte)
         bellek.Sifirla();
     else
         f->finalize(komut);
     return !hata_.isValid();
+}
+
+// A SELECT on SQLite: its rows straight from SQLite, each value made when it is asked.
+std::optional<bool> KayitKumesi::sqliteSecimi(VeriBaglantisi &baglanti, const QString &sql) {
+    const SqliteIslevleri *f = SqliteIslevleri::Yukle();
+    auto *vt = static_cast<sqlite3 *>(Surucu_Tutamaci(baglanti.Veritabani(), "sqlite3*"));
+    if (!f || !vt)
+        return std::nullopt;
+    std::unique_ptr<SqliteSatirlari> s =
+        SqliteSatirlari::Hazirla(*f, vt, baglanti.Sqlite_Komutlari(), sql);
+    if (!s)
+        return std::nullopt;
+    bool satir;
+    {
+        const Izlenen izlenen(baglanti, hata_);
+        satir = s->Ilerle(hata_);
+    }
+    if (hata_.isValid())
+        return false;
+    kayit_ = s->Kayit();
+    indeksler_.clear();
+    sikAdlar_.clear();
+    satirlar_ = std::move(s);
+    durum_ = Durum::Acik;
+    sonda_ = !satir;
+    return true;
 }
 
 // PostgreSQL reads through its own guard; SQL Server inside a transaction that is
@@ -196,7 +223,10 @@ bool KayitKumesi::saltOku(VeriBaglantisi &baglanti, const QString &sql) {
 void KayitKumesi::MoveNext() {
     if (sonda_)
         return;
-    if (sorgu_)
+    QSqlError hata; // a failure ends the rows, as the driver's next() does
+    if (satirlar_)
+        sonda_ = !satirlar_->Ilerle(hata);
+    else if (sorgu_)
         sonda_ = !sorgu_->next();
     else
         sonda_ = ++satir_ >= okunan_.satirlar.size();
@@ -231,6 +261,8 @@ int KayitKumesi::alanAra(const QString &ad) const {
 QVariant KayitKumesi::Value(int i) const {
     if (sonda_ || i < 0 || i >= kayit_.count())
         return QVariant();
+    if (satirlar_)
+        return satirlar_->Deger(i);
     return sorgu_ ? sorgu_->value(i) : okunan_.satirlar[satir_][i];
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "PgOkuma.h"
+#include "SqliteSatirlari.h"
 
 class VeriBaglantisi;
 
@@ -66,8 +67,10 @@ private:
     int alanAra(const QString &ad) const;
     bool saltOku(VeriBaglantisi &baglanti, const QString &sql);
     std::optional<bool> sqliteEylemi(VeriBaglantisi &baglanti, const QString &sql);
+    std::optional<bool> sqliteSecimi(VeriBaglantisi &baglanti, const QString &sql);
 
     std::unique_ptr<QSqlQuery> sorgu_;
+    std::unique_ptr<SqliteSatirlari> satirlar_; // SQLite's rows, read without the driver
     // Rows fetched whole (read-only sets on PostgreSQL and SQL Server), else streamed.
     OkunanSatirlar okunan_;
     qsizetype satir_ = -1;

@@ -3,7 +3,7 @@
 #include "PgOkuma.h"
 #include "SorguBekcisi.h"
 #include "SqlTarama.h"
-#include "SqliteKalibi.h"
+#include "SqliteSatirlari.h"
 #include "core/IptalSinyali.h"
 #include "core/Kutuphane.h"
 #include "core/SqliteIslevleri.h"
@@ -136,18 +136,18 @@ VeriBaglantisi::~VeriBaglantisi() {
 
 QSqlDatabase VeriBaglantisi::Veritabani() const { return QSqlDatabase::database(ad_, false); }
 
-SqliteKomutBellegi &VeriBaglantisi::Komut_Bellegi() {
-    if (!bellek_)
-        bellek_ = std::make_unique<SqliteKomutBellegi>();
-    return *bellek_;
+SqliteKomutlari &VeriBaglantisi::Sqlite_Komutlari() {
+    if (!komutlar_)
+        komutlar_ = std::make_unique<SqliteKomutlari>();
+    return *komutlar_;
 }
 
 bool VeriBaglantisi::Acik() const { return Veritabani().isOpen(); }
 
 void VeriBaglantisi::Close() {
     iptalci_ = nullptr;
-    if (bellek_)
-        bellek_->Bosalt();
+    if (komutlar_)
+        komutlar_->Bosalt();
     if (QSqlDatabase::contains(ad_)) {
         QSqlDatabase db = QSqlDatabase::database(ad_, false);
         db.close();

@@ -7,7 +7,7 @@
 #include <memory>
 
 class SorguBekcisi;
-class SqliteKomutBellegi;
+struct SqliteKomutlari;
 
 // The driver's own handle of a connection (a PGconn*, sqlite3*, SQLHANDLE), when its
 // type is named `tur`; null otherwise.
@@ -86,8 +86,8 @@ public:
     // the wait at once). Statements wait Sorgu_Zaman_Asimi().
     void Sqlite_Bekleme(int ms);
 
-    // SQLite: the statement form last compiled on this connection, kept for the next.
-    SqliteKomutBellegi &Komut_Bellegi();
+    // SQLite: the statements the program runs on this connection without Qt's driver.
+    SqliteKomutlari &Sqlite_Komutlari();
 
     // Removes the password from any text about this connection.
     QString Gizle(const QString &metin) const;
@@ -107,7 +107,7 @@ private:
     std::function<void(int)> iptalci();
 
     std::unique_ptr<SorguBekcisi> bekci_;
-    std::unique_ptr<SqliteKomutBellegi> bellek_;
+    std::unique_ptr<SqliteKomutlari> komutlar_;
     std::function<void(int)> iptalci_;
     int sqliteBekleme_ = 5000;
     int sorguZamanAsimi_ = 30;

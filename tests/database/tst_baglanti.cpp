@@ -197,6 +197,74 @@ private slots:
         QVERIFY(QFile::remove(yer + u"/E.db"_s));
     }
 
+    void sqlite_satirlari_surucu_gibi() {
+        // SELECTs on SQLite read their rows without Qt's driver: names, types, values,
+        // the end and a failing first step must be what the driver gives.
+        QVERIFY(QDir(klasor_.path()).mkpath(u"secim"_s));
+        const QString yer = klasor_.filePath(u"secim"_s);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"kur"_s);
+            db.setDatabaseName(yer + u"/S.db"_s);
+            QVERIFY(db.open());
+            QSqlQuery kur(db);
+            QVERIFY(
+                kur.exec(u"CREATE TABLE T (I INTEGER, R REAL, M TEXT, B BLOB, \"Ç \"\"x\"\"\")"_s));
+            QVERIFY(
+                kur.exec(u"INSERT INTO T VALUES (7, 2.5, 'Işık', X'00FF', NULL), "
+                         "(NULL, 3, '', X'', 'ğ'), (-9007199254740993, 1e300, NULL, NULL, 4.0)"_s));
+            kur = QSqlQuery();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"kur"_s);
+        VeriBaglantisi b;
+        QVERIFY(b.Open(metin(u"sa"_s, QString(), u"S"_s, u"sqlite:"_s + yer)));
+        const char *tablo[] = {
+            "SELECT * FROM T",
+            "SELECT T.I, I + 1 AS x, 'a\"b', M || '!' FROM T WHERE I IS NOT NULL",
+            "SELECT * FROM T WHERE 0",              // no rows, names still
+            "SELECT abs(-9223372036854775807 - 1)", // fails on the first step
+            "SELECT * FROM Yok",                    // does not compile
+        };
+        for (const char *sql : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(sql));
+            QSqlQuery q(b.Veritabani());
+            q.setForwardOnly(true);
+            q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+            const bool surucu = q.exec(QString::fromUtf8(sql));
+            KayitKumesi rs;
+            QCOMPARE(rs.Open(b, QString::fromUtf8(sql)), surucu);
+            QCOMPARE(rs.LastError().nativeErrorCode(), q.lastError().nativeErrorCode());
+            QCOMPARE(rs.LastError().databaseText(), q.lastError().databaseText());
+            QCOMPARE(rs.LastError().driverText(), q.lastError().driverText());
+            QCOMPARE(rs.LastError().type(), q.lastError().type());
+            if (!surucu)
+                continue;
+            QCOMPARE(rs.Kayit().count(), q.record().count());
+            for (int i = 0; i < rs.Kayit().count(); ++i)
+                QCOMPARE(rs.Kayit().fieldName(i), q.record().fieldName(i));
+            while (q.next()) {
+                QVERIFY(!rs.EOF_());
+                for (int i = 0; i < q.record().count(); ++i) {
+                    const QVariant bizim = rs.Value(i), onun = q.value(i);
+                    QCOMPARE(bizim.metaType(), onun.metaType());
+                    QCOMPARE(bizim.isNull(), onun.isNull());
+                    QCOMPARE(bizim, onun);
+                    QCOMPARE(rs.Value(i), onun); // asked twice, made once
+                }
+                rs.MoveNext();
+            }
+            QVERIFY(rs.EOF_());
+        }
+        // A set still open does not keep the file open once the connection closes.
+        KayitKumesi acik;
+        QVERIFY(acik.Open(b, u"SELECT * FROM T"_s) && !acik.EOF_());
+        b.Close();
+        QVERIFY(!b.Acik());
+        acik.MoveNext();
+        QVERIFY(acik.EOF_());
+        QVERIFY(QFile::remove(yer + u"/S.db"_s));
+    }
+
     void sqlite_veritabani_olmayan_dosya() {
         QVERIFY(Dosya_Yaz(klasor_.filePath(u"bozuk.db"_s), QByteArray(4096, 'x')));
         VeriBaglantisi b;
