@@ -3,6 +3,7 @@
 #include <QMutexLocker>
 #include <QThread>
 #include <algorithm>
+#include <iterator>
 
 int Is_Parcacigi_Sayisi() {
     bool var = false;
@@ -39,9 +40,12 @@ ArkaPlanHedefi::~ArkaPlanHedefi() {
 
 void ArkaPlanHedefi::calis() {
     std::deque<Is> elde;
+    std::vector<RaporSayfasi> boyanan;
     for (;;) {
         {
             const QMutexLocker k(&kilit_);
+            std::move(boyanan.begin(), boyanan.end(), std::back_inserter(boyanan_));
+            boyanan.clear();
             ciziyor_ = false;
             while (isler_.empty()) {
                 yerAcildi_.wakeAll(); // all painted, for Yetis
@@ -68,6 +72,7 @@ void ArkaPlanHedefi::calis() {
                         hedefUyarilari_ = hedef_->Uyarilar();
                         birak_ = true;
                     }
+                boyanan.push_back(std::move(is.sayfa));
                 continue;
             case Komut::Son:
                 hedef_.reset();
@@ -102,7 +107,9 @@ void ArkaPlanHedefi::durumuAl() {
 }
 
 Hata ArkaPlanHedefi::Sayfa(const RaporSayfasi &sayfa) {
+    std::vector<RaporSayfasi> boyanan; // freed here, after the lock
     const QMutexLocker k(&kilit_);
+    boyanan.swap(boyanan_);
     while ((bekleyenOge_ >= En_Cok_Oge || qsizetype(isler_.size()) >= En_Cok_Sayfa) &&
            !sayfaHatasi_) {
         verenBekliyor_ = true;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <deque>
 #include <memory>
+#include <vector>
 
 class QThread;
 
@@ -54,6 +55,9 @@ private:
     bool isciBekliyor_ = false, verenBekliyor_ = false;
     bool ciziyor_ = false; // the thread has pages in hand
     std::deque<Is> isler_;
+    // Pages painted, freed by the caller: their items were made on its thread, and
+    // freeing them on this one would make both threads contend for the caller's heap.
+    std::vector<RaporSayfasi> boyanan_;
     qsizetype bekleyenOge_ = 0;      // drawing items of the pages in isler_
     std::atomic_bool birak_ = false; // pages taken over but not painted are dropped
     qint64 verilen_ = 0, biten_ = 0; // commands other than pages, handed over and done
