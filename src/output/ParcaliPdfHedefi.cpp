@@ -45,6 +45,7 @@ void ParcaliPdfHedefi::parcaGonder() {
         });
     toplanan_ = {};
     oge_ = 0;
+    ++gonderilen_;
     parcalar_.push_back(is->get_future());
     if (havuz_)
         havuz_->start([is] { (*is)(); });
@@ -79,7 +80,9 @@ Hata ParcaliPdfHedefi::Sayfa(const RaporSayfasi &sayfa) {
     }
     toplanan_.append(sayfa);
     oge_ += sayfa.ogeler.size() + 1;
-    if (oge_ < Parca_Ogesi)
+    // The first parts are smaller: every thread has a part to paint soon after the
+    // run starts, not once a whole part is laid out.
+    if (oge_ < std::min(Parca_Ogesi, Ilk_Parca_Ogesi << std::min<qsizetype>(gonderilen_, 16)))
         return {};
     parcaGonder();
     // A part a thread at a time, so memory stays flat on any length of run.
@@ -119,6 +122,7 @@ void ParcaliPdfHedefi::Vazgec() {
     hata_ = {};
     toplanan_.clear();
     oge_ = 0;
+    gonderilen_ = 0;
     birlestirici_.reset();
     if (dosya_)
         dosya_->cancelWriting();

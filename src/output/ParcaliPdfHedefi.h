@@ -20,6 +20,8 @@ public:
     // Drawing items a part takes: about forty sheets of labels, five hundred single
     // labels. Each part embeds the fonts it uses, a few kilobytes.
     static constexpr qsizetype Parca_Ogesi = 8192;
+    // The first part takes this many, each next one twice as many up to Parca_Ogesi.
+    static constexpr qsizetype Ilk_Parca_Ogesi = 1024;
 
     // `is_parcacigi`: threads that paint; 1 paints each part on the caller's thread.
     ParcaliPdfHedefi(const QString &yol, int is_parcacigi, int dpi = 1200);
@@ -40,7 +42,8 @@ private:
     int is_parcacigi_;
     std::unique_ptr<QThreadPool> havuz_;
     QList<RaporSayfasi> toplanan_;
-    qsizetype oge_ = 0; // drawing items in toplanan_
+    qsizetype oge_ = 0;        // drawing items in toplanan_
+    qsizetype gonderilen_ = 0; // parts sent
     std::deque<Parca> parcalar_;
     std::unique_ptr<QSaveFile> dosya_;
     std::unique_ptr<PdfBirlestirici> birlestirici_;
