@@ -195,14 +195,14 @@ static bool satiriGirdidenOku(Komut &k) {
 // KB; above glibc's default threshold each one is a new mmap, zeroed page by page
 // and given back at once, which costs more than drawing the page. Keeping such
 // blocks in the heap makes page output about three times faster. Qt's writer also
-// takes two buffers of several MB a page, barely touched: below 32 MB free the heap
-// keeps them rather than hand the pages back and fault them in again for the next
-// page (a fifth of the CPU of a label-a-page run). Each painting thread has a heap
-// of its own.
+// takes two buffers of 16 MB a page to compress it, barely touched: the heap keeps up
+// to 48 MB free rather than hand them back (madvise, and the other threads' TLBs
+// flushed) and fault them in again for the next page, which cost a sixth of the CPU
+// of a label-a-page run at 32 MB. Each painting thread has a heap of its own.
 static void bellekAyari() {
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 48 << 20);
 #endif
 }
 
