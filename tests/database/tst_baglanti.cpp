@@ -3,6 +3,7 @@
 #include "common/TestVeritabani.h"
 #include "database/KayitKumesi.h"
 #include "database/SqlTarama.h"
+#include "database/SqliteKalibi.h"
 #include "database/VeriBaglantisi.h"
 #include "startup/Baslangic.h"
 
@@ -130,6 +131,65 @@ private slots:
         VeriBaglantisi pg;
         pg.Open(metin(u"sa"_s, QString(), u"yok"_s, u"postgresql://127.0.0.1:1"_s));
         QCOMPARE(pg.Lehce(sql), sql);
+    }
+
+    void sqlite_kalibi() {
+        // Only quoted values standing alone in an INSERT's list become parameters;
+        // anything that is not plainly a value stays in the statement.
+        const struct {
+            const char *sql, *kalip; // kalip null: not taken apart
+            QStringList degerler;
+        } tablo[] = {
+            {"INSERT INTO B (ID) VALUES ('12')", "INSERT INTO B (ID) VALUES (?)", {u"12"_s}},
+            {"insert into B values ( 'a''b' , 7,'Ğ')",
+             "insert into B values ( ? , 7,?)",
+             {u"a'b"_s, u"Ğ"_s}},
+            {"INSERT INTO B VALUES (X'41', 'a' || 'b', lower('C'))",
+             "INSERT INTO B VALUES (X'41', 'a' || 'b', lower(?))",
+             {u"C"_s}},
+            {"INSERT INTO \"VALUES\" ('x') SELECT 1", nullptr, {}}, // a name, no list
+            {"INSERT INTO B ('ID') VALUES (/* ' */ 'x')",
+             "INSERT INTO B ('ID') VALUES (/* ' */ ?)",
+             {u"x"_s}},
+            {"INSERT INTO B VALUES ('a", nullptr, {}}, // never closed
+            {"UPDATE B SET ID = '1'", nullptr, {}},
+            {"INSERT INTO B SELECT 'a'", nullptr, {}},
+        };
+        for (const auto &r : tablo) {
+            const Satir_Izi iz(QString::fromUtf8(r.sql));
+            const std::optional<SqliteKalibi> k = Sqlite_Kalibi(QString::fromUtf8(r.sql));
+            QCOMPARE(k.has_value(), r.kalip != nullptr);
+            if (k) {
+                QCOMPARE(k->metin, QString::fromUtf8(r.kalip));
+                QCOMPARE(k->degerler, r.degerler);
+            }
+        }
+    }
+
+    void sutun_adlari_kume_degisince() {
+        // Column places remembered by the strings asked with belong to one set: the
+        // next set of the same record set has its own.
+        VeriBaglantisi b;
+        QVERIFY(QDir(klasor_.path()).mkpath(u"sutun"_s));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"kur"_s);
+            db.setDatabaseName(klasor_.filePath(u"sutun/C.db"_s));
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(u"CREATE TABLE C (X INTEGER, Y INTEGER)"_s));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"kur"_s);
+        QVERIFY(
+            b.Open(metin(u"sa"_s, QString(), u"C"_s, u"sqlite:"_s + klasor_.filePath(u"sutun"_s))));
+        const QString y = u"Y"_s;
+        KayitKumesi rs;
+        QVERIFY(rs.Open(b, u"SELECT 1 AS X, 2 AS Y"_s));
+        QCOMPARE(rs.FieldIndex(y), 1);
+        QCOMPARE(rs.Value(y).toInt(), 2);
+        QVERIFY(rs.Open(b, u"SELECT 3 AS Y, 4 AS X"_s));
+        QCOMPARE(rs.FieldIndex(y), 0);
+        QCOMPARE(rs.Value(y).toInt(), 3);
+        QCOMPARE(rs.FieldIndex(u"y"_s), 0);
     }
 
     void sqlite_eylemleri_surucu_gibi() {
