@@ -51,6 +51,13 @@ void KayitKumesi::Close() {
     sonda_ = true;
 }
 
+// Open on the columns of `kayit`; the places of names asked before went with Close.
+void KayitKumesi::acildi(const QSqlRecord &kayit, bool bos) {
+    kayit_ = kayit;
+    durum_ = Durum::Acik;
+    sonda_ = bos;
+}
+
 bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit kilit) {
     Close();
     ondalik_ = baglanti.Ondalik_Ayirac;
@@ -110,12 +117,9 @@ bool KayitKumesi::Open(VeriBaglantisi &baglanti, const QString &source, Kilit ki
         etkilenen_ = q->numRowsAffected();
         return true;
     }
-    kayit_ = q->record();
-    indeksler_.clear();
-    sikAdlar_.clear();
+    const QSqlRecord kayit = q->record();
     sorgu_ = std::move(q);
-    durum_ = Durum::Acik;
-    sonda_ = !sorgu_->next();
+    acildi(kayit, !sorgu_->next());
     return true;
 }
 
@@ -173,12 +177,8 @@ std::optional<bool> KayitKumesi::sqliteSecimi(VeriBaglantisi &baglanti, const QS
     }
     if (hata_.isValid())
         return false;
-    kayit_ = s->Kayit();
-    indeksler_.clear();
-    sikAdlar_.clear();
     satirlar_ = std::move(s);
-    durum_ = Durum::Acik;
-    sonda_ = !satir;
+    acildi(satirlar_->Kayit(), !satir);
     return true;
 }
 
@@ -211,12 +211,8 @@ bool KayitKumesi::saltOku(VeriBaglantisi &baglanti, const QString &sql) {
         if (!tamam)
             return false;
     }
-    kayit_ = okunan_.kayit;
-    indeksler_.clear();
-    sikAdlar_.clear();
-    durum_ = Durum::Acik;
     satir_ = 0;
-    sonda_ = okunan_.satirlar.isEmpty();
+    acildi(okunan_.kayit, okunan_.satirlar.isEmpty());
     return true;
 }
 

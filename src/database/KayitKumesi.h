@@ -65,6 +65,7 @@ public:
 
 private:
     int alanAra(const QString &ad) const;
+    void acildi(const QSqlRecord &kayit, bool bos);
     bool saltOku(VeriBaglantisi &baglanti, const QString &sql);
     std::optional<bool> sqliteEylemi(VeriBaglantisi &baglanti, const QString &sql);
     std::optional<bool> sqliteSecimi(VeriBaglantisi &baglanti, const QString &sql);
