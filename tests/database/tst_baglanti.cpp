@@ -23,6 +23,27 @@ QString metin(const QString &kullanici, const QString &sifre, const QString &vt,
     return Komut_Satiri_Baglanti_Metni(kullanici, sifre, vt, sunucu);
 }
 
+// An SQLite file `ad` in a folder of its own, made with `kurulum`; `hata` says why not.
+TestVeritabani sqliteDosyasi(const QTemporaryDir &klasor, const QString &ad,
+                             std::initializer_list<QString> kurulum) {
+    TestVeritabani t = Sqlite_Vt(klasor.filePath(ad), ad);
+    if (!QDir(klasor.path()).mkpath(ad)) {
+        t.hata = u"klasör açılamadı"_s;
+        return t;
+    }
+    TestBaglantisi kur(t);
+    for (const QString &sql : kurulum)
+        if (kur.hata.isEmpty() && !kur.Calistir(sql))
+            break;
+    t.hata = kur.hata;
+    return t;
+}
+
+// The program's connection to `t`.
+bool ac(VeriBaglantisi &b, const TestVeritabani &t) {
+    return b.Open(metin(t.kullanici, t.sifre, t.veritabani, t.sunucu));
+}
+
 // A loopback server that accepts connections and never answers: a server that hangs.
 class SessizSunucu : public QTcpServer {
 public:
@@ -169,18 +190,10 @@ private slots:
     void sutun_adlari_kume_degisince() {
         // Column places remembered by the strings asked with belong to one set: the
         // next set of the same record set has its own.
+        const TestVeritabani t = sqliteDosyasi(klasor_, u"sutun"_s, {});
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         VeriBaglantisi b;
-        QVERIFY(QDir(klasor_.path()).mkpath(u"sutun"_s));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"kur"_s);
-            db.setDatabaseName(klasor_.filePath(u"sutun/C.db"_s));
-            QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec(u"CREATE TABLE C (X INTEGER, Y INTEGER)"_s));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(u"kur"_s);
-        QVERIFY(
-            b.Open(metin(u"sa"_s, QString(), u"C"_s, u"sqlite:"_s + klasor_.filePath(u"sutun"_s))));
+        QVERIFY(ac(b, t));
         const QString y = u"Y"_s;
         KayitKumesi rs;
         QVERIFY(rs.Open(b, u"SELECT 1 AS X, 2 AS Y"_s));
@@ -196,19 +209,13 @@ private slots:
         // Statements without rows skip Qt's driver on SQLite, and an INSERT of the form
         // of the one before reuses its compiled statement: what they change and how
         // they fail must be what the driver says for the same statement.
-        QVERIFY(QDir(klasor_.path()).mkpath(u"eylem"_s));
-        const QString yer = klasor_.filePath(u"eylem"_s);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"kur"_s);
-            db.setDatabaseName(yer + u"/E.db"_s);
-            QVERIFY(db.open());
-            QSqlQuery(db).exec(u"CREATE TABLE T (ID INTEGER NOT NULL CHECK (ID < 100))"_s);
-            QSqlQuery(db).exec(u"CREATE TABLE M (A TEXT, B INTEGER)"_s);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(u"kur"_s);
+        const TestVeritabani t =
+            sqliteDosyasi(klasor_, u"eylem"_s,
+                          {u"CREATE TABLE T (ID INTEGER NOT NULL CHECK (ID < 100))"_s,
+                           u"CREATE TABLE M (A TEXT, B INTEGER)"_s});
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         VeriBaglantisi b;
-        QVERIFY(b.Open(metin(u"sa"_s, QString(), u"E"_s, u"sqlite:"_s + yer)));
+        QVERIFY(ac(b, t));
         const auto icerik = [&b] {
             QSqlQuery q(b.Veritabani());
             q.exec(u"SELECT (SELECT group_concat(quote(ID)) FROM T) || '|' || "
@@ -254,30 +261,20 @@ private slots:
         // A compiled statement kept for the next INSERT does not keep the file open.
         b.Close();
         QVERIFY(!b.Acik());
-        QVERIFY(QFile::remove(yer + u"/E.db"_s));
+        QVERIFY(QFile::remove(klasor_.filePath(u"eylem/eylem.db"_s)));
     }
 
     void sqlite_satirlari_surucu_gibi() {
         // SELECTs on SQLite read their rows without Qt's driver: names, types, values,
         // the end and a failing first step must be what the driver gives.
-        QVERIFY(QDir(klasor_.path()).mkpath(u"secim"_s));
-        const QString yer = klasor_.filePath(u"secim"_s);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"kur"_s);
-            db.setDatabaseName(yer + u"/S.db"_s);
-            QVERIFY(db.open());
-            QSqlQuery kur(db);
-            QVERIFY(
-                kur.exec(u"CREATE TABLE T (I INTEGER, R REAL, M TEXT, B BLOB, \"Ç \"\"x\"\"\")"_s));
-            QVERIFY(
-                kur.exec(u"INSERT INTO T VALUES (7, 2.5, 'Işık', X'00FF', NULL), "
-                         "(NULL, 3, '', X'', 'ğ'), (-9007199254740993, 1e300, NULL, NULL, 4.0)"_s));
-            kur = QSqlQuery();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(u"kur"_s);
+        const TestVeritabani t = sqliteDosyasi(
+            klasor_, u"secim"_s,
+            {u"CREATE TABLE T (I INTEGER, R REAL, M TEXT, B BLOB, \"Ç \"\"x\"\"\")"_s,
+             u"INSERT INTO T VALUES (7, 2.5, 'Işık', X'00FF', NULL), (NULL, 3, '', X'', 'ğ'), "
+             "(-9007199254740993, 1e300, NULL, NULL, 4.0)"_s});
+        QVERIFY2(t.hata.isEmpty(), qPrintable(t.hata));
         VeriBaglantisi b;
-        QVERIFY(b.Open(metin(u"sa"_s, QString(), u"S"_s, u"sqlite:"_s + yer)));
+        QVERIFY(ac(b, t));
         const char *tablo[] = {
             "SELECT * FROM T",
             "SELECT T.I, I + 1 AS x, 'a\"b', M || '!' FROM T WHERE I IS NOT NULL",
@@ -322,7 +319,7 @@ private slots:
         QVERIFY(!b.Acik());
         acik.MoveNext();
         QVERIFY(acik.EOF_());
-        QVERIFY(QFile::remove(yer + u"/S.db"_s));
+        QVERIFY(QFile::remove(klasor_.filePath(u"secim/secim.db"_s)));
     }
 
     void sqlite_veritabani_olmayan_dosya() {
